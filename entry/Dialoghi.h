@@ -1,0 +1,30 @@
+#pragma once
+
+// Every modal dialog the program shows goes through this interface: the program uses DialoghiQt
+// (message boxes, file dialogs, print dialog); tests use a scripted fake that records each call.
+
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
+
+// Title of the program's message boxes.
+inline const QString TitoloApplicazione = QStringLiteral("Velantra");
+
+class Dialoghi {
+public:
+    enum class Icona { Nessuna, Informazione, Avviso, Errore };
+
+    virtual ~Dialoghi() = default;
+
+    // A message with the OK button only.
+    virtual void Messaggio(const QString& testo, const QString& titolo = TitoloApplicazione,
+                           Icona icona = Icona::Nessuna) = 0;
+    // A question with OK and Annulla and the warning icon; true for OK.
+    virtual bool Conferma(const QString& testo, const QString& titolo = TitoloApplicazione) = 0;
+    // File names: filters are Qt filter texts such as "Velantra (*.vla)". Empty when cancelled.
+    virtual QString NomeFileApri(const QString& titolo, const QStringList& filtri) = 0;
+    virtual QString NomeFileSalva(const QString& titolo, const QStringList& filtri) = 0;
+    // The print dialog on the given printer; false when cancelled.
+    virtual bool Stampa(QPrinter& stampante, const QString& titolo) = 0;
+};

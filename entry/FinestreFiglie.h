@@ -1,0 +1,37 @@
+#pragma once
+
+// The child windows of the main frame, found by form name (the widget's objectName: "frmMain" is the
+// frame itself, "frmInserimentoDati", "FrmRisultati", "frmGrafico"). A child is shown inside a
+// QMdiSubWindow that is deleted when closed, so closing a child unloads it.
+
+#include <QString>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QWidget;
+
+class FinestreFiglie {
+public:
+    explicit FinestreFiglie(QMdiArea& area);
+
+    QMdiArea& Area() const { return area; }
+
+    // True when an open child window has this form name (exact, case-sensitive).
+    bool FormAperto(const QString& nome) const;
+    // The open child window with this form name, or nullptr.
+    QWidget* Finestra(const QString& nome) const;
+    // The child of the active sub-window, or nullptr.
+    QWidget* FinestraAttiva() const;
+
+    // Puts a new child window into the frame (taking ownership) and returns its sub-window, not yet
+    // shown. The child's objectName must be its form name.
+    QMdiSubWindow* Aggiungi(QWidget* finestra);
+    // Shows the child's sub-window and gives it the focus.
+    void Mostra(QWidget* finestra);
+
+    // Closes every child window; each runs its own closing code first.
+    void ChiudiFinestre();
+
+private:
+    QMdiArea& area;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+// Sampling of the solved speed profile V(t) into a point list: (time, speed, 0), one point every
+// StepTempo seconds in each phase, exact points at T1 and T1 + T2, ending exactly at 2*T1 + T2.
+
+#include "XYPoli.h"
+
+class Velantra;
+
+// Samples the three phases from Moto's T1, T2 and Vm and closes the curve. The single-precision step
+// is added to a double time, as the graph has always done. A record that cannot describe a motion
+// (T1 or Vm not positive, or any of the three not finite) leaves the list untouched; sampling stops
+// once the list is full, so every record ends in bounded time.
+void CampionaVelocita(XYPoli& Punti, const Velantra& Moto, float StepTempo);
+
+// Drops the trailing samples below zero speed and appends the end point (Ttot, 0).
+void ChiudiCurvaVelocita(XYPoli& Punti, double Ttot);

@@ -1,0 +1,41 @@
+#include "Collaudo.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTranslator>
+#include <cstring>
+#include <vector>
+
+namespace {
+struct Voce {
+    const char* nome;
+    std::function<std::unique_ptr<QObject>()> crea;
+};
+std::vector<Voce>& Voci() {
+    static std::vector<Voce> voci;
+    return voci;
+}
+} // namespace
+
+void collaudo::Registra(const char* nome, std::function<std::unique_ptr<QObject>()> crea) {
+    Voci().push_back({nome, std::move(crea)});
+}
+
+int main(int argc, char** argv) {
+    // Widgets need a platform; ctest sets offscreen, a direct run gets it too.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication applicazione(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    applicazione.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    int falliti = 0;
+    for (const Voce& voce : Voci()) {
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        std::unique_ptr<QObject> oggetto = voce.crea();
+        if (QTest::qExec(oggetto.get(), argc, argv) != 0) ++falliti;
+    }
+    return falliti;
+}
