@@ -3,7 +3,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-FinestreFiglie::FinestreFiglie(QMdiArea& area) : area(area) {}
+FinestreFiglie::FinestreFiglie(QMdiArea& area, Programma& programma, Dialoghi& dialoghi)
+    : area(area), programma(programma), dialoghi(dialoghi) {}
 
 QWidget* FinestreFiglie::Finestra(const QString& nome) const {
     for (QMdiSubWindow* sotto : area.subWindowList())

@@ -6,13 +6,15 @@
 
 #include <QString>
 
+class Dialoghi;
 class QMdiArea;
 class QMdiSubWindow;
 class QWidget;
+struct Programma;
 
 class FinestreFiglie {
 public:
-    explicit FinestreFiglie(QMdiArea& area);
+    FinestreFiglie(QMdiArea& area, Programma& programma, Dialoghi& dialoghi);
 
     QMdiArea& Area() const { return area; }
 
@@ -34,4 +36,6 @@ public:
 
 private:
     QMdiArea& area;
+    Programma& programma;
+    Dialoghi& dialoghi;
 };
