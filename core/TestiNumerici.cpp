@@ -15,11 +15,10 @@ struct Cifre {
     int esponente = 0;
 };
 
-template <typename T>
-Cifre Scomponi(T valore, int cifre) {
+template <typename T> Cifre Scomponi(T valore, int cifre) {
     std::array<char, 64> buf{};
-    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::scientific,
-                                 cifre - 1);
+    const auto r =
+        std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::scientific, cifre - 1);
     const std::string_view testo(buf.data(), static_cast<size_t>(r.ptr - buf.data()));
     Cifre c;
     size_t i = 0;
@@ -29,7 +28,8 @@ Cifre Scomponi(T valore, int cifre) {
     }
     const size_t e = testo.find('e');
     for (; i < e; ++i)
-        if (testo[i] != '.') c.cifre += testo[i];
+        if (testo[i] != '.')
+            c.cifre += testo[i];
     c.esponente = std::atoi(std::string(testo.substr(e + 1)).c_str());
     while (c.cifre.size() > 1 && c.cifre.back() == '0')
         c.cifre.pop_back();
@@ -41,7 +41,8 @@ std::string Componi(const Cifre& c, char separatore, int limiteFisso, bool zeroI
     const int n = static_cast<int>(c.cifre.size());
     if (c.esponente >= -4 && c.esponente < limiteFisso) {
         if (c.esponente < 0) {
-            if (zeroIniziale) s += '0';
+            if (zeroIniziale)
+                s += '0';
             s += separatore;
             s.append(static_cast<size_t>(-c.esponente - 1), '0');
             s += c.cifre;
@@ -63,13 +64,15 @@ std::string Componi(const Cifre& c, char separatore, int limiteFisso, bool zeroI
     s += 'E';
     s += c.esponente < 0 ? '-' : '+';
     const std::string esp = std::to_string(std::abs(c.esponente));
-    if (esp.size() < 2) s += '0';
+    if (esp.size() < 2)
+        s += '0';
     s += esp;
     return s;
 }
 
 std::string TestoNonFinito(double valore) {
-    if (std::isnan(valore)) return TestoNonDefinito;
+    if (std::isnan(valore))
+        return TestoNonDefinito;
     return valore > 0 ? TestoInfinito : TestoMenoInfinito;
 }
 
@@ -89,7 +92,8 @@ std::optional<std::string> Normalizza(std::string_view t, char separatore) {
     size_t i = 0;
     auto cifra = [&](size_t k) { return k < t.size() && t[k] >= '0' && t[k] <= '9'; };
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-        if (t[i] == '-') s += '-';
+        if (t[i] == '-')
+            s += '-';
         ++i;
     }
     size_t intere = 0, decimali = 0;
@@ -100,16 +104,20 @@ std::optional<std::string> Normalizza(std::string_view t, char separatore) {
         for (++i; cifra(i); ++i, ++decimali)
             s += t[i];
     }
-    if (intere + decimali == 0) return std::nullopt;
+    if (intere + decimali == 0)
+        return std::nullopt;
     if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
         s += 'e';
         ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) s += t[i++];
-        if (!cifra(i)) return std::nullopt;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            s += t[i++];
+        if (!cifra(i))
+            return std::nullopt;
         for (; cifra(i); ++i)
             s += t[i];
     }
-    if (i != t.size()) return std::nullopt;
+    if (i != t.size())
+        return std::nullopt;
     return s;
 }
 
@@ -117,46 +125,57 @@ std::optional<std::string> Normalizza(std::string_view t, char separatore) {
 std::optional<double> Converti(const std::string& s) {
     double valore = 0;
     const auto r = std::from_chars(s.data(), s.data() + s.size(), valore);
-    if (r.ec != std::errc() || r.ptr != s.data() + s.size()) return std::nullopt;
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size())
+        return std::nullopt;
     return valore;
 }
 
 } // namespace
 
 double ArrotondaPari(double valore, int decimali) {
-    if (!std::isfinite(valore)) return valore;
+    if (!std::isfinite(valore))
+        return valore;
     // to_chars rounds the exact binary value half to even; 309 integer digits + sign + 15 decimals.
     std::array<char, 400> buf{};
-    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::fixed, decimali);
+    const auto r =
+        std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::fixed, decimali);
     double risultato = 0;
     std::from_chars(buf.data(), r.ptr, risultato);
     return risultato;
 }
 
 std::string TestoNumero(double valore, char separatore) {
-    if (!std::isfinite(valore)) return TestoNonFinito(valore);
-    if (valore == 0) return "0";
+    if (!std::isfinite(valore))
+        return TestoNonFinito(valore);
+    if (valore == 0)
+        return "0";
     return Componi(Scomponi(valore, 15), separatore, 15, true);
 }
 
 std::string TestoNumeroSingolo(float valore, char separatore) {
-    if (!std::isfinite(valore)) return TestoNonFinito(valore);
-    if (valore == 0) return "0";
+    if (!std::isfinite(valore))
+        return TestoNonFinito(valore);
+    if (valore == 0)
+        return "0";
     return Componi(Scomponi(valore, 7), separatore, 7, true);
 }
 
 std::optional<std::string> TestoLista(double valore) {
-    if (!std::isfinite(valore)) return std::nullopt;
-    if (valore == 0) return std::string("0");
+    if (!std::isfinite(valore))
+        return std::nullopt;
+    if (valore == 0)
+        return std::string("0");
     Cifre c = Scomponi(valore, 15);
     std::string s = Componi(c, '.', 15, false);
     if (!LeggiNumeroLista(s)) {
         // Only next to the largest double: 15 rounded digits can exceed it. Cut instead of rounding.
         std::array<char, 64> buf{};
-        const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::scientific, 16);
+        const auto r =
+            std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::scientific, 16);
         std::string cifre;
         for (const char* p = buf.data(); p != r.ptr && *p != 'e'; ++p)
-            if (*p >= '0' && *p <= '9') cifre += *p;
+            if (*p >= '0' && *p <= '9')
+                cifre += *p;
         c.cifre = cifre.substr(0, 15);
         while (c.cifre.size() > 1 && c.cifre.back() == '0')
             c.cifre.pop_back();
@@ -167,12 +186,14 @@ std::optional<std::string> TestoLista(double valore) {
 
 std::optional<double> LeggiNumeroLista(std::string_view testo) {
     const auto s = Normalizza(testo, '.');
-    if (!s) return std::nullopt;
+    if (!s)
+        return std::nullopt;
     return Converti(*s);
 }
 
 std::optional<double> LeggiNumero(std::string_view testo, char separatore) {
     const auto s = Normalizza(testo, separatore);
-    if (!s) return std::nullopt;
+    if (!s)
+        return std::nullopt;
     return Converti(*s);
 }

@@ -16,83 +16,128 @@ bool Velantra::Memorizza(double& uscita, double valore) {
 // constants 0.5, 2 and 4) so that results agree to the last bit with any faithful implementation.
 
 void Velantra::VmT2St() {
-    if (!Memorizza(S1, (Stot - T2 * Vm) * 0.5)) return;
-    if (!Memorizza(S2, T2 * Vm)) return;
-    if (!Memorizza(T1, (Stot - T2 * Vm) / Vm)) return;
-    if (!Memorizza(Ttot, (2 * Stot - T2 * Vm) / Vm)) return;
-    if (!Memorizza(Acc, (Vm * Vm) / (Stot - T2 * Vm))) return;
+    if (!Memorizza(S1, (Stot - T2 * Vm) * 0.5))
+        return;
+    if (!Memorizza(S2, T2 * Vm))
+        return;
+    if (!Memorizza(T1, (Stot - T2 * Vm) / Vm))
+        return;
+    if (!Memorizza(Ttot, (2 * Stot - T2 * Vm) / Vm))
+        return;
+    if (!Memorizza(Acc, (Vm * Vm) / (Stot - T2 * Vm)))
+        return;
     CalcoloOk = true;
 }
 
 void Velantra::VmTtSt() {
-    if (!Memorizza(S1, (Ttot * Vm - Stot) * 0.5)) return;
-    if (!Memorizza(S2, 2 * Stot - Ttot * Vm)) return;
-    if (!Memorizza(T1, Ttot - Stot / Vm)) return;
-    if (!Memorizza(T2, 2 * (Stot / Vm) - Ttot)) return;
-    if (!Memorizza(Acc, (Vm * Vm) / (Ttot * Vm - Stot))) return;
+    if (!Memorizza(S1, (Ttot * Vm - Stot) * 0.5))
+        return;
+    if (!Memorizza(S2, 2 * Stot - Ttot * Vm))
+        return;
+    if (!Memorizza(T1, Ttot - Stot / Vm))
+        return;
+    if (!Memorizza(T2, 2 * (Stot / Vm) - Ttot))
+        return;
+    if (!Memorizza(Acc, (Vm * Vm) / (Ttot * Vm - Stot)))
+        return;
     CalcoloOk = true;
 }
 
 void Velantra::VmTtT1() {
-    if (!Memorizza(S1, Vm * 0.5 * T1)) return;
-    if (!Memorizza(S2, Vm * Ttot - 2 * Vm * T1)) return;
-    if (!Memorizza(Stot, Vm * Ttot - T1 * Vm)) return;
-    if (!Memorizza(T2, Ttot - 2 * T1)) return;
-    if (!Memorizza(Acc, Vm / T1)) return;
+    if (!Memorizza(S1, Vm * 0.5 * T1))
+        return;
+    if (!Memorizza(S2, Vm * Ttot - 2 * Vm * T1))
+        return;
+    if (!Memorizza(Stot, Vm * Ttot - T1 * Vm))
+        return;
+    if (!Memorizza(T2, Ttot - 2 * T1))
+        return;
+    if (!Memorizza(Acc, Vm / T1))
+        return;
     CalcoloOk = true;
 }
 
 void Velantra::VmTtA() {
-    if (!Memorizza(S1, (Vm * Vm) * 0.5 / Acc)) return;
-    if (!Memorizza(S2, Vm * Ttot - 2 * ((Vm * Vm) / Acc))) return;
-    if (!Memorizza(Stot, Vm * Ttot - (Vm * Vm) / Acc)) return;
-    if (!Memorizza(T1, Vm / Acc)) return;
-    if (!Memorizza(T2, Ttot - 2 * Vm / Acc)) return;
+    if (!Memorizza(S1, (Vm * Vm) * 0.5 / Acc))
+        return;
+    if (!Memorizza(S2, Vm * Ttot - 2 * ((Vm * Vm) / Acc)))
+        return;
+    if (!Memorizza(Stot, Vm * Ttot - (Vm * Vm) / Acc))
+        return;
+    if (!Memorizza(T1, Vm / Acc))
+        return;
+    if (!Memorizza(T2, Ttot - 2 * Vm / Acc))
+        return;
     CalcoloOk = true;
 }
 
 void Velantra::VmTtS1() {
-    if (!Memorizza(S2, Ttot * Vm - 4 * S1)) return;
-    if (!Memorizza(Stot, Ttot * Vm - 2 * S1)) return;
-    if (!Memorizza(T1, 2 * S1 / Vm)) return;
-    if (!Memorizza(T2, Ttot - 4 * S1 / Vm)) return;
-    if (!Memorizza(Acc, (Vm * Vm) * 0.5 / S1)) return;
+    if (!Memorizza(S2, Ttot * Vm - 4 * S1))
+        return;
+    if (!Memorizza(Stot, Ttot * Vm - 2 * S1))
+        return;
+    if (!Memorizza(T1, 2 * S1 / Vm))
+        return;
+    if (!Memorizza(T2, Ttot - 4 * S1 / Vm))
+        return;
+    if (!Memorizza(Acc, (Vm * Vm) * 0.5 / S1))
+        return;
     CalcoloOk = true;
 }
 
 void Velantra::StVmT1() {
-    if (!Memorizza(S1, Vm * 0.5 * T1)) return;
-    if (!Memorizza(S2, Stot - T1 * Vm)) return;
-    if (!Memorizza(T2, Stot / Vm - T1)) return;
-    if (!Memorizza(Ttot, Stot / Vm + T1)) return;
-    if (!Memorizza(Acc, Vm / T1)) return;
+    if (!Memorizza(S1, Vm * 0.5 * T1))
+        return;
+    if (!Memorizza(S2, Stot - T1 * Vm))
+        return;
+    if (!Memorizza(T2, Stot / Vm - T1))
+        return;
+    if (!Memorizza(Ttot, Stot / Vm + T1))
+        return;
+    if (!Memorizza(Acc, Vm / T1))
+        return;
     CalcoloOk = true;
 }
 
 void Velantra::StVmA() {
-    if (!Memorizza(S1, (Vm * Vm) * 0.5 / Acc)) return;
-    if (!Memorizza(S2, Stot - (Vm * Vm) / Acc)) return;
-    if (!Memorizza(T1, Vm / Acc)) return;
-    if (!Memorizza(T2, Stot / Vm - Vm / Acc)) return;
-    if (!Memorizza(Ttot, Stot / Vm + Vm / Acc)) return;
+    if (!Memorizza(S1, (Vm * Vm) * 0.5 / Acc))
+        return;
+    if (!Memorizza(S2, Stot - (Vm * Vm) / Acc))
+        return;
+    if (!Memorizza(T1, Vm / Acc))
+        return;
+    if (!Memorizza(T2, Stot / Vm - Vm / Acc))
+        return;
+    if (!Memorizza(Ttot, Stot / Vm + Vm / Acc))
+        return;
     CalcoloOk = true;
 }
 
 void Velantra::StVmS1() {
-    if (!Memorizza(S2, Stot - 2 * S1)) return;
-    if (!Memorizza(T1, 2 * S1 / Vm)) return;
-    if (!Memorizza(T2, (Stot - 2 * S1) / Vm)) return;
-    if (!Memorizza(Ttot, (2 * S1 + Stot) / Vm)) return;
-    if (!Memorizza(Acc, (Vm * Vm) * 0.5 / S1)) return;
+    if (!Memorizza(S2, Stot - 2 * S1))
+        return;
+    if (!Memorizza(T1, 2 * S1 / Vm))
+        return;
+    if (!Memorizza(T2, (Stot - 2 * S1) / Vm))
+        return;
+    if (!Memorizza(Ttot, (2 * S1 + Stot) / Vm))
+        return;
+    if (!Memorizza(Acc, (Vm * Vm) * 0.5 / S1))
+        return;
     CalcoloOk = true;
 }
 
 void Velantra::StTtT1() {
-    if (!Memorizza(S1, Stot * 0.5 * T1 / (Ttot - T1))) return;
-    if (!Memorizza(S2, (Ttot - 2 * T1) * Stot / (Ttot - T1))) return;
-    if (!Memorizza(T2, Ttot - 2 * T1)) return;
-    if (!Memorizza(Vm, Stot / (Ttot - T1))) return;
-    if (!Memorizza(Acc, Stot / ((Ttot - T1) * T1))) return;
+    if (!Memorizza(S1, Stot * 0.5 * T1 / (Ttot - T1)))
+        return;
+    if (!Memorizza(S2, (Ttot - 2 * T1) * Stot / (Ttot - T1)))
+        return;
+    if (!Memorizza(T2, Ttot - 2 * T1))
+        return;
+    if (!Memorizza(Vm, Stot / (Ttot - T1)))
+        return;
+    if (!Memorizza(Acc, Stot / ((Ttot - T1) * T1)))
+        return;
     CalcoloOk = true;
 }
 
@@ -104,20 +149,30 @@ void Velantra::StTtA() {
         return;
     }
     const double R = std::sqrt(D);
-    if (!Memorizza(T1, (Acc * Ttot - R) / (2 * Acc))) return;
-    if (!Memorizza(T2, R / Acc)) return;
-    if (!Memorizza(S2, (4 * Stot - (Ttot * Ttot) * Acc + R * Ttot) / 2)) return;
-    if (!Memorizza(Vm, (Acc * Ttot - R) / 2)) return;
-    if (!Memorizza(S1, ((Ttot * Ttot) * Acc - 2 * Stot - R * Ttot) / 4)) return;
+    if (!Memorizza(T1, (Acc * Ttot - R) / (2 * Acc)))
+        return;
+    if (!Memorizza(T2, R / Acc))
+        return;
+    if (!Memorizza(S2, (4 * Stot - (Ttot * Ttot) * Acc + R * Ttot) / 2))
+        return;
+    if (!Memorizza(Vm, (Acc * Ttot - R) / 2))
+        return;
+    if (!Memorizza(S1, ((Ttot * Ttot) * Acc - 2 * Stot - R * Ttot) / 4))
+        return;
     CalcoloOk = true;
 }
 
 void Velantra::StTtS1() {
-    if (!Memorizza(T1, 2 * S1 * Ttot / (2 * S1 + Stot))) return;
-    if (!Memorizza(Acc, (4 * (S1 * S1) + (Stot * Stot) + 4 * Stot * S1) / ((Ttot * Ttot) * 2 * S1))) return;
-    if (!Memorizza(Vm, (2 * S1 + Stot) / Ttot)) return;
-    if (!Memorizza(T2, (Stot * Ttot - 2 * S1 * Ttot) / (2 * S1 + Stot))) return;
-    if (!Memorizza(S2, Stot - 2 * S1)) return;
+    if (!Memorizza(T1, 2 * S1 * Ttot / (2 * S1 + Stot)))
+        return;
+    if (!Memorizza(Acc, (4 * (S1 * S1) + (Stot * Stot) + 4 * Stot * S1) / ((Ttot * Ttot) * 2 * S1)))
+        return;
+    if (!Memorizza(Vm, (2 * S1 + Stot) / Ttot))
+        return;
+    if (!Memorizza(T2, (Stot * Ttot - 2 * S1 * Ttot) / (2 * S1 + Stot)))
+        return;
+    if (!Memorizza(S2, Stot - 2 * S1))
+        return;
     CalcoloOk = true;
 }
 

@@ -9,7 +9,9 @@
 
 namespace {
 const double Inf = std::numeric_limits<double>::infinity();
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 } // namespace
 
 class TstTestiNumerici : public QObject {
@@ -51,20 +53,34 @@ private slots:
         QTest::addColumn<double>("valore");
         QTest::addColumn<QString>("virgola");
         QTest::addColumn<QString>("punto");
-        QTest::newRow("mezzo") << 0.5 << "0,5" << "0.5";
-        QTest::newRow("meno mezzo") << -0.5 << "-0,5" << "-0.5";
-        QTest::newRow("intero") << 2.0 << "2" << "2";
-        QTest::newRow("cento") << 100.0 << "100" << "100";
-        QTest::newRow("zero negativo") << -0.0 << "0" << "0";
-        QTest::newRow("un terzo") << 1.0 / 3 << "0,333333333333333" << "0.333333333333333";
-        QTest::newRow("limite basso fisso") << 0.0001 << "0,0001" << "0.0001";
-        QTest::newRow("esponente piccolo") << 0.00001 << "1E-05" << "1E-05";
-        QTest::newRow("esponente grande") << 1.5e20 << "1,5E+20" << "1.5E+20";
-        QTest::newRow("sedici cifre") << 1234567890123456.0 << "1,23456789012346E+15" << "1.23456789012346E+15";
-        QTest::newRow("quindici nove") << 999999999999999.0 << "999999999999999" << "999999999999999";
-        QTest::newRow("arrotonda a 1E+15") << 999999999999999.9 << "1E+15" << "1E+15";
-        QTest::newRow("tre cifre di esponente") << 2.5e-300 << "2,5E-300" << "2.5E-300";
-        QTest::newRow("cifre interne") << 123456.25 << "123456,25" << "123456.25";
+        QTest::newRow("mezzo") << 0.5 << "0,5"
+                               << "0.5";
+        QTest::newRow("meno mezzo") << -0.5 << "-0,5"
+                                    << "-0.5";
+        QTest::newRow("intero") << 2.0 << "2"
+                                << "2";
+        QTest::newRow("cento") << 100.0 << "100"
+                               << "100";
+        QTest::newRow("zero negativo") << -0.0 << "0"
+                                       << "0";
+        QTest::newRow("un terzo") << 1.0 / 3 << "0,333333333333333"
+                                  << "0.333333333333333";
+        QTest::newRow("limite basso fisso") << 0.0001 << "0,0001"
+                                            << "0.0001";
+        QTest::newRow("esponente piccolo") << 0.00001 << "1E-05"
+                                           << "1E-05";
+        QTest::newRow("esponente grande") << 1.5e20 << "1,5E+20"
+                                          << "1.5E+20";
+        QTest::newRow("sedici cifre") << 1234567890123456.0 << "1,23456789012346E+15"
+                                      << "1.23456789012346E+15";
+        QTest::newRow("quindici nove") << 999999999999999.0 << "999999999999999"
+                                       << "999999999999999";
+        QTest::newRow("arrotonda a 1E+15") << 999999999999999.9 << "1E+15"
+                                           << "1E+15";
+        QTest::newRow("tre cifre di esponente") << 2.5e-300 << "2,5E-300"
+                                                << "2.5E-300";
+        QTest::newRow("cifre interne") << 123456.25 << "123456,25"
+                                       << "123456.25";
         QTest::newRow("non definito") << qQNaN() << TestoNonDefinito << TestoNonDefinito;
         QTest::newRow("infinito") << Inf << TestoInfinito << TestoInfinito;
         QTest::newRow("meno infinito") << -Inf << TestoMenoInfinito << TestoMenoInfinito;
@@ -162,7 +178,8 @@ private slots:
         QFETCH(double, valore);
         const auto letto = LeggiNumeroLista(testo.toStdString());
         QCOMPARE(bool(letto), valido);
-        if (valido) QCOMPARE(*letto, valore);
+        if (valido)
+            QCOMPARE(*letto, valore);
     }
 
     void letturaRegionale_data() {
@@ -170,18 +187,30 @@ private slots:
         QTest::addColumn<QString>("separatore");
         QTest::addColumn<bool>("valido");
         QTest::addColumn<double>("valore");
-        QTest::newRow("virgola") << "1,25" << "," << true << 1.25;
-        QTest::newRow("negativo con spazi") << " -3 " << "," << true << -3.0;
-        QTest::newRow("senza intero") << ",5" << "," << true << 0.5;
-        QTest::newRow("esponente") << "1,5E+20" << "," << true << 1.5e20;
-        QTest::newRow("punto sotto virgola") << "1.25" << "," << false << 0.0;
-        QTest::newRow("virgola sola") << "," << "," << false << 0.0;
-        QTest::newRow("due virgole") << "1,,2" << "," << false << 0.0;
-        QTest::newRow("spazio solo") << " " << "," << false << 0.0;
-        QTest::newRow("lettere in coda") << "12a" << "," << false << 0.0;
-        QTest::newRow("migliaia") << "1.000,5" << "," << false << 0.0;
-        QTest::newRow("punto") << "1.25" << "." << true << 1.25;
-        QTest::newRow("virgola sotto punto") << "1,25" << "." << false << 0.0;
+        QTest::newRow("virgola") << "1,25"
+                                 << "," << true << 1.25;
+        QTest::newRow("negativo con spazi") << " -3 "
+                                            << "," << true << -3.0;
+        QTest::newRow("senza intero") << ",5"
+                                      << "," << true << 0.5;
+        QTest::newRow("esponente") << "1,5E+20"
+                                   << "," << true << 1.5e20;
+        QTest::newRow("punto sotto virgola") << "1.25"
+                                             << "," << false << 0.0;
+        QTest::newRow("virgola sola") << ","
+                                      << "," << false << 0.0;
+        QTest::newRow("due virgole") << "1,,2"
+                                     << "," << false << 0.0;
+        QTest::newRow("spazio solo") << " "
+                                     << "," << false << 0.0;
+        QTest::newRow("lettere in coda") << "12a"
+                                         << "," << false << 0.0;
+        QTest::newRow("migliaia") << "1.000,5"
+                                  << "," << false << 0.0;
+        QTest::newRow("punto") << "1.25"
+                               << "." << true << 1.25;
+        QTest::newRow("virgola sotto punto") << "1,25"
+                                             << "." << false << 0.0;
     }
     void letturaRegionale() {
         QFETCH(QString, testo);
@@ -190,7 +219,8 @@ private slots:
         QFETCH(double, valore);
         const auto letto = LeggiNumero(testo.toStdString(), separatore.at(0).toLatin1());
         QCOMPARE(bool(letto), valido);
-        if (valido) QCOMPARE(*letto, valore);
+        if (valido)
+            QCOMPARE(*letto, valore);
     }
 
     // What is shown can be read back, and what is stored can be read back, to 15 digits.
@@ -199,13 +229,15 @@ private slots:
         for (int i = 0; i < 20000; ++i) {
             const double mantissa = caso.generateDouble() * 20 - 10;
             const double valore = std::ldexp(mantissa, int(caso.bounded(-1100, 1000)));
-            if (!std::isfinite(valore)) continue;
+            if (!std::isfinite(valore))
+                continue;
             const double quindici = QString::number(valore, 'g', 15).toDouble();
             const auto lista = TestoLista(valore);
             QVERIFY(lista);
             const auto daLista = LeggiNumeroLista(*lista);
             QVERIFY2(daLista, lista->c_str());
-            if (std::abs(valore) < DBL_MAX / 2) QCOMPARE(*daLista, quindici);
+            if (std::abs(valore) < DBL_MAX / 2)
+                QCOMPARE(*daLista, quindici);
             const auto daTesto = LeggiNumero(TestoNumero(valore, ','), ',');
             QVERIFY(daTesto);
             QCOMPARE(*daTesto, *daLista);

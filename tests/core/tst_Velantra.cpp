@@ -31,8 +31,8 @@ const Caso Solutori[] = {
     {"StTtS1", &Velantra::StTtS1, {&Velantra::Stot, &Velantra::Ttot, &Velantra::S1}},
 };
 
-const Membro Quantita[8] = {&Velantra::S1, &Velantra::S2, &Velantra::Stot, &Velantra::T1,
-                            &Velantra::T2, &Velantra::Ttot, &Velantra::Acc, &Velantra::Vm};
+const Membro Quantita[8] = {&Velantra::S1, &Velantra::S2,   &Velantra::Stot, &Velantra::T1,
+                            &Velantra::T2, &Velantra::Ttot, &Velantra::Acc,  &Velantra::Vm};
 const char* const NomiQuantita[8] = {"S1", "S2", "Stot", "T1", "T2", "Ttot", "Acc", "Vm"};
 
 Velantra Profilo(double T1, double T2, double Acc) {
@@ -48,7 +48,9 @@ Velantra Profilo(double T1, double T2, double Acc) {
     return m;
 }
 
-double Tra(QRandomGenerator& caso, double da, double a) { return da + caso.generateDouble() * (a - da); }
+double Tra(QRandomGenerator& caso, double da, double a) {
+    return da + caso.generateDouble() * (a - da);
+}
 
 // A record whose outputs hold a marker, so that a test sees which ones a solve wrote.
 constexpr double Segno = 777.0;
@@ -96,8 +98,7 @@ private slots:
     void profiliCasuali() {
         QRandomGenerator caso(20261206);
         for (int prova = 0; prova < 2000; ++prova) {
-            const Velantra atteso =
-                Profilo(Tra(caso, 0.01, 10), Tra(caso, 0.01, 10), Tra(caso, 0.01, 10));
+            const Velantra atteso = Profilo(Tra(caso, 0.01, 10), Tra(caso, 0.01, 10), Tra(caso, 0.01, 10));
             for (const Caso& s : Solutori) {
                 Velantra m = ConSegni();
                 for (Membro q : s.ingressi)
@@ -148,18 +149,20 @@ private slots:
         QTest::addColumn<QList<double>>("attesi"); // S1 S2 Stot T1 T2 Ttot Acc Vm; Segno = untouched
         const double inf = std::numeric_limits<double>::infinity();
         const double S = Segno;
-        QTest::newRow("StTtA discriminante negativo") << 9 << QList<double>{2, 2, 1}
-                                                      << QList<double>{S, S, 2, S, S, 2, 1, S};
-        QTest::newRow("VmT2St Vm zero") << 0 << QList<double>{0, 3, 2} << QList<double>{1, 0, 2, inf, 3, S, S, 0};
-        QTest::newRow("StTtT1 T1 uguale a Ttot") << 8 << QList<double>{2, 5, 5}
-                                                 << QList<double>{inf, S, 2, 5, S, 5, S, S};
-        QTest::newRow("StTtT1 T1 zero") << 8 << QList<double>{2, 5, 0} << QList<double>{0, 2, 2, 0, 5, 5, inf, 0.4};
+        QTest::newRow("StTtA discriminante negativo")
+            << 9 << QList<double>{2, 2, 1} << QList<double>{S, S, 2, S, S, 2, 1, S};
+        QTest::newRow("VmT2St Vm zero")
+            << 0 << QList<double>{0, 3, 2} << QList<double>{1, 0, 2, inf, 3, S, S, 0};
+        QTest::newRow("StTtT1 T1 uguale a Ttot")
+            << 8 << QList<double>{2, 5, 5} << QList<double>{inf, S, 2, 5, S, 5, S, S};
+        QTest::newRow("StTtT1 T1 zero")
+            << 8 << QList<double>{2, 5, 0} << QList<double>{0, 2, 2, 0, 5, 5, inf, 0.4};
         QTest::newRow("VmTtSt Ttot per Vm uguale a Stot")
             << 1 << QList<double>{0.5, 4, 2} << QList<double>{0, 2, 2, 0, 4, 4, inf, 0.5};
-        QTest::newRow("VmTtT1 trabocco") << 2 << QList<double>{1e200, 1e200, 1}
-                                         << QList<double>{5e199, inf, S, 1, S, 1e200, S, 1e200};
-        QTest::newRow("VmTtS1 zero su zero") << 4 << QList<double>{0, 3, 0}
-                                             << QList<double>{0, 0, 0, qQNaN(), S, 3, S, 0};
+        QTest::newRow("VmTtT1 trabocco")
+            << 2 << QList<double>{1e200, 1e200, 1} << QList<double>{5e199, inf, S, 1, S, 1e200, S, 1e200};
+        QTest::newRow("VmTtS1 zero su zero")
+            << 4 << QList<double>{0, 3, 0} << QList<double>{0, 0, 0, qQNaN(), S, 3, S, 0};
     }
     void fallimenti() {
         QFETCH(int, indice);
@@ -176,7 +179,8 @@ private slots:
             if (std::isnan(attesi[q]))
                 QVERIFY2(std::isnan(v), NomiQuantita[q]);
             else
-                QVERIFY2(v == attesi[q], qPrintable(QStringLiteral("%1 = %2").arg(QLatin1String(NomiQuantita[q])).arg(v)));
+                QVERIFY2(v == attesi[q],
+                         qPrintable(QStringLiteral("%1 = %2").arg(QLatin1String(NomiQuantita[q])).arg(v)));
         }
 
         // A cleared record is new again.
