@@ -4,12 +4,15 @@
 // frame itself, "frmInserimentoDati", "FrmRisultati", "frmGrafico"). A child is shown inside a
 // QMdiSubWindow that is deleted when closed, so closing a child unloads it.
 
+#include <QPoint>
 #include <QString>
 
 class Dialoghi;
+class FrmRisultati;
 class QMdiArea;
 class QMdiSubWindow;
 class QWidget;
+class frmInserimentoDati;
 struct Programma;
 
 class FinestreFiglie {
@@ -31,10 +34,20 @@ public:
     // Shows the child's sub-window and gives it the focus.
     void Mostra(QWidget* finestra);
 
+    // The data-entry window, loaded (placed, showing the current system) when not open, shown and focused.
+    frmInserimentoDati& ApriInserimentoDati();
+    // The results window, loaded when not open (placed beside the data-entry window when it fits in
+    // the area, else near the top left), shown and activated.
+    FrmRisultati& ApriRisultati();
+
     // Closes every child window; each runs its own closing code first.
     void ChiudiFinestre();
 
 private:
+    // Puts a child into a sub-window sized to it.
+    QMdiSubWindow* Carica(QWidget* finestra);
+    QPoint PostoRisultati(int larghezza) const;
+
     QMdiArea& area;
     Programma& programma;
     Dialoghi& dialoghi;

@@ -1,0 +1,76 @@
+#include "FrmRisultati.h"
+
+#include "Sistemi.h"
+#include "TestiRegionali.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+struct Riga {
+    const char* Nome;
+    const char* Unita;
+};
+constexpr std::array<Riga, NumeroGrandezze> Righe{{
+    {"S1", "[m]"},
+    {"S2", "[m]"},
+    {"Stot", "[m]"},
+    {"T1", "[sec]"},
+    {"T2", "[sec]"},
+    {"Ttot", "[sec]"},
+    {"Vm", "[m/sec]"},
+    {"Acc", "[m/sec^2]"},
+}};
+
+// Twips, inside a client area of 2925 x 3270; row i has its top at 120 + 360 i.
+constexpr int LarghezzaTwips = 2925;
+constexpr int AltezzaTwips = 3270;
+constexpr int PrimaRiga = 120;
+constexpr int PassoRighe = 360;
+constexpr int SinistraNomi = 120;
+constexpr int SinistraValori = 720;
+constexpr int SinistraUnita = 1920;
+
+// A label at least as wide as its text, so no caption is cut in any font.
+QLabel* Etichetta(QWidget* finestra, const QString& testo, int sinistra, int alto, int larghezza) {
+    auto* etichetta = new QLabel(testo, finestra);
+    const int spazio = finestra->width() - Px(sinistra);
+    etichetta->setGeometry(Px(sinistra), Px(alto),
+                           std::min(std::max(Px(larghezza), etichetta->sizeHint().width()), spazio), Px(255));
+    return etichetta;
+}
+
+} // namespace
+
+FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(parent), Moto(Moto) {
+    setObjectName(QStringLiteral("FrmRisultati"));
+    setWindowTitle(QStringLiteral("Risultati"));
+    setFixedSize(Px(LarghezzaTwips), Px(AltezzaTwips));
+    for (int i = 0; i < NumeroGrandezze; ++i) {
+        const int alto = PrimaRiga + PassoRighe * i;
+        const QString nome = QString::fromLatin1(Righe[i].Nome);
+        LRis[i] = Etichetta(this, nome, SinistraNomi, alto, 495);
+        LRis[i]->setObjectName(QStringLiteral("LRis(%1)").arg(i));
+
+        auto* valore = new QLineEdit(this);
+        valore->setObjectName(QStringLiteral("Risultati(%1)").arg(i));
+        valore->setAccessibleName(QStringLiteral("%1 calcolato").arg(nome));
+        valore->setReadOnly(true);
+        valore->setGeometry(Px(SinistraValori), Px(alto), Px(1095), Px(285));
+        LRis[i]->setBuddy(valore);
+        Risultati[i] = valore;
+
+        Unita[i] =
+            Etichetta(this, QString::fromLatin1(Righe[i].Unita), SinistraUnita, alto, i < 6 ? 495 : 735);
+        Unita[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+    }
+}
+
+void FrmRisultati::RiempiFrmRisultati() {
+    for (int i = 0; i < NumeroGrandezze; ++i) {
+        Risultati[i]->setText(TestoRisultato(Moto.*Grandezze[i].Membro));
+        Risultati[i]->setCursorPosition(0);
+    }
+}

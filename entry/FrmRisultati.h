@@ -1,0 +1,26 @@
+#pragma once
+
+// The results window: the eight quantities of Moto, one row each with its name and unit, rounded to
+// five decimals. It only displays; the values can be selected and copied.
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class Velantra;
+
+class FrmRisultati : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmRisultati(const Velantra& Moto, QWidget* parent = nullptr);
+
+    // Writes the current values of Moto into the eight rows.
+    void RiempiFrmRisultati();
+
+private:
+    const Velantra& Moto;
+    std::array<QLabel*, 8> LRis{};
+    std::array<QLineEdit*, 8> Risultati{};
+    std::array<QLabel*, 8> Unita{}; // Label1 to Label8
+};

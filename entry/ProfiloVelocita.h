@@ -1,0 +1,34 @@
+#pragma once
+
+// The picture of the entry window: the trapezoidal speed profile with the names of the eight
+// quantities, and the list of the eleven allowed triples that a press picks from. Drawn in code at
+// 15 twips a pixel, so it stays sharp at any screen scale.
+
+#include <QWidget>
+
+class ProfiloVelocita : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Larghezza = 553; // pixels; the drawing's own height is 394, the box shows 385
+    static constexpr int Altezza = 385;
+    // Top pixel row of each line of the list; each line is ten rows high.
+    static constexpr int PrimaRigaElenco[11] = {132, 145, 158, 171, 184, 197, 210, 223, 236, 249, 263};
+    static constexpr int ColonnaElenco = 420;
+
+    explicit ProfiloVelocita(QWidget* parent = nullptr);
+
+signals:
+    // Any mouse button pressed; position in twips from the picture's top left.
+    void MouseDown(float X, float Y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    static void DisegnaProfilo(class QPainter& p);
+    static void DisegnaQuote(QPainter& p);
+    static void DisegnaNomi(QPainter& p);
+    static void DisegnaElenco(QPainter& p);
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+// The eight quantities in the order of the entry and results windows, the eleven allowed triples of
+// known quantities, and the routine that solves the current triple. The window order puts Vm before
+// A, unlike the member order of Velantra.
+
+#include "Velantra.h"
+
+#include <array>
+#include <cstdint>
+
+struct Grandezza {
+    const char* Nome; // as written on the profile picture and in messages
+    double Velantra::*Membro;
+};
+
+inline constexpr int NumeroGrandezze = 8;
+inline constexpr std::array<Grandezza, NumeroGrandezze> Grandezze{{
+    {"S1", &Velantra::S1},
+    {"S2", &Velantra::S2},
+    {"Stot", &Velantra::Stot},
+    {"T1", &Velantra::T1},
+    {"T2", &Velantra::T2},
+    {"Ttot", &Velantra::Ttot},
+    {"Vm", &Velantra::Vm},
+    {"A", &Velantra::Acc},
+}};
+inline constexpr int IndiceS2 = 1; // in no allowed triple: its box is never shown
+
+struct Sistema {
+    std::array<int, 3> Indici; // window indices, in the order they are tested, ticked and copied
+    void (Velantra::*Risolutore)();
+};
+
+inline constexpr int NumeroSistemi = 11;
+inline constexpr std::array<Sistema, NumeroSistemi> Sistemi{{
+    {{2, 5, 0}, &Velantra::StTtS1},
+    {{2, 5, 7}, &Velantra::StTtA},
+    {{2, 5, 3}, &Velantra::StTtT1},
+    {{2, 6, 0}, &Velantra::StVmS1},
+    {{2, 6, 7}, &Velantra::StVmA},
+    {{2, 6, 3}, &Velantra::StVmT1},
+    {{6, 5, 0}, &Velantra::VmTtS1},
+    {{6, 5, 7}, &Velantra::VmTtA},
+    {{6, 5, 3}, &Velantra::VmTtT1},
+    {{6, 5, 2}, &Velantra::VmTtSt},
+    {{6, 4, 2}, &Velantra::VmT2St},
+}};
+
+inline bool SistemaValido(int16_t Id) {
+    return Id >= 0 && Id < NumeroSistemi;
+}
+
+struct Programma;
+
+// Runs the solver of SistemaCorrente on Moto (none when there is no valid system) and returns
+// Moto.CalcoloOk. Showing the failure message is the caller's.
+bool Calcola(Programma& programma);

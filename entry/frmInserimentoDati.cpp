@@ -1,0 +1,221 @@
+#include "frmInserimentoDati.h"
+
+#include "Campionamento.h"
+#include "Dialoghi.h"
+#include "FinestreFiglie.h"
+#include "FrmRisultati.h"
+#include "GeometriaInserimento.h"
+#include "ProfiloVelocita.h"
+#include "Programma.h"
+#include "Sistemi.h"
+#include "TestiRegionali.h"
+#include "Twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
+
+namespace {
+
+// The list on the picture: X range (both edges excluded) and the lower edge of each line's band,
+// in twips; the last value closes the last band.
+constexpr float ElencoSinistra = 6270;
+constexpr float ElencoDestra = 7665;
+constexpr std::array<float, NumeroSistemi + 1> BandeElenco{1980, 2145, 2355, 2535, 2745, 2925,
+                                                           3135, 3300, 3495, 3720, 3930, 4140};
+
+const Sistema& SistemaDi(int16_t Id) {
+    return Sistemi[Id];
+}
+
+QRect Rettangolo(PostoTwips posto, int larghezza, int altezza) {
+    return QRect(Px(posto.Sinistra), Px(posto.Alto), Px(larghezza), Px(altezza));
+}
+
+} // namespace
+
+frmInserimentoDati::frmInserimentoDati(Programma& programma, Dialoghi& dialoghi, FinestreFiglie& finestre,
+                                       QWidget* parent)
+    : QWidget(parent), programma(programma), dialoghi(dialoghi), finestre(finestre) {
+    setObjectName(QStringLiteral("frmInserimentoDati"));
+    setWindowTitle(QStringLiteral("Inserimento dati"));
+    setFixedSize(Px(LarghezzaInserimentoTwips), Px(AltezzaInserimentoTwips));
+    CreaControlli();
+    OrdinaTabulazione();
+    NumeroSelezionati = 0;
+    MostraSistema();
+}
+
+void frmInserimentoDati::CreaControlli() {
+    for (int i = 0; i < NumeroGrandezze; ++i) {
+        const QString nome = QString::fromLatin1(Grandezze[i].Nome);
+        auto* casella = new QCheckBox(this);
+        casella->setObjectName(QStringLiteral("Selezionato(%1)").arg(i));
+        casella->setAccessibleName(nome);
+        casella->setGeometry(Rettangolo(PostiCaselle[i], LatoCasellaTwips, LatoCasellaTwips));
+        casella->setAutoFillBackground(true);
+        QPalette bianco = casella->palette();
+        bianco.setColor(QPalette::Window, Qt::white);
+        casella->setPalette(bianco);
+        // toggled, not a mouse signal: keyboard and assistive tools tick boxes too.
+        connect(casella, &QCheckBox::toggled, this, [this, i] { Selezionato_MouseUp(i); });
+        Selezionato[i] = casella;
+
+        auto* valore = new QLineEdit(this);
+        valore->setObjectName(QStringLiteral("Risultati(%1)").arg(i));
+        valore->setAccessibleName(QStringLiteral("Valore di %1").arg(nome));
+        valore->setGeometry(Rettangolo(PostiValori[i], LarghezzaValoreTwips, AltezzaValoreTwips));
+        QPalette ciano = valore->palette();
+        ciano.setColor(QPalette::Base, QColor(192, 255, 255));
+        valore->setPalette(ciano);
+        valore->installEventFilter(this);
+        valore->hide();
+        Risultati[i] = valore;
+    }
+    Selezionato[IndiceS2]->hide();
+
+    // Made last, so that it also comes last in the focus chain; drawn beneath the boxes.
+    Picture1 = new ProfiloVelocita(this);
+    Picture1->move(Px(PostoPicture1.Sinistra), Px(PostoPicture1.Alto));
+    Picture1->lower();
+    connect(Picture1, &ProfiloVelocita::MouseDown, this, &frmInserimentoDati::Picture1_MouseDown);
+}
+
+void frmInserimentoDati::OrdinaTabulazione() {
+    std::vector<QWidget*> ordine(Risultati.begin(), Risultati.end());
+    for (const int i : {3, 0, 1, 2, 4, 5, 6, 7})
+        ordine.push_back(Selezionato[i]);
+    ordine.push_back(Picture1);
+    for (size_t i = 1; i < ordine.size(); ++i)
+        setTabOrder(ordine[i - 1], ordine[i]);
+}
+
+void frmInserimentoDati::ImpostaSpunta(int Index, bool spuntata) {
+    QCheckBox* casella = Selezionato[Index];
+    const QSignalBlocker blocco(casella);
+    casella->setChecked(spuntata);
+}
+
+void frmInserimentoDati::Selezionato_MouseUp(int Index) {
+    QLineEdit* valore = Risultati[Index];
+    const bool spuntata = Selezionato[Index]->isChecked();
+    if (NumeroSelezionati >= 3 && spuntata) {
+        ImpostaSpunta(Index, false);
+        dialoghi.Messaggio(QStringLiteral("Non si possono selezionare più di 3 variabili"));
+    } else if (spuntata) {
+        valore->show();
+        valore->clear();
+        valore->setFocus();
+        ++NumeroSelezionati;
+    } else {
+        valore->hide();
+        --NumeroSelezionati;
+    }
+}
+
+void frmInserimentoDati::Picture1_MouseDown(float X, float Y) {
+    if (X <= ElencoSinistra || X >= ElencoDestra || Y < BandeElenco.front() || Y >= BandeElenco.back())
+        return;
+    for (QCheckBox* casella : Selezionato)
+        casella->setChecked(false);
+    const auto sopra = std::upper_bound(BandeElenco.begin(), BandeElenco.end(), Y);
+    programma.SistemaCorrente = static_cast<int16_t>(sopra - BandeElenco.begin() - 1);
+    for (const int i : SistemaDi(programma.SistemaCorrente).Indici)
+        Selezionato[i]->setChecked(true);
+}
+
+void frmInserimentoDati::MostraSistema() {
+    if (!SistemaValido(programma.SistemaCorrente))
+        return;
+    for (const int i : SistemaDi(programma.SistemaCorrente).Indici) {
+        ImpostaSpunta(i, true);
+        QLineEdit* valore = Risultati[i];
+        valore->show();
+        valore->setText(TestoValore(programma.Moto.*Grandezze[i].Membro));
+    }
+    NumeroSelezionati = 3;
+}
+
+bool frmInserimentoDati::eventFilter(QObject* oggetto, QEvent* evento) {
+    auto* valore = qobject_cast<QLineEdit*>(oggetto);
+    if (valore && evento->type() == QEvent::KeyPress) {
+        const QString testo = static_cast<QKeyEvent*>(evento)->text();
+        if (testo.size() == 1 && testo[0].unicode() < 128) {
+            const auto tasto = static_cast<int16_t>(testo[0].unicode());
+            const int16_t sostituto = PuntoInVirgola(tasto, SeparatoreDecimale());
+            if (sostituto != tasto) {
+                valore->insert(QString(QChar(sostituto)));
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+void frmInserimentoDati::AssegnaSistema() {
+    programma.SistemaCorrente = -1;
+    const auto spuntato = [this](int i) { return Selezionato[i]->isChecked(); };
+    const auto vuoto = [this](int i) { return Risultati[i]->text().isEmpty(); };
+    const auto completo = std::find_if(Sistemi.begin(), Sistemi.end(), [&](const Sistema& s) {
+        return std::all_of(s.Indici.begin(), s.Indici.end(), spuntato);
+    });
+    if (completo == Sistemi.end()) {
+        dialoghi.Messaggio(
+            QStringLiteral("La combinazione delle 3 variabili non è corretta, consultate l'help "
+                           "per sapere quali combinazioni sono ammesse"));
+        return;
+    }
+    if (std::any_of(completo->Indici.begin(), completo->Indici.end(), vuoto)) {
+        dialoghi.Messaggio(QStringLiteral("Devono essere inseriti tutti e tre i valori"));
+        return;
+    }
+    const auto id = static_cast<int16_t>(completo - Sistemi.begin());
+    // Solving with a value the user did not type would be a silent wrong result.
+    if (const int illeggibile = PrimoValoreIllegibile(id); illeggibile >= 0) {
+        dialoghi.Messaggio(QStringLiteral("Il valore di %1 non è un numero valido")
+                               .arg(QString::fromLatin1(Grandezze[illeggibile].Nome)));
+        finestre.Mostra(this);
+        Risultati[illeggibile]->setFocus();
+        return;
+    }
+    programma.SistemaCorrente = id;
+    LeggiDatiImmessi();
+    if (!Calcola(programma)) {
+        dialoghi.Messaggio(QString::fromUtf8(MessaggioErroreCalcolo));
+        return;
+    }
+    InserisciRisultati();
+    InserisciRisultatiiInXYPoli();
+    emit CalcoloRiuscito();
+}
+
+int frmInserimentoDati::PrimoValoreIllegibile(int16_t Id) const {
+    for (const int i : SistemaDi(Id).Indici)
+        if (!LeggiValore(Risultati[i]->text()))
+            return i;
+    return -1;
+}
+
+void frmInserimentoDati::LeggiDatiImmessi() {
+    if (!SistemaValido(programma.SistemaCorrente))
+        return;
+    for (const int i : SistemaDi(programma.SistemaCorrente).Indici)
+        if (const auto valore = LeggiValore(Risultati[i]->text()))
+            programma.Moto.*Grandezze[i].Membro = *valore;
+}
+
+void frmInserimentoDati::InserisciRisultati() {
+    finestre.ApriRisultati().RiempiFrmRisultati();
+}
+
+void frmInserimentoDati::InserisciRisultatiiInXYPoli() {
+    programma.PuntiGrafico.Vuota();
+    CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
+}
+
+void frmInserimentoDati::closeEvent(QCloseEvent* evento) {
+    LeggiDatiImmessi();
+    QWidget::closeEvent(evento);
+}
