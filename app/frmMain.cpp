@@ -1,9 +1,347 @@
 #include "frmMain.h"
 
-#include <QMdiArea>
+#include "AreaFinestre.h"
+#include "BarraStato.h"
+#include "Collocazione.h"
+#include "DialoghiQt.h"
+#include "FinestraGuida.h"
+#include "FinestreFiglie.h"
+#include "Programma.h"
+#include "Risorse.h"
+#include "frmAbout.h"
+#include "frmOptions.h"
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+#include <array>
+#include <functional>
+
+namespace {
+struct Pulsante {
+    const char* chiave;
+    const char* suggerimento;
+    const char* icona;
+};
+constexpr Pulsante PulsantiBarra[] = {
+    {"New", "Nuova simulazione", "nuovo"},
+    {"Open", "Carica simulazione", "apri"},
+    {"Save", "Salva simulazione", "salva"},
+    {"Print", "Print", "stampa"},
+    {"SceltaSistema", "Scelta del sistema", "sceltasistema"},
+    {"Calcolo", "Calcolo", "calcolo"},
+    {"Grafico", "Grafico", "grafico"},
+    {"Tabella", "Tabella", "tabella"},
+    {"Esempio", "Esempio", "esempio"},
+};
+
+// The commands that follow the command state, enabled in states 1, 2 and 3. The others never change.
+struct StatoComando {
+    const char* nome;
+    std::array<bool, 3> abilitato;
+};
+constexpr StatoComando StatiComandi[] = {
+    {"Open", {true, true, true}},
+    {"Save", {false, true, true}},
+    {"Print", {false, false, true}},
+    {"Calcolo", {true, true, true}},
+    {"Grafico", {false, false, true}},
+    {"Tabella", {false, false, true}},
+    {"mnuFileSave", {false, true, true}},
+    {"mnuFileSaveAs", {false, true, true}},
+    {"mnuFilePrint", {false, false, true}},
+    {"mnuFileEsporta", {false, false, true}},
+    {"mnuFileEsportaGrafico", {false, false, true}},
+};
+
+QString SenzaTastoRapido(QString testo) {
+    return testo.remove(QLatin1Char('&'));
+}
+
+QList<QRect> AreeSchermi() {
+    QList<QRect> aree;
+    if (QScreen* principale = QGuiApplication::primaryScreen())
+        aree << principale->availableGeometry();
+    for (QScreen* schermo : QGuiApplication::screens())
+        if (schermo != QGuiApplication::primaryScreen())
+            aree << schermo->availableGeometry();
+    return aree;
+}
+} // namespace
+
+struct frmMain::Voce {
+    const char* nome = nullptr; // none: a separator
+    QString testo;
+    std::function<void()> azione;
+    QKeySequence scorciatoia = {};
+    bool spuntata = false;
+};
+
+frmMain::frmMain(Programma& programma, Dialoghi* dialoghi, QWidget* parent)
+    : QMainWindow(parent), programma(programma),
+      dialoghiQt(dialoghi ? nullptr : std::make_unique<DialoghiQt>(this)),
+      dialoghi(dialoghi ? *dialoghi : *dialoghiQt), area(new AreaFinestre(this)),
+      figlie(std::make_unique<FinestreFiglie>(*area, programma, this->dialoghi)),
+      percorsiGuida(PercorsiGuida()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velantra dei moti"));
-    setCentralWidget(new QMdiArea(this));
+    setWindowIcon(Icona(QStringLiteral("velantra")));
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(area);
+    CreaMenu();
+    CreaBarraStrumenti();
+    setStatusBar(new BarraStato(this));
+    Carica();
+}
+
+frmMain::~frmMain() = default;
+
+QMenu* frmMain::CreaMenu(const QString& nome, const QString& titolo, std::initializer_list<Voce> voci) {
+    QMenu* menu = menuBar()->addMenu(titolo);
+    menu->setObjectName(nome);
+    menu->setAccessibleName(SenzaTastoRapido(titolo));
+    for (const Voce& voce : voci) {
+        if (!voce.nome) {
+            menu->addSeparator();
+            continue;
+        }
+        // Owned by the window, so that findChild reaches every command by its name.
+        auto* azione = new QAction(voce.testo, this);
+        azione->setObjectName(QLatin1String(voce.nome));
+        azione->setShortcut(voce.scorciatoia);
+        azione->setCheckable(voce.spuntata);
+        azione->setChecked(voce.spuntata);
+        connect(azione, &QAction::triggered, this, voce.azione);
+        menu->addAction(azione);
+    }
+    return menu;
+}
+
+void frmMain::CreaMenu() {
+    const auto comando = [this](void (frmMain::*metodo)()) { return std::bind(metodo, this); };
+    CreaMenu(
+        QStringLiteral("mnuFile"), QStringLiteral("&File"),
+        {{"mnuFileNew", QStringLiteral("Nu&ovo"), comando(&frmMain::mnuFileNew_Click),
+          QKeySequence(Qt::CTRL | Qt::Key_N)},
+         {"mnuFileOpen", QStringLiteral("&Apri..."), comando(&frmMain::mnuFileOpen_Click),
+          QKeySequence(Qt::CTRL | Qt::Key_O)},
+         {},
+         {"mnuFileSave", QStringLiteral("&Salva"), comando(&frmMain::mnuFileSave_Click)},
+         {"mnuFileSaveAs", QStringLiteral("Sal&va con nome..."), comando(&frmMain::mnuFileSaveAs_Click)},
+         {},
+         {"mnuFileEsporta", QStringLiteral("E&sporta tabella..."), comando(&frmMain::mnuFileEsporta_Click)},
+         {"mnuFileEsportaGrafico", QStringLiteral("Es&porta grafico..."),
+          comando(&frmMain::mnuFileEsportaGrafico_Click)},
+         {},
+         {"mnuFilePrint", QStringLiteral("S&tampa..."), comando(&frmMain::mnuFilePrint_Click)},
+         {},
+         {"mnuFileExit", QStringLiteral("&Esci"), [this] { close(); }}});
+    // Present and following the command state, never shown.
+    findChild<QAction*>(QStringLiteral("mnuFileEsportaGrafico"))->setVisible(false);
+
+    CreaMenu(QStringLiteral("mnuView"), QStringLiteral("&Visualizza"),
+             {{"mnuViewToolbar",
+               QStringLiteral("Barra degli &strumenti"),
+               comando(&frmMain::mnuViewToolbar_Click),
+               {},
+               true},
+              {"mnuViewStatusBar",
+               QStringLiteral("&Barra di stato"),
+               comando(&frmMain::mnuViewStatusBar_Click),
+               {},
+               true},
+              {},
+              {"mnuViewOptions", QStringLiteral("&Opzioni..."), comando(&frmMain::mnuViewOptions_Click)}});
+
+    mnuWindow = CreaMenu(
+        QStringLiteral("mnuWindow"), QStringLiteral("Fi&nestra"),
+        {{"mnuWindowCascade", QStringLiteral("&Sovrapponi"), [this] { area->cascadeSubWindows(); }},
+         {"mnuWindowTileHorizontal", QStringLiteral("Affianca &orizzontalmente"),
+          [this] { area->AffiancaOrizzontalmente(); }},
+         {"mnuWindowTileVertical", QStringLiteral("Affianca &verticalmente"),
+          [this] { area->AffiancaVerticalmente(); }},
+         {"mnuWindowArrangeIcons", QStringLiteral("&Disponi icone"), [this] { area->DisponiIcone(); }}});
+    connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::AggiornaMenuFinestra);
+
+    CreaMenu(
+        QStringLiteral("mnuHelp"), QStringLiteral("&?"),
+        {{"mnuHelpContents", QStringLiteral("&Sommario"), [this] { MostraGuida(false); }},
+         {"mnuHelpSearchForHelpOn", QStringLiteral("&Cerca argomento..."), [this] { MostraGuida(true); }},
+         {},
+         {"mnuHelpAbout", QStringLiteral("&Informazioni su "), comando(&frmMain::mnuHelpAbout_Click)}});
+}
+
+void frmMain::CreaBarraStrumenti() {
+    tbToolBar = addToolBar(QStringLiteral("Barra degli strumenti"));
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setAccessibleName(tbToolBar->windowTitle());
+    tbToolBar->setMovable(false);
+    tbToolBar->setIconSize(QSize(24, 24));
+    // The View menu alone shows and hides the bar, so that its check mark stays true.
+    tbToolBar->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    for (const Pulsante& pulsante : PulsantiBarra) {
+        const QString suggerimento = QString::fromUtf8(pulsante.suggerimento);
+        auto* azione = new QAction(Icona(QLatin1String(pulsante.icona)), suggerimento, this);
+        azione->setObjectName(QLatin1String(pulsante.chiave));
+        azione->setToolTip(suggerimento);
+        tbToolBar->addAction(azione);
+        tbToolBar->widgetForAction(azione)->setAccessibleName(suggerimento);
+    }
+    connect(tbToolBar, &QToolBar::actionTriggered, this, &frmMain::tbToolBar_ButtonClick);
+}
+
+// The window's load: placement and print header from the settings, then command state 1.
+void frmMain::Carica() {
+    collocazioneLetta = impostazioni.LeggiCollocazione();
+    // The size it takes when un-maximised: set before maximising, so that Qt keeps it as such.
+    setGeometry(SuUnoSchermo(InPixel(collocazioneLetta), AreeSchermi()));
+    setWindowState(windowState() | Qt::WindowMaximized);
+    programma.IntestazioneUtente = impostazioni.LeggiIntestazione();
+    AbilitaComandi(1);
+}
+
+void frmMain::closeEvent(QCloseEvent* evento) {
+    ChiudiFinestre();
+    if (guida)
+        guida->close();
+    // A minimised window has no placement worth keeping: neither it nor the header is written.
+    if (!isMinimized()) {
+        impostazioni.ScriviCollocazione(InTwips(normalGeometry(), collocazioneLetta));
+        impostazioni.ScriviIntestazione(programma.IntestazioneUtente);
+    }
+    evento->accept();
+}
+
+void frmMain::AbilitaComandi(int16_t codice) {
+    if (codice < 1 || codice > 3)
+        return;
+    for (const StatoComando& stato : StatiComandi)
+        findChild<QAction*>(QLatin1String(stato.nome))->setEnabled(stato.abilitato[codice - 1]);
+}
+
+bool frmMain::FormAperto(const QString& nome) const {
+    return nome == objectName() || figlie->FormAperto(nome);
+}
+
+void frmMain::ChiudiFinestre() {
+    figlie->ChiudiFinestre();
+}
+
+QWidget* frmMain::FinestraAttiva() const {
+    return figlie->FinestraAttiva();
+}
+
+void frmMain::mnuFileNew_Click() {
+    if (!dialoghi.Conferma(DomandaNuovaSimulazione))
+        return;
+    ChiudiFinestre();
+    AbilitaComandi(1);
+    programma.SistemaCorrente = -1;
+    programma.Moto.Vuota();
+    programma.PuntiGrafico.Vuota();
+}
+
+// Compares the key with the toolbar's keys in their order; "Esempio" has no command.
+void frmMain::tbToolBar_ButtonClick(QAction* pulsante) {
+    using Comando = void (frmMain::*)();
+    static constexpr std::pair<const char*, Comando> comandi[] = {
+        {"New", &frmMain::mnuFileNew_Click},
+        {"Open", &frmMain::mnuFileOpen_Click},
+        {"Save", &frmMain::mnuFileSave_Click},
+        {"Print", &frmMain::mnuFilePrint_Click},
+        {"SceltaSistema", &frmMain::tbSceltaSistema_Click},
+        {"Calcolo", &frmMain::tbCalcolo_Click},
+        {"Grafico", &frmMain::tbGrafico_Click},
+        {"Tabella", &frmMain::tbTabella_Click},
+    };
+    const QString chiave = pulsante->objectName();
+    for (const auto& [nome, comando] : comandi)
+        if (chiave == QLatin1String(nome)) {
+            (this->*comando)();
+            return;
+        }
+}
+
+// The commands below are filled in as their windows and files are built.
+void frmMain::tbSceltaSistema_Click() {}
+void frmMain::tbCalcolo_Click() {}
+void frmMain::tbGrafico_Click() {}
+void frmMain::tbTabella_Click() {}
+void frmMain::mnuFileOpen_Click() {}
+void frmMain::mnuFileSave_Click() {}
+void frmMain::mnuFileSaveAs_Click() {}
+void frmMain::mnuFileEsporta_Click() {}
+void frmMain::mnuFileEsportaGrafico_Click() {}
+void frmMain::mnuFilePrint_Click() {}
+
+void frmMain::mnuViewToolbar_Click() {
+    tbToolBar->setVisible(findChild<QAction*>(QStringLiteral("mnuViewToolbar"))->isChecked());
+}
+
+void frmMain::mnuViewStatusBar_Click() {
+    statusBar()->setVisible(findChild<QAction*>(QStringLiteral("mnuViewStatusBar"))->isChecked());
+}
+
+void frmMain::mnuViewOptions_Click() {
+    auto* opzioni = new frmOptions(programma.IntestazioneUtente, this);
+    opzioni->setAttribute(Qt::WA_DeleteOnClose);
+    opzioni->open();
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    auto* informazioni = new frmAbout(this);
+    informazioni->setAttribute(Qt::WA_DeleteOnClose);
+    informazioni->open();
+}
+
+void frmMain::AggiornaMenuFinestra() {
+    qDeleteAll(vociFinestre);
+    vociFinestre.clear();
+    const QList<QMdiSubWindow*> finestre = area->subWindowList();
+    if (finestre.isEmpty())
+        return;
+    vociFinestre << mnuWindow->addSeparator();
+    int numero = 0;
+    for (QMdiSubWindow* finestra : finestre) {
+        const QString titolo = finestra->windowTitle().replace(QLatin1Char('&'), QStringLiteral("&&"));
+        ++numero;
+        QAction* voce = mnuWindow->addAction(numero < 10 ? QStringLiteral("&%1 %2").arg(numero).arg(titolo)
+                                                         : QStringLiteral("%1 %2").arg(numero).arg(titolo));
+        voce->setCheckable(true);
+        voce->setChecked(finestra == area->activeSubWindow());
+        const QPointer<QMdiSubWindow> scelta(finestra);
+        connect(voce, &QAction::triggered, this, [this, scelta] {
+            if (scelta)
+                area->setActiveSubWindow(scelta);
+        });
+        vociFinestre << voce;
+    }
+}
+
+void frmMain::MostraGuida(bool ricerca) {
+    const Guida letta = LeggiGuida(percorsiGuida);
+    if (letta.percorso.isEmpty()) {
+        dialoghi.Messaggio(MessaggioGuidaMancante, windowTitle(), Dialoghi::Icona::Informazione);
+        return;
+    }
+    if (!letta.errore.isEmpty()) {
+        dialoghi.Messaggio(letta.errore);
+        return;
+    }
+    if (!guida)
+        guida = new FinestraGuida(this);
+    guida->Carica(letta.html);
+    guida->show();
+    guida->raise();
+    guida->activateWindow();
+    if (ricerca)
+        guida->MostraRicerca();
+    else
+        guida->MostraSommario();
 }

@@ -1,10 +1,11 @@
-#include "frmMain.h"
+#include "Avvio.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication applicazione(argc, argv);
-    frmMain finestra;
-    finestra.showMaximized();
+    Avvio avvio;
+    if (!Main(avvio))
+        return 0;
     return applicazione.exec();
 }

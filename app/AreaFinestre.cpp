@@ -1,0 +1,85 @@
+#include "AreaFinestre.h"
+
+#include "Risorse.h"
+
+#include <QLinearGradient>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace {
+QList<QMdiSubWindow*> Finestre(const QMdiArea& area, bool ridotte) {
+    QList<QMdiSubWindow*> scelte;
+    for (QMdiSubWindow* finestra : area.subWindowList(QMdiArea::CreationOrder))
+        if (!finestra->isHidden() && finestra->isMinimized() == ridotte)
+            scelte << finestra;
+    return scelte;
+}
+} // namespace
+
+AreaFinestre::AreaFinestre(QWidget* parent)
+    : QMdiArea(parent), disegno(new QSvgRenderer(Risorsa(QStringLiteral("sfondo")), this)) {
+    setObjectName(QStringLiteral("AreaFinestre"));
+    setAccessibleName(QStringLiteral("Area delle finestre"));
+}
+
+void AreaFinestre::Affianca(Qt::Orientation direzione) {
+    const QList<QMdiSubWindow*> finestre = Finestre(*this, false);
+    if (finestre.isEmpty())
+        return;
+    const QRect area = viewport()->rect();
+    const int n = static_cast<int>(finestre.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* finestra = finestre[i];
+        if (finestra->isMaximized())
+            finestra->showNormal();
+        if (direzione == Qt::Vertical) {
+            const int cima = area.height() * i / n, fondo = area.height() * (i + 1) / n;
+            finestra->setGeometry(0, cima, area.width(), fondo - cima);
+        } else {
+            const int sinistra = area.width() * i / n, destra = area.width() * (i + 1) / n;
+            finestra->setGeometry(sinistra, 0, destra - sinistra, area.height());
+        }
+    }
+}
+
+void AreaFinestre::DisponiIcone() {
+    const QRect area = viewport()->rect();
+    QPoint posto(0, area.height());
+    int altezzaRiga = 0;
+    for (QMdiSubWindow* finestra : Finestre(*this, true)) {
+        const QSize misura = finestra->size();
+        if (posto.x() > 0 && posto.x() + misura.width() > area.width()) {
+            posto = QPoint(0, posto.y() - altezzaRiga);
+            altezzaRiga = 0;
+        }
+        altezzaRiga = std::max(altezzaRiga, misura.height());
+        finestra->move(posto.x(), posto.y() - misura.height());
+        posto.rx() += misura.width();
+    }
+}
+
+void AreaFinestre::paintEvent(QPaintEvent*) {
+    QPainter pittore(viewport());
+    pittore.drawPixmap(0, 0, Sfondo());
+}
+
+const QPixmap& AreaFinestre::Sfondo() {
+    const qreal rapporto = viewport()->devicePixelRatioF();
+    const QSize misura = viewport()->size();
+    if (sfondo.deviceIndependentSize().toSize() == misura && sfondo.devicePixelRatio() == rapporto)
+        return sfondo;
+    sfondo = QPixmap(misura * rapporto);
+    sfondo.setDevicePixelRatio(rapporto);
+    QPainter pittore(&sfondo);
+    QLinearGradient sfumatura(0, 0, 0, misura.height());
+    sfumatura.setColorAt(0, QColor(0x4a, 0x6f, 0x96));
+    sfumatura.setColorAt(1, QColor(0x1f, 0x36, 0x52));
+    pittore.fillRect(QRect(QPoint(0, 0), misura), sfumatura);
+    QSizeF figura = disegno->defaultSize();
+    figura.scale(QSizeF(misura) * 0.7, Qt::KeepAspectRatio);
+    disegno->render(&pittore, QRectF(QPointF((misura.width() - figura.width()) / 2,
+                                             (misura.height() - figura.height()) / 2),
+                                     figura));
+    return sfondo;
+}

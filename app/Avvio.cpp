@@ -1,0 +1,52 @@
+#include "Avvio.h"
+
+#include "Risorse.h"
+#include "frmSplash.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QLibraryInfo>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+void CaricaTraduzione(QTranslator& traduzione) {
+    if (traduzione.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traduzione);
+}
+
+// Runs pending events for one step of the wait, ending early when Enter is pressed on the splash.
+void Attendi(const frmSplash& splash, std::chrono::milliseconds passo) {
+    QEventLoop ciclo;
+    QTimer::singleShot(passo, &ciclo, &QEventLoop::quit);
+    QObject::connect(&splash, &frmSplash::Saltato, &ciclo, &QEventLoop::quit);
+    ciclo.exec();
+}
+} // namespace
+
+bool Main(Avvio& avvio, AttesaSplash attesa) {
+    avvio.programma.SistemaCorrente = -1;
+    avvio.SaltaSplash = false;
+    CaricaTraduzione(avvio.TraduzioneQt);
+    QApplication::setWindowIcon(Icona(QStringLiteral("velantra")));
+
+    avvio.FinestraPrincipale = std::make_unique<frmMain>(avvio.programma);
+    avvio.FinestraPrincipale->show();
+
+    frmSplash splash(avvio.SaltaSplash);
+    if (const QScreen* schermo = QGuiApplication::primaryScreen())
+        splash.move(schermo->availableGeometry().center() - splash.rect().center());
+    splash.show();
+    splash.activateWindow();
+    splash.repaint();
+    for (int i = 1; i <= attesa.Passi; ++i) {
+        QCoreApplication::processEvents();
+        splash.ImpostaAvanzamento(static_cast<float>(i) / 1.5f);
+        if (!avvio.SaltaSplash)
+            Attendi(splash, attesa.Passo);
+        if (avvio.SaltaSplash)
+            break;
+    }
+    splash.close();
+    return avvio.FinestraPrincipale->isVisible();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+// The start routine and what it owns for the whole run: the program-wide objects, the SaltaSplash flag,
+// Qt's Italian translation and the main window.
+
+#include "Programma.h"
+#include "frmMain.h"
+
+#include <QTranslator>
+#include <chrono>
+#include <memory>
+
+struct Avvio {
+    QTranslator TraduzioneQt; // standard buttons read "OK", "Annulla"
+    Programma programma;
+    bool SaltaSplash = false;
+    std::unique_ptr<frmMain> FinestraPrincipale;
+};
+
+// The splash stays up to Passi waits of Passo each; Enter ends the current wait at once.
+struct AttesaSplash {
+    int Passi = 15;
+    std::chrono::milliseconds Passo{250};
+};
+
+// Loads and shows the main window, then the splash for its wait, then closes the splash. False when the
+// main window was closed meanwhile: then there is nothing left to run.
+bool Main(Avvio& avvio, AttesaSplash attesa = {});

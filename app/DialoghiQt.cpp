@@ -1,0 +1,53 @@
+#include "DialoghiQt.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+
+namespace {
+QMessageBox::Icon IconaQt(Dialoghi::Icona icona) {
+    switch (icona) {
+    case Dialoghi::Icona::Informazione:
+        return QMessageBox::Information;
+    case Dialoghi::Icona::Avviso:
+        return QMessageBox::Warning;
+    case Dialoghi::Icona::Errore:
+        return QMessageBox::Critical;
+    case Dialoghi::Icona::Nessuna:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton Chiedi(QWidget* finestra, QMessageBox::Icon icona, const QString& titolo,
+                                   const QString& testo, QMessageBox::StandardButtons pulsanti) {
+    QMessageBox scatola(icona, titolo, testo, pulsanti, finestra);
+    return static_cast<QMessageBox::StandardButton>(scatola.exec());
+}
+} // namespace
+
+void DialoghiQt::Messaggio(const QString& testo, const QString& titolo, Icona icona) {
+    Chiedi(finestra, IconaQt(icona), titolo, testo, QMessageBox::Ok);
+}
+
+bool DialoghiQt::Conferma(const QString& testo, const QString& titolo) {
+    return Chiedi(finestra, QMessageBox::Warning, titolo, testo, QMessageBox::Ok | QMessageBox::Cancel) ==
+           QMessageBox::Ok;
+}
+
+// Qt's file dialogs take the filters as one text; no default suffix: a name is used as typed.
+QString DialoghiQt::NomeFileApri(const QString& titolo, const QStringList& filtri) {
+    return QFileDialog::getOpenFileName(finestra, titolo, QString(), filtri.join(QStringLiteral(";;")));
+}
+
+QString DialoghiQt::NomeFileSalva(const QString& titolo, const QStringList& filtri) {
+    return QFileDialog::getSaveFileName(finestra, titolo, QString(), filtri.join(QStringLiteral(";;")));
+}
+
+bool DialoghiQt::Stampa(QPrinter& stampante, const QString& titolo) {
+    QPrintDialog dialogo(&stampante, finestra);
+    dialogo.setWindowTitle(titolo);
+    // One page per print-out: there is no page range to choose.
+    dialogo.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    return dialogo.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+// The program's dialogs: Qt's message boxes, file dialogs and print dialog, owned by the given window.
+
+#include "Dialoghi.h"
+
+class QWidget;
+
+class DialoghiQt : public Dialoghi {
+public:
+    explicit DialoghiQt(QWidget* finestra) : finestra(finestra) {}
+
+    void Messaggio(const QString& testo, const QString& titolo, Icona icona) override;
+    bool Conferma(const QString& testo, const QString& titolo) override;
+    QString NomeFileApri(const QString& titolo, const QStringList& filtri) override;
+    QString NomeFileSalva(const QString& titolo, const QStringList& filtri) override;
+    bool Stampa(QPrinter& stampante, const QString& titolo) override;
+
+private:
+    QWidget* finestra;
+};
