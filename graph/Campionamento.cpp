@@ -6,13 +6,15 @@
 
 void CampionaVelocita(XYPoli& Punti, const Velantra& Moto, float StepTempo) {
     const double T1 = Moto.T1, T2 = Moto.T2, Vm = Moto.Vm;
-    if (!std::isfinite(T1) || !std::isfinite(T2) || !std::isfinite(Vm) || T1 <= 0 || Vm <= 0) return;
+    if (!std::isfinite(T1) || !std::isfinite(T2) || !std::isfinite(Vm) || T1 <= 0 || Vm <= 0)
+        return;
     const double t12 = T1 + T2;
     const double Ttot = 2 * T1 + T2;
     const double pendenzaSalita = Vm / T1;
     const double pendenzaDiscesa = -Vm / (Ttot - t12);
     // T1 so small beside T2 that the phases cannot be told apart in double precision.
-    if (!std::isfinite(pendenzaSalita) || !std::isfinite(pendenzaDiscesa)) return;
+    if (!std::isfinite(pendenzaSalita) || !std::isfinite(pendenzaDiscesa))
+        return;
 
     double t = 0;
     do {

@@ -7,8 +7,9 @@
 
 class Velantra;
 
-// Samples the three phases from Moto's T1, T2 and Vm and closes the curve. The single-precision step
-// is added to a double time, as the graph has always done. A record that cannot describe a motion
+// Samples the three phases from Moto's T1, T2 and Vm and closes the curve. The step is added to the
+// double-precision time as the single-precision number it is, so samples fall just short of round
+// times (the 51st of a 0.5 s rise is at 0.49999998882 s). A record that cannot describe a motion
 // (T1 or Vm not positive, or any of the three not finite) leaves the list untouched; sampling stops
 // once the list is full, so every record ends in bounded time.
 void CampionaVelocita(XYPoli& Punti, const Velantra& Moto, float StepTempo);

@@ -7,5 +7,9 @@
 
 constexpr double TwipsPerPixel = 15.0;
 
-inline int Px(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
-constexpr double Twips(double pixel) { return pixel * TwipsPerPixel; }
+inline int Px(double twips) {
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
+constexpr double Twips(double pixel) {
+    return pixel * TwipsPerPixel;
+}

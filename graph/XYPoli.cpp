@@ -12,12 +12,19 @@ const XYPoli::Punto& XYPoli::Slot(int32_t Posizione) const {
     return punti[static_cast<size_t>(Posizione)];
 }
 
-double XYPoli::X(int32_t Posizione) const { return Slot(Posizione).x; }
-double XYPoli::Y(int32_t Posizione) const { return Slot(Posizione).y; }
-double XYPoli::P(int32_t Posizione) const { return Slot(Posizione).p; }
+double XYPoli::X(int32_t Posizione) const {
+    return Slot(Posizione).x;
+}
+double XYPoli::Y(int32_t Posizione) const {
+    return Slot(Posizione).y;
+}
+double XYPoli::P(int32_t Posizione) const {
+    return Slot(Posizione).p;
+}
 
 void XYPoli::Add(double ValX, double ValY, double ValP) {
-    if (numero >= Capacita) return;
+    if (numero >= Capacita)
+        return;
     punti[static_cast<size_t>(numero++)] = {ValX, ValY, ValP};
 }
 
@@ -28,7 +35,8 @@ void XYPoli::Vuota() {
 }
 
 void XYPoli::RimuoviUltimo() {
-    if (numero == 0) throw std::out_of_range("XYPoli: lista vuota");
+    if (numero == 0)
+        throw std::out_of_range("XYPoli: lista vuota");
     punti[static_cast<size_t>(--numero)] = {};
 }
 
