@@ -60,12 +60,11 @@ QRect SuUnoSchermo(const QRect& finestra, const QList<QRect>& schermi) {
     if (schermi.isEmpty())
         return finestra;
     const QRect schermo = SchermoDi(finestra, schermi);
-    QRect risultato(finestra.topLeft(), finestra.size().boundedTo(schermo.size()).expandedTo(QSize(1, 1)));
-    if (!Visibile(risultato, schermo)) {
-        risultato.moveLeft(
-            std::clamp(risultato.x(), schermo.left(), schermo.right() - risultato.width() + 1));
-        risultato.moveTop(
-            std::clamp(risultato.y(), schermo.top(), schermo.bottom() - risultato.height() + 1));
+    const QSize misura = finestra.size().boundedTo(schermo.size()).expandedTo(QSize(1, 1));
+    QRect risultato(finestra.topLeft(), misura);
+    if (misura != finestra.size() || !Visibile(risultato, schermo)) {
+        risultato.moveLeft(std::clamp(risultato.x(), schermo.left(), schermo.right() - misura.width() + 1));
+        risultato.moveTop(std::clamp(risultato.y(), schermo.top(), schermo.bottom() - misura.height() + 1));
     }
     return risultato;
 }

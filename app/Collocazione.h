@@ -13,5 +13,5 @@ QRect InPixel(const QRectF& twips);
 QRectF InTwips(const QRect& pixel, const QRectF& letta);
 
 // Brings a placement back onto a screen when too little of it lies on any (a screen removed since the
-// last run), and shrinks it to fit the screen it is on.
+// last run); one larger than its screen is shrunk to it and placed on it.
 QRect SuUnoSchermo(const QRect& finestra, const QList<QRect>& schermi);

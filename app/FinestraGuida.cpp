@@ -110,7 +110,7 @@ FinestraGuida::FinestraGuida(QWidget* parent)
     divisore->addWidget(sinistra);
     divisore->addWidget(testo);
     divisore->setStretchFactor(1, 1);
-    divisore->setSizes({240, 620});
+    divisore->setSizes({290, 570});
     auto* impianto = new QVBoxLayout(this);
     impianto->addLayout(pulsanti);
     impianto->addWidget(divisore, 1);

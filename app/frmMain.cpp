@@ -79,6 +79,9 @@ struct frmMain::Voce {
     std::function<void()> azione;
     QKeySequence scorciatoia = {};
     bool spuntata = false;
+    // Exists and follows the command state, but is not shown. Kept out of the menu rather than hidden:
+    // Qt disables a hidden action.
+    bool nascosta = false;
 };
 
 frmMain::frmMain(Programma& programma, Dialoghi* dialoghi, QWidget* parent)
@@ -117,7 +120,8 @@ QMenu* frmMain::CreaMenu(const QString& nome, const QString& titolo, std::initia
         azione->setCheckable(voce.spuntata);
         azione->setChecked(voce.spuntata);
         connect(azione, &QAction::triggered, this, voce.azione);
-        menu->addAction(azione);
+        if (!voce.nascosta)
+            menu->addAction(azione);
     }
     return menu;
 }
@@ -135,14 +139,16 @@ void frmMain::CreaMenu() {
          {"mnuFileSaveAs", QStringLiteral("Sal&va con nome..."), comando(&frmMain::mnuFileSaveAs_Click)},
          {},
          {"mnuFileEsporta", QStringLiteral("E&sporta tabella..."), comando(&frmMain::mnuFileEsporta_Click)},
-         {"mnuFileEsportaGrafico", QStringLiteral("Es&porta grafico..."),
-          comando(&frmMain::mnuFileEsportaGrafico_Click)},
+         {"mnuFileEsportaGrafico",
+          QStringLiteral("Es&porta grafico..."),
+          comando(&frmMain::mnuFileEsportaGrafico_Click),
+          {},
+          false,
+          true},
          {},
          {"mnuFilePrint", QStringLiteral("S&tampa..."), comando(&frmMain::mnuFilePrint_Click)},
          {},
          {"mnuFileExit", QStringLiteral("&Esci"), [this] { close(); }}});
-    // Present and following the command state, never shown.
-    findChild<QAction*>(QStringLiteral("mnuFileEsportaGrafico"))->setVisible(false);
 
     CreaMenu(QStringLiteral("mnuView"), QStringLiteral("&Visualizza"),
              {{"mnuViewToolbar",
