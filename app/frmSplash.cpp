@@ -62,7 +62,7 @@ frmSplash::frmSplash(bool& SaltaSplash, QWidget* parent)
     griglia->addWidget(Istanze, 4, 0, 1, 2);
     griglia->addWidget(ProgressBar, 5, 0, 1, 2);
     griglia->setRowStretch(3, 1);
-    setFixedSize(540, 520);
+    setFixedSize(540, 480);
 }
 
 void frmSplash::ImpostaAvanzamento(float valore) {
