@@ -30,56 +30,55 @@ QString InCima(const QTextBrowser* testo) {
 class TstGuida : public QObject {
     Q_OBJECT
 private slots:
-    void mancante_data() {
-        QTest::addColumn<QString>("voce");
-        QTest::newRow("Sommario") << "mnuHelpContents";
-        QTest::newRow("Cerca argomento") << "mnuHelpSearchForHelpOn";
-    }
-    void mancante() {
-        QFETCH(QString, voce);
-        Banco banco;
-        banco.Apri();
-        banco.finestra->ImpostaPercorsiGuida({banco.cartella.filePath(QStringLiteral("VELANTRA.HLP"))});
-        banco.Azione(voce)->trigger();
-        QCOMPARE(banco.dialoghi.chiamate.size(), 1);
-        const DialoghiFinti::Chiamata& messaggio = banco.dialoghi.chiamate.first();
-        QCOMPARE(messaggio.tipo, QStringLiteral("Messaggio"));
-        QCOMPARE(messaggio.testo,
-                 QStringLiteral("Impossibile visualizzare il Sommario della Guida. Nessun file "
-                                "della Guida associato al progetto."));
-        QCOMPARE(messaggio.titolo, QStringLiteral("Velantra dei moti"));
-        QCOMPARE(messaggio.icona, Dialoghi::Icona::Informazione);
-        QVERIFY(!banco.finestra->findChild<FinestraGuida*>());
-    }
-
-    void illeggibile_data() {
+    // A missing document gives the one message; one that cannot be read names its file.
+    void nonDisponibile_data() {
         QTest::addColumn<QString>("forma");
-        QTest::newRow("vuoto") << "vuoto";
-        QTest::newRow("cartella") << "cartella";
+        QTest::addColumn<QString>("voce");
+        QTest::addColumn<QString>("messaggio");
+        QTest::addColumn<QString>("titolo");
+        QTest::addColumn<int>("icona");
+        const QString mancante =
+            QStringLiteral("Impossibile visualizzare il Sommario della Guida. Nessun file "
+                           "della Guida associato al progetto.");
+        const int informazione = int(Dialoghi::Icona::Informazione), nessuna = int(Dialoghi::Icona::Nessuna);
+        QTest::newRow("manca, Sommario")
+            << ""
+            << "mnuHelpContents" << mancante << "Velantra dei moti" << informazione;
+        QTest::newRow("manca, Cerca argomento")
+            << ""
+            << "mnuHelpSearchForHelpOn" << mancante << "Velantra dei moti" << informazione;
+        QTest::newRow("vuota") << "vuota"
+                               << "mnuHelpContents"
+                               << "Impossibile leggere il file della Guida:\n%1"
+                               << "Velantra" << nessuna;
+        QTest::newRow("cartella") << "cartella"
+                                  << "mnuHelpSearchForHelpOn"
+                                  << "Impossibile leggere il file della Guida:\n%1"
+                                  << "Velantra" << nessuna;
     }
-    void illeggibile() {
+    void nonDisponibile() {
         QFETCH(QString, forma);
+        QFETCH(QString, voce);
+        QFETCH(QString, messaggio);
+        QFETCH(QString, titolo);
+        QFETCH(int, icona);
         Banco banco;
         banco.Apri();
         const QString percorso = banco.cartella.filePath(QStringLiteral("VELANTRA.HLP"));
         if (forma == QLatin1String("cartella"))
             QVERIFY(QDir().mkpath(percorso));
-        else
+        else if (forma == QLatin1String("vuota"))
             QVERIFY(QFile(percorso).open(QIODevice::WriteOnly));
-        banco.finestra->ImpostaPercorsiGuida({percorso, GuidaSorgente});
-        banco.Azione("mnuHelpContents")->trigger();
-        QCOMPARE(banco.dialoghi.Messaggi().size(), 1);
-        QVERIFY(banco.dialoghi.Messaggi().first().startsWith(
-            QStringLiteral("Impossibile leggere il file della Guida")));
-        QVERIFY(banco.dialoghi.Messaggi().first().contains(QDir::toNativeSeparators(percorso)));
+        // The first document found is the one shown, even when a later one would do.
+        banco.finestra->ImpostaPercorsiGuida(forma.isEmpty() ? QStringList{percorso}
+                                                             : QStringList{percorso, GuidaSorgente});
+        banco.Azione(voce)->trigger();
+        QCOMPARE(banco.dialoghi.chiamate.size(), 1);
+        const DialoghiFinti::Chiamata& chiamata = banco.dialoghi.chiamate.first();
+        QCOMPARE(chiamata.testo, messaggio.arg(percorso));
+        QCOMPARE(chiamata.titolo, titolo);
+        QCOMPARE(int(chiamata.icona), icona);
         QVERIFY(!banco.finestra->findChild<FinestraGuida*>());
-    }
-
-    void percorsi() {
-        const QDir cartella(QCoreApplication::applicationDirPath());
-        QCOMPARE(PercorsiGuida(), (QStringList{cartella.filePath(QStringLiteral("VELANTRA.HLP")),
-                                               QDir::cleanPath(cartella.filePath(
-                                                   QStringLiteral("../share/velantra/VELANTRA.HLP")))}));
     }
 
     void sommario() {
