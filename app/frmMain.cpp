@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QToolBar>
-#include <QToolButton>
 #include <array>
 #include <functional>
 
@@ -127,6 +126,7 @@ QMenu* frmMain::CreaMenu(const QString& nome, const QString& titolo, std::initia
 }
 
 void frmMain::CreaMenu() {
+    menuBar()->setAccessibleName(QStringLiteral("Barra dei menu"));
     const auto comando = [this](void (frmMain::*metodo)()) { return std::bind(metodo, this); };
     CreaMenu(
         QStringLiteral("mnuFile"), QStringLiteral("&File"),
