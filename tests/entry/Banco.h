@@ -1,7 +1,7 @@
 #pragma once
 
 // A main frame stand-in for the entry tests: the program objects, scripted dialogs and an active
-// multiple-document area of a chosen width, with helpers that act as a user would.
+// multiple-document area, with helpers that act as a user would.
 
 #include "DialoghiFinti.h"
 #include "FinestreFiglie.h"
@@ -12,14 +12,21 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
 
-class Banco {
-public:
-    static constexpr const char* Nomi[8] = {"S1", "S2", "Stot", "T1", "T2", "Ttot", "Vm", "A"};
+enum { S1, S2, Stot, T1, T2, Ttot, Vm, A };
+inline const char* const Nomi[8] = {"S1", "S2", "Stot", "T1", "T2", "Ttot", "Vm", "A"};
+// The eleven allowed triples, as listed on the picture.
+inline const int Terne[11][3] = {{Stot, Ttot, S1}, {Stot, Ttot, A},  {Stot, Ttot, T1}, {Stot, Vm, S1},
+                                 {Stot, Vm, A},    {Stot, Vm, T1},   {Vm, Ttot, S1},   {Vm, Ttot, A},
+                                 {Vm, Ttot, T1},   {Vm, Ttot, Stot}, {Vm, T2, Stot}};
+inline const QLocale It(QLocale::Italian, QLocale::Italy);
+inline const QLocale Us(QLocale::English, QLocale::UnitedStates);
 
+struct Banco {
     Programma programma;
     DialoghiFinti dialoghi;
     QMdiArea area;
@@ -34,11 +41,13 @@ public:
     }
 
     frmInserimentoDati& Inserimento() { return finestre.ApriInserimentoDati(); }
-    QWidget* Finestra(const char* nome) { return finestre.Finestra(QString::fromLatin1(nome)); }
+    template <typename T = QLineEdit> T* Controllo(const QString& finestra, const char* nome, int i) {
+        QWidget* f = finestre.Finestra(finestra);
+        return f ? f->findChild<T*>(QStringLiteral("%1(%2)").arg(QLatin1String(nome)).arg(i)) : nullptr;
+    }
     QCheckBox* Casella(int i) { return Controllo<QCheckBox>("frmInserimentoDati", "Selezionato", i); }
-    QLineEdit* Valore(int i) { return Controllo<QLineEdit>("frmInserimentoDati", "Risultati", i); }
-    QLineEdit* Risultato(int i) { return Controllo<QLineEdit>("FrmRisultati", "Risultati", i); }
-    QWidget* Picture1() { return Finestra("frmInserimentoDati")->findChild<QWidget*>("Picture1"); }
+    QLineEdit* Valore(int i) { return Controllo("frmInserimentoDati", "Risultati", i); }
+    QWidget* Picture1() { return finestre.Finestra("frmInserimentoDati")->findChild<QWidget*>("Picture1"); }
 
     void Spunta(int i) { QTest::mouseClick(Casella(i), Qt::LeftButton); }
     // Replaces the box's text as a user would: select all, then type.
@@ -47,28 +56,22 @@ public:
         QTest::keyClick(Valore(i), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(Valore(i), testo);
     }
-    // Presses on the picture at a pixel position.
-    void Premi(int x, int y, Qt::MouseButton tasto = Qt::LeftButton) {
-        QTest::mouseClick(Picture1(), tasto, {}, QPoint(x, y));
-    }
-    void ChiudiInserimento() {
-        Finestra("frmInserimentoDati")->parentWidget()->close();
+    void Chiudi(const QString& finestra) {
+        finestre.Finestra(finestra)->parentWidget()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    QStringList Spuntate() {
-        QStringList nomi;
-        for (int i = 0; i < 8; ++i)
+    // The ticked quantities with the texts of their boxes ("Stot=2 T2="); a "!" marks a box whose
+    // visibility does not follow its tick.
+    QString Stato() {
+        QStringList voci;
+        for (int i = 0; i < 8; ++i) {
             if (Casella(i)->isChecked())
-                nomi << Nomi[i];
-        return nomi;
-    }
-    QStringList Visibili() {
-        QStringList nomi;
-        for (int i = 0; i < 8; ++i)
-            if (Valore(i)->isVisible())
-                nomi << Nomi[i];
-        return nomi;
+                voci << QStringLiteral("%1=%2").arg(Nomi[i], Valore(i)->text());
+            if (Casella(i)->isChecked() != Valore(i)->isVisible())
+                voci << QStringLiteral("!%1").arg(Nomi[i]);
+        }
+        return voci.join(' ');
     }
     QString Fuoco() {
         QWidget* fuoco = QApplication::focusWidget();
@@ -77,13 +80,7 @@ public:
     QStringList Risultati() {
         QStringList testi;
         for (int i = 0; i < 8; ++i)
-            testi << Risultato(i)->text();
+            testi << Controllo("FrmRisultati", "Risultati", i)->text();
         return testi;
-    }
-
-private:
-    template <typename T> T* Controllo(const char* finestra, const char* nome, int i) {
-        QWidget* f = Finestra(finestra);
-        return f ? f->findChild<T*>(QStringLiteral("%1(%2)").arg(QLatin1String(nome)).arg(i)) : nullptr;
     }
 };
