@@ -36,9 +36,8 @@ constexpr int SinistraUnita = 1920;
 // A label at least as wide as its text, so no caption is cut in any font.
 QLabel* Etichetta(QWidget* finestra, const QString& testo, int sinistra, int alto, int larghezza) {
     auto* etichetta = new QLabel(testo, finestra);
-    const int spazio = finestra->width() - Px(sinistra);
-    etichetta->setGeometry(Px(sinistra), Px(alto),
-                           std::min(std::max(Px(larghezza), etichetta->sizeHint().width()), spazio), Px(255));
+    etichetta->setGeometry(Px(sinistra), Px(alto), std::max(Px(larghezza), etichetta->sizeHint().width()),
+                           Px(255));
     return etichetta;
 }
 
@@ -47,7 +46,7 @@ QLabel* Etichetta(QWidget* finestra, const QString& testo, int sinistra, int alt
 FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(parent), Moto(Moto) {
     setObjectName(QStringLiteral("FrmRisultati"));
     setWindowTitle(QStringLiteral("Risultati"));
-    setFixedSize(Px(LarghezzaTwips), Px(AltezzaTwips));
+    int destra = 0;
     for (int i = 0; i < NumeroGrandezze; ++i) {
         const int alto = PrimaRiga + PassoRighe * i;
         const QString nome = QString::fromLatin1(Righe[i].Nome);
@@ -65,7 +64,10 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
         Unita[i] =
             Etichetta(this, QString::fromLatin1(Righe[i].Unita), SinistraUnita, alto, i < 6 ? 495 : 735);
         Unita[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        destra = std::max(destra, Unita[i]->geometry().right() + 1);
     }
+    // Wider than designed only when a large font would cut a unit.
+    setFixedSize(std::max(Px(LarghezzaTwips), destra + Px(60)), Px(AltezzaTwips));
 }
 
 void FrmRisultati::RiempiFrmRisultati() {
