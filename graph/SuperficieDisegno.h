@@ -1,0 +1,97 @@
+#pragma once
+
+// A picture box: drawing in a user coordinate system given by the values at its four edges. What is
+// drawn goes into a short list of marks painted over a persistent background image; clearing empties
+// the list (the background comes back without redrawing the graph), making the image persistent
+// bakes the list into the background. The graph is drawn once and made persistent; the tools draw
+// their crosses and boxes as marks on every mouse move.
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QTransform>
+#include <QWidget>
+#include <vector>
+
+class SuperficieDisegno : public QWidget {
+    Q_OBJECT
+public:
+    struct TestoDisegnato {
+        QPointF punto; // top-left corner, user coordinates
+        QString testo;
+    };
+
+    explicit SuperficieDisegno(QWidget* parent = nullptr);
+
+    // The values at the left, top, right and bottom edges of the current size. A system of zero or
+    // non-finite extent is refused (false) and the previous one stays.
+    bool ImpostaScala(double sinistra, double superiore, double destra, double inferiore);
+    QPointF InPixel(double x, double y) const; // logical pixels
+    QPointF InUtente(QPointF pixel) const;
+
+    // Pen of what is drawn next.
+    void ImpostaSpessore(int pixel);
+    void ImpostaTratteggio(bool tratteggio);
+    void ImpostaColore(const QColor& colore);
+
+    void Posiziona(double x, double y); // the current position
+    void Linea(double x1, double y1, double x2, double y2);
+    void LineaA(double x, double y); // from the current position, which moves there
+    void Rettangolo(double x1, double y1, double x2, double y2);
+    void Testo(double x, double y, const QString& testo); // top-left corner at (x, y)
+
+    void Cancella();         // marks go, the background stays
+    void RendiPersistente(); // marks become background
+    void RimuoviSfondo();    // blank background of the current size, no marks
+
+    // Mouse moves and presses are reported only while enabled.
+    void AbilitaMouse(bool attivo) { mouseAttivo = attivo; }
+    bool MouseAbilitato() const { return mouseAttivo; }
+
+    // The persistent picture, at the size it was made, with the screen's pixel ratio.
+    QImage Immagine() const { return sfondo.isNull() ? Bianca() : sfondo; }
+    // Texts of the background and of the marks, in drawing order.
+    QList<TestoDisegnato> Testi() const;
+
+signals:
+    void MouseMosso(double x, double y);
+    void MousePremuto(Qt::MouseButton pulsante, double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
+
+private:
+    struct Penna {
+        QColor colore = Qt::black;
+        int spessore = 1;
+        bool tratteggio = false;
+        bool operator==(const Penna&) const = default;
+    };
+    enum class Tipo : uint8_t { Linea, Rettangolo, Testo };
+    struct Segno {
+        Tipo tipo;
+        Penna penna;
+        QPointF a, b; // logical pixels; for a text, b is its point in user coordinates
+        QString testo;
+    };
+
+    void Aggiungi(Segno segno);
+    bool Prolunga(const Segno& segno);
+    void Sporca(const Segno& segno);
+    QRectF Ingombro(const Segno& segno) const;
+    void Dipingi(QPainter& pittore) const;
+    QImage Bianca() const;
+
+    QImage sfondo;
+    std::vector<Segno> segni;
+    QList<TestoDisegnato> testiSfondo;
+    QTransform utenteInPixel, pixelInUtente;
+    QRectF area; // logical pixels covered by the coordinate system; the widget until one is set
+    Penna penna;
+    QPointF corrente; // user coordinates
+    bool mouseAttivo = false;
+    int segniDaDipingere = 0; // added since the last paint
+    bool tuttoDaRidipingere = false;
+};

@@ -1,0 +1,93 @@
+#pragma once
+
+// The graph window: the speed curve V(t) with its labels, and the measuring tools (collimator, zoom
+// rectangle, two-point difference, grid). The graph state lives in the program's Grafico, so a
+// reopened window shows the view the last one left; the curve and the phase times are read afresh at
+// every drawing.
+
+#include "FunzioniGrafico.h"
+#include "SuperficieDisegno.h"
+
+#include <QWidget>
+#include <cstdint>
+
+class Grafico;
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QToolBar;
+class Velantra;
+class XYPoli;
+
+class frmGrafico : public QWidget {
+    Q_OBJECT
+public:
+    frmGrafico(const XYPoli& PuntiGrafico, Grafico& GraficoCorrente, const Velantra& Moto,
+               QWidget* parent = nullptr);
+
+    SuperficieDisegno& Picture1() { return *picture1; } // the plot
+    SuperficieDisegno& PictValX() { return *pictValX; } // time labels, below the plot
+    SuperficieDisegno& PictValY() { return *pictValY; } // speed labels, left of the plot
+    // The Toolbar1 button with this key ("Cancella", "Tracciatore", "Disegna", "ZoomArea",
+    // "AggiungiParticolari", "Differenza", "Griglia"), or nullptr.
+    QAction* Pulsante(const QString& chiave) const;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+
+private:
+    // A label with the readout box beside it.
+    struct Lettura {
+        QLabel* etichetta;
+        QLineEdit* casella;
+    };
+
+    void CreaControlli();
+    void CreaToolbar();
+    Lettura CreaLettura(const char* nomeEtichetta, const char* testo, const char* nomeCasella);
+    void Disponi();
+    bool Minimizzata() const;
+
+    void Toolbar1_ButtonClick(const QString& chiave);
+    void Picture1_MouseMove(double X, double Y);
+    void Picture1_MouseDown(Qt::MouseButton pulsante, double X, double Y);
+
+    void MostraDifferenza(bool mostra);
+    void CommutaCollimatore();
+    void CommutaDifferenza();
+    void AttivaStrumento(const QString& nome);
+    void Croce(double xVerticale, double velocita);
+    void AggiornaDifferenze();
+
+    void PulisciGrafico();
+    void ImpostaScale();
+    void DisegnaAssi();
+    void DisegnaGrafico();
+    void EseguiZoom();
+    void RidisegnaVista();
+    void FineDisegno(bool zoomPossibile);
+    void AbilitaPulsanti(bool grafico, bool zoom);
+    SuperficiGrafico Superfici() { return {*picture1, *pictValX, *pictValY}; }
+
+    const XYPoli& PuntiGrafico;
+    Grafico& GraficoCorrente;
+    const Velantra& Moto;
+
+    SuperficieDisegno* picture1 = nullptr;
+    SuperficieDisegno* pictValX = nullptr;
+    SuperficieDisegno* pictValY = nullptr;
+    QToolBar* toolbar1 = nullptr;
+    QLabel* label9 = nullptr;
+    QLabel* label10 = nullptr;
+    QFrame* shape1 = nullptr;
+    QFrame* shape2 = nullptr;
+    Lettura text1{}, text2{};
+    Lettura diffX1{}, diffY1{}, diffX2{}, diffY2{}, diffX{}, diffY{};
+
+    uint8_t passo = 0; // two-click tools: 0 idle, 1 waiting for the first click, 2 for the second
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // zoom rectangle, Picture1 coordinates
+    bool caricato = false;
+    bool collocata = false; // placed in the main window's client area at its first showing
+};
