@@ -4,8 +4,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -40,7 +42,7 @@ std::optional<std::pair<QPointF, QPointF>> Taglia(QPointF a, QPointF b, const QR
         if (t0 > t1)
             return std::nullopt;
     }
-    // Keep the original end points when inside, so consecutive segments still join exactly.
+    // Keep the given end points when inside, so consecutive segments still join exactly.
     const QPointF da = t0 > 0 ? a + t0 * (b - a) : a;
     const QPointF ab = t1 < 1 ? a + t1 * (b - a) : b;
     return std::pair{da, ab};

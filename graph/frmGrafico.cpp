@@ -153,9 +153,9 @@ void frmGrafico::Disponi() {
     const double riquadro = larghezza + 850;
     Colloca(shape1, riquadro, alto, 1575, 1700);
     const double etichette = riquadro + 150, primaRiga = alto + 300;
-    auto metti = [](const Lettura& l, double sinistra, double riga, double larghezzaCasella) {
+    auto metti = [](const Lettura& l, double sinistra, double riga) {
         Colloca(l.etichetta, sinistra, riga, 495, 255);
-        Colloca(l.casella, sinistra + 450, riga, larghezzaCasella, 285);
+        Colloca(l.casella, sinistra + 450, riga, 615, 285);
     };
     Colloca(text1.etichetta, etichette, primaRiga, 495, 255);
     Colloca(text2.etichetta, etichette, primaRiga + 800, 495, 255);
@@ -165,12 +165,12 @@ void frmGrafico::Disponi() {
     const double gruppo = alto + 2500;
     Colloca(shape2, riquadro, gruppo, 2655, 2500);
     const double riga = gruppo + 300;
-    metti(diffX1, etichette, riga, 615);
-    metti(diffY1, etichette + 1200, riga, 615);
-    metti(diffX2, etichette, riga + 800, 615);
-    metti(diffY2, etichette + 1200, riga + 800, 615);
-    metti(diffX, etichette, riga + 1600, 615);
-    metti(diffY, etichette + 1200, riga + 1600, 615);
+    metti(diffX1, etichette, riga);
+    metti(diffY1, etichette + 1200, riga);
+    metti(diffX2, etichette, riga + 800);
+    metti(diffY2, etichette + 1200, riga + 800);
+    metti(diffX, etichette, riga + 1600);
+    metti(diffY, etichette + 1200, riga + 1600);
     picture1->raise();
 }
 
