@@ -35,28 +35,6 @@ int Scuri(BancoGrafico& b, bool colonna, double dove, double da, double a) {
 class TstDisegnoGrafico : public QObject {
     Q_OBJECT
 private slots:
-    void scaleEBordi_data() {
-        QTest::addColumn<double>("T2");
-        QTest::addColumn<double>("Vm");
-        QTest::addColumn<QList<float>>("attesi"); // ScalaX, ScalaY, left, top, right, bottom edges
-        QTest::newRow("1 2 1.3") << 2.0 << 1.3 << QList<float>{20, 61.53846f, -0.2f, 1.365f, 4.2f, -0.065f};
-        QTest::newRow("nessun moto: 10 di riserva")
-            << 0.0 << 0.0 << QList<float>{8, 8, -0.5f, 10.5f, 10.5f, -0.5f};
-    }
-    void scaleEBordi() {
-        QFETCH(double, T2);
-        QFETCH(double, Vm);
-        QFETCH(QList<float>, attesi);
-        BancoGrafico b(Vm == 0 ? 0 : 1, T2, Vm);
-        const SuperficieDisegno& piano = b.Apri();
-        const Grafico& g = b.GraficoCorrente;
-        QCOMPARE((QList<float>{g.ScalaX, g.ScalaY, g.BordoSinistro, g.BordoSuperiore, g.BordoDestro,
-                               g.BordoInferiore}),
-                 attesi);
-        QCOMPARE(piano.InPixel(g.ScalaX * g.BordoSinistro, g.ScalaY * g.BordoSuperiore), QPointF(0, 0));
-        QCOMPARE(piano.InPixel(g.ScalaX * g.BordoDestro, g.ScalaY * g.BordoInferiore), QPointF(800, 480));
-    }
-
     void etichette_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QList<double>>("moto"); // T1, T2, Vm
@@ -80,6 +58,9 @@ private slots:
                                << v1;
         QTest::newRow("gap 5") << Italiano << QList<double>{0.25, 3.5, 1} << "0,25@4.00 3,75@73.00 4@79.00"
                                << v1;
+        // No curve: the largest time and speed count as 10.
+        QTest::newRow("nessun moto") << Italiano << QList<double>{0, 0, 0} << "0@-1.00 0@-3.00 0@0.00"
+                                     << "0@2.00 2,5@22.00 5@42.00 7,5@62.00 10@82.00";
         QTest::newRow("gap esattamente 2")
             << Italiano << QList<double>{0.1, 3.8, 1} << "0,1@1.00 3,9@77.00 4@79.00" << v1;
     }
@@ -121,10 +102,15 @@ private slots:
             QCOMPARE(float(t.punto.y()), g.ScalaY * float(LeggiNumero(t.testo.toStdString(), ',').value()));
     }
 
-    // Where the curve, the axes and the dashed grid are, and where nothing is.
+    // The view of T1 1, T2 2, Vm 1.3 spans -0.2 to 4.2 s and -0.065 to 1.365 m/sec; where the curve,
+    // the axes and the dashed grid are, and where nothing is.
     void pixel() {
         BancoGrafico b(1, 2, 1.3);
-        b.Apri();
+        const SuperficieDisegno& piano = b.Apri();
+        const Grafico& g = b.GraficoCorrente;
+        QCOMPARE((QList<float>{g.BordoSinistro, g.BordoSuperiore, g.BordoDestro, g.BordoInferiore}),
+                 (QList<float>{-0.2f, 1.365f, 4.2f, -0.065f}));
+        QCOMPARE(piano.InPixel(g.ScalaX * g.BordoDestro, g.ScalaY * g.BordoInferiore), QPointF(800, 480));
         QCOMPARE(b.finestra->Picture1().Immagine().deviceIndependentSize(), QSizeF(800, 480));
         for (QPointF p : {QPointF(0.5, 0.65), QPointF(2, 1.3), QPointF(3.5, 0.65)}) // rise, top, fall
             QVERIFY(Scuri(b, true, p.x(), p.y() - 0.01, p.y() + 0.01) >= 2);        // two pixels thick
