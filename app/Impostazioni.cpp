@@ -1,8 +1,8 @@
 #include "Impostazioni.h"
 
+#include "NumeriRegionali.h"
 #include "TestiNumerici.h"
 
-#include <QLocale>
 #include <QSettings>
 #include <array>
 #include <cmath>
@@ -18,12 +18,6 @@ QString Chiave(const QString& nome) {
 
 QSettings Archivio() {
     return QSettings(QStringLiteral("Velantra"), QStringLiteral("Velantra"));
-}
-
-char SeparatoreDecimale() {
-    const QString separatore = QLocale().decimalPoint();
-    const char carattere = separatore.size() == 1 ? separatore.at(0).toLatin1() : '\0';
-    return carattere != '\0' ? carattere : '.';
 }
 
 std::array<double, 4> Valori(const QRectF& r) {

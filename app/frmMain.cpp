@@ -6,9 +6,11 @@
 #include "DialoghiQt.h"
 #include "FinestraGuida.h"
 #include "FinestreFiglie.h"
+#include "FrmRisultati.h"
 #include "Programma.h"
 #include "Risorse.h"
 #include "frmAbout.h"
+#include "frmInserimentoDati.h"
 #include "frmOptions.h"
 
 #include <QCloseEvent>
@@ -98,6 +100,7 @@ frmMain::frmMain(Programma& programma, Dialoghi* dialoghi, QWidget* parent)
     CreaMenu();
     CreaBarraStrumenti();
     setStatusBar(new BarraStato(this));
+    connect(figlie.get(), &FinestreFiglie::CalcoloRiuscito, this, [this] { AbilitaComandi(3); });
     Carica();
 }
 
@@ -274,11 +277,31 @@ void frmMain::tbToolBar_ButtonClick(QAction* pulsante) {
         }
 }
 
-// The commands below are filled in as their windows and files are built.
-void frmMain::tbSceltaSistema_Click() {}
-void frmMain::tbCalcolo_Click() {}
-void frmMain::tbGrafico_Click() {}
-void frmMain::tbTabella_Click() {}
+void frmMain::tbSceltaSistema_Click() {
+    figlie->ApriInserimentoDati();
+}
+
+void frmMain::tbCalcolo_Click() {
+    if (auto* inserimento =
+            qobject_cast<frmInserimentoDati*>(figlie->Finestra(QStringLiteral("frmInserimentoDati")))) {
+        inserimento->AssegnaSistema();
+        // Refused input leaves no system current: the cursor stays where the values are to be fixed.
+        if (programma.SistemaCorrente == -1)
+            return;
+    }
+    if (FormAperto(QStringLiteral("FrmRisultati")))
+        figlie->ApriRisultati();
+}
+
+void frmMain::tbGrafico_Click() {
+    figlie->ApriGrafico();
+}
+
+void frmMain::tbTabella_Click() {
+    figlie->ApriRisultati().RiempiFrmRisultati();
+}
+
+// The commands below are filled in as their files are built.
 void frmMain::mnuFileOpen_Click() {}
 void frmMain::mnuFileSave_Click() {}
 void frmMain::mnuFileSaveAs_Click() {}

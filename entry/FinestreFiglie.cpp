@@ -3,6 +3,7 @@
 #include "FrmRisultati.h"
 #include "Programma.h"
 #include "Twips.h"
+#include "frmGrafico.h"
 #include "frmInserimentoDati.h"
 
 #include <QMdiArea>
@@ -77,6 +78,7 @@ frmInserimentoDati& FinestreFiglie::ApriInserimentoDati() {
     auto* finestra = qobject_cast<frmInserimentoDati*>(Finestra(QStringLiteral("frmInserimentoDati")));
     if (!finestra) {
         finestra = new frmInserimentoDati(programma, dialoghi, *this);
+        connect(finestra, &frmInserimentoDati::CalcoloRiuscito, this, &FinestreFiglie::CalcoloRiuscito);
         Carica(finestra)->move(Px(100), Px(100));
     }
     Mostra(finestra);
@@ -89,6 +91,16 @@ FrmRisultati& FinestreFiglie::ApriRisultati() {
         finestra = new FrmRisultati(programma.Moto);
         QMdiSubWindow* sotto = Carica(finestra);
         sotto->move(PostoRisultati(sotto->width()));
+    }
+    Mostra(finestra);
+    return *finestra;
+}
+
+frmGrafico& FinestreFiglie::ApriGrafico() {
+    auto* finestra = qobject_cast<frmGrafico*>(Finestra(QStringLiteral("frmGrafico")));
+    if (!finestra) {
+        finestra = new frmGrafico(programma.PuntiGrafico, programma.GraficoCorrente, programma.Moto);
+        Aggiungi(finestra);
     }
     Mostra(finestra);
     return *finestra;

@@ -4,6 +4,7 @@
 // frame itself, "frmInserimentoDati", "FrmRisultati", "frmGrafico"). A child is shown inside a
 // QMdiSubWindow that is deleted when closed, so closing a child unloads it.
 
+#include <QObject>
 #include <QPoint>
 #include <QString>
 
@@ -12,10 +13,12 @@ class FrmRisultati;
 class QMdiArea;
 class QMdiSubWindow;
 class QWidget;
+class frmGrafico;
 class frmInserimentoDati;
 struct Programma;
 
-class FinestreFiglie {
+class FinestreFiglie : public QObject {
+    Q_OBJECT
 public:
     FinestreFiglie(QMdiArea& area, Programma& programma, Dialoghi& dialoghi);
 
@@ -39,9 +42,15 @@ public:
     // The results window, loaded when not open (placed beside the data-entry window when it fits in
     // the area, else near the top left), shown and activated.
     FrmRisultati& ApriRisultati();
+    // The one graph window: created when not open (it places and draws itself), shown and focused.
+    frmGrafico& ApriGrafico();
 
     // Closes every child window; each runs its own closing code first.
     void ChiudiFinestre();
+
+signals:
+    // A calculation in the data-entry window succeeded (its last step).
+    void CalcoloRiuscito();
 
 private:
     // Puts a child into a sub-window sized to it.

@@ -1,12 +1,12 @@
 #include "FunzioniGrafico.h"
 
 #include "Grafico.h"
+#include "NumeriRegionali.h"
 #include "SuperficieDisegno.h"
 #include "TestiNumerici.h"
 #include "Velantra.h"
 #include "XYPoli.h"
 
-#include <QLocale>
 #include <QString>
 #include <array>
 #include <cmath>
@@ -40,9 +40,6 @@ float Arrotonda(double valore, int decimali) {
     return static_cast<float>(ArrotondaPari(valore, decimali));
 }
 
-QString TestoEtichetta(float valore) {
-    return QString::fromStdString(TestoNumeroSingolo(valore, SeparatoreDecimale()));
-}
 
 struct Etichetta {
     float valore;
@@ -176,10 +173,10 @@ void DisegnaCurva(const SuperficiGrafico& S, const XYPoli& Punti, const Grafico&
     piano.ImpostaSpessore(1);
 
     for (const Etichetta& e : EtichetteTempi(G, Moto))
-        S.PictValX.Testo(e.x, 8, TestoEtichetta(e.valore));
+        S.PictValX.Testo(e.x, 8, TestoSingolo(e.valore));
     const float alzata = G.GraficoZoomato ? 0 : 2;
     for (float v : VelocitaEtichette(DaVelocita, AVelocita))
-        S.PictValY.Testo(0, G.ScalaY * v + alzata, TestoEtichetta(v));
+        S.PictValY.Testo(0, G.ScalaY * v + alzata, TestoSingolo(v));
 
     if (G.StatoDisegniGrafico & Grafico::BitGriglia)
         DisegnaGriglia(piano, G, Moto, DaTempo, ATempo, DaVelocita, AVelocita);
@@ -198,12 +195,3 @@ void DisegnaGriglia(SuperficieDisegno& Picture1, const Grafico& G, const Velantr
     Picture1.ImpostaTratteggio(false);
 }
 
-char SeparatoreDecimale() {
-    const QString punto = QLocale().decimalPoint();
-    const char c = punto.size() == 1 ? punto.at(0).toLatin1() : 0;
-    return c != 0 ? c : '.';
-}
-
-QString TestoLettura(double valore) {
-    return QString::fromStdString(TestoNumero(ArrotondaPari(valore, 3), SeparatoreDecimale()));
-}

@@ -49,7 +49,3 @@ void DisegnaCurva(const SuperficiGrafico& S, const XYPoli& Punti, const Grafico&
 void DisegnaGriglia(SuperficieDisegno& Picture1, const Grafico& G, const Velantra& Moto, double DaTempo,
                     double ATempo, double DaVelocita, double AVelocita);
 
-// The decimal separator of the user's regional settings (QLocale()).
-char SeparatoreDecimale();
-// A readout: the value rounded half to even to 3 decimals, in the regional format.
-QString TestoLettura(double valore);

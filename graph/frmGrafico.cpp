@@ -1,6 +1,7 @@
 #include "frmGrafico.h"
 
 #include "Grafico.h"
+#include "NumeriRegionali.h"
 #include "TestiNumerici.h"
 #include "Twips.h"
 #include "XYPoli.h"
@@ -39,7 +40,7 @@ void Colloca(QWidget* controllo, double sinistra, double alto, double larghezza,
 }
 
 void Scrivi(QLineEdit* casella, double valore) {
-    casella->setText(TestoLettura(valore));
+    casella->setText(TestoArrotondato(valore, 3));
 }
 
 } // namespace
@@ -302,11 +303,10 @@ void frmGrafico::Picture1_MouseMove(double X, double Y) {
 }
 
 void frmGrafico::AggiornaDifferenze() {
-    const char separatore = SeparatoreDecimale();
-    auto differenza = [separatore](const Lettura& primo, const Lettura& secondo) {
-        const auto a = LeggiNumero(primo.casella->text().toStdString(), separatore);
-        const auto b = LeggiNumero(secondo.casella->text().toStdString(), separatore);
-        return a && b ? QString::fromStdString(TestoNumero(*b - *a, separatore)) : QString();
+    auto differenza = [](const Lettura& primo, const Lettura& secondo) {
+        const auto a = LeggiValore(primo.casella->text());
+        const auto b = LeggiValore(secondo.casella->text());
+        return a && b ? TestoValore(*b - *a) : QString();
     };
     diffX.casella->setText(differenza(diffX1, diffX2));
     diffY.casella->setText(differenza(diffY1, diffY2));

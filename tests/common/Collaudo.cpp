@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFont>
 #include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <cstring>
@@ -30,6 +32,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication applicazione(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
+    // Test mode alone would share one settings file between every test program: each gets its own.
+    const QTemporaryDir impostazioni;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, impostazioni.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, impostazioni.path());
     applicazione.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     int falliti = 0;
     for (const Voce& voce : Voci()) {
