@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QStyle>
 #include <QSvgRenderer>
 
 namespace {
@@ -31,16 +32,46 @@ void AreaFinestre::Affianca(Qt::Orientation direzione) {
     const int n = static_cast<int>(finestre.size());
     for (int i = 0; i < n; ++i) {
         QMdiSubWindow* finestra = finestre[i];
-        if (finestra->isMaximized())
-            finestra->showNormal();
+        QRect posto;
         if (direzione == Qt::Vertical) {
             const int cima = area.height() * i / n, fondo = area.height() * (i + 1) / n;
-            finestra->setGeometry(0, cima, area.width(), fondo - cima);
+            posto = QRect(0, cima, area.width(), fondo - cima);
         } else {
             const int sinistra = area.width() * i / n, destra = area.width() * (i + 1) / n;
-            finestra->setGeometry(sinistra, 0, destra - sinistra, area.height());
+            posto = QRect(sinistra, 0, destra - sinistra, area.height());
         }
+        Colloca(finestra, posto);
     }
+}
+
+void AreaFinestre::Colloca(QMdiSubWindow* finestra, const QRect& posto) {
+    if (finestra->isMaximized())
+        finestra->showNormal();
+    // A form of fixed size keeps it: stretched it would float in grey, squeezed it would be cut.
+    const QWidget* contenuto = finestra->widget();
+    if (contenuto && contenuto->minimumSize() == contenuto->maximumSize())
+        finestra->move(posto.topLeft());
+    else
+        finestra->setGeometry(posto);
+}
+
+void AreaFinestre::Sovrapponi() {
+    QList<QMdiSubWindow*> finestre = Finestre(*this, false);
+    if (finestre.isEmpty())
+        return;
+    // The active window goes last, so that it ends on top.
+    if (QMdiSubWindow* attiva = activeSubWindow(); attiva && finestre.removeOne(attiva))
+        finestre << attiva;
+    const int passo = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, finestre.front()) + 4;
+    const QRect area = viewport()->rect();
+    const int n = static_cast<int>(finestre.size());
+    const QSize misura(std::max(area.width() - passo * (n - 1), area.width() / 2),
+                       std::max(area.height() - passo * (n - 1), area.height() / 2));
+    for (int i = 0; i < n; ++i) {
+        Colloca(finestre[i], QRect(QPoint(passo * i, passo * i), misura));
+        finestre[i]->raise();
+    }
+    setActiveSubWindow(finestre.back());
 }
 
 void AreaFinestre::DisponiIcone() {

@@ -1,7 +1,7 @@
 #pragma once
 
-// The frame's client area: the child windows over a background picture, and the arrange operations the
-// Window menu offers beside Qt's own cascade.
+// The frame's client area: the child windows over a background picture, and the arrange operations of
+// the Window menu. Forms of fixed size keep their size in every arrangement.
 
 #include <QMdiArea>
 #include <QPixmap>
@@ -17,6 +17,8 @@ public:
     // side, in the order they were opened.
     void AffiancaOrizzontalmente() { Affianca(Qt::Vertical); }
     void AffiancaVerticalmente() { Affianca(Qt::Horizontal); }
+    // Normal child windows stepped down and right by a title bar each, the active one on top.
+    void Sovrapponi();
     // Minimised child windows in rows along the bottom edge, from the left.
     void DisponiIcone();
 
@@ -25,6 +27,8 @@ protected:
 
 private:
     void Affianca(Qt::Orientation direzione);
+    // Moves a window to the rectangle; a form of fixed size only moves to its corner.
+    static void Colloca(QMdiSubWindow* finestra, const QRect& posto);
     const QPixmap& Sfondo();
 
     QSvgRenderer* disegno;

@@ -169,7 +169,7 @@ void frmMain::CreaMenu() {
 
     mnuWindow = CreaMenu(
         QStringLiteral("mnuWindow"), QStringLiteral("Fi&nestra"),
-        {{"mnuWindowCascade", QStringLiteral("&Sovrapponi"), [this] { area->cascadeSubWindows(); }},
+        {{"mnuWindowCascade", QStringLiteral("&Sovrapponi"), [this] { area->Sovrapponi(); }},
          {"mnuWindowTileHorizontal", QStringLiteral("Affianca &orizzontalmente"),
           [this] { area->AffiancaOrizzontalmente(); }},
          {"mnuWindowTileVertical", QStringLiteral("Affianca &verticalmente"),
