@@ -59,7 +59,7 @@ case "${1:-}" in
     [ -n "${2:-}" ] || { echo "usage: $0 install PREFIX" >&2; exit 2; }
     install_missing_packages
     configure
-    cmake --build "$BUILD_DIR" --target velantra -j "$(jobs)"
+    cmake --build "$BUILD_DIR" --target velantra velantra_icone -j "$(jobs)"
     cmake --install "$BUILD_DIR" --prefix "$2"
     ;;
   *)

@@ -4,6 +4,8 @@
 
 int main(int argc, char** argv) {
     QApplication applicazione(argc, argv);
+    // The id of the desktop entry, the metadata and the icon: lets the desktop match the window to them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.velantra.Velantra"));
     Avvio avvio;
     if (!Main(avvio))
         return 0;
