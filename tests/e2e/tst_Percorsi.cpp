@@ -1,0 +1,127 @@
+#include "Collaudo.h"
+#include "DialoghiFinti.h"
+#include "FinestreFiglie.h"
+#include "Programma.h"
+#include "SuperficieDisegno.h"
+#include "frmGrafico.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+// The main window over fresh program objects, driven only through what a user can reach.
+struct Utente {
+    QTemporaryDir cartella;
+    Programma programma;
+    DialoghiFinti dialoghi;
+    std::unique_ptr<frmMain> principale;
+
+    Utente() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, cartella.path());
+        principale = std::make_unique<frmMain>(programma, &dialoghi);
+        principale->setWindowState(Qt::WindowNoState);
+        principale->resize(1400, 900);
+        principale->show();
+        principale->activateWindow();
+        if (!QTest::qWaitForWindowActive(principale.get()))
+            qWarning("main window not active");
+    }
+    QAction* Azione(const char* nome) const { return principale->findChild<QAction*>(nome); }
+    void Premi(const char* nome) const { Azione(nome)->trigger(); }
+    QWidget* Finestra(const char* nome) const { return principale->Figlie().Finestra(nome); }
+    QLineEdit* Casella(const char* finestra, const char* nome, int i) const {
+        return Finestra(finestra)->findChild<QLineEdit*>(QStringLiteral("%1(%2)").arg(nome).arg(i));
+    }
+    // Clicks a line of the list of combinations on the data-entry picture (twips from its corner).
+    void ScegliRiga(int riga) const {
+        QWidget* disegno = Finestra("frmInserimentoDati")->findChild<QWidget*>(QStringLiteral("Picture1"));
+        const int y[] = {2000, 2200, 2400, 2600, 2800, 3000, 3200, 3400, 3600, 3800, 4000};
+        QTest::mouseClick(disegno, Qt::LeftButton, {}, QPoint(6500 / 15, y[riga] / 15));
+    }
+    QStringList Risultati() const {
+        QStringList testi;
+        for (int i = 0; i < 8; ++i)
+            testi << Casella("FrmRisultati", "Risultati", i)->text();
+        return testi;
+    }
+};
+
+QStringList Etichette(const SuperficieDisegno& superficie) {
+    QStringList testi;
+    for (const auto& t : superficie.Testi())
+        testi << t.testo;
+    return testi;
+}
+
+} // namespace
+
+class TstPercorsi : public QObject {
+    Q_OBJECT
+private slots:
+    // Choose, type with the point key, calculate, read, plot, start again.
+    void calcoloCompleto() {
+        Utente u;
+        u.Premi("SceltaSistema");
+        u.ScegliRiga(0); // Stot-Ttot-S1: the cursor lands in S1, the last of the three
+        QTest::keyClicks(u.Casella("frmInserimentoDati", "Risultati", 2), "2");
+        QTest::keyClicks(u.Casella("frmInserimentoDati", "Risultati", 5), "5");
+        QTest::keyClicks(QApplication::focusWidget(), "0.25");
+        QCOMPARE(u.Casella("frmInserimentoDati", "Risultati", 0)->text(), QStringLiteral("0,25"));
+        QVERIFY(!u.Azione("Grafico")->isEnabled());
+
+        u.Premi("Calcolo");
+        QCOMPARE(u.dialoghi.Messaggi(), QStringList());
+        QCOMPARE(u.Risultati(), (QStringList{"0,25", "1,5", "2", "1", "3", "5", "0,5", "0,5"}));
+        for (const char* comando : {"Grafico", "Tabella", "Print", "Save", "mnuFileEsporta"})
+            QVERIFY2(u.Azione(comando)->isEnabled(), comando);
+
+        u.Premi("Grafico");
+        auto* grafico = qobject_cast<frmGrafico*>(u.Finestra("frmGrafico"));
+        QVERIFY(grafico);
+        QTRY_VERIFY(!Etichette(grafico->PictValX()).isEmpty());
+        QCOMPARE(Etichette(grafico->PictValX()), (QStringList{"1", "4", "5"}));
+        QCOMPARE(Etichette(grafico->PictValY()), (QStringList{"0", "0,1", "0,2", "0,3", "0,4"}));
+        QCOMPARE(u.programma.PuntiGrafico.X(u.programma.PuntiGrafico.NumeroElementi() - 1), 5.0);
+
+        u.dialoghi.risposte = {true};
+        u.Premi("New");
+        QVERIFY(!u.Finestra("frmInserimentoDati") && !u.Finestra("FrmRisultati") &&
+                !u.Finestra("frmGrafico"));
+        QCOMPARE(u.programma.SistemaCorrente, int16_t(-1));
+        QCOMPARE(u.programma.PuntiGrafico.NumeroElementi(), 0);
+        QVERIFY(!u.Azione("Grafico")->isEnabled());
+    }
+
+    // A solve that fails after a good one changes neither the results nor the commands.
+    void calcoloFallitoNonCambiaNulla() {
+        Utente u;
+        u.Premi("SceltaSistema");
+        u.ScegliRiga(1); // Stot-Ttot-A
+        QTest::keyClicks(u.Casella("frmInserimentoDati", "Risultati", 2), "1");
+        QTest::keyClicks(u.Casella("frmInserimentoDati", "Risultati", 5), "2");
+        QTest::keyClicks(u.Casella("frmInserimentoDati", "Risultati", 7), "2");
+        u.Premi("Calcolo");
+        const QStringList prima = u.Risultati();
+        const int punti = u.programma.PuntiGrafico.NumeroElementi();
+
+        QLineEdit* stot = u.Casella("frmInserimentoDati", "Risultati", 2);
+        stot->selectAll();
+        QTest::keyClicks(stot, "3"); // 3 > A*Ttot^2/4: no real solution
+        u.Premi("Calcolo");
+        QCOMPARE(
+            u.dialoghi.Messaggi().last(),
+            QStringLiteral("Si è verificato un errore durante il calcolo, controllare i valori immessi"));
+        QCOMPARE(u.Risultati(), prima);
+        QCOMPARE(u.programma.PuntiGrafico.NumeroElementi(), punti);
+        QVERIFY(u.Azione("Grafico")->isEnabled());
+    }
+};
+
+REGISTRA_COLLAUDO(TstPercorsi);
+#include "tst_Percorsi.moc"
