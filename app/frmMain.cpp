@@ -4,11 +4,14 @@
 #include "BarraStato.h"
 #include "Collocazione.h"
 #include "DialoghiQt.h"
+#include "Documenti.h"
+#include "Esportazione.h"
 #include "FinestraGuida.h"
 #include "FinestreFiglie.h"
 #include "FrmRisultati.h"
 #include "Programma.h"
 #include "Risorse.h"
+#include "Stampa.h"
 #include "frmAbout.h"
 #include "frmInserimentoDati.h"
 #include "frmOptions.h"
@@ -17,9 +20,11 @@
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QToolBar>
 #include <array>
+#include <exception>
 #include <functional>
 
 namespace {
@@ -301,13 +306,42 @@ void frmMain::tbTabella_Click() {
     figlie->ApriRisultati().RiempiFrmRisultati();
 }
 
-// The commands below are filled in as their files are built.
-void frmMain::mnuFileOpen_Click() {}
-void frmMain::mnuFileSave_Click() {}
-void frmMain::mnuFileSaveAs_Click() {}
-void frmMain::mnuFileEsporta_Click() {}
-void frmMain::mnuFileEsportaGrafico_Click() {}
-void frmMain::mnuFilePrint_Click() {}
+void frmMain::mnuFileOpen_Click() {
+    Documenti(programma, *this).Apri();
+}
+
+// The path of the last document is not kept: Save asks for a name as Save As does.
+void frmMain::mnuFileSave_Click() {
+    mnuFileSaveAs_Click();
+}
+
+void frmMain::mnuFileSaveAs_Click() {
+    Documenti(programma, *this).SalvaConNome();
+}
+
+void frmMain::mnuFileEsporta_Click() {
+    Esportazione(programma.Moto, *this).mnuFileEsporta();
+}
+
+void frmMain::mnuFileEsportaGrafico_Click() {
+    Esportazione(programma.Moto, *this).mnuFileEsportaGrafico();
+}
+
+// Prints the active child window on one page. A printer that fails ends the print without a word.
+void frmMain::mnuFilePrint_Click() {
+    // Taken now: while the dialog is up the frame has no active child.
+    const QPointer<QWidget> attiva = FinestraAttiva();
+    if (!attiva)
+        return;
+    QPrinter stampante(QPrinter::HighResolution);
+    if (!dialoghi.Stampa(stampante, QStringLiteral("Stampa")) || !attiva)
+        return;
+    try {
+        Stampe(programma, stampante).StampaFinestra(*attiva);
+    } catch (const std::exception&) {
+        // Nothing may leave an event handler; the page is simply not printed.
+    }
+}
 
 void frmMain::mnuViewToolbar_Click() {
     tbToolBar->setVisible(findChild<QAction*>(QStringLiteral("mnuViewToolbar"))->isChecked());

@@ -1,0 +1,80 @@
+#include "Documenti.h"
+
+#include "Dialoghi.h"
+#include "Documento.h"
+#include "FileSicuri.h"
+#include "FinestreFiglie.h"
+#include "Programma.h"
+#include "frmInserimentoDati.h"
+#include "frmMain.h"
+
+#include <QPointer>
+
+void SalvaConNome(frmMain& principale, const QStringList& filtri,
+                  const std::function<bool(const QString&)>& scrivi) {
+    // Taken now: while a dialog is up the frame has no active child.
+    const QPointer<QWidget> attiva = principale.FinestraAttiva();
+    const QString percorso = principale.Dialogo().NomeFileSalva(TitoloSalva, filtri);
+    if (percorso.isEmpty())
+        return;
+    // Named only once written: a caption must not promise a file that is not there.
+    if (scrivi(percorso) && attiva)
+        attiva->setWindowTitle(percorso);
+}
+
+bool EsitoScrittura(frmMain& principale, const QString& percorso, const std::optional<QString>& motivo) {
+    if (motivo)
+        principale.Dialogo().Messaggio(
+            QStringLiteral("Impossibile salvare il file «%1»: %2.").arg(PercorsoMostrato(percorso), *motivo));
+    return !motivo;
+}
+
+void Documenti::Apri() {
+    const QString percorso = principale.Dialogo().NomeFileApri(TitoloApri, FiltriSimulazione);
+    if (!percorso.isEmpty())
+        CaricaSimulazione(percorso);
+}
+
+void Documenti::SalvaConNome() {
+    ::SalvaConNome(principale, FiltriSimulazione,
+                   [this](const QString& percorso) { return SalvaSimulazione(percorso); });
+}
+
+bool Documenti::SalvaSimulazione(const QString& percorso) {
+    if (auto* inserimento = qobject_cast<frmInserimentoDati*>(
+            principale.Figlie().Finestra(QStringLiteral("frmInserimentoDati"))))
+        inserimento->LeggiDatiImmessi();
+    // A value that is not finite would make a document that no reader takes back.
+    const auto riga = ScriviDocumento(programma.SistemaCorrente, programma.Moto);
+    return EsitoScrittura(principale, percorso,
+                          riga ? ScriviFile(percorso, QByteArray::fromStdString(*riga))
+                               : QStringLiteral("la simulazione contiene valori non definiti o infiniti"));
+}
+
+bool Documenti::CaricaSimulazione(const QString& percorso) {
+    Dialoghi& dialoghi = principale.Dialogo();
+    if (!dialoghi.Conferma(DomandaNuovaSimulazione))
+        return false;
+    const FileLetto file = LeggiFile(percorso, DimensioneMassimaDocumento);
+    if (!file.contenuto) {
+        dialoghi.Messaggio(QStringLiteral("Impossibile aprire il file «%1»: %2.")
+                               .arg(PercorsoMostrato(percorso), file.motivo));
+        return false;
+    }
+    const EsitoLettura letto = file.contenuto->size() > DimensioneMassimaDocumento
+                                   ? EsitoLettura{std::nullopt, "è troppo grande"}
+                                   : LeggiDocumento(file.contenuto->toStdString());
+    if (!letto.dati) {
+        dialoghi.Messaggio(QStringLiteral("Il file «%1» non è una simulazione di Velantra: %2.")
+                               .arg(PercorsoMostrato(percorso), QString::fromStdString(letto.motivo)));
+        return false;
+    }
+    // The children close first: the data-entry window copies its values as it closes.
+    principale.ChiudiFinestre();
+    programma.PuntiGrafico.Vuota();
+    programma.SistemaCorrente = letto.dati->Sistema;
+    programma.Moto = letto.dati->Moto; // all eight quantities, the calculation not done
+    principale.Figlie().ApriInserimentoDati();
+    principale.AbilitaComandi(2);
+    return true;
+}

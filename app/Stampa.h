@@ -1,0 +1,32 @@
+#pragma once
+
+// The print-outs of the child windows, one page each: the three known values of the data-entry
+// window, the eight results, or the graph with its value strips. Text pages carry the user's header
+// centred on their third line.
+
+class PaginaStampa;
+class QPaintDevice;
+class QString;
+class QWidget;
+class frmGrafico;
+struct Programma;
+
+class Stampe {
+public:
+    Stampe(const Programma& programma, QPaintDevice& stampante)
+        : programma(programma), stampante(stampante) {}
+
+    // The page of this child window, by its form name; any other window prints nothing.
+    void StampaFinestra(QWidget& finestra);
+
+    void StampaInput();
+    void StampaRisultati();
+    void StampaGrafico(frmGrafico& grafico);
+
+private:
+    void Intestazione(PaginaStampa& pagina, const QString& titolo) const;
+    void RigaGrandezza(PaginaStampa& pagina, int indice, bool input) const;
+
+    const Programma& programma;
+    QPaintDevice& stampante;
+};
