@@ -8,6 +8,7 @@
 #include "frmGrafico.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 constexpr double ColonnaTesto = 12; // hundredths of the printable width

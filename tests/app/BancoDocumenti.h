@@ -33,6 +33,12 @@ struct BancoDocumenti : Banco {
     BancoDocumenti() { Apri(); }
 
     QString Percorso(const QString& nome) const { return cartella.filePath(nome); }
+    // The record holds these eight values, given in the window order (Vm before A).
+    void Assegna(const QList<double>& v) {
+        Velantra& m = programma.Moto;
+        m.S1 = v[S1], m.S2 = v[S2], m.Stot = v[Stot], m.T1 = v[T1];
+        m.T2 = v[T2], m.Ttot = v[Ttot], m.Vm = v[Vm], m.Acc = v[A];
+    }
     void Premi(const char* comando) { Azione(QLatin1String(comando))->trigger(); }
 
     QWidget* Finestra(const char* nome) const { return finestra->Figlie().Finestra(QLatin1String(nome)); }

@@ -18,11 +18,6 @@ QList<double> Valori(const Velantra& m) {
     return {m.S1, m.S2, m.Stot, m.T1, m.T2, m.Ttot, m.Vm, m.Acc};
 }
 
-void Assegna(Velantra& m, const QList<double>& v) {
-    m.S1 = v[S1], m.S2 = v[S2], m.Stot = v[Stot], m.T1 = v[T1];
-    m.T2 = v[T2], m.Ttot = v[Ttot], m.Vm = v[Vm], m.Acc = v[A];
-}
-
 QStringList Chiamate(const DialoghiFinti& dialoghi) {
     QStringList tipi;
     for (const DialoghiFinti::Chiamata& c : dialoghi.chiamate)
@@ -119,7 +114,7 @@ private slots:
         QFETCH(QString, terna);
         BancoDocumenti banco;
         banco.programma.SistemaCorrente = static_cast<int16_t>(sistema);
-        Assegna(banco.programma.Moto, valori);
+        banco.Assegna(valori);
         banco.finestra->AbilitaComandi(3);
         banco.Premi("Tabella");
         const QString percorso = banco.Percorso(QStringLiteral("prova.vla"));

@@ -45,9 +45,7 @@ private slots:
         QFETCH(QString, righe);
         QLocale::setDefault(italiano ? Italiano : Americano);
         BancoDocumenti banco;
-        Velantra& m = banco.programma.Moto;
-        m.S1 = valori[S1], m.S2 = valori[S2], m.Stot = valori[Stot], m.T1 = valori[T1];
-        m.T2 = valori[T2], m.Ttot = valori[Ttot], m.Vm = valori[Vm], m.Acc = valori[A];
+        banco.Assegna(valori);
         banco.finestra->AbilitaComandi(3);
         banco.Premi("Tabella");
         const QString percorso = banco.Percorso(QStringLiteral("tabella.txt"));

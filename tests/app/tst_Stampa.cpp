@@ -79,7 +79,8 @@ QStringList Righe(const QList<Parola>& parole, double margineMm) {
         while (righe.size() <= n)
             righe << QString();
         QString& testo = righe[n];
-        testo = testo.leftJustified(c, ' ') + p.testo;
+        // Words left of the column (a header wider than it) are kept one blank apart.
+        testo = testo.leftJustified(std::max(c, testo.isEmpty() ? 0 : int(testo.size()) + 1), ' ') + p.testo;
     }
     return righe;
 }
@@ -158,6 +159,14 @@ private slots:
         QTest::newRow("nessuna terna, intestazione vuota")
             << "frmInserimentoDati" << true << -1 << esempio << ""
             << "||||||Terna di valori di input:";
+        const QString lunga =
+            QStringLiteral("Officina Meccanica Rossi e Figli S.p.A., reparto di progettazione assi");
+        QTest::newRow("intestazione più larga della pagina")
+            << "FrmRisultati" << true << 0 << esempio << lunga
+            << "||" + lunga +
+                   "||||Valori dei parametri calcolati:||  S1: 0,5  [m]|  S2: 1  [m]|"
+                   "Stot: 2  [m]|  T1: 1  [sec]|  T2: 1  [sec]|Ttot: 3  [sec]|  Vm: 1  [m/sec]|"
+                   " Acc: 1  [m/sec^2]";
     }
     void paginaDiTesto() {
         QFETCH(QString, finestra);
@@ -168,11 +177,9 @@ private slots:
         QFETCH(QString, pagina);
         QLocale::setDefault(italiano ? Italiano : Americano);
         BancoDocumenti banco;
-        Programma& p = banco.programma;
-        p.SistemaCorrente = static_cast<int16_t>(sistema);
-        p.Moto.S1 = valori[S1], p.Moto.S2 = valori[S2], p.Moto.Stot = valori[Stot], p.Moto.T1 = valori[T1];
-        p.Moto.T2 = valori[T2], p.Moto.Ttot = valori[Ttot], p.Moto.Vm = valori[Vm], p.Moto.Acc = valori[A];
-        p.IntestazioneUtente = intestazione;
+        banco.programma.SistemaCorrente = static_cast<int16_t>(sistema);
+        banco.programma.IntestazioneUtente = intestazione;
+        banco.Assegna(valori);
         banco.finestra->AbilitaComandi(3);
         banco.Premi(finestra == QLatin1String("FrmRisultati") ? "Tabella" : "SceltaSistema");
 
@@ -189,10 +196,11 @@ private slots:
         QCOMPARE(righe.value(2).simplified(), intestazione);
         righe[2] = intestazione;
         QCOMPARE(righe.join('|'), pagina);
+        // Centred on the page, but never starting left of the printable area.
         if (!intestazione.isEmpty()) {
             const QRectF testata = parole.first().riquadro.united(parole[intestazione.count(' ')].riquadro);
-            QCOMPARE(qRound(testata.center().x()),
-                     qRound(QPageSize(QPageSize::A4).sizePoints().width() / 2.0));
+            const double centrata = QPageSize(QPageSize::A4).sizePoints().width() / 2.0 - testata.width() / 2;
+            QCOMPARE(qRound(testata.left()), qRound(std::max(centrata, margine * PuntiPerMm)));
         }
     }
 
