@@ -1,0 +1,98 @@
+// The output paths: a document written and read back through the safe-file routines, the results
+// page and the graph page printed to PDF, the plot written as a bitmap. Run offscreen in a Release
+// build.
+
+#include "Campionamento.h"
+#include "Documento.h"
+#include "FileSicuri.h"
+#include "Programma.h"
+#include "Stampa.h"
+#include "frmGrafico.h"
+
+#include <QApplication>
+#include <QIODevice>
+#include <QImage>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+struct Ambiente {
+    QTemporaryDir cartella;
+    Programma programma;
+    std::unique_ptr<frmGrafico> grafico;
+
+    Ambiente() {
+        Velantra& m = programma.Moto;
+        m.S1 = .5, m.S2 = 1, m.Stot = 2, m.T1 = 1, m.T2 = 1, m.Ttot = 3, m.Vm = 1, m.Acc = 1;
+        programma.SistemaCorrente = 0;
+        programma.IntestazioneUtente = QStringLiteral("Officina Rossi S.p.A.");
+        CampionaVelocita(programma.PuntiGrafico, m, programma.GraficoCorrente.StepTempo);
+        grafico = std::make_unique<frmGrafico>(programma.PuntiGrafico, programma.GraficoCorrente, m);
+        grafico->resize(1033, 613); // a plot of 800 x 480 pixels
+        grafico->show();
+        if (!QTest::qWaitForWindowExposed(grafico.get()))
+            qFatal("graph window not shown");
+    }
+    QString Percorso(const char* nome) const { return cartella.filePath(QLatin1String(nome)); }
+};
+
+Ambiente& Dati() {
+    static Ambiente ambiente;
+    return ambiente;
+}
+
+void SalvaERileggi(benchmark::State& stato) {
+    const QString percorso = Dati().Percorso("sim.vla");
+    for (auto _ : stato) {
+        const auto riga = ScriviDocumento(Dati().programma.SistemaCorrente, Dati().programma.Moto);
+        if (ScriviFile(percorso, QByteArray::fromStdString(*riga)))
+            stato.SkipWithError("not written");
+        const FileLetto letto = LeggiFile(percorso, 4096);
+        benchmark::DoNotOptimize(LeggiDocumento(letto.contenuto->toStdString()));
+    }
+}
+BENCHMARK(SalvaERileggi)->Unit(benchmark::kMicrosecond);
+
+void Stampa(benchmark::State& stato, bool grafico) {
+    for (auto _ : stato) {
+        QPrinter stampante(QPrinter::HighResolution);
+        stampante.setOutputFormat(QPrinter::PdfFormat);
+        stampante.setOutputFileName(Dati().Percorso("pagina.pdf"));
+        Stampe stampe(Dati().programma, stampante);
+        if (grafico)
+            stampe.StampaGrafico(*Dati().grafico);
+        else
+            stampe.StampaRisultati();
+    }
+}
+void StampaRisultati(benchmark::State& stato) {
+    Stampa(stato, false);
+}
+BENCHMARK(StampaRisultati)->Unit(benchmark::kMillisecond);
+void StampaGrafico(benchmark::State& stato) {
+    Stampa(stato, true);
+}
+BENCHMARK(StampaGrafico)->Unit(benchmark::kMillisecond);
+
+void EsportaBitmap(benchmark::State& stato) {
+    const QString percorso = Dati().Percorso("grafico.bmp");
+    for (auto _ : stato) {
+        const QImage immagine = Dati().grafico->Picture1().Immagine().convertToFormat(QImage::Format_RGB32);
+        if (ScriviFile(percorso, [&](QIODevice& file) { return immagine.save(&file, "BMP"); }))
+            stato.SkipWithError("not written");
+    }
+}
+BENCHMARK(EsportaBitmap)->Unit(benchmark::kMillisecond);
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication applicazione(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
