@@ -69,10 +69,11 @@ struct BancoDocumenti : Banco {
         Premi("Calcolo");
     }
 
-    // The ticked quantities with their texts, in the window order ("S1=0,5 Stot=2 Ttot=3").
+    // The ticked quantities with their texts, in the window order ("S1=0,5 Stot=2 Ttot=3"); empty
+    // without a data-entry window.
     QString Terna() const {
         QStringList voci;
-        for (int i = 0; i < 8; ++i)
+        for (int i = 0; Finestra("frmInserimentoDati") && i < 8; ++i)
             if (Casella(i)->isChecked())
                 voci << QStringLiteral("%1=%2").arg(Casella(i)->accessibleName(), Valore(i)->text());
         return voci.join(' ');

@@ -3,7 +3,6 @@
 #include "Documenti.h"
 
 #include <QDir>
-#include <QMdiSubWindow>
 #include <csignal>
 #include <limits>
 #include <sys/resource.h>
@@ -11,80 +10,46 @@
 #include <unistd.h>
 
 namespace {
-const QString Domanda = QStringLiteral(
-    "ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, continuare?");
+QString Chiamate(const DialoghiFinti& dialoghi) {
+    QStringList tipi;
+    for (const DialoghiFinti::Chiamata& c : dialoghi.chiamate)
+        tipi << c.tipo;
+    return tipi.join(' ');
+}
 
 QList<double> Valori(const Velantra& m) {
     return {m.S1, m.S2, m.Stot, m.T1, m.T2, m.Ttot, m.Vm, m.Acc};
 }
 
-QStringList Chiamate(const DialoghiFinti& dialoghi) {
-    QStringList tipi;
-    for (const DialoghiFinti::Chiamata& c : dialoghi.chiamate)
-        tipi << c.tipo;
-    return tipi;
-}
-
-QStringList TestiRisultati(const BancoDocumenti& banco) {
-    QStringList testi;
-    for (int i = 0; i < 8; ++i)
-        testi << banco.Finestra("FrmRisultati")
-                     ->findChild<QLineEdit*>(QStringLiteral("Risultati(%1)").arg(i))
-                     ->text();
-    return testi;
-}
-
-// What a failed command must leave as it was.
+// What a refused command must leave as it was.
 QString Stato(const BancoDocumenti& banco) {
     QStringList valori;
     for (const double v : Valori(banco.programma.Moto))
         valori << QString::number(v, 'g', 17);
     return QStringLiteral("%1 | %2 | %3 | %4 punti | stato %5 | %6")
-        .arg(banco.Figlie())
-        .arg(banco.programma.SistemaCorrente)
-        .arg(valori.join(' '))
+        .arg(banco.Figlie(), QString::number(banco.programma.SistemaCorrente), valori.join(' '))
         .arg(banco.programma.PuntiGrafico.NumeroElementi())
         .arg(banco.StatoComandi())
-        .arg(banco.Finestra("frmInserimentoDati") ? banco.Terna() : QString());
+        .arg(banco.Terna());
 }
 
-// The folder's file names: a failed save leaves no temporary file behind.
-QStringList Contenuto(const QString& cartella) {
-    return QDir(cartella).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+// The largest file the process may write from now on: a larger one fails as on a full disk.
+rlim_t LimitaFile(rlim_t massimo) {
+    rlimit limite{};
+    getrlimit(RLIMIT_FSIZE, &limite);
+    const rlim_t prima = limite.rlim_cur;
+    limite.rlim_cur = massimo;
+    setrlimit(RLIMIT_FSIZE, &limite);
+    return prima;
 }
-
-// A disk that takes only a few more bytes: a larger file cannot be written in full.
-class DiscoQuasiPieno {
-public:
-    explicit DiscoQuasiPieno(bool attivo) : attivo(attivo) {
-        if (!attivo)
-            return;
-        getrlimit(RLIMIT_FSIZE, &prima);
-        rlimit limite = prima;
-        limite.rlim_cur = 8;
-        setrlimit(RLIMIT_FSIZE, &limite);
-        segnale = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~DiscoQuasiPieno() {
-        if (!attivo)
-            return;
-        setrlimit(RLIMIT_FSIZE, &prima);
-        std::signal(SIGXFSZ, segnale);
-    }
-    DiscoQuasiPieno(const DiscoQuasiPieno&) = delete;
-    DiscoQuasiPieno& operator=(const DiscoQuasiPieno&) = delete;
-
-private:
-    bool attivo;
-    rlimit prima{};
-    void (*segnale)(int) = SIG_DFL;
-};
 } // namespace
 
 class TstDocumenti : public QObject {
     Q_OBJECT
 private slots:
-    // A record saved from the results window, the simulation cleared with New, the document opened.
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); } // a write over the limit fails, no more
+
+    // A record saved from the results window over an older document, cleared with New, opened again.
     void andataERitorno_data() {
         QTest::addColumn<int>("sistema");
         QTest::addColumn<QList<double>>("valori"); // window order: Vm before A
@@ -118,6 +83,7 @@ private slots:
         banco.finestra->AbilitaComandi(3);
         banco.Premi("Tabella");
         const QString percorso = banco.Percorso(QStringLiteral("prova.vla"));
+        ScriviTutto(percorso, QByteArray(200, 'x'));
         banco.dialoghi.nomiFile = {percorso, percorso};
 
         banco.Premi("Save");
@@ -126,37 +92,37 @@ private slots:
         banco.Premi("New");
         banco.Premi("Open");
 
-        QCOMPARE(Chiamate(banco.dialoghi).join(' '), QStringLiteral("Salva Conferma Apri Conferma"));
-        const DialoghiFinti::Chiamata& salva = banco.dialoghi.chiamate[0];
-        const DialoghiFinti::Chiamata& apri = banco.dialoghi.chiamate[2];
-        QCOMPARE(salva.titolo, QStringLiteral("Salva con nome"));
-        QCOMPARE(apri.titolo, QStringLiteral("Apri"));
-        for (const QStringList& filtri : {salva.filtri, apri.filtri})
-            QCOMPARE(filtri, (QStringList{"Velantra (*.vla)", "Tutti i file (*.*)"}));
-        QCOMPARE(banco.dialoghi.chiamate[3].testo, Domanda);
-
-        QCOMPARE(banco.programma.SistemaCorrente, sistema);
+        QCOMPARE(Chiamate(banco.dialoghi), QStringLiteral("Salva Conferma Apri Conferma"));
+        QCOMPARE(banco.dialoghi.chiamate[0].titolo, QStringLiteral("Salva con nome"));
+        QCOMPARE(banco.dialoghi.chiamate[2].titolo, QStringLiteral("Apri"));
+        for (const int i : {0, 2})
+            QCOMPARE(banco.dialoghi.chiamate[i].filtri,
+                     (QStringList{"Velantra (*.vla)", "Tutti i file (*.*)"}));
+        QCOMPARE(banco.dialoghi.chiamate[3].testo, DomandaNuovaSimulazione);
         QList<double> attesi;
         for (const double v : valori)
             attesi << QString::number(v, 'g', 15).toDouble();
         QCOMPARE(Valori(banco.programma.Moto), attesi);
+        QCOMPARE(banco.programma.SistemaCorrente, sistema);
         QCOMPARE(banco.Figlie(), QStringLiteral("frmInserimentoDati*"));
         QCOMPARE(banco.Terna(), terna);
         QCOMPARE(banco.StatoComandi(), 2);
-        QCOMPARE(banco.Finestra("frmInserimentoDati")->windowTitle(), QStringLiteral("Inserimento dati"));
     }
 
-    // From a calculation to a document and back, one press of "Calcolo" away from the same results.
-    // The value typed after the calculation is the one saved.
+    // A calculation saved with a value typed since, reopened, and calculated with one press.
     void dalCalcoloAlRisultato_data() {
         QTest::addColumn<bool>("italiano");
         QTest::addColumn<QString>("terna");
-        QTest::newRow("italiano") << true << "S1=0,5 Stot=4 Ttot=3";
-        QTest::newRow("americano") << false << "S1=0.5 Stot=4 Ttot=3";
+        QTest::addColumn<QString>("risultati");
+        QTest::newRow("italiano") << true << "S1=0,5 Stot=4 Ttot=3"
+                                  << "0,5 3 4 0,6 1,8 3 1,66667 2,77778";
+        QTest::newRow("americano") << false << "S1=0.5 Stot=4 Ttot=3"
+                                   << "0.5 3 4 0.6 1.8 3 1.66667 2.77778";
     }
     void dalCalcoloAlRisultato() {
         QFETCH(bool, italiano);
         QFETCH(QString, terna);
+        QFETCH(QString, risultati);
         QLocale::setDefault(italiano ? Italiano : Americano);
         BancoDocumenti banco;
         banco.CalcolaEsempio();
@@ -165,22 +131,16 @@ private slots:
         banco.dialoghi.nomiFile = {percorso, percorso};
         banco.Premi("mnuFileSave");
         QCOMPARE(LeggiTutto(percorso), QByteArray("0,.5,1,4,1,1,3,1,1\r\n"));
-        QCOMPARE(banco.Finestra("FrmRisultati")->windowTitle(), percorso);
 
         banco.Premi("mnuFileNew");
         banco.Premi("mnuFileOpen");
         QCOMPARE(banco.Terna(), terna);
-        QCOMPARE(banco.StatoComandi(), 2);
         banco.Premi("Calcolo");
         QCOMPARE(banco.StatoComandi(), 3);
-        const QStringList riaperti = TestiRisultati(banco);
-
-        BancoDocumenti diretto;
-        diretto.Inserisci({{Stot, "4"}, {Ttot, "3"}, {S1, "0.5"}});
-        diretto.Premi("Calcolo");
-        QCOMPARE(riaperti, TestiRisultati(diretto));
-        QCOMPARE(diretto.programma.PuntiGrafico.NumeroElementi(),
-                 banco.programma.PuntiGrafico.NumeroElementi());
+        QStringList testi;
+        for (QLineEdit* valore : banco.Finestra("FrmRisultati")->findChildren<QLineEdit*>())
+            testi << valore->text();
+        QCOMPARE(testi.join(' '), risultati);
     }
 
     // Save is not offered before a calculation, but the writer takes the empty record as it is.
@@ -189,7 +149,6 @@ private slots:
         const QString percorso = banco.Percorso(QStringLiteral("vuoto.vla"));
         QVERIFY(Documenti(banco.programma, *banco.finestra).SalvaSimulazione(percorso));
         QCOMPARE(LeggiTutto(percorso), QByteArray("-1,0,0,0,0,0,0,0,0\r\n"));
-        QVERIFY(banco.dialoghi.chiamate.isEmpty());
     }
 
     void annullato_data() {
@@ -210,7 +169,7 @@ private slots:
         banco.dialoghi.nomiFile = {nome.isEmpty() ? QString() : banco.Percorso(nome)};
         banco.dialoghi.risposte = {risposta};
         banco.Premi("Open");
-        QCOMPARE(Chiamate(banco.dialoghi).join(' '), chiamate);
+        QCOMPARE(Chiamate(banco.dialoghi), chiamate);
         QCOMPARE(Stato(banco), prima);
     }
 
@@ -218,25 +177,22 @@ private slots:
     void documentoCattivo_data() {
         QTest::addColumn<QByteArray>("contenuto"); // "<mancante>", "<cartella>", "<fifo>": no data file
         QTest::addColumn<QString>("messaggio");    // "%1" stands for the path
-        const QString nonSimulazione = QStringLiteral("Il file «%1» non è una simulazione di Velantra: ");
-        QTest::newRow("mancante") << QByteArray("<mancante>")
-                                  << "Impossibile aprire il file «%1»: il file non esiste.";
-        QTest::newRow("cartella") << QByteArray("<cartella>")
-                                  << "Impossibile aprire il file «%1»: è una cartella.";
-        QTest::newRow("FIFO") << QByteArray("<fifo>")
-                              << "Impossibile aprire il file «%1»: non è un file di dati.";
-        QTest::newRow("vuoto") << QByteArray() << nonSimulazione + "il file è vuoto.";
+        const QString apri = QStringLiteral("Impossibile aprire il file «%1»: ");
+        const QString non = QStringLiteral("Il file «%1» non è una simulazione di Velantra: ");
+        QTest::newRow("mancante") << QByteArray("<mancante>") << apri + "il file non esiste.";
+        QTest::newRow("cartella") << QByteArray("<cartella>") << apri + "è una cartella.";
+        QTest::newRow("FIFO") << QByteArray("<fifo>") << apri + "non è un file di dati.";
+        QTest::newRow("vuoto") << QByteArray() << non + "il file è vuoto.";
         QTest::newRow("otto valori") << QByteArray("0,.5,1,2,1,1,3,1\r\n")
-                                     << nonSimulazione + "il file termina dopo 8 valori dei 9 previsti.";
-        QTest::newRow("parola") << QByteArray("0,.5,uno,2,1,1,3,1,1\r\n")
-                                << nonSimulazione + "il valore n. 3 («uno») non è un numero.";
+                                     << non + "il file termina dopo 8 valori dei 9 previsti.";
+        QTest::newRow("parola") << QByteArray("0,.5,uno,2,1,1,3,1,1")
+                                << non + "il valore n. 3 («uno») non è un numero.";
         QTest::newRow("virgola decimale")
-            << QByteArray("0,0,5,1,2,1,1,3,1,1\r\n")
-            << nonSimulazione + "dopo i 9 valori previsti il file contiene altro.";
-        QTest::newRow("riga lunghissima") << "0," + QByteArray(5000, '1') + ",1,2,1,1,3,1,1\r\n"
-                                          << nonSimulazione + "è troppo grande.";
+            << QByteArray("0,0,5,1,2,1,1,3,1,1") << non + "dopo i 9 valori previsti il file contiene altro.";
+        QTest::newRow("riga lunghissima")
+            << "0," + QByteArray(5000, '1') + ",1,2,1,1,3,1,1" << non + "è troppo grande.";
         QTest::newRow("byte binari") << QByteArray("\x00\xff\x01,1,2,3,4,5,6,7,8", 19)
-                                     << nonSimulazione + "il valore n. 1 («???») non è un numero.";
+                                     << non + "il valore n. 1 («???») non è un numero.";
     }
     void documentoCattivo() {
         QFETCH(QByteArray, contenuto);
@@ -255,40 +211,59 @@ private slots:
 
         banco.Premi("mnuFileOpen");
 
-        QCOMPARE(Chiamate(banco.dialoghi).join(' '), QStringLiteral("Apri Conferma Messaggio"));
-        QCOMPARE(banco.dialoghi.Messaggi().first(), messaggio.arg(percorso));
+        QCOMPARE(Chiamate(banco.dialoghi), QStringLiteral("Apri Conferma Messaggio"));
+        QCOMPARE(banco.dialoghi.Messaggi().first(), messaggio.replace("%1", percorso));
         QCOMPARE(Stato(banco), prima);
     }
 
-    // A save that cannot be done is reported with its reason, keeps an old file whole and leaves no
-    // temporary file; the caption of the active window is not changed.
+    // A file that cannot be written is reported with the reason; an old one stays whole, no temporary
+    // file is left, and the active window's caption does not change.
     void salvataggioFallito_data() {
-        QTest::addColumn<QString>("nome");     // in the test's folder
-        QTest::addColumn<QString>("problema"); // what is wrong besides the name
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<QString>("nome");     // in the test's folder, which holds "file" and "cartella"
+        QTest::addColumn<QString>("problema"); // besides the name
         QTest::addColumn<QString>("motivo");   // "%1" stands for the test's folder
-        QTest::newRow("cartella mancante") << "manca/sim.vla"
+        QTest::newRow("cartella mancante") << "mnuFileSaveAs"
+                                           << "manca/sim.vla"
                                            << ""
                                            << "la cartella «%1/manca» non esiste";
-        QTest::newRow("cartella che è un file") << "file/sim.vla"
+        QTest::newRow("cartella che è un file") << "mnuFileSaveAs"
+                                                << "file/sim.vla"
                                                 << ""
                                                 << "«%1/file» non è una cartella";
-        QTest::newRow("nome di una cartella") << "cartella"
+        QTest::newRow("nome di una cartella") << "mnuFileSaveAs"
+                                              << "cartella"
                                               << ""
                                               << "esiste una cartella con questo nome";
-        QTest::newRow("disco pieno") << "sim.vla"
-                                     << "disco pieno"
-                                     << "la scrittura non è riuscita (il disco potrebbe essere pieno)";
-        QTest::newRow("valore infinito") << "sim.vla"
-                                         << "infinito"
-                                         << "la simulazione contiene valori non definiti o infiniti";
-        QTest::newRow("valore non definito") << "sim.vla"
-                                             << "non definito"
-                                             << "la simulazione contiene valori non definiti o infiniti";
-        QTest::newRow("cartella di sola lettura") << "sola/sim.vla"
+        QTest::newRow("cartella di sola lettura") << "mnuFileSaveAs"
+                                                  << "sola/sim.vla"
                                                   << "sola lettura"
                                                   << "non è permesso scrivere nella cartella «%1/sola»";
+        const QString pieno = QStringLiteral("la scrittura non è riuscita (il disco potrebbe essere pieno)");
+        QTest::newRow("disco pieno") << "mnuFileSaveAs"
+                                     << "sim.vla"
+                                     << "disco pieno" << pieno;
+        QTest::newRow("valore infinito") << "mnuFileSaveAs"
+                                         << "sim.vla"
+                                         << "infinito"
+                                         << "la simulazione contiene valori non definiti o infiniti";
+        QTest::newRow("valore non definito") << "mnuFileSaveAs"
+                                             << "sim.vla"
+                                             << "non definito"
+                                             << "la simulazione contiene valori non definiti o infiniti";
+        QTest::newRow("tabella, cartella mancante") << "mnuFileEsporta"
+                                                    << "manca/t.txt"
+                                                    << ""
+                                                    << "la cartella «%1/manca» non esiste";
+        QTest::newRow("tabella, disco pieno") << "mnuFileEsporta"
+                                              << "sim.vla"
+                                              << "disco pieno" << pieno;
+        QTest::newRow("grafico, disco pieno") << "mnuFileEsportaGrafico"
+                                              << "sim.vla"
+                                              << "disco pieno" << pieno;
     }
     void salvataggioFallito() {
+        QFETCH(QString, comando);
         QFETCH(QString, nome);
         QFETCH(QString, problema);
         QFETCH(QString, motivo);
@@ -296,48 +271,32 @@ private slots:
             QSKIP("the super-user writes into read-only folders");
         BancoDocumenti banco;
         banco.CalcolaEsempio();
-        const QString cartella = banco.cartella.path();
+        const QDir cartella(banco.cartella.path());
         ScriviTutto(banco.Percorso(QStringLiteral("file")), "un file");
-        QVERIFY(QDir(cartella).mkpath(QStringLiteral("cartella")));
-        QVERIFY(QDir(cartella).mkpath(QStringLiteral("sola")));
-        const QString percorso = banco.Percorso(nome);
+        QVERIFY(cartella.mkdir(QStringLiteral("cartella")) && cartella.mkdir(QStringLiteral("sola")));
+        QFile::setPermissions(banco.Percorso(QStringLiteral("sola")), QFile::ReadOwner | QFile::ExeOwner);
         const QByteArray vecchio = "3,1,2,3,4,5,6,7,8\r\n";
-        if (!nome.contains('/'))
-            ScriviTutto(banco.Percorso(QStringLiteral("sim.vla")), vecchio);
+        ScriviTutto(banco.Percorso(QStringLiteral("sim.vla")), vecchio);
         if (problema == QLatin1String("infinito"))
             banco.programma.Moto.Acc = std::numeric_limits<double>::infinity();
         if (problema == QLatin1String("non definito"))
             banco.programma.Moto.S2 = std::numeric_limits<double>::quiet_NaN();
-        QFile::setPermissions(banco.Percorso(QStringLiteral("sola")), QFile::ReadOwner | QFile::ExeOwner);
-        const QStringList file = Contenuto(cartella);
-        const QString titolo = banco.finestra->FinestraAttiva()->windowTitle();
+        const QStringList file = cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QWidget* attiva = banco.finestra->FinestraAttiva();
+        const QString titolo = attiva->windowTitle();
+        const QString percorso = banco.Percorso(nome);
         banco.dialoghi.nomiFile = {percorso};
-        {
-            DiscoQuasiPieno disco(problema == QLatin1String("disco pieno"));
-            banco.Premi("mnuFileSaveAs");
-        }
-        QFile::setPermissions(banco.Percorso(QStringLiteral("sola")),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        const rlim_t limite = LimitaFile(problema == QLatin1String("disco pieno") ? 8 : RLIM_INFINITY);
+        banco.Premi(qPrintable(comando));
+        LimitaFile(limite);
 
         QCOMPARE(banco.dialoghi.Messaggi(),
                  QStringList{QStringLiteral("Impossibile salvare il file «%1»: %2.")
-                                 .arg(percorso, QString(motivo).replace("%1", cartella))});
-        QCOMPARE(Contenuto(cartella), file);
-        if (!nome.contains('/'))
-            QCOMPARE(LeggiTutto(banco.Percorso(QStringLiteral("sim.vla"))), vecchio);
-        QCOMPARE(banco.finestra->FinestraAttiva()->windowTitle(), titolo);
-    }
-
-    // Saving over a document replaces it without a question.
-    void sovrascrittura() {
-        BancoDocumenti banco;
-        banco.CalcolaEsempio();
-        const QString percorso = banco.Percorso(QStringLiteral("sim.vla"));
-        ScriviTutto(percorso, QByteArray(200, 'x'));
-        banco.dialoghi.nomiFile = {percorso};
-        banco.Premi("mnuFileSaveAs");
-        QCOMPARE(Chiamate(banco.dialoghi).join(' '), QStringLiteral("Salva"));
-        QCOMPARE(LeggiTutto(percorso), QByteArray("0,.5,1,2,1,1,3,1,1\r\n"));
+                                 .arg(percorso, motivo.replace("%1", cartella.path()))});
+        QCOMPARE(cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), file);
+        QCOMPARE(LeggiTutto(banco.Percorso(QStringLiteral("sim.vla"))), vecchio);
+        QCOMPARE(attiva->windowTitle(), titolo);
     }
 };
 REGISTRA_COLLAUDO(TstDocumenti);
