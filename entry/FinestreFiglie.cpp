@@ -35,7 +35,9 @@ bool FinestreFiglie::FormAperto(const QString& nome) const {
 }
 
 QWidget* FinestreFiglie::FinestraAttiva() const {
-    QMdiSubWindow* attiva = area.activeSubWindow();
+    // The current sub-window stays known while a dialog has the focus or the program is in the
+    // background, when Qt reports no active one.
+    QMdiSubWindow* attiva = area.currentSubWindow();
     return attiva ? attiva->widget() : nullptr;
 }
 
