@@ -70,6 +70,23 @@ std::string Componi(const Cifre& c, char separatore, int limiteFisso, bool zeroI
     return s;
 }
 
+// The 15 significant digits of a double. Next to the largest double, rounding up would give a number
+// beyond the double range, which no reader takes back: there the digits are cut instead.
+Cifre QuindiciCifre(double valore) {
+    Cifre c = Scomponi(valore, 15);
+    if (c.esponente < 308)
+        return c;
+    const std::string testo = c.cifre.substr(0, 1) + "." + c.cifre.substr(1) + "e308";
+    double riletto = 0;
+    if (std::from_chars(testo.data(), testo.data() + testo.size(), riletto).ec == std::errc())
+        return c;
+    Cifre diciassette = Scomponi(valore, 17);
+    diciassette.cifre.resize(std::min<size_t>(diciassette.cifre.size(), 15));
+    while (diciassette.cifre.size() > 1 && diciassette.cifre.back() == '0')
+        diciassette.cifre.pop_back();
+    return diciassette;
+}
+
 std::string TestoNonFinito(double valore) {
     if (std::isnan(valore))
         return TestoNonDefinito;
@@ -149,7 +166,7 @@ std::string TestoNumero(double valore, char separatore) {
         return TestoNonFinito(valore);
     if (valore == 0)
         return "0";
-    return Componi(Scomponi(valore, 15), separatore, 15, true);
+    return Componi(QuindiciCifre(valore), separatore, 15, true);
 }
 
 std::string TestoNumeroSingolo(float valore, char separatore) {
@@ -165,23 +182,7 @@ std::optional<std::string> TestoLista(double valore) {
         return std::nullopt;
     if (valore == 0)
         return std::string("0");
-    Cifre c = Scomponi(valore, 15);
-    std::string s = Componi(c, '.', 15, false);
-    if (!LeggiNumeroLista(s)) {
-        // Only next to the largest double: 15 rounded digits can exceed it. Cut instead of rounding.
-        std::array<char, 64> buf{};
-        const auto r =
-            std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::scientific, 16);
-        std::string cifre;
-        for (const char* p = buf.data(); p != r.ptr && *p != 'e'; ++p)
-            if (*p >= '0' && *p <= '9')
-                cifre += *p;
-        c.cifre = cifre.substr(0, 15);
-        while (c.cifre.size() > 1 && c.cifre.back() == '0')
-            c.cifre.pop_back();
-        s = Componi(c, '.', 15, false);
-    }
-    return s;
+    return Componi(QuindiciCifre(valore), '.', 15, false);
 }
 
 std::optional<double> LeggiNumeroLista(std::string_view testo) {

@@ -4,67 +4,50 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <limits>
-
-namespace {
-Velantra Record(std::array<double, 8> v) { // S1 S2 Stot T1 T2 Ttot Vm Acc, the document's order
-    Velantra m;
-    m.S1 = v[0], m.S2 = v[1], m.Stot = v[2], m.T1 = v[3], m.T2 = v[4], m.Ttot = v[5], m.Vm = v[6],
-    m.Acc = v[7];
-    return m;
-}
-} // namespace
 
 class TstDocumento : public QObject {
     Q_OBJECT
 private slots:
+    // The line written for a record, read back to the same 15 digits; nothing for a value that is not
+    // finite. Values in the document's order: S1 S2 Stot T1 T2 Ttot Vm Acc.
     void scrittura_data() {
         QTest::addColumn<int>("sistema");
         QTest::addColumn<QList<double>>("valori");
         QTest::addColumn<QString>("riga");
-        QTest::newRow("record vuoto")
-            << -1 << QList<double>{0, 0, 0, 0, 0, 0, 0, 0} << "-1,0,0,0,0,0,0,0,0\r\n";
+        QTest::newRow("vuoto") << -1 << QList<double>{0, 0, 0, 0, 0, 0, 0, 0} << "-1,0,0,0,0,0,0,0,0\r\n";
         QTest::newRow("esempio") << 0 << QList<double>{.5, 1, 2, 1, 1, 3, 1, 1} << "0,.5,1,2,1,1,3,1,1\r\n";
         QTest::newRow("Vm prima di Acc")
             << 7 << QList<double>{0, 0, 0, 0, 0, 0, 0.5, 2} << "7,0,0,0,0,0,0,.5,2\r\n";
         QTest::newRow("forme") << 10 << QList<double>{-0.5, 1e-5, 1.5e20, 1.0 / 3, 0, 0, 0, 0}
                                << "10,-.5,1E-05,1.5E+20,.333333333333333,0,0,0,0\r\n";
+        QTest::newRow("infinito") << 1 << QList<double>{0, 0, 0, 0, 0, 0, 0, qInf()} << "";
+        QTest::newRow("non definito") << 1 << QList<double>{0, 0, 0, qQNaN(), 0, 0, 0, 0} << "";
     }
     void scrittura() {
         QFETCH(int, sistema);
         QFETCH(QList<double>, valori);
         QFETCH(QString, riga);
-        std::array<double, 8> v{};
-        std::copy(valori.begin(), valori.end(), v.begin());
-        const auto testo = ScriviDocumento(static_cast<int16_t>(sistema), Record(v));
-        QVERIFY(testo);
-        QCOMPARE(QString::fromStdString(*testo), riga);
-
+        Velantra m;
+        double Velantra::*ordine[] = {&Velantra::S1, &Velantra::S2,   &Velantra::Stot, &Velantra::T1,
+                                      &Velantra::T2, &Velantra::Ttot, &Velantra::Vm,   &Velantra::Acc};
+        for (int k = 0; k < 8; ++k)
+            m.*ordine[k] = valori[k];
+        const auto testo = ScriviDocumento(static_cast<int16_t>(sistema), m);
+        QCOMPARE(testo ? QString::fromStdString(*testo) : QString(), riga);
+        if (!testo)
+            return;
         const EsitoLettura letto = LeggiDocumento(*testo);
         QVERIFY(letto.dati);
         QCOMPARE(letto.dati->Sistema, sistema);
-        const Velantra& m = letto.dati->Moto;
-        const std::array<double, 8> riletti = {m.S1, m.S2, m.Stot, m.T1, m.T2, m.Ttot, m.Vm, m.Acc};
-        for (size_t k = 0; k < 8; ++k)
-            QCOMPARE(riletti[k], QString::number(v[k], 'g', 15).toDouble());
-    }
-
-    void nonFinitoNonScritto() {
-        Velantra m;
-        m.Acc = std::numeric_limits<double>::infinity();
-        QVERIFY(!ScriviDocumento(1, m));
-        m.Acc = 0;
-        m.T1 = std::numeric_limits<double>::quiet_NaN();
-        QVERIFY(!ScriviDocumento(1, m));
+        for (int k = 0; k < 8; ++k)
+            QCOMPARE(letto.dati->Moto.*ordine[k], QString::number(valori[k], 'g', 15).toDouble());
     }
 
     void motivi_data() {
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("vuoto") << ""
+        QTest::newRow("vuoto") << " \r\n "
                                << "il file è vuoto";
-        QTest::newRow("solo spazi") << " \r\n "
-                                    << "il file è vuoto";
         QTest::newRow("otto valori") << "0,1,2,3,4,5,6,7\r\n"
                                      << "il file termina dopo 8 valori dei 9 previsti";
         QTest::newRow("parola") << "0,1,2,tre,4,5,6,7,8"
@@ -75,8 +58,6 @@ private slots:
                                       << "dopo i 9 valori previsti il file contiene altro";
         QTest::newRow("indice decimale") << "1.5,1,2,3,4,5,6,7,8"
                                          << "il primo valore («1.5») non è un numero di combinazione";
-        QTest::newRow("indice enorme") << "40000,1,2,3,4,5,6,7,8"
-                                       << "il primo valore («40000») non è un numero di combinazione";
         QTest::newRow("binario") << QString::fromLatin1("\x01\x7f,1")
                                  << "il valore n. 1 («??») non è un numero";
     }

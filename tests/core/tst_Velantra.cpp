@@ -7,17 +7,16 @@
 
 namespace {
 
-using Solutore = void (Velantra::*)();
 using Membro = double Velantra::*;
+const Membro Grandezze[8] = {&Velantra::S1, &Velantra::S2,   &Velantra::Stot, &Velantra::T1,
+                             &Velantra::T2, &Velantra::Ttot, &Velantra::Acc,  &Velantra::Vm};
 
-struct Caso {
+// The eleven solvers with their three inputs.
+const struct {
     const char* nome;
-    Solutore solutore;
+    void (Velantra::*risolvi)();
     Membro ingressi[3];
-};
-
-// The eleven solvers and their three inputs.
-const Caso Solutori[] = {
+} Solutori[] = {
     {"VmT2St", &Velantra::VmT2St, {&Velantra::Vm, &Velantra::T2, &Velantra::Stot}},
     {"VmTtSt", &Velantra::VmTtSt, {&Velantra::Vm, &Velantra::Ttot, &Velantra::Stot}},
     {"VmTtT1", &Velantra::VmTtT1, {&Velantra::Vm, &Velantra::Ttot, &Velantra::T1}},
@@ -31,33 +30,22 @@ const Caso Solutori[] = {
     {"StTtS1", &Velantra::StTtS1, {&Velantra::Stot, &Velantra::Ttot, &Velantra::S1}},
 };
 
-const Membro Quantita[8] = {&Velantra::S1, &Velantra::S2,   &Velantra::Stot, &Velantra::T1,
-                            &Velantra::T2, &Velantra::Ttot, &Velantra::Acc,  &Velantra::Vm};
-const char* const NomiQuantita[8] = {"S1", "S2", "Stot", "T1", "T2", "Ttot", "Acc", "Vm"};
-
 Velantra Profilo(double T1, double T2, double Acc) {
     Velantra m;
-    m.T1 = T1;
-    m.T2 = T2;
-    m.Acc = Acc;
-    m.Vm = Acc * T1;
-    m.S1 = Acc * T1 * T1 / 2;
-    m.S2 = m.Vm * T2;
-    m.Stot = 2 * m.S1 + m.S2;
-    m.Ttot = 2 * T1 + T2;
+    m.T1 = T1, m.T2 = T2, m.Acc = Acc, m.Vm = Acc * T1;
+    m.S1 = Acc * T1 * T1 / 2, m.S2 = m.Vm * T2, m.Stot = 2 * m.S1 + m.S2, m.Ttot = 2 * T1 + T2;
     return m;
 }
 
-double Tra(QRandomGenerator& caso, double da, double a) {
-    return da + caso.generateDouble() * (a - da);
-}
-
-// A record whose outputs hold a marker, so that a test sees which ones a solve wrote.
-constexpr double Segno = 777.0;
-Velantra ConSegni() {
+// Solves from the profile's three inputs, every output first set to a marker; the solved record.
+constexpr double Segno = 777;
+Velantra Risolvi(int solutore, const Velantra& da) {
     Velantra m;
-    for (Membro q : Quantita)
+    for (Membro q : Grandezze)
         m.*q = Segno;
+    for (Membro q : Solutori[solutore].ingressi)
+        m.*q = da.*q;
+    (m.*Solutori[solutore].risolvi)();
     return m;
 }
 
@@ -66,160 +54,92 @@ Velantra ConSegni() {
 class TstVelantra : public QObject {
     Q_OBJECT
 private slots:
-    void nuovoRecord() {
-        const Velantra m;
-        for (Membro q : Quantita)
-            QCOMPARE(m.*q, 0.0);
-        QVERIFY(m.CalcoloOk);
-    }
-
-    void profiloDiRiferimento_data() {
-        QTest::addColumn<int>("indice");
-        for (int i = 0; i < 11; ++i)
-            QTest::newRow(Solutori[i].nome) << i;
-    }
-    // Every solver reproduces the other five quantities of the reference profile.
-    void profiloDiRiferimento() {
-        QFETCH(int, indice);
-        const Caso& caso = Solutori[indice];
-        const Velantra atteso = Profilo(1, 3, 0.5);
-        QCOMPARE(atteso.Stot, 2.0);
-        Velantra m = ConSegni();
-        m.CalcoloOk = false;
-        for (Membro q : caso.ingressi)
-            m.*q = atteso.*q;
-        (m.*caso.solutore)();
-        QVERIFY(m.CalcoloOk);
-        for (int q = 0; q < 8; ++q)
-            QVERIFY2(std::abs(m.*Quantita[q] - atteso.*Quantita[q]) < 1e-12, NomiQuantita[q]);
-    }
-
-    // Random consistent profiles survive every solver.
-    void profiliCasuali() {
+    // Every solver gives back the five other quantities of consistent profiles: the reference one
+    // exactly, random ones to rounding.
+    void profiliCoerenti() {
         QRandomGenerator caso(20261206);
-        for (int prova = 0; prova < 2000; ++prova) {
-            const Velantra atteso = Profilo(Tra(caso, 0.01, 10), Tra(caso, 0.01, 10), Tra(caso, 0.01, 10));
-            for (const Caso& s : Solutori) {
-                Velantra m = ConSegni();
-                for (Membro q : s.ingressi)
-                    m.*q = atteso.*q;
-                (m.*s.solutore)();
-                QVERIFY(m.CalcoloOk);
-                for (int q = 0; q < 8; ++q) {
-                    const double scarto = std::abs(m.*Quantita[q] - atteso.*Quantita[q]);
-                    if (scarto > 1e-7 * std::max(1.0, std::abs(atteso.*Quantita[q])))
-                        QFAIL(qPrintable(QStringLiteral("%1: %2 = %3 invece di %4")
-                                             .arg(QLatin1String(s.nome), QLatin1String(NomiQuantita[q]))
-                                             .arg(m.*Quantita[q], 0, 'g', 17)
-                                             .arg(atteso.*Quantita[q], 0, 'g', 17)));
-                }
+        auto tra = [&caso] { return 0.01 + caso.generateDouble() * 10; };
+        for (int prova = 0; prova < 500; ++prova) {
+            const Velantra atteso = prova == 0 ? Profilo(1, 3, 0.5) : Profilo(tra(), tra(), tra());
+            const double tolleranza = prova == 0 ? 1e-12 : 1e-7;
+            for (int s = 0; s < 11; ++s) {
+                const Velantra m = Risolvi(s, atteso);
+                QVERIFY2(m.CalcoloOk, Solutori[s].nome);
+                for (Membro q : Grandezze)
+                    QVERIFY2(std::abs(m.*q - atteso.*q) <= tolleranza * std::max(1.0, std::abs(atteso.*q)),
+                             Solutori[s].nome);
             }
         }
     }
 
-    void quadraticaDiStTtA() {
+    void radiceMinoreDiStTtA_data() {
+        QTest::addColumn<double>("Acc");
+        QTest::addColumn<QList<double>>("attesi"); // T1 T2 S2 Vm S1, to 5 decimals
+        QTest::newRow("due radici") << 2.0 << QList<double>{0.29289, 1.41421, 0.82843, 0.58579, 0.08579};
+        QTest::newRow("triangolo") << 1.0 << QList<double>{1, 0, 0, 1, 0.5}; // discriminant exactly 0
+    }
+    void radiceMinoreDiStTtA() {
+        QFETCH(double, Acc);
+        QFETCH(QList<double>, attesi);
         Velantra m;
-        m.Stot = 1;
-        m.Ttot = 2;
-        m.Acc = 2;
+        m.Stot = 1, m.Ttot = 2, m.Acc = Acc;
         m.StTtA();
         QVERIFY(m.CalcoloOk);
-        QCOMPARE(std::round(m.T1 * 1e5) / 1e5, 0.29289);
-        QCOMPARE(std::round(m.T2 * 1e5) / 1e5, 1.41421);
-        QCOMPARE(std::round(m.S2 * 1e5) / 1e5, 0.82843);
-        QCOMPARE(std::round(m.Vm * 1e5) / 1e5, 0.58579);
-        QCOMPARE(std::round(m.S1 * 1e5) / 1e5, 0.08579);
-
-        // Discriminant exactly zero: the triangular profile.
-        m.Acc = 1;
-        m.StTtA();
-        QVERIFY(m.CalcoloOk);
-        QCOMPARE(m.T1, 1.0);
-        QCOMPARE(m.T2, 0.0);
-        QCOMPARE(m.Vm, 1.0);
-        QCOMPARE(m.S1, 0.5);
-        QCOMPARE(m.S2, 0.0);
+        const double ottenuti[] = {m.T1, m.T2, m.S2, m.Vm, m.S1};
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(std::round(ottenuti[i] * 1e5) / 1e5, attesi[i]);
     }
 
-    // Where a failing solve stops: outputs before the failing step hold their new values, the failing
-    // one what the step produced, the later ones their old values; inputs never change.
+    // Where a failing solve stops: earlier outputs new, the failing one as computed (nothing for a
+    // negative square root), later ones untouched (Segno), inputs unchanged.
     void fallimenti_data() {
-        QTest::addColumn<int>("indice");
+        QTest::addColumn<int>("solutore");
         QTest::addColumn<QList<double>>("ingressi");
-        QTest::addColumn<QList<double>>("attesi"); // S1 S2 Stot T1 T2 Ttot Acc Vm; Segno = untouched
-        const double inf = std::numeric_limits<double>::infinity();
-        const double S = Segno;
-        QTest::newRow("StTtA discriminante negativo")
-            << 9 << QList<double>{2, 2, 1} << QList<double>{S, S, 2, S, S, 2, 1, S};
-        QTest::newRow("VmT2St Vm zero")
-            << 0 << QList<double>{0, 3, 2} << QList<double>{1, 0, 2, inf, 3, S, S, 0};
-        QTest::newRow("StTtT1 T1 uguale a Ttot")
+        QTest::addColumn<QList<double>>("attesi"); // S1 S2 Stot T1 T2 Ttot Acc Vm
+        const double inf = qInf(), S = Segno;
+        QTest::newRow("StTtA discriminante appena < 0")
+            << 9 << QList<double>{1.1, 2, 1} << QList<double>{S, S, 1.1, S, S, 2, 1, S};
+        QTest::newRow("VmT2St Vm 0") << 0 << QList<double>{0, 3, 2}
+                                     << QList<double>{1, 0, 2, inf, 3, S, S, 0};
+        QTest::newRow("StTtT1 T1 = Ttot")
             << 8 << QList<double>{2, 5, 5} << QList<double>{inf, S, 2, 5, S, 5, S, S};
-        QTest::newRow("StTtT1 T1 zero")
-            << 8 << QList<double>{2, 5, 0} << QList<double>{0, 2, 2, 0, 5, 5, inf, 0.4};
-        QTest::newRow("VmTtSt Ttot per Vm uguale a Stot")
+        QTest::newRow("StTtT1 T1 0") << 8 << QList<double>{2, 5, 0}
+                                     << QList<double>{0, 2, 2, 0, 5, 5, inf, 0.4};
+        QTest::newRow("VmTtSt Ttot*Vm = Stot")
             << 1 << QList<double>{0.5, 4, 2} << QList<double>{0, 2, 2, 0, 4, 4, inf, 0.5};
         QTest::newRow("VmTtT1 trabocco")
             << 2 << QList<double>{1e200, 1e200, 1} << QList<double>{5e199, inf, S, 1, S, 1e200, S, 1e200};
-        QTest::newRow("VmTtS1 zero su zero")
-            << 4 << QList<double>{0, 3, 0} << QList<double>{0, 0, 0, qQNaN(), S, 3, S, 0};
+        QTest::newRow("VmTtS1 0/0") << 4 << QList<double>{0, 3, 0}
+                                    << QList<double>{0, 0, 0, qQNaN(), S, 3, S, 0};
     }
     void fallimenti() {
-        QFETCH(int, indice);
+        QFETCH(int, solutore);
         QFETCH(QList<double>, ingressi);
         QFETCH(QList<double>, attesi);
-        const Caso& caso = Solutori[indice];
-        Velantra m = ConSegni();
+        Velantra dati;
         for (int i = 0; i < 3; ++i)
-            m.*caso.ingressi[i] = ingressi[i];
-        (m.*caso.solutore)();
+            dati.*Solutori[solutore].ingressi[i] = ingressi[i];
+        Velantra m = Risolvi(solutore, dati);
         QVERIFY(!m.CalcoloOk);
-        for (int q = 0; q < 8; ++q) {
-            const double v = m.*Quantita[q];
-            if (std::isnan(attesi[q]))
-                QVERIFY2(std::isnan(v), NomiQuantita[q]);
-            else
-                QVERIFY2(v == attesi[q],
-                         qPrintable(QStringLiteral("%1 = %2").arg(QLatin1String(NomiQuantita[q])).arg(v)));
-        }
-
-        // A cleared record is new again.
+        for (int q = 0; q < 8; ++q)
+            QVERIFY2(m.*Grandezze[q] == attesi[q] || (std::isnan(attesi[q]) && std::isnan(m.*Grandezze[q])),
+                     qPrintable(QString::number(q)));
         m.Vuota();
         QVERIFY(m.CalcoloOk);
-        for (Membro q : Quantita)
+        for (Membro q : Grandezze)
             QCOMPARE(m.*q, 0.0);
     }
 
-    // Finite results without physical meaning are not failures.
+    // Finite results without physical meaning are successes.
     void risultatiNegativiAccettati() {
         Velantra m;
-        m.Vm = 1;
-        m.T2 = 3;
-        m.Stot = 2;
+        m.Vm = 1, m.T2 = 3, m.Stot = 2, m.CalcoloOk = false;
         m.VmT2St();
+        QVERIFY(m.CalcoloOk && m.S1 < 0 && m.T1 < 0 && m.Acc < 0);
+        m.Ttot = 1, m.Acc = 1;
+        m.VmTtA();
         QVERIFY(m.CalcoloOk);
-        QVERIFY(m.S1 < 0 && m.T1 < 0 && m.Acc < 0);
-
-        Velantra n;
-        n.Vm = 1;
-        n.Ttot = 1;
-        n.Acc = 1;
-        n.VmTtA();
-        QVERIFY(n.CalcoloOk);
-        QCOMPARE(n.T2, -1.0);
-    }
-
-    // A failed solve followed by a good one reports success again.
-    void successoDopoFallimento() {
-        Velantra m;
-        m.Stot = 2;
-        m.Ttot = 2;
-        m.Acc = 1;
-        m.StTtA();
-        QVERIFY(!m.CalcoloOk);
-        m.Stot = 1;
-        m.StTtA();
-        QVERIFY(m.CalcoloOk);
+        QCOMPARE(m.T2, -1.0);
     }
 };
 
