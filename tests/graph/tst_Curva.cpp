@@ -1,0 +1,127 @@
+#include "Campionamento.h"
+#include "Collaudo.h"
+#include "SuperficieDisegno.h"
+#include "Velantra.h"
+#include "XYPoli.h"
+
+#include <QTest>
+#include <limits>
+#include <stdexcept>
+
+namespace {
+const double Inf = std::numeric_limits<double>::infinity(), NaN = std::numeric_limits<double>::quiet_NaN();
+using Lista = QList<double>;
+} // namespace
+
+// The point list, the sampled speed curve and the drawing surface.
+class TstCurva : public QObject {
+    Q_OBJECT
+private slots:
+    void ysuX_data() {
+        QTest::addColumn<Lista>("xs"); // point i has Y = 10 + i
+        QTest::addColumn<double>("cercato");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::newRow("lista vuota") << Lista{} << 0.7 << 0.0 << 0.0;
+        QTest::newRow("pari distanza: il primo") << Lista{0, 1, 2} << 0.5 << 0.0 << 10.0;
+        QTest::newRow("oltre la fine") << Lista{0, 1, 2} << 7.0 << 2.0 << 12.0;
+        QTest::newRow("non ordinata") << Lista{2, 0, 1, 0.2} << 0.15 << 0.2 << 13.0;
+        QTest::newRow("doppione: il primo") << Lista{0, 1, 1} << 0.9 << 1.0 << 11.0;
+    }
+    void ysuX() {
+        QFETCH(Lista, xs);
+        QFETCH(double, cercato);
+        XYPoli punti;
+        for (int i = 0; i < xs.size(); ++i)
+            punti.Add(xs[i], 10 + i, 0);
+        QTEST(punti.YsuX(cercato), "y");
+        QTEST(cercato, "x");
+    }
+
+    // Slots 0 to 50,000 exist and read 0 when unused; a full list drops further points.
+    void limiti() {
+        XYPoli punti;
+        for (int i = 0; i <= 50000; ++i)
+            punti.Add(i, -i, 1);
+        QCOMPARE(punti.NumeroElementi(), 50000);
+        QCOMPARE(punti.X(50000) + punti.Y(50000) + punti.P(50000), 0.0);
+        for (int i : {-1, 50001})
+            QVERIFY_THROWS_EXCEPTION(std::out_of_range, punti.Y(i));
+        punti.RimuoviUltimo();
+        QCOMPARE(punti.X(49999), 0.0);
+        punti.Vuota();
+        QCOMPARE(punti.NumeroElementi() + punti.P(0), 0.0);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, punti.RimuoviUltimo());
+    }
+
+    // Count 0: no motion. Count 50,000: the list filled up, even over 10^12 s. Otherwise the curve
+    // goes forward in time within 0 and Vm and ends exactly at (2*T1 + T2, 0).
+    void campioni_data() {
+        QTest::addColumn<Lista>("moto"); // T1, T2, Vm
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<Lista>("punto"); // index, X, Y
+        const double passo = 0.01f;
+        // The single-precision step leaves the 51st sample of the rise just short of T1.
+        QTest::newRow("passo singolo") << Lista{0.5, 1, 1} << 204 << Lista{50, 0.49999998882, 0.99999997765};
+        QTest::newRow("valori qualsiasi") << Lista{0.123, 0.777, 2.5} << 105 << Lista{};
+        QTest::newRow("T2 nullo") << Lista{0.5, 0, 1} << 104 << Lista{};
+        QTest::newRow("campione sulla fine") << Lista{passo, 0, 1} << 6 << Lista{4, 2 * passo, 0};
+        QTest::newRow("salita sotto un passo") << Lista{0.001, 0, 1} << 4 << Lista{};
+        QTest::newRow("lenta e lunga") << Lista{120, 200, 0.01} << 44004 << Lista{};
+        QTest::newRow("T1 negativo") << Lista{-0.5, 1, 1} << 0 << Lista{};
+        QTest::newRow("Vm negativa") << Lista{0.5, 1, -1} << 0 << Lista{};
+        QTest::newRow("T2 non definito") << Lista{0.5, NaN, 1} << 0 << Lista{};
+        QTest::newRow("T1 trascurabile") << Lista{1e-300, 1, 1} << 0 << Lista{};
+        QTest::newRow("regime di 10^12 s") << Lista{0.5, 1e12, 1} << 50000 << Lista{};
+        QTest::newRow("salita di 10^12 s") << Lista{1e12, 1, 1} << 50000 << Lista{};
+    }
+    void campioni() {
+        QFETCH(Lista, moto);
+        QFETCH(Lista, punto);
+        const Velantra m{.T1 = moto[0], .T2 = moto[1], .Vm = moto[2]};
+        XYPoli p;
+        CampionaVelocita(p, m, 0.01f);
+        const int n = p.NumeroElementi();
+        QTEST(n, "numero");
+        for (int i = 1; i < n; ++i)
+            QVERIFY2(p.X(i) >= p.X(i - 1) && p.Y(i) >= 0 && p.Y(i) <= m.Vm * (1 + 1e-12),
+                     qPrintable(QString::number(i)));
+        if (!punto.isEmpty()) {
+            QVERIFY(qAbs(p.X(int(punto[0])) - punto[1]) < 1e-10 &&
+                    qAbs(p.Y(int(punto[0])) - punto[2]) < 1e-10);
+        }
+        if (n == 50000)
+            QVERIFY(p.X(n - 1) < 500);
+        else if (n > 0)
+            QCOMPARE(QPointF(p.X(n - 1), p.Y(n - 1)), QPointF(2 * m.T1 + m.T2, 0));
+    }
+
+    // Refused coordinate systems leave the last one; lines far beyond the surface or to infinity
+    // neither hang nor spill, the visible part of a dashed one is drawn; cleared marks are gone.
+    void superficie() {
+        SuperficieDisegno s;
+        s.resize(100, 100);
+        QVERIFY(s.ImpostaScala(0, 100, 100, 0));
+        for (const Lista& r : {Lista{3, 5, 3, -5}, Lista{0, 1e-320, 1, 0}, Lista{NaN, 5, 10, -5}})
+            QVERIFY(!s.ImpostaScala(r[0], r[1], r[2], r[3]));
+        QCOMPARE(s.InPixel(100, 0), QPointF(100, 100));
+        s.RimuoviSfondo();
+        s.Linea(0, 60, 100, 60);
+        s.Cancella();
+        s.ImpostaTratteggio(true);
+        s.Linea(-1e12, 30, 1e12, 30);
+        s.Linea(50, -1e15, 50, Inf);
+        s.RendiPersistente();
+        int scuri = 0, tutti = 0;
+        const QImage immagine = s.Immagine();
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x) {
+                tutti += qGray(immagine.pixel(x, y)) < 128;
+                scuri += qGray(immagine.pixel(x, y)) < 128 && y == 70;
+            }
+        QVERIFY2(scuri > 30 && scuri < 100 && tutti == scuri, qPrintable(QString::number(tutti)));
+    }
+};
+
+REGISTRA_COLLAUDO(TstCurva);
+#include "tst_Curva.moc"

@@ -1,0 +1,308 @@
+#include "Campionamento.h"
+#include "Collaudo.h"
+#include "Grafico.h"
+#include "Velantra.h"
+#include "XYPoli.h"
+#include "frmGrafico.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <QToolBar>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+const QLocale Italiano(QLocale::Italian, QLocale::Italy);
+using Lista = QList<double>;
+
+// A graph window over program objects of its own, with a plot of 800 x 480 pixels, and the gestures a
+// user makes on it at a time and a speed.
+struct Banco {
+    Velantra Moto;
+    XYPoli Punti;
+    Grafico G;
+    std::unique_ptr<frmGrafico> finestra;
+
+    Banco(double T1, double T2, double Vm) { Calcola(T1, T2, Vm); }
+    void Calcola(double T1, double T2, double Vm) {
+        Moto = {.T1 = T1, .T2 = T2, .Vm = Vm};
+        Punti.Vuota();
+        CampionaVelocita(Punti, Moto, G.StepTempo);
+    }
+    SuperficieDisegno& Apri() {
+        finestra = std::make_unique<frmGrafico>(Punti, G, Moto);
+        finestra->resize(1033, 613);
+        finestra->show();
+        if (!QTest::qWaitForWindowExposed(finestra.get()))
+            qFatal("graph window not shown");
+        return finestra->Picture1();
+    }
+    void Premi(const QString& chiave) { finestra->Pulsante(chiave)->trigger(); }
+    QPoint Pixel(double t, double v) const {
+        const QPointF p = finestra->Picture1().InPixel(G.ScalaX * t, G.ScalaY * v);
+        return QPoint(int(std::floor(p.x())), int(std::floor(p.y())));
+    }
+    void Muovi(double t, double v) { // a move onto the pointer itself would not be delivered
+        QTest::mouseMove(&finestra->Picture1(), Pixel(t, v) + QPoint(1, 1));
+        QTest::mouseMove(&finestra->Picture1(), Pixel(t, v));
+    }
+    void Clicca(double t, double v, Qt::MouseButton pulsante = Qt::LeftButton) {
+        QTest::mouseClick(&finestra->Picture1(), pulsante, {}, Pixel(t, v));
+    }
+    void Zoom(double t1, double v1, double t2, double v2) {
+        Premi(QStringLiteral("ZoomArea"));
+        Clicca(t1, v1);
+        Clicca(t2, v2);
+    }
+    QString Caselle(std::initializer_list<const char*> nomi) const { // the readouts' texts
+        QStringList testi;
+        for (const char* nome : nomi)
+            testi << finestra->findChild<QLineEdit*>(nome)->text();
+        return testi.join(' ');
+    }
+
+    // Tool flags (C collimator, Z zoom rectangle, D difference, V zoomed view), "/", the enabled
+    // buttons (T Tracciatore, Z ZoomArea, C Cancella), "+" when the difference readouts show.
+    QString Stato() const {
+        QString s = QString(G.Collimatore ? "C" : "") + (G.ZoomRettangolo ? "Z" : "") +
+                    (G.CollimatoreDifferenza ? "D" : "") + (G.GraficoZoomato ? "V" : "") + "/";
+        for (const char* c : {"Tracciatore", "ZoomArea", "Cancella"})
+            s += finestra->Pulsante(QLatin1String(c))->isEnabled() ? QString(QLatin1Char(c[0])) : "";
+        return s + (finestra->findChild<QLineEdit*>("DiffX")->isVisible() ? "+" : "");
+    }
+};
+
+// The labels of a strip as "text@position", position in graph units along the strip.
+QString Etichette(const SuperficieDisegno& s, bool ascisse) {
+    QStringList etichette;
+    for (const auto& t : s.Testi())
+        etichette << t.testo + '@' + QString::number(ascisse ? t.punto.x() : t.punto.y(), 'f', 2);
+    return etichette.join(' ');
+}
+
+// Pixels of a colour (or dark ones, for 0) of the image within a rectangle.
+int Conta(const QImage& immagine, QRgb colore, QRect r = {0, 0, 800, 480}) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += colore ? immagine.pixel(x, y) == colore : qGray(immagine.pixel(x, y)) < 128;
+    return n;
+}
+
+// Dark pixels of the plot along a time column (or a speed row) between two values.
+int Scuri(const Banco& b, bool colonna, double dove, double da, double a) {
+    const QPoint p = colonna ? b.Pixel(dove, a) : b.Pixel(da, dove),
+                 q = colonna ? b.Pixel(dove, da) : b.Pixel(a, dove);
+    return Conta(b.finestra->Picture1().Immagine(), 0, QRect(p, q));
+}
+
+} // namespace
+
+// The graph window: curve, labels, view and tools as the user sees them.
+class TstGrafico : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QLocale::setDefault(Italiano); }
+
+    void etichette_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<Lista>("moto"); // T1, T2, Vm; then the corners of a zoom
+        QTest::addColumn<QString>("tempi");
+        QTest::addColumn<QString>("velocita");
+        const QLocale usa(QLocale::English, QLocale::UnitedStates);
+        // Single-precision running sums: 0.2 + 0.25 and 0.4 + 0.25 fall just below 0.45 and 0.65.
+        const QString v1 = "0@2.00 0,2@18.00 0,4@34.00 0,6@50.00 0,9@74.00";
+        QTest::newRow("lontane") << Italiano << Lista{1.23456, 2, 1.3}
+                                 << "1,2346@21.10 3,2346@56.90 4,4691@79.00"
+                                 << "0@2.00 0,3@20.46 0,6@38.92 0,9@57.38 1,2@75.85";
+        // Gaps between the last two labels below 2, between 2 and 4, between 4 and 6, exactly 2.
+        QTest::newRow("gap 1") << usa << Lista{0.0512, 3.8976, 10} << "0.0512@0.02 3.95@76.00 4@80.00"
+                               << "0@2.00 2.5@22.00 5@42.00 7.5@62.00 10@82.00";
+        QTest::newRow("gap 3") << Italiano << Lista{0.15, 3.7, 1} << "0,15@2.00 3,85@74.50 4@79.50" << v1;
+        QTest::newRow("gap 5") << Italiano << Lista{0.25, 3.5, 1} << "0,25@4.00 3,75@73.00 4@79.00" << v1;
+        QTest::newRow("gap 2") << Italiano << Lista{0.1, 3.8, 1} << "0,1@1.00 3,9@77.00 4@79.00" << v1;
+        QTest::newRow("nessun moto") << Italiano << Lista{0, 0, 0} << "0@-1.00 0@-3.00 0@0.00"
+                                     << "0@2.00 2,5@22.00 5@42.00 7,5@62.00 10@82.00";
+        // Zoomed (the rectangle drawn backwards): four decimals at the ticks, speeds at their height.
+        QTest::newRow("zoom") << Italiano << Lista{0.0512, 3.8976, 1, 4.1, 0.3, 0.02, 1.04}
+                              << "0,0512@-0.00 3,9488@76.76 4@77.75"
+                              << "0,3@17.89 0,5@29.82 0,7@41.75 0,9@53.67 1,1@65.60";
+    }
+    void etichette() {
+        QFETCH(QLocale, locale);
+        QFETCH(Lista, moto);
+        QLocale::setDefault(locale);
+        Banco b(moto[0], moto[1], moto[2]);
+        b.Apri();
+        if (moto.size() > 3)
+            b.Zoom(moto[3], moto[4], moto[5], moto[6]);
+        QVERIFY(b.G.BordoSinistro < b.G.BordoDestro && b.G.BordoInferiore < b.G.BordoSuperiore);
+        QTEST(Etichette(b.finestra->PictValX(), true), "tempi");
+        QTEST(Etichette(b.finestra->PictValY(), false), "velocita");
+        for (const auto& t : b.finestra->PictValX().Testi())
+            QCOMPARE(t.punto.y(), 8.0); // a fifth of the strip below its top edge
+    }
+
+    // T1 1, T2 2, Vm 1.3: the view spans -0.2 to 4.2 s and -0.065 to 1.365 m/sec; where the curve, the
+    // axes and the dashed grid are, and where nothing is.
+    void pixel() {
+        Banco b(1, 2, 1.3);
+        b.Apri();
+        QCOMPARE((QList<float>{b.G.BordoSinistro, b.G.BordoSuperiore, b.G.BordoDestro, b.G.BordoInferiore}),
+                 (QList<float>{-0.2f, 1.365f, 4.2f, -0.065f}));
+        QCOMPARE(b.finestra->Picture1().Immagine().deviceIndependentSize(), QSizeF(800, 480));
+        for (QPointF p : {QPointF(0.5, 0.65), QPointF(2, 1.3), QPointF(3.5, 0.65)}) // two pixels thick
+            QVERIFY(Scuri(b, true, p.x(), p.y() - 0.01, p.y() + 0.01) >= 2);
+        QCOMPARE(Scuri(b, true, 2, 0.05, 1.25), 0);
+        QVERIFY(Scuri(b, false, 0, -0.19, 4.19) > 780); // time axis, edge to edge
+        QVERIFY(Scuri(b, true, 0, -0.06, 1.36) > 470);  // speed axis
+        b.Premi(QStringLiteral("Griglia"));
+        for (double t : {1.0, 3.0, 4.0}) // dashed, from the top edge down to the time axis
+            QVERIFY(qAbs(Scuri(b, true, t, 0.05, 1.2) - 200) < 100 && Scuri(b, true, t, -0.06, -0.02) == 0);
+        for (double v : {0.3, 0.6, 0.9}) // from the speed axis to the right edge
+            QVERIFY(qAbs(Scuri(b, false, v, 1.2, 2.8) - 200) < 100 && Scuri(b, false, v, -0.19, -0.02) == 0);
+    }
+
+    // In the main window the graph first fills the client area from its top-left corner.
+    void nellaFinestraPrincipale() {
+        Banco b(1, 2, 1.3);
+        QMdiArea area;
+        area.resize(900, 640);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        auto* finestra = new frmGrafico(b.Punti, b.G, b.Moto);
+        QMdiSubWindow* sotto = area.addSubWindow(finestra);
+        sotto->show();
+        QCOMPARE(sotto->geometry(), QRect(QPoint(0, 0), area.viewport()->size()));
+        QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico"));
+        QCOMPARE(finestra->PictValX().Testi().size(), 3);
+        QCOMPARE(finestra->Picture1().Immagine().deviceIndependentSize(),
+                 QSizeF(finestra->Picture1().size()));
+    }
+
+    // Toolbar keys and gestures on the plot (clic, clic2, destro; clic3 under clic: a zoom without
+    // width) and the state they leave.
+    void stati_data() {
+        QTest::addColumn<QString>("stato");
+        QTest::newRow("AggiungiParticolari") << "/TZC";
+        QTest::newRow("Tracciatore") << "C/TZC";
+        QTest::newRow("Tracciatore Tracciatore") << "/TZC";
+        QTest::newRow("Tracciatore Disegna") << "/TZC";
+        QTest::newRow("Tracciatore Differenza") << "D/TZC+";
+        QTest::newRow("Tracciatore Cancella") << "C/";
+        QTest::newRow("ZoomArea clic") << "Z/TZC";
+        QTest::newRow("ZoomArea clic clic2") << "V/TC";
+        QTest::newRow("ZoomArea clic clic3") << "/TZC";
+        QTest::newRow("ZoomArea clic Tracciatore") << "C/TZC";
+        QTest::newRow("ZoomArea destro destro") << "Z/TZC";
+        QTest::newRow("ZoomArea clic clic2 Griglia") << "V/TC";
+        QTest::newRow("ZoomArea clic clic2 Disegna") << "/TZC";
+        QTest::newRow("Differenza clic clic2") << "/TZC+";
+        QTest::newRow("Differenza Differenza") << "/TZC";
+        QTest::newRow("Differenza ZoomArea") << "Z/TZC+";
+    }
+    void stati() {
+        QFETCH(QString, stato);
+        Banco b(1, 2, 1.3);
+        b.Apri();
+        for (const QString& gesto : QString(QTest::currentDataTag()).split(' ')) {
+            if (gesto.startsWith(QLatin1String("clic")))
+                b.Clicca(gesto == QLatin1String("clic2") ? 2.5 : 0.5,
+                         gesto == QLatin1String("clic") ? 1.2 : 0.4);
+            else if (gesto == QLatin1String("destro"))
+                b.Clicca(1.5, 0.8, Qt::RightButton);
+            else
+                b.Premi(gesto);
+        }
+        QCOMPARE(b.Stato(), stato);
+        QCOMPARE(b.finestra->Picture1().MouseAbilitato(), !stato.endsWith('/'));
+    }
+
+    // Without a tool the readouts follow the mouse to three decimals; the collimator takes the speed
+    // of the nearest sample; the difference snaps its first time, not its second, and subtracts.
+    void letture() {
+        Banco b(1, 2, 1.3);
+        b.Apri();
+        b.Muovi(2.7182818, 0.3141592);
+        QCOMPARE(b.Caselle({"Text1", "Text2"}), "2,715 0,316");
+        b.Premi(QStringLiteral("Tracciatore"));
+        b.Muovi(0.8, 0.1);
+        b.Muovi(1.5432, 0.1);
+        QCOMPARE(b.Caselle({"Text1", "Text2"}), "1,538 1,3");
+        // The cross follows the mouse over the graph, not into it.
+        const QPoint sotto = b.Pixel(1.5432, -0.04), prima = b.Pixel(0.8, -0.04);
+        QVERIFY(qGray(b.finestra->Picture1().grab().toImage().pixel(sotto)) < 128);
+        QVERIFY(qGray(b.finestra->Picture1().grab().toImage().pixel(prima)) > 128);
+        QVERIFY(qGray(b.finestra->Picture1().Immagine().pixel(sotto)) > 128);
+
+        b.Premi(QStringLiteral("Differenza"));
+        QCOMPARE(b.Caselle({"DiffX1", "DiffY2", "DiffY"}), "0 0 0");
+        b.Muovi(1.2432, 0.9);
+        b.Clicca(1.2432, 0.9);
+        b.Muovi(0.5432, 0.2);
+        QCOMPARE(b.Caselle({"DiffX1", "DiffY1", "DiffX2", "DiffY2", "DiffX", "DiffY"}),
+                 "1,24 1,3 0,542 0,702 -0,698 -0,598");
+        b.Clicca(0.5432, 0.2);
+        const QImage immagine = b.finestra->Picture1().Immagine(); // both crosses stay
+        QVERIFY(Conta(immagine, qRgb(255, 0, 0)) > 400 && Conta(immagine, qRgb(0, 255, 0)) > 400);
+    }
+
+    // "Cancella" blanks the graph and stops the mouse; "Griglia" twice gives back the same picture, full or
+    // zoomed; the zoom survives a resize and a new window; a new calculation shows at the next drawing.
+    void vista() {
+        Banco b(1, 2, 1.3);
+        SuperficieDisegno* piano = &b.Apri();
+        const QImage intera = piano->Immagine();
+        b.Premi(QStringLiteral("Cancella"));
+        QCOMPARE(Conta(piano->Immagine(), qRgb(255, 255, 255)), 800 * 480);
+        QVERIFY(b.finestra->PictValX().Testi().isEmpty() && b.finestra->PictValY().Testi().isEmpty());
+        b.Muovi(1, 1); // the mouse is off
+        QCOMPARE(b.Caselle({"Text1"}), QString());
+        b.Premi(QStringLiteral("Griglia"));
+        b.Premi(QStringLiteral("Griglia"));
+        QCOMPARE(piano->Immagine(), intera);
+
+        b.Zoom(0.5, 1.2, 2.5, 0.4);
+        const QImage zoom = piano->Immagine();
+        b.Premi(QStringLiteral("Griglia"));
+        b.Premi(QStringLiteral("Griglia"));
+        QCOMPARE(piano->Immagine(), zoom);
+        b.finestra->resize(900, 500);
+        QTRY_COMPARE(piano->Immagine().deviceIndependentSize(), QSizeF(piano->size()));
+        b.finestra.reset();
+        piano = &b.Apri();
+        QCOMPARE(b.Stato(), QStringLiteral("V/TC"));
+        QCOMPARE(piano->Immagine(), zoom);
+
+        b.Calcola(2, 1, 0.5);
+        QCOMPARE(piano->Immagine(), zoom);
+        b.Premi(QStringLiteral("Disegna"));
+        QCOMPARE(b.finestra->PictValX().Testi().last().testo, QStringLiteral("5"));
+    }
+
+    void barraDegliStrumenti() {
+        Banco b(1, 2, 1.3);
+        b.Apri();
+        auto* barra = b.finestra->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+        QStringList trovati;
+        for (QAction* a : barra->actions()) {
+            trovati << a->objectName() + ':' + a->toolTip();
+            QVERIFY(!a->icon().pixmap(16, 16).isNull());
+            QCOMPARE(barra->widgetForAction(a)->accessibleName(), a->toolTip());
+        }
+        QCOMPARE(trovati,
+                 (QStringList{"Cancella:Cancella grafico", "Tracciatore:Abilita/disabilita il collimatore",
+                              "Disegna:Disegna in scala 1:1", "ZoomArea:Zoom",
+                              "AggiungiParticolari:Aggiiungi particolari al grafico",
+                              "Differenza:Differenza tra 2 punti", "Griglia:Aggiungi / togli griglia"}));
+        for (QLineEdit* casella : b.finestra->findChildren<QLineEdit*>())
+            QVERIFY2(!casella->accessibleName().isEmpty(), qPrintable(casella->objectName()));
+    }
+};
+
+REGISTRA_COLLAUDO(TstGrafico);
+#include "tst_Grafico.moc"
