@@ -163,7 +163,7 @@ bool SuperficieDisegno::Prolunga(const Segno& segno) {
 QRectF SuperficieDisegno::Ingombro(const Segno& segno) const {
     const double m = segno.penna.spessore + 1;
     if (segno.tipo == Tipo::Testo) {
-        const QFontMetricsF fm(font());
+        const QFontMetricsF fm(Carattere());
         return QRectF(segno.a, QSizeF(fm.horizontalAdvance(segno.testo), fm.height())).adjusted(-m, -m, m, m);
     }
     return QRectF(segno.a, segno.b).normalized().adjusted(-m, -m, m, m);
@@ -190,10 +190,12 @@ void SuperficieDisegno::RendiPersistente() {
     if (sfondo.isNull())
         sfondo = Bianca();
     QPainter pittore(&sfondo);
-    Dipingi(pittore);
+    Dipingi(pittore, segni);
     for (const Segno& segno : segni)
         if (segno.tipo == Tipo::Testo)
             testiSfondo.append({segno.b, segno.testo});
+    segniSfondo.insert(segniSfondo.end(), std::make_move_iterator(segni.begin()),
+                       std::make_move_iterator(segni.end()));
     segni.clear();
 }
 
@@ -203,6 +205,7 @@ void SuperficieDisegno::RimuoviSfondo() {
     else
         sfondo = Bianca();
     segni.clear();
+    segniSfondo.clear();
     testiSfondo.clear();
     update();
 }
@@ -223,9 +226,31 @@ QList<SuperficieDisegno::TestoDisegnato> SuperficieDisegno::Testi() const {
     return testi;
 }
 
-void SuperficieDisegno::Dipingi(QPainter& pittore) const {
-    pittore.setFont(font());
-    const QFontMetricsF fm(font());
+void SuperficieDisegno::DisegnaIn(QPainter& pittore, const QRectF& rettangolo) const {
+    const QSizeF misura = Misura();
+    if (misura.isEmpty())
+        return;
+    pittore.save();
+    pittore.setClipRect(rettangolo, Qt::IntersectClip);
+    pittore.fillRect(rettangolo, Qt::white);
+    pittore.translate(rettangolo.topLeft());
+    pittore.scale(rettangolo.width() / misura.width(), rettangolo.height() / misura.height());
+    Dipingi(pittore, segniSfondo);
+    pittore.restore();
+}
+
+// The widget's font sized in pixels, so that texts keep their place among the lines whatever the
+// resolution of the device they are painted on.
+QFont SuperficieDisegno::Carattere() const {
+    QFont carattere = font();
+    carattere.setPixelSize(QFontInfo(font()).pixelSize());
+    return carattere;
+}
+
+void SuperficieDisegno::Dipingi(QPainter& pittore, const std::vector<Segno>& elenco) const {
+    const QFont carattere = Carattere();
+    pittore.setFont(carattere);
+    const QFontMetricsF fm(carattere);
     QPolygonF tratto; // consecutive joined lines go out as one polyline
     auto chiudi = [&] {
         if (tratto.size() > 1)
@@ -233,7 +258,7 @@ void SuperficieDisegno::Dipingi(QPainter& pittore) const {
         tratto.clear();
     };
     const Penna* attiva = nullptr;
-    for (const Segno& segno : segni) {
+    for (const Segno& segno : elenco) {
         if (!attiva || !(segno.penna == *attiva)) {
             chiudi();
             attiva = &segno.penna;
@@ -280,7 +305,7 @@ void SuperficieDisegno::paintEvent(QPaintEvent* evento) {
                               QRect(parte.topLeft() * rapporto, parte.size() * rapporto));
     }
     pittore.setClipRegion(evento->region());
-    Dipingi(pittore);
+    Dipingi(pittore, segni);
 }
 
 void SuperficieDisegno::mouseMoveEvent(QMouseEvent* evento) {

@@ -13,6 +13,8 @@
 #include <QWidget>
 #include <vector>
 
+class QPainter;
+
 class SuperficieDisegno : public QWidget {
     Q_OBJECT
 public:
@@ -50,6 +52,11 @@ public:
 
     // The persistent picture, at the size it was made, with the screen's pixel ratio.
     QImage Immagine() const { return sfondo.isNull() ? Bianca() : sfondo; }
+    // Its size in logical pixels.
+    QSizeF Misura() const { return sfondo.isNull() ? QSizeF(size()) : sfondo.deviceIndependentSize(); }
+    // Paints the persistent picture stretched into the rectangle, from its marks rather than its
+    // pixels: sharp at any resolution (a printer, a PDF file).
+    void DisegnaIn(QPainter& pittore, const QRectF& rettangolo) const;
     // Texts of the background and of the marks, in drawing order.
     QList<TestoDisegnato> Testi() const;
 
@@ -81,11 +88,13 @@ private:
     bool Prolunga(const Segno& segno);
     void Sporca(const Segno& segno);
     QRectF Ingombro(const Segno& segno) const;
-    void Dipingi(QPainter& pittore) const;
+    void Dipingi(QPainter& pittore, const std::vector<Segno>& elenco) const;
+    QFont Carattere() const;
     QImage Bianca() const;
 
     QImage sfondo;
     std::vector<Segno> segni;
+    std::vector<Segno> segniSfondo; // what the persistent picture was made of
     QList<TestoDisegnato> testiSfondo;
     QTransform utenteInPixel, pixelInUtente;
     QRectF area; // logical pixels covered by the coordinate system; the widget until one is set

@@ -4,6 +4,8 @@
 #include "Velantra.h"
 #include "XYPoli.h"
 
+#include <QPainter>
+#include <QSet>
 #include <QTest>
 #include <limits>
 #include <stdexcept>
@@ -120,6 +122,21 @@ private slots:
                 scuri += qGray(immagine.pixel(x, y)) < 128 && y == 70;
             }
         QVERIFY2(scuri > 30 && scuri < 100 && tutti == scuri, qPrintable(QString::number(tutti)));
+
+        // Painted again from its marks at three times the size (as on paper): the same dashed line,
+        // three times thicker and nothing else.
+        QImage fine(300, 300, QImage::Format_RGB32);
+        QPainter pittore(&fine);
+        s.DisegnaIn(pittore, QRectF(0, 0, 300, 300));
+        pittore.end();
+        QSet<int> righe;
+        int puntiScuri = 0;
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 300; ++x)
+                if (qGray(fine.pixel(x, y)) < 128)
+                    righe.insert(y), ++puntiScuri;
+        QCOMPARE(righe, (QSet<int>{209, 210, 211}));
+        QVERIFY(puntiScuri > 3 * 90 && puntiScuri < 3 * 300);
     }
 };
 
