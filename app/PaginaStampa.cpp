@@ -2,7 +2,8 @@
 
 #include "Twips.h"
 
-#include <QImage>
+#include "SuperficieDisegno.h"
+
 #include <QPaintDevice>
 
 namespace {
@@ -50,17 +51,17 @@ void PaginaStampa::Stampa(const QString& testo) {
     CurrentY += metrica.height() / puntiPerUnitaY;
 }
 
-void PaginaStampa::StampaImmagine(const QImage& immagine, double sinistra, double alto, double larghezza,
-                                  double altezza) {
+void PaginaStampa::StampaImmagine(const SuperficieDisegno& superficie, double sinistra, double alto,
+                                  double larghezza, double altezza) {
     if (!Pronta())
         return;
     // A picture's own size: its logical pixels at 15 twips each.
-    const QSizeF propria = immagine.deviceIndependentSize() * (TwipsPerPixel / TwipsPerPollice);
+    const QSizeF propria = superficie.Misura() * (TwipsPerPixel / TwipsPerPollice);
     const QRectF rettangolo(
         sinistra * puntiPerUnitaX, alto * puntiPerUnitaY,
         larghezza > 0 ? larghezza * puntiPerUnitaX : propria.width() * pittore.device()->logicalDpiX(),
         altezza > 0 ? altezza * puntiPerUnitaY : propria.height() * pittore.device()->logicalDpiY());
-    pittore.drawImage(rettangolo, immagine);
+    superficie.DisegnaIn(pittore, rettangolo);
 }
 
 void PaginaStampa::Fine() {

@@ -7,8 +7,8 @@
 
 #include <QPainter>
 
-class QImage;
 class QPaintDevice;
+class SuperficieDisegno;
 
 class PaginaStampa {
 public:
@@ -27,10 +27,10 @@ public:
     double LarghezzaTesto(const QString& testo) const;
     // Prints the text at the current position, then moves to the start of the next line.
     void Stampa(const QString& testo = QString());
-    // Stretches the picture into the rectangle; a width or height of 0 keeps the picture's own size
-    // in that direction.
-    void StampaImmagine(const QImage& immagine, double sinistra, double alto, double larghezza = 0,
-                        double altezza = 0);
+    // Stretches a drawing surface's picture into the rectangle; a width or height of 0 keeps the
+    // picture's own size in that direction. Painted from its marks, so it is as sharp as the device.
+    void StampaImmagine(const SuperficieDisegno& superficie, double sinistra, double alto,
+                        double larghezza = 0, double altezza = 0);
     // Ends the page and the print job.
     void Fine();
 

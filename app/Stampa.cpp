@@ -76,9 +76,9 @@ void Stampe::StampaRisultati() {
 void Stampe::StampaGrafico(frmGrafico& grafico) {
     PaginaStampa pagina(stampante);
     pagina.ScalaMillimetri();
-    pagina.StampaImmagine(grafico.Picture1().Immagine(), 15, 10, 180, 120);
-    pagina.StampaImmagine(grafico.PictValY().Immagine(), 5, 10, 0, 120);
-    pagina.StampaImmagine(grafico.PictValX().Immagine(), 15, 127, 180, 0);
+    pagina.StampaImmagine(grafico.Picture1(), 15, 10, 180, 120);
+    pagina.StampaImmagine(grafico.PictValY(), 5, 10, 0, 120);
+    pagina.StampaImmagine(grafico.PictValX(), 15, 127, 180, 0);
     pagina.CurrentX = 10;
     pagina.CurrentY = 5;
     pagina.Stampa(QStringLiteral("V(t)  [m/sec]"));
