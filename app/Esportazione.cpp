@@ -16,7 +16,7 @@ QString TestoTabella(const Velantra& Moto) {
     QString testo;
     for (size_t i = 0; i < VociTabella.size(); ++i)
         testo += QLatin1String(VociTabella[i].Etichetta) + TestoValore(Moto.*Grandezze[i].Membro) +
-                 QLatin1Char(' ') + QLatin1String(VociTabella[i].Unita) + QLatin1String("\r\n");
+                 QLatin1Char(' ') + QLatin1String(Grandezze[i].Unita) + QLatin1String("\r\n");
     return testo;
 }
 

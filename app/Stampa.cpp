@@ -47,7 +47,7 @@ void Stampe::RigaGrandezza(PaginaStampa& pagina, int indice, bool input) const {
     pagina.CurrentX = ColonnaTesto;
     pagina.Stampa(QLatin1String(input ? voce.EtichettaInput : voce.Etichetta) +
                   TestoArrotondato(programma.Moto.*Grandezze[indice].Membro, 5) + QLatin1String("  ") +
-                  QLatin1String(voce.Unita));
+                  QLatin1String(Grandezze[indice].Unita));
 }
 
 void Stampe::StampaInput() {

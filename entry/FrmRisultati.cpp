@@ -9,20 +9,9 @@
 
 namespace {
 
-struct Riga {
-    const char* Nome;
-    const char* Unita;
-};
-constexpr std::array<Riga, NumeroGrandezze> Righe{{
-    {"S1", "[m]"},
-    {"S2", "[m]"},
-    {"Stot", "[m]"},
-    {"T1", "[sec]"},
-    {"T2", "[sec]"},
-    {"Ttot", "[sec]"},
-    {"Vm", "[m/sec]"},
-    {"Acc", "[m/sec^2]"},
-}};
+// The row names: the quantities' own, but the acceleration reads "Acc" here.
+constexpr std::array<const char*, NumeroGrandezze> NomiRighe{"S1", "S2",   "Stot", "T1",
+                                                             "T2", "Ttot", "Vm",   "Acc"};
 
 // Twips, inside a client area of 2925 x 3270; row i has its top at 120 + 360 i.
 constexpr int LarghezzaTwips = 2925;
@@ -49,7 +38,7 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
     int destra = 0;
     for (int i = 0; i < NumeroGrandezze; ++i) {
         const int alto = PrimaRiga + PassoRighe * i;
-        const QString nome = QString::fromLatin1(Righe[i].Nome);
+        const QString nome = QString::fromLatin1(NomiRighe[i]);
         LRis[i] = Etichetta(this, nome, SinistraNomi, alto, 495);
         LRis[i]->setObjectName(QStringLiteral("LRis(%1)").arg(i));
 
@@ -62,7 +51,7 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
         Risultati[i] = valore;
 
         Unita[i] =
-            Etichetta(this, QString::fromLatin1(Righe[i].Unita), SinistraUnita, alto, i < 6 ? 495 : 735);
+            Etichetta(this, QString::fromLatin1(Grandezze[i].Unita), SinistraUnita, alto, i < 6 ? 495 : 735);
         Unita[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         destra = std::max(destra, Unita[i]->geometry().right() + 1);
     }

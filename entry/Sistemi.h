@@ -12,18 +12,19 @@
 struct Grandezza {
     const char* Nome; // as written on the profile picture and in messages
     double Velantra::*Membro;
+    const char* Unita; // as the results window, the table and the print-outs write it
 };
 
 inline constexpr int NumeroGrandezze = 8;
 inline constexpr std::array<Grandezza, NumeroGrandezze> Grandezze{{
-    {"S1", &Velantra::S1},
-    {"S2", &Velantra::S2},
-    {"Stot", &Velantra::Stot},
-    {"T1", &Velantra::T1},
-    {"T2", &Velantra::T2},
-    {"Ttot", &Velantra::Ttot},
-    {"Vm", &Velantra::Vm},
-    {"A", &Velantra::Acc},
+    {"S1", &Velantra::S1, "[m]"},
+    {"S2", &Velantra::S2, "[m]"},
+    {"Stot", &Velantra::Stot, "[m]"},
+    {"T1", &Velantra::T1, "[sec]"},
+    {"T2", &Velantra::T2, "[sec]"},
+    {"Ttot", &Velantra::Ttot, "[sec]"},
+    {"Vm", &Velantra::Vm, "[m/sec]"},
+    {"A", &Velantra::Acc, "[m/sec^2]"},
 }};
 inline constexpr int IndiceS2 = 1; // in no allowed triple: its box is never shown
 
