@@ -388,18 +388,20 @@ void frmMain::AggiornaMenuFinestra() {
 }
 
 void frmMain::MostraGuida(bool ricerca) {
-    const Guida letta = LeggiGuida(percorsiGuida);
-    if (letta.percorso.isEmpty()) {
-        dialoghi.Messaggio(MessaggioGuidaMancante, windowTitle(), Dialoghi::Icona::Informazione);
-        return;
-    }
-    if (!letta.errore.isEmpty()) {
-        dialoghi.Messaggio(letta.errore);
-        return;
-    }
-    if (!guida)
+    // Read once: an open help window keeps its document and its Back/Forward history.
+    if (!guida) {
+        const Guida letta = LeggiGuida(percorsiGuida);
+        if (letta.percorso.isEmpty()) {
+            dialoghi.Messaggio(MessaggioGuidaMancante, windowTitle(), Dialoghi::Icona::Informazione);
+            return;
+        }
+        if (!letta.errore.isEmpty()) {
+            dialoghi.Messaggio(letta.errore);
+            return;
+        }
         guida = new FinestraGuida(this);
-    guida->Carica(letta.html);
+        guida->Carica(letta.html);
+    }
     guida->show();
     guida->raise();
     guida->activateWindow();
