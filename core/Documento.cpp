@@ -75,16 +75,24 @@ std::optional<std::string> ScriviDocumento(int16_t Sistema, const Velantra& Moto
 }
 
 EsitoLettura LeggiDocumento(std::string_view testo) {
+    // Editors that save "UTF-8 with BOM" put these three bytes first; the rest is plain ASCII.
+    constexpr std::string_view BOM = "\xEF\xBB\xBF";
+    if (testo.starts_with(BOM))
+        testo.remove_prefix(BOM.size());
     const std::vector<std::string_view> campi = Campi(testo, NumeroValori);
     if (campi.empty())
         return {std::nullopt, "il file è vuoto"};
     std::array<double, NumeroValori> valori{};
     for (size_t k = 0; k < campi.size() && k < NumeroValori; ++k) {
         const auto valore = LeggiNumeroLista(campi[k]);
-        if (!valore)
+        if (!valore) {
+            const std::string numero =
+                "il valore n. " + std::to_string(k + 1) + " (" + Citazione(campi[k]) + ")";
             return {std::nullopt, campi[k].empty() ? "manca il valore n. " + std::to_string(k + 1)
-                                                   : "il valore n. " + std::to_string(k + 1) + " (" +
-                                                         Citazione(campi[k]) + ") non è un numero"};
+                                  : FuoriIntervalloLista(campi[k])
+                                      ? numero + " è fuori dall'intervallo dei numeri ammessi"
+                                      : numero + " non è un numero"};
+        }
         valori[k] = *valore;
     }
     if (campi.size() < NumeroValori)

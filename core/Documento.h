@@ -25,6 +25,6 @@ struct EsitoLettura {
 
 // Reads a whole document: nine values separated by commas, blanks or line breaks, blanks around a
 // value ignored, numbers in any form the writer produces. An empty value, a text that is not a
-// number, fewer or more than nine values, or an index that is not a whole number in the 16-bit range
-// are refused with the reason.
+// number or is beyond the double range, fewer or more than nine values, or an index that is not a whole
+// number in the 16-bit range are refused with the reason. A leading UTF-8 byte-order mark is skipped.
 EsitoLettura LeggiDocumento(std::string_view testo);

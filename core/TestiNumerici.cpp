@@ -192,6 +192,13 @@ std::optional<double> LeggiNumeroLista(std::string_view testo) {
     return Converti(*s);
 }
 
+bool FuoriIntervalloLista(std::string_view testo) {
+    const auto s = Normalizza(testo, '.');
+    double valore = 0;
+    return s &&
+           std::from_chars(s->data(), s->data() + s->size(), valore).ec == std::errc::result_out_of_range;
+}
+
 std::optional<double> LeggiNumero(std::string_view testo, char separatore) {
     const auto s = Normalizza(testo, separatore);
     if (!s)

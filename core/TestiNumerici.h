@@ -32,6 +32,8 @@ std::optional<std::string> TestoLista(double valore);
 // Reads one number in list form (blanks around allowed): an optional sign, digits with an optional
 // period, an optional exponent. Anything else, or a value beyond the double range, is refused.
 std::optional<double> LeggiNumeroLista(std::string_view testo);
+// True when the text has that form but its value lies beyond the double range (1e400, 1e-400).
+bool FuoriIntervalloLista(std::string_view testo);
 
 // Reads a number typed by the user with the given decimal separator (blanks around allowed). No
 // thousands separators; a lone separator, two separators or any other character is refused.

@@ -52,6 +52,9 @@ private slots:
                                      << "il file termina dopo 8 valori dei 9 previsti";
         QTest::newRow("parola") << "0,1,2,tre,4,5,6,7,8"
                                 << "il valore n. 4 («tre») non è un numero";
+        QTest::newRow("oltre i double")
+            << "0,1,1e-400,3,4,5,6,7,8"
+            << "il valore n. 3 («1e-400») è fuori dall'intervallo dei numeri ammessi";
         QTest::newRow("valore mancante") << "0,1,,3,4,5,6,7,8"
                                          << "manca il valore n. 3";
         QTest::newRow("dieci valori") << "0,1,2,3,4,5,6,7,8,9"
