@@ -1,5 +1,6 @@
 #include "Collocazione.h"
 
+#include "Impostazioni.h"
 #include "Twips.h"
 
 #include <algorithm>
@@ -54,6 +55,14 @@ QRectF InTwips(const QRect& pixel, const QRectF& letta) {
     for (size_t i = 0; i < px.size(); ++i)
         risultato[i] = PxLimitato(tw[i]) == px[i] ? tw[i] : Twips(px[i]);
     return {risultato[0], risultato[1], risultato[2], risultato[3]};
+}
+
+QRectF SuGliSchermi(const QRectF& twips, const QList<QRect>& schermi) {
+    const QRect finestra = InPixel(twips);
+    if (schermi.isEmpty() ||
+        std::any_of(schermi.begin(), schermi.end(), [&](const QRect& s) { return s.intersects(finestra); }))
+        return twips;
+    return QRectF(Impostazioni::CollocazionePredefinita.topLeft(), twips.size());
 }
 
 QRect SuUnoSchermo(const QRect& finestra, const QList<QRect>& schermi) {

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace {
 const std::array<QString, 4> ChiaviCollocazione = {QStringLiteral("MainLeft"), QStringLiteral("MainTop"),
@@ -42,8 +43,10 @@ QRectF Impostazioni::LeggiCollocazione() const {
             continue;
         // Kept in single precision, as it is written.
         const float valore = static_cast<float>(*letto);
-        const bool misura = i >= 2;
-        if (std::isfinite(valore) && (!misura || valore > 0))
+        const double minimo = i == 2   ? LarghezzaMinima
+                              : i == 3 ? AltezzaMinima
+                                       : std::numeric_limits<double>::lowest();
+        if (std::isfinite(valore) && valore >= minimo)
             valori[i] = valore;
     }
     return {valori[0], valori[1], valori[2], valori[3]};

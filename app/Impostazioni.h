@@ -11,8 +11,11 @@ public:
     // Main window placement when not maximised, in twips.
     static constexpr QRectF CollocazionePredefinita{1000, 1000, 6500, 6500};
 
-    // Each key that is missing or unreadable gives its default; so does a width or height that is not
-    // positive.
+    // The smallest usable window, 200 x 150 pixels.
+    static constexpr double LarghezzaMinima = 3000, AltezzaMinima = 2250;
+
+    // Each key that is missing or unreadable gives its default; so does a width or height below the
+    // smallest usable window.
     QRectF LeggiCollocazione() const;
     void ScriviCollocazione(const QRectF& twips);
 

@@ -212,7 +212,7 @@ void frmMain::CreaBarraStrumenti() {
 
 // The window's load: placement and print header from the settings, then command state 1.
 void frmMain::Carica() {
-    collocazioneLetta = impostazioni.LeggiCollocazione();
+    collocazioneLetta = SuGliSchermi(impostazioni.LeggiCollocazione(), AreeSchermi());
     // The size it takes when un-maximised: set before maximising, so that Qt keeps it as such.
     setGeometry(SuUnoSchermo(InPixel(collocazioneLetta), AreeSchermi()));
     setWindowState(windowState() | Qt::WindowMaximized);

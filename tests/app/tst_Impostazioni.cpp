@@ -65,7 +65,11 @@ private slots:
         QTest::newRow("oltre la precisione singola")
             << it << "1e39;750;6000;4500" << QRect(67, 50, 400, 300) << "";
         QTest::newRow("fuori schermo")
-            << it << "-90000;1000;6500;6500" << QRect(schermo.left(), 67, 433, 433) << "";
+            << it << "-90000;1000;6500;6500" << QRect(67, 67, 433, 433) << "1000;1000;6500;6500";
+        QTest::newRow("troppo piccola")
+            << it << "1500;750;2999;1" << QRect(100, 50, 433, 433) << "1500;750;6500;6500";
+        QTest::newRow("quasi zero") << it << "1500;750;3000;1e-40" << QRect(100, 50, 200, 433)
+                                    << "1500;750;3000;6500";
         QTest::newRow("enorme") << it << "1000;1000;99999999;1e30" << schermo << "";
     }
     void collocazione() {
