@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <csignal>
+#include <filesystem>
 
 namespace {
 
@@ -25,6 +27,10 @@ QString MotivoCreazione(const QString& percorso, const QSaveFile& file) {
 }
 
 } // namespace
+
+void IgnoraLimiteFile() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 QString PercorsoMostrato(const QString& percorso) {
     return QDir::toNativeSeparators(percorso);
@@ -49,8 +55,13 @@ std::optional<QString> ScriviFile(const QString& percorso, const QByteArray& con
 
 FileLetto LeggiFile(const QString& percorso, qint64 massimo) {
     const QFileInfo info(percorso);
-    if (!info.exists())
+    if (!info.exists()) {
+        std::error_code errore;
+        if (!std::filesystem::exists(QFile::encodeName(percorso).toStdString(), errore) &&
+            errore == std::errc::too_many_symbolic_link_levels)
+            return {std::nullopt, QStringLiteral("i collegamenti simbolici del percorso formano un ciclo")};
         return {std::nullopt, QStringLiteral("il file non esiste")};
+    }
     if (info.isDir())
         return {std::nullopt, QStringLiteral("è una cartella")};
     if (!info.isFile())

@@ -23,5 +23,9 @@ struct FileLetto {
 // Reads at most `massimo` + 1 bytes, so that a caller can tell an oversized file.
 FileLetto LeggiFile(const QString& percorso, qint64 massimo);
 
+// From now on a write beyond the size the process may give a file (ulimit -f) fails like one on a full
+// disk, instead of the system ending the program (SIGXFSZ). Called first thing.
+void IgnoraLimiteFile();
+
 // A path as messages show it.
 QString PercorsoMostrato(const QString& percorso);
