@@ -1,6 +1,7 @@
 #include "DialoghiQt.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 
@@ -20,14 +21,24 @@ QMessageBox::Icon IconaQt(Dialoghi::Icona icona) {
 }
 
 QMessageBox::StandardButton Chiedi(QWidget* finestra, QMessageBox::Icon icona, const QString& titolo,
-                                   const QString& testo, QMessageBox::StandardButtons pulsanti) {
+                                   const QString& testo, QMessageBox::StandardButtons pulsanti,
+                                   const QString& dettaglio = {}) {
     QMessageBox scatola(icona, titolo, testo, pulsanti, finestra);
+    if (!dettaglio.isEmpty()) {
+        scatola.setInformativeText(dettaglio);
+        // Wide enough for an explanation to read in whole lines: a box sized to the short text would
+        // break every sentence.
+        if (auto* griglia = qobject_cast<QGridLayout*>(scatola.layout()))
+            griglia->addItem(new QSpacerItem(scatola.fontMetrics().averageCharWidth() * 90, 0),
+                             griglia->rowCount(), 0, 1, griglia->columnCount());
+    }
     return static_cast<QMessageBox::StandardButton>(scatola.exec());
 }
 } // namespace
 
-void DialoghiQt::Messaggio(const QString& testo, const QString& titolo, Icona icona) {
-    Chiedi(finestra, IconaQt(icona), titolo, testo, QMessageBox::Ok);
+void DialoghiQt::Messaggio(const QString& testo, const QString& titolo, Icona icona,
+                           const QString& dettaglio) {
+    Chiedi(finestra, IconaQt(icona), titolo, testo, QMessageBox::Ok, dettaglio);
 }
 
 bool DialoghiQt::Conferma(const QString& testo, const QString& titolo) {

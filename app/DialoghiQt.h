@@ -10,7 +10,8 @@ class DialoghiQt : public Dialoghi {
 public:
     explicit DialoghiQt(QWidget* finestra) : finestra(finestra) {}
 
-    void Messaggio(const QString& testo, const QString& titolo, Icona icona) override;
+    void Messaggio(const QString& testo, const QString& titolo, Icona icona,
+                   const QString& dettaglio) override;
     bool Conferma(const QString& testo, const QString& titolo) override;
     QString NomeFileApri(const QString& titolo, const QStringList& filtri) override;
     QString NomeFileSalva(const QString& titolo, const QStringList& filtri) override;

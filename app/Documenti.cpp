@@ -5,10 +5,12 @@
 #include "FileSicuri.h"
 #include "FinestreFiglie.h"
 #include "Programma.h"
+#include "Sistemi.h"
 #include "frmInserimentoDati.h"
 #include "frmMain.h"
 
 #include <QPointer>
+#include <cmath>
 
 void SalvaConNome(frmMain& principale, const QStringList& filtri,
                   const std::function<bool(const QString&)>& scrivi) {
@@ -43,12 +45,19 @@ void Documenti::SalvaConNome() {
 bool Documenti::SalvaSimulazione(const QString& percorso) {
     if (auto* inserimento = qobject_cast<frmInserimentoDati*>(
             principale.Figlie().Finestra(QStringLiteral("frmInserimentoDati"))))
-        inserimento->LeggiDatiImmessi();
-    // A value that is not finite would make a document that no reader takes back.
-    const auto riga = ScriviDocumento(programma.SistemaCorrente, programma.Moto);
+        if (const int illeggibile = inserimento->LeggiDatiImmessi(); illeggibile >= 0)
+            return EsitoScrittura(principale, percorso,
+                                  QStringLiteral("il valore di %1 non è un numero valido")
+                                      .arg(QString::fromLatin1(Grandezze[illeggibile].Nome)));
+    // What a failed solve left undefined or infinite is written as 0, which any reader takes back: the
+    // combination and the typed values are kept.
+    Velantra moto = programma.Moto;
+    for (const Grandezza& g : Grandezze)
+        if (!std::isfinite(moto.*g.Membro))
+            moto.*g.Membro = 0;
+    const auto riga = ScriviDocumento(programma.SistemaCorrente, moto);
     return EsitoScrittura(principale, percorso,
-                          riga ? ScriviFile(percorso, QByteArray::fromStdString(*riga))
-                               : QStringLiteral("la simulazione contiene valori non definiti o infiniti"));
+                          ScriviFile(percorso, QByteArray::fromStdString(riga.value())));
 }
 
 bool Documenti::CaricaSimulazione(const QString& percorso) {

@@ -106,6 +106,12 @@ frmMain::frmMain(Programma& programma, Dialoghi* dialoghi, QWidget* parent)
     CreaBarraStrumenti();
     setStatusBar(new BarraStato(this));
     connect(figlie.get(), &FinestreFiglie::CalcoloRiuscito, this, [this] { AbilitaComandi(3); });
+    connect(figlie.get(), &FinestreFiglie::CalcoloNonRiuscito, this, [this] { AbilitaComandi(2); });
+    // New values over calculated results: not calculated any more. Before a calculation nothing changes.
+    connect(figlie.get(), &FinestreFiglie::DatiModificati, this, [this] {
+        if (statoComandi == 3)
+            AbilitaComandi(2);
+    });
     Carica();
 }
 
@@ -235,6 +241,7 @@ void frmMain::closeEvent(QCloseEvent* evento) {
 void frmMain::AbilitaComandi(int16_t codice) {
     if (codice < 1 || codice > 3)
         return;
+    statoComandi = codice;
     for (const StatoComando& stato : StatiComandi)
         findChild<QAction*>(QLatin1String(stato.nome))->setEnabled(stato.abilitato[codice - 1]);
 }

@@ -96,4 +96,5 @@ private:
     QStringList percorsiGuida;
     Impostazioni impostazioni;
     QRectF collocazioneLetta; // twips, as read at load
+    int16_t statoComandi = 1;
 };

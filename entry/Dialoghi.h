@@ -17,9 +17,9 @@ public:
 
     virtual ~Dialoghi() = default;
 
-    // A message with the OK button only.
+    // A message with the OK button only; `dettaglio`, when given, explains it under the text.
     virtual void Messaggio(const QString& testo, const QString& titolo = TitoloApplicazione,
-                           Icona icona = Icona::Nessuna) = 0;
+                           Icona icona = Icona::Nessuna, const QString& dettaglio = {}) = 0;
     // A question with OK and Annulla and the warning icon; true for OK.
     virtual bool Conferma(const QString& testo, const QString& titolo = TitoloApplicazione) = 0;
     // File names: filters are Qt filter texts such as "Velantra (*.vla)". Empty when cancelled.

@@ -67,6 +67,13 @@ void FinestreFiglie::ChiudiFinestre() {
         sotto->close();
 }
 
+// The graph window's own "Cancella" button: the curve and its labels go, the tools that need them are
+// disabled, and the window stays open.
+void FinestreFiglie::PulisciGrafico() {
+    if (auto* grafico = qobject_cast<frmGrafico*>(Finestra(QStringLiteral("frmGrafico"))))
+        grafico->Pulsante(QStringLiteral("Cancella"))->trigger();
+}
+
 QMdiSubWindow* FinestreFiglie::Carica(QWidget* finestra) {
     QMdiSubWindow* sotto = Aggiungi(finestra);
     // Fixed forms: nothing to gain from maximising them.
@@ -81,6 +88,14 @@ frmInserimentoDati& FinestreFiglie::ApriInserimentoDati() {
     if (!finestra) {
         finestra = new frmInserimentoDati(programma, dialoghi, *this);
         connect(finestra, &frmInserimentoDati::CalcoloRiuscito, this, &FinestreFiglie::CalcoloRiuscito);
+        connect(finestra, &frmInserimentoDati::CalcoloNonRiuscito, this, [this] {
+            PulisciGrafico();
+            emit CalcoloNonRiuscito();
+        });
+        connect(finestra, &frmInserimentoDati::DatiModificati, this, [this] {
+            PulisciGrafico();
+            emit DatiModificati();
+        });
         Carica(finestra)->move(Px(100), Px(100));
     }
     Mostra(finestra);

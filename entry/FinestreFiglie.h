@@ -47,10 +47,16 @@ public:
 
     // Closes every child window; each runs its own closing code first.
     void ChiudiFinestre();
+    // Clears the open graph window, whose curve no longer matches the record.
+    void PulisciGrafico();
 
 signals:
     // A calculation in the data-entry window succeeded (its last step).
     void CalcoloRiuscito();
+    // A calculation failed or gave no motion; the curve is empty and the graph cleared.
+    void CalcoloNonRiuscito();
+    // Typed values went into the record outside a calculation; the curve is empty and the graph cleared.
+    void DatiModificati();
 
 private:
     // Puts a child into a sub-window sized to it.

@@ -60,8 +60,22 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
 }
 
 void FrmRisultati::RiempiFrmRisultati() {
+    Riempi({});
+}
+
+void FrmRisultati::SegnaMotoImpossibile(const QString& motivo) {
+    Riempi(motivo);
+}
+
+void FrmRisultati::Riempi(const QString& motivo) {
     for (int i = 0; i < NumeroGrandezze; ++i) {
-        Risultati[i]->setText(TestoRisultato(Moto.*Grandezze[i].Membro));
-        Risultati[i]->setCursorPosition(0);
+        QLineEdit* valore = Risultati[i];
+        valore->setText(TestoRisultato(Moto.*Grandezze[i].Membro));
+        valore->setCursorPosition(0);
+        QPalette colori = valore->palette();
+        colori.setColor(QPalette::Text, motivo.isEmpty() ? palette().color(QPalette::Text) : QColor(Qt::red));
+        valore->setPalette(colori);
+        valore->setToolTip(motivo);
+        valore->setAccessibleDescription(motivo);
     }
 }

@@ -17,8 +17,12 @@ public:
 
     // Writes the current values of Moto into the eight rows.
     void RiempiFrmRisultati();
+    // The same, with the values marked as no motion: red, the reason in their tooltip.
+    void SegnaMotoImpossibile(const QString& motivo);
 
 private:
+    void Riempi(const QString& motivo);
+
     const Velantra& Moto;
     std::array<QLabel*, 8> LRis{};
     std::array<QLineEdit*, 8> Risultati{};

@@ -8,8 +8,10 @@
 #include "ProfiloVelocita.h"
 #include "Programma.h"
 #include "Sistemi.h"
+#include "SpiegazioneMoto.h"
 #include "TestiRegionali.h"
 #include "Twips.h"
+#include "VerificaMoto.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -181,14 +183,27 @@ void frmInserimentoDati::AssegnaSistema() {
         return;
     }
     programma.SistemaCorrente = id;
-    LeggiDatiImmessi();
-    if (!Calcola(programma)) {
-        dialoghi.Messaggio(QString::fromUtf8(MessaggioErroreCalcolo));
+    CopiaValori();
+    if (!Calcola(programma) || !VerificaMoto(programma.Moto).empty()) {
+        MotoNonCalcolato();
         return;
     }
     InserisciRisultati();
     InserisciRisultatiiInXYPoli();
     emit CalcoloRiuscito();
+}
+
+// A failed solve leaves the results window as it was; a record that is no motion is shown there marked,
+// never as a result. Either way no curve is left to draw.
+void frmInserimentoDati::MotoNonCalcolato() {
+    const bool risolto = programma.Moto.CalcoloOk;
+    const QString spiegazione = SpiegazioneMoto(programma.SistemaCorrente, programma.Moto).join(u'\n');
+    if (risolto)
+        finestre.ApriRisultati().SegnaMotoImpossibile(spiegazione);
+    programma.PuntiGrafico.Vuota();
+    emit CalcoloNonRiuscito();
+    dialoghi.Messaggio(risolto ? MessaggioMotoImpossibile : QString::fromUtf8(MessaggioErroreCalcolo),
+                       TitoloApplicazione, Dialoghi::Icona::Nessuna, spiegazione);
 }
 
 int frmInserimentoDati::PrimoValoreIllegibile(int16_t Id) const {
@@ -198,12 +213,28 @@ int frmInserimentoDati::PrimoValoreIllegibile(int16_t Id) const {
     return -1;
 }
 
-void frmInserimentoDati::LeggiDatiImmessi() {
+int frmInserimentoDati::LeggiDatiImmessi() {
     if (!SistemaValido(programma.SistemaCorrente))
-        return;
-    for (const int i : SistemaDi(programma.SistemaCorrente).Indici)
-        if (const auto valore = LeggiValore(Risultati[i]->text()))
-            programma.Moto.*Grandezze[i].Membro = *valore;
+        return -1;
+    // Part of the values would make a record that is neither the old one nor the typed one.
+    if (const int illeggibile = PrimoValoreIllegibile(programma.SistemaCorrente); illeggibile >= 0)
+        return illeggibile;
+    if (CopiaValori()) {
+        programma.PuntiGrafico.Vuota();
+        emit DatiModificati();
+    }
+    return -1;
+}
+
+bool frmInserimentoDati::CopiaValori() {
+    bool cambiato = false;
+    for (const int i : SistemaDi(programma.SistemaCorrente).Indici) {
+        const double valore = LeggiValore(Risultati[i]->text()).value_or(0);
+        double& membro = programma.Moto.*Grandezze[i].Membro;
+        cambiato = cambiato || !(membro == valore);
+        membro = valore;
+    }
+    return cambiato;
 }
 
 void frmInserimentoDati::InserisciRisultati() {

@@ -22,18 +22,25 @@ public:
                        QWidget* parent = nullptr);
 
     // The "Calcolo" command: finds the ticked system, checks and copies its three values, solves it
-    // and, on success, shows the results, resamples the curve and announces it.
+    // and, when it gives a motion, shows the results, resamples the curve and announces it. Otherwise
+    // it empties the curve, announces that, and explains why there is no motion.
     void AssegnaSistema();
     // Shows the results window and fills it from Moto.
     void InserisciRisultati();
     // Rebuilds the sampled speed curve from Moto.
     void InserisciRisultatiiInXYPoli();
-    // Copies the readable values of the current system's boxes into Moto; unreadable ones are skipped.
-    void LeggiDatiImmessi();
+    // Copies the current system's three values into Moto, all or none: returns the index of the first
+    // value that cannot be read (then nothing is copied), else -1. A copy that changes Moto outside a
+    // calculation leaves results that no longer match it: the curve is emptied and DatiModificati sent.
+    int LeggiDatiImmessi();
 
 signals:
-    // Last step of a successful calculation.
+    // Last step of a calculation that gives a motion.
     void CalcoloRiuscito();
+    // A calculation failed or gave no motion; the curve is already emptied.
+    void CalcoloNonRiuscito();
+    // New values went into Moto outside a calculation (closing, saving); the curve is already emptied.
+    void DatiModificati();
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -51,6 +58,9 @@ private:
     void ImpostaSpunta(int Index, bool spuntata);
     // The first of the system's boxes whose text is not a number, or -1.
     int PrimoValoreIllegibile(int16_t Id) const;
+    // The current system's three values into Moto, all readable; true when Moto changed.
+    bool CopiaValori();
+    void MotoNonCalcolato();
 
     Programma& programma;
     Dialoghi& dialoghi;

@@ -94,6 +94,8 @@ private slots:
         riga("sola lettura", "Save", "sola/sim.vla", {},
              salva + "non è permesso scrivere nella cartella «%2/sola».");
         riga("disco pieno", "Save", "sim.vla", {}, pieno);
+        riga("valore illeggibile", "Save", "sim.vla", {},
+             salva + "il valore di Stot non è un numero valido.");
         riga("tabella, disco pieno", "mnuFileEsporta", "sim.vla", {}, pieno);
         riga("grafico, disco pieno", "mnuFileEsportaGrafico", "sim.vla", {}, pieno);
     }
@@ -116,6 +118,8 @@ private slots:
         QVERIFY(QFile::link(QStringLiteral("ciclo"), banco.Percorso(QStringLiteral("ciclo"))));
         if (!scritto.isEmpty())
             ScriviTutto(banco.Percorso(nome), scritto);
+        if (QTest::currentDataTag() == QLatin1String("valore illeggibile")) // and a readable one after it
+            banco.Riscrivi(Stot, "4x"), banco.Riscrivi(S1, "0.6");
         const QStringList file = cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         QWidget* attiva = banco.finestra->FinestraAttiva();
         const QString prima = banco.Stato() + attiva->windowTitle();
@@ -131,6 +135,23 @@ private slots:
         QCOMPARE(banco.Stato() + attiva->windowTitle(), prima);
         QCOMPARE(cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), file);
         QCOMPARE(LeggiTutto(banco.Percorso(QStringLiteral("sim.vla"))), QByteArray("3,1,2,3,4,5,6,7,8\r\n"));
+    }
+
+    // Values typed over calculated results go into the record when the data entry closes or on Save; then
+    // nothing calculated is left to draw, print or export.
+    void valoriNuovi() {
+        for (const bool salva : {false, true}) {
+            Banco banco;
+            banco.CalcolaEsempio();
+            banco.Riscrivi(Stot, "4");
+            banco.dialoghi.nomiFile = {banco.Percorso(QStringLiteral("sim.vla"))};
+            if (salva)
+                banco.Premi("Save");
+            else
+                banco.Finestra("frmInserimentoDati")->parentWidget()->close();
+            const QString stato = banco.Stato(); // system, points, commands, record
+            QVERIFY2(stato.contains(" 0 0 1101001100011 0.5 1 4 1 1 3 1 1"), qPrintable(stato));
+        }
     }
 
     // Eight lines in the user's format with 15 significant digits, over an old file without a question.

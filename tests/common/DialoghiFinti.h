@@ -19,6 +19,7 @@ public:
         QString titolo;
         Icona icona = Icona::Nessuna;
         QStringList filtri;
+        QString dettaglio;
     };
 
     QList<Chiamata> chiamate;
@@ -31,36 +32,39 @@ public:
     QStringList Messaggi() const {
         QStringList testi;
         for (const Chiamata& c : chiamate)
-            if (c.tipo == QLatin1String("Messaggio")) testi << c.testo;
+            if (c.tipo == QLatin1String("Messaggio"))
+                testi << c.testo;
         return testi;
     }
 
-    void Messaggio(const QString& testo, const QString& titolo, Icona icona) override {
-        chiamate.append({QStringLiteral("Messaggio"), testo, titolo, icona, {}});
+    void Messaggio(const QString& testo, const QString& titolo, Icona icona,
+                   const QString& dettaglio) override {
+        chiamate.append({QStringLiteral("Messaggio"), testo, titolo, icona, {}, dettaglio});
     }
     bool Conferma(const QString& testo, const QString& titolo) override {
-        chiamate.append({QStringLiteral("Conferma"), testo, titolo, Icona::Avviso, {}});
+        chiamate.append({QStringLiteral("Conferma"), testo, titolo, Icona::Avviso, {}, {}});
         return Prendi(risposte, true);
     }
     QString NomeFileApri(const QString& titolo, const QStringList& filtri) override {
-        chiamate.append({QStringLiteral("Apri"), {}, titolo, Icona::Nessuna, filtri});
+        chiamate.append({QStringLiteral("Apri"), {}, titolo, Icona::Nessuna, filtri, {}});
         return Prendi(nomiFile, QString());
     }
     QString NomeFileSalva(const QString& titolo, const QStringList& filtri) override {
-        chiamate.append({QStringLiteral("Salva"), {}, titolo, Icona::Nessuna, filtri});
+        chiamate.append({QStringLiteral("Salva"), {}, titolo, Icona::Nessuna, filtri, {}});
         return Prendi(nomiFile, QString());
     }
     bool Stampa(QPrinter& stampante, const QString& titolo) override {
-        chiamate.append({QStringLiteral("Stampa"), {}, titolo, Icona::Nessuna, {}});
+        chiamate.append({QStringLiteral("Stampa"), {}, titolo, Icona::Nessuna, {}, {}});
         const bool accettata = Prendi(stampe, true);
-        if (accettata && preparaStampante) preparaStampante(stampante);
+        if (accettata && preparaStampante)
+            preparaStampante(stampante);
         return accettata;
     }
 
 private:
-    template <typename T>
-    static T Prendi(std::deque<T>& coda, T predefinito) {
-        if (coda.empty()) return predefinito;
+    template <typename T> static T Prendi(std::deque<T>& coda, T predefinito) {
+        if (coda.empty())
+            return predefinito;
         T valore = coda.front();
         coda.pop_front();
         return valore;

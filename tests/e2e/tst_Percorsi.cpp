@@ -3,6 +3,7 @@
 #include "FinestreFiglie.h"
 #include "Programma.h"
 #include "SuperficieDisegno.h"
+#include "Velantra.h"
 #include "frmGrafico.h"
 #include "frmMain.h"
 
@@ -98,28 +99,37 @@ private slots:
         QVERIFY(!u.Azione("Grafico")->isEnabled());
     }
 
-    // A solve that fails after a good one changes neither the results nor the commands.
-    void calcoloFallitoNonCambiaNulla() {
+    // A solve that fails after a good one keeps the results on screen, but leaves nothing calculated to
+    // draw, print or export; the typed values are saved, what the solve left infinite as 0.
+    void calcoloFallito() {
         Utente u;
         u.Premi("SceltaSistema");
-        u.ScegliRiga(1); // Stot-Ttot-A
-        QTest::keyClicks(u.Casella("frmInserimentoDati", "Risultati", 2), "1");
-        QTest::keyClicks(u.Casella("frmInserimentoDati", "Risultati", 5), "2");
-        QTest::keyClicks(u.Casella("frmInserimentoDati", "Risultati", 7), "2");
+        u.ScegliRiga(9); // Vm-Ttot-Stot
+        QTest::keyClicks(u.Casella("frmInserimentoDati", "Risultati", 6), "1");
+        QTest::keyClicks(u.Casella("frmInserimentoDati", "Risultati", 5), "4");
+        QTest::keyClicks(u.Casella("frmInserimentoDati", "Risultati", 2), "3");
         u.Premi("Calcolo");
-        const QStringList prima = u.Risultati();
-        const int punti = u.programma.PuntiGrafico.NumeroElementi();
+        u.Premi("Grafico");
+        auto* grafico = qobject_cast<frmGrafico*>(u.Finestra("frmGrafico"));
+        QTRY_VERIFY(!Etichette(grafico->PictValX()).isEmpty());
 
         QLineEdit* stot = u.Casella("frmInserimentoDati", "Risultati", 2);
         stot->selectAll();
-        QTest::keyClicks(stot, "3"); // 3 > A*Ttot^2/4: no real solution
+        QTest::keyClicks(stot, "4"); // T1 = Ttot - Stot/Vm = 0: A infinite
         u.Premi("Calcolo");
-        QCOMPARE(
-            u.dialoghi.Messaggi().last(),
-            QStringLiteral("Si è verificato un errore durante il calcolo, controllare i valori immessi"));
-        QCOMPARE(u.Risultati(), prima);
-        QCOMPARE(u.programma.PuntiGrafico.NumeroElementi(), punti);
-        QVERIFY(u.Azione("Grafico")->isEnabled());
+        QCOMPARE(u.dialoghi.Messaggi(), QStringList{QString::fromUtf8(MessaggioErroreCalcolo)});
+        QCOMPARE(u.Risultati(), (QStringList{"0,5", "2", "3", "1", "2", "4", "1", "1"}));
+        QCOMPARE(u.programma.PuntiGrafico.NumeroElementi(), 0);
+        QVERIFY(Etichette(grafico->PictValX()).isEmpty());
+        for (const char* comando : {"Grafico", "Tabella", "Print", "mnuFilePrint", "mnuFileEsporta"})
+            QVERIFY2(!u.Azione(comando)->isEnabled(), comando);
+
+        const QString percorso = u.cartella.filePath(QStringLiteral("fallito.vla"));
+        u.dialoghi.nomiFile = {percorso};
+        u.Premi("Save");
+        QFile file(percorso);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("9,0,4,4,0,4,4,1,0\r\n"));
     }
 };
 

@@ -4,6 +4,8 @@
 #include "FrmRisultati.h"
 #include "Programma.h"
 #include "Sistemi.h"
+#include "SpiegazioneMoto.h"
+#include "frmGrafico.h"
 #include "frmInserimentoDati.h"
 
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -113,7 +116,7 @@ private slots:
     }
 
     // Opening shows the current system from Moto in full, in tab order; closing keeps what was typed
-    // for it, skipping quietly what cannot be read.
+    // for it, but nothing when one of the three cannot be read.
     void riapertura() {
         Banco b;
         b.programma.SistemaCorrente = 10;
@@ -135,8 +138,10 @@ private slots:
         b.Scrivi(Stot, "3.5");
         b.Scrivi(T2, "x");
         b.Chiudi("frmInserimentoDati");
-        QCOMPARE(b.programma.Moto.Stot, 3.5);
-        QCOMPARE(b.programma.Moto.T2, 1.0 / 3);
+        QCOMPARE(b.programma.Moto.Stot, 2.0);
+        b.Inserimento();
+        b.Scrivi(Stot, "3.5");
+        b.Chiudi("frmInserimentoDati");
         b.Inserimento();
         QCOMPARE(b.Stato(), "Stot=3,5 T2=0,333333333333333 Vm=1E-05");
     }
@@ -206,8 +211,9 @@ private slots:
     }
 
     // Each triple, ticked last to first, gives the profile back (even rows Italian, odd ones American). A
-    // refusal clears the current system and changes nothing else; a solve with no answer keeps its system.
-    // Neither shows results.
+    // refusal clears the current system and changes nothing else. Values that give no motion keep their
+    // system and empty the curve, with the reason under the message; the results show such a record
+    // marked, and not at all when the solve failed.
     void calcolo_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QStringList>("voci");
@@ -227,8 +233,24 @@ private slots:
                                  << "Il valore di Ttot non è un numero valido" << -1;
         QTest::newRow("prima della terna")
             << Us << QStringList{"A=x", "Ttot=5", "Vm=-"} << "Il valore di Vm non è un numero valido" << -1;
+        const QString errore = QString::fromUtf8(MessaggioErroreCalcolo) + '\n';
         QTest::newRow("senza soluzione")
-            << Us << QStringList{"Stot=3", "Ttot=2", "A=2"} << QString::fromUtf8(MessaggioErroreCalcolo) << 1;
+            << Us << QStringList{"Stot=3", "Ttot=2", "A=2"}
+            << errore + "T1 non si può calcolare: il risultato non è definito.\n"
+                        "Con Stot = 3 m e Ttot = 2 sec, A deve essere almeno 3 m/sec^2."
+            << 1;
+        QTest::newRow("Vm zero") << Us << QStringList{"Vm=0", "T2=3", "Stot=2"}
+                                 << errore +
+                                        "T1 non si può calcolare: il risultato sarebbe infinito.\nCon Vm = 0 "
+                                        "m/sec nessun moto è possibile: Vm deve essere maggiore di 0 m/sec."
+                                 << 10;
+        QTest::newRow("T2 negativo")
+            << It << QStringList{"Stot=2", "Vm=0.5", "T1=5"}
+            << MessaggioMotoImpossibile +
+                   "\nS2 sarebbe negativo (-0,5 m): una distanza non può essere negativa.\n"
+                   "T2 sarebbe negativo (-1 sec): una durata non può essere negativa.\nCon "
+                   "Stot = 2 m e Vm = 0,5 m/sec, T1 deve essere maggiore di 0 sec e al massimo 4 sec."
+            << 5;
     }
     void calcolo() {
         QFETCH(QLocale, locale);
@@ -240,6 +262,7 @@ private slots:
         for (const Grandezza& g : Grandezze)
             b.programma.Moto.*g.Membro = 9;
         frmInserimentoDati& finestra = b.Inserimento();
+        finestra.InserisciRisultatiiInXYPoli();
         b.programma.SistemaCorrente = 4;
         b.Inserisci(voci);
         // When the main window hears of success, results and curve are already in place.
@@ -250,14 +273,29 @@ private slots:
             alSegnale << QString::number(
                 b.programma.PuntiGrafico.X(b.programma.PuntiGrafico.NumeroElementi() - 1));
         });
+        QSignalSpy nonRiuscito(&finestra, &frmInserimentoDati::CalcoloNonRiuscito);
         finestra.AssegnaSistema();
-        QCOMPARE(b.dialoghi.Messaggi().join('\n'), messaggio);
+        QStringList messaggi;
+        for (const DialoghiFinti::Chiamata& c : b.dialoghi.chiamate)
+            messaggi << c.testo + (c.dettaglio.isEmpty() ? "" : '\n' + c.dettaglio);
+        QCOMPARE(messaggi.join('\n'), messaggio);
         QCOMPARE(b.programma.SistemaCorrente, sistema);
+        const bool senzaMoto = sistema >= 0 && !messaggio.isEmpty();
+        QCOMPARE(nonRiuscito.size(), int(senzaMoto));
+        QCOMPARE(b.programma.PuntiGrafico.NumeroElementi() == 0, senzaMoto);
         const QString profilo = QString("0.25 1.5 2 1 3 5 0.5 0.5 5").replace('.', locale.decimalPoint());
         QCOMPARE(alSegnale.join(' '), messaggio.isEmpty() ? profilo : QString());
         if (messaggio.isEmpty())
             return;
-        QVERIFY(!b.finestre.FormAperto("FrmRisultati"));
+        const bool segnati = messaggio.startsWith(MessaggioMotoImpossibile);
+        QCOMPARE(b.finestre.FormAperto("FrmRisultati"), segnati);
+        if (segnati) {
+            QLineEdit* valore = b.Controllo("FrmRisultati", "Risultati", T2);
+            QCOMPARE(valore->palette().color(QPalette::Text) == Qt::red, true);
+            QCOMPARE(valore->toolTip(), messaggio.section('\n', 1));
+            b.finestre.ApriRisultati().RiempiFrmRisultati(); // a motion again: no marks left
+            QVERIFY(valore->palette().color(QPalette::Text) != Qt::red && valore->toolTip().isEmpty());
+        }
         for (int i = 0; i < 8 && sistema < 0; ++i)
             QCOMPARE(b.programma.Moto.*Grandezze[i].Membro, 9.0);
         if (messaggio.startsWith("Il valore di "))
