@@ -32,16 +32,17 @@ struct Pulsante {
     const char* chiave;
     const char* suggerimento;
     const char* icona;
+    Qt::Key tasto = Qt::Key_unknown; // its shortcut: the calculation is reachable without the bar
 };
 constexpr Pulsante PulsantiBarra[] = {
     {"New", "Nuova simulazione", "nuovo"},
     {"Open", "Carica simulazione", "apri"},
     {"Save", "Salva simulazione", "salva"},
     {"Print", "Print", "stampa"},
-    {"SceltaSistema", "Scelta del sistema", "sceltasistema"},
-    {"Calcolo", "Calcolo", "calcolo"},
-    {"Grafico", "Grafico", "grafico"},
-    {"Tabella", "Tabella", "tabella"},
+    {"SceltaSistema", "Scelta del sistema", "sceltasistema", Qt::Key_F4},
+    {"Calcolo", "Calcolo", "calcolo", Qt::Key_F5},
+    {"Grafico", "Grafico", "grafico", Qt::Key_F6},
+    {"Tabella", "Tabella", "tabella", Qt::Key_F7},
     {"Esempio", "Esempio", "esempio"},
 };
 
@@ -112,6 +113,8 @@ frmMain::frmMain(Programma& programma, Dialoghi* dialoghi, QWidget* parent)
         if (statoComandi == 3)
             AbilitaComandi(2);
     });
+    connect(figlie.get(), &FinestreFiglie::CalcoloRichiesto, this,
+            [this] { findChild<QAction*>(QStringLiteral("Calcolo"))->trigger(); });
     Carica();
 }
 
@@ -210,6 +213,13 @@ void frmMain::CreaBarraStrumenti() {
         auto* azione = new QAction(Icona(QLatin1String(pulsante.icona)), suggerimento, this);
         azione->setObjectName(QLatin1String(pulsante.chiave));
         azione->setToolTip(suggerimento);
+        if (pulsante.tasto != Qt::Key_unknown) {
+            azione->setShortcut(pulsante.tasto);
+            azione->setToolTip(QStringLiteral("%1 (%2)").arg(
+                suggerimento, azione->shortcut().toString(QKeySequence::NativeText)));
+            // Also on the window, so that the key works with the bar hidden and from any child window.
+            addAction(azione);
+        }
         tbToolBar->addAction(azione);
         tbToolBar->widgetForAction(azione)->setAccessibleName(suggerimento);
     }

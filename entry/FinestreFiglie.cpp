@@ -96,6 +96,7 @@ frmInserimentoDati& FinestreFiglie::ApriInserimentoDati() {
             PulisciGrafico();
             emit DatiModificati();
         });
+        connect(finestra, &frmInserimentoDati::CalcoloRichiesto, this, &FinestreFiglie::CalcoloRichiesto);
         Carica(finestra)->move(Px(100), Px(100));
     }
     Mostra(finestra);

@@ -57,6 +57,8 @@ signals:
     void CalcoloNonRiuscito();
     // Typed values went into the record outside a calculation; the curve is empty and the graph cleared.
     void DatiModificati();
+    // Enter in a value box of the data-entry window.
+    void CalcoloRichiesto();
 
 private:
     // Puts a child into a sub-window sized to it.

@@ -3,8 +3,10 @@
 #include "GeometriaInserimento.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <cmath>
 
 namespace {
@@ -116,6 +118,7 @@ void ProfiloVelocita::paintEvent(QPaintEvent*) {
     DisegnaQuote(p);
     DisegnaNomi(p);
     DisegnaElenco(p);
+    DisegnaSceltaElenco(p);
 }
 
 void ProfiloVelocita::DisegnaProfilo(QPainter& p) {
@@ -182,6 +185,83 @@ void ProfiloVelocita::DisegnaElenco(QPainter& p) {
     p.setFont(Carattere(12, false));
     for (int riga = 0; riga < 11; ++riga)
         p.drawText(QPoint(ColonnaElenco, PrimaRigaElenco[riga] + 10), QString::fromLatin1(Elenco[riga]));
+}
+
+// The list line around its text, inside the line's own band.
+QRect ProfiloVelocita::RettangoloRiga(int riga) {
+    return QRect(ColonnaElenco - 3, PrimaRigaElenco[riga] - 1, 90, 12);
+}
+
+// The line chosen from the keyboard, while the picture has the focus: highlighted, in a focus frame.
+void ProfiloVelocita::DisegnaSceltaElenco(QPainter& p) {
+    if (!hasFocus() || rigaScelta < 0)
+        return;
+    const QRect r = RettangoloRiga(rigaScelta);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(r, palette().color(QPalette::Highlight));
+    p.setPen(palette().color(QPalette::HighlightedText));
+    p.setFont(Carattere(12, false));
+    p.drawText(QPoint(ColonnaElenco, PrimaRigaElenco[rigaScelta] + 10),
+               QString::fromLatin1(Elenco[rigaScelta]));
+    QStyleOptionFocusRect cornice;
+    cornice.initFrom(this);
+    cornice.rect = r.adjusted(-2, -1, 2, 1);
+    cornice.backgroundColor = Qt::white;
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &cornice, &p, this);
+    p.restore();
+}
+
+void ProfiloVelocita::ScegliRiga(int riga) {
+    rigaScelta = std::clamp(riga, 0, 10);
+    const QString testo = QStringLiteral("%1, combinazione %2 di 11")
+                              .arg(QLatin1String(Elenco[rigaScelta]))
+                              .arg(rigaScelta + 1);
+    if (accessibleDescription() != testo) {
+        setAccessibleDescription(testo);
+        QAccessibleEvent evento(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&evento);
+    }
+    update();
+}
+
+void ProfiloVelocita::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        ScegliRiga(rigaScelta - 1);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        ScegliRiga(rigaScelta + 1);
+        break;
+    case Qt::Key_Home:
+        ScegliRiga(0);
+        break;
+    case Qt::Key_End:
+        ScegliRiga(10);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: {
+        // A press in the middle of the line's text: the same path as the mouse.
+        const QPoint centro = RettangoloRiga(rigaScelta).center();
+        emit MouseDown(static_cast<float>(Twips(centro.x())), static_cast<float>(Twips(centro.y())));
+        break;
+    }
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ProfiloVelocita::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    ScegliRiga(std::max(rigaScelta, 0));
+}
+
+void ProfiloVelocita::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void ProfiloVelocita::mousePressEvent(QMouseEvent* event) {

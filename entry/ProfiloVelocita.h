@@ -2,7 +2,9 @@
 
 // The picture of the entry window: the trapezoidal speed profile with the names of the eight
 // quantities, and the list of the eleven allowed triples that a press picks from. Drawn in code at
-// 15 twips a pixel, so it stays sharp at any screen scale.
+// 15 twips a pixel, so it stays sharp at any screen scale. With the focus, the arrow keys choose a line
+// of the list (highlighted and announced to assistive tools) and Enter or Space takes it as a press
+// on it would.
 
 #include <QWidget>
 
@@ -17,6 +19,9 @@ public:
 
     explicit ProfiloVelocita(QWidget* parent = nullptr);
 
+    // The line chosen from the keyboard, 0 to 10, or -1.
+    int RigaScelta() const { return rigaScelta; }
+
 signals:
     // Any mouse button pressed; position in twips from the picture's top left.
     void MouseDown(float X, float Y);
@@ -25,10 +30,19 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void ScegliRiga(int riga);
+    void DisegnaSceltaElenco(QPainter& p);
+    static QRect RettangoloRiga(int riga);
+
     static void DisegnaProfilo(class QPainter& p);
     static void DisegnaQuote(QPainter& p);
     static void DisegnaNomi(QPainter& p);
     static void DisegnaElenco(QPainter& p);
+
+    int rigaScelta = -1;
 };

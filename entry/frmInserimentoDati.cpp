@@ -73,6 +73,7 @@ void frmInserimentoDati::CreaControlli() {
         ciano.setColor(QPalette::Base, QColor(192, 255, 255));
         valore->setPalette(ciano);
         valore->installEventFilter(this);
+        connect(valore, &QLineEdit::returnPressed, this, &frmInserimentoDati::CalcoloRichiesto);
         valore->hide();
         Risultati[i] = valore;
     }

@@ -41,6 +41,8 @@ signals:
     void CalcoloNonRiuscito();
     // New values went into Moto outside a calculation (closing, saving); the curve is already emptied.
     void DatiModificati();
+    // Enter in a value box.
+    void CalcoloRichiesto();
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;

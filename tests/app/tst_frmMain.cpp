@@ -1,6 +1,8 @@
 #include "Banco.h"
 #include "Collaudo.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -45,10 +47,11 @@ private slots:
         QStringList pulsanti;
         for (QAction* a : banco.finestra->findChild<QToolBar*>()->actions())
             pulsanti << a->objectName() + '=' + a->toolTip() + (a->icon().isNull() ? " senza icona" : "");
-        QCOMPARE(pulsanti.join('|'),
-                 QStringLiteral("New=Nuova simulazione|Open=Carica simulazione|Save=Salva "
-                                "simulazione|Print=Print|SceltaSistema=Scelta del sistema|"
-                                "Calcolo=Calcolo|Grafico=Grafico|Tabella=Tabella|Esempio=Esempio"));
+        QCOMPARE(
+            pulsanti.join('|'),
+            QStringLiteral("New=Nuova simulazione|Open=Carica simulazione|Save=Salva "
+                           "simulazione|Print=Print|SceltaSistema=Scelta del sistema (F4)|"
+                           "Calcolo=Calcolo (F5)|Grafico=Grafico (F6)|Tabella=Tabella (F7)|Esempio=Esempio"));
         banco.Premi("Esempio"); // has no command
         QVERIFY(banco.dialoghi.chiamate.isEmpty());
         // Loaded in state 1; codes other than 1, 2 and 3 change nothing.
@@ -56,6 +59,51 @@ private slots:
         for (const int codice : {2, 0, 4, -1})
             banco.finestra->AbilitaComandi(static_cast<int16_t>(codice));
         QCOMPARE(banco.Comandi(), QStringLiteral("1101001100011"));
+    }
+
+    // The calculation by keyboard alone, the toolbar hidden, each key pressed wherever the focus is: F4
+    // opens the data entry; Tab reaches the list of combinations, whose arrows choose a line (highlighted,
+    // announced) and Enter or Space takes it; Enter in a value box calculates; F7, F6, F5 from any child.
+    void tastiera() {
+        Banco banco;
+        banco.finestra->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(banco.finestra.get()));
+        banco.Premi("mnuViewToolbar");
+        const auto premi = [](Qt::Key tasto) { QTest::keyClick(QApplication::focusWidget(), tasto); };
+        premi(Qt::Key_F4);
+        banco.Casella(A)->setFocus();
+        premi(Qt::Key_Tab);
+        QWidget* elenco = QApplication::focusWidget();
+        QStringList annunci; // what a screen reader reads of the list
+        for (const Qt::Key tasto :
+             {Qt::Key_End, Qt::Key_Up, Qt::Key_Space, Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+            if (tasto == Qt::Key_Home) { // Space took line 10 and moved the cursor to its Stot
+                QCOMPARE(banco.Stato().section(' ', -3) + ", " +
+                             QApplication::focusWidget()->accessibleName(),
+                         "Stot= Ttot= Vm=, Valore di Stot");
+                elenco->setFocus();
+            }
+            premi(tasto);
+            annunci << QAccessible::queryAccessibleInterface(elenco)->text(QAccessible::Description);
+        }
+        QCOMPARE(annunci.last(), "Stot-Ttot-A, combinazione 2 di 11");
+        QCOMPARE(annunci.replaceInStrings(QRegularExpression(",.*"), "").join(' '),
+                 "Vm-T2-Stot Vm-Ttot-Stot Vm-Ttot-Stot Stot-Ttot-S1 Stot-Ttot-A Stot-Ttot-T1 Stot-Ttot-A");
+        const QImage disegno = elenco->grab().toImage(); // line 2 highlighted, line 3 not
+        QVERIFY(qGray(disegno.pixel(418, 147)) < 160 && qGray(disegno.pixel(418, 160)) == 255);
+        premi(Qt::Key_Return);
+        QCOMPARE(banco.Stato(), "frmInserimentoDati* 1 0 1001000000011 0 0 0 0 0 0 0 0 Stot= Ttot= A=");
+        banco.Riscrivi(Stot, "2"), banco.Riscrivi(Ttot, "2"), banco.Riscrivi(A, "2");
+        premi(Qt::Key_Return);
+        premi(Qt::Key_F7);
+        premi(Qt::Key_F6);
+        QCOMPARE(banco.Stato().section(' ', 0, 3), "frmInserimentoDati FrmRisultati frmGrafico* 1");
+        banco.Riscrivi(A, "4");
+        premi(Qt::Key_F5);
+        QCOMPARE(banco.Stato().section(' ', 0, 5),
+                 "frmInserimentoDati FrmRisultati* frmGrafico 1 203 1111111111111");
+        QCOMPARE(banco.programma.Moto.T2, std::sqrt(2));
+        QVERIFY(banco.dialoghi.chiamate.isEmpty());
     }
 
     // The children close, running their closing code, before the record is cleared.
