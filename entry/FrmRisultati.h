@@ -1,7 +1,8 @@
 #pragma once
 
 // The results window: the eight quantities of Moto, one row each with its name and unit, rounded to
-// five decimals. It only displays; the values can be selected and copied.
+// five decimals. It only displays; the values can be selected and copied, one by one or all together
+// from the context menu.
 
 #include <QWidget>
 #include <array>
@@ -17,6 +18,9 @@ public:
 
     // Writes the current values of Moto into the eight rows.
     void RiempiFrmRisultati();
+    // Puts the eight rows on the clipboard as lines of name, value as shown and unit, separated by
+    // tabs, so that they paste as a table in a spreadsheet.
+    void Copia() const;
 
 private:
     const Velantra& Moto;
