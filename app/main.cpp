@@ -1,13 +1,11 @@
-#include "Avvio.h"
+#include "RigaComando.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    const bool senzaSchermo = PreparaPiattaforma();
     QApplication applicazione(argc, argv);
     // The id of the desktop entry, the metadata and the icon: lets the desktop match the window to them.
     QGuiApplication::setDesktopFileName(QStringLiteral("it.velantra.Velantra"));
-    Avvio avvio;
-    if (!Main(avvio))
-        return 0;
-    return applicazione.exec();
+    return EseguiRigaComando(applicazione, senzaSchermo);
 }

@@ -49,8 +49,6 @@ private slots:
                  QStringLiteral("New=Nuova simulazione|Open=Carica simulazione|Save=Salva "
                                 "simulazione|Print=Print|SceltaSistema=Scelta del sistema|"
                                 "Calcolo=Calcolo|Grafico=Grafico|Tabella=Tabella|Esempio=Esempio"));
-        banco.Premi("Esempio"); // has no command
-        QVERIFY(banco.dialoghi.chiamate.isEmpty());
         // Loaded in state 1; codes other than 1, 2 and 3 change nothing.
         QCOMPARE(banco.Comandi(), QStringLiteral("1001000000011"));
         for (const int codice : {2, 0, 4, -1})
@@ -58,16 +56,23 @@ private slots:
         QCOMPARE(banco.Comandi(), QStringLiteral("1101001100011"));
     }
 
-    // The children close, running their closing code, before the record is cleared.
+    // The children close, running their closing code, before the record is cleared. The example is
+    // then typed in, calculated and plotted.
     void nuovo_data() {
         QTest::addColumn<QString>("comando");
         QTest::addColumn<bool>("risposta");
-        QTest::newRow("pulsante, OK") << "New" << true;
-        QTest::newRow("menu, Annulla") << "mnuFileNew" << false;
+        QTest::addColumn<QString>("dopo");
+        QTest::newRow("pulsante, OK") << "New" << true << "-1 0 1001000000011 0 0 0 0 0 0 0 0";
+        QTest::newRow("menu, Annulla") << "mnuFileNew" << false << "";
+        QTest::newRow("esempio, OK") << "Esempio" << true
+                                     << "frmInserimentoDati FrmRisultati frmGrafico* 0 504 1111111111111 "
+                                        "0.25 1.5 2 1 3 5 0.5 0.5 S1=0,25 Stot=2 Ttot=5";
+        QTest::newRow("esempio, Annulla") << "Esempio" << false << "";
     }
     void nuovo() {
         QFETCH(QString, comando);
         QFETCH(bool, risposta);
+        QFETCH(QString, dopo);
         Banco banco;
         banco.CalcolaEsempio();
         banco.Premi("Grafico");
@@ -79,7 +84,7 @@ private slots:
         QCOMPARE(banco.dialoghi.chiamate[0].testo,
                  QStringLiteral("ATTENZIONE! Verranno azzerati tutti i valori e "
                                 "si inizierà una nuova simulazione, continuare?"));
-        QCOMPARE(banco.Stato(), risposta ? QStringLiteral("-1 0 1001000000011 0 0 0 0 0 0 0 0") : prima);
+        QCOMPARE(banco.Stato(), risposta ? dopo : prima);
         QCOMPARE(banco.finestra->FormAperto(QStringLiteral("Prova")), !risposta);
     }
 
