@@ -349,6 +349,18 @@ void frmMain::tbEsempio_Click() {
     figlie->ApriInserimentoDati();
     tbCalcolo_Click();
     tbGrafico_Click();
+    // All three in sight: the graph takes the larger free part of the area, beside or below the others.
+    QRect occupato;
+    for (const char* nome : {"frmInserimentoDati", "FrmRisultati"})
+        if (const QWidget* figlia = figlie->Finestra(QLatin1String(nome)))
+            occupato |= figlia->parentWidget()->geometry();
+    const QRect libero = area->viewport()->rect();
+    const QRect accanto = libero.adjusted(occupato.right() + 1, 0, 0, 0);
+    const QRect sotto = libero.adjusted(0, occupato.bottom() + 1, 0, 0);
+    const auto superficie = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+    figlie->Finestra(QStringLiteral("frmGrafico"))
+        ->parentWidget()
+        ->setGeometry(superficie(accanto) >= superficie(sotto) ? accanto : sotto);
 }
 
 void frmMain::mnuFileOpen_Click() {

@@ -86,6 +86,13 @@ private slots:
                                 "si inizierà una nuova simulazione, continuare?"));
         QCOMPARE(banco.Stato(), risposta ? dopo : prima);
         QCOMPARE(banco.finestra->FormAperto(QStringLiteral("Prova")), !risposta);
+        if (comando == "Esempio" && risposta) { // all three in sight
+            const auto cornice = [&](const char* nome) {
+                return banco.Finestra(nome)->parentWidget()->geometry();
+            };
+            QVERIFY(
+                !cornice("frmGrafico").intersects(cornice("frmInserimentoDati") | cornice("FrmRisultati")));
+        }
     }
 
     // The View menu hides and shows the bars; the status bar shows the date and the time.
