@@ -10,8 +10,8 @@
 #include "Programma.h"
 #include "Sistemi.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
@@ -62,11 +62,26 @@ bool DescriveUnMoto(const Velantra& m) {
            std::all_of(std::begin(q), std::end(q), [](double v) { return std::isfinite(v) && v >= 0; });
 }
 
+struct Opzioni {
+    const QCommandLineOption esporta{QStringList{QStringLiteral("e"), QStringLiteral("esporta")}};
+    const QCommandLineOption aiuto{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    const QCommandLineOption versione{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
+
+    bool Analizza(QCommandLineParser& riga, const QStringList& argomenti) const {
+        riga.addOptions({esporta, aiuto, versione});
+        return riga.parse(argomenti);
+    }
+};
+
+bool Immagine(const QString& uscita) {
+    return QStringList{"png", "svg", "pdf"}.contains(QFileInfo(uscita).suffix().toLower());
+}
+
 // Reads the document, solves its system as "Calcolo" does, samples the curve and writes `uscita`.
 int Esporta(const QString& documento, const QString& uscita) {
     const QString formato = QFileInfo(uscita).suffix().toLower();
     const QString file = PercorsoMostrato(uscita);
-    if (!QStringList{"csv", "txt", "png", "svg", "pdf"}.contains(formato))
+    if (formato != QLatin1String("csv") && formato != QLatin1String("txt") && !Immagine(uscita))
         return Errore(
             QStringLiteral("Impossibile esportare nel file «%1»: l'estensione non indica un formato "
                            "noto (.csv, .txt, .png, .svg, .pdf).")
@@ -117,13 +132,26 @@ bool PreparaPiattaforma() {
     return true;
 }
 
-int EseguiRigaComando(QApplication& applicazione, bool senzaSchermo) {
+bool SoloTesto(int argc, char** argv) {
+    QStringList argomenti;
+    for (int i = 0; i < argc; ++i)
+        argomenti << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser riga;
-    const QCommandLineOption esporta(QStringList{QStringLiteral("e"), QStringLiteral("esporta")});
-    const QCommandLineOption aiuto(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption versione(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    riga.addOptions({esporta, aiuto, versione});
-    if (!riga.parse(QCoreApplication::arguments())) {
+    const Opzioni opzioni;
+    // Not understood: perhaps Qt's own options, which only the GUI takes away.
+    if (!opzioni.Analizza(riga, argomenti))
+        return false;
+    if (riga.isSet(opzioni.aiuto) || riga.isSet(opzioni.versione))
+        return true;
+    const QStringList posizionali = riga.positionalArguments();
+    return riga.isSet(opzioni.esporta) && !(posizionali.size() == 2 && Immagine(posizionali[1]));
+}
+
+int EseguiRigaComando(bool senzaSchermo) {
+    QCommandLineParser riga;
+    const Opzioni opzioni;
+    const auto& [esporta, aiuto, versione] = opzioni;
+    if (!opzioni.Analizza(riga, QCoreApplication::arguments())) {
         const QString sconosciuta = riga.unknownOptionNames().value(0);
         const QString motivo =
             sconosciuta.isEmpty()
@@ -157,5 +185,5 @@ int EseguiRigaComando(QApplication& applicazione, bool senzaSchermo) {
     avvio.Documento = argomenti.value(0);
     if (!Main(avvio))
         return Riuscito;
-    return applicazione.exec();
+    return QCoreApplication::exec();
 }

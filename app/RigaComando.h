@@ -7,11 +7,14 @@
 // Messages in Italian on standard error. Exit status 0 when done, 1 when it failed, 2 when the
 // command line is wrong.
 
-class QApplication;
-
 // Called before the application object is built: without a display the program runs offscreen,
 // where the exports need no screen. True when it did so.
 bool PreparaPiattaforma();
 
-// Runs what the command line asks for; the exit status.
-int EseguiRigaComando(QApplication& applicazione, bool senzaSchermo);
+// True when the command line asks only for text (help, version, an export that is not a picture): then
+// no GUI need start, which a script running it many times notices.
+bool SoloTesto(int argc, char** argv);
+
+// Runs what the command line asks for, under the application object already built (a QApplication
+// unless SoloTesto); the exit status.
+int EseguiRigaComando(bool senzaSchermo);

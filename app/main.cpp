@@ -4,8 +4,12 @@
 
 int main(int argc, char** argv) {
     const bool senzaSchermo = PreparaPiattaforma();
+    if (SoloTesto(argc, argv)) {
+        QCoreApplication applicazione(argc, argv);
+        return EseguiRigaComando(senzaSchermo);
+    }
     QApplication applicazione(argc, argv);
     // The id of the desktop entry, the metadata and the icon: lets the desktop match the window to them.
     QGuiApplication::setDesktopFileName(QStringLiteral("it.velantra.Velantra"));
-    return EseguiRigaComando(applicazione, senzaSchermo);
+    return EseguiRigaComando(senzaSchermo);
 }
