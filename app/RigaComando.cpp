@@ -106,12 +106,11 @@ int Esporta(const QString& documento, const QString& uscita) {
 
     std::optional<QString> motivoImmagine;
     const auto scrivi = [&](QIODevice& destinazione) {
-        if (formato == QLatin1String("csv") || formato == QLatin1String("txt")) {
-            const QByteArray testo =
-                formato == QLatin1String("csv")
-                    ? TestoCsv(programma.PuntiGrafico, programma.Moto, FormaCsv::Standard)
-                    : TestoTabella(programma.Moto).toLatin1();
-            return destinazione.write(testo) == testo.size();
+        if (formato == QLatin1String("csv"))
+            return ScriviCsv(destinazione, programma.PuntiGrafico, programma.Moto, FormaCsv::Standard);
+        if (formato == QLatin1String("txt")) {
+            const QByteArray tabella = TestoTabella(programma.Moto).toLatin1();
+            return destinazione.write(tabella) == tabella.size();
         }
         motivoImmagine = ScriviImmagineGrafico(destinazione, formato, programma);
         return !motivoImmagine;

@@ -9,9 +9,13 @@
 
 #include <QByteArray>
 
+class QIODevice;
 class Velantra;
 class XYPoli;
 
 enum class FormaCsv { Standard, Regionale };
 
+// Writes the text to the device piece by piece; false when the device refuses a piece.
+bool ScriviCsv(QIODevice& destinazione, const XYPoli& Punti, const Velantra& Moto, FormaCsv forma);
+// The same text whole.
 QByteArray TestoCsv(const XYPoli& Punti, const Velantra& Moto, FormaCsv forma);
