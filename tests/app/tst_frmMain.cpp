@@ -74,6 +74,8 @@ private slots:
         QFETCH(bool, risposta);
         QFETCH(QString, dopo);
         Banco banco;
+        banco.finestra->setWindowState(Qt::WindowNoState); // room for the example's three windows
+        banco.finestra->resize(1400, 900);
         banco.CalcolaEsempio();
         banco.Premi("Grafico");
         banco.Figlia(QStringLiteral("Prova"));
