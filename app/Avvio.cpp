@@ -1,5 +1,6 @@
 #include "Avvio.h"
 
+#include "Documenti.h"
 #include "Risorse.h"
 #include "frmSplash.h"
 
@@ -48,5 +49,9 @@ bool Main(Avvio& avvio, AttesaSplash attesa) {
             break;
     }
     splash.close();
-    return avvio.FinestraPrincipale->isVisible();
+    if (!avvio.FinestraPrincipale->isVisible())
+        return false;
+    if (!avvio.Documento.isEmpty())
+        Documenti(avvio.programma, *avvio.FinestraPrincipale).Carica(avvio.Documento);
+    return true;
 }

@@ -15,6 +15,7 @@ struct Avvio {
     Programma programma;
     bool SaltaSplash = false;
     std::unique_ptr<frmMain> FinestraPrincipale;
+    QString Documento; // opened once the splash is gone, as Open does but without the question
 };
 
 // The splash stays up to Passi waits of Passo each; Enter ends the current wait at once.
@@ -23,6 +24,6 @@ struct AttesaSplash {
     std::chrono::milliseconds Passo{250};
 };
 
-// Loads and shows the main window, then the splash for its wait, then closes the splash. False when the
-// main window was closed meanwhile: then there is nothing left to run.
+// Loads and shows the main window, then the splash for its wait, then closes the splash and opens the
+// document, if any. False when the main window was closed meanwhile: then there is nothing left to run.
 bool Main(Avvio& avvio, AttesaSplash attesa = {});

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QRegularExpression>
 
 namespace {
 QMessageBox::Icon IconaQt(Dialoghi::Icona icona) {
@@ -18,6 +19,12 @@ QMessageBox::Icon IconaQt(Dialoghi::Icona icona) {
         break;
     }
     return QMessageBox::NoIcon;
+}
+
+// The extension of a filter's first pattern ("Velantra (*.vla)" gives "vla"); none for "*.*".
+QString Estensione(const QString& filtro) {
+    static const QRegularExpression modello(QStringLiteral("\\(\\*\\.(\\w+)"));
+    return modello.match(filtro).captured(1);
 }
 
 QMessageBox::StandardButton Chiedi(QWidget* finestra, QMessageBox::Icon icona, const QString& titolo,
@@ -46,13 +53,24 @@ bool DialoghiQt::Conferma(const QString& testo, const QString& titolo) {
            QMessageBox::Ok;
 }
 
-// Qt's file dialogs take the filters as one text; no default suffix: a name is used as typed.
+// Qt's file dialogs take the filters as one text.
 QString DialoghiQt::NomeFileApri(const QString& titolo, const QStringList& filtri) {
     return QFileDialog::getOpenFileName(finestra, titolo, QString(), filtri.join(QStringLiteral(";;")));
 }
 
+// A name typed without extension gets the chosen filter's (the first one's until another is chosen;
+// "*.*" keeps the last), before the dialog asks whether to replace an existing file: the question
+// is about the name that will be written.
 QString DialoghiQt::NomeFileSalva(const QString& titolo, const QStringList& filtri) {
-    return QFileDialog::getSaveFileName(finestra, titolo, QString(), filtri.join(QStringLiteral(";;")));
+    QFileDialog dialogo(finestra, titolo, QString(), filtri.join(QStringLiteral(";;")));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    const auto suffisso = [&dialogo](const QString& filtro) {
+        if (const QString estensione = Estensione(filtro); !estensione.isEmpty())
+            dialogo.setDefaultSuffix(estensione);
+    };
+    suffisso(filtri.value(0));
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, suffisso);
+    return dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
 }
 
 bool DialoghiQt::Stampa(QPrinter& stampante, const QString& titolo) {

@@ -60,29 +60,35 @@ bool Documenti::SalvaSimulazione(const QString& percorso) {
                           ScriviFile(percorso, QByteArray::fromStdString(riga.value())));
 }
 
-bool Documenti::CaricaSimulazione(const QString& percorso) {
-    Dialoghi& dialoghi = principale.Dialogo();
-    if (!dialoghi.Conferma(DomandaNuovaSimulazione))
-        return false;
+SimulazioneLetta LeggiSimulazione(const QString& percorso) {
     const FileLetto file = LeggiFile(percorso, DimensioneMassimaDocumento);
-    if (!file.contenuto) {
-        dialoghi.Messaggio(QStringLiteral("Impossibile aprire il file «%1»: %2.")
-                               .arg(PercorsoMostrato(percorso), file.motivo));
-        return false;
-    }
-    const EsitoLettura letto = file.contenuto->size() > DimensioneMassimaDocumento
-                                   ? EsitoLettura{std::nullopt, "è troppo grande"}
-                                   : LeggiDocumento(file.contenuto->toStdString());
-    if (!letto.dati) {
-        dialoghi.Messaggio(QStringLiteral("Il file «%1» non è una simulazione di Velantra: %2.")
-                               .arg(PercorsoMostrato(percorso), QString::fromStdString(letto.motivo)));
+    if (!file.contenuto)
+        return {std::nullopt, QStringLiteral("Impossibile aprire il file «%1»: %2.")
+                                  .arg(PercorsoMostrato(percorso), file.motivo)};
+    EsitoLettura letto = file.contenuto->size() > DimensioneMassimaDocumento
+                             ? EsitoLettura{std::nullopt, "è troppo grande"}
+                             : LeggiDocumento(file.contenuto->toStdString());
+    if (!letto.dati)
+        return {std::nullopt, QStringLiteral("Il file «%1» non è una simulazione di Velantra: %2.")
+                                  .arg(PercorsoMostrato(percorso), QString::fromStdString(letto.motivo))};
+    return {std::move(letto.dati), {}};
+}
+
+bool Documenti::CaricaSimulazione(const QString& percorso) {
+    return principale.Dialogo().Conferma(DomandaNuovaSimulazione) && Carica(percorso);
+}
+
+bool Documenti::Carica(const QString& percorso) {
+    const SimulazioneLetta letta = LeggiSimulazione(percorso);
+    if (!letta.dati) {
+        principale.Dialogo().Messaggio(letta.messaggio);
         return false;
     }
     // The children close first: the data-entry window copies its values as it closes.
     principale.ChiudiFinestre();
     programma.PuntiGrafico.Vuota();
-    programma.SistemaCorrente = letto.dati->Sistema;
-    programma.Moto = letto.dati->Moto; // all eight quantities, the calculation not done
+    programma.SistemaCorrente = letta.dati->Sistema;
+    programma.Moto = letta.dati->Moto; // all eight quantities, the calculation not done
     principale.Figlie().ApriInserimentoDati();
     principale.AbilitaComandi(2);
     return true;

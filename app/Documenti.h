@@ -5,6 +5,8 @@
 // anything on screen changes, and written through a temporary file, so a bad file, a full disk or a
 // missing folder loses neither the document nor the simulation.
 
+#include "Documento.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -27,6 +29,13 @@ void SalvaConNome(frmMain& principale, const QStringList& filtri,
 // True when the file was written (no reason of failure); otherwise tells the user why not.
 bool EsitoScrittura(frmMain& principale, const QString& percorso, const std::optional<QString>& motivo);
 
+// A document read and checked whole, or the message (in Italian, naming the file) saying why not.
+struct SimulazioneLetta {
+    std::optional<DatiDocumento> dati;
+    QString messaggio;
+};
+SimulazioneLetta LeggiSimulazione(const QString& percorso);
+
 class Documenti {
 public:
     Documenti(Programma& programma, frmMain& principale) : programma(programma), principale(principale) {}
@@ -40,6 +49,8 @@ public:
     // Asks, then replaces the simulation with the document's and shows the data-entry window. A file
     // that cannot be read as a document is reported and changes nothing. False when nothing changed.
     bool CaricaSimulazione(const QString& percorso);
+    // The same without the question (a document named when the program starts).
+    bool Carica(const QString& percorso);
 
 private:
     Programma& programma;

@@ -20,8 +20,10 @@
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPrinter>
 #include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 #include <array>
 #include <exception>
@@ -69,6 +71,14 @@ QString SenzaTastoRapido(QString testo) {
     return testo.remove(QLatin1Char('&'));
 }
 
+// The first local *.vla file among those dragged, or none.
+QString DocumentoTrascinato(const QMimeData* dati) {
+    for (const QUrl& url : dati->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QLatin1String(".vla"), Qt::CaseInsensitive))
+            return url.toLocalFile();
+    return {};
+}
+
 QList<QRect> AreeSchermi() {
     QList<QRect> aree;
     if (QScreen* principale = QGuiApplication::primaryScreen())
@@ -103,6 +113,7 @@ frmMain::frmMain(Programma& programma, Dialoghi* dialoghi, QWidget* parent)
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area);
+    setAcceptDrops(true);
     CreaMenu();
     CreaBarraStrumenti();
     setStatusBar(new BarraStato(this));
@@ -268,9 +279,27 @@ QWidget* frmMain::FinestraAttiva() const {
     return figlie->FinestraAttiva();
 }
 
-void frmMain::mnuFileNew_Click() {
-    if (!dialoghi.Conferma(DomandaNuovaSimulazione))
+void frmMain::dragEnterEvent(QDragEnterEvent* evento) {
+    if (!DocumentoTrascinato(evento->mimeData()).isEmpty())
+        evento->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* evento) {
+    const QString percorso = DocumentoTrascinato(evento->mimeData());
+    if (percorso.isEmpty())
         return;
+    evento->acceptProposedAction();
+    // Asked once the drop is over, so that the program the file came from is not kept waiting.
+    QTimer::singleShot(0, this,
+                       [this, percorso] { Documenti(programma, *this).CaricaSimulazione(percorso); });
+}
+
+void frmMain::mnuFileNew_Click() {
+    if (dialoghi.Conferma(DomandaNuovaSimulazione))
+        NuovaSimulazione();
+}
+
+void frmMain::NuovaSimulazione() {
     ChiudiFinestre();
     AbilitaComandi(1);
     programma.SistemaCorrente = -1;
@@ -278,7 +307,7 @@ void frmMain::mnuFileNew_Click() {
     programma.PuntiGrafico.Vuota();
 }
 
-// Compares the key with the toolbar's keys in their order; "Esempio" has no command.
+// Compares the key with the toolbar's keys in their order.
 void frmMain::tbToolBar_ButtonClick(QAction* pulsante) {
     using Comando = void (frmMain::*)();
     static constexpr std::pair<const char*, Comando> comandi[] = {
@@ -290,6 +319,7 @@ void frmMain::tbToolBar_ButtonClick(QAction* pulsante) {
         {"Calcolo", &frmMain::tbCalcolo_Click},
         {"Grafico", &frmMain::tbGrafico_Click},
         {"Tabella", &frmMain::tbTabella_Click},
+        {"Esempio", &frmMain::tbEsempio_Click},
     };
     const QString chiave = pulsante->objectName();
     for (const auto& [nome, comando] : comandi)
@@ -321,6 +351,34 @@ void frmMain::tbGrafico_Click() {
 
 void frmMain::tbTabella_Click() {
     figlie->ApriRisultati().RiempiFrmRisultati();
+}
+
+// A worked example, to see the whole program work in one click: asks as New does, then types
+// Stot 2 m, Ttot 5 s and S1 0.25 m, calculates as "Calcolo" does and opens the graph.
+void frmMain::tbEsempio_Click() {
+    if (!dialoghi.Conferma(DomandaNuovaSimulazione))
+        return;
+    NuovaSimulazione();
+    programma.SistemaCorrente = 0; // Stot, Ttot, S1
+    programma.Moto.Stot = 2;
+    programma.Moto.Ttot = 5;
+    programma.Moto.S1 = 0.25;
+    figlie->ApriInserimentoDati();
+    tbCalcolo_Click();
+    tbGrafico_Click();
+    // All three in sight: the graph takes the larger free part of the area, beside or below the others,
+    // when there is room for a readable plot; otherwise it fills the area as usual.
+    QRect occupato;
+    for (const char* nome : {"frmInserimentoDati", "FrmRisultati"})
+        if (const QWidget* figlia = figlie->Finestra(QLatin1String(nome)))
+            occupato |= figlia->parentWidget()->geometry();
+    const QRect libero = area->viewport()->rect();
+    const QRect accanto = libero.adjusted(occupato.right() + 1, 0, 0, 0);
+    const QRect sotto = libero.adjusted(0, occupato.bottom() + 1, 0, 0);
+    const auto superficie = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+    const QRect posto = superficie(accanto) >= superficie(sotto) ? accanto : sotto;
+    if (posto.width() >= 400 && posto.height() >= 250)
+        figlie->Finestra(QStringLiteral("frmGrafico"))->parentWidget()->setGeometry(posto);
 }
 
 void frmMain::mnuFileOpen_Click() {

@@ -57,6 +57,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    // A *.vla file dropped on the window is opened as Open does, after the same question.
+    void dragEnterEvent(QDragEnterEvent* evento) override;
+    void dropEvent(QDropEvent* evento) override;
 
 private:
     struct Voce;
@@ -72,6 +75,9 @@ private:
     void tbCalcolo_Click();
     void tbGrafico_Click();
     void tbTabella_Click();
+    void tbEsempio_Click();
+    // What New does once the user has agreed.
+    void NuovaSimulazione();
 
     void mnuFileOpen_Click();
     void mnuFileSave_Click();

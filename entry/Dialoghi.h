@@ -22,7 +22,8 @@ public:
                            Icona icona = Icona::Nessuna, const QString& dettaglio = {}) = 0;
     // A question with OK and Annulla and the warning icon; true for OK.
     virtual bool Conferma(const QString& testo, const QString& titolo = TitoloApplicazione) = 0;
-    // File names: filters are Qt filter texts such as "Velantra (*.vla)". Empty when cancelled.
+    // File names: filters are Qt filter texts such as "Velantra (*.vla)". Empty when cancelled. A name
+    // to save under that is typed without extension gets the chosen filter's.
     virtual QString NomeFileApri(const QString& titolo, const QStringList& filtri) = 0;
     virtual QString NomeFileSalva(const QString& titolo, const QStringList& filtri) = 0;
     // The print dialog on the given printer; false when cancelled.

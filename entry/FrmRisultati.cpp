@@ -4,6 +4,9 @@
 #include "TestiRegionali.h"
 #include "Twips.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -46,6 +49,7 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
         valore->setObjectName(QStringLiteral("Risultati(%1)").arg(i));
         valore->setAccessibleName(QStringLiteral("%1 calcolato").arg(nome));
         valore->setReadOnly(true);
+        valore->setContextMenuPolicy(Qt::NoContextMenu); // the window's menu, over the values too
         valore->setGeometry(Px(SinistraValori), Px(alto), Px(1095), Px(285));
         LRis[i]->setBuddy(valore);
         Risultati[i] = valore;
@@ -55,6 +59,11 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
         Unita[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         destra = std::max(destra, Unita[i]->geometry().right() + 1);
     }
+    auto* copia = new QAction(QStringLiteral("Copia"), this);
+    copia->setObjectName(QStringLiteral("mnuCopia"));
+    connect(copia, &QAction::triggered, this, &FrmRisultati::Copia);
+    addAction(copia);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     // Wider than designed only when a large font would cut a unit.
     setFixedSize(std::max(Px(LarghezzaTwips), destra + Px(60)), Px(AltezzaTwips));
 }
@@ -78,4 +87,11 @@ void FrmRisultati::Riempi(const QString& motivo) {
         valore->setToolTip(motivo);
         valore->setAccessibleDescription(motivo);
     }
+}
+
+void FrmRisultati::Copia() const {
+    QString testo;
+    for (int i = 0; i < NumeroGrandezze; ++i)
+        testo += LRis[i]->text() + '\t' + Risultati[i]->text() + '\t' + Unita[i]->text() + '\n';
+    QGuiApplication::clipboard()->setText(testo);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // The results window: the eight quantities of Moto, one row each with its name and unit, rounded to
-// five decimals. It only displays; the values can be selected and copied.
+// five decimals. It only displays; the values can be selected and copied, one by one or all together
+// from the context menu.
 
 #include <QWidget>
 #include <array>
@@ -19,6 +20,9 @@ public:
     void RiempiFrmRisultati();
     // The same, with the values marked as no motion: red, the reason in their tooltip.
     void SegnaMotoImpossibile(const QString& motivo);
+    // Puts the eight rows on the clipboard as lines of name, value as shown and unit, separated by
+    // tabs, so that they paste as a table in a spreadsheet.
+    void Copia() const;
 
 private:
     void Riempi(const QString& motivo);

@@ -52,8 +52,6 @@ private slots:
             QStringLiteral("New=Nuova simulazione|Open=Carica simulazione|Save=Salva "
                            "simulazione|Print=Print|SceltaSistema=Scelta del sistema (F4)|"
                            "Calcolo=Calcolo (F5)|Grafico=Grafico (F6)|Tabella=Tabella (F7)|Esempio=Esempio"));
-        banco.Premi("Esempio"); // has no command
-        QVERIFY(banco.dialoghi.chiamate.isEmpty());
         // Loaded in state 1; codes other than 1, 2 and 3 change nothing.
         QCOMPARE(banco.Comandi(), QStringLiteral("1001000000011"));
         for (const int codice : {2, 0, 4, -1})
@@ -106,17 +104,26 @@ private slots:
         QVERIFY(banco.dialoghi.chiamate.isEmpty());
     }
 
-    // The children close, running their closing code, before the record is cleared.
+    // The children close, running their closing code, before the record is cleared. The example is
+    // then typed in, calculated and plotted.
     void nuovo_data() {
         QTest::addColumn<QString>("comando");
         QTest::addColumn<bool>("risposta");
-        QTest::newRow("pulsante, OK") << "New" << true;
-        QTest::newRow("menu, Annulla") << "mnuFileNew" << false;
+        QTest::addColumn<QString>("dopo");
+        QTest::newRow("pulsante, OK") << "New" << true << "-1 0 1001000000011 0 0 0 0 0 0 0 0";
+        QTest::newRow("menu, Annulla") << "mnuFileNew" << false << "";
+        QTest::newRow("esempio, OK") << "Esempio" << true
+                                     << "frmInserimentoDati FrmRisultati frmGrafico* 0 504 1111111111111 "
+                                        "0.25 1.5 2 1 3 5 0.5 0.5 S1=0,25 Stot=2 Ttot=5";
+        QTest::newRow("esempio, Annulla") << "Esempio" << false << "";
     }
     void nuovo() {
         QFETCH(QString, comando);
         QFETCH(bool, risposta);
+        QFETCH(QString, dopo);
         Banco banco;
+        banco.finestra->setWindowState(Qt::WindowNoState); // room for the example's three windows
+        banco.finestra->resize(1400, 900);
         banco.CalcolaEsempio();
         banco.Premi("Grafico");
         banco.Figlia(QStringLiteral("Prova"));
@@ -127,8 +134,15 @@ private slots:
         QCOMPARE(banco.dialoghi.chiamate[0].testo,
                  QStringLiteral("ATTENZIONE! Verranno azzerati tutti i valori e "
                                 "si inizierà una nuova simulazione, continuare?"));
-        QCOMPARE(banco.Stato(), risposta ? QStringLiteral("-1 0 1001000000011 0 0 0 0 0 0 0 0") : prima);
+        QCOMPARE(banco.Stato(), risposta ? dopo : prima);
         QCOMPARE(banco.finestra->FormAperto(QStringLiteral("Prova")), !risposta);
+        if (comando == "Esempio" && risposta) { // all three in sight
+            const auto cornice = [&](const char* nome) {
+                return banco.Finestra(nome)->parentWidget()->geometry();
+            };
+            QVERIFY(
+                !cornice("frmGrafico").intersects(cornice("frmInserimentoDati") | cornice("FrmRisultati")));
+        }
     }
 
     // The View menu hides and shows the bars; the status bar shows the date and the time.

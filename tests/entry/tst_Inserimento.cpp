@@ -8,14 +8,18 @@
 #include "frmGrafico.h"
 #include "frmInserimentoDati.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 enum { S1, S2, Stot, T1, T2, Ttot, Vm, A };
@@ -341,6 +345,28 @@ private slots:
         QCOMPARE(posti, (QList<QPoint>{{13, 13}, {sinistra, e.y()}, {13, 13}}));
         b.finestre.ApriRisultati().parentWidget()->move(300, 40);
         QCOMPARE(b.finestre.ApriRisultati().parentWidget()->pos(), QPoint(300, 40));
+    }
+
+    // Right-click on a value offers the window's "Copia": name, value as shown and unit per line.
+    void copiaRisultati() {
+        Banco b;
+        b.programma.Moto.S1 = 1.0 / 3;
+        b.programma.Moto.Acc = -2.5;
+        FrmRisultati& finestra = b.finestre.ApriRisultati();
+        finestra.RiempiFrmRisultati();
+        QStringList voci;
+        QTimer::singleShot(0, [&] {
+            for (QAction* voce : QApplication::activePopupWidget()->actions())
+                voci << voce->text(), voce->trigger();
+            QApplication::activePopupWidget()->close();
+        });
+        QWidget* valore = b.Controllo("FrmRisultati", "Risultati", T1);
+        QContextMenuEvent destro(QContextMenuEvent::Mouse, QPoint(5, 5), valore->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(valore, &destro);
+        QCOMPARE(voci, QStringList{"Copia"});
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 "S1\t0,33333\t[m]\nS2\t0\t[m]\nStot\t0\t[m]\nT1\t0\t[sec]\nT2\t0\t[sec]\n"
+                 "Ttot\t0\t[sec]\nVm\t0\t[m/sec]\nAcc\t-2,5\t[m/sec^2]\n");
     }
 };
 REGISTRA_COLLAUDO(TstInserimento);

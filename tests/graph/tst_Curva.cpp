@@ -1,5 +1,7 @@
 #include "Campionamento.h"
 #include "Collaudo.h"
+#include "DatiProfilo.h"
+#include "LeggeMoto.h"
 #include "SuperficieDisegno.h"
 #include "Velantra.h"
 #include "XYPoli.h"
@@ -7,6 +9,7 @@
 #include <QPainter>
 #include <QSet>
 #include <QTest>
+#include <charconv>
 #include <limits>
 #include <stdexcept>
 
@@ -96,6 +99,35 @@ private slots:
             QVERIFY(p.X(n - 1) < 500);
         else if (n > 0)
             QCOMPARE(QPointF(p.X(n - 1), p.Y(n - 1)), QPointF(2 * m.T1 + m.T2, 0));
+    }
+
+    // Read back: the header, one row per sample, each number the very double of the closed form at the
+    // sample's time, the speed that of the plotted curve; 200 KB, written in several pieces. The regional
+    // form differs in separators only.
+    void csv() {
+        const Velantra m{.T1 = 1, .T2 = 30, .Vm = 0.5};
+        XYPoli p;
+        CampionaVelocita(p, m, 0.01f);
+        const QByteArray testo = TestoCsv(p, m, FormaCsv::Standard);
+        QVERIFY(testo.startsWith("t [sec],s [m],v [m/sec],a [m/sec^2]\r\n0,0,0,0.5\r\n"
+                                 "0.009999999776482582,2.4999998882412923e-05,0.004999999888241291,0.5\r\n"));
+        QCOMPARE(testo.count("\r\n"), testo.count('\n'));
+        const QList<QByteArray> righe = QByteArray(testo).replace('\r', "").split('\n');
+        QCOMPARE(righe.size(), p.NumeroElementi() + 2); // the header, and nothing after the last CRLF
+        const LeggeMoto legge(m);
+        for (int i = 0; i < p.NumeroElementi(); ++i) {
+            QList<double> letti;
+            for (const QByteArray& campo : righe[i + 1].split(','))
+                std::from_chars(campo.begin(), campo.end(), letti.emplace_back(qQNaN()));
+            const double t = p.X(i);
+            QCOMPARE(letti,
+                     (QList<double>{t, legge.Posizione(t), legge.Velocita(t), legge.Accelerazione(t)}));
+            QVERIFY2(qAbs(letti[2] - p.Y(i)) < 1e-12, righe[i + 1]);
+        }
+        QCOMPARE(TestoCsv(p, m, FormaCsv::Regionale), QByteArray(testo).replace(',', ';').replace('.', ','));
+        QLocale::setDefault(QLocale::English);
+        QCOMPARE(TestoCsv(p, m, FormaCsv::Regionale), QByteArray(testo).replace(',', ';'));
+        QLocale::setDefault(QLocale::Italian);
     }
 
     // Refused coordinate systems leave the last one; lines far beyond the surface or to infinity

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs into a fresh prefix, validates the desktop entry and the AppStream metadata, checks that
-# every file they name is in place, and starts the installed program.
+# Installs into a fresh prefix, validates the desktop entry, the AppStream metadata and the document
+# type, checks that every file they name is in place, and starts the installed program.
 set -euo pipefail
 build=$1
 prefix=$2
@@ -19,10 +19,20 @@ need "$metainfo"
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 
-# The desktop entry: the program, with no arguments, and its icon in every size.
+# The desktop entry: the program, given the file to open, and its icon in every size.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
-[ "$exec_line" = velantra ] || fail "Exec should start velantra without arguments, not '$exec_line'"
+[ "$exec_line" = "velantra %f" ] || fail "Exec should start velantra with the file, not '$exec_line'"
 [ -x "$prefix/bin/velantra" ] || fail "bin/velantra is not an executable"
+
+# The document type it opens: a shared-mime-info package that gives *.vla that type.
+mime=$prefix/share/mime/packages/$id.xml
+need "$mime"
+type=$(sed -n 's/^MimeType=\(.*\);$/\1/p' "$desktop")
+[ "$type" = application/x-velantra ] || fail "MimeType should be application/x-velantra, not '$type'"
+if command -v xmllint >/dev/null; then xmllint --noout "$mime" || fail "$mime is not well-formed"; fi
+grep -q "<mime-type type=\"$type\">" "$mime" || fail "$mime does not define $type"
+grep -q '<glob pattern="\*.vla"/>' "$mime" || fail "$mime does not match *.vla"
+grep -q '<comment xml:lang="it">' "$mime" || fail "$mime has no Italian comment"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [ "$icon" = "$id" ] || fail "Icon should be the application id, not '$icon'"
 need "$prefix/share/icons/hicolor/scalable/apps/$icon.svg"
@@ -39,6 +49,9 @@ need "$prefix/bin/$binary"
 
 # The help document where the installed program looks for it.
 need "$prefix/bin/../share/velantra/VELANTRA.HLP"
+
+# The command line answers without a window.
+"$prefix/bin/velantra" --version | grep -q '^Velantra dei moti ' || fail "velantra --version"
 
 # The installed program starts from its installed path and stays up until stopped.
 cd /

@@ -1,0 +1,183 @@
+#include "RigaComando.h"
+
+#include "Avvio.h"
+#include "Campionamento.h"
+#include "DatiProfilo.h"
+#include "Documenti.h"
+#include "Esportazione.h"
+#include "FileSicuri.h"
+#include "ImmagineGrafico.h"
+#include "Programma.h"
+#include "Sistemi.h"
+#include "SpiegazioneMoto.h"
+#include "VerificaMoto.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+
+enum Uscita { Riuscito = 0, Fallito = 1, RigaErrata = 2 };
+
+const char* const Guida = R"(Uso: velantra [FILE.vla]
+     velantra --esporta FILE.vla USCITA
+
+Velantra dei moti calcola, traccia e stampa la legge di moto di un asse con profilo di
+velocità trapezoidale. Senza argomenti apre la finestra del programma; con FILE.vla la apre
+con quella simulazione caricata.
+
+Opzioni:
+  -e, --esporta FILE.vla USCITA   legge la simulazione, la calcola e scrive USCITA senza
+                                  aprire finestre; il formato segue l'estensione:
+                                    .csv   il profilo campionato: t, s, v, a
+                                    .txt   la tabella dei risultati
+                                    .png, .svg, .pdf   il grafico
+  -h, --help                      mostra questa guida
+  -v, --version                   mostra la versione
+
+Stato di uscita: 0 riuscito, 1 non riuscito (il motivo su standard error),
+2 riga di comando errata.
+)";
+
+const QString Suggerimento = QStringLiteral("Per l'elenco delle opzioni: velantra --help");
+
+int Scrivi(FILE* flusso, const QString& testo, int stato) {
+    std::fputs(testo.toUtf8().constData(), flusso);
+    return stato;
+}
+
+int Errore(const QString& messaggio, int stato = Fallito) {
+    return Scrivi(stderr, QStringLiteral("velantra: %1\n").arg(messaggio), stato);
+}
+
+struct Opzioni {
+    const QCommandLineOption esporta{QStringList{QStringLiteral("e"), QStringLiteral("esporta")}};
+    const QCommandLineOption aiuto{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    const QCommandLineOption versione{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
+
+    bool Analizza(QCommandLineParser& riga, const QStringList& argomenti) const {
+        riga.addOptions({esporta, aiuto, versione});
+        return riga.parse(argomenti);
+    }
+};
+
+bool Immagine(const QString& uscita) {
+    return QStringList{"png", "svg", "pdf"}.contains(QFileInfo(uscita).suffix().toLower());
+}
+
+// Reads the document, solves its system as "Calcolo" does, samples the curve and writes `uscita`.
+int Esporta(const QString& documento, const QString& uscita) {
+    const QString formato = QFileInfo(uscita).suffix().toLower();
+    const QString file = PercorsoMostrato(uscita);
+    if (formato != QLatin1String("csv") && formato != QLatin1String("txt") && !Immagine(uscita))
+        return Errore(
+            QStringLiteral("Impossibile esportare nel file «%1»: l'estensione non indica un formato "
+                           "noto (.csv, .txt, .png, .svg, .pdf).")
+                .arg(file));
+    const SimulazioneLetta letta = LeggiSimulazione(documento);
+    if (!letta.dati)
+        return Errore(letta.messaggio);
+    Programma programma;
+    programma.SistemaCorrente = letta.dati->Sistema;
+    programma.Moto = letta.dati->Moto;
+    const auto nonCalcolato = [&](const char* motivo, const QStringList& perche = {}) {
+        QString testo = QStringLiteral("Impossibile calcolare la simulazione del file «%1»: %2.")
+                            .arg(PercorsoMostrato(documento), QString::fromUtf8(motivo));
+        for (const QString& frase : perche)
+            testo += QLatin1Char('\n') + frase;
+        return Errore(testo);
+    };
+    if (!SistemaValido(programma.SistemaCorrente))
+        return nonCalcolato("non indica quali grandezze sono note");
+    if (!Calcola(programma))
+        return nonCalcolato("il calcolo non è riuscito, controllare i valori",
+                            SpiegazioneMoto(programma.SistemaCorrente, programma.Moto));
+    if (!VerificaMoto(programma.Moto).empty())
+        return nonCalcolato("i valori calcolati non descrivono un moto",
+                            SpiegazioneMoto(programma.SistemaCorrente, programma.Moto));
+    CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
+
+    std::optional<QString> motivoImmagine;
+    const auto scrivi = [&](QIODevice& destinazione) {
+        if (formato == QLatin1String("csv"))
+            return ScriviCsv(destinazione, programma.PuntiGrafico, programma.Moto, FormaCsv::Standard);
+        if (formato == QLatin1String("txt")) {
+            const QByteArray tabella = TestoTabella(programma.Moto).toLatin1();
+            return destinazione.write(tabella) == tabella.size();
+        }
+        motivoImmagine = ScriviImmagineGrafico(destinazione, formato, programma);
+        return !motivoImmagine;
+    };
+    if (const auto motivo = ScriviFile(uscita, scrivi))
+        return Errore(QStringLiteral("Impossibile salvare il file «%1»: %2.")
+                          .arg(file, motivoImmagine.value_or(*motivo)));
+    return Riuscito;
+}
+
+} // namespace
+
+bool PreparaPiattaforma() {
+    for (const char* variabile : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        if (!qEnvironmentVariableIsEmpty(variabile))
+            return false;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
+}
+
+bool SoloTesto(int argc, char** argv) {
+    QStringList argomenti;
+    for (int i = 0; i < argc; ++i)
+        argomenti << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser riga;
+    const Opzioni opzioni;
+    // Not understood: perhaps Qt's own options, which only the GUI takes away.
+    if (!opzioni.Analizza(riga, argomenti))
+        return false;
+    if (riga.isSet(opzioni.aiuto) || riga.isSet(opzioni.versione))
+        return true;
+    const QStringList posizionali = riga.positionalArguments();
+    return riga.isSet(opzioni.esporta) && !(posizionali.size() == 2 && Immagine(posizionali[1]));
+}
+
+int EseguiRigaComando(bool senzaSchermo) {
+    QCommandLineParser riga;
+    const Opzioni opzioni;
+    const auto& [esporta, aiuto, versione] = opzioni;
+    if (!opzioni.Analizza(riga, QCoreApplication::arguments())) {
+        const QString sconosciuta = riga.unknownOptionNames().value(0);
+        const QString motivo =
+            sconosciuta.isEmpty()
+                ? QStringLiteral("riga di comando non valida.")
+                : QStringLiteral("opzione sconosciuta «%1%2».")
+                      .arg(QLatin1String(sconosciuta.size() == 1 ? "-" : "--"), sconosciuta);
+        return Errore(motivo + '\n' + Suggerimento, RigaErrata);
+    }
+    const QStringList argomenti = riga.positionalArguments();
+    if (riga.isSet(aiuto))
+        return Scrivi(stdout, QString::fromUtf8(Guida), Riuscito);
+    if (riga.isSet(versione))
+        return Scrivi(stdout, QStringLiteral("Velantra dei moti %1\n").arg(QStringLiteral(VELANTRA_VERSIONE)),
+                      Riuscito);
+    if (riga.isSet(esporta)) {
+        if (argomenti.size() != 2)
+            return Errore(
+                QStringLiteral("--esporta vuole due argomenti: la simulazione da leggere e il file da "
+                               "scrivere.\n") +
+                    Suggerimento,
+                RigaErrata);
+        return Esporta(argomenti[0], argomenti[1]);
+    }
+    if (argomenti.size() > 1)
+        return Errore(QStringLiteral("si apre una simulazione alla volta.\n") + Suggerimento, RigaErrata);
+    if (senzaSchermo)
+        return Errore(
+            QStringLiteral("nessuno schermo disponibile per aprire la finestra. Per esportare senza "
+                           "finestre: velantra --esporta FILE.vla USCITA"));
+    Avvio avvio;
+    avvio.Documento = argomenti.value(0);
+    if (!Main(avvio))
+        return Riuscito;
+    return QCoreApplication::exec();
+}

@@ -1,0 +1,55 @@
+// The command line's export of a 500 s motion (50,000 samples) to CSV: the text alone, and the whole
+// process as a script runs it (start without a display, read, solve, sample, write, exit). Run in a
+// Release build.
+
+#include "Campionamento.h"
+#include "DatiProfilo.h"
+#include "Velantra.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+const QByteArray Documento = "0,10,80,100,83.3333333333333,333.333333333333,500,.6,.0072\r\n"; // StTtS1
+
+void TestoCsv500s(benchmark::State& stato) {
+    Velantra moto{.S1 = 10, .Stot = 100, .Ttot = 500};
+    moto.StTtS1();
+    XYPoli punti;
+    CampionaVelocita(punti, moto, 0.01f);
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(TestoCsv(punti, moto, FormaCsv::Standard).size());
+    stato.counters["righe"] = punti.NumeroElementi();
+}
+BENCHMARK(TestoCsv500s)->Unit(benchmark::kMillisecond);
+
+void EsportaCsvProcesso(benchmark::State& stato) {
+    QTemporaryDir cartella;
+    QFile documento(cartella.filePath("lungo.vla"));
+    if (!documento.open(QIODevice::WriteOnly) || documento.write(Documento) != Documento.size())
+        return stato.SkipWithError("documento non scritto");
+    documento.close();
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    for (const char* variabile : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        ambiente.remove(variabile);
+    for (auto _ : stato) {
+        QProcess programma;
+        programma.setProcessEnvironment(ambiente);
+        programma.start(VELANTRA_PROGRAMMA,
+                        {"--esporta", documento.fileName(), cartella.filePath("lungo.csv")});
+        if (!programma.waitForFinished() || programma.exitCode() != 0)
+            return stato.SkipWithError("esportazione non riuscita");
+    }
+}
+BENCHMARK(EsportaCsvProcesso)->Unit(benchmark::kMillisecond)->UseRealTime();
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication applicazione(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,97 @@
+#include "Campionamento.h"
+#include "Collaudo.h"
+#include "DatiProfilo.h"
+#include "Velantra.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+// The program run as a process without a display, as a script would run it.
+class TstRigaComando : public QObject {
+    Q_OBJECT
+private slots:
+    void esegui_data() {
+        QTest::addColumn<QString>("argomenti");
+        QTest::addColumn<int>("stato");
+        QTest::addColumn<QString>("errore");     // all of standard error
+        QTest::addColumn<QByteArray>("scritto"); // standard output, or the file written ("out.*")
+        const auto riga = [](const char* caso, const char* argomenti, int stato, const QString& errore,
+                             const QByteArray& scritto = {}) {
+            QTest::newRow(caso) << argomenti << stato
+                                << (errore.isEmpty() ? "" : "velantra: " + errore + '\n') << scritto;
+        };
+        Velantra esempio{.S1 = 0.25, .Stot = 2, .Ttot = 5};
+        esempio.StTtS1();
+        XYPoli punti;
+        CampionaVelocita(punti, esempio, 0.01f);
+        const QString aiuto = QStringLiteral("\nPer l'elenco delle opzioni: velantra --help");
+        const QString calcolo = QStringLiteral("Impossibile calcolare la simulazione del file «%1»: %2.");
+        riga("csv", "--esporta es.vla out.csv", 0, {}, TestoCsv(punti, esempio, FormaCsv::Standard));
+        riga("tabella", "-e es.vla out.TXT", 0, {},
+             "  S1: 0,25 [m]\r\n  S2: 1,5 [m]\r\nStot: 2 [m]\r\n  T1: 1 [sec]\r\n  T2: 3 [sec]\r\n"
+             "Ttot: 5 [sec]\r\n  Vm: 0,5 [m/sec]\r\n Acc: 0,5 [m/sec^2]\r\n");
+        riga("versione", "--version", 0, {}, "Velantra dei moti 4.0.0\n");
+        riga("opzione ignota", "-e --tutto es.vla out.csv", 2, "opzione sconosciuta «--tutto»." + aiuto);
+        riga("finestra", "es.vla", 1,
+             "nessuno schermo disponibile per aprire la finestra. Per esportare senza finestre: velantra "
+             "--esporta FILE.vla USCITA");
+        riga("formato ignoto", "-e es.vla out.doc", 1,
+             "Impossibile esportare nel file «out.doc»: l'estensione non indica un formato noto (.csv, .txt, "
+             ".png, .svg, .pdf).");
+        riga("immagine", "-e es.vla out.png", 1,
+             "Impossibile salvare il file «out.png»: il formato .png non è ancora disponibile.");
+        riga("calcolo fallito", "-e impossibile.vla out.csv", 1,
+             calcolo.arg("impossibile.vla", "il calcolo non è riuscito, controllare i valori") +
+                 "\nT1 non si può calcolare: il risultato non è definito.\nCon Stot = 2 m e Ttot = 2 sec, A "
+                 "deve essere almeno 2 m/sec^2.");
+        riga(
+            "non un moto", "-e negativo.vla out.csv", 1,
+            calcolo.arg("negativo.vla", "i valori calcolati non descrivono un moto") +
+                "\nS1 sarebbe negativo (-0,25 m): una distanza non può essere negativa.\nT1 sarebbe negativo "
+                "(-1 sec): una durata non può essere negativa.\nA sarebbe negativo (-0,5 m/sec^2): "
+                "un'accelerazione non può essere negativa.\nCon Vm = 0,5 m/sec e T2 = 3 sec, Stot deve "
+                "essere "
+                "maggiore di 1,5 m.");
+        riga("disco pieno", "-e es.vla out.csv", 1,
+             "Impossibile salvare il file «out.csv»: la scrittura non è riuscita (il disco potrebbe essere "
+             "pieno).");
+    }
+    void esegui() {
+        QFETCH(QString, argomenti);
+        QTemporaryDir cartella;
+        const std::pair<const char*, QByteArray> documenti[] = {{"es.vla", "0,.25,0,2,0,0,5,0,0\r\n"},
+                                                                {"impossibile.vla", "1,0,0,2,0,0,2,0,1\r\n"},
+                                                                {"negativo.vla", "10,0,0,1,0,3,0,.5,0\r\n"}};
+        for (const auto& [nome, testo] : documenti) {
+            QFile file(cartella.filePath(nome));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(testo) == testo.size());
+        }
+        QProcess programma;
+        programma.setWorkingDirectory(cartella.path());
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        for (const char* variabile : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            ambiente.remove(variabile);
+        ambiente.insert("LC_ALL", "it_IT.UTF-8");
+        ambiente.insert("XDG_RUNTIME_DIR", cartella.path());
+        programma.setProcessEnvironment(ambiente);
+        if (QTest::currentDataTag() == QLatin1String("disco pieno"))
+            programma.setChildProcessModifier([] {
+                std::signal(SIGXFSZ, SIG_IGN); // a write over the limit fails, no more
+                const rlimit limite{1000, 1000};
+                setrlimit(RLIMIT_FSIZE, &limite);
+            });
+        programma.start(VELANTRA_PROGRAMMA, argomenti.split(' '));
+        QVERIFY(programma.waitForFinished(30000));
+        QTEST(QString::fromUtf8(programma.readAllStandardError()), "errore");
+        QTEST(programma.exitCode(), "stato");
+        // The file written whole, or nothing left behind, not even in part.
+        QFile file(cartella.filePath(argomenti.section(' ', 2)));
+        QTEST(file.open(QIODevice::ReadOnly) ? file.readAll() : programma.readAllStandardOutput(), "scritto");
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files).size(), 3 + file.isOpen());
+    }
+};
+REGISTRA_COLLAUDO(TstRigaComando);
+#include "tst_RigaComando.moc"
