@@ -14,12 +14,13 @@ private slots:
         QTest::addColumn<int>("sistema");
         QTest::addColumn<QList<double>>("valori");
         QTest::addColumn<QString>("riga");
-        QTest::newRow("vuoto") << -1 << QList<double>{0, 0, 0, 0, 0, 0, 0, 0} << "-1,0,0,0,0,0,0,0,0\r\n";
+        QTest::newRow("vuoto") << -32768 << QList<double>{0, 0, 0, 0, 0, 0, 0, 0}
+                               << "-32768,0,0,0,0,0,0,0,0\r\n";
         QTest::newRow("esempio") << 0 << QList<double>{.5, 1, 2, 1, 1, 3, 1, 1} << "0,.5,1,2,1,1,3,1,1\r\n";
         QTest::newRow("Vm prima di Acc")
             << 7 << QList<double>{0, 0, 0, 0, 0, 0, 0.5, 2} << "7,0,0,0,0,0,0,.5,2\r\n";
-        QTest::newRow("forme") << 10 << QList<double>{-0.5, 1e-5, 1.5e20, 1.0 / 3, 0, 0, 0, 0}
-                               << "10,-.5,1E-05,1.5E+20,.333333333333333,0,0,0,0\r\n";
+        QTest::newRow("forme") << 32767 << QList<double>{-0.5, 1e-5, 1.5e20, 1.0 / 3, 0, 0, 0, 0}
+                               << "32767,-.5,1E-05,1.5E+20,.333333333333333,0,0,0,0\r\n";
         QTest::newRow("infinito") << 1 << QList<double>{0, 0, 0, 0, 0, 0, 0, qInf()} << "";
         QTest::newRow("non definito") << 1 << QList<double>{0, 0, 0, qQNaN(), 0, 0, 0, 0} << "";
     }
@@ -46,23 +47,22 @@ private slots:
     void motivi_data() {
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("vuoto") << " \r\n "
-                               << "il file è vuoto";
-        QTest::newRow("otto valori") << "0,1,2,3,4,5,6,7\r\n"
-                                     << "il file termina dopo 8 valori dei 9 previsti";
-        QTest::newRow("parola") << "0,1,2,tre,4,5,6,7,8"
-                                << "il valore n. 4 («tre») non è un numero";
-        QTest::newRow("oltre i double")
-            << "0,1,1e-400,3,4,5,6,7,8"
-            << "il valore n. 3 («1e-400») è fuori dall'intervallo dei numeri ammessi";
-        QTest::newRow("valore mancante") << "0,1,,3,4,5,6,7,8"
-                                         << "manca il valore n. 3";
-        QTest::newRow("dieci valori") << "0,1,2,3,4,5,6,7,8,9"
-                                      << "dopo i 9 valori previsti il file contiene altro";
-        QTest::newRow("indice decimale") << "1.5,1,2,3,4,5,6,7,8"
-                                         << "il primo valore («1.5») non è un numero di combinazione";
-        QTest::newRow("binario") << QString::fromLatin1("\x01\x7f,1")
-                                 << "il valore n. 1 («??») non è un numero";
+        const std::pair<const char*, const char*> casi[] = {
+            {" \r\n ", "il file è vuoto"},
+            {"0,1,2,3,4,5,6,7\r\n", "il file termina dopo 8 valori dei 9 previsti"},
+            {"0,1,2,tre,4,5,6,7,8", "il valore n. 4 («tre») non è un numero"},
+            {"0,1,1e-400,3,4,5,6,7,8",
+             "il valore n. 3 («1e-400») è fuori dall'intervallo dei numeri ammessi"},
+            {"0,1,,3,4,5,6,7,8", "manca il valore n. 3"},
+            {"0,1,2,3,4,5,6,7,", "manca il valore n. 9"},
+            {"0,1,2,3,4,5,6,7,8,9", "dopo i 9 valori previsti il file contiene altro"},
+            {"1.5,1,2,3,4,5,6,7,8", "il primo valore («1.5») non è un numero di combinazione"},
+            {"32768,1,2,3,4,5,6,7,8", "il primo valore («32768») non è un numero di combinazione"},
+            {"-32769,1,2,3,4,5,6,7,8", "il primo valore («-32769») non è un numero di combinazione"},
+            {"\x01\x7f,1", "il valore n. 1 («??») non è un numero"},
+        };
+        for (const auto& [testo, motivo] : casi)
+            QTest::newRow(motivo) << QString::fromLatin1(testo) << QString::fromUtf8(motivo);
     }
     void motivi() {
         QFETCH(QString, testo);
