@@ -137,6 +137,7 @@ void frmInserimentoDati::MostraSistema() {
         QLineEdit* valore = Risultati[i];
         valore->show();
         valore->setText(TestoValore(programma.Moto.*Grandezze[i].Membro));
+        valore->setCursorPosition(0); // a long value shows from its first digit
     }
     NumeroSelezionati = 3;
 }
