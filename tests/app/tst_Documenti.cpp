@@ -43,7 +43,7 @@ private slots:
         QVERIFY(Documenti(banco.programma, *banco.finestra).SalvaSimulazione(percorso));
         QCOMPARE(LeggiTutto(percorso), QByteArray("-1,0,0,0,0,0,0,0,0\r\n"));
         banco.CalcolaEsempio();
-        banco.Riscrivi(Stot, "4");
+        banco.Scrivi(Stot, "4");
         banco.Premi("Grafico");
         banco.dialoghi.nomiFile = {percorso, percorso};
         banco.Premi("Save");
@@ -119,7 +119,7 @@ private slots:
         if (!scritto.isEmpty())
             ScriviTutto(banco.Percorso(nome), scritto);
         if (QTest::currentDataTag() == QLatin1String("valore illeggibile")) // and a readable one after it
-            banco.Riscrivi(Stot, "4x"), banco.Riscrivi(S1, "0.6");
+            banco.Scrivi(Stot, "4x"), banco.Scrivi(S1, "0.6");
         const QStringList file = cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         QWidget* attiva = banco.finestra->FinestraAttiva();
         const QString prima = banco.Stato() + attiva->windowTitle();
@@ -143,7 +143,7 @@ private slots:
         for (const bool salva : {false, true}) {
             Banco banco;
             banco.CalcolaEsempio();
-            banco.Riscrivi(Stot, "4");
+            banco.Scrivi(Stot, "4");
             banco.dialoghi.nomiFile = {banco.Percorso(QStringLiteral("sim.vla"))};
             if (salva)
                 banco.Premi("Save");

@@ -91,12 +91,12 @@ private slots:
         QVERIFY(qGray(disegno.pixel(418, 147)) < 160 && qGray(disegno.pixel(418, 160)) == 255);
         premi(Qt::Key_Return);
         QCOMPARE(banco.Stato(), "frmInserimentoDati* 1 0 1001000000011 0 0 0 0 0 0 0 0 Stot= Ttot= A=");
-        banco.Riscrivi(Stot, "2"), banco.Riscrivi(Ttot, "2"), banco.Riscrivi(A, "2");
+        banco.Scrivi(Stot, "2"), banco.Scrivi(Ttot, "2"), banco.Scrivi(A, "2");
         premi(Qt::Key_Return);
         premi(Qt::Key_F7);
         premi(Qt::Key_F6);
         QCOMPARE(banco.Stato().section(' ', 0, 3), "frmInserimentoDati FrmRisultati frmGrafico* 1");
-        banco.Riscrivi(A, "4");
+        banco.Scrivi(A, "4");
         premi(Qt::Key_F5);
         QCOMPARE(banco.Stato().section(' ', 0, 5),
                  "frmInserimentoDati FrmRisultati* frmGrafico 1 203 1111111111111");

@@ -24,6 +24,38 @@ std::vector<Voce>& Voci() {
 }
 } // namespace
 
+QString ConfrontaImmagine(const QImage& immagine, const QString& nome, double scala, int tolleranza) {
+    const QString percorso = QStringLiteral(VELANTRA_RIFERIMENTI "/%1.png").arg(nome);
+    // A reference keeps few colours, to stay small; the comparison allows for their rounding.
+    const QImage ottenuta =
+        immagine.convertToFormat(QImage::Format_RGB32)
+            .scaled(immagine.size() * scala, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (qgetenv("VELANTRA_RIFERIMENTI") == "scrivi") {
+        QImage ridotta = ottenuta; // sixteen levels a channel
+        for (int y = 0; y < ridotta.height(); ++y)
+            for (int x = 0; x < ridotta.width(); ++x) {
+                const QRgb p = ridotta.pixel(x, y);
+                const auto livello = [](int c) { return (c * 15 + 127) / 255 * 17; };
+                ridotta.setPixel(x, y, qRgb(livello(qRed(p)), livello(qGreen(p)), livello(qBlue(p))));
+            }
+        ridotta.convertToFormat(QImage::Format_Indexed8).save(percorso);
+        return {};
+    }
+    const QImage attesa = QImage(percorso).convertToFormat(QImage::Format_RGB32);
+    int diversi = attesa.size() == ottenuta.size() ? 0 : -1;
+    for (int y = 0; diversi >= 0 && y < attesa.height(); ++y)
+        for (int x = 0; x < attesa.width(); ++x) {
+            const QRgb a = attesa.pixel(x, y), o = ottenuta.pixel(x, y);
+            diversi += std::max({std::abs(qRed(a) - qRed(o)), std::abs(qGreen(a) - qGreen(o)),
+                                 std::abs(qBlue(a) - qBlue(o))}) > 12;
+        }
+    if (diversi >= 0 && diversi <= tolleranza)
+        return {};
+    ottenuta.save(nome + QStringLiteral(".ottenuta.png"));
+    return nome + (diversi < 0 ? QStringLiteral(": misura diversa")
+                               : QStringLiteral(": %1 pixel diversi").arg(diversi));
+}
+
 void collaudo::Registra(const char* nome, std::function<std::unique_ptr<QObject>()> crea) {
     Voci().push_back({nome, std::move(crea)});
 }

@@ -4,7 +4,9 @@
 // REGISTRA_COLLAUDO(Classe), and the shared main runs them all (command-line arguments such as a test
 // function name or -o apply to every class).
 
+#include <QImage>
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -12,8 +14,16 @@ namespace collaudo {
 void Registra(const char* nome, std::function<std::unique_ptr<QObject>()> crea);
 }
 
+// Compares a picture with its stored reference, tests/riferimenti/<nome>.png: the same size, and at
+// most `tolleranza` pixels whose colour is off by more than the reference's palette explains. Empty
+// when they match, else what differs (the picture obtained is left in the working folder as
+// <nome>.ottenuta.png). With VELANTRA_RIFERIMENTI=scrivi in the environment the picture becomes the
+// new reference instead.
+// The picture may be compared at a smaller `scala`, where one that size would make too large a file.
+QString ConfrontaImmagine(const QImage& immagine, const QString& nome, double scala = 1, int tolleranza = 12);
+
 #define REGISTRA_COLLAUDO(Classe)                                                                            \
     static const bool registrato_##Classe = [] {                                                             \
-        collaudo::Registra(#Classe, [] { return std::unique_ptr<QObject>(new Classe); });                   \
+        collaudo::Registra(#Classe, [] { return std::unique_ptr<QObject>(new Classe); });                    \
         return true;                                                                                         \
     }()

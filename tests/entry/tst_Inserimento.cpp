@@ -1,29 +1,19 @@
 #include "Collaudo.h"
-#include "DialoghiFinti.h"
-#include "FinestreFiglie.h"
 #include "FrmRisultati.h"
-#include "Programma.h"
 #include "Sistemi.h"
 #include "SpiegazioneMoto.h"
-#include "frmGrafico.h"
+#include "Utente.h"
 #include "frmInserimentoDati.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
 
 namespace {
-enum { S1, S2, Stot, T1, T2, Ttot, Vm, A };
-const char* const Nomi[8] = {"S1", "S2", "Stot", "T1", "T2", "Ttot", "Vm", "A"};
 // The eleven allowed triples, as listed on the picture.
 const int Terne[11][3] = {{Stot, Ttot, S1}, {Stot, Ttot, A},  {Stot, Ttot, T1}, {Stot, Vm, S1},
                           {Stot, Vm, A},    {Stot, Vm, T1},   {Vm, Ttot, S1},   {Vm, Ttot, A},
@@ -35,11 +25,8 @@ constexpr int Bande[12] = {132, 143, 157, 169, 183, 195, 209, 220, 233, 248, 262
 const QLocale It(QLocale::Italian, QLocale::Italy);
 const QLocale Us(QLocale::English, QLocale::UnitedStates);
 
-// A main frame stand-in: the program objects, scripted dialogs and an active multiple-document
-// area, with helpers that act as a user would.
-struct Banco {
-    Programma programma;
-    DialoghiFinti dialoghi;
+// The child windows in an active multiple-document area, as the main frame holds them.
+struct Banco : Utente {
     QMdiArea area;
     FinestreFiglie finestre{area, programma, dialoghi};
 
@@ -50,45 +37,8 @@ struct Banco {
         if (!QTest::qWaitForWindowActive(&area))
             qWarning("area not active");
     }
+    FinestreFiglie& Figlie() override { return finestre; }
     frmInserimentoDati& Inserimento() { return finestre.ApriInserimentoDati(); }
-    template <typename T = QLineEdit> T* Controllo(const char* finestra, const char* nome, int i) {
-        return finestre.Finestra(finestra)->findChild<T*>(QStringLiteral("%1(%2)").arg(nome).arg(i));
-    }
-    QCheckBox* Casella(int i) { return Controllo<QCheckBox>("frmInserimentoDati", "Selezionato", i); }
-    QLineEdit* Valore(int i) { return Controllo("frmInserimentoDati", "Risultati", i); }
-    QWidget* Picture1() { return finestre.Finestra("frmInserimentoDati")->findChild<QWidget*>("Picture1"); }
-    void Spunta(int i) { QTest::mouseClick(Casella(i), Qt::LeftButton); }
-    // Replaces the box's text as a user would: select all, then type.
-    void Scrivi(int i, const QString& testo) {
-        Valore(i)->setFocus();
-        QTest::keyClick(Valore(i), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(Valore(i), testo);
-    }
-    // Ticks and fills boxes in turn, each given as "Stot=2".
-    void Inserisci(const QStringList& voci) {
-        for (const QString& voce : voci) {
-            const int i = int(std::find(Nomi, Nomi + 8, voce.section('=', 0, 0)) - Nomi);
-            Spunta(i);
-            Scrivi(i, voce.section('=', 1));
-        }
-    }
-    void Chiudi(const char* finestra) {
-        finestre.Finestra(finestra)->parentWidget()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    // The ticked quantities with the texts of their boxes ("Stot=2 T2="); a "!" marks a box whose
-    // visibility does not follow its tick.
-    QString Stato() {
-        QStringList voci;
-        for (int i = 0; i < 8; ++i) {
-            if (Casella(i)->isChecked())
-                voci << QStringLiteral("%1=%2").arg(Nomi[i], Valore(i)->text());
-            if (Casella(i)->isChecked() != Valore(i)->isVisible())
-                voci << QStringLiteral("!%1").arg(Nomi[i]);
-        }
-        return voci.join(' ');
-    }
-    QString Fuoco() { return qApp->focusWidget() ? qApp->focusWidget()->accessibleName() : ""; }
 };
 } // namespace
 
@@ -101,12 +51,11 @@ private slots:
     // refused. Only the period key turns into the decimal separator.
     void regolaSpunte() {
         Banco b;
-        QWidget& finestra = b.Inserimento();
-        QCOMPARE(QRect(finestra.parentWidget()->pos(), finestra.size()), QRect(7, 7, 585, 417));
+        b.Inserimento();
         QCOMPARE(b.Fuoco(), "T1"); // nothing ticked: the first box in tab order
         b.Inserisci({"S1=-1a.2,"});
         b.Spunta(S1);
-        QCOMPARE(b.Stato(), QString());
+        QCOMPARE(b.Spunte(), QString());
         QCOMPARE(b.Valore(S1)->text(), "-1a,2,");
         b.Spunta(S1);
         b.Spunta(T1);
@@ -116,7 +65,7 @@ private slots:
         b.Spunta(A);
         b.Spunta(T2);
         QCOMPARE(b.dialoghi.Messaggi(), QStringList(2, "Non si possono selezionare più di 3 variabili"));
-        QCOMPARE(b.Stato(), "S1= T1= Vm=");
+        QCOMPARE(b.Spunte(), "S1= T1= Vm=");
     }
 
     // Opening shows the current system from Moto in full, in tab order; closing keeps what was typed
@@ -128,7 +77,7 @@ private slots:
         b.programma.Moto.T2 = 1.0 / 3;
         b.programma.Moto.Vm = 0.00001;
         b.Inserimento();
-        QCOMPARE(b.Stato(), "Stot=2 T2=0,333333333333333 Vm=1E-05");
+        QCOMPARE(b.Spunte(), "Stot=2 T2=0,333333333333333 Vm=1E-05");
         QStringList percorso{b.Fuoco()};
         for (int passo = 0; passo < 10; ++passo) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -147,7 +96,25 @@ private slots:
         b.Scrivi(Stot, "3.5");
         b.Chiudi("frmInserimentoDati");
         b.Inserimento();
-        QCOMPARE(b.Stato(), "Stot=3,5 T2=0,333333333333333 Vm=1E-05");
+        QCOMPARE(b.Spunte(), "Stot=3,5 T2=0,333333333333333 Vm=1E-05");
+    }
+
+    // What the user sees, 100 twips from the frame's corner: the profile with the names of the
+    // quantities, the list of combinations with the line chosen from the keyboard highlighted, the boxes
+    // of the current system ticked, their values shown from the first digit.
+    void aspetto() {
+        Banco b;
+        b.programma.SistemaCorrente = 10;
+        b.programma.Moto.Stot = 2;
+        b.programma.Moto.T2 = 1.0 / 3;
+        b.programma.Moto.Vm = 0.5;
+        QWidget& finestra = b.Inserimento();
+        QCOMPARE(finestra.parentWidget()->pos(), QPoint(7, 7));
+        QCOMPARE(finestra.windowTitle(), "Inserimento dati");
+        b.Picture1()->setFocus();
+        QTest::keyClick(b.Picture1(), Qt::Key_Down);
+        const QString diverso = ConfrontaImmagine(finestra.grab().toImage(), QStringLiteral("inserimento"));
+        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
     }
 
     // A press in a line's band, with any button, ticks that line's triple; elsewhere nothing changes.
@@ -176,48 +143,22 @@ private slots:
         b.Inserisci({"Stot=4"});
         QTest::mouseClick(b.Picture1(), tasto, {}, punto);
         QCOMPARE(b.programma.SistemaCorrente, sistema);
-        // Three boxes ticked, the cursor in the last of the triple; or the box typed before untouched.
-        QCOMPARE(b.Stato().split(' ').size(), sistema < 0 ? 1 : 3);
+        // The triple ticked and empty, the cursor in its last box; or the box typed before untouched.
+        QStringList terna;
+        for (int i = 0; sistema >= 0 && i < 3; ++i)
+            terna << QString(Utente::Nomi[Terne[sistema][i]]) + '=';
+        terna.sort();
+        QStringList spunte = b.Spunte().split(' ');
+        spunte.sort();
+        QCOMPARE(spunte, sistema < 0 ? QStringList{"Stot=4"} : terna);
         QCOMPARE(b.Fuoco(),
-                 QStringLiteral("Valore di %1").arg(sistema < 0 ? "Stot" : Nomi[Terne[sistema][2]]));
-        QCOMPARE(b.Stato().contains("Stot=4"), sistema < 0);
+                 QStringLiteral("Valore di %1").arg(sistema < 0 ? "Stot" : Utente::Nomi[Terne[sistema][2]]));
     }
 
-    // What is read is what is picked: every line of the list is drawn in its own band, parted from its
-    // neighbours by a blank row at the band's top or bottom.
-    void disegno() {
-        Banco b;
-        b.Inserimento();
-        const QImage im = b.Picture1()->grab().toImage();
-        QList<bool> scura(im.height());
-        for (int y = Bande[0] - 10; y < Bande[11] + 10; ++y)
-            for (int x = 412; x < im.width(); ++x)
-                if (qGray(im.pixel(x, y)) < 128) {
-                    QVERIFY2(x > 418 && x < 511 && y >= Bande[0] && y < Bande[11],
-                             qPrintable(QString::number(y)));
-                    scura[y] = true;
-                }
-        for (int linea = 0; linea < 11; ++linea) {
-            QVERIFY(std::count(scura.begin() + Bande[linea], scura.begin() + Bande[linea + 1], true) >= 8);
-            QVERIFY(!scura[Bande[linea]] || !scura[Bande[linea + 1] - 1]);
-        }
-        // The time axis covers whole device pixels at any scale: no grey rows beside it.
-        for (const int scala : {1, 2, 3}) {
-            QImage im(b.Picture1()->size() * scala, QImage::Format_RGB32);
-            im.setDevicePixelRatio(scala);
-            b.Picture1()->render(&im);
-            for (int y = 298 * scala; y < 303 * scala; ++y) {
-                const int grigio = qGray(im.pixel(250 * scala, y));
-                QVERIFY(grigio < 30 || grigio > 225);
-                QCOMPARE(grigio < 30, y >= 300 * scala && y < 301 * scala);
-            }
-        }
-    }
-
-    // Each triple, ticked last to first, gives the profile back (even rows Italian, odd ones American). A
-    // refusal clears the current system and changes nothing else. Values that give no motion keep their
-    // system and empty the curve, with the reason under the message; the results show such a record
-    // marked, and not at all when the solve failed.
+    // Each triple, ticked last to first, gives the profile back (even rows Italian, odd ones American),
+    // replacing the curve of the last calculation. A refusal clears the current system and changes
+    // nothing else. Values that give no motion keep their system and empty the curve, with the reason
+    // under the message; the results show such a record marked, and not at all when the solve failed.
     void calcolo_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QStringList>("voci");
@@ -266,36 +207,35 @@ private slots:
         for (const Grandezza& g : Grandezze)
             b.programma.Moto.*g.Membro = 9;
         frmInserimentoDati& finestra = b.Inserimento();
-        finestra.InserisciRisultatiiInXYPoli();
+        finestra.InserisciRisultatiiInXYPoli(); // the curve of an earlier calculation
         b.programma.SistemaCorrente = 4;
         b.Inserisci(voci);
         // When the main window hears of success, results and curve are already in place.
-        QStringList alSegnale;
+        QString alSegnale;
+        const XYPoli& punti = b.programma.PuntiGrafico;
         connect(&finestra, &frmInserimentoDati::CalcoloRiuscito, this, [&] {
-            for (int i = 0; i < 8; ++i)
-                alSegnale << b.Controllo("FrmRisultati", "Risultati", i)->text();
-            alSegnale << QString::number(
-                b.programma.PuntiGrafico.X(b.programma.PuntiGrafico.NumeroElementi() - 1));
+            alSegnale = b.Risultati().join(' ') + ' ' + QString::number(punti.X(punti.NumeroElementi() - 1));
         });
         QSignalSpy nonRiuscito(&finestra, &frmInserimentoDati::CalcoloNonRiuscito);
         finestra.AssegnaSistema();
-        QStringList messaggi;
-        for (const DialoghiFinti::Chiamata& c : b.dialoghi.chiamate)
-            messaggi << c.testo + (c.dettaglio.isEmpty() ? "" : '\n' + c.dettaglio);
-        QCOMPARE(messaggi.join('\n'), messaggio);
+        QCOMPARE(b.Messaggi(), messaggio);
         QCOMPARE(b.programma.SistemaCorrente, sistema);
         const bool senzaMoto = sistema >= 0 && !messaggio.isEmpty();
         QCOMPARE(nonRiuscito.size(), int(senzaMoto));
-        QCOMPARE(b.programma.PuntiGrafico.NumeroElementi() == 0, senzaMoto);
+        QCOMPARE(punti.NumeroElementi() == 0, senzaMoto);
         const QString profilo = QString("0.25 1.5 2 1 3 5 0.5 0.5 5").replace('.', locale.decimalPoint());
-        QCOMPARE(alSegnale.join(' '), messaggio.isEmpty() ? profilo : QString());
-        if (messaggio.isEmpty())
+        QCOMPARE(alSegnale, messaggio.isEmpty() ? profilo : QString());
+        if (messaggio.isEmpty()) { // calculated again: the same curve, not a second one after it
+            const int numero = punti.NumeroElementi();
+            finestra.AssegnaSistema();
+            QCOMPARE(punti.NumeroElementi(), numero);
             return;
+        }
         const bool segnati = messaggio.startsWith(MessaggioMotoImpossibile);
         QCOMPARE(b.finestre.FormAperto("FrmRisultati"), segnati);
         if (segnati) {
             QLineEdit* valore = b.Controllo("FrmRisultati", "Risultati", T2);
-            QCOMPARE(valore->palette().color(QPalette::Text) == Qt::red, true);
+            QCOMPARE(valore->palette().color(QPalette::Text), Qt::red);
             QCOMPARE(valore->toolTip(), messaggio.section('\n', 1));
             b.finestre.ApriRisultati().RiempiFrmRisultati(); // a motion again: no marks left
             QVERIFY(valore->palette().color(QPalette::Text) != Qt::red && valore->toolTip().isEmpty());
@@ -306,32 +246,19 @@ private slots:
             QCOMPARE(b.Fuoco(), "Valore di " + messaggio.section(' ', 3, 3));
     }
 
-    // Rows read name, value to five decimals and unit; values cannot be changed.
+    // A record that is no motion, as the results show it: name, value to five decimals from its first
+    // digit, in red, and unit; values cannot be changed. Placed beside the data-entry window when it
+    // fits strictly inside the area, else at 200, 200 twips; left where the user puts it.
     void finestraRisultati() {
         Banco b;
-        b.programma.Moto.S1 = 0.292893;
-        b.programma.Moto.Stot = 2.5;
+        b.programma.Moto = Velantra{.S1 = 0.292893, .S2 = -12345678.123456, .Stot = 2.5, .Acc = qInf()};
         FrmRisultati& finestra = b.finestre.ApriRisultati();
-        finestra.RiempiFrmRisultati();
-        QCOMPARE(finestra.size(), QSize(195, 218));
-        QStringList righe;
-        for (int i = 0; i < 8; ++i) {
-            const auto* nome = b.Controllo<QLabel>("FrmRisultati", "LRis", i);
-            const auto* unita = finestra.findChild<QLabel*>(QStringLiteral("Label%1").arg(i + 1));
-            const QLineEdit* valore = b.Controllo("FrmRisultati", "Risultati", i);
-            QVERIFY(unita->width() >= unita->sizeHint().width() &&
-                    unita->geometry().right() < finestra.width());
-            QCOMPARE(valore->accessibleName(), nome->text() + " calcolato");
-            righe << nome->text() + ' ' + valore->text() + ' ' + unita->text() + ' ' +
-                         QString::number(valore->y());
-        }
-        QCOMPARE(righe, (QStringList{"S1 0,29289 [m] 8", "S2 0 [m] 32", "Stot 2,5 [m] 56", "T1 0 [sec] 80",
-                                     "T2 0 [sec] 104", "Ttot 0 [sec] 128", "Vm 0 [m/sec] 152",
-                                     "Acc 0 [m/sec^2] 176"}));
+        finestra.SegnaMotoImpossibile(QStringLiteral("perché"));
+        const QString diverso = ConfrontaImmagine(finestra.grab().toImage(), QStringLiteral("risultati"));
+        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
         QTest::keyClicks(b.Controllo("FrmRisultati", "Risultati", S1), "9");
-        QCOMPARE(b.Controllo("FrmRisultati", "Risultati", S1)->text(), "0,29289");
-        // Placed beside the data-entry window when it fits strictly inside the area, else at 200, 200
-        // twips; left where the user puts it.
+        QCOMPARE(b.Risultati()[S1], "0,29289");
+
         const int larghezza = finestra.parentWidget()->width();
         QList<QPoint> posti{finestra.parentWidget()->pos()};
         b.Chiudi("FrmRisultati");

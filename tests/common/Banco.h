@@ -1,28 +1,20 @@
 #pragma once
 
-// What the app tests start from: a settings store of their own in a temporary folder, fresh program
-// objects, scripted dialogs, the main window loaded over them, and the gestures of a user.
+// What the app and end-to-end tests start from: a settings store of their own in a temporary folder,
+// the main window loaded over fresh program objects and scripted dialogs, and the gestures of a user.
 
-#include "DialoghiFinti.h"
-#include "FinestreFiglie.h"
-#include "Programma.h"
+#include "Sistemi.h"
+#include "Utente.h"
 #include "frmMain.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
 #include <memory>
 
-enum { S1, S2, Stot, T1, T2, Ttot, Vm, A }; // the window order of the quantities
-
-struct Banco {
+struct Banco : Utente {
     QTemporaryDir cartella;
-    Programma programma;
-    DialoghiFinti dialoghi;
     std::unique_ptr<frmMain> finestra;
 
     // Without `apri` the test fills the settings, then calls Apri().
@@ -36,11 +28,11 @@ struct Banco {
         finestra->show();
         return *finestra;
     }
+    FinestreFiglie& Figlie() override { return finestra->Figlie(); }
 
     QString Percorso(const QString& nome) const { return cartella.filePath(nome); }
     QAction* Azione(const QString& nome) const { return finestra->findChild<QAction*>(nome); }
     void Premi(const char* comando) const { Azione(QLatin1String(comando))->trigger(); }
-    QWidget* Finestra(const char* nome) const { return finestra->Figlie().Finestra(QLatin1String(nome)); }
     // A resizable child window with this form name, whose closing code writes S1 = 7 into the record.
     QWidget* Figlia(const QString& nome) {
         struct Prova : QWidget {
@@ -51,27 +43,14 @@ struct Banco {
         auto* figlia = new Prova(programma);
         figlia->setObjectName(nome);
         figlia->setWindowTitle(nome);
-        finestra->Figlie().Aggiungi(figlia)->resize(200, 150);
-        finestra->Figlie().Mostra(figlia);
+        Figlie().Aggiungi(figlia)->resize(200, 150);
+        Figlie().Mostra(figlia);
         return figlia;
     }
 
     void Assegna(const QList<double>& v) { // in the window order
-        Velantra& m = programma.Moto;
-        m.S1 = v[S1], m.S2 = v[S2], m.Stot = v[Stot], m.T1 = v[T1];
-        m.T2 = v[T2], m.Ttot = v[Ttot], m.Vm = v[Vm], m.Acc = v[A];
-    }
-    QCheckBox* Casella(int i) const {
-        return Finestra("frmInserimentoDati")
-            ->findChild<QCheckBox*>(QStringLiteral("Selezionato(%1)").arg(i));
-    }
-    QLineEdit* Valore(int i) const {
-        return Finestra("frmInserimentoDati")->findChild<QLineEdit*>(QStringLiteral("Risultati(%1)").arg(i));
-    }
-    // Types into the data-entry window over what the box holds.
-    void Riscrivi(int i, const char* testo) const {
-        Valore(i)->selectAll();
-        QTest::keyClicks(Valore(i), QLatin1String(testo));
+        for (int i = 0; i < 8; ++i)
+            programma.Moto.*Grandezze[i].Membro = v[i];
     }
     // The example, Stot 2, Ttot 3 and S1 0.5, shown in the data-entry window and calculated.
     void CalcolaEsempio() {
@@ -99,19 +78,15 @@ struct Banco {
     }
     // What a command may change: the open children (the active one marked "*"), the system, the plot's
     // points, the commands, the record, and the ticked quantities with their texts.
-    QString Stato() const {
+    QString Stato() {
         QStringList parti;
         for (const char* nome : {"frmInserimentoDati", "FrmRisultati", "frmGrafico"})
             if (QWidget* figlia = Finestra(nome))
                 parti << QLatin1String(nome) + (figlia == finestra->FinestraAttiva() ? "*" : "");
         parti << QString::number(programma.SistemaCorrente)
               << QString::number(programma.PuntiGrafico.NumeroElementi()) << Comandi();
-        const Velantra& m = programma.Moto;
-        for (const double v : {m.S1, m.S2, m.Stot, m.T1, m.T2, m.Ttot, m.Vm, m.Acc})
-            parti << QString::number(v, 'g', 17);
-        for (int i = 0; Finestra("frmInserimentoDati") && i < 8; ++i)
-            if (Casella(i)->isChecked())
-                parti << Casella(i)->accessibleName() + '=' + Valore(i)->text();
-        return parti.join(' ');
+        for (const Grandezza& g : Grandezze)
+            parti << QString::number(programma.Moto.*g.Membro, 'g', 17);
+        return (parti << Spunte()).join(' ').trimmed();
     }
 };
