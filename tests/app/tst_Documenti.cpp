@@ -36,7 +36,8 @@ class TstDocumenti : public QObject {
 private slots:
     void initTestCase() { IgnoraLimiteFile(); } // as the program does: a write over the limit fails, no more
 
-    // Saved over an older document with a value typed since, opened over the plot, calculated again.
+    // Saved over an older document with a value typed since; then a document of another combination, as
+    // large as one may be, opened over the plot, and calculated.
     void andataERitorno() {
         Banco banco;
         const QString percorso = banco.Percorso(QStringLiteral("prova.vla"));
@@ -45,7 +46,9 @@ private slots:
         banco.CalcolaEsempio();
         banco.Scrivi(Stot, "4");
         banco.Premi("Grafico");
-        banco.dialoghi.nomiFile = {percorso, percorso};
+        const QString altro = banco.Percorso(QStringLiteral("altro.vla"));
+        ScriviTutto(altro, QByteArray("10,0,0,2,0,3,0,.5,0").leftJustified(DimensioneMassimaDocumento, ' '));
+        banco.dialoghi.nomiFile = {percorso, altro};
         banco.Premi("Save");
         QCOMPARE(LeggiTutto(percorso), QByteArray("0,.5,1,4,1,1,3,1,1\r\n"));
         QCOMPARE(banco.finestra->FinestraAttiva()->windowTitle(), percorso); // the graph window
@@ -53,8 +56,9 @@ private slots:
         QCOMPARE(banco.Chiamate(),
                  QStringLiteral("Salva Salva con nome (Velantra (*.vla);Tutti i file (*.*))|"
                                 "Apri Apri (Velantra (*.vla);Tutti i file (*.*))|Conferma Velantra"));
-        QCOMPARE(banco.Stato(), QStringLiteral("frmInserimentoDati* 0 0 1101001100011 0.5 1 4 1 1 3 1 1 "
-                                               "S1=0,5 Stot=4 Ttot=3"));
+        QCOMPARE(
+            banco.Stato(),
+            QStringLiteral("frmInserimentoDati* 10 0 1101001100011 0 0 2 0 3 0 0.5 0 Stot=2 T2=3 Vm=0,5"));
         banco.Premi("Calcolo");
         QCOMPARE(banco.Comandi(), QStringLiteral("1111111111111"));
     }
@@ -67,15 +71,16 @@ private slots:
         QTest::addColumn<QString>("nome");       // "" cancels the file dialog
         QTest::addColumn<QByteArray>("scritto"); // written to "nome" first
         QTest::addColumn<QString>("messaggio");  // %1 the path, %2 the folder; none: No to the question
-        const auto riga = [](const char* caso, const char* comando, const char* nome,
+        const auto riga = [](const char* caso, const char* comando, const QString& nome,
                              const QByteArray& scritto, const QString& messaggio) {
-            QTest::newRow(caso) << QString(comando) << QString(nome) << scritto << messaggio;
+            QTest::newRow(caso) << QString(comando) << nome << scritto << messaggio;
         };
         const QString apri = QStringLiteral("Impossibile aprire il file «%1»: ");
         const QString non = QStringLiteral("Il file «%1» non è una simulazione di Velantra: ");
         const QString salva = QStringLiteral("Impossibile salvare il file «%1»: ");
         const QString pieno = salva + "la scrittura non è riuscita (il disco potrebbe essere pieno).";
         riga("nome annullato", "Open", "", {}, {});
+        riga("salvataggio annullato", "mnuFileSaveAs", "", {}, {});
         riga("domanda annullata", "mnuFileOpen", "sim.vla", {}, {});
         riga("mancante", "Open", "manca.vla", {}, apri + "il file non esiste.");
         riga("cartella", "Open", "cartella", {}, apri + "è una cartella.");
@@ -84,7 +89,8 @@ private slots:
              apri + "i collegamenti simbolici del percorso formano un ciclo.");
         riga("otto valori", "Open", "otto.vla", "0,.5,1,2,1,1,3,1\r\n",
              non + "il file termina dopo 8 valori dei 9 previsti.");
-        riga("troppo grande", "Open", "grande.vla", "0," + QByteArray(5000, '1') + ",1,2,1,1,3,1,1",
+        riga("troppo grande", "Open", "grande.vla",
+             QByteArray("0,1,2,3,4,5,6,7,8").leftJustified(DimensioneMassimaDocumento + 1, ' '),
              non + "è troppo grande.");
         riga("cartella mancante", "mnuFileSaveAs", "manca/sim.vla", {},
              salva + "la cartella «%2/manca» non esiste.");

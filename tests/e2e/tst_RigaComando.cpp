@@ -30,10 +30,12 @@ private slots:
         const QString aiuto = QStringLiteral("\nPer l'elenco delle opzioni: velantra --help");
         const QString calcolo = QStringLiteral("Impossibile calcolare la simulazione del file «%1»: %2.");
         riga("csv", "--esporta es.vla out.csv", 0, {}, TestoCsv(punti, esempio, FormaCsv::Standard));
-        riga("tabella", "-e es.vla out.TXT", 0, {},
-             "  S1: 0,25 [m]\r\n  S2: 1,5 [m]\r\nStot: 2 [m]\r\n  T1: 1 [sec]\r\n  T2: 3 [sec]\r\n"
-             "Ttot: 5 [sec]\r\n  Vm: 0,5 [m/sec]\r\n Acc: 0,5 [m/sec^2]\r\n");
+        const QByteArray tabella =
+            "  S1: 0,25 [m]\r\n  S2: 1,5 [m]\r\nStot: 2 [m]\r\n  T1: 1 [sec]\r\n"
+            "  T2: 3 [sec]\r\nTtot: 5 [sec]\r\n  Vm: 0,5 [m/sec]\r\n Acc: 0,5 [m/sec^2]\r\n";
+        riga("tabella", "-e es.vla out.TXT", 0, {}, tabella);
         riga("versione", "--version", 0, {}, "Velantra dei moti 4.0.0\n");
+        riga("opzione di Qt", "-style Fusion -e es.vla out.txt", 0, {}, tabella);
         riga("opzione ignota", "-e --tutto es.vla out.csv", 2, "opzione sconosciuta «--tutto»." + aiuto);
         riga("finestra", "es.vla", 1,
              "nessuno schermo disponibile per aprire la finestra. Per esportare senza finestre: velantra "
@@ -88,7 +90,8 @@ private slots:
         QTEST(QString::fromUtf8(programma.readAllStandardError()), "errore");
         QTEST(programma.exitCode(), "stato");
         // The file written whole, or nothing left behind, not even in part.
-        QFile file(cartella.filePath(argomenti.section(' ', 2)));
+        const QString uscita = argomenti.section(' ', -1);
+        QFile file(uscita.startsWith(QLatin1String("out.")) ? cartella.filePath(uscita) : QString());
         QTEST(file.open(QIODevice::ReadOnly) ? file.readAll() : programma.readAllStandardOutput(), "scritto");
         QCOMPARE(QDir(cartella.path()).entryList(QDir::Files).size(), 3 + file.isOpen());
     }

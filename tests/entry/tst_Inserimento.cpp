@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSignalSpy>
@@ -247,8 +248,8 @@ private slots:
     }
 
     // A record that is no motion, as the results show it: name, value to five decimals from its first
-    // digit, in red, and unit; values cannot be changed. Placed beside the data-entry window when it
-    // fits strictly inside the area, else at 200, 200 twips; left where the user puts it.
+    // digit, in red, and unit, whole in any font; values cannot be changed. Placed beside the data-entry
+    // window when it fits strictly inside the area, else at 200, 200 twips; left where the user puts it.
     void finestraRisultati() {
         Banco b;
         b.programma.Moto = Velantra{.S1 = 0.292893, .S2 = -12345678.123456, .Stot = 2.5, .Acc = qInf()};
@@ -258,6 +259,12 @@ private slots:
         QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
         QTest::keyClicks(b.Controllo("FrmRisultati", "Risultati", S1), "9");
         QCOMPARE(b.Risultati()[S1], "0,29289");
+        const QFont carattere = QApplication::font(); // a large font widens the window rather than cut a unit
+        QApplication::setFont(QFont(carattere.family(), 20));
+        FrmRisultati grande(b.programma.Moto);
+        QApplication::setFont(carattere);
+        for (const QLabel* etichetta : grande.findChildren<QLabel*>())
+            QVERIFY(etichetta->geometry().right() < grande.width());
 
         const int larghezza = finestra.parentWidget()->width();
         QList<QPoint> posti{finestra.parentWidget()->pos()};
