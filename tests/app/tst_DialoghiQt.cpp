@@ -24,28 +24,17 @@ void AlProssimo(const std::function<void(QWidget*)>& rispondi) {
 class TstDialoghiQt : public QObject {
     Q_OBJECT
 private slots:
-    // Title, text, explanation (a box wide enough to read it in whole lines), icon, buttons, and the
-    // answer: OK only for a message; OK and Cancel with the warning icon for a question.
+    // Title, text, explanation (in a box wide enough to read it in whole lines), icon and buttons in
+    // hexadecimal (400 OK, 400000 Cancel): OK only for a message; for a question OK and Cancel with the
+    // warning icon, and the answer.
     void messaggi_data() {
-        QTest::addColumn<int>("icona"); // -1: a question
-        QTest::addColumn<QString>("dettaglio");
-        QTest::addColumn<int>("risposta");
-        QTest::addColumn<QString>("visto"); // buttons in hexadecimal: 400 OK, 400000 Cancel
-        QTest::newRow("nessuna") << int(Dialoghi::Icona::Nessuna) << "" << int(QMessageBox::Ok)
-                                 << "Titolo|Testo||0|400";
-        QTest::newRow("informazione, spiegata") << int(Dialoghi::Icona::Informazione) << "Perché"
-                                                << int(QMessageBox::Ok) << "Titolo|Testo|Perché|1|400 largo";
-        QTest::newRow("avviso") << int(Dialoghi::Icona::Avviso) << "" << int(QMessageBox::Ok)
-                                << "Titolo|Testo||2|400";
-        QTest::newRow("errore") << int(Dialoghi::Icona::Errore) << "" << int(QMessageBox::Ok)
-                                << "Titolo|Testo||3|400";
-        QTest::newRow("domanda, OK") << -1 << "" << int(QMessageBox::Ok) << "Titolo|Testo||2|400400 sì";
-        QTest::newRow("domanda, Annulla")
-            << -1 << "" << int(QMessageBox::Cancel) << "Titolo|Testo||2|400400 no";
+        QTest::addColumn<int>("risposta"); // 0: a message
+        QTest::addColumn<QString>("visto");
+        QTest::newRow("messaggio") << 0 << "Titolo|Testo|Perché|1|400 largo";
+        QTest::newRow("domanda, OK") << int(QMessageBox::Ok) << "Titolo|Testo||2|400400 sì";
+        QTest::newRow("domanda, Annulla") << int(QMessageBox::Cancel) << "Titolo|Testo||2|400400 no";
     }
     void messaggi() {
-        QFETCH(int, icona);
-        QFETCH(QString, dettaglio);
         QFETCH(int, risposta);
         QWidget finestra;
         QString visto;
@@ -56,14 +45,14 @@ private slots:
                         .arg(scatola->windowTitle(), scatola->text(), scatola->informativeText())
                         .arg(int(scatola->icon()))
                         .arg(QString::number(int(scatola->standardButtons()), 16), largo ? " largo" : "");
-            scatola->button(QMessageBox::StandardButton(risposta))->click();
+            scatola->button(risposta ? QMessageBox::StandardButton(risposta) : QMessageBox::Ok)->click();
         });
         DialoghiQt dialoghi(&finestra);
-        if (icona < 0)
+        if (risposta)
             visto += dialoghi.Conferma(QStringLiteral("Testo"), QStringLiteral("Titolo")) ? " sì" : " no";
         else
-            dialoghi.Messaggio(QStringLiteral("Testo"), QStringLiteral("Titolo"), Dialoghi::Icona(icona),
-                               dettaglio);
+            dialoghi.Messaggio(QStringLiteral("Testo"), QStringLiteral("Titolo"),
+                               Dialoghi::Icona::Informazione, QStringLiteral("Perché"));
         QTEST(visto, "visto");
     }
 

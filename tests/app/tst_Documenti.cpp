@@ -160,46 +160,36 @@ private slots:
         }
     }
 
-    // Eight lines in the user's format with 15 significant digits, over an old file without a question.
-    void tabella() {
+    // The table: eight lines in the user's format with 15 significant digits, over an old file without a
+    // question. The plot as last drawn, in an opaque bitmap: the closed graph window is opened for it.
+    // The caption goes to the window that was active.
+    void esportazioni() {
         Banco banco;
+        banco.CalcolaEsempio();
         banco.Assegna({1.0 / 3, 1e-5, 1.5e20, -2.5, 1234567.125, -2.0 / 3, 0.0001, qInf()});
-        banco.finestra->AbilitaComandi(3);
-        banco.Premi("Tabella");
-        const QString percorso = banco.Percorso(QStringLiteral("tabella.txt"));
-        ScriviTutto(percorso, QByteArray(1000, 'x'));
-        banco.dialoghi.nomiFile = {percorso};
+        const QString tabella = banco.Percorso(QStringLiteral("tabella.txt")),
+                      grafico = banco.Percorso(QStringLiteral("grafico.bmp"));
+        ScriviTutto(tabella, QByteArray(1000, 'x'));
+        banco.dialoghi.nomiFile = {tabella, grafico};
         banco.Premi("mnuFileEsporta");
-        QCOMPARE(banco.Chiamate(), QStringLiteral("Salva Salva con nome (Testo (*.txt);Tutti i file (*.*))"));
-        QCOMPARE(LeggiTutto(percorso),
+        banco.Premi("mnuFileEsportaGrafico");
+        QCOMPARE(banco.Chiamate(),
+                 QStringLiteral("Salva Salva con nome (Testo (*.txt);Tutti i file (*.*))|"
+                                "Salva Salva con nome (Bitmap (*.bmp);Tutti i file (*.*))"));
+        QCOMPARE(LeggiTutto(tabella),
                  QByteArray("  S1: 0,333333333333333 [m]\r\n  S2: 1E-05 [m]\r\n"
                             "Stot: 1,5E+20 [m]\r\n  T1: -2,5 [sec]\r\n  T2: 1234567,125 [sec]\r\n"
                             "Ttot: -0,666666666666667 [sec]\r\n  Vm: 0,0001 [m/sec]\r\n"
                             " Acc: infinito [m/sec^2]\r\n"));
-        QCOMPARE(banco.Finestra("FrmRisultati")->windowTitle(), percorso);
-    }
-
-    // The plot as last drawn, in an opaque bitmap; the closed graph window is opened for it, and the
-    // caption goes to the window that was active.
-    void grafico() {
-        Banco banco;
-        banco.CalcolaEsempio();
-        const QString percorso = banco.Percorso(QStringLiteral("grafico.bmp"));
-        banco.dialoghi.nomiFile = {percorso};
-        banco.Premi("mnuFileEsportaGrafico");
-        QCOMPARE(banco.Chiamate(),
-                 QStringLiteral("Salva Salva con nome (Bitmap (*.bmp);Tutti i file (*.*))"));
         QCOMPARE(banco.Stato().section(' ', 0, 2),
                  QStringLiteral("frmInserimentoDati FrmRisultati frmGrafico*"));
-        QCOMPARE(banco.Finestra("FrmRisultati")->windowTitle(), percorso);
-        const QImage letta(percorso, "BMP");
-        QVERIFY(!letta.isNull());
+        QCOMPARE(banco.Finestra("FrmRisultati")->windowTitle(), grafico);
+        const QImage letta = QImage(grafico, "BMP").convertToFormat(QImage::Format_RGB32);
+        const QImage piano = qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))->Picture1().Immagine();
+        QCOMPARE(letta, piano.convertToFormat(QImage::Format_RGB32));
         QImage bianca(letta.size(), QImage::Format_RGB32);
         bianca.fill(Qt::white);
-        QVERIFY2(letta.convertToFormat(QImage::Format_RGB32) != bianca, "a blank picture, not the plot");
-        const SuperficieDisegno& piano = qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))->Picture1();
-        QCOMPARE(letta.convertToFormat(QImage::Format_RGB32),
-                 piano.Immagine().convertToFormat(QImage::Format_RGB32));
+        QVERIFY2(!letta.isNull() && letta != bianca, "a blank picture, not the plot");
     }
 };
 REGISTRA_COLLAUDO(TstDocumenti);

@@ -25,26 +25,20 @@ void Memorizza(const QString& testi) {
 class TstImpostazioni : public QObject {
     Q_OBJECT
 private slots:
-    void suUnoSchermo_data() {
-        QTest::addColumn<QRect>("finestra");
-        QTest::addColumn<QList<QRect>>("schermi");
-        QTest::addColumn<QRect>("attesa");
-        const QList<QRect> uno{QRect(0, 0, 1600, 1000)}, due{uno[0], QRect(1600, 0, 1280, 1024)};
-        QTest::newRow("100 pixel dentro") << QRect(1500, 900, 433, 433) << uno << QRect(1500, 900, 433, 433);
-        QTest::newRow("99 pixel dentro") << QRect(1501, 100, 433, 433) << uno << QRect(1167, 100, 433, 433);
-        QTest::newRow("49 pixel dentro") << QRect(100, 951, 433, 433) << uno << QRect(100, 567, 433, 433);
-        QTest::newRow("sul secondo") << QRect(2000, 100, 433, 433) << due << QRect(2000, 100, 433, 433);
-        QTest::newRow("fuori da tutti") << QRect(-5000, -40, 300, 200) << due << QRect(0, 0, 300, 200);
-        QTest::newRow("più alta del secondo")
-            << QRect(1700, 30, 900, 3000) << due << QRect(1700, 0, 900, 1024);
-        QTest::newRow("nessuno schermo")
-            << QRect(-5000, 0, 10, 10) << QList<QRect>{} << QRect(-5000, 0, 10, 10);
-    }
+    // Brought back onto a screen when less than 100 x 50 pixels of it show on any.
     void suUnoSchermo() {
-        QFETCH(QRect, finestra);
-        QFETCH(QList<QRect>, schermi);
-        QFETCH(QRect, attesa);
-        QCOMPARE(SuUnoSchermo(finestra, schermi), attesa);
+        const QRect uno(0, 0, 1600, 1000), due(1600, 0, 1280, 1024);
+        const std::tuple<QRect, QList<QRect>, QRect> casi[] = {
+            {QRect(1500, 900, 433, 433), {uno}, QRect(1500, 900, 433, 433)},      // 100 pixels inside
+            {QRect(1501, 100, 433, 433), {uno}, QRect(1167, 100, 433, 433)},      // 99
+            {QRect(100, 951, 433, 433), {uno}, QRect(100, 567, 433, 433)},        // 49 rows
+            {QRect(2000, 100, 433, 433), {uno, due}, QRect(2000, 100, 433, 433)}, // on the second
+            {QRect(-5000, -40, 300, 200), {uno, due}, QRect(0, 0, 300, 200)},     // off every screen
+            {QRect(1700, 30, 900, 3000), {uno, due}, QRect(1700, 0, 900, 1024)},  // taller than its screen
+            {QRect(-5000, 0, 10, 10), {}, QRect(-5000, 0, 10, 10)},               // no screen
+        };
+        for (const auto& [finestra, schermi, attesa] : casi)
+            QCOMPARE(SuUnoSchermo(finestra, schermi), attesa);
     }
 
     // The stored texts, the placement they give, and what closing writes back ("" is not checked).
@@ -54,23 +48,22 @@ private slots:
         QTest::addColumn<QRect>("normale");
         QTest::addColumn<QString>("dopo");
         const QLocale it(QLocale::Italian, QLocale::Italy), us(QLocale::English, QLocale::UnitedStates);
-        const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
-        QTest::newRow("nulla") << it << "" << QRect(67, 67, 433, 433) << "1000;1000;6500;6500";
-        QTest::newRow("decimali") << it << "1000,5;750,4;6000;4500" << QRect(67, 50, 400, 300)
-                                  << "1000,5;750,4;6000;4500";
-        QTest::newRow("decimali, americano")
-            << us << "1000.5;750.4;6000;4500" << QRect(67, 50, 400, 300) << "1000.5;750.4;6000;4500";
-        QTest::newRow("migliaia, lettere") << it << "1.500;;6000x;4500" << QRect(67, 67, 433, 300) << "";
-        QTest::newRow("misure non positive") << it << "1500;750;0;-4500" << QRect(100, 50, 433, 433) << "";
-        QTest::newRow("oltre la precisione singola")
-            << it << "1e39;750;6000;4500" << QRect(67, 50, 400, 300) << "";
-        QTest::newRow("fuori schermo")
-            << it << "-90000;1000;6500;6500" << QRect(67, 67, 433, 433) << "1000;1000;6500;6500";
-        QTest::newRow("troppo piccola")
-            << it << "1500;750;2999;1" << QRect(100, 50, 433, 433) << "1500;750;6500;6500";
-        QTest::newRow("quasi zero") << it << "1500;750;3000;1e-40" << QRect(100, 50, 200, 433)
-                                    << "1500;750;3000;6500";
-        QTest::newRow("enorme") << it << "1000;1000;99999999;1e30" << schermo << "";
+        const std::tuple<const char*, QLocale, const char*, QRect, const char*> casi[] = {
+            {"nulla", it, "", QRect(67, 67, 433, 433), "1000;1000;6500;6500"},
+            {"decimali", it, "1000,5;750,4;6000;4500", QRect(67, 50, 400, 300), "1000,5;750,4;6000;4500"},
+            {"decimali, americano", us, "1000.5;750.4;6000;4500", QRect(67, 50, 400, 300),
+             "1000.5;750.4;6000;4500"},
+            {"migliaia, lettere", it, "1.500;;6000x;4500", QRect(67, 67, 433, 300), ""},
+            {"misure non positive", it, "1500;750;0;-4500", QRect(100, 50, 433, 433), ""},
+            {"oltre la precisione singola", it, "1e39;750;6000;4500", QRect(67, 50, 400, 300), ""},
+            {"fuori schermo", it, "-90000;1000;6500;6500", QRect(67, 67, 433, 433), "1000;1000;6500;6500"},
+            {"troppo piccola", it, "1500;750;2999;1", QRect(100, 50, 433, 433), "1500;750;6500;6500"},
+            {"quasi zero", it, "1500;750;3000;1e-40", QRect(100, 50, 200, 433), "1500;750;3000;6500"},
+            {"enorme", it, "1000;1000;99999999;1e30", QGuiApplication::primaryScreen()->availableGeometry(),
+             ""},
+        };
+        for (const auto& [nome, locale, prima, normale, dopo] : casi)
+            QTest::newRow(nome) << locale << prima << normale << dopo;
     }
     void collocazione() {
         QFETCH(QLocale, locale);

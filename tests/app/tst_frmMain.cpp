@@ -144,9 +144,8 @@ private slots:
         banco.dialoghi.risposte = {risposta};
         banco.Premi(qPrintable(comando));
         QCOMPARE(banco.Chiamate(), QStringLiteral("Conferma Velantra"));
-        QCOMPARE(banco.dialoghi.chiamate[0].testo,
-                 QStringLiteral("ATTENZIONE! Verranno azzerati tutti i valori e "
-                                "si inizierà una nuova simulazione, continuare?"));
+        QCOMPARE(banco.dialoghi.testi[0], QStringLiteral("ATTENZIONE! Verranno azzerati tutti i valori e "
+                                                         "si inizierà una nuova simulazione, continuare?"));
         QCOMPARE(banco.Stato(), risposta ? dopo : prima);
         QCOMPARE(banco.finestra->FormAperto(QStringLiteral("Prova")), !risposta);
         if (grafico.isEmpty())

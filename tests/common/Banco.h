@@ -60,13 +60,7 @@ struct Banco : Utente {
         Premi("Calcolo");
     }
 
-    // The dialogs shown, as "type title (filters)", separated by "|".
-    QString Chiamate() const {
-        QStringList voci;
-        for (const DialoghiFinti::Chiamata& c : dialoghi.chiamate)
-            voci << c.tipo + ' ' + c.titolo + (c.filtri.isEmpty() ? "" : " (" + c.filtri.join(';') + ')');
-        return voci.join('|');
-    }
+    QString Chiamate() const { return dialoghi.chiamate.join('|'); } // "type title (filters)|..."
     // Whether the commands that follow the command state are enabled ("1") or not, then New's two.
     QString Comandi() const {
         QString stato;

@@ -6,55 +6,50 @@
 
 #include "Dialoghi.h"
 
-#include <QList>
 #include <QPrinter>
+#include <QStringList>
 #include <deque>
 #include <functional>
 
 class DialoghiFinti : public Dialoghi {
 public:
-    struct Chiamata {
-        QString tipo; // "Messaggio", "Conferma", "Apri", "Salva", "Stampa"
-        QString testo;
-        QString titolo;
-        Icona icona = Icona::Nessuna;
-        QStringList filtri;
-        QString dettaglio;
-    };
-
-    QList<Chiamata> chiamate;
+    QStringList chiamate; // "Messaggio Velantra", "Salva Salva con nome (filter;filter)"...
+    QStringList testi;    // of the messages and questions, each with its explanation on the next line
     std::deque<bool> risposte;
     std::deque<QString> nomiFile;
     std::deque<bool> stampe;
     // Runs on the printer when the print dialog is accepted (a test points it at a PDF file).
     std::function<void(QPrinter&)> preparaStampante;
 
+    // The message texts alone.
     QStringList Messaggi() const {
-        QStringList testi;
-        for (const Chiamata& c : chiamate)
-            if (c.tipo == QLatin1String("Messaggio"))
-                testi << c.testo;
-        return testi;
+        QStringList soli;
+        for (int i = 0; i < chiamate.size(); ++i)
+            if (chiamate[i].startsWith(QLatin1String("Messaggio ")))
+                soli << testi[i].section('\n', 0, 0);
+        return soli;
     }
 
     void Messaggio(const QString& testo, const QString& titolo, Icona icona,
                    const QString& dettaglio) override {
-        chiamate.append({QStringLiteral("Messaggio"), testo, titolo, icona, {}, dettaglio});
+        Registra(QStringLiteral("Messaggio"),
+                 titolo + (icona == Icona::Nessuna ? "" : " !" + QString::number(int(icona))),
+                 dettaglio.isEmpty() ? testo : testo + '\n' + dettaglio);
     }
     bool Conferma(const QString& testo, const QString& titolo) override {
-        chiamate.append({QStringLiteral("Conferma"), testo, titolo, Icona::Avviso, {}, {}});
+        Registra(QStringLiteral("Conferma"), titolo, testo);
         return Prendi(risposte, true);
     }
     QString NomeFileApri(const QString& titolo, const QStringList& filtri) override {
-        chiamate.append({QStringLiteral("Apri"), {}, titolo, Icona::Nessuna, filtri, {}});
+        Registra(QStringLiteral("Apri"), titolo + " (" + filtri.join(';') + ')');
         return Prendi(nomiFile, QString());
     }
     QString NomeFileSalva(const QString& titolo, const QStringList& filtri) override {
-        chiamate.append({QStringLiteral("Salva"), {}, titolo, Icona::Nessuna, filtri, {}});
+        Registra(QStringLiteral("Salva"), titolo + " (" + filtri.join(';') + ')');
         return Prendi(nomiFile, QString());
     }
     bool Stampa(QPrinter& stampante, const QString& titolo) override {
-        chiamate.append({QStringLiteral("Stampa"), {}, titolo, Icona::Nessuna, {}, {}});
+        Registra(QStringLiteral("Stampa"), titolo);
         const bool accettata = Prendi(stampe, true);
         if (accettata && preparaStampante)
             preparaStampante(stampante);
@@ -62,6 +57,10 @@ public:
     }
 
 private:
+    void Registra(const QString& tipo, const QString& titolo, const QString& testo = {}) {
+        chiamate << tipo + ' ' + titolo;
+        testi << testo;
+    }
     template <typename T> static T Prendi(std::deque<T>& coda, T predefinito) {
         if (coda.empty())
             return predefinito;

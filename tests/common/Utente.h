@@ -68,12 +68,6 @@ struct Utente {
             testi << Controllo("FrmRisultati", "Risultati", i)->text();
         return testi;
     }
-    // The messages shown, each with its explanation below it.
-    QString Messaggi() const {
-        QStringList testi;
-        for (const DialoghiFinti::Chiamata& c : dialoghi.chiamate)
-            if (c.tipo == QLatin1String("Messaggio"))
-                testi << c.testo + (c.dettaglio.isEmpty() ? "" : '\n' + c.dettaglio);
-        return testi.join('\n');
-    }
+    // The messages and questions shown, each with its explanation below it.
+    QString Messaggi() const { return dialoghi.testi.join('\n'); }
 };

@@ -1,0 +1,243 @@
+#include "Collaudo.h"
+#include "LeggeMoto.h"
+#include "Velantra.h"
+#include "VerificaMoto.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+#include <cfloat>
+#include <cmath>
+
+namespace {
+using V = Velantra;
+const std::pair<QString, MembroMoto> Grandezze[8] = {{"S1", &V::S1}, {"S2", &V::S2}, {"Stot", &V::Stot},
+                                                     {"T1", &V::T1}, {"T2", &V::T2}, {"Ttot", &V::Ttot},
+                                                     {"A", &V::Acc}, {"Vm", &V::Vm}};
+// The eleven solvers with their inputs, in the order of the combinations on the data-entry picture.
+const struct {
+    const char* nome;
+    Risolutore risolvi;
+    MembroMoto ingressi[3];
+} Solutori[] = {
+    {"StTtS1", &V::StTtS1, {&V::Stot, &V::Ttot, &V::S1}},
+    {"StTtA", &V::StTtA, {&V::Stot, &V::Ttot, &V::Acc}},
+    {"StTtT1", &V::StTtT1, {&V::Stot, &V::Ttot, &V::T1}},
+    {"StVmS1", &V::StVmS1, {&V::Stot, &V::Vm, &V::S1}},
+    {"StVmA", &V::StVmA, {&V::Stot, &V::Vm, &V::Acc}},
+    {"StVmT1", &V::StVmT1, {&V::Stot, &V::Vm, &V::T1}},
+    {"VmTtS1", &V::VmTtS1, {&V::Vm, &V::Ttot, &V::S1}},
+    {"VmTtA", &V::VmTtA, {&V::Vm, &V::Ttot, &V::Acc}},
+    {"VmTtT1", &V::VmTtT1, {&V::Vm, &V::Ttot, &V::T1}},
+    {"VmTtSt", &V::VmTtSt, {&V::Vm, &V::Ttot, &V::Stot}},
+    {"VmT2St", &V::VmT2St, {&V::Vm, &V::T2, &V::Stot}},
+};
+
+QString Nome(MembroMoto m) {
+    return std::find_if(std::begin(Grandezze), std::end(Grandezze),
+                        [m](const auto& g) { return g.second == m; })
+        ->first;
+}
+
+Velantra Profilo(double T1, double T2, double Acc) {
+    return {.S1 = Acc * T1 * T1 / 2,
+            .S2 = Acc * T1 * T2,
+            .Stot = Acc * T1 * (T1 + T2),
+            .T1 = T1,
+            .T2 = T2,
+            .Ttot = 2 * T1 + T2,
+            .Acc = Acc,
+            .Vm = Acc * T1};
+}
+
+// Solves from three inputs over a record whose outputs hold a marker and whose last solve failed.
+constexpr double Segno = 777;
+Velantra Risolvi(int solutore, const double (&ingressi)[3]) {
+    Velantra m;
+    for (const auto& g : Grandezze)
+        m.*g.second = Segno;
+    for (int i = 0; i < 3; ++i)
+        m.*Solutori[solutore].ingressi[i] = ingressi[i];
+    m.CalcoloOk = false;
+    (m.*Solutori[solutore].risolvi)();
+    return m;
+}
+} // namespace
+
+class TstMoto : public QObject {
+    Q_OBJECT
+private slots:
+    // Every solver gives back the five other quantities of consistent profiles, and success even after a
+    // failure: the reference profile and the triangle (StTtA's discriminant exactly 0) exactly, random
+    // ones to rounding; StTtA takes the smaller root, T1 <= Ttot/2.
+    void profiliCoerenti() {
+        QRandomGenerator caso(20261206);
+        auto tra = [&caso] { return 0.01 + caso.generateDouble() * 10; };
+        for (int prova = 0; prova < 500; ++prova) {
+            const Velantra atteso = prova == 0   ? Profilo(1, 3, 0.5)
+                                    : prova == 1 ? Profilo(1, 0, 1)
+                                                 : Profilo(tra(), tra(), tra());
+            const double tolleranza = prova < 2 ? 1e-12 : 1e-7;
+            for (int s = 0; s < 11; ++s) {
+                const MembroMoto* in = Solutori[s].ingressi;
+                const Velantra m = Risolvi(s, {atteso.*in[0], atteso.*in[1], atteso.*in[2]});
+                QVERIFY2(m.CalcoloOk, Solutori[s].nome);
+                for (const auto& [nome, q] : Grandezze)
+                    QVERIFY2(std::abs(m.*q - atteso.*q) <= tolleranza * std::max(1.0, std::abs(atteso.*q)),
+                             Solutori[s].nome);
+            }
+        }
+    }
+
+    // Over a grid of inputs from 0 to the ends of the double range: a solve succeeds exactly when every
+    // result is finite, negative ones included. A failed one stops at its first result that is not finite,
+    // so that one alone is not finite (none when StTtA's discriminant is negative), and never writes an
+    // input. Vuota then clears the record.
+    void esiti() {
+        const double griglia[] = {0,      1,      -1,     2,      0.5,    3,      1e-10,
+                                  1e10,   1e-100, 1e100,  1e-155, 1e155,  1e-200, 1e200,
+                                  1e-300, 1e300,  -1e300, 1e-308, 1e-320, 1e308,  DBL_MAX};
+        QStringList errori;
+        for (int s = 0; s < 11; ++s)
+            for (const double a : griglia)
+                for (const double b : griglia)
+                    for (const double c : griglia) {
+                        Velantra m = Risolvi(s, {a, b, c});
+                        int nonFiniti = 0;
+                        for (const auto& g : Grandezze)
+                            nonFiniti += !std::isfinite(m.*g.second);
+                        const bool radiceNegativa = s == 1 && m.T1 == Segno;
+                        const MembroMoto* in = Solutori[s].ingressi;
+                        if (nonFiniti != (m.CalcoloOk ? 0 : int(!radiceNegativa)) || m.*in[0] != a ||
+                            m.*in[1] != b || m.*in[2] != c)
+                            errori << QStringLiteral("%1(%2, %3, %4)")
+                                          .arg(Solutori[s].nome)
+                                          .arg(a)
+                                          .arg(b)
+                                          .arg(c);
+                        m.Vuota();
+                        if (!m.CalcoloOk || m.S1 || m.S2 || m.Stot || m.T1 || m.T2 || m.Ttot || m.Acc || m.Vm)
+                            errori << QStringLiteral("Vuota");
+                    }
+        QCOMPARE(errori.mid(0, 5), QStringList());
+    }
+
+    // What the solved record breaks, and the range of the last input given the first two (or the first
+    // two that rule out every motion). Each range is then checked by solving at its ends, just inside
+    // and just outside them.
+    void verifica_data() {
+        QTest::addColumn<int>("sistema");
+        QTest::addColumn<QString>("dati");
+        QTest::addColumn<QString>("violazioni");
+        QTest::addColumn<QString>("intervallo");
+        const auto riga = [](const char* nome, int s, const char* dati, const char* violazioni,
+                             const char* intervallo) {
+            QTest::newRow(nome) << s << dati << violazioni << intervallo;
+        };
+        riga("Stot-Ttot-S1", 0, "Stot=2 Ttot=5 S1=1.5", "S2 -, T2 -", "S1 (0, 1]");
+        riga("Stot-Ttot-A", 1, "Stot=2 Ttot=2 A=1", "T1 nan", "A [2, inf)");
+        riga("Stot-Ttot-T1", 2, "Stot=2 Ttot=5 T1=0", "A inf", "T1 (0, 2.5]");
+        riga("Stot-Vm-S1", 3, "Stot=2 Vm=0.5 S1=-1", "S1 -, T1 -, A -", "S1 (0, 1]");
+        riga("Stot-Vm-A", 4, "Stot=2 Vm=0.5 A=0.1", "S2 -, T2 -", "A [0.125, inf)");
+        riga("Stot-Vm-T1", 5, "Stot=10 Vm=1 T1=20", "S2 -, T2 -", "T1 (0, 10]");
+        riga("Vm-Ttot-S1", 6, "Vm=0.5 Ttot=5 S1=0", "A inf", "S1 (0, 0.625]");
+        riga("Vm-Ttot-A", 7, "Vm=1 Ttot=4 A=0.5", "", "A [0.5, inf)");
+        riga("Vm-Ttot-T1", 8, "Vm=0.5 Ttot=5 T1=3", "S2 -, T2 -", "T1 (0, 2.5]");
+        riga("Vm-Ttot-Stot", 9, "Vm=1 Ttot=4 Stot=4", "A inf", "Stot [2, 4)");
+        riga("Vm-T2-Stot", 10, "Vm=0.5 T2=3 Stot=1", "S1 -, T1 -, A -", "Stot (1.5, inf)");
+        riga("T2 zero", 10, "Vm=0.5 T2=0 Stot=1", "", "Stot (0, inf)");
+        riga("Ttot negativo", 1, "Stot=2 Ttot=-1 A=8", "T1 -, Ttot -, Vm -", "Ttot (0, inf)");
+        riga("fermo", 2, "Stot=0 Ttot=5 T1=1", "Stot 0", "Stot (0, inf)");
+        riga("Vm zero, T2 negativo", 10, "Vm=0 T2=-1 Stot=1", "T1 inf", "Vm (0, inf) T2 [0, inf)");
+        riga("oltre i double", 1, "Stot=1e300 Ttot=1e-10 A=1", "T1 nan", "");
+    }
+    void verifica() {
+        QFETCH(int, sistema);
+        QFETCH(QString, dati);
+        Velantra m;
+        for (const QString& voce : dati.split(' '))
+            for (const auto& [nome, membro] : Grandezze)
+                if (voce.section('=', 0, 0) == nome)
+                    m.*membro = voce.section('=', 1).toDouble();
+        const Risolutore r = Solutori[sistema].risolvi;
+        QStringList testi;
+        for (const Violazione& v : VerificaSoluzione(r, m))
+            testi << Nome(v.Grandezza) + ' ' + QStringList{"nan", "inf", "-", "0"}[int(v.Tipo)];
+        QTEST(testi.join(", "), "violazioni");
+
+        const Ammissibili ammessi = IntervalloAmmesso(r, m);
+        QStringList intervalli;
+        for (const Intervallo& i : ammessi.Ultimo ? std::vector{*ammessi.Ultimo} : ammessi.Dati)
+            intervalli << QStringLiteral("%1 %2%3, %4%5")
+                              .arg(Nome(i.Grandezza), i.MinimoIncluso ? "[" : "(", QString::number(i.Minimo),
+                                   QString::number(i.Massimo), i.MassimoIncluso ? "]" : ")");
+        QTEST(intervalli.join(' '), "intervallo");
+        if (!ammessi.Ultimo)
+            return;
+        const Intervallo& i = *ammessi.Ultimo;
+        const auto possibile = [&](double x) {
+            m.*i.Grandezza = x;
+            return VerificaSoluzione(r, m).empty();
+        };
+        // Each end, then a billionth inside and outside it.
+        for (const auto& [estremo, incluso, fuori] :
+             {std::tuple{i.Minimo, i.MinimoIncluso, -1.0}, std::tuple{i.Massimo, i.MassimoIncluso, 1.0}}) {
+            const auto accanto = [&](double verso) {
+                return estremo == 0 ? verso * 1e-9 : estremo * (1 + verso * 1e-9);
+            };
+            if (std::isinf(estremo)) {
+                QVERIFY(possibile(std::max(1.0, i.Minimo) * 1e6));
+                continue;
+            }
+            QCOMPARE(possibile(estremo), incluso);
+            QVERIFY(possibile(accanto(-fuori)));
+            QVERIFY(!possibile(accanto(fuori)));
+        }
+        QVERIFY(VerificaMoto(Velantra()).empty()); // nothing entered yet is no fault
+    }
+
+    // The law in time, for T1 1 and Vm 0.5: t, s, v, a at the phase boundaries, inside the phases and
+    // outside the motion; with T2 3 a stroke of 2 m in 5 s, with T2 0 a triangle of 0.5 m in 2 s.
+    void istanti() {
+        const double righe[][5] = {// T2, t, s, v, a
+                                   {3, -1, 0, 0, 0},
+                                   {3, 0, 0, 0, 0.5},
+                                   {3, 0.5, 0.0625, 0.25, 0.5},
+                                   {3, 1, 0.25, 0.5, 0},
+                                   {3, 2.5, 1, 0.5, 0},
+                                   {3, 4, 1.75, 0.5, -0.5},
+                                   {3, 4.5, 1.9375, 0.25, -0.5},
+                                   {3, 5, 2, 0, 0},
+                                   {3, 9, 2, 0, 0},
+                                   {0, 1, 0.25, 0.5, -0.5},
+                                   {0, 2, 0.5, 0, 0}};
+        for (const auto& [T2, t, s, v, a] : righe) {
+            const LeggeMoto legge(Velantra{.T1 = 1, .T2 = T2, .Vm = 0.5});
+            QCOMPARE((QList<double>{t, legge.Posizione(t), legge.Velocita(t), legge.Accelerazione(t)}),
+                     (QList<double>{t, s, v, a}));
+        }
+    }
+
+    // A solved record: the law meets S1, S1 + S2 and Stot; the distance is the same either way, clamped
+    // to the motion, and keeps its precision late in a long stroke. No motion: at rest at 0.
+    void spazio() {
+        Velantra m{.Stot = 1, .Ttot = 2, .Acc = 2};
+        m.StTtA(); // irrational phase times
+        const LeggeMoto legge(m);
+        const std::pair<double, double> pari[] = {{legge.Posizione(m.T1), m.S1},
+                                                  {legge.Posizione(m.T1 + m.T2), m.S1 + m.S2},
+                                                  {legge.Posizione(m.Ttot), m.Stot},
+                                                  {legge.Durata(), m.Ttot},
+                                                  {legge.Spazio(-3, 7), m.Stot}};
+        for (const auto& [calcolato, atteso] : pari)
+            QCOMPARE(calcolato, atteso);
+        QCOMPARE(legge.Spazio(1.9, 0.1), legge.Posizione(1.9) - legge.Posizione(0.1));
+        QCOMPARE(LeggeMoto({.T1 = 1, .T2 = 1e6, .Vm = 1}).Spazio(5e5, 5e5 + 1e-6), (5e5 + 1e-6) - 5e5);
+        for (const double T1 : {0.0, -1.0, qQNaN()}) {
+            const LeggeMoto fermo(Velantra{.T1 = T1, .T2 = 3, .Vm = 0.5});
+            QCOMPARE(fermo.Durata() + fermo.Posizione(1) + fermo.Velocita(1) + fermo.Accelerazione(0), 0.0);
+        }
+    }
+};
+
+REGISTRA_COLLAUDO(TstMoto);
+#include "tst_Moto.moc"
