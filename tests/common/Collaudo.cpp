@@ -24,18 +24,18 @@ std::vector<Voce>& Voci() {
 }
 } // namespace
 
-QString ConfrontaImmagine(const QImage& immagine, const QString& nome, double scala, int tolleranza) {
+QString ConfrontaImmagine(const QImage& immagine, const QString& nome, double scala) {
     const QString percorso = QStringLiteral(VELANTRA_RIFERIMENTI "/%1.png").arg(nome);
     // A reference keeps few colours, to stay small; the comparison allows for their rounding.
     const QImage ottenuta =
         immagine.convertToFormat(QImage::Format_RGB32)
             .scaled(immagine.size() * scala, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (qgetenv("VELANTRA_RIFERIMENTI") == "scrivi") {
-        QImage ridotta = ottenuta; // sixteen levels a channel
+        QImage ridotta = ottenuta;
+        const auto livello = [](int c) { return (c * 15 + 127) / 255 * 17; }; // 0, 17, ... 255
         for (int y = 0; y < ridotta.height(); ++y)
             for (int x = 0; x < ridotta.width(); ++x) {
                 const QRgb p = ridotta.pixel(x, y);
-                const auto livello = [](int c) { return (c * 15 + 127) / 255 * 17; };
                 ridotta.setPixel(x, y, qRgb(livello(qRed(p)), livello(qGreen(p)), livello(qBlue(p))));
             }
         ridotta.convertToFormat(QImage::Format_Indexed8).save(percorso);
@@ -49,7 +49,7 @@ QString ConfrontaImmagine(const QImage& immagine, const QString& nome, double sc
             diversi += std::max({std::abs(qRed(a) - qRed(o)), std::abs(qGreen(a) - qGreen(o)),
                                  std::abs(qBlue(a) - qBlue(o))}) > 12;
         }
-    if (diversi >= 0 && diversi <= tolleranza)
+    if (diversi == 0)
         return {};
     ottenuta.save(nome + QStringLiteral(".ottenuta.png"));
     return nome + (diversi < 0 ? QStringLiteral(": misura diversa")

@@ -14,13 +14,12 @@ namespace collaudo {
 void Registra(const char* nome, std::function<std::unique_ptr<QObject>()> crea);
 }
 
-// Compares a picture with its stored reference, tests/riferimenti/<nome>.png: the same size, and at
-// most `tolleranza` pixels whose colour is off by more than the reference's palette explains. Empty
-// when they match, else what differs (the picture obtained is left in the working folder as
+// Compares a picture, at `scala` of its size, with its stored reference tests/riferimenti/<nome>.png:
+// the same size, every pixel within the rounding of the reference's 16 levels a channel. Empty when
+// they match, else what differs (the picture obtained is left in the working folder as
 // <nome>.ottenuta.png). With VELANTRA_RIFERIMENTI=scrivi in the environment the picture becomes the
 // new reference instead.
-// The picture may be compared at a smaller `scala`, where one that size would make too large a file.
-QString ConfrontaImmagine(const QImage& immagine, const QString& nome, double scala = 1, int tolleranza = 12);
+QString ConfrontaImmagine(const QImage& immagine, const QString& nome, double scala = 1);
 
 #define REGISTRA_COLLAUDO(Classe)                                                                            \
     static const bool registrato_##Classe = [] {                                                             \
