@@ -73,31 +73,29 @@ private slots:
     // for it, but nothing when one of the three cannot be read.
     void riapertura() {
         Banco b;
-        b.programma.SistemaCorrente = 10;
-        b.programma.Moto.Stot = 2;
-        b.programma.Moto.T2 = 1.0 / 3;
-        b.programma.Moto.Vm = 0.00001;
+        b.programma.SistemaCorrente = 0;
+        b.programma.Moto = Velantra{.S1 = 0.00001, .Stot = 2, .Ttot = 1.0 / 3};
         b.Inserimento();
-        QCOMPARE(b.Spunte(), "Stot=2 T2=0,333333333333333 Vm=1E-05");
+        QCOMPARE(b.Spunte(), "S1=1E-05 Stot=2 Ttot=0,333333333333333");
         QStringList percorso{b.Fuoco()};
         for (int passo = 0; passo < 10; ++passo) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             percorso << b.Fuoco();
         }
         QCOMPARE(percorso.join(", "),
-                 "Valore di Stot, Valore di T2, Valore di Vm, T1, S1, Stot, T2, Ttot, Vm, "
+                 "Valore di S1, Valore di Stot, Valore di Ttot, T1, S1, Stot, T2, Ttot, Vm, "
                  "A, Profilo di velocità e combinazioni possibili");
         b.Spunta(T1);
         QCOMPARE(b.dialoghi.Messaggi().size(), 1);
         b.Scrivi(Stot, "3.5");
-        b.Scrivi(T2, "x");
+        b.Scrivi(S1, "x");
         b.Chiudi("frmInserimentoDati");
         QCOMPARE(b.programma.Moto.Stot, 2.0);
         b.Inserimento();
         b.Scrivi(Stot, "3.5");
         b.Chiudi("frmInserimentoDati");
         b.Inserimento();
-        QCOMPARE(b.Spunte(), "Stot=3,5 T2=0,333333333333333 Vm=1E-05");
+        QCOMPARE(b.Spunte(), "S1=1E-05 Stot=3,5 Ttot=0,333333333333333");
     }
 
     // What the user sees, 100 twips from the frame's corner: the profile with the names of the
