@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
     }
 
-    // The splash, the about box, the options dialog and the frame's background as the user sees them,
+    // The splash, the about box, the options dialog, a picture and the frame's background as seen,
     // the version left out so that the pictures outlive a release; a new size redraws the background.
     void aspetto() {
         bool SaltaSplash = false;
@@ -106,11 +106,14 @@ private slots:
                      "|Premi INVIO per continuare|Informazioni su Velantra|Velantra|" + TestoVersione() +
                      "|Velantra dei moti: calcolo e grafico della legge di moto con profilo di velocità "
                      "trapezoidale simmetrico.|OK|Opzioni|Intestazione stampe|OK|Annulla");
+        Figura figura(QStringLiteral("velantra"), QSize(64, 64)); // centred where wider than the picture
+        figura.resize(100, 40);
         AreaFinestre area;
         area.resize(200, 130);
         const std::tuple<QWidget*, const char*, double> finestre[] = {{&splash, "splash", 0.5},
                                                                       {&informazioni, "informazioni", 0.5},
                                                                       {&opzioni, "opzioni", 1},
+                                                                      {&figura, "figura", 1},
                                                                       {&area, "sfondo", 1}};
         for (const auto& [finestra, nome, scala] : finestre) {
             finestra->show();

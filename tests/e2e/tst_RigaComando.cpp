@@ -1,6 +1,7 @@
 #include "Campionamento.h"
 #include "Collaudo.h"
 #include "DatiProfilo.h"
+#include "RigaComando.h"
 #include "Velantra.h"
 
 #include <QProcess>
@@ -13,6 +14,9 @@
 class TstRigaComando : public QObject {
     Q_OBJECT
 private slots:
+    // A display named in the environment (here the platform ctest sets) is left to Qt.
+    void schermo() { QVERIFY(!PreparaPiattaforma() && qgetenv("QT_QPA_PLATFORM") == "offscreen"); }
+
     void esegui_data() {
         QTest::addColumn<QString>("argomenti");
         QTest::addColumn<int>("stato");
