@@ -80,7 +80,10 @@ frmInserimentoDati& FinestreFiglie::ApriInserimentoDati() {
     auto* finestra = qobject_cast<frmInserimentoDati*>(Finestra(QStringLiteral("frmInserimentoDati")));
     if (!finestra) {
         finestra = new frmInserimentoDati(programma, dialoghi, *this);
-        connect(finestra, &frmInserimentoDati::CalcoloRiuscito, this, &FinestreFiglie::CalcoloRiuscito);
+        connect(finestra, &frmInserimentoDati::CalcoloRiuscito, this, [this] {
+            MotoCambiato();
+            emit CalcoloRiuscito();
+        });
         Carica(finestra)->move(Px(100), Px(100));
     }
     Mostra(finestra);
@@ -106,6 +109,13 @@ frmGrafico& FinestreFiglie::ApriGrafico() {
     }
     Mostra(finestra);
     return *finestra;
+}
+
+void FinestreFiglie::MotoCambiato() {
+    if (auto* grafico = qobject_cast<frmGrafico*>(Finestra(QStringLiteral("frmGrafico"))))
+        grafico->NuovoMoto();
+    else
+        programma.GraficoCorrente.GraficoZoomato = false;
 }
 
 // Beside the data-entry window, 100 twips to its right at the same top, when the whole results
