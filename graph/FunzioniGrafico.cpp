@@ -12,6 +12,8 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <optional>
+#include <span>
 #include <vector>
 
 namespace {
@@ -228,9 +230,12 @@ void DisegnaCurva(const SuperficiGrafico& S, const XYPoli& Punti, const Grafico&
     if (tutti)
         piano.PuntoSpezzata(0, G.ScalaY * Punti.Y(0));
     const double sx = G.ScalaX, sy = G.ScalaY;
-    for (const XYPoli::Punto& p : Punti.Punti())
-        if (tutti || (DaTempo < p.x && p.x < ATempo))
-            piano.PuntoSpezzata(sx * p.x, sy * p.y);
+    const std::span<const XYPoli::Punto> punti = Punti.Punti();
+    piano.PuntiSpezzata(punti.size(), [&](size_t i) {
+        const XYPoli::Punto& p = punti[i];
+        return tutti || (DaTempo < p.x && p.x < ATempo) ? std::optional(QPointF(sx * p.x, sy * p.y))
+                                                        : std::nullopt;
+    });
     piano.ChiudiSpezzata();
     piano.ImpostaSpessore(1);
 

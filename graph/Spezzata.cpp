@@ -52,16 +52,8 @@ QPolygonF Semplifica(const QPolygonF& linea) {
 
 } // namespace
 
-void Spezzata::NuovaColonna(QPointF punto) {
-    if (aperta)
-        ChiudiColonna();
-    aperta = true;
-    colonna = Colonna(punto.x());
-    primo = ultimo = minimo[0] = minimo[1] = massimo[0] = massimo[1] = {punto, ++numero};
-}
-
-void Spezzata::ChiudiColonna() {
-    std::array<Voce, 6> scelti{primo, minimo[0], minimo[1], massimo[0], massimo[1], ultimo};
+void Spezzata::ChiudiColonna(Colonne& c) {
+    std::array<Voce, 6> scelti = c.scelti;
     for (size_t i = 1; i < scelti.size(); ++i) // in the order they came, by insertion: six at most
         for (size_t j = i; j > 0 && scelti[j].ordine < scelti[j - 1].ordine; --j)
             std::swap(scelti[j], scelti[j - 1]);
@@ -73,14 +65,14 @@ void Spezzata::ChiudiColonna() {
         if (ridotta.isEmpty() || ridotta.last() != v.punto)
             ridotta << v.punto;
     }
-    aperta = false;
+    c.aperta = false;
 }
 
 QPolygonF Spezzata::Fine() {
-    if (aperta)
-        ChiudiColonna();
+    if (stato.aperta)
+        ChiudiColonna(stato);
     QPolygonF linea = Semplifica(ridotta);
     ridotta.clear();
-    numero = 0;
+    stato = {};
     return linea;
 }

@@ -14,6 +14,7 @@
 #include <QTransform>
 #include <QWidget>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -53,15 +54,23 @@ public:
     void Avviso(const QString& testo);
     double LarghezzaTesto(const QString& testo) const; // logical pixels
 
-    // A line through many successive points, drawn as one antialiased mark reduced to the points that
-    // shape it at this size (Spezzata). A point that is not finite breaks the line.
+    // A line through many successive points (a curve), kept as one mark reduced to the points that
+    // shape it at this size (Spezzata): opened, given its points in user coordinates, closed. Points
+    // that are not finite are left out.
     void ApriSpezzata();
     void PuntoSpezzata(double x, double y) {
-        const QPointF p = InPixel(x, y);
-        if (std::isfinite(p.x()) && std::isfinite(p.y()))
-            spezzata.Aggiungi(p);
-        else
-            ChiudiSpezzata();
+        PuntiSpezzata(1, [x, y](size_t) { return std::optional(QPointF(x, y)); });
+    }
+    // The points punto(0) to punto(n - 1), each a point or nothing (left out), in one loop.
+    template <class Punto> void PuntiSpezzata(size_t n, Punto punto) {
+        const double kx = utenteInPixel.m11(), bx = utenteInPixel.dx();
+        const double ky = utenteInPixel.m22(), by = utenteInPixel.dy();
+        spezzata.Aggiungi(n, [&](size_t i, QPointF& p) {
+            const std::optional<QPointF> u = punto(i);
+            if (u)
+                p = QPointF(u->x() * kx + bx, u->y() * ky + by); // as InPixel
+            return u.has_value();
+        });
     }
     void ChiudiSpezzata();
 

@@ -27,18 +27,24 @@ void XYPoli::Vuota() {
     for (int32_t i = 0; i < numero; ++i)
         punti[static_cast<size_t>(i)] = {};
     numero = 0;
-    ordinata = true;
+    ordineNoto = false;
 }
 
 void XYPoli::RimuoviUltimo() {
     if (numero == 0)
         throw std::out_of_range("XYPoli: lista vuota");
     punti[static_cast<size_t>(--numero)] = {};
+    ordineNoto = false;
 }
 
 double XYPoli::YsuX(double& ValX) const {
+    const auto inizio = punti.begin(), fine = inizio + numero;
+    if (!ordineNoto) {
+        ordinata = std::all_of(inizio, fine, [](const Punto& p) { return std::isfinite(p.x); }) &&
+                   std::is_sorted(inizio, fine, [](const Punto& a, const Punto& b) { return a.x < b.x; });
+        ordineNoto = true;
+    }
     if (ordinata && numero > 0 && std::isfinite(ValX)) {
-        const auto inizio = punti.begin(), fine = inizio + numero;
         auto primoDiX = [&](auto da) { // the lowest index with the same X
             return std::lower_bound(inizio, da, da->x, [](const Punto& p, double x) { return p.x < x; });
         };

@@ -3,7 +3,6 @@
 // A sampled curve: an ordered list of up to 50,000 points (X, Y, P) in one table allocated once, at
 // construction. Further points are dropped silently; slots beyond the count always read (0, 0, 0).
 
-#include <cmath>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -32,8 +31,8 @@ public:
     void Add(double ValX, double ValY, double ValP) {
         if (numero >= Capacita)
             return;
-        ordinata = ordinata && std::isfinite(ValX) && (numero == 0 || ValX >= punti[numero - 1].x);
         punti[static_cast<size_t>(numero++)] = {ValX, ValY, ValP};
+        ordineNoto = false;
     }
     bool Piena() const { return numero >= Capacita; }
 
@@ -51,5 +50,7 @@ private:
 
     std::vector<Punto> punti; // sized once; never resized
     int32_t numero = 0;
-    bool ordinata = true; // every X finite and none below the one before
+    // Whether every X is finite and none below the one before: found at the first lookup after a
+    // change, so that filling the list costs nothing more.
+    mutable bool ordinata = true, ordineNoto = true;
 };

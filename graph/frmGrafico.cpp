@@ -43,10 +43,10 @@ void Colloca(QWidget* controllo, double sinistra, double alto, double larghezza,
 // Twips of the readouts: each box as designed, or wider when the longest number would not show whole
 // in it; then the second column of the difference group and both frames, moved and widened to hold them.
 struct MisureLetture {
-    double casellaXY, casellaDiff, secondaColonna, shape1, shape2;
+    double numero, casellaXY, casellaDiff, secondaColonna, shape1, shape2;
     explicit MisureLetture(const QLineEdit& casella)
-        : casellaXY(std::max(CasellaXY, Twips(LarghezzaPerNumeri(casella)))),
-          casellaDiff(std::max(CasellaDiff, Twips(LarghezzaPerNumeri(casella)))),
+        : numero(Twips(LarghezzaPerNumeri(casella))), casellaXY(std::max(CasellaXY, numero)),
+          casellaDiff(std::max(CasellaDiff, numero)),
           secondaColonna(std::max(1200.0, 450 + casellaDiff + 135)),
           shape1(std::max(LarghezzaShape1, 500 + casellaXY + 220)),
           shape2(std::max(LarghezzaShape2, 150 + secondaColonna + 450 + casellaDiff + 240)) {}
@@ -65,7 +65,7 @@ frmGrafico::frmGrafico(const XYPoli& PuntiGrafico, Grafico& GraficoCorrente, con
     Q_INIT_RESOURCE(grafico);
     setObjectName(QStringLiteral("frmGrafico"));
     setWindowTitle(QStringLiteral("Grafico"));
-    // The layout is fixed in twips for an 8-point face; a larger one would overflow the boxes.
+    // The layout is designed in twips for an 8-point face; boxes and strips widen where a number needs it.
     QFont carattere = font();
     carattere.setPointSizeF(8);
     setFont(carattere);

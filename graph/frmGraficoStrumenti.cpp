@@ -13,7 +13,9 @@
 
 namespace {
 void Scrivi(QLineEdit* casella, double valore) {
-    casella->setText(TestoArrotondato(valore, 3));
+    const QString testo = TestoArrotondato(valore, 3);
+    if (casella->text() != testo) // an unchanged box is not repainted
+        casella->setText(testo);
 }
 } // namespace
 

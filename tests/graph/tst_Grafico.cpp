@@ -194,7 +194,9 @@ private slots:
         QTest::newRow("50.000 punti") << Lista{100, 300, 1} << QSize(1600, 1000);
         QTest::newRow("salita ripida") << Lista{7, 486, 3} << QSize(1600, 1000);
         QTest::newRow("T2 nullo") << Lista{250, 0, 2} << QSize(800, 480);
+        QTest::newRow("10^-6 s") << Lista{2.5e-7, 5e-7, 1} << QSize(800, 480);
         QTest::newRow("10^6 s") << Lista{1e5, 8e5, 1} << QSize(800, 480);
+        QTest::newRow("10^12 s") << Lista{1e11, 8e11, 1e-3} << QSize(800, 480);
         QTest::newRow("T1 trascurabile: un rettangolo") << Lista{1e-300, 1, 1} << QSize(800, 480);
     }
     void curvaIntera() {
