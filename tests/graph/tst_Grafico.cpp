@@ -1,6 +1,7 @@
 #include "Campionamento.h"
 #include "Collaudo.h"
 #include "Grafico.h"
+#include "NumeriRegionali.h"
 #include "Velantra.h"
 #include "XYPoli.h"
 #include "frmGrafico.h"
@@ -332,6 +333,16 @@ private slots:
         b.Clicca(0.5432, 0.2);
         const QImage immagine = b.finestra->Picture1().Immagine(); // both crosses stay
         QVERIFY(Conta(immagine, qRgb(255, 0, 0)) > 400 && Conta(immagine, qRgb(0, 255, 0)) > 400);
+
+        // Past 500 s the collimator still reads the profile: 0.098 m/sec^2 down to 0 at 520 s.
+        b.finestra.reset();
+        Banco lungo(10, 500, 0.98);
+        lungo.Apri();
+        lungo.Premi(QStringLiteral("Tracciatore"));
+        lungo.Muovi(515, 0.5);
+        const double t = *LeggiValore(lungo.Caselle({"Text1"})), v = *LeggiValore(lungo.Caselle({"Text2"}));
+        QVERIFY2(qAbs(t - 515) < 1 && qAbs(v - 0.098 * (520 - t)) < 0.002,
+                 qPrintable(lungo.Caselle({"Text1", "Text2"})));
     }
 
     // "Cancella" blanks the graph and its readouts and stops the mouse; "Griglia" twice gives back the
