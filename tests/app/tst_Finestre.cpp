@@ -51,7 +51,7 @@ class TstFinestre : public QObject {
     Q_OBJECT
 private slots:
     // The splash stays up 20 steps of 50 ms: Enter of either keyboard ends the wait, other keys do not;
-    // a main window closed meanwhile ends the run.
+    // a main window closed meanwhile ends the wait at once, and the run.
     void avvio_data() {
         QTest::addColumn<int>("tasto");
         QTest::addColumn<bool>("invio");
@@ -69,13 +69,14 @@ private slots:
             splash = Splash();
             QTest::keyClick(Splash(), static_cast<Qt::Key>(tasto));
             if (!invio)
-                avvio.FinestraPrincipale->close();
+                QTimer::singleShot(300, [&] { avvio.FinestraPrincipale->close(); });
         });
         QElapsedTimer cronometro;
         cronometro.start();
         QCOMPARE(Main(avvio, {20, std::chrono::milliseconds(50)}), invio);
         QVERIFY(splash && !Splash());
-        QCOMPARE(cronometro.elapsed() < 700, invio);
+        const qint64 durata = cronometro.elapsed();
+        QVERIFY2(invio ? durata < 700 : durata >= 400 && durata < 900, qPrintable(QString::number(durata)));
         QCOMPARE(avvio.SaltaSplash, invio);
         QCOMPARE(avvio.programma.SistemaCorrente, int16_t(-1));
         QVERIFY(avvio.FinestraPrincipale->isMaximized());

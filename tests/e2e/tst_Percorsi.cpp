@@ -90,6 +90,13 @@ private slots:
         QCOMPARE(Etichette(grafico->PictValY()), (QStringList{"0", "0,1", "0,2", "0,3", "0,4"}));
         QCOMPARE(u.programma.PuntiGrafico.X(u.programma.PuntiGrafico.NumeroElementi() - 1), 5.0);
 
+        // A new calculation shows in the open graph at once.
+        QLineEdit* stot = u.Casella("frmInserimentoDati", "Risultati", 2);
+        stot->selectAll();
+        QTest::keyClicks(stot, "3");
+        u.Premi("Calcolo");
+        QCOMPARE(Etichette(grafico->PictValX()), (QStringList{"0,7143", "4,2857", "5"}));
+
         u.dialoghi.risposte = {true};
         u.Premi("New");
         QVERIFY(!u.Finestra("frmInserimentoDati") && !u.Finestra("FrmRisultati") &&
