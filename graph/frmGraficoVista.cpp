@@ -10,12 +10,14 @@
 #include <algorithm>
 #include <cmath>
 
-void frmGrafico::PulisciGrafico() {
+void frmGrafico::PulisciGrafico(bool primaDiUnDisegno) {
     picture1->AbilitaMouse(false);
     for (SuperficieDisegno* s : {picture1, pictValX, pictValY})
         s->RimuoviSfondo();
     picture1->ImpostaColore(Qt::black);
-    AbilitaPulsanti(false, false);
+    // A drawing sets the buttons when it ends: switching them off and on again would only repaint them.
+    if (!primaDiUnDisegno)
+        AbilitaPulsanti(false, false);
     vistaDisegnata = false;
     SvuotaLetture(false); // no readout outlives the graph it measured
 }
@@ -51,7 +53,7 @@ void frmGrafico::DisegnaGrafico() {
     MostraDifferenza(false);
     CalcolaVistaIntera(G, PuntiGrafico);
     AdattaValoriVelocita();
-    PulisciGrafico();
+    PulisciGrafico(true);
     const bool disegnata = ImpostaScale();
     if (disegnata)
         DisegnaCurva(Superfici(), PuntiGrafico, G, Moto, G.ValoreMinimoX - G.MargineX,
@@ -67,7 +69,7 @@ void frmGrafico::EseguiZoom() {
     }
     MostraDifferenza(false);
     AdattaValoriVelocita();
-    PulisciGrafico();
+    PulisciGrafico(true);
     const bool disegnata = ImpostaScale();
     if (disegnata)
         DisegnaCurva(Superfici(), PuntiGrafico, G, Moto, G.ValoreMinimoX, G.ValoreMassimoX, G.ValoreMinimoY,
