@@ -16,11 +16,31 @@ void CaricaTraduzione(QTranslator& traduzione) {
         QCoreApplication::installTranslator(&traduzione);
 }
 
-// Runs pending events for one step of the wait, ending early when Enter is pressed on the splash.
-void Attendi(const frmSplash& splash, std::chrono::milliseconds passo) {
+// Ends a wait when the watched window is hidden (closed).
+class FineAllaChiusura : public QObject {
+public:
+    FineAllaChiusura(QWidget& finestra, QEventLoop& ciclo) : finestra(finestra), ciclo(ciclo) {
+        finestra.installEventFilter(this);
+    }
+    ~FineAllaChiusura() override { finestra.removeEventFilter(this); }
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (oggetto == &finestra && evento->type() == QEvent::Hide)
+            ciclo.quit();
+        return false;
+    }
+
+private:
+    QWidget& finestra;
+    QEventLoop& ciclo;
+};
+
+// Runs pending events for one step of the wait, ending early when Enter is pressed on the splash or
+// the main window is closed.
+void Attendi(const frmSplash& splash, QWidget& principale, std::chrono::milliseconds passo) {
     QEventLoop ciclo;
     QTimer::singleShot(passo, &ciclo, &QEventLoop::quit);
     QObject::connect(&splash, &frmSplash::Saltato, &ciclo, &QEventLoop::quit);
+    const FineAllaChiusura chiusura(principale, ciclo);
     ciclo.exec();
 }
 } // namespace
@@ -40,11 +60,13 @@ bool Main(Avvio& avvio, AttesaSplash attesa) {
     splash.show();
     splash.activateWindow();
     splash.repaint();
-    for (int i = 1; i <= attesa.Passi; ++i) {
+    frmMain& principale = *avvio.FinestraPrincipale;
+    // A main window closed meanwhile ends the wait at once: the program has nothing left to show.
+    for (int i = 1; i <= attesa.Passi && principale.isVisible(); ++i) {
         QCoreApplication::processEvents();
         splash.ImpostaAvanzamento(static_cast<float>(i) / 1.5f);
-        if (!avvio.SaltaSplash)
-            Attendi(splash, attesa.Passo);
+        if (!avvio.SaltaSplash && principale.isVisible())
+            Attendi(splash, principale, attesa.Passo);
         if (avvio.SaltaSplash)
             break;
     }

@@ -69,11 +69,6 @@ void FinestreFiglie::ChiudiFinestre() {
 
 // The graph window's own "Cancella" button: the curve and its labels go, the tools that need them are
 // disabled, and the window stays open.
-void FinestreFiglie::PulisciGrafico() {
-    if (auto* grafico = qobject_cast<frmGrafico*>(Finestra(QStringLiteral("frmGrafico"))))
-        grafico->Pulsante(QStringLiteral("Cancella"))->trigger();
-}
-
 QMdiSubWindow* FinestreFiglie::Carica(QWidget* finestra) {
     QMdiSubWindow* sotto = Aggiungi(finestra);
     // Fixed forms: nothing to gain from maximising them.
@@ -87,13 +82,18 @@ frmInserimentoDati& FinestreFiglie::ApriInserimentoDati() {
     auto* finestra = qobject_cast<frmInserimentoDati*>(Finestra(QStringLiteral("frmInserimentoDati")));
     if (!finestra) {
         finestra = new frmInserimentoDati(programma, dialoghi, *this);
-        connect(finestra, &frmInserimentoDati::CalcoloRiuscito, this, &FinestreFiglie::CalcoloRiuscito);
+        // Whatever the outcome, an open graph window shows the curve of the record as it now stands, or
+        // nothing when no curve matches it.
+        connect(finestra, &frmInserimentoDati::CalcoloRiuscito, this, [this] {
+            MotoCambiato();
+            emit CalcoloRiuscito();
+        });
         connect(finestra, &frmInserimentoDati::CalcoloNonRiuscito, this, [this] {
-            PulisciGrafico();
+            MotoCambiato();
             emit CalcoloNonRiuscito();
         });
         connect(finestra, &frmInserimentoDati::DatiModificati, this, [this] {
-            PulisciGrafico();
+            MotoCambiato();
             emit DatiModificati();
         });
         connect(finestra, &frmInserimentoDati::CalcoloRichiesto, this, &FinestreFiglie::CalcoloRichiesto);
@@ -122,6 +122,13 @@ frmGrafico& FinestreFiglie::ApriGrafico() {
     }
     Mostra(finestra);
     return *finestra;
+}
+
+void FinestreFiglie::MotoCambiato() {
+    if (auto* grafico = qobject_cast<frmGrafico*>(Finestra(QStringLiteral("frmGrafico"))))
+        grafico->NuovoMoto();
+    else
+        programma.GraficoCorrente.GraficoZoomato = false;
 }
 
 // Beside the data-entry window, 100 twips to its right at the same top, when the whole results

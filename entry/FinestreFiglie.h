@@ -47,8 +47,11 @@ public:
 
     // Closes every child window; each runs its own closing code first.
     void ChiudiFinestre();
-    // Clears the open graph window, whose curve no longer matches the record.
-    void PulisciGrafico();
+
+    // The motion (and its sampled curve) changed: an open graph window shows the new curve, or a
+    // blank plot when the curve is empty; a closed one will open on the full view, since a zoom of
+    // the former motion would frame nothing of the new one.
+    void MotoCambiato();
 
 signals:
     // A calculation in the data-entry window succeeded (its last step).

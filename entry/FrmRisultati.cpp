@@ -23,7 +23,9 @@ constexpr int PrimaRiga = 120;
 constexpr int PassoRighe = 360;
 constexpr int SinistraNomi = 120;
 constexpr int SinistraValori = 720;
+constexpr int LarghezzaValori = 1095;
 constexpr int SinistraUnita = 1920;
+constexpr int DistanzaUnita = SinistraUnita - SinistraValori - LarghezzaValori; // from a box to its unit
 
 // A label at least as wide as its text, so no caption is cut in any font.
 QLabel* Etichetta(QWidget* finestra, const QString& testo, int sinistra, int alto, int larghezza) {
@@ -39,6 +41,8 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
     setObjectName(QStringLiteral("FrmRisultati"));
     setWindowTitle(QStringLiteral("Risultati"));
     int destra = 0;
+    // Boxes as designed, or wide enough for the longest result; the units then keep their gap.
+    int larghezzaValori = Px(LarghezzaValori), sinistraUnita = SinistraUnita;
     for (int i = 0; i < NumeroGrandezze; ++i) {
         const int alto = PrimaRiga + PassoRighe * i;
         const QString nome = QString::fromLatin1(NomiRighe[i]);
@@ -50,12 +54,17 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
         valore->setAccessibleName(QStringLiteral("%1 calcolato").arg(nome));
         valore->setReadOnly(true);
         valore->setContextMenuPolicy(Qt::NoContextMenu); // the window's menu, over the values too
-        valore->setGeometry(Px(SinistraValori), Px(alto), Px(1095), Px(285));
+        if (i == 0) {
+            larghezzaValori = std::max(larghezzaValori, LarghezzaPerNumeri(*valore));
+            const int destraValori = static_cast<int>(Twips(Px(SinistraValori) + larghezzaValori));
+            sinistraUnita = std::max(SinistraUnita, destraValori + DistanzaUnita);
+        }
+        valore->setGeometry(Px(SinistraValori), Px(alto), larghezzaValori, Px(285));
         LRis[i]->setBuddy(valore);
         Risultati[i] = valore;
 
         Unita[i] =
-            Etichetta(this, QString::fromLatin1(Grandezze[i].Unita), SinistraUnita, alto, i < 6 ? 495 : 735);
+            Etichetta(this, QString::fromLatin1(Grandezze[i].Unita), sinistraUnita, alto, i < 6 ? 495 : 735);
         Unita[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         destra = std::max(destra, Unita[i]->geometry().right() + 1);
     }
@@ -64,7 +73,7 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
     connect(copia, &QAction::triggered, this, &FrmRisultati::Copia);
     addAction(copia);
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    // Wider than designed only when a large font would cut a unit.
+    // Wider than designed only when a long number or a large font needs it.
     setFixedSize(std::max(Px(LarghezzaTwips), destra + Px(60)), Px(AltezzaTwips));
 }
 

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class QLineEdit;
+
 // A result: rounded half to even to 5 decimals, then the general conversion.
 inline QString TestoRisultato(double valore) {
     return TestoArrotondato(valore, 5);
@@ -14,3 +16,8 @@ inline QString TestoRisultato(double valore) {
 // Key filter of the value boxes: a typed period becomes the decimal separator, every other key is
 // left as typed.
 int16_t PuntoInVirgola(int16_t KeyAscii, char Separatore);
+
+// Keeps a value box as wide as it is now and, when its text needs more, wide enough to show it whole
+// (within its window): a long number typed or shown is read without scrolling. A box grown over its
+// neighbours comes to the front.
+void AllargaConIlTesto(QLineEdit& casella);

@@ -69,6 +69,7 @@ void frmInserimentoDati::CreaControlli() {
         valore->setObjectName(QStringLiteral("Risultati(%1)").arg(i));
         valore->setAccessibleName(QStringLiteral("Valore di %1").arg(nome));
         valore->setGeometry(Rettangolo(PostiValori[i], LarghezzaValoreTwips, AltezzaValoreTwips));
+        AllargaConIlTesto(*valore);
         QPalette ciano = valore->palette();
         ciano.setColor(QPalette::Base, QColor(192, 255, 255));
         valore->setPalette(ciano);

@@ -9,9 +9,11 @@ class Velantra;
 
 // Samples the three phases from Moto's T1, T2 and Vm and closes the curve. The step is added to the
 // double-precision time as the single-precision number it is, so samples fall just short of round
-// times (the 51st of a 0.5 s rise is at 0.49999998882 s). A record that cannot describe a motion
-// (T1 or Vm not positive, or any of the three not finite) leaves the list untouched; sampling stops
-// once the list is full, so every record ends in bounded time.
+// times (the 51st of a 0.5 s rise is at 0.49999998882 s). A motion too long for the list at that step
+// is sampled whole at the smallest step that fits it (about Ttot / 49,996). A phase too short to be
+// told apart from its neighbours in double precision is drawn as a vertical edge. A record that
+// cannot describe a motion (T1 or Vm not positive, or any of the three not finite) leaves the list
+// untouched.
 void CampionaVelocita(XYPoli& Punti, const Velantra& Moto, float StepTempo);
 
 // Drops the trailing samples below zero speed and appends the end point (Ttot, 0).

@@ -8,9 +8,13 @@
 #include "XYPoli.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
+#include <optional>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -20,16 +24,22 @@ void CercaEstremi(const XYPoli& Punti, int32_t& PosizioneX, int32_t& PosizioneY,
     PosizioneX = PosizioneY = 0;
     ValoreX = Punti.X(0);
     ValoreY = Punti.Y(0);
-    for (int32_t i = 0; i < Punti.NumeroElementi(); ++i) {
-        if (precede(Punti.X(i), ValoreX)) {
-            ValoreX = Punti.X(i);
+    int32_t i = 0;
+    for (const XYPoli::Punto& p : Punti.Punti()) {
+        if (precede(p.x, ValoreX)) {
+            ValoreX = p.x;
             PosizioneX = i;
         }
-        if (precede(Punti.Y(i), ValoreY)) {
-            ValoreY = Punti.Y(i);
+        if (precede(p.y, ValoreY)) {
+            ValoreY = p.y;
             PosizioneY = i;
         }
+        ++i;
     }
+}
+
+bool Finiti(std::initializer_list<float> valori) {
+    return std::all_of(valori.begin(), valori.end(), [](float v) { return std::isfinite(v); });
 }
 
 float Scala(float lunghezza, double minimo, double massimo) {
@@ -39,7 +49,6 @@ float Scala(float lunghezza, double minimo, double massimo) {
 float Arrotonda(double valore, int decimali) {
     return static_cast<float>(ArrotondaPari(valore, decimali));
 }
-
 
 struct Etichetta {
     float valore;
@@ -74,6 +83,48 @@ std::array<Etichetta, 3> EtichetteTempi(const Grafico& G, const Velantra& Moto) 
     return {inizio, {medio, sx * medio - 1}, {ultimo, sx * ultimo - 1}};
 }
 
+// The time labels of the ticks in view (to within a pixel), each whole on the strip. One that the
+// strip's right end or the label after it would cut moves left, leaving a blank's width before the next
+// label; labels that fit stay where they are.
+void ScriviTempi(SuperficieDisegno& striscia, const std::array<Etichetta, 3>& etichette,
+                 const std::array<double, 3>& tacche, double sx) {
+    struct Posto {
+        QString testo;
+        double utente, x, larghezza; // its x in user units and in pixels, its width in pixels
+    };
+    std::vector<Posto> posti;
+    for (size_t k = 0; k < etichette.size(); ++k) {
+        const double tacca = striscia.InPixel(sx * tacche[k], 0).x();
+        if (tacca < -1 || tacca > striscia.width() + 1)
+            continue;
+        const QString testo = TestoSingolo(etichette[k].valore);
+        const double x = etichette[k].x;
+        posti.push_back({testo, x, striscia.InPixel(x, 0).x(), striscia.LarghezzaTesto(testo)});
+    }
+    std::vector<Posto*> daDestra; // right to left, as the strip's end and each label push the next
+    for (Posto& p : posti)
+        daDestra.push_back(&p);
+    std::stable_sort(daDestra.begin(), daDestra.end(),
+                     [](const Posto* a, const Posto* b) { return a->x > b->x; });
+    const double spazio = striscia.LarghezzaTesto(QStringLiteral(" "));
+    double limite = striscia.width();
+    bool spostata = false; // the label on the right moved
+    for (Posto* p : daDestra) {
+        if (spostata || p->x + p->larghezza > limite) {
+            const double x = std::min(p->x, limite - (p == daDestra.front() ? 0 : spazio) - p->larghezza);
+            spostata = x != p->x;
+            if (spostata)
+                p->utente = striscia.InUtente(QPointF(x, 0)).x();
+            p->x = x;
+        }
+        limite = p->x;
+    }
+    for (const Posto& p : posti)
+        striscia.Testo(p.utente, 8, p.testo, true);
+}
+
+} // namespace
+
 // Five speeds from `da` in steps of a quarter of the range, each rounded to one decimal before the
 // next step is added: for 0 to 1.3 they read 0, 0.3, 0.6, 0.9, 1.2.
 std::array<float, 5> VelocitaEtichette(double da, double a) {
@@ -88,8 +139,6 @@ std::array<float, 5> VelocitaEtichette(double da, double a) {
     return velocita;
 }
 
-} // namespace
-
 void CercaMassimi(const XYPoli& Punti, int32_t& PosizioneX, int32_t& PosizioneY, double& ValoreX,
                   double& ValoreY) {
     CercaEstremi(Punti, PosizioneX, PosizioneY, ValoreX, ValoreY, std::greater<double>());
@@ -101,8 +150,22 @@ void CercaMinimi(const XYPoli& Punti, int32_t& PosizioneX, int32_t& PosizioneY, 
 }
 
 void CalcolaVistaIntera(Grafico& G, const XYPoli& Punti) {
-    CercaMassimi(Punti, G.PosizioneMassimoX, G.PosizioneMassimoY, G.ValoreMassimoX, G.ValoreMassimoY);
-    CercaMinimi(Punti, G.PosizioneMinimoX, G.PosizioneMinimoY, G.ValoreMinimoX, G.ValoreMinimoY);
+    // Both searches in one pass over the list, as they would give one after the other.
+    G.PosizioneMassimoX = G.PosizioneMassimoY = G.PosizioneMinimoX = G.PosizioneMinimoY = 0;
+    G.ValoreMassimoX = G.ValoreMinimoX = Punti.X(0);
+    G.ValoreMassimoY = G.ValoreMinimoY = Punti.Y(0);
+    int32_t i = 0;
+    for (const XYPoli::Punto& p : Punti.Punti()) {
+        if (p.x > G.ValoreMassimoX)
+            G.ValoreMassimoX = p.x, G.PosizioneMassimoX = i;
+        if (p.y > G.ValoreMassimoY)
+            G.ValoreMassimoY = p.y, G.PosizioneMassimoY = i;
+        if (p.x < G.ValoreMinimoX)
+            G.ValoreMinimoX = p.x, G.PosizioneMinimoX = i;
+        if (p.y < G.ValoreMinimoY)
+            G.ValoreMinimoY = p.y, G.PosizioneMinimoY = i;
+        ++i;
+    }
     if (G.ValoreMassimoX == 0)
         G.ValoreMassimoX = 10;
     if (G.ValoreMassimoY == 0)
@@ -144,39 +207,44 @@ void CalcolaBordi(Grafico& G) {
     G.BordoInferiore = static_cast<float>(G.ValoreMinimoY - G.MargineY);
 }
 
-void ImpostaCoordinate(const SuperficiGrafico& S, const Grafico& G) {
+bool ImpostaCoordinate(const SuperficiGrafico& S, const Grafico& G) {
     const float sinistra = G.ScalaX * G.BordoSinistro, destra = G.ScalaX * G.BordoDestro;
     const float alto = G.ScalaY * G.BordoSuperiore, basso = G.ScalaY * G.BordoInferiore;
-    S.Picture1.ImpostaScala(sinistra, alto, destra, basso);
-    S.PictValX.ImpostaScala(sinistra, 10, destra, 0);
-    S.PictValY.ImpostaScala(0, alto, 10, basso);
+    // Scales of 0 or beyond single precision leave edges that are not numbers or not apart.
+    if (!Finiti({G.ScalaX, G.ScalaY, sinistra, destra, alto, basso}) || G.ScalaX <= 0 || G.ScalaY <= 0 ||
+        !(sinistra < destra) || !(basso < alto))
+        return false;
+    // Each surface refuses a system it cannot map onto its pixels; all three are tried.
+    const bool piano = S.Picture1.ImpostaScala(sinistra, alto, destra, basso);
+    const bool tempi = S.PictValX.ImpostaScala(sinistra, 10, destra, 0);
+    const bool velocita = S.PictValY.ImpostaScala(0, alto, 10, basso);
+    return piano && tempi && velocita;
 }
 
 void DisegnaCurva(const SuperficiGrafico& S, const XYPoli& Punti, const Grafico& G, const Velantra& Moto,
                   double DaTempo, double ATempo, double DaVelocita, double AVelocita) {
     SuperficieDisegno& piano = S.Picture1;
     piano.ImpostaSpessore(2);
+    piano.ApriSpezzata();
     const bool tutti = DaTempo == 0 && ATempo == 0;
     if (tutti)
-        piano.Posiziona(0, G.ScalaY * Punti.Y(0));
-    bool primo = !tutti;
-    for (int32_t i = 0; i < Punti.NumeroElementi(); ++i) {
-        const double t = Punti.X(i);
-        if (!tutti && !(DaTempo < t && t < ATempo))
-            continue;
-        if (primo)
-            piano.Posiziona(G.ScalaX * t, G.ScalaY * Punti.Y(i));
-        else
-            piano.LineaA(G.ScalaX * t, G.ScalaY * Punti.Y(i));
-        primo = false;
-    }
+        piano.PuntoSpezzata(0, G.ScalaY * Punti.Y(0));
+    const double sx = G.ScalaX, sy = G.ScalaY;
+    const std::span<const XYPoli::Punto> punti = Punti.Punti();
+    piano.PuntiSpezzata(punti.size(), [&](size_t i) {
+        const XYPoli::Punto& p = punti[i];
+        return tutti || (DaTempo < p.x && p.x < ATempo) ? std::optional(QPointF(sx * p.x, sy * p.y))
+                                                        : std::nullopt;
+    });
+    piano.ChiudiSpezzata();
     piano.ImpostaSpessore(1);
 
-    for (const Etichetta& e : EtichetteTempi(G, Moto))
-        S.PictValX.Testo(e.x, 8, TestoSingolo(e.valore));
+    // A label stands only by a tick inside the view (to within a pixel), whole on its strip.
+    ScriviTempi(S.PictValX, EtichetteTempi(G, Moto), {Moto.T1, Moto.T1 + Moto.T2, 2 * Moto.T1 + Moto.T2}, sx);
     const float alzata = G.GraficoZoomato ? 0 : 2;
     for (float v : VelocitaEtichette(DaVelocita, AVelocita))
-        S.PictValY.Testo(0, G.ScalaY * v + alzata, TestoSingolo(v));
+        if (const double y = S.PictValY.InPixel(0, sy * v).y(); y >= -1 && y <= S.PictValY.height() + 1)
+            S.PictValY.Testo(0, sy * v + alzata, TestoSingolo(v), true);
 
     if (G.StatoDisegniGrafico & Grafico::BitGriglia)
         DisegnaGriglia(piano, G, Moto, DaTempo, ATempo, DaVelocita, AVelocita);
@@ -194,4 +262,3 @@ void DisegnaGriglia(SuperficieDisegno& Picture1, const Grafico& G, const Velantr
         Picture1.Linea(0, G.ScalaY * v, destra, G.ScalaY * v);
     Picture1.ImpostaTratteggio(false);
 }
-

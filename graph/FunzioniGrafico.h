@@ -4,6 +4,7 @@
 // labels, grid). Every routine takes what it draws on and what it reads, so the same drawing serves
 // the graph window and any other target.
 
+#include <array>
 #include <cstdint>
 
 class Grafico;
@@ -35,8 +36,12 @@ void CalcolaVistaIntera(Grafico& G, const XYPoli& Punti);
 bool CalcolaVistaZoom(Grafico& G, double x1, double y1, double x2, double y2);
 // Widths, margins (a twentieth on each side of a full view, none when zoomed) and edges of the view.
 void CalcolaBordi(Grafico& G);
-// The user coordinates of the three surfaces for the current edges and scales.
-void ImpostaCoordinate(const SuperficiGrafico& S, const Grafico& G);
+// The user coordinates of the three surfaces for the current edges and scales; false when the view
+// cannot be drawn at these scales (0, or beyond single precision).
+bool ImpostaCoordinate(const SuperficiGrafico& S, const Grafico& G);
+
+// The five speed labels from `da` towards `a`.
+std::array<float, 5> VelocitaEtichette(double da, double a);
 
 // The curve through the points with DaTempo < X < ATempo (every point when both bounds are 0), the
 // labels of the phase times of Moto and of five speeds from DaVelocita towards AVelocita, and the
@@ -48,4 +53,3 @@ void DisegnaCurva(const SuperficiGrafico& S, const XYPoli& Punti, const Grafico&
 // stand where the labels are.
 void DisegnaGriglia(SuperficieDisegno& Picture1, const Grafico& G, const Velantra& Moto, double DaTempo,
                     double ATempo, double DaVelocita, double AVelocita);
-

@@ -2,7 +2,10 @@
 
 #include "TestiNumerici.h"
 
+#include <QLineEdit>
 #include <QLocale>
+#include <QStyle>
+#include <cmath>
 
 char SeparatoreDecimale() {
     const QString punto = QLocale().decimalPoint();
@@ -25,4 +28,17 @@ QString TestoSingolo(float valore) {
 
 std::optional<double> LeggiValore(const QString& testo) {
     return LeggiNumero(testo.toStdString(), SeparatoreDecimale());
+}
+
+QString NumeroPiuLungo() {
+    return TestoValore(-8.88888888888888e88);
+}
+
+int LarghezzaPerNumeri(const QLineEdit& casella, const QString& testo) {
+    // The box's frame, its text margins, the two pixels it keeps each side of the text and the cursor.
+    const int cornice = casella.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &casella);
+    const QMargins margini = casella.textMargins() + casella.contentsMargins();
+    const double larghezza = QFontMetricsF(casella.font()).horizontalAdvance(testo);
+    return static_cast<int>(std::ceil(larghezza)) + 2 * cornice + margini.left() + margini.right() + 2 * 2 +
+           2;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+class QLineEdit;
+
 // The locale's decimal separator; a period where the locale's is not a single ASCII character, so
 // that shown numbers stay readable by the same rule.
 char SeparatoreDecimale();
@@ -18,3 +20,10 @@ QString TestoValore(double valore);
 QString TestoSingolo(float valore);
 // A number in the user's format; empty when the text is not one.
 std::optional<double> LeggiValore(const QString& testo);
+
+// The longest number text the program writes into a box: 15 significant digits with sign, separator
+// and exponent ("-8,88888888888888E+88").
+QString NumeroPiuLungo();
+// Logical pixels a box needs to show the text whole, without scrolling, in its own font: by default
+// the longest number.
+int LarghezzaPerNumeri(const QLineEdit& casella, const QString& testo = NumeroPiuLungo());

@@ -22,32 +22,6 @@ bool Finito(QPointF p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-// The part of segment a-b inside the rectangle (Liang-Barsky), or nothing.
-std::optional<std::pair<QPointF, QPointF>> Taglia(QPointF a, QPointF b, const QRectF& r) {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return std::nullopt;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return std::nullopt;
-    }
-    // Keep the given end points when inside, so consecutive segments still join exactly.
-    const QPointF da = t0 > 0 ? a + t0 * (b - a) : a;
-    const QPointF ab = t1 < 1 ? a + t1 * (b - a) : b;
-    return std::pair{da, ab};
-}
-
 } // namespace
 
 SuperficieDisegno::SuperficieDisegno(QWidget* parent) : QWidget(parent) {
@@ -68,11 +42,6 @@ bool SuperficieDisegno::ImpostaScala(double sinistra, double superiore, double d
     pixelInUtente = utenteInPixel.inverted();
     area = QRectF(0, 0, width(), height());
     return true;
-}
-
-QPointF SuperficieDisegno::InPixel(double x, double y) const {
-    const QTransform& t = utenteInPixel; // scale and shift only
-    return QPointF(x * t.m11() + t.dx(), y * t.m22() + t.dy());
 }
 
 QPointF SuperficieDisegno::InUtente(QPointF pixel) const {
@@ -107,13 +76,45 @@ void SuperficieDisegno::Rettangolo(double x1, double y1, double x2, double y2) {
     corrente = QPointF(x2, y2);
 }
 
-void SuperficieDisegno::Testo(double x, double y, const QString& testo) {
-    Aggiungi({Tipo::Testo, penna, InPixel(x, y), QPointF(x, y), testo});
+void SuperficieDisegno::Testo(double x, double y, const QString& testo, bool dentro) {
+    QPointF angolo = InPixel(x, y);
+    if (dentro && Finito(angolo)) {
+        const QFontMetricsF fm(Carattere());
+        const QRectF r = area.isNull() ? QRectF(rect()) : area;
+        angolo.setX(std::max(r.left(), std::min(angolo.x(), r.right() - fm.horizontalAdvance(testo))));
+        angolo.setY(std::max(r.top(), std::min(angolo.y(), r.bottom() - fm.height())));
+        const QPointF utente = InUtente(angolo);
+        x = utente.x();
+        y = utente.y();
+    }
+    Aggiungi({Tipo::Testo, penna, angolo, QPointF(x, y), testo});
+}
+
+void SuperficieDisegno::Avviso(const QString& testo) {
+    Aggiungi({Tipo::Avviso, penna, QPointF(0, 0), QPointF(width(), height()), testo});
+}
+
+double SuperficieDisegno::LarghezzaTesto(const QString& testo) const {
+    return QFontMetricsF(Carattere()).horizontalAdvance(testo);
+}
+
+void SuperficieDisegno::ApriSpezzata() {
+    spezzata.Apri(Limite());
+}
+
+// Each polyline of the line becomes one mark.
+void SuperficieDisegno::ChiudiSpezzata() {
+    for (QPolygonF& linea : spezzata.Fine())
+        Aggiungi({Tipo::Spezzata, penna, {}, {}, {}, std::move(linea)});
+}
+
+QRectF SuperficieDisegno::Limite() const {
+    const QRectF coperta = area.isNull() ? QRectF(rect()) : area;
+    return coperta.adjusted(-MargineTaglio, -MargineTaglio, MargineTaglio, MargineTaglio);
 }
 
 void SuperficieDisegno::Aggiungi(Segno segno) {
-    const QRectF coperta = area.isNull() ? QRectF(rect()) : area;
-    const QRectF limite = coperta.adjusted(-MargineTaglio, -MargineTaglio, MargineTaglio, MargineTaglio);
+    const QRectF limite = Limite();
     if (!Finito(segno.a) || !Finito(segno.b))
         return;
     switch (segno.tipo) {
@@ -136,28 +137,12 @@ void SuperficieDisegno::Aggiungi(Segno segno) {
         if (!limite.contains(segno.a))
             return;
         break;
+    case Tipo::Spezzata:
+    case Tipo::Avviso:
+        break;
     }
-    if (Prolunga(segno))
-        return;
     Sporca(segno);
     segni.push_back(std::move(segno));
-}
-
-// A dense curve (tens of samples per pixel) would cost a wide-pen join per sample: a line continuing
-// a previous one shorter than half a pixel extends it instead. Every dropped vertex stays within half
-// a pixel of the line drawn.
-bool SuperficieDisegno::Prolunga(const Segno& segno) {
-    if (segno.tipo != Tipo::Linea || segni.empty())
-        return false;
-    Segno& ultimo = segni.back();
-    if (ultimo.tipo != Tipo::Linea || ultimo.b != segno.a || !(ultimo.penna == segno.penna))
-        return false;
-    const QPointF corto = ultimo.b - ultimo.a;
-    if (std::abs(corto.x()) >= 0.5 || std::abs(corto.y()) >= 0.5)
-        return false;
-    ultimo.b = segno.b;
-    Sporca(ultimo);
-    return true;
 }
 
 QRectF SuperficieDisegno::Ingombro(const Segno& segno) const {
@@ -166,6 +151,8 @@ QRectF SuperficieDisegno::Ingombro(const Segno& segno) const {
         const QFontMetricsF fm(Carattere());
         return QRectF(segno.a, QSizeF(fm.horizontalAdvance(segno.testo), fm.height())).adjusted(-m, -m, m, m);
     }
+    if (segno.tipo == Tipo::Spezzata)
+        return segno.linea.boundingRect().adjusted(-m, -m, m, m);
     return QRectF(segno.a, segno.b).normalized().adjusted(-m, -m, m, m);
 }
 
@@ -187,42 +174,44 @@ void SuperficieDisegno::Cancella() {
 }
 
 void SuperficieDisegno::RendiPersistente() {
-    if (sfondo.isNull())
-        sfondo = Bianca();
+    if (Vuoto()) {
+        if (!sfondo.isNull() && sfondo.deviceIndependentSize() == QSizeF(size()) &&
+            sfondo.devicePixelRatio() == devicePixelRatioF())
+            sfondo.fill(Qt::white); // no fresh allocation on every redraw
+        else
+            sfondo = Bianca();
+        daImbiancare = false;
+    }
     QPainter pittore(&sfondo);
     Dipingi(pittore, segni);
-    for (const Segno& segno : segni)
-        if (segno.tipo == Tipo::Testo)
-            testiSfondo.append({segno.b, segno.testo});
     segniSfondo.insert(segniSfondo.end(), std::make_move_iterator(segni.begin()),
                        std::make_move_iterator(segni.end()));
     segni.clear();
 }
 
 void SuperficieDisegno::RimuoviSfondo() {
-    if (sfondo.deviceIndependentSize() == QSizeF(size()) && sfondo.devicePixelRatio() == devicePixelRatioF())
-        sfondo.fill(Qt::white); // no fresh allocation on every redraw
-    else
-        sfondo = Bianca();
+    daImbiancare = true; // the white comes with the next picture, once its curve is traced
     segni.clear();
     segniSfondo.clear();
-    testiSfondo.clear();
     update();
 }
 
 QImage SuperficieDisegno::Bianca() const {
     const qreal rapporto = devicePixelRatioF();
-    QImage immagine(size() * rapporto, QImage::Format_ARGB32_Premultiplied);
+    QImage immagine(size() * rapporto, QImage::Format_RGB32); // opaque: painted by plain copy
     immagine.setDevicePixelRatio(rapporto);
     immagine.fill(Qt::white);
     return immagine;
 }
 
 QList<SuperficieDisegno::TestoDisegnato> SuperficieDisegno::Testi() const {
-    QList<TestoDisegnato> testi = testiSfondo;
-    for (const Segno& segno : segni)
-        if (segno.tipo == Tipo::Testo)
-            testi.append({segno.b, segno.testo});
+    QList<TestoDisegnato> testi;
+    for (const auto* elenco : {&segniSfondo, &segni})
+        for (const Segno& segno : *elenco)
+            if (segno.tipo == Tipo::Testo)
+                testi.append({segno.b, segno.testo});
+            else if (segno.tipo == Tipo::Avviso)
+                testi.append({{}, segno.testo});
     return testi;
 }
 
@@ -233,9 +222,9 @@ void SuperficieDisegno::DisegnaIn(QPainter& pittore, const QRectF& rettangolo) c
     pittore.save();
     pittore.setClipRect(rettangolo, Qt::IntersectClip);
     pittore.fillRect(rettangolo, Qt::white);
-    pittore.translate(rettangolo.topLeft());
-    pittore.scale(rettangolo.width() / misura.width(), rettangolo.height() / misura.height());
-    Dipingi(pittore, segniSfondo);
+    const double sx = rettangolo.width() / misura.width(), sy = rettangolo.height() / misura.height();
+    const QTransform mappa(sx, 0, 0, sy, rettangolo.left(), rettangolo.top());
+    Dipingi(pittore, segniSfondo, mappa, misura.width() >= misura.height() ? sy : sx);
     pittore.restore();
 }
 
@@ -247,7 +236,8 @@ QFont SuperficieDisegno::Carattere() const {
     return carattere;
 }
 
-void SuperficieDisegno::Dipingi(QPainter& pittore, const std::vector<Segno>& elenco) const {
+void SuperficieDisegno::Dipingi(QPainter& pittore, const std::vector<Segno>& elenco, const QTransform& mappa,
+                                double scala) const {
     const QFont carattere = Carattere();
     pittore.setFont(carattere);
     const QFontMetricsF fm(carattere);
@@ -257,30 +247,51 @@ void SuperficieDisegno::Dipingi(QPainter& pittore, const std::vector<Segno>& ele
             pittore.drawPolyline(tratto);
         tratto.clear();
     };
+    // A text keeps its shape: drawn at its mapped corner, scaled alike both ways.
+    auto scritta = [&](QPointF angolo, auto disegna) {
+        pittore.save();
+        pittore.translate(mappa.map(angolo));
+        pittore.scale(scala, scala);
+        disegna();
+        pittore.restore();
+    };
     const Penna* attiva = nullptr;
     for (const Segno& segno : elenco) {
         if (!attiva || !(segno.penna == *attiva)) {
             chiudi();
             attiva = &segno.penna;
-            pittore.setPen(
-                QPen(attiva->colore, attiva->spessore, attiva->tratteggio ? Qt::DashLine : Qt::SolidLine));
+            pittore.setPen(QPen(attiva->colore, attiva->spessore * scala,
+                                attiva->tratteggio ? Qt::DashLine : Qt::SolidLine));
         }
         switch (segno.tipo) {
         case Tipo::Linea:
-            if (tratto.isEmpty() || tratto.last() != segno.a) {
+            if (tratto.isEmpty() || tratto.last() != mappa.map(segno.a)) {
                 chiudi();
-                tratto << segno.a;
+                tratto << mappa.map(segno.a);
             }
-            tratto << segno.b;
+            tratto << mappa.map(segno.b);
             break;
         case Tipo::Rettangolo:
             chiudi();
-            pittore.drawRect(QRectF(segno.a, segno.b));
+            pittore.drawRect(QRectF(mappa.map(segno.a), mappa.map(segno.b)));
             break;
         case Tipo::Testo:
             chiudi();
-            pittore.drawText(segno.a + QPointF(0, fm.ascent()), segno.testo);
+            scritta(segno.a, [&] { pittore.drawText(QPointF(0, fm.ascent()), segno.testo); });
             break;
+        case Tipo::Spezzata:
+            chiudi();
+            pittore.drawPolyline(mappa.map(segno.linea));
+            break;
+        case Tipo::Avviso: {
+            chiudi();
+            const QRectF r(mappa.map(segno.a), mappa.map(segno.b));
+            scritta(segno.a, [&] {
+                pittore.drawText(QRectF(0, 0, r.width() / scala, r.height() / scala).adjusted(8, 8, -8, -8),
+                                 Qt::AlignCenter | Qt::TextWordWrap, segno.testo);
+            });
+            break;
+        }
         }
     }
     chiudi();
@@ -290,8 +301,7 @@ void SuperficieDisegno::paintEvent(QPaintEvent* evento) {
     segniDaDipingere = 0;
     tuttoDaRidipingere = false;
     QPainter pittore(this);
-    const QRect coperta =
-        sfondo.isNull() ? QRect() : QRect(QPoint(0, 0), sfondo.deviceIndependentSize().toSize());
+    const QRect coperta = Vuoto() ? QRect() : QRect(QPoint(0, 0), sfondo.deviceIndependentSize().toSize());
     const qreal rapporto = sfondo.devicePixelRatio();
     // One rectangle at a time: under a single-rectangle clip the background is a plain copy, where
     // the whole region would take the span path, costly for thin crosshair strips.

@@ -6,11 +6,15 @@
 // bakes the list into the background. The graph is drawn once and made persistent; the tools draw
 // their crosses and boxes as marks on every mouse move.
 
+#include "Spezzata.h"
+
 #include <QColor>
 #include <QImage>
 #include <QList>
 #include <QTransform>
 #include <QWidget>
+#include <cmath>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -19,7 +23,7 @@ class SuperficieDisegno : public QWidget {
     Q_OBJECT
 public:
     struct TestoDisegnato {
-        QPointF punto; // top-left corner, user coordinates
+        QPointF punto; // top-left corner, user coordinates (none for a notice)
         QString testo;
     };
 
@@ -28,7 +32,10 @@ public:
     // The values at the left, top, right and bottom edges of the current size. A system of zero or
     // non-finite extent is refused (false) and the previous one stays.
     bool ImpostaScala(double sinistra, double superiore, double destra, double inferiore);
-    QPointF InPixel(double x, double y) const; // logical pixels
+    QPointF InPixel(double x, double y) const { // logical pixels; scale and shift only
+        return QPointF(x * utenteInPixel.m11() + utenteInPixel.dx(),
+                       y * utenteInPixel.m22() + utenteInPixel.dy());
+    }
     QPointF InUtente(QPointF pixel) const;
 
     // Pen of what is drawn next.
@@ -40,7 +47,32 @@ public:
     void Linea(double x1, double y1, double x2, double y2);
     void LineaA(double x, double y); // from the current position, which moves there
     void Rettangolo(double x1, double y1, double x2, double y2);
-    void Testo(double x, double y, const QString& testo); // top-left corner at (x, y)
+    // Top-left corner at (x, y); inside, the text is moved as little as needed to lie whole on the
+    // surface.
+    void Testo(double x, double y, const QString& testo, bool dentro = false);
+    // A sentence centred on the surface, wrapped at its width.
+    void Avviso(const QString& testo);
+    double LarghezzaTesto(const QString& testo) const; // logical pixels
+
+    // A line through many successive points (a curve), drawn as joined lines would be but built in one
+    // pass (Spezzata): opened, given its points in user coordinates, closed. A point that is not finite
+    // breaks the line.
+    void ApriSpezzata();
+    void PuntoSpezzata(double x, double y) {
+        PuntiSpezzata(1, [x, y](size_t) { return std::optional(QPointF(x, y)); });
+    }
+    // The points punto(0) to punto(n - 1), each a point or nothing (left out), in one loop.
+    template <class Punto> void PuntiSpezzata(size_t n, Punto punto) {
+        const double kx = utenteInPixel.m11(), bx = utenteInPixel.dx();
+        const double ky = utenteInPixel.m22(), by = utenteInPixel.dy();
+        spezzata.Aggiungi(n, [&](size_t i, QPointF& p) {
+            const std::optional<QPointF> u = punto(i);
+            if (u)
+                p = QPointF(u->x() * kx + bx, u->y() * ky + by); // as InPixel
+            return u.has_value();
+        });
+    }
+    void ChiudiSpezzata();
 
     void Cancella();         // marks go, the background stays
     void RendiPersistente(); // marks become background
@@ -51,11 +83,12 @@ public:
     bool MouseAbilitato() const { return mouseAttivo; }
 
     // The persistent picture, at the size it was made, with the screen's pixel ratio.
-    QImage Immagine() const { return sfondo.isNull() ? Bianca() : sfondo; }
+    QImage Immagine() const { return Vuoto() ? Bianca() : sfondo; }
     // Its size in logical pixels.
-    QSizeF Misura() const { return sfondo.isNull() ? QSizeF(size()) : sfondo.deviceIndependentSize(); }
+    QSizeF Misura() const { return Vuoto() ? QSizeF(size()) : sfondo.deviceIndependentSize(); }
     // Paints the persistent picture stretched into the rectangle, from its marks rather than its
-    // pixels: sharp at any resolution (a printer, a PDF file).
+    // pixels: sharp at any resolution (a printer, a PDF file). Texts and pen widths keep their
+    // proportions, scaled as the picture is across its narrow side.
     void DisegnaIn(QPainter& pittore, const QRectF& rettangolo) const;
     // Texts of the background and of the marks, in drawing order.
     QList<TestoDisegnato> Testi() const;
@@ -76,30 +109,35 @@ private:
         bool tratteggio = false;
         bool operator==(const Penna&) const = default;
     };
-    enum class Tipo : uint8_t { Linea, Rettangolo, Testo };
+    enum class Tipo : uint8_t { Linea, Rettangolo, Testo, Spezzata, Avviso };
     struct Segno {
         Tipo tipo;
         Penna penna;
         QPointF a, b; // logical pixels; for a text, b is its point in user coordinates
         QString testo;
+        QPolygonF linea = {}; // logical pixels
     };
 
     void Aggiungi(Segno segno);
-    bool Prolunga(const Segno& segno);
     void Sporca(const Segno& segno);
     QRectF Ingombro(const Segno& segno) const;
-    void Dipingi(QPainter& pittore, const std::vector<Segno>& elenco) const;
+    QRectF Limite() const;
+    // Paints the marks with their points mapped; pen widths and texts scaled by `scala`.
+    void Dipingi(QPainter& pittore, const std::vector<Segno>& elenco, const QTransform& mappa = {},
+                 double scala = 1) const;
     QFont Carattere() const;
     QImage Bianca() const;
+    bool Vuoto() const { return sfondo.isNull() || daImbiancare; }
 
     QImage sfondo;
+    bool daImbiancare = false; // blank: painted white when next made persistent, not before
     std::vector<Segno> segni;
     std::vector<Segno> segniSfondo; // what the persistent picture was made of
-    QList<TestoDisegnato> testiSfondo;
     QTransform utenteInPixel, pixelInUtente;
     QRectF area; // logical pixels covered by the coordinate system; the widget until one is set
     Penna penna;
     QPointF corrente; // user coordinates
+    Spezzata spezzata;
     bool mouseAttivo = false;
     int segniDaDipingere = 0; // added since the last paint
     bool tuttoDaRidipingere = false;

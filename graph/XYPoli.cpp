@@ -1,5 +1,6 @@
 #include "XYPoli.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -22,25 +23,38 @@ double XYPoli::P(int32_t Posizione) const {
     return Slot(Posizione).p;
 }
 
-void XYPoli::Add(double ValX, double ValY, double ValP) {
-    if (numero >= Capacita)
-        return;
-    punti[static_cast<size_t>(numero++)] = {ValX, ValY, ValP};
-}
-
 void XYPoli::Vuota() {
     for (int32_t i = 0; i < numero; ++i)
         punti[static_cast<size_t>(i)] = {};
     numero = 0;
+    ordineNoto = false;
 }
 
 void XYPoli::RimuoviUltimo() {
     if (numero == 0)
         throw std::out_of_range("XYPoli: lista vuota");
     punti[static_cast<size_t>(--numero)] = {};
+    ordineNoto = false;
 }
 
 double XYPoli::YsuX(double& ValX) const {
+    const auto inizio = punti.begin(), fine = inizio + numero;
+    if (!ordineNoto) {
+        ordinata = std::all_of(inizio, fine, [](const Punto& p) { return std::isfinite(p.x); }) &&
+                   std::is_sorted(inizio, fine, [](const Punto& a, const Punto& b) { return a.x < b.x; });
+        ordineNoto = true;
+    }
+    if (ordinata && numero > 0 && std::isfinite(ValX)) {
+        auto primoDiX = [&](auto da) { // the lowest index with the same X
+            return std::lower_bound(inizio, da, da->x, [](const Punto& p, double x) { return p.x < x; });
+        };
+        auto dopo = std::lower_bound(inizio, fine, ValX, [](const Punto& p, double x) { return p.x < x; });
+        auto migliore = dopo;
+        if (dopo == fine || (dopo != inizio && ValX - (dopo - 1)->x <= dopo->x - ValX))
+            migliore = primoDiX(dopo - 1); // the earlier of two equally near wins
+        ValX = migliore->x;
+        return migliore->y;
+    }
     const Punto* migliore = &punti[0];
     double distanzaMigliore = std::abs(migliore->x - ValX);
     for (int32_t i = 0; i < numero; ++i) {

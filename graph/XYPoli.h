@@ -4,10 +4,14 @@
 // construction. Further points are dropped silently; slots beyond the count always read (0, 0, 0).
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class XYPoli {
 public:
+    struct Punto {
+        double x = 0, y = 0, p = 0;
+    };
     static constexpr int32_t Capacita = 50000;
     static constexpr int32_t UltimoIndice = Capacita; // slot 50,000 exists and reads 0
 
@@ -20,8 +24,16 @@ public:
 
     int32_t NumeroElementi() const { return numero; }
 
+    // The stored points, in order: what the loops over the whole curve read.
+    std::span<const Punto> Punti() const { return {punti.data(), static_cast<size_t>(numero)}; }
+
     // Appends a point; ignored once 50,000 points are stored.
-    void Add(double ValX, double ValY, double ValP);
+    void Add(double ValX, double ValY, double ValP) {
+        if (numero >= Capacita)
+            return;
+        punti[static_cast<size_t>(numero++)] = {ValX, ValY, ValP};
+        ordineNoto = false;
+    }
     bool Piena() const { return numero >= Capacita; }
 
     void Vuota();
@@ -29,15 +41,16 @@ public:
     void RimuoviUltimo();
 
     // Y of the point whose X is nearest to ValX (the lowest index among equals; slot 0 on an empty
-    // list); writes that point's X back into ValX.
+    // list); writes that point's X back into ValX. A search by halves while the times go forward, as
+    // a sampled curve's do; a walk of the whole list otherwise.
     double YsuX(double& ValX) const;
 
 private:
-    struct Punto {
-        double x = 0, y = 0, p = 0;
-    };
     const Punto& Slot(int32_t Posizione) const;
 
     std::vector<Punto> punti; // sized once; never resized
     int32_t numero = 0;
+    // Whether every X is finite and none below the one before: found at the first lookup after a
+    // change, so that filling the list costs nothing more.
+    mutable bool ordinata = true, ordineNoto = true;
 };

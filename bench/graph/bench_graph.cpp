@@ -1,5 +1,6 @@
-// Sampling of a 500 s motion, a full view of its 50,000 points on a 1600 x 1000 plot (labels and grid
-// included) and one collimator move over it (clear, nearest sample, two lines, readouts, repaint).
+// Sampling of a 500 s motion and of a 10^6 s one (both fill the list), a full view of 50,000 points on
+// a 1600 x 1000 plot (labels and grid included, painted) and one collimator move over it (clear,
+// nearest sample, two lines, readouts, repaint).
 #include "Campionamento.h"
 #include "Grafico.h"
 #include "Velantra.h"
@@ -23,7 +24,10 @@ Velantra Moto500s() {
 }
 
 void Campionamento(benchmark::State& stato) {
-    const Velantra moto = Moto500s();
+    Velantra moto = Moto500s();
+    const double scala = static_cast<double>(stato.range(0)) / 500;
+    moto.T1 *= scala;
+    moto.T2 *= scala;
     auto punti = std::make_unique<XYPoli>();
     for (auto _ : stato) {
         punti->Vuota();
@@ -32,7 +36,7 @@ void Campionamento(benchmark::State& stato) {
     }
     stato.counters["punti"] = punti->NumeroElementi();
 }
-BENCHMARK(Campionamento)->Unit(benchmark::kMillisecond);
+BENCHMARK(Campionamento)->Arg(500)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // A graph window whose plot measures 1600 x 1000 pixels, showing the 500 s curve with the grid on.
 struct Banco {
@@ -44,7 +48,7 @@ struct Banco {
     Banco() {
         CampionaVelocita(*punti, moto, grafico.StepTempo);
         grafico.StatoDisegniGrafico = Grafico::BitGriglia;
-        finestra.resize(1833, 1133);
+        finestra.resize(finestra.size() + QSize(1600, 1000) - finestra.Picture1().size());
         finestra.show();
         QApplication::processEvents();
     }

@@ -26,6 +26,8 @@ struct Banco : Utente {
     frmMain& Apri() {
         finestra = std::make_unique<frmMain>(programma, &dialoghi);
         finestra->show();
+        if (!QTest::qWaitForWindowExposed(finestra.get())) // laid out at its size, as a user sees it
+            qWarning("main window not shown");
         return *finestra;
     }
     FinestreFiglie& Figlie() override { return finestra->Figlie(); }

@@ -38,10 +38,14 @@ private slots:
         QTRY_COMPARE(Etichette(grafico->PictValX()), (QStringList{"1", "4", "5"}));
         QCOMPARE(Etichette(grafico->PictValY()), (QStringList{"0", "0,1", "0,2", "0,3", "0,4"}));
 
-        u.Scrivi(S1, "-1"); // 2 S1 + Stot = 0: T1 infinite
+        u.Scrivi(Stot, "3"); // a new calculation shows in the open graph at once
+        u.Premi("Calcolo");
+        QCOMPARE(Etichette(grafico->PictValX()), (QStringList{"0,7143", "4,2857", "5"}));
+
+        u.Scrivi(S1, "-1.5"); // 2 S1 + Stot = 0: T1 infinite
         u.Premi("Calcolo");
         QCOMPARE(u.dialoghi.Messaggi(), QStringList{QString::fromUtf8(MessaggioErroreCalcolo)});
-        QCOMPARE(u.Risultati(), (QStringList{"0,25", "1,5", "2", "1", "3", "5", "0,5", "0,5"}));
+        QCOMPARE(u.Risultati(), (QStringList{"0,25", "2,5", "3", "0,71429", "3,57143", "5", "0,7", "0,98"}));
         QCOMPARE(u.Stato().section(' ', 3, 5), QStringLiteral("0 0 1101001100011"));
         QVERIFY(Etichette(grafico->PictValX()).isEmpty());
         const QString percorso = u.Percorso(QStringLiteral("fallito.vla"));
@@ -49,7 +53,7 @@ private slots:
         u.Premi("Save");
         QFile file(percorso);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("0,-1,1.5,2,0,3,5,.5,.5\r\n"));
+        QCOMPARE(file.readAll(), QByteArray("0,-1.5,2.5,3,0,3.57142857142857,5,.7,.98\r\n"));
 
         u.dialoghi.risposte = {true};
         u.Premi("New");

@@ -1,5 +1,6 @@
 #include "Collaudo.h"
 #include "FrmRisultati.h"
+#include "NumeriRegionali.h"
 #include "Sistemi.h"
 #include "SpiegazioneMoto.h"
 #include "Utente.h"
@@ -294,6 +295,30 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  "S1\t0,33333\t[m]\nS2\t0\t[m]\nStot\t0\t[m]\nT1\t0\t[sec]\nT2\t0\t[sec]\n"
                  "Ttot\t0\t[sec]\nVm\t0\t[m/sec]\nAcc\t-2,5\t[m/sec^2]\n");
+    }
+
+    // The longest number the program writes shows whole, without scrolling, in every box that shows
+    // numbers: the entry values, the results, the graph readouts (run again at scale factors 1.5 and 2).
+    void numeriInteri() {
+        Banco b;
+        b.Inserimento();
+        b.finestre.ApriRisultati();
+        b.finestre.ApriGrafico();
+        for (const char* nome : {"frmInserimentoDati", "FrmRisultati", "frmGrafico"})
+            for (QLineEdit* casella : b.finestre.Finestra(nome)->findChildren<QLineEdit*>()) {
+                casella->show();
+                casella->setText(NumeroPiuLungo());
+                // The cursor at the end stands the whole text right of the cursor at the start.
+                QList<int> cursore;
+                for (const int posizione : {int(casella->text().size()), 0}) {
+                    casella->setCursorPosition(posizione);
+                    casella->grab();
+                    cursore << casella->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                }
+                QVERIFY2(cursore[0] - cursore[1] >=
+                             casella->fontMetrics().horizontalAdvance(casella->text()) - 1,
+                         qPrintable(casella->accessibleName()));
+            }
     }
 };
 REGISTRA_COLLAUDO(TstInserimento);

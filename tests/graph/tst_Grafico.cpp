@@ -1,6 +1,7 @@
 #include "Campionamento.h"
 #include "Collaudo.h"
 #include "Grafico.h"
+#include "NumeriRegionali.h"
 #include "Velantra.h"
 #include "XYPoli.h"
 #include "frmGrafico.h"
@@ -9,9 +10,12 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -33,9 +37,9 @@ struct Banco {
         Punti.Vuota();
         CampionaVelocita(Punti, Moto, G.StepTempo);
     }
-    SuperficieDisegno& Apri() {
+    SuperficieDisegno& Apri(QSize piano = {800, 480}) {
         finestra = std::make_unique<frmGrafico>(Punti, G, Moto);
-        finestra->resize(1033, 613);
+        finestra->resize(finestra->size() + piano - finestra->Picture1().size());
         finestra->show();
         if (!QTest::qWaitForWindowExposed(finestra.get()))
             qFatal("graph window not shown");
@@ -125,12 +129,20 @@ private slots:
         QTest::newRow("gap 3") << Italiano << Lista{0.15, 3.7, 1} << "0,15@2.00 3,85@74.50 4@79.50" << v1;
         QTest::newRow("gap 5") << Italiano << Lista{0.25, 3.5, 1} << "0,25@4.00 3,75@73.00 4@79.00" << v1;
         QTest::newRow("gap 2") << Italiano << Lista{0.1, 3.8, 1} << "0,1@1.00 3,9@77.00 4@79.00" << v1;
+        // The last label moved inside the strip, the one before it moved clear of it; speed labels
+        // wider than the designed strip widen it.
+        QTest::newRow("lunga") << Italiano << Lista{30000, 63456.7, 1}
+                               << "30000@18.44 93456,7@59.56 123456,7@78.24" << v1;
+        QTest::newRow("Vm grande")
+            << usa << Lista{1, 1, 123456789} << "1@25.67 2@52.33 3@79.00"
+            << "0@2.00 3.08642E+07@22.00 6.17284E+07@42.00 9.259259E+07@62.00 1.234568E+08@82.00";
         QTest::newRow("nessun moto") << Italiano << Lista{0, 0, 0} << "0@-1.00 0@-3.00 0@0.00"
                                      << "0@2.00 2,5@22.00 5@42.00 7,5@62.00 10@82.00";
-        // Zoomed (the rectangle drawn backwards): four decimals at the ticks, speeds at their height.
+        // Zoomed (the rectangle drawn backwards): four decimals at the ticks, speeds at their height;
+        // labels that would be cut by an edge move inside, those of ticks out of view go.
         QTest::newRow("zoom") << Italiano << Lista{0.0512, 3.8976, 1, 4.1, 0.3, 0.02, 1.04}
-                              << "0,0512@-0.00 3,9488@76.76 4@77.75"
-                              << "0,3@17.89 0,5@29.82 0,7@41.75 0,9@53.67 1,1@65.60";
+                              << "0,0512@0.39 3,9488@73.61 4@77.75"
+                              << "0,3@19.11 0,5@29.82 0,7@41.75 0,9@53.67";
     }
     void etichette() {
         QFETCH(QLocale, locale);
@@ -145,6 +157,13 @@ private slots:
         QTEST(Etichette(b.finestra->PictValY(), false), "velocita");
         for (const auto& t : b.finestra->PictValX().Testi())
             QCOMPARE(t.punto.y(), 8.0); // a fifth of the strip below its top edge
+        for (const SuperficieDisegno* striscia : {&b.finestra->PictValX(), &b.finestra->PictValY()})
+            for (const auto& t : striscia->Testi()) { // whole on its strip
+                const QPointF p = striscia->InPixel(t.punto.x(), t.punto.y());
+                QVERIFY2(p.x() > -0.01 && p.y() > -0.01 &&
+                             p.x() + striscia->LarghezzaTesto(t.testo) < striscia->width() + 0.01,
+                         qPrintable(t.testo));
+            }
     }
 
     // T1 1, T2 2, Vm 1.3: the view spans -0.2 to 4.2 s and -0.065 to 1.365 m/sec; where the curve, the
@@ -167,7 +186,44 @@ private slots:
             QVERIFY(qAbs(Scuri(b, false, v, 1.2, 2.8) - 200) < 100 && Scuri(b, false, v, -0.19, -0.02) == 0);
     }
 
-    // In the main window the graph first fills the client area from its top-left corner.
+    // The full view (curve, axes, grid) against its stored picture, pixel for pixel. The pictures of the
+    // motions that fit in the list at 0.01 s are the drawing as it has always been; the long and the
+    // extreme ones are drawn whole. VELANTRA_RIFERIMENTI=scrivi in the environment rewrites them
+    // (tests/graph/riferimenti), to be looked at before they are committed.
+    void curvaIntera_data() {
+        QTest::addColumn<Lista>("moto"); // T1, T2, Vm
+        QTest::addColumn<QSize>("piano");
+        QTest::addColumn<bool>("griglia");
+        QTest::newRow("esempio") << Lista{1, 2, 1.3} << QSize(800, 480) << false;
+        QTest::newRow("490 s, griglia") << Lista{100, 290, 1} << QSize(1600, 1000) << true;
+        QTest::newRow("salita ripida") << Lista{7, 470, 3} << QSize(800, 480) << false;
+        QTest::newRow("T2 nullo") << Lista{200, 0, 2} << QSize(800, 480) << true;
+        QTest::newRow("1e-6 s") << Lista{2.5e-7, 5e-7, 1} << QSize(800, 480) << false;
+        QTest::newRow("1e6 s") << Lista{1e5, 8e5, 1} << QSize(800, 480) << false;
+        QTest::newRow("1e12 s") << Lista{1e11, 8e11, 1e-3} << QSize(800, 480) << false;
+        QTest::newRow("T1 trascurabile") << Lista{1e-300, 1, 1} << QSize(800, 480) << false;
+    }
+    void curvaIntera() {
+        QFETCH(Lista, moto);
+        QFETCH(QSize, piano);
+        QFETCH(bool, griglia);
+        Banco b(moto[0], moto[1], moto[2]);
+        b.G.StatoDisegniGrafico = griglia ? Grafico::BitGriglia : 0;
+        const QImage immagine = b.Apri(piano).Immagine().convertToFormat(QImage::Format_Grayscale8);
+        const QString nome = QStringLiteral(VELANTRA_RIFERIMENTI_GRAFICO "/%1.png")
+                                 .arg(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'));
+        if (qgetenv("VELANTRA_RIFERIMENTI") == "scrivi")
+            QVERIFY(immagine.save(nome));
+        const QImage attesa = QImage(nome).convertToFormat(QImage::Format_Grayscale8);
+        QCOMPARE(immagine.size(), attesa.size());
+        int diversi = 0;
+        for (int y = 0; y < attesa.height(); ++y)
+            diversi += std::memcmp(immagine.constScanLine(y), attesa.constScanLine(y), attesa.width()) != 0;
+        QCOMPARE(diversi, 0); // rows that differ
+        QCOMPARE(b.Punti.X(b.Punti.NumeroElementi() - 1), 2 * moto[0] + moto[1]);
+    }
+
+    // In the main window the graph first fills the client area from its top-left corner, drawn once.
     void nellaFinestraPrincipale() {
         Banco b(1, 2, 1.3);
         QMdiArea area;
@@ -175,8 +231,10 @@ private slots:
         area.show();
         QVERIFY(QTest::qWaitForWindowExposed(&area));
         auto* finestra = new frmGrafico(b.Punti, b.G, b.Moto);
+        const QSignalSpy disegni(finestra, &frmGrafico::VistaDisegnata);
         QMdiSubWindow* sotto = area.addSubWindow(finestra);
         sotto->show();
+        QCOMPARE(disegni.size(), 1); // at its size in the area, not at its designed size first
         QCOMPARE(sotto->geometry(), QRect(QPoint(0, 0), area.viewport()->size()));
         QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico"));
         QCOMPARE(finestra->PictValX().Testi().size(), 3);
@@ -204,6 +262,8 @@ private slots:
         QTest::newRow("Differenza clic clic2") << "/TZC+";
         QTest::newRow("Differenza Differenza") << "/TZC";
         QTest::newRow("Differenza ZoomArea") << "Z/TZC+";
+        QTest::newRow("Tracciatore Griglia") << "C/TZC";
+        QTest::newRow("Differenza Griglia Cancella") << "D/";
     }
     void stati() {
         QFETCH(QString, stato);
@@ -220,6 +280,11 @@ private slots:
         }
         QCOMPARE(b.Stato(), stato);
         QCOMPARE(b.finestra->Picture1().MouseAbilitato(), !stato.endsWith('/'));
+        // The on/off tools show pressed exactly while on.
+        const auto premuto = [&](const char* chiave) { return b.finestra->Pulsante(chiave)->isChecked(); };
+        QCOMPARE((QList<bool>{premuto("Tracciatore"), premuto("Differenza"), premuto("Griglia")}),
+                 (QList<bool>{b.G.Collimatore, b.G.CollimatoreDifferenza,
+                              bool(b.G.StatoDisegniGrafico & Grafico::BitGriglia)}));
     }
 
     // Without a tool the readouts follow the mouse to three decimals; the collimator takes the speed
@@ -249,19 +314,31 @@ private slots:
         b.Clicca(0.5432, 0.2);
         const QImage immagine = b.finestra->Picture1().Immagine(); // both crosses stay
         QVERIFY(Conta(immagine, qRgb(255, 0, 0)) > 400 && Conta(immagine, qRgb(0, 255, 0)) > 400);
+
+        // Past 500 s the collimator still reads the profile: 0.098 m/sec^2 down to 0 at 520 s.
+        b.finestra.reset();
+        Banco lungo(10, 500, 0.98);
+        lungo.Apri();
+        lungo.Premi(QStringLiteral("Tracciatore"));
+        lungo.Muovi(515, 0.5);
+        const double t = *LeggiValore(lungo.Caselle({"Text1"})), v = *LeggiValore(lungo.Caselle({"Text2"}));
+        QVERIFY2(qAbs(t - 515) < 1 && qAbs(v - 0.098 * (520 - t)) < 0.002,
+                 qPrintable(lungo.Caselle({"Text1", "Text2"})));
     }
 
-    // "Cancella" blanks the graph and stops the mouse; "Griglia" twice gives back the same picture, full or
-    // zoomed; the zoom survives a resize and a new window; a new calculation shows at the next drawing.
+    // "Cancella" blanks the graph and its readouts and stops the mouse; "Griglia" twice gives back the
+    // same picture, full or zoomed; the zoom survives a resize and a new window; a new motion shows at
+    // once, in full view with the tools off, and no motion leaves a blank window.
     void vista() {
         Banco b(1, 2, 1.3);
         SuperficieDisegno* piano = &b.Apri();
         const QImage intera = piano->Immagine();
+        b.Muovi(1, 1);
         b.Premi(QStringLiteral("Cancella"));
         QCOMPARE(Conta(piano->Immagine(), qRgb(255, 255, 255)), 800 * 480);
         QVERIFY(b.finestra->PictValX().Testi().isEmpty() && b.finestra->PictValY().Testi().isEmpty());
-        b.Muovi(1, 1); // the mouse is off
-        QCOMPARE(b.Caselle({"Text1"}), QString());
+        b.Muovi(1.5, 1); // the mouse is off
+        QCOMPARE(b.Caselle({"Text1", "Text2"}), " ");
         b.Premi(QStringLiteral("Griglia"));
         b.Premi(QStringLiteral("Griglia"));
         QCOMPARE(piano->Immagine(), intera);
@@ -278,10 +355,64 @@ private slots:
         QCOMPARE(b.Stato(), QStringLiteral("V/TC"));
         QCOMPARE(piano->Immagine(), zoom);
 
+        b.Premi(QStringLiteral("Tracciatore"));
+        b.Muovi(1, 1);
         b.Calcola(2, 1, 0.5);
-        QCOMPARE(piano->Immagine(), zoom);
+        b.finestra->NuovoMoto();
+        QCOMPARE(b.Stato(), QStringLiteral("/TZC"));
+        QCOMPARE(Etichette(b.finestra->PictValX(), true), QStringLiteral("2@31.00 3@47.00 5@79.00"));
+        QCOMPARE(b.Caselle({"Text1", "Text2"}), " ");
+        b.Punti.Vuota();
+        b.finestra->NuovoMoto();
+        QCOMPARE(b.Stato(), QStringLiteral("/"));
+        QCOMPARE(Conta(piano->Immagine(), qRgb(255, 255, 255)), 800 * 480);
+    }
+
+    // A view whose scales cannot be drawn (0, or beyond single precision) says why on the plot and
+    // leaves every tool without a number to show; the full view comes back with "Disegna".
+    void nonDisegnabile_data() {
+        QTest::addColumn<Lista>("moto"); // T1, T2, Vm; then the corners of a zoom
+        QTest::newRow("Vm enorme") << Lista{1, 1, 1e39};
+        QTest::newRow("Vm minima") << Lista{1, 1, 1e-38};
+        QTest::newRow("tempi minimi") << Lista{1e-300, 1e-300, 1};
+        QTest::newRow("zoom troppo fine") << Lista{2e-37, 0, 1, 0, 0.9, 4e-38, 0.1};
+    }
+    void nonDisegnabile() {
+        QFETCH(Lista, moto);
+        Banco b(moto[0], moto[1], moto[2]);
+        b.Apri();
+        if (moto.size() > 3)
+            b.Zoom(moto[3], moto[4], moto[5], moto[6]);
+        for (const char* gesto : {"Tracciatore", "Differenza", "Griglia", "ZoomArea"})
+            b.Premi(QLatin1String(gesto));
+        QTest::mouseMove(&b.finestra->Picture1(), QPoint(400, 240));
+        QTest::mouseClick(&b.finestra->Picture1(), Qt::LeftButton, {}, QPoint(300, 200));
+        QCOMPARE(b.Stato(), QStringLiteral("%1/C").arg(moto.size() > 3 ? "V" : ""));
+        QCOMPARE(b.Caselle({"Text1", "Text2", "DiffX", "DiffY"}), "   ");
+        QCOMPARE(b.finestra->Picture1().Testi().size(), 1);
+        QCOMPARE(b.finestra->Picture1().Testi().first().testo, frmGrafico::FraseNonDisegnabile);
+        QVERIFY(b.finestra->PictValX().Testi().isEmpty() && b.finestra->PictValY().Testi().isEmpty());
         b.Premi(QStringLiteral("Disegna"));
-        QCOMPARE(b.finestra->PictValX().Testi().last().testo, QStringLiteral("5"));
+        QCOMPARE(b.finestra->PictValX().Testi().isEmpty(), moto.size() == 3);
+    }
+
+    // Painted stretched three times along a strip, as on the printed page, the labels keep their shape:
+    // about as much ink as on screen, not three times as much.
+    void stampa() {
+        Banco b(1.23456, 2, 1.3);
+        b.Apri();
+        for (const SuperficieDisegno* s : {&b.finestra->PictValX(), &b.finestra->PictValY()}) {
+            const QSize m = s->Misura().toSize();
+            const QSize stirata =
+                m.width() > m.height() ? QSize(3 * m.width(), m.height()) : QSize(m.width(), 3 * m.height());
+            QImage carta(stirata, QImage::Format_RGB32);
+            QPainter pittore(&carta);
+            s->DisegnaIn(pittore, carta.rect());
+            pittore.end();
+            const double rapporto =
+                double(Conta(carta, 0, carta.rect())) / Conta(s->Immagine(), 0, QRect({}, m));
+            QVERIFY2(rapporto > 0.8 && rapporto < 1.25, qPrintable(QString::number(rapporto)));
+        }
     }
 
     void barraDegliStrumenti() {
