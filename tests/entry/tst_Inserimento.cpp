@@ -242,8 +242,9 @@ private slots:
     }
 
     // A record that is no motion, as the results show it: name, value to five decimals from its first
-    // digit, in red, and unit, whole in any font; values cannot be changed. Placed beside the data-entry
-    // window when it fits strictly inside the area, else at 200, 200 twips; left where the user puts it.
+    // digit, in red, and unit, whole in any font; values cannot be changed, but can be copied. Placed
+    // beside the data-entry window when it fits strictly inside the area, else at 200, 200 twips; left
+    // where the user puts it.
     void finestraRisultati() {
         Banco b;
         b.programma.Moto = Velantra{.S1 = 0.292893, .S2 = -12345678.123456, .Stot = 2.5, .Acc = qInf()};
@@ -253,6 +254,20 @@ private slots:
         QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
         QTest::keyClicks(b.Controllo("FrmRisultati", "Risultati", S1), "9");
         QCOMPARE(b.Risultati()[S1], "0,29289");
+        QStringList
+            voci; // right-click on a value: the window's "Copia", name, value as shown and unit a line
+        QTimer::singleShot(0, [&] {
+            for (QAction* voce : QApplication::activePopupWidget()->actions())
+                voci << voce->text(), voce->trigger();
+            QApplication::activePopupWidget()->close();
+        });
+        QWidget* valore = b.Controllo("FrmRisultati", "Risultati", T1);
+        QContextMenuEvent destro(QContextMenuEvent::Mouse, QPoint(5, 5), valore->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(valore, &destro);
+        QCOMPARE(voci, QStringList{"Copia"});
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 "S1\t0,29289\t[m]\nS2\t-12345678,12346\t[m]\nStot\t2,5\t[m]\nT1\t0\t[sec]\nT2\t0\t[sec]\n"
+                 "Ttot\t0\t[sec]\nVm\t0\t[m/sec]\nAcc\tinfinito\t[m/sec^2]\n");
         const QFont carattere = QApplication::font(); // a large font widens the window rather than cut a unit
         QApplication::setFont(QFont(carattere.family(), 20));
         FrmRisultati grande(b.programma.Moto);
@@ -273,28 +288,6 @@ private slots:
         QCOMPARE(posti, (QList<QPoint>{{13, 13}, {sinistra, e.y()}, {13, 13}}));
         b.finestre.ApriRisultati().parentWidget()->move(300, 40);
         QCOMPARE(b.finestre.ApriRisultati().parentWidget()->pos(), QPoint(300, 40));
-    }
-
-    // Right-click on a value offers the window's "Copia": name, value as shown and unit per line.
-    void copiaRisultati() {
-        Banco b;
-        b.programma.Moto.S1 = 1.0 / 3;
-        b.programma.Moto.Acc = -2.5;
-        FrmRisultati& finestra = b.finestre.ApriRisultati();
-        finestra.RiempiFrmRisultati();
-        QStringList voci;
-        QTimer::singleShot(0, [&] {
-            for (QAction* voce : QApplication::activePopupWidget()->actions())
-                voci << voce->text(), voce->trigger();
-            QApplication::activePopupWidget()->close();
-        });
-        QWidget* valore = b.Controllo("FrmRisultati", "Risultati", T1);
-        QContextMenuEvent destro(QContextMenuEvent::Mouse, QPoint(5, 5), valore->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(valore, &destro);
-        QCOMPARE(voci, QStringList{"Copia"});
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 "S1\t0,33333\t[m]\nS2\t0\t[m]\nStot\t0\t[m]\nT1\t0\t[sec]\nT2\t0\t[sec]\n"
-                 "Ttot\t0\t[sec]\nVm\t0\t[m/sec]\nAcc\t-2,5\t[m/sec^2]\n");
     }
 
     // The longest number the program writes shows whole, without scrolling, in every box that shows
