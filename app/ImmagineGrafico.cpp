@@ -24,7 +24,8 @@ std::optional<QString> EsportaImmagine(const QString& percorso, const QString& f
         return QStringLiteral("un'immagine di %1 × %2 pixel non entra nella memoria")
             .arg(misura.width())
             .arg(misura.height());
-    return ScriviFile(percorso, [&](QIODevice& file) { return immagine.save(&file, "PNG"); });
+    // Quality 80 is zlib's fastest level: a picture mostly white packs small at any level.
+    return ScriviFile(percorso, [&](QIODevice& file) { return immagine.save(&file, "PNG", 80); });
 }
 
 std::optional<QString> ScriviImmagineGrafico(const QString& percorso, const QString& formato,

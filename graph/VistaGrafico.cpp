@@ -1,5 +1,6 @@
 #include "VistaGrafico.h"
 
+#include "MemoriaGrande.h"
 #include "SuperficieDisegno.h"
 
 #include <QFontMetricsF>
@@ -12,6 +13,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -60,9 +62,16 @@ void DisegnaVista(QPainter& pittore, const VistaGrafico& vista, const QTransform
 }
 
 QImage ImmagineVista(const VistaGrafico& vista, QSize misura, qreal rapporto) {
-    QImage immagine(misura * rapporto, QImage::Format_RGB32);
-    if (immagine.isNull() || misura.isEmpty())
+    const QSize pixel = misura * rapporto;
+    if (misura.isEmpty() || pixel.isEmpty())
         return {};
+    const qint64 riga = qint64(pixel.width()) * 4;
+    void* dati =
+        riga * pixel.height() < (qint64(1) << 31) ? MemoriaGrande(size_t(riga) * pixel.height()) : nullptr;
+    if (!dati)
+        return {};
+    QImage immagine(static_cast<uchar*>(dati), pixel.width(), pixel.height(), riga, QImage::Format_RGB32,
+                    std::free, dati);
     immagine.setDevicePixelRatio(rapporto);
     immagine.fill(Qt::white);
     QPainter pittore(&immagine);

@@ -1,5 +1,7 @@
 #include "XYPoli.h"
 
+#include "MemoriaGrande.h"
+
 #include <algorithm>
 #include <cmath>
 #include <new>
@@ -7,7 +9,7 @@
 #include <string>
 
 XYPoli::XYPoli()
-    : punti(static_cast<Punto*>(std::calloc(static_cast<size_t>(UltimoIndice) + 1, sizeof(Punto)))) {
+    : punti(static_cast<Punto*>(MemoriaGrande((static_cast<size_t>(UltimoIndice) + 1) * sizeof(Punto)))) {
     if (!punti)
         throw std::bad_alloc();
 }

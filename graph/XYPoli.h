@@ -52,9 +52,7 @@ private:
     struct Libera {
         void operator()(Punto* p) const { std::free(p); }
     };
-    // Allocated once, zeroed by the system as it hands out the pages: a list costs no time for the
-    // slots it never fills.
-    std::unique_ptr<Punto[], Libera> punti;
+    std::unique_ptr<Punto[], Libera> punti; // allocated once, zeroed (MemoriaGrande)
     int32_t numero = 0;
     // Whether every X is finite and none below the one before: found at the first lookup after a
     // change, so that filling the list costs nothing more.
