@@ -123,16 +123,19 @@ void DisegnaSegni(SuperficieDisegno& piano, const Grafico& G, const Scala& scala
     piano.ImpostaColore(ColoreSegni);
     piano.ImpostaSpessore(1);
     piano.ImpostaStile(Qt::DotLine);
-    const std::pair<double, QString> fasi[] = {{scala.t1, QStringLiteral("T1 = %1")},
-                                               {scala.t12, QStringLiteral("T1 + T2 = %1")}};
-    for (const auto& [t, modello] : fasi) {
-        const double x = piano.InPixel(G.ScalaX * t, 0).x();
+    struct Fase {
+        double t;
+        const char* modello;
+        double verso; // -1: the text ends left of its mark, +1: it starts right of it
+    };
+    for (const Fase& f : {Fase{scala.t1, "T1 = %1", -1}, Fase{scala.t12, "T1 + T2 = %1", 1}}) {
+        const double x = piano.InPixel(G.ScalaX * f.t, 0).x();
         if (x < 0 || x > piano.width())
             continue;
-        piano.Linea(G.ScalaX * t, basso, G.ScalaX * t, alto);
-        const bool primo = t == scala.t1;
-        Scrivi(piano, QPointF(primo ? x - Scostamento : x + Scostamento, asse),
-               modello.arg(TestoParticolare(t)), (primo ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        piano.Linea(G.ScalaX * f.t, basso, G.ScalaX * f.t, alto);
+        Scrivi(piano, QPointF(x + f.verso * Scostamento, asse),
+               QString::fromLatin1(f.modello).arg(TestoParticolare(f.t)),
+               (f.verso < 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     }
     piano.ImpostaColore(Qt::black);
     piano.ImpostaStile(Qt::SolidLine);
@@ -164,11 +167,12 @@ std::vector<EtichettaParticolare> EtichettePosizione(const Velantra& Moto, doubl
     const double basso = std::max(0.0, scala.Posizione(da)), alto = std::min(scala.corsa, scala.Posizione(a));
     if (!(basso <= alto))
         return etichette;
-    // About five round values; none closer than half a step to the stroke, which is labelled exactly.
+    // About five round values; none closer than a third of a step to the stroke, which is labelled
+    // exactly.
     const double passo = PassoTondo((alto - basso) / 4);
     if (std::isfinite(passo) && passo > 0 && (alto - basso) / passo < 20)
         for (double k = std::ceil(basso / passo); k * passo <= alto; ++k)
-            if (std::abs(k * passo - scala.corsa) >= passo / 2)
+            if (std::abs(k * passo - scala.corsa) >= passo / 3)
                 etichette.push_back({scala.DaPosizione(k * passo), TestoParticolare(k * passo)});
     if (alto == scala.corsa)
         etichette.push_back({scala.vm, TestoParticolare(scala.corsa)});
