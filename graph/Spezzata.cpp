@@ -1,78 +1,67 @@
 #include "Spezzata.h"
 
 #include <algorithm>
-#include <array>
-#include <cmath>
-#include <utility>
 
-namespace {
-
-constexpr double Tolleranza = 1.0 / 256; // pixels a dropped vertex may lie off the line drawn
-
-double QuadratoDistanza(QPointF p, QPointF a, QPointF b) {
-    const QPointF ab = b - a, ap = p - a;
-    const double lunghezza = QPointF::dotProduct(ab, ab);
-    const double t = lunghezza > 0 ? std::clamp(QPointF::dotProduct(ap, ab) / lunghezza, 0.0, 1.0) : 0.0;
-    const QPointF d = ap - t * ab;
-    return QPointF::dotProduct(d, d);
-}
-
-// Douglas-Peucker: the vertices without which the line would move by more than the tolerance.
-QPolygonF Semplifica(const QPolygonF& linea) {
-    const qsizetype n = linea.size();
-    if (n < 3)
-        return linea;
-    std::vector<char> tenuto(static_cast<size_t>(n), 0);
-    tenuto.front() = tenuto.back() = 1;
-    std::vector<std::pair<qsizetype, qsizetype>> pila{{0, n - 1}};
-    while (!pila.empty()) {
-        const auto [a, b] = pila.back();
-        pila.pop_back();
-        double massima = 0;
-        qsizetype lontano = -1;
-        for (qsizetype k = a + 1; k < b; ++k) {
-            const double d = QuadratoDistanza(linea[k], linea[a], linea[b]);
-            if (d > massima) {
-                massima = d;
-                lontano = k;
-            }
-        }
-        if (massima > Tolleranza * Tolleranza) {
-            tenuto[static_cast<size_t>(lontano)] = 1;
-            pila.emplace_back(a, lontano);
-            pila.emplace_back(lontano, b);
-        }
-    }
-    QPolygonF semplice;
-    for (qsizetype k = 0; k < n; ++k)
-        if (tenuto[static_cast<size_t>(k)])
-            semplice << linea[k];
-    return semplice;
-}
-
-} // namespace
-
-void Spezzata::ChiudiColonna(Colonne& c) {
-    std::array<Voce, 6> scelti = c.scelti;
-    for (size_t i = 1; i < scelti.size(); ++i) // in the order they came, by insertion: six at most
-        for (size_t j = i; j > 0 && scelti[j].ordine < scelti[j - 1].ordine; --j)
-            std::swap(scelti[j], scelti[j - 1]);
-    int precedente = -1;
-    for (const Voce& v : scelti) {
-        if (v.ordine == precedente)
+std::optional<std::pair<QPointF, QPointF>> Taglia(QPointF a, QPointF b, const QRectF& r) {
+    double t0 = 0, t1 = 1;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return std::nullopt;
             continue;
-        precedente = v.ordine;
-        if (ridotta.isEmpty() || ridotta.last() != v.punto)
-            ridotta << v.punto;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return std::nullopt;
     }
-    c.aperta = false;
+    const QPointF da = t0 > 0 ? a + t0 * (b - a) : a;
+    const QPointF ab = t1 < 1 ? a + t1 * (b - a) : b;
+    return std::pair{da, ab};
 }
 
-QPolygonF Spezzata::Fine() {
-    if (stato.aperta)
-        ChiudiColonna(stato);
-    QPolygonF linea = Semplifica(ridotta);
-    ridotta.clear();
-    stato = {};
-    return linea;
+void Spezzata::Apri(const QRectF& area) {
+    *this = Spezzata();
+    limite = area;
+    stato.sinistra = area.left();
+    stato.destra = area.right();
+    stato.alto = area.top();
+    stato.basso = area.bottom();
+}
+
+void Spezzata::Emetti(QPointF a, QPointF b) {
+    if (tratto.isEmpty() || !Uguali(tratto.last(), a)) {
+        if (tratto.size() > 1)
+            linee << tratto;
+        tratto.clear();
+        tratto << a;
+    }
+    // A run along one pixel row or column (a speed held constant) is one straight edge of the pen
+    // whatever its vertices: one segment paints the same pixels, at a fraction of the cost.
+    if (const qsizetype n = tratto.size(); n > 1) {
+        const QPointF p = tratto[n - 2], q = tratto[n - 1];
+        const auto avanti = [](double da, double per, double a) { return (per - da) * (a - per) > 0; };
+        if ((p.y() == q.y() && q.y() == b.y() && avanti(p.x(), q.x(), b.x())) ||
+            (p.x() == q.x() && q.x() == b.x() && avanti(p.y(), q.y(), b.y()))) {
+            tratto.last() = b;
+            return;
+        }
+    }
+    tratto << b;
+}
+
+QList<QPolygonF> Spezzata::Fine() {
+    if (stato.haUltimo)
+        Emetti(stato.ultimoA, stato.ultimoB);
+    if (tratto.size() > 1)
+        linee << tratto;
+    QList<QPolygonF> risultato = std::move(linee);
+    *this = Spezzata();
+    return risultato;
 }

@@ -1,76 +1,91 @@
 #pragma once
 
-// A line through many successive points, reduced to the points that shape it on a pixel grid. In each
-// pixel column it keeps the first and the last point and the first and the last of the lowest and of
-// the highest ones, so the column keeps its extent and a speed profile its corners (an apex, or a
-// flat top or bottom meeting a slope). Then runs straight to within 1/256 of a pixel become one
-// segment. The line drawn through what is left covers the pixels of the line through every point, up
-// to the rasteriser's rounding along its edges; 50,000 points on a plot 1600 pixels wide cost a few
-// thousand vertices at most, a straight run two.
+// A line through many successive points (a sampled curve), in pixels, built as the surface has always
+// built a line drawn segment by segment: each segment is cut to the kept area, a segment that continues
+// one shorter than half a pixel in both directions lengthens it instead of starting anew, and segments
+// that meet become one polyline. Done in one loop over plain points, so 50,000 samples cost little more
+// than the few thousand vertices that remain, and the picture is the same pixel for pixel.
 
+#include <QList>
 #include <QPolygonF>
-#include <array>
+#include <QRectF>
 #include <cmath>
+#include <optional>
+#include <utility>
+
+// The part of segment a-b inside the rectangle (Liang-Barsky), or nothing. End points inside are kept
+// as given, so consecutive segments still join exactly.
+std::optional<std::pair<QPointF, QPointF>> Taglia(QPointF a, QPointF b, const QRectF& r);
 
 class Spezzata {
 public:
-    // The points punto(0) to punto(n - 1), in pixels; punto(i, p) sets p and returns false for a point
-    // to leave out. Points that are not finite are left out too. One loop with its state in registers:
-    // a curve of 50,000 points costs a few nanoseconds each.
+    // Starts a new line whose segments are kept to `limite`; a line begun before is dropped.
+    void Apri(const QRectF& limite);
+    // The points punto(0) to punto(n - 1); punto(i, p) sets p and returns false for a point to leave out
+    // (the line then runs from the point before to the point after). A point that is not finite breaks
+    // the line: no segment reaches it or leaves it.
     template <class Punto> void Aggiungi(size_t n, Punto punto) {
-        Colonne c = stato;
+        Stato st = stato; // in registers for the loop; written back at its end
         for (size_t i = 0; i < n; ++i) {
             QPointF p;
-            if (!punto(i, p) || !std::isfinite(p.x() * 0 + p.y() * 0))
+            if (!punto(i, p))
                 continue;
-            const Voce voce{p, ++c.numero};
-            const double colonna = Colonna(p.x());
-            if (!c.aperta || colonna != c.colonna) {
-                if (c.aperta)
-                    ChiudiColonna(c);
-                c.aperta = true;
-                c.colonna = colonna;
-                c.scelti.fill(voce);
+            if (!std::isfinite(p.x() * 0 + p.y() * 0)) { // either not finite
+                st.haCorrente = false;
                 continue;
             }
-            // Kept in order: first, first lowest, last lowest, first highest, last highest, last.
-            if (p.y() < c.scelti[1].punto.y())
-                c.scelti[1] = c.scelti[2] = voce;
-            else if (p.y() == c.scelti[1].punto.y())
-                c.scelti[2] = voce;
-            if (p.y() > c.scelti[3].punto.y())
-                c.scelti[3] = c.scelti[4] = voce;
-            else if (p.y() == c.scelti[3].punto.y())
-                c.scelti[4] = voce;
-            c.scelti[5] = voce;
+            const bool dentro =
+                p.x() >= st.sinistra && p.x() <= st.destra && p.y() >= st.alto && p.y() <= st.basso;
+            if (st.haCorrente)
+                Segmento(st, st.corrente, p, st.correnteDentro && dentro);
+            st.corrente = p;
+            st.correnteDentro = dentro;
+            st.haCorrente = true;
         }
-        stato = c;
+        stato = st;
     }
-    bool Vuota() const { return !stato.aperta && ridotta.isEmpty(); }
-    // The reduced line; the reducer is empty again.
-    QPolygonF Fine();
+    bool Vuota() const { return !stato.haUltimo && linee.isEmpty(); }
+    // The polylines of the line, in order; the line is empty again.
+    QList<QPolygonF> Fine();
 
 private:
-    struct Voce {
-        QPointF punto;
-        int ordine = 0;
-    };
-    struct Colonne {
-        std::array<Voce, 6> scelti{}; // of the open column
-        double colonna = 0;
-        int numero = 0;
-        bool aperta = false;
+    struct Stato {
+        double sinistra = 0, destra = 0, alto = 0, basso = 0; // the edges of the kept area
+        QPointF corrente;                                     // the last point given
+        bool haCorrente = false, correnteDentro = false;
+        QPointF ultimoA, ultimoB; // the last segment kept, still open to lengthening
+        bool haUltimo = false;
     };
 
-    // std::floor without the library call, for the 50,000 points of a curve.
-    static double Colonna(double x) {
-        if (!(std::abs(x) < 1e15))
-            return x; // whole already, or too far out to matter
-        const auto c = static_cast<double>(static_cast<long long>(x));
-        return c > x ? c - 1 : c;
+    // As QPointF's ==, which allows for rounding, with the exact match first: the usual case, and cheap.
+    static bool Uguali(QPointF a, QPointF b) { return (a.x() == b.x() && a.y() == b.y()) || a == b; }
+    // With both ends inside, the cut would give the segment back unchanged: its divisions are skipped.
+    void Segmento(Stato& st, QPointF a, QPointF b, bool dentro) {
+        if (!dentro) {
+            const auto parte = Taglia(a, b, limite);
+            if (!parte)
+                return;
+            a = parte->first;
+            b = parte->second;
+        }
+        // A dense curve (tens of samples per pixel) would cost a wide-pen join per sample: a segment
+        // continuing one shorter than half a pixel lengthens it. Every dropped vertex stays within half
+        // a pixel of the line drawn.
+        if (st.haUltimo && std::abs(st.ultimoB.x() - st.ultimoA.x()) < 0.5 &&
+            std::abs(st.ultimoB.y() - st.ultimoA.y()) < 0.5 && Uguali(st.ultimoB, a)) {
+            st.ultimoB = b;
+            return;
+        }
+        if (st.haUltimo)
+            Emetti(st.ultimoA, st.ultimoB);
+        st.ultimoA = a;
+        st.ultimoB = b;
+        st.haUltimo = true;
     }
-    void ChiudiColonna(Colonne& c);
+    void Emetti(QPointF a, QPointF b);
 
-    QPolygonF ridotta; // the columns closed so far
-    Colonne stato;
+    QRectF limite;
+    Stato stato;
+    QPolygonF tratto; // the polyline being joined
+    QList<QPolygonF> linee;
 };

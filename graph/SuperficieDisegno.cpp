@@ -22,32 +22,6 @@ bool Finito(QPointF p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-// The part of segment a-b inside the rectangle (Liang-Barsky), or nothing.
-std::optional<std::pair<QPointF, QPointF>> Taglia(QPointF a, QPointF b, const QRectF& r) {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return std::nullopt;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return std::nullopt;
-    }
-    // Keep the given end points when inside, so consecutive segments still join exactly.
-    const QPointF da = t0 > 0 ? a + t0 * (b - a) : a;
-    const QPointF ab = t1 < 1 ? a + t1 * (b - a) : b;
-    return std::pair{da, ab};
-}
-
 // The runs of a line inside the rectangle.
 std::vector<QPolygonF> TagliaLinea(const QPolygonF& linea, const QRectF& r) {
     std::vector<QPolygonF> tratti;
@@ -166,34 +140,13 @@ double SuperficieDisegno::LarghezzaTesto(const QString& testo) const {
 }
 
 void SuperficieDisegno::ApriSpezzata() {
-    ChiudiSpezzata();
+    spezzata.Apri(Limite());
 }
 
-// The reduced line, cut to the kept area: each visible run becomes one mark.
+// Each polyline of the line becomes one mark.
 void SuperficieDisegno::ChiudiSpezzata() {
-    if (spezzata.Vuota())
-        return;
-    const QPolygonF linea = spezzata.Fine();
-    const QRectF limite = Limite();
-    QPolygonF tratto;
-    auto chiudi = [&] {
-        if (tratto.size() > 1)
-            Aggiungi({Tipo::Spezzata, penna, {}, {}, {}, tratto});
-        tratto.clear();
-    };
-    for (qsizetype i = 1; i < linea.size(); ++i) {
-        const auto parte = Taglia(linea[i - 1], linea[i], limite);
-        if (!parte) {
-            chiudi();
-            continue;
-        }
-        if (tratto.isEmpty() || tratto.last() != parte->first) {
-            chiudi();
-            tratto << parte->first;
-        }
-        tratto << parte->second;
-    }
-    chiudi();
+    for (QPolygonF& linea : spezzata.Fine())
+        Aggiungi({Tipo::Spezzata, penna, {}, {}, {}, std::move(linea)});
 }
 
 QRectF SuperficieDisegno::Limite() const {

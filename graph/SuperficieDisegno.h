@@ -58,9 +58,9 @@ public:
     void Avviso(const QString& testo);
     double LarghezzaTesto(const QString& testo) const; // logical pixels
 
-    // A line through many successive points (a curve), kept as one mark reduced to the points that
-    // shape it at this size (Spezzata): opened, given its points in user coordinates, closed. Points
-    // that are not finite are left out.
+    // A line through many successive points (a curve), drawn as joined lines would be but built in one
+    // pass (Spezzata): opened, given its points in user coordinates, closed. A point that is not finite
+    // breaks the line.
     void ApriSpezzata();
     void PuntoSpezzata(double x, double y) {
         PuntiSpezzata(1, [x, y](size_t) { return std::optional(QPointF(x, y)); });

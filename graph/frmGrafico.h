@@ -96,7 +96,7 @@ private:
     void SvuotaLetture(bool differenze);
     void MostraStatoStrumenti(); // checked buttons follow the tool flags
 
-    void PulisciGrafico();
+    void PulisciGrafico(bool primaDiUnDisegno = false);
     bool ImpostaScale();
     void DisegnaAssi();
     void DisegnaGrafico();

@@ -11,12 +11,14 @@
 #include <algorithm>
 #include <cmath>
 
-void frmGrafico::PulisciGrafico() {
+void frmGrafico::PulisciGrafico(bool primaDiUnDisegno) {
     picture1->AbilitaMouse(false);
     for (SuperficieDisegno* s : {picture1, pictValX, pictValY, pictValS, pictValA})
         s->RimuoviSfondo();
     picture1->ImpostaColore(Qt::black);
-    AbilitaPulsanti(false, false);
+    // A drawing sets the buttons when it ends: switching them off and on again would only repaint them.
+    if (!primaDiUnDisegno)
+        AbilitaPulsanti(false, false);
     vistaDisegnata = false;
     SvuotaLetture(false); // no readout outlives the graph it measured
 }
@@ -53,7 +55,7 @@ void frmGrafico::DisegnaGrafico() {
     MostraDifferenza(false);
     CalcolaVistaIntera(G, PuntiGrafico);
     AdattaStrisce();
-    PulisciGrafico();
+    PulisciGrafico(true);
     const bool disegnata = ImpostaScale();
     if (disegnata && Particolari()) // under the speed, which stays on top
         DisegnaParticolari(SuperficiDettagli(), G, Moto);
@@ -71,7 +73,7 @@ void frmGrafico::EseguiZoom() {
     }
     MostraDifferenza(false);
     AdattaStrisce();
-    PulisciGrafico();
+    PulisciGrafico(true);
     const bool disegnata = ImpostaScale();
     if (disegnata && Particolari())
         DisegnaParticolari(SuperficiDettagli(), G, Moto);
