@@ -72,23 +72,32 @@ void DisegnaAsse(SuperficieDisegno& striscia, const Grafico& G, const QColor& co
     }
 }
 
-// s(t) through a point per pixel column of the view, and the phase boundaries exactly.
+// s(t) through points near enough for each chord to stay within a quarter of a pixel of the parabola:
+// few where it bends little, two for the steady phase, the phase boundaries exact. Long chords keep a
+// dashed line's pattern whole.
 void DisegnaPosizione(SuperficieDisegno& piano, const Grafico& G, const Scala& scala) {
     const double da = std::max(0.0, double(G.BordoSinistro)),
                  a = std::min(scala.legge.Durata(), double(G.BordoDestro));
     if (!(da < a))
         return;
-    const double colonne = std::abs(piano.InPixel(G.ScalaX * a, 0).x() - piano.InPixel(G.ScalaX * da, 0).x());
-    const auto n = static_cast<size_t>(std::clamp(std::ceil(colonne), 1.0, 16384.0));
+    const QPointF origine = piano.InPixel(0, 0), unita = piano.InPixel(G.ScalaX, G.ScalaY) - origine;
+    const double pixelSecondo = std::abs(unita.x()),
+                 pixelMetro = std::abs(unita.y()) * scala.vm / scala.corsa;
+    // d2y/dx2 of s in pixels is A in pixels per pixel squared; a chord dx long strays by curvature * dx^2
+    // / 8.
+    const double curvatura = scala.acc * pixelMetro / (pixelSecondo * pixelSecondo);
+    const double passo = std::sqrt(8 * 0.25 / curvatura) / pixelSecondo; // seconds
     std::vector<double> tempi;
-    tempi.reserve(n + 3);
-    for (size_t i = 0; i < n; ++i)
-        tempi.push_back(da + (a - da) * double(i) / double(n));
+    const double confini[] = {0, scala.t1, scala.t12, scala.legge.Durata()};
+    for (size_t fase = 0; fase < 3; ++fase) {
+        const double p0 = std::max(da, confini[fase]), p1 = std::min(a, confini[fase + 1]);
+        if (!(p0 < p1))
+            continue;
+        const double parti = fase == 1 ? 1 : std::clamp(std::ceil((p1 - p0) / passo), 1.0, 16384.0);
+        for (double k = 0; k < parti; ++k)
+            tempi.push_back(p0 + (p1 - p0) * k / parti);
+    }
     tempi.push_back(a);
-    for (double t : {scala.t1, scala.t12})
-        if (da < t && t < a)
-            tempi.push_back(t);
-    std::sort(tempi.begin(), tempi.end());
     piano.ImpostaColore(ColorePosizione);
     piano.ImpostaStile(StilePosizione);
     piano.ApriSpezzata();
