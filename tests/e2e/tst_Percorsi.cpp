@@ -1,6 +1,7 @@
 #include "Collaudo.h"
 #include "DatiProfilo.h"
 #include "DialoghiFinti.h"
+#include "DialoghiQt.h"
 #include "Disegno.h"
 #include "Esportazione.h"
 #include "FinestreFiglie.h"
@@ -11,10 +12,17 @@
 #include "frmMain.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 namespace {
@@ -225,6 +233,39 @@ private slots:
              {"V(t) [m/sec]", "s(t) [m]", "a(t) [m/sec^2]", "Vm = 0,5", "T1 + T2", "t [sec]"})
             QVERIFY2(parole.contains(QLatin1String(atteso)), atteso);
         QVERIFY(MostraLeCurve(Disegno(pdf, QStringLiteral("pdf"))));
+    }
+
+    // Qt's own dialogs as the program sets them up: the save dialog reports the filter chosen and gives
+    // a name typed without extension that filter's; the size dialog gives what is typed, or nothing.
+    void dialoghiVeri() {
+        QTemporaryDir cartella;
+        QWidget finestra;
+        DialoghiQt dialoghi(&finestra);
+        QTimer::singleShot(0, [&] {
+            auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            dialogo->setDirectory(cartella.path());
+            QTest::keyClick(dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
+            auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            nome->setText(QStringLiteral("grafico"));
+            QTest::keyClick(nome, Qt::Key_Return);
+        });
+        QString filtro;
+        QCOMPARE(dialoghi.NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro),
+                 cartella.filePath("grafico.svg"));
+        QCOMPARE(filtro, FiltriImmagine[1]);
+        for (const bool conferma : {true, false}) {
+            QTimer::singleShot(0, [&] {
+                auto* dialogo = QApplication::activeModalWidget();
+                const auto caselle = dialogo->findChildren<QSpinBox*>();
+                caselle[0]->setValue(640);
+                caselle[1]->setValue(480);
+                dialogo->findChild<QDialogButtonBox*>()
+                    ->button(conferma ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+                    ->click();
+            });
+            QCOMPARE(dialoghi.Dimensione(TitoloDimensione, QSize(847, 625)),
+                     conferma ? std::optional(QSize(640, 480)) : std::nullopt);
+        }
     }
 };
 
