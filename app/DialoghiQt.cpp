@@ -1,10 +1,13 @@
 #include "DialoghiQt.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QSpinBox>
 
 namespace {
 QMessageBox::Icon IconaQt(Dialoghi::Icona icona) {
@@ -61,7 +64,7 @@ QString DialoghiQt::NomeFileApri(const QString& titolo, const QStringList& filtr
 // A name typed without extension gets the chosen filter's (the first one's until another is chosen;
 // "*.*" keeps the last), before the dialog asks whether to replace an existing file: the question
 // is about the name that will be written.
-QString DialoghiQt::NomeFileSalva(const QString& titolo, const QStringList& filtri) {
+QString DialoghiQt::NomeFileSalva(const QString& titolo, const QStringList& filtri, QString* filtroScelto) {
     QFileDialog dialogo(finestra, titolo, QString(), filtri.join(QStringLiteral(";;")));
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     const auto suffisso = [&dialogo](const QString& filtro) {
@@ -70,7 +73,34 @@ QString DialoghiQt::NomeFileSalva(const QString& titolo, const QStringList& filt
     };
     suffisso(filtri.value(0));
     QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, suffisso);
-    return dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
+    if (dialogo.exec() != QDialog::Accepted)
+        return {};
+    if (filtroScelto)
+        *filtroScelto = dialogo.selectedNameFilter();
+    return dialogo.selectedFiles().value(0);
+}
+
+std::optional<QSize> DialoghiQt::Dimensione(const QString& titolo, QSize proposta) {
+    QDialog dialogo(finestra);
+    dialogo.setWindowTitle(titolo);
+    auto* modulo = new QFormLayout(&dialogo);
+    auto campo = [&](const QString& etichetta, int valore) {
+        auto* casella = new QSpinBox(&dialogo);
+        casella->setRange(1, MassimoPixel);
+        casella->setSuffix(QStringLiteral(" pixel"));
+        casella->setValue(valore);
+        modulo->addRow(etichetta, casella);
+        return casella;
+    };
+    QSpinBox* larghezza = campo(QStringLiteral("&Larghezza:"), proposta.width());
+    QSpinBox* altezza = campo(QStringLiteral("&Altezza:"), proposta.height());
+    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
+    QObject::connect(pulsanti, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+    QObject::connect(pulsanti, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    modulo->addRow(pulsanti);
+    if (dialogo.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return QSize(larghezza->value(), altezza->value());
 }
 
 bool DialoghiQt::Stampa(QPrinter& stampante, const QString& titolo) {

@@ -14,7 +14,9 @@ public:
                    const QString& dettaglio) override;
     bool Conferma(const QString& testo, const QString& titolo) override;
     QString NomeFileApri(const QString& titolo, const QStringList& filtri) override;
-    QString NomeFileSalva(const QString& titolo, const QStringList& filtri) override;
+    QString NomeFileSalva(const QString& titolo, const QStringList& filtri,
+                          QString* filtroScelto = nullptr) override;
+    std::optional<QSize> Dimensione(const QString& titolo, QSize proposta) override;
     bool Stampa(QPrinter& stampante, const QString& titolo) override;
 
 private:

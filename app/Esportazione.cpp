@@ -1,16 +1,21 @@
 #include "Esportazione.h"
 
+#include "DatiProfilo.h"
+#include "Dialoghi.h"
 #include "Documenti.h"
 #include "FileSicuri.h"
 #include "FinestreFiglie.h"
+#include "ImmagineGrafico.h"
 #include "NumeriRegionali.h"
 #include "Sistemi.h"
 #include "TabellaGrandezze.h"
 #include "frmGrafico.h"
 #include "frmMain.h"
 
+#include <QFileInfo>
 #include <QIODevice>
 #include <QImage>
+#include <QPointer>
 
 QString TestoTabella(const Velantra& Moto) {
     QString testo;
@@ -42,4 +47,36 @@ bool Esportazione::EsportaGrafico(const QString& percorso) {
     const QImage immagine = grafico.Picture1().Immagine().convertToFormat(QImage::Format_RGB32);
     return EsitoScrittura(principale, percorso,
                           ScriviFile(percorso, [&](QIODevice& file) { return immagine.save(&file, "BMP"); }));
+}
+
+void Esportazione::EsportaImmagineGrafico() {
+    const QPointer<frmGrafico> grafico =
+        qobject_cast<frmGrafico*>(principale.Figlie().Finestra(QStringLiteral("frmGrafico")));
+    if (!grafico)
+        return;
+    QString filtro;
+    const QString percorso =
+        principale.Dialogo().NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro);
+    if (percorso.isEmpty() || !grafico)
+        return;
+    // A name that says png, svg or pdf gets what it says; otherwise the filter decides.
+    static const QStringList formati = {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")};
+    const QString estensione = QFileInfo(percorso).suffix().toLower();
+    const QString formato =
+        formati.contains(estensione) ? estensione : formati.value(FiltriImmagine.indexOf(filtro), formati[0]);
+    const VistaGrafico vista = grafico->Vista();
+    const auto misura = principale.Dialogo().Dimensione(TitoloDimensione, vista.Riquadro().size().toSize());
+    if (misura)
+        EsitoScrittura(principale, percorso, EsportaImmagine(percorso, formato, vista, *misura));
+}
+
+void Esportazione::EsportaDatiGrafico(const XYPoli& Punti) {
+    QString filtro;
+    const QString percorso = principale.Dialogo().NomeFileSalva(TitoloEsportaDati, FiltriDati, &filtro);
+    if (percorso.isEmpty())
+        return;
+    const FormaCsv forma = filtro == FiltriDati.value(1) ? FormaCsv::Regionale : FormaCsv::Standard;
+    EsitoScrittura(principale, percorso, ScriviFile(percorso, [&](QIODevice& file) {
+                       return ScriviCsv(file, Punti, Moto, forma);
+                   }));
 }

@@ -1,14 +1,12 @@
 #include "PaginaStampa.h"
 
-#include "Twips.h"
-
-#include "SuperficieDisegno.h"
+#include "VistaGrafico.h"
 
 #include <QPaintDevice>
 
 namespace {
 constexpr double TwipsPerPollice = 1440;
-constexpr double MillimetriPerPollice = 25.4;
+constexpr double PixelPerPollice = 96;
 } // namespace
 
 PaginaStampa::PaginaStampa(QPaintDevice& dispositivo)
@@ -25,13 +23,6 @@ void PaginaStampa::ImpostaCarattere(const QString& nome, int punti) {
 void PaginaStampa::ScalaLarghezza(double unita) {
     if (Pronta() && unita > 0)
         puntiPerUnitaX = pittore.device()->width() / unita;
-}
-
-void PaginaStampa::ScalaMillimetri() {
-    if (!Pronta())
-        return;
-    puntiPerUnitaX = pittore.device()->logicalDpiX() / MillimetriPerPollice;
-    puntiPerUnitaY = pittore.device()->logicalDpiY() / MillimetriPerPollice;
 }
 
 double PaginaStampa::LarghezzaTesto(const QString& testo) const {
@@ -51,17 +42,11 @@ void PaginaStampa::Stampa(const QString& testo) {
     CurrentY += metrica.height() / puntiPerUnitaY;
 }
 
-void PaginaStampa::StampaImmagine(const SuperficieDisegno& superficie, double sinistra, double alto,
-                                  double larghezza, double altezza) {
-    if (!Pronta())
-        return;
-    // A picture's own size: its logical pixels at 15 twips each.
-    const QSizeF propria = superficie.Misura() * (TwipsPerPixel / TwipsPerPollice);
-    const QRectF rettangolo(
-        sinistra * puntiPerUnitaX, alto * puntiPerUnitaY,
-        larghezza > 0 ? larghezza * puntiPerUnitaX : propria.width() * pittore.device()->logicalDpiX(),
-        altezza > 0 ? altezza * puntiPerUnitaY : propria.height() * pittore.device()->logicalDpiY());
-    superficie.DisegnaIn(pittore, rettangolo);
+void PaginaStampa::StampaVista(const VistaGrafico& vista) {
+    if (Pronta())
+        DisegnaVista(pittore, vista,
+                     QTransform::fromScale(pittore.device()->logicalDpiX() / PixelPerPollice,
+                                           pittore.device()->logicalDpiY() / PixelPerPollice));
 }
 
 void PaginaStampa::Fine() {

@@ -99,20 +99,16 @@ int Esporta(const QString& documento, const QString& uscita) {
                             SpiegazioneMoto(programma.SistemaCorrente, programma.Moto));
     CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
 
-    std::optional<QString> motivoImmagine;
     const auto scrivi = [&](QIODevice& destinazione) {
         if (formato == QLatin1String("csv"))
             return ScriviCsv(destinazione, programma.PuntiGrafico, programma.Moto, FormaCsv::Standard);
-        if (formato == QLatin1String("txt")) {
-            const QByteArray tabella = TestoTabella(programma.Moto).toLatin1();
-            return destinazione.write(tabella) == tabella.size();
-        }
-        motivoImmagine = ScriviImmagineGrafico(destinazione, formato, programma);
-        return !motivoImmagine;
+        const QByteArray tabella = TestoTabella(programma.Moto).toLatin1();
+        return destinazione.write(tabella) == tabella.size();
     };
-    if (const auto motivo = ScriviFile(uscita, scrivi))
-        return Errore(QStringLiteral("Impossibile salvare il file «%1»: %2.")
-                          .arg(file, motivoImmagine.value_or(*motivo)));
+    const auto motivo =
+        Immagine(uscita) ? ScriviImmagineGrafico(uscita, formato, programma) : ScriviFile(uscita, scrivi);
+    if (motivo)
+        return Errore(QStringLiteral("Impossibile salvare il file «%1»: %2.").arg(file, *motivo));
     return Riuscito;
 }
 

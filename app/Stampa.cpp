@@ -5,10 +5,12 @@
 #include "Programma.h"
 #include "Sistemi.h"
 #include "TabellaGrandezze.h"
+#include "VistaGrafico.h"
 #include "frmGrafico.h"
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 
 namespace {
 constexpr double ColonnaTesto = 12; // hundredths of the printable width
@@ -72,18 +74,39 @@ void Stampe::StampaRisultati() {
     pagina.Fine();
 }
 
-// In millimetres: the plot, the speed strip on its left, the time strip below it, the axis names.
+// The plot stretched to 180 x 120 mm at 15, 10 mm; the speed strip on its left and the time strip
+// below it, each keeping its own thickness; the axis names in the page's font. With the details on,
+// their two axes stand right of the plot, which gives them its room, with their names above them as on
+// screen, and the time axis name moves right of the time strip, under them.
 void Stampe::StampaGrafico(frmGrafico& grafico) {
+    const auto mm = [](double millimetri) { return millimetri * 96 / 25.4; }; // pixels of the view
+    const double assi =
+        grafico.Particolari() ? grafico.PictValS().Misura().width() + grafico.PictValA().Misura().width() : 0;
+    const double sinistra = mm(15), alto = mm(10), larghezza = mm(180) - assi, altezza = mm(120);
+    VistaGrafico vista;
+    vista.carattere = grafico.Vista().carattere;
+    vista.parti = {
+        {&grafico.Picture1(), QRectF(sinistra, alto, larghezza, altezza)},
+        {&grafico.PictValY(), QRectF(mm(5), alto, grafico.PictValY().Misura().width(), altezza)},
+        {&grafico.PictValX(), QRectF(sinistra, mm(127), larghezza, grafico.PictValX().Misura().height())}};
+    vista.scritte = {{QStringLiteral("V(t)  [m/sec]"), QPointF(mm(10), mm(5)), Qt::black, false}};
+    if (!grafico.Particolari()) {
+        vista.scritte.push_back({QStringLiteral("t  [sec]"), QPointF(mm(190), mm(120)), Qt::black, false});
+    } else {
+        double x = sinistra + larghezza;
+        const std::tuple<SuperficieDisegno&, QString, QColor> assiParticolari[] = {
+            {grafico.PictValS(), NomePosizione, ColorePosizione},
+            {grafico.PictValA(), NomeAccelerazione, ColoreAccelerazione}};
+        for (const auto& [striscia, nome, colore] : assiParticolari) {
+            vista.parti.push_back({&striscia, QRectF(x, alto, striscia.Misura().width(), altezza)});
+            vista.scritte.push_back({nome, QPointF(x, mm(5)), colore});
+            x += striscia.Misura().width();
+        }
+        vista.scritte.push_back({QStringLiteral("t  [sec]"),
+                                 QPointF(sinistra + larghezza + mm(1), alto + altezza + mm(1)), Qt::black,
+                                 false});
+    }
     PaginaStampa pagina(stampante);
-    pagina.ScalaMillimetri();
-    pagina.StampaImmagine(grafico.Picture1(), 15, 10, 180, 120);
-    pagina.StampaImmagine(grafico.PictValY(), 5, 10, 0, 120);
-    pagina.StampaImmagine(grafico.PictValX(), 15, 127, 180, 0);
-    pagina.CurrentX = 10;
-    pagina.CurrentY = 5;
-    pagina.Stampa(QStringLiteral("V(t)  [m/sec]"));
-    pagina.CurrentX = 190;
-    pagina.CurrentY = 120;
-    pagina.Stampa(QStringLiteral("t  [sec]"));
+    pagina.StampaVista(vista);
     pagina.Fine();
 }

@@ -126,6 +126,11 @@ frmMain::frmMain(Programma& programma, Dialoghi* dialoghi, QWidget* parent)
     });
     connect(figlie.get(), &FinestreFiglie::CalcoloRichiesto, this,
             [this] { findChild<QAction*>(QStringLiteral("Calcolo"))->trigger(); });
+    connect(figlie.get(), &FinestreFiglie::EsportaImmagineRichiesta, this,
+            [this] { Esportazione(this->programma.Moto, *this).EsportaImmagineGrafico(); });
+    connect(figlie.get(), &FinestreFiglie::EsportaDatiRichiesta, this, [this] {
+        Esportazione(this->programma.Moto, *this).EsportaDatiGrafico(this->programma.PuntiGrafico);
+    });
     Carica();
 }
 

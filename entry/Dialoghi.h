@@ -3,8 +3,10 @@
 // Every modal dialog the program shows goes through this interface: the program uses DialoghiQt
 // (message boxes, file dialogs, print dialog); tests use a scripted fake that records each call.
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QPrinter;
 
@@ -23,9 +25,15 @@ public:
     // A question with OK and Annulla and the warning icon; true for OK.
     virtual bool Conferma(const QString& testo, const QString& titolo = TitoloApplicazione) = 0;
     // File names: filters are Qt filter texts such as "Velantra (*.vla)". Empty when cancelled. A name
-    // to save under that is typed without extension gets the chosen filter's.
+    // to save under that is typed without extension gets the chosen filter's; the filter chosen goes
+    // into `filtroScelto` when given.
     virtual QString NomeFileApri(const QString& titolo, const QStringList& filtri) = 0;
-    virtual QString NomeFileSalva(const QString& titolo, const QStringList& filtri) = 0;
+    virtual QString NomeFileSalva(const QString& titolo, const QStringList& filtri,
+                                  QString* filtroScelto = nullptr) = 0;
+    // A size in pixels, each side 1 to MassimoPixel, `proposta` until the user types another; nothing
+    // when cancelled.
+    static constexpr int MassimoPixel = 10000;
+    virtual std::optional<QSize> Dimensione(const QString& titolo, QSize proposta) = 0;
     // The print dialog on the given printer; false when cancelled.
     virtual bool Stampa(QPrinter& stampante, const QString& titolo) = 0;
 };

@@ -118,6 +118,9 @@ frmGrafico& FinestreFiglie::ApriGrafico() {
     auto* finestra = qobject_cast<frmGrafico*>(Finestra(QStringLiteral("frmGrafico")));
     if (!finestra) {
         finestra = new frmGrafico(programma.PuntiGrafico, programma.GraficoCorrente, programma.Moto);
+        connect(finestra, &frmGrafico::EsportaImmagineRichiesta, this,
+                &FinestreFiglie::EsportaImmagineRichiesta);
+        connect(finestra, &frmGrafico::EsportaDatiRichiesta, this, &FinestreFiglie::EsportaDatiRichiesta);
         Aggiungi(finestra);
     }
     Mostra(finestra);

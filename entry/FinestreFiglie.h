@@ -62,6 +62,9 @@ signals:
     void DatiModificati();
     // Enter in a value box of the data-entry window.
     void CalcoloRichiesto();
+    // The graph window's "Esporta immagine..." and "Esporta dati...": files are the program's to write.
+    void EsportaImmagineRichiesta();
+    void EsportaDatiRichiesta();
 
 private:
     // Puts a child into a sub-window sized to it.

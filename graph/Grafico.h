@@ -8,7 +8,9 @@
 
 class Grafico {
 public:
-    static constexpr int16_t BitGriglia = 2; // bit of StatoDisegniGrafico: grid shown
+    // Bits of StatoDisegniGrafico, the optional drawings.
+    static constexpr int16_t BitGriglia = 2;     // grid shown
+    static constexpr int16_t BitParticolari = 4; // details shown: position, acceleration, phase marks
 
     float LunghezzaX = 100; // nominal plot width, graph units
     float LunghezzaY = 100; // nominal plot height, graph units

@@ -22,6 +22,27 @@ bool Finito(QPointF p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
+// The runs of a line inside the rectangle.
+std::vector<QPolygonF> TagliaLinea(const QPolygonF& linea, const QRectF& r) {
+    std::vector<QPolygonF> tratti;
+    QPolygonF tratto;
+    for (qsizetype i = 1; i < linea.size(); ++i) {
+        const auto parte = Taglia(linea[i - 1], linea[i], r);
+        if (parte && !tratto.isEmpty() && tratto.last() == parte->first) {
+            tratto << parte->second;
+            continue;
+        }
+        if (tratto.size() > 1)
+            tratti.push_back(tratto);
+        tratto.clear();
+        if (parte)
+            tratto << parte->first << parte->second;
+    }
+    if (tratto.size() > 1)
+        tratti.push_back(tratto);
+    return tratti;
+}
+
 } // namespace
 
 SuperficieDisegno::SuperficieDisegno(QWidget* parent) : QWidget(parent) {
@@ -52,7 +73,10 @@ void SuperficieDisegno::ImpostaSpessore(int pixel) {
     penna.spessore = std::max(1, pixel);
 }
 void SuperficieDisegno::ImpostaTratteggio(bool tratteggio) {
-    penna.tratteggio = tratteggio;
+    penna.stile = tratteggio ? Qt::DashLine : Qt::SolidLine;
+}
+void SuperficieDisegno::ImpostaStile(Qt::PenStyle stile) {
+    penna.stile = stile;
 }
 void SuperficieDisegno::ImpostaColore(const QColor& colore) {
     penna.colore = colore;
@@ -76,8 +100,14 @@ void SuperficieDisegno::Rettangolo(double x1, double y1, double x2, double y2) {
     corrente = QPointF(x2, y2);
 }
 
-void SuperficieDisegno::Testo(double x, double y, const QString& testo, bool dentro) {
-    QPointF angolo = InPixel(x, y);
+void SuperficieDisegno::Testo(double x, double y, const QString& testo, bool dentro,
+                              Qt::Alignment allineamento) {
+    QPointF angolo = InPixel(x, y) - Scarto(testo, allineamento);
+    if (allineamento != (Qt::AlignLeft | Qt::AlignTop) && Finito(angolo)) {
+        const QPointF utente = InUtente(angolo);
+        x = utente.x();
+        y = utente.y();
+    }
     if (dentro && Finito(angolo)) {
         const QFontMetricsF fm(Carattere());
         const QRectF r = area.isNull() ? QRectF(rect()) : area;
@@ -87,7 +117,18 @@ void SuperficieDisegno::Testo(double x, double y, const QString& testo, bool den
         x = utente.x();
         y = utente.y();
     }
-    Aggiungi({Tipo::Testo, penna, angolo, QPointF(x, y), testo});
+    Segno segno{Tipo::Testo, penna, angolo, QPointF(x, y), testo};
+    segno.allineamento = allineamento;
+    Aggiungi(std::move(segno));
+}
+
+QPointF SuperficieDisegno::Scarto(const QString& testo, Qt::Alignment allineamento) const {
+    if (allineamento == (Qt::AlignLeft | Qt::AlignTop))
+        return {};
+    const QFontMetricsF fm(Carattere());
+    const double x = allineamento & Qt::AlignRight ? 1 : allineamento & Qt::AlignHCenter ? 0.5 : 0;
+    const double y = allineamento & Qt::AlignBottom ? 1 : allineamento & Qt::AlignVCenter ? 0.5 : 0;
+    return {x * fm.horizontalAdvance(testo), y * fm.height()};
 }
 
 void SuperficieDisegno::Avviso(const QString& testo) {
@@ -174,26 +215,39 @@ void SuperficieDisegno::Cancella() {
 }
 
 void SuperficieDisegno::RendiPersistente() {
-    if (Vuoto()) {
-        if (!sfondo.isNull() && sfondo.deviceIndependentSize() == QSizeF(size()) &&
-            sfondo.devicePixelRatio() == devicePixelRatioF())
-            sfondo.fill(Qt::white); // no fresh allocation on every redraw
-        else
-            sfondo = Bianca();
-        daImbiancare = false;
-    }
-    QPainter pittore(&sfondo);
-    Dipingi(pittore, segni);
+    if (Vuoto())
+        misuraSfondo = size();
     segniSfondo.insert(segniSfondo.end(), std::make_move_iterator(segni.begin()),
                        std::make_move_iterator(segni.end()));
     segni.clear();
 }
 
 void SuperficieDisegno::RimuoviSfondo() {
-    daImbiancare = true; // the white comes with the next picture, once its curve is traced
+    misuraSfondo = QSize();
+    dipinti = Imbiancare;
     segni.clear();
     segniSfondo.clear();
     update();
+}
+
+const QImage& SuperficieDisegno::Dipinto() const {
+    const qreal rapporto = devicePixelRatioF();
+    if (sfondo.isNull() || sfondo.size() != misuraSfondo * rapporto ||
+        sfondo.devicePixelRatio() != rapporto) {
+        sfondo = QImage(misuraSfondo * rapporto, QImage::Format_RGB32); // opaque: painted by plain copy
+        sfondo.setDevicePixelRatio(rapporto);
+        dipinti = Imbiancare;
+    }
+    if (dipinti == Imbiancare) { // no fresh allocation on every redraw
+        sfondo.fill(Qt::white);
+        dipinti = 0;
+    }
+    if (dipinti < segniSfondo.size()) {
+        QPainter pittore(&sfondo);
+        Dipingi(pittore, std::span(segniSfondo).subspan(dipinti));
+        dipinti = segniSfondo.size();
+    }
+    return sfondo;
 }
 
 QImage SuperficieDisegno::Bianca() const {
@@ -215,7 +269,7 @@ QList<SuperficieDisegno::TestoDisegnato> SuperficieDisegno::Testi() const {
     return testi;
 }
 
-void SuperficieDisegno::DisegnaIn(QPainter& pittore, const QRectF& rettangolo) const {
+void SuperficieDisegno::DisegnaIn(QPainter& pittore, const QRectF& rettangolo, double scalaTesti) const {
     const QSizeF misura = Misura();
     if (misura.isEmpty())
         return;
@@ -224,8 +278,32 @@ void SuperficieDisegno::DisegnaIn(QPainter& pittore, const QRectF& rettangolo) c
     pittore.fillRect(rettangolo, Qt::white);
     const double sx = rettangolo.width() / misura.width(), sy = rettangolo.height() / misura.height();
     const QTransform mappa(sx, 0, 0, sy, rettangolo.left(), rettangolo.top());
-    Dipingi(pittore, segniSfondo, mappa, misura.width() >= misura.height() ? sy : sx);
+    // Cut to the picture as well as clipped: not every device clips (an SVG file does not).
+    const double scala = misura.width() >= misura.height() ? sy : sx;
+    Dipingi(pittore, Ritagliati(QRectF(QPointF(0, 0), misura)), mappa, scala,
+            scalaTesti > 0 ? scalaTesti : scala);
     pittore.restore();
+}
+
+// The background's marks with their lines cut to the area; texts as they are.
+std::vector<SuperficieDisegno::Segno> SuperficieDisegno::Ritagliati(const QRectF& area) const {
+    std::vector<Segno> ritagliati;
+    for (const Segno& segno : segniSfondo) {
+        if (segno.tipo == Tipo::Linea) {
+            if (const auto parte = Taglia(segno.a, segno.b, area))
+                ritagliati.push_back({segno.tipo, segno.penna, parte->first, parte->second, {}});
+        } else if (segno.tipo == Tipo::Rettangolo) {
+            const QRectF scatola = QRectF(segno.a, segno.b).normalized() & area;
+            if (!scatola.isNull())
+                ritagliati.push_back({segno.tipo, segno.penna, scatola.topLeft(), scatola.bottomRight(), {}});
+        } else if (segno.tipo == Tipo::Spezzata) {
+            for (const QPolygonF& tratto : TagliaLinea(segno.linea, area))
+                ritagliati.push_back({Tipo::Spezzata, segno.penna, {}, {}, {}, tratto});
+        } else {
+            ritagliati.push_back(segno);
+        }
+    }
+    return ritagliati;
 }
 
 // The widget's font sized in pixels, so that texts keep their place among the lines whatever the
@@ -236,8 +314,8 @@ QFont SuperficieDisegno::Carattere() const {
     return carattere;
 }
 
-void SuperficieDisegno::Dipingi(QPainter& pittore, const std::vector<Segno>& elenco, const QTransform& mappa,
-                                double scala) const {
+void SuperficieDisegno::Dipingi(QPainter& pittore, std::span<const Segno> elenco, const QTransform& mappa,
+                                double scala, double scalaTesti) const {
     const QFont carattere = Carattere();
     pittore.setFont(carattere);
     const QFontMetricsF fm(carattere);
@@ -247,11 +325,11 @@ void SuperficieDisegno::Dipingi(QPainter& pittore, const std::vector<Segno>& ele
             pittore.drawPolyline(tratto);
         tratto.clear();
     };
-    // A text keeps its shape: drawn at its mapped corner, scaled alike both ways.
-    auto scritta = [&](QPointF angolo, auto disegna) {
+    // A text keeps its shape: drawn at its mapped point, scaled alike both ways.
+    auto scritta = [&](QPointF punto, auto disegna) {
         pittore.save();
-        pittore.translate(mappa.map(angolo));
-        pittore.scale(scala, scala);
+        pittore.translate(mappa.map(punto));
+        pittore.scale(scalaTesti, scalaTesti);
         disegna();
         pittore.restore();
     };
@@ -260,8 +338,7 @@ void SuperficieDisegno::Dipingi(QPainter& pittore, const std::vector<Segno>& ele
         if (!attiva || !(segno.penna == *attiva)) {
             chiudi();
             attiva = &segno.penna;
-            pittore.setPen(QPen(attiva->colore, attiva->spessore * scala,
-                                attiva->tratteggio ? Qt::DashLine : Qt::SolidLine));
+            pittore.setPen(QPen(attiva->colore, attiva->spessore * scala, attiva->stile));
         }
         switch (segno.tipo) {
         case Tipo::Linea:
@@ -275,10 +352,13 @@ void SuperficieDisegno::Dipingi(QPainter& pittore, const std::vector<Segno>& ele
             chiudi();
             pittore.drawRect(QRectF(mappa.map(segno.a), mappa.map(segno.b)));
             break;
-        case Tipo::Testo:
+        case Tipo::Testo: {
             chiudi();
-            scritta(segno.a, [&] { pittore.drawText(QPointF(0, fm.ascent()), segno.testo); });
+            const QPointF scarto = Scarto(segno.testo, segno.allineamento);
+            scritta(segno.a + scarto,
+                    [&] { pittore.drawText(QPointF(0, fm.ascent()) - scarto, segno.testo); });
             break;
+        }
         case Tipo::Spezzata:
             chiudi();
             pittore.drawPolyline(mappa.map(segno.linea));
@@ -287,8 +367,9 @@ void SuperficieDisegno::Dipingi(QPainter& pittore, const std::vector<Segno>& ele
             chiudi();
             const QRectF r(mappa.map(segno.a), mappa.map(segno.b));
             scritta(segno.a, [&] {
-                pittore.drawText(QRectF(0, 0, r.width() / scala, r.height() / scala).adjusted(8, 8, -8, -8),
-                                 Qt::AlignCenter | Qt::TextWordWrap, segno.testo);
+                pittore.drawText(
+                    QRectF(0, 0, r.width() / scalaTesti, r.height() / scalaTesti).adjusted(8, 8, -8, -8),
+                    Qt::AlignCenter | Qt::TextWordWrap, segno.testo);
             });
             break;
         }
@@ -300,9 +381,10 @@ void SuperficieDisegno::Dipingi(QPainter& pittore, const std::vector<Segno>& ele
 void SuperficieDisegno::paintEvent(QPaintEvent* evento) {
     segniDaDipingere = 0;
     tuttoDaRidipingere = false;
+    const QImage* immagine = Vuoto() ? nullptr : &Dipinto();
     QPainter pittore(this);
-    const QRect coperta = Vuoto() ? QRect() : QRect(QPoint(0, 0), sfondo.deviceIndependentSize().toSize());
-    const qreal rapporto = sfondo.devicePixelRatio();
+    const QRect coperta = immagine ? QRect(QPoint(0, 0), misuraSfondo) : QRect();
+    const qreal rapporto = immagine ? immagine->devicePixelRatio() : 1;
     // One rectangle at a time: under a single-rectangle clip the background is a plain copy, where
     // the whole region would take the span path, costly for thin crosshair strips.
     for (const QRect& r : evento->region()) {
@@ -311,7 +393,7 @@ void SuperficieDisegno::paintEvent(QPaintEvent* evento) {
         if (parte != r)
             pittore.fillRect(r, Qt::white);
         if (!parte.isEmpty())
-            pittore.drawImage(parte.topLeft(), sfondo,
+            pittore.drawImage(parte.topLeft(), *immagine,
                               QRect(parte.topLeft() * rapporto, parte.size() * rapporto));
     }
     pittore.setClipRegion(evento->region());

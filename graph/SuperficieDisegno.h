@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <vector>
 
 class QPainter;
@@ -40,16 +41,19 @@ public:
 
     // Pen of what is drawn next.
     void ImpostaSpessore(int pixel);
-    void ImpostaTratteggio(bool tratteggio);
+    void ImpostaTratteggio(bool tratteggio); // dashed, or solid
+    void ImpostaStile(Qt::PenStyle stile);
     void ImpostaColore(const QColor& colore);
 
     void Posiziona(double x, double y); // the current position
     void Linea(double x1, double y1, double x2, double y2);
     void LineaA(double x, double y); // from the current position, which moves there
     void Rettangolo(double x1, double y1, double x2, double y2);
-    // Top-left corner at (x, y); inside, the text is moved as little as needed to lie whole on the
-    // surface.
-    void Testo(double x, double y, const QString& testo, bool dentro = false);
+    // Top-left corner (or the point the alignment names: the right edge's top, the bottom's left...)
+    // at (x, y); inside, the text is moved as little as needed to lie whole on the surface. A picture
+    // stretched unevenly keeps the text at that point of it.
+    void Testo(double x, double y, const QString& testo, bool dentro = false,
+               Qt::Alignment allineamento = Qt::AlignLeft | Qt::AlignTop);
     // A sentence centred on the surface, wrapped at its width.
     void Avviso(const QString& testo);
     double LarghezzaTesto(const QString& testo) const; // logical pixels
@@ -83,13 +87,14 @@ public:
     bool MouseAbilitato() const { return mouseAttivo; }
 
     // The persistent picture, at the size it was made, with the screen's pixel ratio.
-    QImage Immagine() const { return Vuoto() ? Bianca() : sfondo; }
+    QImage Immagine() const { return Vuoto() ? Bianca() : Dipinto(); }
     // Its size in logical pixels.
-    QSizeF Misura() const { return Vuoto() ? QSizeF(size()) : sfondo.deviceIndependentSize(); }
+    QSizeF Misura() const { return Vuoto() ? QSizeF(size()) : QSizeF(misuraSfondo); }
     // Paints the persistent picture stretched into the rectangle, from its marks rather than its
     // pixels: sharp at any resolution (a printer, a PDF file). Texts and pen widths keep their
-    // proportions, scaled as the picture is across its narrow side.
-    void DisegnaIn(QPainter& pittore, const QRectF& rettangolo) const;
+    // proportions, scaled as the picture is across its narrow side; texts by `scalaTesti` instead
+    // when given (a picture stretched more than the page it is on keeps its texts the page's size).
+    void DisegnaIn(QPainter& pittore, const QRectF& rettangolo, double scalaTesti = 0) const;
     // Texts of the background and of the marks, in drawing order.
     QList<TestoDisegnato> Testi() const;
 
@@ -106,7 +111,7 @@ private:
     struct Penna {
         QColor colore = Qt::black;
         int spessore = 1;
-        bool tratteggio = false;
+        Qt::PenStyle stile = Qt::SolidLine;
         bool operator==(const Penna&) const = default;
     };
     enum class Tipo : uint8_t { Linea, Rettangolo, Testo, Spezzata, Avviso };
@@ -115,24 +120,33 @@ private:
         Penna penna;
         QPointF a, b; // logical pixels; for a text, b is its point in user coordinates
         QString testo;
-        QPolygonF linea = {}; // logical pixels
+        QPolygonF linea = {};                                      // logical pixels
+        Qt::Alignment allineamento = Qt::AlignLeft | Qt::AlignTop; // of a text, to the point it keeps
     };
 
     void Aggiungi(Segno segno);
     void Sporca(const Segno& segno);
     QRectF Ingombro(const Segno& segno) const;
     QRectF Limite() const;
-    // Paints the marks with their points mapped; pen widths and texts scaled by `scala`.
-    void Dipingi(QPainter& pittore, const std::vector<Segno>& elenco, const QTransform& mappa = {},
-                 double scala = 1) const;
+    // Paints the marks with their points mapped; pen widths scaled by `scala`, texts by `scalaTesti`.
+    void Dipingi(QPainter& pittore, std::span<const Segno> elenco, const QTransform& mappa = {},
+                 double scala = 1, double scalaTesti = 1) const;
+    // From a text's top-left corner to the point its alignment keeps, in logical pixels.
+    QPointF Scarto(const QString& testo, Qt::Alignment allineamento) const;
     QFont Carattere() const;
     QImage Bianca() const;
-    bool Vuoto() const { return sfondo.isNull() || daImbiancare; }
+    const QImage& Dipinto() const;
+    std::vector<Segno> Ritagliati(const QRectF& area) const;
+    bool Vuoto() const { return misuraSfondo.isEmpty(); }
 
-    QImage sfondo;
-    bool daImbiancare = false; // blank: painted white when next made persistent, not before
     std::vector<Segno> segni;
-    std::vector<Segno> segniSfondo; // what the persistent picture was made of
+    std::vector<Segno> segniSfondo; // what the persistent picture is made of
+    QSize misuraSfondo;             // logical pixels the persistent picture was made at; none: blank
+    // The persistent picture's pixels, painted from its marks when first shown or asked for: a view
+    // that is drawn but never shown (an export) costs no pixels. Kept for the next picture of its size.
+    mutable QImage sfondo;
+    static constexpr size_t Imbiancare = SIZE_MAX;
+    mutable size_t dipinti = Imbiancare; // marks already in it; Imbiancare: to be whitened first
     QTransform utenteInPixel, pixelInUtente;
     QRectF area; // logical pixels covered by the coordinate system; the widget until one is set
     Penna penna;

@@ -1,11 +1,18 @@
 #include "XYPoli.h"
 
+#include "MemoriaGrande.h"
+
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <stdexcept>
 #include <string>
 
-XYPoli::XYPoli() : punti(static_cast<size_t>(UltimoIndice) + 1) {}
+XYPoli::XYPoli()
+    : punti(static_cast<Punto*>(MemoriaGrande((static_cast<size_t>(UltimoIndice) + 1) * sizeof(Punto)))) {
+    if (!punti)
+        throw std::bad_alloc();
+}
 
 const XYPoli::Punto& XYPoli::Slot(int32_t Posizione) const {
     if (Posizione < 0 || Posizione > UltimoIndice)
@@ -38,7 +45,8 @@ void XYPoli::RimuoviUltimo() {
 }
 
 double XYPoli::YsuX(double& ValX) const {
-    const auto inizio = punti.begin(), fine = inizio + numero;
+    const Punto* inizio = punti.get();
+    const Punto* fine = inizio + numero;
     if (!ordineNoto) {
         ordinata = std::all_of(inizio, fine, [](const Punto& p) { return std::isfinite(p.x); }) &&
                    std::is_sorted(inizio, fine, [](const Punto& a, const Punto& b) { return a.x < b.x; });

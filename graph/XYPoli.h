@@ -4,8 +4,9 @@
 // construction. Further points are dropped silently; slots beyond the count always read (0, 0, 0).
 
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <span>
-#include <vector>
 
 class XYPoli {
 public:
@@ -25,7 +26,7 @@ public:
     int32_t NumeroElementi() const { return numero; }
 
     // The stored points, in order: what the loops over the whole curve read.
-    std::span<const Punto> Punti() const { return {punti.data(), static_cast<size_t>(numero)}; }
+    std::span<const Punto> Punti() const { return {punti.get(), static_cast<size_t>(numero)}; }
 
     // Appends a point; ignored once 50,000 points are stored.
     void Add(double ValX, double ValY, double ValP) {
@@ -48,7 +49,10 @@ public:
 private:
     const Punto& Slot(int32_t Posizione) const;
 
-    std::vector<Punto> punti; // sized once; never resized
+    struct Libera {
+        void operator()(Punto* p) const { std::free(p); }
+    };
+    std::unique_ptr<Punto[], Libera> punti; // allocated once, zeroed (MemoriaGrande)
     int32_t numero = 0;
     // Whether every X is finite and none below the one before: found at the first lookup after a
     // change, so that filling the list costs nothing more.

@@ -71,8 +71,9 @@ frmGrafico::frmGrafico(const XYPoli& PuntiGrafico, Grafico& GraficoCorrente, con
     setFont(carattere);
     CreaControlli();
     CreaToolbar();
+    CreaMenuContestuale();
     resize(Px(LarghezzaProgetto + MisureLetture(*text1.casella).Eccesso()), Px(AltezzaProgetto));
-    Disponi();
+    MostraParticolari();
 
     AbilitaPulsanti(false, false);
     MostraDifferenza(false);
@@ -111,6 +112,8 @@ void frmGrafico::CreaControlli() {
     };
     pictValY = superficie("PictValY", QStringLiteral("Valori della velocità"));
     pictValX = superficie("PictValX", QStringLiteral("Valori del tempo"));
+    pictValS = superficie("PictValS", QStringLiteral("Valori della posizione"));
+    pictValA = superficie("PictValA", QStringLiteral("Valori dell'accelerazione"));
     picture1 = superficie("Picture1", QStringLiteral("Grafico V(t)"));
     picture1->setCursor(Qt::CrossCursor);
     connect(picture1, &SuperficieDisegno::MouseMosso, this, &frmGrafico::Picture1_MouseMove);
@@ -120,7 +123,17 @@ void frmGrafico::CreaControlli() {
     label9->setObjectName(QStringLiteral("Label9"));
     label10 = new QLabel(QStringLiteral("t [sec]"), this);
     label10->setObjectName(QStringLiteral("Label10"));
-    for (QLabel* l : {label9, label10})
+    label14 = new QLabel(NomePosizione, this);
+    label14->setObjectName(QStringLiteral("Label14"));
+    label15 = new QLabel(NomeAccelerazione, this);
+    label15->setObjectName(QStringLiteral("Label15"));
+    for (auto [nome, colore] :
+         {std::pair{label14, ColorePosizione}, std::pair{label15, ColoreAccelerazione}}) {
+        QPalette tavolozza = nome->palette();
+        tavolozza.setColor(QPalette::WindowText, colore);
+        nome->setPalette(tavolozza);
+    }
+    for (QLabel* l : {label9, label10, label14, label15})
         l->setMinimumWidth(l->sizeHint().width());
 
     text1 = CreaLettura("Label1", "X", "Text1");
@@ -131,25 +144,40 @@ void frmGrafico::CreaControlli() {
     diffY2 = CreaLettura("Label5", "Y2", "DiffY2");
     diffX = CreaLettura("Label7", "DX", "DiffX");
     diffY = CreaLettura("Label8", "DY", "DiffY");
+    text3 = CreaLettura("Label11", "s", "Text3");
+    text4 = CreaLettura("Label12", "a", "Text4");
+    diffS = CreaLettura("Label13", "DS", "DiffS");
 }
 
+// The buttons exist from the start, for the window's state; the bar that shows them, with their icons,
+// is built when the window first shows on screen: a window drawn only for a picture needs none.
 void frmGrafico::CreaToolbar() {
+    for (const Strumento& s : Strumenti) {
+        const QString chiave = QLatin1String(s.chiave);
+        const QString suggerimento = QLatin1String(s.suggerimento);
+        auto* azione = new QAction(suggerimento, this);
+        azione->setObjectName(chiave);
+        // On/off tools show their state pressed.
+        azione->setCheckable(chiave == QLatin1String("Tracciatore") ||
+                             chiave == QLatin1String("Differenza") || chiave == QLatin1String("Griglia") ||
+                             chiave == QLatin1String("AggiungiParticolari"));
+        azione->setToolTip(suggerimento);
+        connect(azione, &QAction::triggered, this, [this, chiave] { Toolbar1_ButtonClick(chiave); });
+    }
+}
+
+void frmGrafico::MostraToolbar() {
     toolbar1 = new QToolBar(this);
     toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     toolbar1->setIconSize(QSize(16, 16));
     for (const Strumento& s : Strumenti) {
-        const QString chiave = QLatin1String(s.chiave);
-        const QString suggerimento = QLatin1String(s.suggerimento);
-        auto* azione = new QAction(QIcon(QStringLiteral(":/grafico/%1.svg").arg(chiave)), suggerimento, this);
-        azione->setObjectName(chiave);
-        // On/off tools show their state pressed.
-        azione->setCheckable(chiave == QLatin1String("Tracciatore") ||
-                             chiave == QLatin1String("Differenza") || chiave == QLatin1String("Griglia"));
-        azione->setToolTip(suggerimento);
+        QAction* azione = Pulsante(QLatin1String(s.chiave));
+        azione->setIcon(QIcon(QStringLiteral(":/grafico/%1.svg").arg(QLatin1String(s.chiave))));
         toolbar1->addAction(azione);
-        toolbar1->widgetForAction(azione)->setAccessibleName(suggerimento);
-        connect(azione, &QAction::triggered, this, [this, chiave] { Toolbar1_ButtonClick(chiave); });
+        toolbar1->widgetForAction(azione)->setAccessibleName(azione->toolTip());
     }
+    toolbar1->setGeometry(0, 0, width(), toolbar1->sizeHint().height());
+    toolbar1->show();
 }
 
 QAction* frmGrafico::Pulsante(const QString& chiave) const {
@@ -158,22 +186,30 @@ QAction* frmGrafico::Pulsante(const QString& chiave) const {
 
 // The designed layout rules, in twips of the client area. Where the longest number would not fit a
 // box, the box widens; a label it would cover moves right, its frame grows, and the plot gives up the
-// room (as it does to a speed strip widened for its labels).
+// room (as it does to a speed strip widened for its labels). The details take the room of their two
+// axes from the plot, a second column of readouts (s, a) and a fourth row of differences (DS).
 void frmGrafico::Disponi() {
-    toolbar1->setGeometry(0, 0, width(), toolbar1->sizeHint().height());
+    if (toolbar1)
+        toolbar1->setGeometry(0, 0, width(), toolbar1->sizeHint().height());
     const MisureLetture m(*text1.casella);
+    const bool particolari = Particolari();
+    const double assi = particolari ? larghezzaValS + larghezzaValA : 0;
     const double valY = larghezzaValY, piano = valY - 15, alto = 840;
-    const double larghezza = std::max(15.0, Twips(width()) - 3500 - m.Eccesso() - (piano - 720));
+    const double larghezza = std::max(15.0, Twips(width()) - 3500 - m.Eccesso() - (piano - 720) - assi);
     const double altezza = std::max(15.0, Twips(height()) - 2000);
     Colloca(picture1, piano, alto, larghezza, altezza);
     Colloca(pictValX, piano, alto + altezza, larghezza, 375);
     Colloca(pictValY, 0, alto, valY, altezza);
     Colloca(label9, 0, alto - 350, 975, 255);
     Colloca(label10, piano + larghezza + 100, alto + altezza + 100, 735, 255);
+    Colloca(pictValS, piano + larghezza, alto, larghezzaValS, altezza);
+    Colloca(pictValA, piano + larghezza + larghezzaValS, alto, larghezzaValA, altezza);
+    Colloca(label14, piano + larghezza, alto - 350, larghezzaValS, 255);
+    Colloca(label15, piano + larghezza + larghezzaValS, alto - 350, larghezzaValA, 255);
 
     // The readout rows stand 800 twips apart, so the frames are made tall enough to hold them.
-    const double riquadro = piano + larghezza + 130;
-    Colloca(shape1, riquadro, alto, m.shape1, 1700);
+    const double riquadro = piano + larghezza + assi + 130;
+    Colloca(shape1, riquadro, alto, particolari ? m.shape2 : m.shape1, 1700);
     const double etichette = riquadro + 150, primaRiga = alto + 300;
     Colloca(text1.etichetta, etichette, primaRiga, 495, 255);
     Colloca(text2.etichetta, etichette, primaRiga + 800, 495, 255);
@@ -181,12 +217,16 @@ void frmGrafico::Disponi() {
     Colloca(text2.casella, riquadro + 500, primaRiga + 800, m.casellaXY, 285);
 
     const double gruppo = alto + 2500, secondaColonna = m.secondaColonna;
-    Colloca(shape2, riquadro, gruppo, m.shape2, 2400); // ends above the time axis name
+    // Ends above the time axis name, which the details' axes move out of its way.
+    Colloca(shape2, riquadro, gruppo, m.shape2, particolari ? 3200 : 2400);
     auto metti = [&m](const Lettura& l, double sinistra, double riga) {
         Colloca(l.etichetta, sinistra, riga, 495, 255);
         Colloca(l.casella, sinistra + 450, riga, m.casellaDiff, 285);
     };
+    metti(text3, etichette + secondaColonna, primaRiga);
+    metti(text4, etichette + secondaColonna, primaRiga + 800);
     const double riga = gruppo + 300;
+    metti(diffS, etichette, riga + 2400);
     metti(diffX1, etichette, riga);
     metti(diffY1, etichette + secondaColonna, riga);
     metti(diffX2, etichette, riga + 800);
@@ -196,6 +236,19 @@ void frmGrafico::Disponi() {
     picture1->raise();
 }
 
+bool frmGrafico::Particolari() const {
+    return GraficoCorrente.StatoDisegniGrafico & Grafico::BitParticolari;
+}
+
+void frmGrafico::MostraParticolari() {
+    const bool particolari = Particolari();
+    for (QWidget* w : std::initializer_list<QWidget*>{pictValS, pictValA, label14, label15, text3.etichetta,
+                                                      text3.casella, text4.etichetta, text4.casella})
+        w->setVisible(particolari);
+    MostraDifferenza(!shape2->isHidden()); // its distance with it
+    Disponi();
+}
+
 bool frmGrafico::Minimizzata() const {
     const auto* sotto = qobject_cast<const QMdiSubWindow*>(parentWidget());
     return sotto ? sotto->isMinimized() : isMinimized();
@@ -203,6 +256,8 @@ bool frmGrafico::Minimizzata() const {
 
 void frmGrafico::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
+    if (!toolbar1 && !testAttribute(Qt::WA_DontShowOnScreen))
+        MostraToolbar();
     if (!collocata) {
         collocata = true;
         auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
@@ -251,6 +306,10 @@ void frmGrafico::Toolbar1_ButtonClick(const QString& chiave) {
             passo = 0;
     } else if (chiave == QLatin1String("Griglia")) {
         G.StatoDisegniGrafico ^= Grafico::BitGriglia;
+        RidisegnaVista();
+    } else if (chiave == QLatin1String("AggiungiParticolari")) {
+        G.StatoDisegniGrafico ^= Grafico::BitParticolari;
+        MostraParticolari();
         RidisegnaVista();
     }
     MostraStatoStrumenti();

@@ -2,6 +2,7 @@
 // readouts and the pressed state of their buttons.
 
 #include "Grafico.h"
+#include "LeggeMoto.h"
 #include "NumeriRegionali.h"
 #include "XYPoli.h"
 #include "frmGrafico.h"
@@ -41,15 +42,17 @@ void frmGrafico::CommutaDifferenza() {
     }
     MostraDifferenza(true);
     GraficoCorrente.CollimatoreDifferenza = true;
-    for (const Lettura* l : {&diffX1, &diffY1, &diffX2, &diffY2, &diffX, &diffY})
+    for (const Lettura* l : {&diffX1, &diffY1, &diffX2, &diffY2, &diffX, &diffY, &diffS})
         l->casella->setText(QStringLiteral("0"));
+    tempo1 = tempo2 = 0;
 }
 
 void frmGrafico::MostraDifferenza(bool mostra) {
     shape2->setVisible(mostra);
-    for (const Lettura* l : {&diffX1, &diffY1, &diffX2, &diffY2, &diffX, &diffY}) {
-        l->etichetta->setVisible(mostra);
-        l->casella->setVisible(mostra);
+    for (const Lettura* l : {&diffX1, &diffY1, &diffX2, &diffY2, &diffX, &diffY, &diffS}) {
+        const bool visibile = mostra && (l != &diffS || Particolari());
+        l->etichetta->setVisible(visibile);
+        l->casella->setVisible(visibile);
     }
 }
 
@@ -78,6 +81,7 @@ void frmGrafico::Picture1_MouseMove(double X, double Y) {
         picture1->Cancella();
         if (passo == 1) {
             v = PuntiGrafico.YsuX(t); // the first point snaps to a sample
+            tempo1 = t;
             Scrivi(diffX1.casella, t);
             Scrivi(diffY1.casella, v);
             picture1->ImpostaColore(Qt::red);
@@ -85,6 +89,7 @@ void frmGrafico::Picture1_MouseMove(double X, double Y) {
         } else if (passo == 2) {
             double campione = t;
             v = PuntiGrafico.YsuX(campione);
+            tempo2 = t;
             Scrivi(diffX2.casella, t);
             Scrivi(diffY2.casella, v);
             picture1->ImpostaColore(Qt::green);
@@ -94,6 +99,11 @@ void frmGrafico::Picture1_MouseMove(double X, double Y) {
     }
     Scrivi(text1.casella, t);
     Scrivi(text2.casella, v);
+    if (Particolari()) { // exact at the cursor's time, from the closed form
+        const LeggeMoto legge(Moto);
+        Scrivi(text3.casella, legge.Posizione(t));
+        Scrivi(text4.casella, legge.Accelerazione(t));
+    }
 }
 
 void frmGrafico::AggiornaDifferenze() {
@@ -104,6 +114,8 @@ void frmGrafico::AggiornaDifferenze() {
     };
     diffX.casella->setText(differenza(diffX1, diffX2));
     diffY.casella->setText(differenza(diffY1, diffY2));
+    if (Particolari()) // the distance travelled between the two times, exact
+        Scrivi(diffS.casella, LeggeMoto(Moto).Spazio(tempo1, tempo2));
 }
 
 void frmGrafico::Picture1_MouseDown(Qt::MouseButton pulsante, double X, double Y) {
@@ -139,8 +151,9 @@ void frmGrafico::Picture1_MouseDown(Qt::MouseButton pulsante, double X, double Y
 }
 
 void frmGrafico::SvuotaLetture(bool differenze) {
-    for (const Lettura* l : {&text1, &text2, &diffX1, &diffY1, &diffX2, &diffY2, &diffX, &diffY})
-        if (differenze || l == &text1 || l == &text2)
+    for (const Lettura* l :
+         {&text1, &text2, &text3, &text4, &diffX1, &diffY1, &diffX2, &diffY2, &diffX, &diffY, &diffS})
+        if (differenze || l == &text1 || l == &text2 || l == &text3 || l == &text4)
             l->casella->clear();
 }
 
@@ -149,4 +162,5 @@ void frmGrafico::MostraStatoStrumenti() {
     Pulsante(QStringLiteral("Tracciatore"))->setChecked(G.Collimatore);
     Pulsante(QStringLiteral("Differenza"))->setChecked(G.CollimatoreDifferenza);
     Pulsante(QStringLiteral("Griglia"))->setChecked(G.StatoDisegniGrafico & Grafico::BitGriglia);
+    Pulsante(QStringLiteral("AggiungiParticolari"))->setChecked(Particolari());
 }

@@ -7,12 +7,13 @@
 #include "frmGrafico.h"
 
 #include <QAction>
+#include <QLabel>
 #include <algorithm>
 #include <cmath>
 
 void frmGrafico::PulisciGrafico(bool primaDiUnDisegno) {
     picture1->AbilitaMouse(false);
-    for (SuperficieDisegno* s : {picture1, pictValX, pictValY})
+    for (SuperficieDisegno* s : {picture1, pictValX, pictValY, pictValS, pictValA})
         s->RimuoviSfondo();
     picture1->ImpostaColore(Qt::black);
     // A drawing sets the buttons when it ends: switching them off and on again would only repaint them.
@@ -32,7 +33,8 @@ void frmGrafico::AbilitaPulsanti(bool grafico, bool zoom) {
 // False, with the reason shown on the plot, when the view's scales cannot be drawn.
 bool frmGrafico::ImpostaScale() {
     CalcolaBordi(GraficoCorrente);
-    if (!ImpostaCoordinate(Superfici(), GraficoCorrente)) {
+    if (!ImpostaCoordinate(Superfici(), GraficoCorrente) ||
+        (Particolari() && !ImpostaCoordinateParticolari(SuperficiDettagli(), GraficoCorrente))) {
         picture1->Avviso(FraseNonDisegnabile);
         return false;
     }
@@ -52,9 +54,11 @@ void frmGrafico::DisegnaGrafico() {
     Grafico& G = GraficoCorrente;
     MostraDifferenza(false);
     CalcolaVistaIntera(G, PuntiGrafico);
-    AdattaValoriVelocita();
+    AdattaStrisce();
     PulisciGrafico(true);
     const bool disegnata = ImpostaScale();
+    if (disegnata && Particolari()) // under the speed, which stays on top
+        DisegnaParticolari(SuperficiDettagli(), G, Moto);
     if (disegnata)
         DisegnaCurva(Superfici(), PuntiGrafico, G, Moto, G.ValoreMinimoX - G.MargineX,
                      G.ValoreMassimoX + G.MargineX, G.ValoreMinimoY, G.ValoreMassimoY);
@@ -68,9 +72,11 @@ void frmGrafico::EseguiZoom() {
         return;
     }
     MostraDifferenza(false);
-    AdattaValoriVelocita();
+    AdattaStrisce();
     PulisciGrafico(true);
     const bool disegnata = ImpostaScale();
+    if (disegnata && Particolari())
+        DisegnaParticolari(SuperficiDettagli(), G, Moto);
     if (disegnata)
         DisegnaCurva(Superfici(), PuntiGrafico, G, Moto, G.ValoreMinimoX, G.ValoreMassimoX, G.ValoreMinimoY,
                      G.ValoreMassimoY);
@@ -79,7 +85,7 @@ void frmGrafico::EseguiZoom() {
 
 // The drawing becomes the background the tools draw over; the tools come alive when it shows a graph.
 void frmGrafico::FineDisegno(bool disegnata, bool zoomPossibile) {
-    for (SuperficieDisegno* s : {picture1, pictValX, pictValY})
+    for (SuperficieDisegno* s : {picture1, pictValX, pictValY, pictValS, pictValA})
         s->RendiPersistente();
     AbilitaPulsanti(disegnata, disegnata && zoomPossibile);
     Pulsante(QStringLiteral("Cancella"))->setEnabled(true);
@@ -102,16 +108,30 @@ void frmGrafico::RidisegnaVista() {
     EseguiZoom();
 }
 
-// The speed strip is as designed, or wide enough for the widest of the view's speed labels.
-void frmGrafico::AdattaValoriVelocita() {
+// The speed strip is as designed, or wide enough for the widest of the view's speed labels; the
+// details' strips likewise for their labels and the names above them.
+void frmGrafico::AdattaStrisce() {
     const Grafico& G = GraficoCorrente;
     double necessaria = 0;
     for (float v : VelocitaEtichette(G.ValoreMinimoY, G.ValoreMassimoY))
         if (std::isfinite(v))
             necessaria = std::max(necessaria, pictValY->LarghezzaTesto(TestoSingolo(v)) + 2);
-    const double larghezza = std::max(735.0, Twips(std::ceil(necessaria)));
-    if (larghezza != larghezzaValY) {
-        larghezzaValY = larghezza;
+    const auto twips = [](double pixel) { return std::max(735.0, Twips(std::ceil(pixel))); };
+    const double y = twips(necessaria);
+    double s = larghezzaValS, a = larghezzaValA;
+    if (Particolari()) {
+        Grafico vista = G;
+        CalcolaBordi(vista);
+        const double da = vista.BordoInferiore, fino = vista.BordoSuperiore;
+        s = twips(std::max<double>(LarghezzaEtichette(*pictValS, EtichettePosizione(Moto, da, fino)),
+                                   label14->sizeHint().width() + 4));
+        a = twips(std::max<double>(LarghezzaEtichette(*pictValA, EtichetteAccelerazione(Moto, da, fino)),
+                                   label15->sizeHint().width() + 4));
+    }
+    if (y != larghezzaValY || s != larghezzaValS || a != larghezzaValA) {
+        larghezzaValY = y;
+        larghezzaValS = s;
+        larghezzaValA = a;
         Disponi();
     }
 }

@@ -2,7 +2,8 @@
 
 // A scripted stand-in for the program's dialogs: records every call and answers from queues that the
 // test fills beforehand (a question with no scripted answer is answered OK, a file dialog with no
-// scripted name is cancelled, the print dialog is accepted unless told otherwise).
+// scripted name is cancelled and without a scripted filter chooses the first, the size dialog takes
+// its proposal, the print dialog is accepted unless told otherwise).
 
 #include "Dialoghi.h"
 
@@ -17,6 +18,8 @@ public:
     QStringList testi;    // of the messages and questions, each with its explanation on the next line
     std::deque<bool> risposte;
     std::deque<QString> nomiFile;
+    std::deque<QString> filtriScelti;
+    std::deque<std::optional<QSize>> dimensioni;
     std::deque<bool> stampe;
     // Runs on the printer when the print dialog is accepted (a test points it at a PDF file).
     std::function<void(QPrinter&)> preparaStampante;
@@ -44,9 +47,16 @@ public:
         Registra(QStringLiteral("Apri"), titolo + " (" + filtri.join(';') + ')');
         return Prendi(nomiFile, QString());
     }
-    QString NomeFileSalva(const QString& titolo, const QStringList& filtri) override {
+    QString NomeFileSalva(const QString& titolo, const QStringList& filtri, QString* filtroScelto) override {
         Registra(QStringLiteral("Salva"), titolo + " (" + filtri.join(';') + ')');
+        if (filtroScelto)
+            *filtroScelto = Prendi(filtriScelti, filtri.value(0));
         return Prendi(nomiFile, QString());
+    }
+    std::optional<QSize> Dimensione(const QString& titolo, QSize proposta) override {
+        Registra(QStringLiteral("Dimensione"), titolo,
+                 QStringLiteral("%1x%2").arg(proposta.width()).arg(proposta.height()));
+        return Prendi(dimensioni, std::optional(proposta));
     }
     bool Stampa(QPrinter& stampante, const QString& titolo) override {
         Registra(QStringLiteral("Stampa"), titolo);

@@ -1,7 +1,29 @@
 #include "Banco.h"
 #include "Collaudo.h"
+#include "DatiProfilo.h"
+#include "DialoghiFinti.h"
+#include "DialoghiQt.h"
+#include "Disegno.h"
+#include "Esportazione.h"
+#include "FinestreFiglie.h"
+#include "Programma.h"
 #include "SuperficieDisegno.h"
 #include "frmGrafico.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
 
 namespace {
 QStringList Etichette(const SuperficieDisegno& superficie) {
@@ -58,6 +80,113 @@ private slots:
         u.dialoghi.risposte = {true};
         u.Premi("New");
         QCOMPARE(u.Stato(), QStringLiteral("-1 0 1001000000011 0 0 0 0 0 0 0 0"));
+    }
+
+    // The worked example with the details on, out of the graph window by its context menu: a picture
+    // in the format of the chosen filter (or named) at the size typed, the profile in the form of the
+    // chosen filter, a folder that is not there reported with nothing written.
+    void graficoInUscita_data() {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<int>("filtro");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("formato"); // of the file written; none: nothing written
+        QTest::newRow("png") << "mnuEsportaImmagine" << 0 << "grafico.png"
+                             << "png";
+        QTest::newRow("svg dal filtro") << "mnuEsportaImmagine" << 1 << "grafico"
+                                        << "svg";
+        QTest::newRow("pdf dal nome") << "mnuEsportaImmagine" << 0 << "grafico.pdf"
+                                      << "pdf";
+        QTest::newRow("csv standard") << "mnuEsportaDati" << 0 << "profilo.csv"
+                                      << "csv";
+        QTest::newRow("csv regionale") << "mnuEsportaDati" << 1 << "profilo.csv"
+                                       << "csv regionale";
+        QTest::newRow("cartella mancante") << "mnuEsportaImmagine" << 2 << "manca/grafico.pdf"
+                                           << "";
+    }
+    void graficoInUscita() {
+        QFETCH(int, filtro);
+        QFETCH(QString, nome);
+        QFETCH(QString, formato);
+        Banco u;
+        u.Premi("Esempio");
+        auto* grafico = qobject_cast<frmGrafico*>(u.Finestra("frmGrafico"));
+        QVERIFY(grafico);
+        grafico->Pulsante(QStringLiteral("AggiungiParticolari"))->trigger();
+        const QString percorso = u.cartella.filePath(nome);
+        QFETCH(QString, comando);
+        const bool immagine = comando == QLatin1String("mnuEsportaImmagine");
+        const QStringList& filtri = immagine ? FiltriImmagine : FiltriDati;
+        u.dialoghi.chiamate.clear();
+        u.dialoghi.testi.clear();
+        u.dialoghi.nomiFile = {percorso};
+        u.dialoghi.filtriScelti = {filtri[filtro]};
+        u.dialoghi.dimensioni = {QSize(400, 300)};
+        grafico->findChild<QAction*>(comando)->trigger();
+        QCOMPARE(u.dialoghi.chiamate.first(), "Salva " +
+                                                  (immagine ? TitoloEsportaImmagine : TitoloEsportaDati) +
+                                                  " (" + filtri.join(';') + ')');
+        if (formato.isEmpty()) {
+            QCOMPARE(u.dialoghi.Messaggi(),
+                     QStringList("Impossibile salvare il file «" + percorso + "»: la cartella «" +
+                                 u.cartella.filePath("manca") + "» non esiste."));
+            QVERIFY(!QFile::exists(percorso));
+        } else if (immagine) {
+            const QImage disegno = Disegno(percorso, formato);
+            QCOMPARE(disegno.size(), QSize(400, 300));
+            QVERIFY(MostraLeCurve(disegno));
+        } else {
+            QFile file(percorso);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), TestoCsv(u.programma.PuntiGrafico, u.programma.Moto,
+                                              filtro ? FormaCsv::Regionale : FormaCsv::Standard));
+        }
+    }
+
+    // The printed graph page carries the details: their axes, names, marks and curves.
+    void stampaConParticolari() {
+        Banco u;
+        u.Premi("Esempio");
+        auto* grafico = qobject_cast<frmGrafico*>(u.Finestra("frmGrafico"));
+        grafico->Pulsante(QStringLiteral("AggiungiParticolari"))->trigger();
+        const QString pdf = u.cartella.filePath(QStringLiteral("pagina.pdf"));
+        u.dialoghi.preparaStampante = [&](QPrinter& stampante) { stampante.setOutputFileName(pdf); };
+        u.Premi("Print");
+        QProcess testo;
+        testo.start(QStringLiteral("pdftotext"), {pdf, "-"});
+        QVERIFY(testo.waitForFinished());
+        const QString parole = QString::fromUtf8(testo.readAllStandardOutput()).simplified();
+        for (const char* atteso :
+             {"V(t) [m/sec]", "s(t) [m]", "a(t) [m/sec^2]", "Vm = 0,5", "T1 + T2", "t [sec]"})
+            QVERIFY2(parole.contains(QLatin1String(atteso)), atteso);
+        QVERIFY(MostraLeCurve(Disegno(pdf, QStringLiteral("pdf"))));
+    }
+
+    // Qt's own dialogs as the program sets them up: the save dialog reports the filter chosen and gives
+    // a name typed without extension that filter's; the size dialog gives what is typed.
+    void dialoghiVeri() {
+        QTemporaryDir cartella;
+        QWidget finestra;
+        DialoghiQt dialoghi(&finestra);
+        QTimer::singleShot(0, [&] {
+            auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            dialogo->setDirectory(cartella.path());
+            QTest::keyClick(dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
+            auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            nome->setText(QStringLiteral("grafico"));
+            QTest::keyClick(nome, Qt::Key_Return);
+        });
+        QString filtro;
+        QCOMPARE(dialoghi.NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro),
+                 cartella.filePath("grafico.svg"));
+        QCOMPARE(filtro, FiltriImmagine[1]);
+        QTimer::singleShot(0, [&] {
+            auto* dialogo = QApplication::activeModalWidget();
+            const auto caselle = dialogo->findChildren<QSpinBox*>();
+            caselle[0]->setValue(640);
+            caselle[1]->setValue(480);
+            dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QCOMPARE(dialoghi.Dimensione(TitoloDimensione, QSize(847, 625)), std::optional(QSize(640, 480)));
     }
 };
 
