@@ -24,14 +24,12 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <memory>
 #include <stdexcept>
 
 namespace {
 
 using Lista = QList<double>;
-const double Inf = std::numeric_limits<double>::infinity(), NaN = std::numeric_limits<double>::quiet_NaN();
 
 // Compares a picture, in grey levels, with its reference tests/graph/riferimenti/<nome>.png pixel for
 // pixel; one that differs is left in the working folder as <nome>.ottenuta.png.
@@ -69,8 +67,7 @@ struct Banco {
         finestra = std::make_unique<frmGrafico>(Punti, G, Moto);
         QCursor::setPos(5000, 5000); // off the buttons it would light
         finestra->show();
-        if (!QTest::qWaitForWindowExposed(finestra.get()))
-            qFatal("graph window not shown");
+        QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
         Misura({800, 480});
     }
     void Misura(QSize piano) {
@@ -136,17 +133,15 @@ private slots:
     void lista_data() {
         QTest::addColumn<Lista>("xy"); // X and Y of each point in turn
         QTest::addColumn<double>("cercato");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<QString>("estremi"); // largest X, Y, smallest X, Y, each @ its index
+        QTest::addColumn<QString>("atteso"); // X and Y found; largest X, Y, smallest X, Y, each @ its index
         const Lista tre{0, 10, 1, 11, 2, 12};
-        QTest::newRow("lista vuota") << Lista{} << 0.7 << 0.0 << 0.0 << "0@0 0@0 0@0 0@0";
-        QTest::newRow("pari distanza: il primo") << tre << 0.5 << 0.0 << 10.0 << "2@2 12@2 0@0 10@0";
-        QTest::newRow("oltre la fine") << tre << 7.0 << 2.0 << 12.0 << "2@2 12@2 0@0 10@0";
+        QTest::newRow("lista vuota") << Lista{} << 0.7 << "0 0 0@0 0@0 0@0 0@0";
+        QTest::newRow("pari distanza: il primo") << tre << 0.5 << "0 10 2@2 12@2 0@0 10@0";
+        QTest::newRow("oltre la fine") << tre << 7.0 << "2 12 2@2 12@2 0@0 10@0";
         QTest::newRow("non ordinata")
-            << Lista{2, 10, 0, 11, 1, 12, 0.2, 13} << 0.15 << 0.2 << 13.0 << "2@0 13@3 0@1 10@0";
+            << Lista{2, 10, 0, 11, 1, 12, 0.2, 13} << 0.15 << "0.2 13 2@0 13@3 0@1 10@0";
         QTest::newRow("doppioni: il primo")
-            << Lista{3, -1, -2, 5, 3, 5, -2, -1} << 2.0 << 3.0 << -1.0 << "3@0 5@1 -2@1 -1@0";
+            << Lista{3, -1, -2, 5, 3, 5, -2, -1} << 2.0 << "3 -1 3@0 5@1 -2@1 -1@0";
     }
     void lista() {
         QFETCH(Lista, xy);
@@ -154,30 +149,29 @@ private slots:
         XYPoli punti;
         for (int i = 0; i + 1 < xy.size(); i += 2)
             punti.Add(xy[i], xy[i + 1], 0);
-        QTEST(punti.YsuX(cercato), "y");
-        QTEST(cercato, "x");
         const auto testo = [](std::array<int32_t, 4> i, std::array<double, 4> v) {
-            return QStringLiteral("%1@%2 %3@%4 %5@%6 %7@%8")
-                .arg(v[0])
-                .arg(i[0])
-                .arg(v[1])
-                .arg(i[1])
-                .arg(v[2])
-                .arg(i[2])
-                .arg(v[3])
-                .arg(i[3]);
+            QStringList t;
+            for (int k = 0; k < 4; ++k)
+                t << QString::number(v[k]) + '@' + QString::number(i[k]);
+            return t.join(' ');
         };
         std::array<int32_t, 4> i{};
         std::array<double, 4> v{};
         CercaMassimi(punti, i[0], i[1], v[0], v[1]);
         CercaMinimi(punti, i[2], i[3], v[2], v[3]);
-        QTEST(testo(i, v), "estremi");
+        const double y = punti.YsuX(cercato);
+        QTEST(QStringLiteral("%1 %2 ").arg(cercato).arg(y) + testo(i, v), "atteso");
         Grafico g;
         CalcolaVistaIntera(g, punti);
-        if (!xy.isEmpty()) // an empty list's largest values count as 10
-            QTEST(testo({g.PosizioneMassimoX, g.PosizioneMassimoY, g.PosizioneMinimoX, g.PosizioneMinimoY},
-                        {g.ValoreMassimoX, g.ValoreMassimoY, g.ValoreMinimoX, g.ValoreMinimoY}),
-                  "estremi");
+        if (!xy.isEmpty()) // the same in one pass; an empty list's largest values count as 10
+            QCOMPARE(testo({g.PosizioneMassimoX, g.PosizioneMassimoY, g.PosizioneMinimoX, g.PosizioneMinimoY},
+                           {g.ValoreMassimoX, g.ValoreMassimoY, g.ValoreMinimoX, g.ValoreMinimoY}),
+                     testo(i, v));
+    }
+
+    // A motion whose acceleration is lost to underflow has no details to label.
+    void particolariSenzaAccelerazione() {
+        QVERIFY(EtichettePosizione({.T1 = 1e300, .T2 = 0, .Vm = 1e-300}, 0, 1e-300).empty());
     }
 
     // Slots 0 to 50,000 exist and read 0 when unused; a full list drops further points.
@@ -219,7 +213,7 @@ private slots:
         riga("10^-6 s", {2.5e-7, 5e-7, 1}, 4, {2, 7.5e-7, 1});
         riga("T1 negativo", {-0.5, 1, 1}, 0);
         riga("Vm negativa", {0.5, 1, -1}, 0);
-        riga("T2 non definito", {0.5, NaN, 1}, 0);
+        riga("T2 non definito", {0.5, qQNaN(), 1}, 0);
         // Phases too short to tell apart from the rest: a rectangle with vertical edges.
         riga("T1 trascurabile", {1e-300, 1, 1}, 104, {102, 1, 1});
         riga("regime di 10^12 s", {0.5, 1e12, 1}, 49999, {2, 0.5 + (1e12 + 1) / 49996, 1});
@@ -270,21 +264,18 @@ private slots:
     }
 
     // Refused coordinate systems leave the last one; lines far beyond the surface or to infinity
-    // neither hang nor spill, the visible part of a dashed one is drawn; cleared marks are gone. Painted
-    // again from its marks at three times the size (as on paper): the same, three times thicker.
+    // neither hang nor spill, the visible part of a dashed one is drawn. Painted again from its marks at
+    // three times the size (as on paper): the same, three times thicker.
     void superficie() {
         SuperficieDisegno s;
         s.resize(100, 100);
         QVERIFY(s.ImpostaScala(0, 100, 100, 0));
-        for (const Lista& r : {Lista{3, 5, 3, -5}, Lista{0, 1e-320, 1, 0}, Lista{NaN, 5, 10, -5}})
+        for (const Lista& r : {Lista{3, 5, 3, -5}, Lista{0, 1e-320, 1, 0}, Lista{qQNaN(), 5, 10, -5}})
             QVERIFY(!s.ImpostaScala(r[0], r[1], r[2], r[3]));
-        QCOMPARE(s.InPixel(100, 0), QPointF(100, 100));
         s.RimuoviSfondo();
-        s.Linea(0, 60, 100, 60);
-        s.Cancella();
         s.ImpostaTratteggio(true);
         s.Linea(-1e12, 30, 1e12, 30);
-        s.Linea(50, -1e15, 50, Inf);
+        s.Linea(50, -1e15, 50, qInf());
         s.RendiPersistente();
         QImage carta(300, 400, QImage::Format_RGB32);
         carta.fill(Qt::gray);
@@ -343,8 +334,6 @@ private slots:
         riga("particolari", part, "AggiungiParticolari 4.15;0.3");
         riga("particolari dopo zoom", part, "AggiungiParticolari " + zoom + "Disegna 4.15;0.3",
              "particolari");
-        riga("particolari dopo cancella", part, "AggiungiParticolari Cancella Griglia Griglia 4.15;0.3",
-             "particolari");
         riga("particolari non tondi", {1.23456, 2, 1.3}, "AggiungiParticolari");
         riga("particolari zoom", part, "AggiungiParticolari ZoomArea 0.5;0.47 clic 2.5;0.03 clic");
         riga("particolari differenza", part, "AggiungiParticolari Differenza 0.19;0.2 clic 4.15;0.2 clic");
@@ -394,8 +383,6 @@ private slots:
         riga("Differenza Griglia Cancella", "D/ ||||0|0|0|0|0|0|0");
         riga("Tracciatore 1;1 moto", "/TZC");
         riga("moto vuoto", "/");
-        riga("2.7182818;0.3141592", "/TZC 2,715|0,316");
-        riga("Tracciatore 0.8;0.1 1.5432;0.1", "C/TZC 1,538|1,3");
         riga("Differenza 1.2432;0.9 clic 0.5432;0.2",
              "D/TZC+ 0,542|0,702|||1,24|1,3|0,542|0,702|-0,698|-0,598|0");
         riga("Tracciatore 515;0.5", "C/TZC 514,54|0,535", {10, 500, 0.98}); // past 500 s
@@ -436,8 +423,6 @@ private slots:
         QCOMPARE(disegni.size(), 1); // at its size in the area, not at its designed size first
         QCOMPARE(sotto->geometry(), QRect(QPoint(0, 0), area.viewport()->size()));
         QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico"));
-        QCOMPARE(finestra->Picture1().Immagine().deviceIndependentSize(),
-                 QSizeF(finestra->Picture1().size()));
     }
 
     // The toolbar's keys and tips, every control named for assistive tools; the plot's context menu by
