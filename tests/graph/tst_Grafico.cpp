@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -334,7 +335,7 @@ private slots:
         riga("particolari", part, "AggiungiParticolari 4.15;0.3");
         riga("particolari dopo zoom", part, "AggiungiParticolari " + zoom + "Disegna 4.15;0.3",
              "particolari");
-        riga("particolari non tondi", {1.23456, 2, 1.3}, "AggiungiParticolari");
+        riga("particolari non tondi", {0.23456, 2, 1.3}, "AggiungiParticolari");
         riga("particolari zoom", part, "AggiungiParticolari ZoomArea 0.5;0.47 clic 2.5;0.03 clic");
         riga("particolari differenza", part, "AggiungiParticolari Differenza 0.19;0.2 clic 4.15;0.2 clic");
     }
@@ -427,7 +428,7 @@ private slots:
 
     // The toolbar's keys and tips, every control named for assistive tools; the plot's context menu by
     // the mouse, the menu key and Shift+F10; "Copia" (also Ctrl+C) puts the view on the clipboard; the
-    // label strips painted stretched three times along, as on the printed page, keep their labels' shape.
+    // view painted stretched twice along, as on the printed page, keeps its texts' shape.
     void comandi() {
         Banco b({1.23456, 2, 1.3});
         b.Apri();
@@ -445,6 +446,8 @@ private slots:
                               "Differenza:Differenza tra 2 punti", "Griglia:Aggiungi / togli griglia"}));
         for (QLineEdit* casella : b.finestra->findChildren<QLineEdit*>())
             QVERIFY2(!casella->accessibleName().isEmpty(), qPrintable(casella->objectName()));
+        for (QLabel* etichetta : b.finestra->findChildren<QLabel*>())
+            QVERIFY2(!etichetta->objectName().isEmpty(), qPrintable(etichetta->text()));
 
         SuperficieDisegno& piano = b.finestra->Picture1();
         QContextMenuEvent destro(QContextMenuEvent::Mouse, QPoint(300, 200),
@@ -468,14 +471,11 @@ private slots:
         QTest::keyClick(&piano, Qt::Key_C, Qt::ControlModifier);
         Confronta(QApplication::clipboard()->image(), QStringLiteral("copia"));
 
-        const QSizeF x = b.finestra->PictValX().Misura(), y = b.finestra->PictValY().Misura();
-        QImage carta(int(3 * x.width()), int(x.height() + 3 * y.height()), QImage::Format_RGB32);
-        carta.fill(Qt::gray);
-        QPainter pittore(&carta);
-        b.finestra->PictValX().DisegnaIn(pittore, QRectF(0, 0, 3 * x.width(), x.height()));
-        b.finestra->PictValY().DisegnaIn(pittore, QRectF(0, x.height(), y.width(), 3 * y.height()));
-        pittore.end();
-        Confronta(carta, QStringLiteral("strisce stirate"));
+        VistaGrafico vista = b.finestra->Vista();
+        vista.scritte.front().carattereVista = false; // in the painter's font, unscaled
+        const QSize misura = vista.Riquadro().size().toSize();
+        Confronta(ImmagineVista(vista, QSize(2 * misura.width(), misura.height())),
+                  QStringLiteral("vista stirata"));
     }
 };
 
