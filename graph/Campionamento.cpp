@@ -36,7 +36,8 @@ bool CampionaFasi(XYPoli& Punti, double T1, double T2, double Vm, double passo) 
         y = discesaVerticale ? Vm : (Vm - pendenzaDiscesa * t12) + pendenzaDiscesa * t;
         Punti.Add(t, y, 0);
         t = t + passo;
-    } while (y >= 0 && !discesaVerticale && !Punti.Piena());
+        // Not past the end either: a slope lost to underflow never falls below 0.
+    } while (y >= 0 && t <= Ttot && !discesaVerticale && !Punti.Piena());
 
     ChiudiCurvaVelocita(Punti, Ttot);
     const int32_t n = Punti.NumeroElementi();
