@@ -307,6 +307,7 @@ private slots:
         riga("differenza", es, "Differenza 1.2432;0.9 clic 0.5432;0.2 clic");
         riga("zoom", es, zoom);
         riga("zoom in corso", es, "ZoomArea 0.5;1.2 clic 2.5;0.4");
+        riga("minima", es, "1x1");
         riga("zoom in una nuova finestra", es, zoom + "Griglia Griglia 900x500 nuova", "zoom");
         riga("cancella", es, "1;1 Cancella 1.5;1");
         riga("nessun moto nuovo", es, "Tracciatore 1;1 vuoto", "cancella");
