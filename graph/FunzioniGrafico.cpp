@@ -231,11 +231,17 @@ void DisegnaCurva(const SuperficiGrafico& S, const XYPoli& Punti, const Grafico&
         piano.PuntoSpezzata(0, G.ScalaY * Punti.Y(0));
     const double sx = G.ScalaX, sy = G.ScalaY;
     const std::span<const XYPoli::Punto> punti = Punti.Punti();
-    piano.PuntiSpezzata(punti.size(), [&](size_t i) {
-        const XYPoli::Punto& p = punti[i];
-        return tutti || (DaTempo < p.x && p.x < ATempo) ? std::optional(QPointF(sx * p.x, sy * p.y))
-                                                        : std::nullopt;
-    });
+    // Two samples or more to a pixel column: drawn through the few that shape each column.
+    const bool densi = punti.size() > 1 && std::abs(piano.InPixel(sx * punti[1].x, 0).x() -
+                                                    piano.InPixel(sx * punti[0].x, 0).x()) < 0.5;
+    piano.PuntiSpezzata(
+        punti.size(),
+        [&](size_t i) {
+            const XYPoli::Punto& p = punti[i];
+            return tutti || (DaTempo < p.x && p.x < ATempo) ? std::optional(QPointF(sx * p.x, sy * p.y))
+                                                            : std::nullopt;
+        },
+        densi);
     piano.ChiudiSpezzata();
     piano.ImpostaSpessore(1);
 

@@ -1,6 +1,52 @@
 #include "Spezzata.h"
 
 #include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr double Tolleranza = 1.0 / 256; // pixels a dropped vertex may lie off the line drawn
+
+double QuadratoDistanza(QPointF p, QPointF a, QPointF b) {
+    const QPointF ab = b - a, ap = p - a;
+    const double lunghezza = QPointF::dotProduct(ab, ab);
+    const double t = lunghezza > 0 ? std::clamp(QPointF::dotProduct(ap, ab) / lunghezza, 0.0, 1.0) : 0.0;
+    const QPointF d = ap - t * ab;
+    return QPointF::dotProduct(d, d);
+}
+
+// Douglas-Peucker: the vertices without which the line would move by more than the tolerance.
+QPolygonF Semplifica(const QPolygonF& linea) {
+    const qsizetype n = linea.size();
+    if (n < 3)
+        return linea;
+    std::vector<char> tenuto(static_cast<size_t>(n), 0);
+    tenuto.front() = tenuto.back() = 1;
+    std::vector<std::pair<qsizetype, qsizetype>> pila{{0, n - 1}};
+    while (!pila.empty()) {
+        const auto [a, b] = pila.back();
+        pila.pop_back();
+        double massima = 0;
+        qsizetype lontano = -1;
+        for (qsizetype k = a + 1; k < b; ++k)
+            if (const double d = QuadratoDistanza(linea[k], linea[a], linea[b]); d > massima) {
+                massima = d;
+                lontano = k;
+            }
+        if (massima > Tolleranza * Tolleranza) {
+            tenuto[static_cast<size_t>(lontano)] = 1;
+            pila.emplace_back(a, lontano);
+            pila.emplace_back(lontano, b);
+        }
+    }
+    QPolygonF semplice;
+    for (qsizetype k = 0; k < n; ++k)
+        if (tenuto[static_cast<size_t>(k)])
+            semplice << linea[k];
+    return semplice;
+}
+
+} // namespace
 
 std::optional<std::pair<QPointF, QPointF>> Taglia(QPointF a, QPointF b, const QRectF& r) {
     double t0 = 0, t1 = 1;
@@ -27,12 +73,19 @@ std::optional<std::pair<QPointF, QPointF>> Taglia(QPointF a, QPointF b, const QR
 }
 
 void Spezzata::Apri(const QRectF& area) {
-    *this = Spezzata();
+    Ricomincia();
     limite = area;
     stato.sinistra = area.left();
     stato.destra = area.right();
     stato.alto = area.top();
     stato.basso = area.bottom();
+}
+
+// Empty again; the room for the points stays, for the next curve of the same size.
+void Spezzata::Ricomincia() {
+    std::vector<QPointF> spazio = std::move(pixel);
+    *this = Spezzata();
+    pixel = std::move(spazio);
 }
 
 void Spezzata::Emetti(QPointF a, QPointF b) {
@@ -56,12 +109,31 @@ void Spezzata::Emetti(QPointF a, QPointF b) {
     tratto << b;
 }
 
+void Spezzata::ChiudiColonna(Stato& st, Colonna& c) {
+    if (!c.aperta)
+        return;
+    std::array<Voce, 6> scelti = c.scelti;
+    for (size_t i = 1; i < scelti.size(); ++i) // six at most: by insertion
+        for (size_t j = i; j > 0 && scelti[j].ordine < scelti[j - 1].ordine; --j)
+            std::swap(scelti[j], scelti[j - 1]);
+    int precedente = -1;
+    for (const Voce& v : scelti)
+        if (v.ordine != precedente) {
+            precedente = v.ordine;
+            Punto1(st, v.punto);
+        }
+    c.aperta = false;
+}
+
 QList<QPolygonF> Spezzata::Fine() {
     if (stato.haUltimo)
         Emetti(stato.ultimoA, stato.ultimoB);
     if (tratto.size() > 1)
         linee << tratto;
     QList<QPolygonF> risultato = std::move(linee);
-    *this = Spezzata();
+    if (densa) // straight runs of the reduced columns become one segment each
+        for (QPolygonF& linea : risultato)
+            linea = Semplifica(linea);
+    Ricomincia();
     return risultato;
 }

@@ -9,9 +9,11 @@
 #include <QList>
 #include <QPolygonF>
 #include <QRectF>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <utility>
+#include <vector>
 
 // The part of segment a-b inside the rectangle (Liang-Barsky), or nothing. End points inside are kept
 // as given, so consecutive segments still join exactly.
@@ -25,23 +27,84 @@ public:
     // (the line then runs from the point before to the point after). A point that is not finite breaks
     // the line: no segment reaches it or leaves it.
     template <class Punto> void Aggiungi(size_t n, Punto punto) {
-        Stato st = stato; // in registers for the loop; written back at its end
+        // First the points in pixels, noting whether all are inside (not a number or infinite never
+        // is); then, when they are, the plain lengthening loop, otherwise one point at a time.
+        pixel.resize(n);
+        size_t m = 0;
+        bool dentro = true;
+        for (size_t i = 0; i < n; ++i) {
+            QPointF& p = pixel[m];
+            if (!punto(i, p))
+                continue;
+            ++m;
+            dentro &= (p.x() >= stato.sinistra) & (p.x() <= stato.destra) & (p.y() >= stato.alto) &
+                      (p.y() <= stato.basso);
+        }
+        size_t i = 0;
+        Stato st = stato; // in registers for the loops; written back at their end
+        if (dentro) {
+            // Until the open segment ends at the last point given, as in the general case.
+            for (; i < m && !(st.haUltimo && st.haCorrente && st.correnteDentro &&
+                              st.ultimoB.x() == st.corrente.x() && st.ultimoB.y() == st.corrente.y());
+                 ++i)
+                Punto1(st, pixel[i]);
+            QPointF a = st.ultimoA, b = st.ultimoB;
+            for (; i < m; ++i) {
+                if (!(std::abs(b.x() - a.x()) < 0.5 && std::abs(b.y() - a.y()) < 0.5)) {
+                    Emetti(a, b);
+                    a = b;
+                }
+                b = pixel[i];
+            }
+            st.ultimoA = a;
+            st.ultimoB = b;
+            if (m > 0)
+                st.corrente = b;
+        }
+        for (; i < m; ++i)
+            Punto1(st, pixel[i]);
+        stato = st;
+    }
+    // As Aggiungi, for a curve sampled much more densely than the pixels (tens of points per column):
+    // in each pixel column only the first and the last point and the first and the last of the lowest
+    // and of the highest go on to the line, in their order. The column keeps its extent and the curve
+    // its corners; the line's edges may differ from the line through every point by the rounding of
+    // the wide pen's outline, a pixel here and there, and it costs a third of the vertices.
+    template <class Punto> void AggiungiDensi(size_t n, Punto punto) {
+        densa = true;
+        Stato st = stato;
+        Colonna c;
+        int ordine = 0;
         for (size_t i = 0; i < n; ++i) {
             QPointF p;
             if (!punto(i, p))
                 continue;
-            if (!std::isfinite(p.x() * 0 + p.y() * 0)) { // either not finite
-                st.haCorrente = false;
+            if (!std::isfinite(p.x() * 0 + p.y() * 0)) {
+                ChiudiColonna(st, c);
+                Punto1(st, p); // breaks the line
                 continue;
             }
-            const bool dentro =
-                p.x() >= st.sinistra && p.x() <= st.destra && p.y() >= st.alto && p.y() <= st.basso;
-            if (st.haCorrente)
-                Segmento(st, st.corrente, p, st.correnteDentro && dentro);
-            st.corrente = p;
-            st.correnteDentro = dentro;
-            st.haCorrente = true;
+            const Voce voce{p, ++ordine};
+            const double x = NumeroColonna(p.x());
+            if (!c.aperta || x != c.numero) {
+                ChiudiColonna(st, c);
+                c.aperta = true;
+                c.numero = x;
+                c.scelti.fill(voce);
+                continue;
+            }
+            // Kept in order: first, first lowest, last lowest, first highest, last highest, last.
+            if (p.y() < c.scelti[1].punto.y())
+                c.scelti[1] = c.scelti[2] = voce;
+            else if (p.y() == c.scelti[1].punto.y())
+                c.scelti[2] = voce;
+            if (p.y() > c.scelti[3].punto.y())
+                c.scelti[3] = c.scelti[4] = voce;
+            else if (p.y() == c.scelti[3].punto.y())
+                c.scelti[4] = voce;
+            c.scelti[5] = voce;
         }
+        ChiudiColonna(st, c);
         stato = st;
     }
     bool Vuota() const { return !stato.haUltimo && linee.isEmpty(); }
@@ -83,9 +146,45 @@ private:
         st.haUltimo = true;
     }
     void Emetti(QPointF a, QPointF b);
+    void Ricomincia();
+
+    struct Voce {
+        QPointF punto;
+        int ordine = 0;
+    };
+    struct Colonna {
+        std::array<Voce, 6> scelti{};
+        double numero = 0;
+        bool aperta = false;
+    };
+    // std::floor without the library call.
+    static double NumeroColonna(double x) {
+        if (!(std::abs(x) < 1e15))
+            return x; // whole already, or too far out to matter
+        const auto c = static_cast<double>(static_cast<long long>(x));
+        return c > x ? c - 1 : c;
+    }
+    // The column's chosen points, once each and in their order, go on to the line.
+    void ChiudiColonna(Stato& st, Colonna& c);
+    // One point of the line.
+    void Punto1(Stato& st, QPointF p) {
+        if (!std::isfinite(p.x() * 0 + p.y() * 0)) { // either not finite
+            st.haCorrente = false;
+            return;
+        }
+        const bool dentro =
+            p.x() >= st.sinistra && p.x() <= st.destra && p.y() >= st.alto && p.y() <= st.basso;
+        if (st.haCorrente)
+            Segmento(st, st.corrente, p, st.correnteDentro && dentro);
+        st.corrente = p;
+        st.correnteDentro = dentro;
+        st.haCorrente = true;
+    }
 
     QRectF limite;
     Stato stato;
     QPolygonF tratto; // the polyline being joined
     QList<QPolygonF> linee;
+    std::vector<QPointF> pixel; // the points of Aggiungi, kept for the next call
+    bool densa = false;         // given by AggiungiDensi: straight runs are merged at the end
 };

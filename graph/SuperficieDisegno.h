@@ -65,16 +65,21 @@ public:
     void PuntoSpezzata(double x, double y) {
         PuntiSpezzata(1, [x, y](size_t) { return std::optional(QPointF(x, y)); });
     }
-    // The points punto(0) to punto(n - 1), each a point or nothing (left out), in one loop.
-    template <class Punto> void PuntiSpezzata(size_t n, Punto punto) {
+    // The points punto(0) to punto(n - 1), each a point or nothing (left out), in one loop; `densi`
+    // for a curve of many points per pixel column, drawn through fewer (Spezzata::AggiungiDensi).
+    template <class Punto> void PuntiSpezzata(size_t n, Punto punto, bool densi = false) {
         const double kx = utenteInPixel.m11(), bx = utenteInPixel.dx();
         const double ky = utenteInPixel.m22(), by = utenteInPixel.dy();
-        spezzata.Aggiungi(n, [&](size_t i, QPointF& p) {
+        const auto inPixel = [&](size_t i, QPointF& p) {
             const std::optional<QPointF> u = punto(i);
             if (u)
                 p = QPointF(u->x() * kx + bx, u->y() * ky + by); // as InPixel
             return u.has_value();
-        });
+        };
+        if (densi)
+            spezzata.AggiungiDensi(n, inPixel);
+        else
+            spezzata.Aggiungi(n, inPixel);
     }
     void ChiudiSpezzata();
 
