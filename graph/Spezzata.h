@@ -48,18 +48,19 @@ public:
                               st.ultimoB.x() == st.corrente.x() && st.ultimoB.y() == st.corrente.y());
                  ++i)
                 Punto1(st, pixel[i]);
-            QPointF a = st.ultimoA, b = st.ultimoB;
-            for (; i < m; ++i) {
-                if (!(std::abs(b.x() - a.x()) < 0.5 && std::abs(b.y() - a.y()) < 0.5)) {
-                    Emetti(a, b);
-                    a = b;
+            if (i < m) {
+                QPointF a = st.ultimoA, b = st.ultimoB;
+                for (; i < m; ++i) {
+                    if (!(std::abs(b.x() - a.x()) < 0.5 && std::abs(b.y() - a.y()) < 0.5)) {
+                        Emetti(a, b);
+                        a = b;
+                    }
+                    b = pixel[i];
                 }
-                b = pixel[i];
-            }
-            st.ultimoA = a;
-            st.ultimoB = b;
-            if (m > 0)
+                st.ultimoA = a;
+                st.ultimoB = b;
                 st.corrente = b;
+            }
         }
         for (; i < m; ++i)
             Punto1(st, pixel[i]);
