@@ -1,12 +1,16 @@
 #include "Collaudo.h"
 #include "DialoghiQt.h"
 #include "Documenti.h"
+#include "Esportazione.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -18,34 +22,44 @@ void AlProssimo(const std::function<void(QWidget*)>& rispondi) {
 }
 } // namespace
 
-// Qt's save dialog, as the program sets it up and a user answers it.
+// Qt's own dialogs, as the program sets them up and a user answers them.
 class TstDialoghiQt : public QObject {
     Q_OBJECT
 private slots:
-    // A name typed without extension gets the format's, and Qt's question before replacing a file is
-    // about that final name.
+    // A name typed without extension gets the chosen filter's, reported back, and Qt's question before
+    // replacing a file is about that final name; the size dialog gives what is typed.
     void salva() {
         QTemporaryDir cartella;
-        QFile vecchio(cartella.filePath("vecchio.vla"));
+        QFile vecchio(cartella.filePath("grafico.svg"));
         QVERIFY(vecchio.open(QIODevice::WriteOnly));
         QWidget finestra;
-        QString mostrato, domanda;
+        QStringList visto; // the dialog's title and filters, then the question
         AlProssimo([&](QWidget* w) {
             auto* dialogo = qobject_cast<QFileDialog*>(w);
-            mostrato = dialogo->windowTitle() + ' ' + dialogo->nameFilters().join(';');
+            visto << dialogo->windowTitle() + ' ' + dialogo->nameFilters().join(';');
             dialogo->setDirectory(cartella.path());
+            QTest::keyClick(dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
             AlProssimo([&](QWidget* scatola) {
-                domanda = qobject_cast<QMessageBox*>(scatola)->text().section('\n', 0, 0);
+                visto << qobject_cast<QMessageBox*>(scatola)->text().section('\n', 0, 0);
                 qobject_cast<QMessageBox*>(scatola)->button(QMessageBox::Yes)->click();
             });
             auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            nome->setText(QStringLiteral("vecchio"));
+            nome->setText(QStringLiteral("grafico"));
             QTest::keyClick(nome, Qt::Key_Return);
         });
         DialoghiQt dialoghi(&finestra);
-        QCOMPARE(dialoghi.NomeFileSalva(TitoloSalva, FiltriSimulazione), cartella.filePath("vecchio.vla"));
-        QCOMPARE(mostrato, "Salva con nome Velantra (*.vla);Tutti i file (*.*)");
-        QCOMPARE(domanda, "vecchio.vla already exists.");
+        QString filtro;
+        QCOMPARE(dialoghi.NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro),
+                 cartella.filePath("grafico.svg"));
+        QCOMPARE(visto << filtro, (QStringList{TitoloEsportaImmagine + ' ' + FiltriImmagine.join(';'),
+                                               "grafico.svg already exists.", FiltriImmagine[1]}));
+        AlProssimo([&](QWidget* dialogo) {
+            const auto caselle = dialogo->findChildren<QSpinBox*>();
+            caselle[0]->setValue(640);
+            caselle[1]->setValue(480);
+            dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QCOMPARE(dialoghi.Dimensione(TitoloDimensione, QSize(847, 625)), std::optional(QSize(640, 480)));
     }
 };
 REGISTRA_COLLAUDO(TstDialoghiQt);

@@ -1,5 +1,6 @@
 #include "Banco.h"
 #include "Collaudo.h"
+#include "frmGrafico.h"
 
 #include <QPageLayout>
 #include <QProcess>
@@ -74,11 +75,15 @@ private slots:
         QCOMPARE(righe.join('|'), pagina + "|\f");
     }
 
-    // The graph page: the plot, the speed strip on its left, the time strip below it, the axis names.
+    // The graph page with the details on: the plot, the speed strip on its left, the time strip below
+    // it, the axis names, the position and acceleration with their axes, names and phase marks.
     void grafico() {
         Banco banco;
         banco.CalcolaEsempio();
         banco.Premi("Grafico");
+        qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))
+            ->Pulsante(QStringLiteral("AggiungiParticolari"))
+            ->trigger();
         const QString pdf = Stampa(banco, 5);
         Esegui("pdftoppm", {"-r", "30", "-png", "-singlefile", pdf, pdf});
         const QString diverso =

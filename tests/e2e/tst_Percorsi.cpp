@@ -1,29 +1,13 @@
 #include "Banco.h"
 #include "Collaudo.h"
 #include "DatiProfilo.h"
-#include "DialoghiFinti.h"
-#include "DialoghiQt.h"
 #include "Disegno.h"
 #include "Esportazione.h"
-#include "FinestreFiglie.h"
-#include "Programma.h"
 #include "SuperficieDisegno.h"
 #include "frmGrafico.h"
-#include "frmMain.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSettings>
-#include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <memory>
 
 namespace {
 QStringList Etichette(const SuperficieDisegno& superficie) {
@@ -140,53 +124,6 @@ private slots:
             QCOMPARE(file.readAll(), TestoCsv(u.programma.PuntiGrafico, u.programma.Moto,
                                               filtro ? FormaCsv::Regionale : FormaCsv::Standard));
         }
-    }
-
-    // The printed graph page carries the details: their axes, names, marks and curves.
-    void stampaConParticolari() {
-        Banco u;
-        u.Premi("Esempio");
-        auto* grafico = qobject_cast<frmGrafico*>(u.Finestra("frmGrafico"));
-        grafico->Pulsante(QStringLiteral("AggiungiParticolari"))->trigger();
-        const QString pdf = u.cartella.filePath(QStringLiteral("pagina.pdf"));
-        u.dialoghi.preparaStampante = [&](QPrinter& stampante) { stampante.setOutputFileName(pdf); };
-        u.Premi("Print");
-        QProcess testo;
-        testo.start(QStringLiteral("pdftotext"), {pdf, "-"});
-        QVERIFY(testo.waitForFinished());
-        const QString parole = QString::fromUtf8(testo.readAllStandardOutput()).simplified();
-        for (const char* atteso :
-             {"V(t) [m/sec]", "s(t) [m]", "a(t) [m/sec^2]", "Vm = 0,5", "T1 + T2", "t [sec]"})
-            QVERIFY2(parole.contains(QLatin1String(atteso)), atteso);
-        QVERIFY(MostraLeCurve(Disegno(pdf, QStringLiteral("pdf"))));
-    }
-
-    // Qt's own dialogs as the program sets them up: the save dialog reports the filter chosen and gives
-    // a name typed without extension that filter's; the size dialog gives what is typed.
-    void dialoghiVeri() {
-        QTemporaryDir cartella;
-        QWidget finestra;
-        DialoghiQt dialoghi(&finestra);
-        QTimer::singleShot(0, [&] {
-            auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            dialogo->setDirectory(cartella.path());
-            QTest::keyClick(dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
-            auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            nome->setText(QStringLiteral("grafico"));
-            QTest::keyClick(nome, Qt::Key_Return);
-        });
-        QString filtro;
-        QCOMPARE(dialoghi.NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro),
-                 cartella.filePath("grafico.svg"));
-        QCOMPARE(filtro, FiltriImmagine[1]);
-        QTimer::singleShot(0, [&] {
-            auto* dialogo = QApplication::activeModalWidget();
-            const auto caselle = dialogo->findChildren<QSpinBox*>();
-            caselle[0]->setValue(640);
-            caselle[1]->setValue(480);
-            dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        });
-        QCOMPARE(dialoghi.Dimensione(TitoloDimensione, QSize(847, 625)), std::optional(QSize(640, 480)));
     }
 };
 
