@@ -6,9 +6,6 @@
 #include "SuperficieDisegno.h"
 #include "frmGrafico.h"
 
-#include <QApplication>
-#include <QTest>
-
 namespace {
 QStringList Etichette(const SuperficieDisegno& superficie) {
     QStringList testi;
@@ -70,45 +67,41 @@ private slots:
     // in the format of the chosen filter (or named) at the size typed, the profile in the form of the
     // chosen filter, a folder that is not there reported with nothing written.
     void graficoInUscita_data() {
-        QTest::addColumn<QString>("comando");
+        QTest::addColumn<bool>("immagine"); // or the data
         QTest::addColumn<int>("filtro");
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("formato"); // of the file written; none: nothing written
-        QTest::newRow("png") << "mnuEsportaImmagine" << 0 << "grafico.png"
+        QTest::newRow("png") << true << 0 << "grafico.png"
                              << "png";
-        QTest::newRow("svg dal filtro") << "mnuEsportaImmagine" << 1 << "grafico"
+        QTest::newRow("svg dal filtro") << true << 1 << "grafico"
                                         << "svg";
-        QTest::newRow("pdf dal nome") << "mnuEsportaImmagine" << 0 << "grafico.pdf"
+        QTest::newRow("pdf dal nome") << true << 0 << "grafico.pdf"
                                       << "pdf";
-        QTest::newRow("csv standard") << "mnuEsportaDati" << 0 << "profilo.csv"
+        QTest::newRow("csv standard") << false << 0 << "profilo.csv"
                                       << "csv";
-        QTest::newRow("csv regionale") << "mnuEsportaDati" << 1 << "profilo.csv"
+        QTest::newRow("csv regionale") << false << 1 << "profilo.csv"
                                        << "csv regionale";
-        QTest::newRow("cartella mancante") << "mnuEsportaImmagine" << 2 << "manca/grafico.pdf"
+        QTest::newRow("cartella mancante") << true << 2 << "manca/grafico.pdf"
                                            << "";
     }
     void graficoInUscita() {
+        QFETCH(bool, immagine);
         QFETCH(int, filtro);
         QFETCH(QString, nome);
         QFETCH(QString, formato);
         Banco u;
         u.Premi("Esempio");
         auto* grafico = qobject_cast<frmGrafico*>(u.Finestra("frmGrafico"));
-        QVERIFY(grafico);
         grafico->Pulsante(QStringLiteral("AggiungiParticolari"))->trigger();
         const QString percorso = u.cartella.filePath(nome);
-        QFETCH(QString, comando);
-        const bool immagine = comando == QLatin1String("mnuEsportaImmagine");
         const QStringList& filtri = immagine ? FiltriImmagine : FiltriDati;
-        u.dialoghi.chiamate.clear();
-        u.dialoghi.testi.clear();
         u.dialoghi.nomiFile = {percorso};
         u.dialoghi.filtriScelti = {filtri[filtro]};
         u.dialoghi.dimensioni = {QSize(400, 300)};
-        grafico->findChild<QAction*>(comando)->trigger();
-        QCOMPARE(u.dialoghi.chiamate.first(), "Salva " +
-                                                  (immagine ? TitoloEsportaImmagine : TitoloEsportaDati) +
-                                                  " (" + filtri.join(';') + ')');
+        grafico->findChild<QAction*>(immagine ? "mnuEsportaImmagine" : "mnuEsportaDati")->trigger();
+        QCOMPARE(u.dialoghi.chiamate[1], // after the example's question
+                 "Salva " + (immagine ? TitoloEsportaImmagine : TitoloEsportaDati) + " (" + filtri.join(';') +
+                     ')');
         if (formato.isEmpty()) {
             QCOMPARE(u.dialoghi.Messaggi(),
                      QStringList("Impossibile salvare il file «" + percorso + "»: la cartella «" +
