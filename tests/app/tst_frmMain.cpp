@@ -1,17 +1,16 @@
 #include "Banco.h"
+#include "BarraStato.h"
 #include "Collaudo.h"
 
 #include "frmSplash.h"
 #include <QAccessible>
 #include <QApplication>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QToolBar>
 
 class TstFrmMain : public QObject {
@@ -186,9 +185,16 @@ private slots:
         QCOMPARE(senzaNome, QStringList());
     }
 
-    // The View menu hides and shows the bars; the status bar shows the date and the time.
+    // The frame as seen at a given moment: menus, toolbar, the status bar's panels with the date and
+    // the time. The View menu hides and shows the bars.
     void barre() {
         Banco banco;
+        banco.finestra->setWindowState(Qt::WindowNoState);
+        banco.finestra->resize(640, 400);
+        banco.finestra->findChild<BarraStato*>()->Aggiorna(QDateTime(QDate(2024, 3, 9), QTime(7, 5, 42)));
+        const QString diverso =
+            ConfrontaImmagine(banco.finestra->grab().toImage(), QStringLiteral("cornice"));
+        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
         const std::pair<const char*, const char*> barre[] = {{"mnuViewToolbar", "tbToolBar"},
                                                              {"mnuViewStatusBar", "sbStatusBar"}};
         for (const auto& [voce, barra] : barre)
@@ -197,13 +203,6 @@ private slots:
                 QCOMPARE(banco.Azione(voce)->isChecked(), visibile);
                 QCOMPARE(banco.finestra->findChild<QWidget*>(barra)->isVisible(), visibile);
             }
-        QStringList testi;
-        for (const char* nome : {"pnlStato", "pnlData", "pnlOra"})
-            testi << banco.finestra->statusBar()->findChild<QLabel*>(nome)->text();
-        QCOMPARE(testi.mid(0, 2),
-                 (QStringList{"Stato", QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)}));
-        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d$")).match(testi[2]).hasMatch(),
-                 qPrintable(testi[2]));
     }
 
     // The Window menu lists the children, the active one checked, and activates the one chosen; it
