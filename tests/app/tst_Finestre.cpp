@@ -198,7 +198,8 @@ private slots:
     }
 
     // A name typed without extension gets the chosen filter's, reported back, and Qt's question before
-    // replacing a file is about that final name; the size dialog gives what is typed.
+    // replacing a file is about that final name; the size dialog proposes a size and gives what is typed,
+    // at least a pixel.
     void salva() {
         QTemporaryDir cartella;
         QFile vecchio(cartella.filePath("grafico.svg"));
@@ -226,11 +227,13 @@ private slots:
                                                "grafico.svg already exists.", FiltriImmagine[1]}));
         AlProssimo([&](QWidget* dialogo) {
             const auto caselle = dialogo->findChildren<QSpinBox*>();
-            caselle[0]->setValue(640);
+            visto << dialogo->windowTitle() + ": " + caselle[0]->text() + ", " + caselle[1]->text();
+            caselle[0]->setValue(0);
             caselle[1]->setValue(480);
             dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
-        QCOMPARE(dialoghi.Dimensione(TitoloDimensione, QSize(847, 625)), std::optional(QSize(640, 480)));
+        QCOMPARE(dialoghi.Dimensione(TitoloDimensione, QSize(847, 625)), std::optional(QSize(1, 480)));
+        QCOMPARE(visto.last(), "Dimensione dell'immagine: 847 pixel, 625 pixel");
     }
 };
 REGISTRA_COLLAUDO(TstFinestre);
