@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
     }
 
-    // The splash, the about box, the options dialog, a picture and the frame's background as seen,
+    // The splash, the about box, the options dialog, a picture, the frame's background and the help as seen,
     // the version left out so that the pictures outlive a release; a new size redraws the background.
     void aspetto() {
         bool SaltaSplash = false;
@@ -104,11 +104,14 @@ private slots:
         figura.resize(100, 40);
         AreaFinestre area;
         area.resize(200, 130);
-        const std::tuple<QWidget*, const char*, double> finestre[] = {{&splash, "splash", 0.5},
-                                                                      {&informazioni, "informazioni", 0.5},
-                                                                      {&opzioni, "opzioni", 1},
-                                                                      {&figura, "figura", 1},
-                                                                      {&area, "sfondo", 1}};
+        FinestraGuida guida;
+        guida.Carica(
+            QStringLiteral("<h1><a name=\"sommario\"></a>Guida</h1>Testo.<h2><a name=\"a\"></a>Uno</h2>"));
+        guida.resize(500, 260);
+        const std::tuple<QWidget*, const char*, double> finestre[] = {
+            {&splash, "splash", 0.5}, {&informazioni, "informazioni", 0.5},
+            {&opzioni, "opzioni", 1}, {&figura, "figura", 1},
+            {&area, "sfondo", 1},     {&guida, "guida", 1}};
         for (const auto& [finestra, nome, scala] : finestre) {
             finestra->show();
             if (auto* versione = finestra->findChild<QLabel*>(QStringLiteral("lblVersion")))
