@@ -1,14 +1,12 @@
 #include "Collaudo.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 #include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <algorithm>
 #include <vector>
 

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QObject>
-#include <QString>
 #include <functional>
 #include <memory>
 

@@ -5,7 +5,6 @@
 #include "Particolari.h"
 
 #include <QFileInfo>
-#include <QImage>
 #include <QPainter>
 #include <QProcess>
 #include <QSvgRenderer>

@@ -3,7 +3,6 @@
 #include "DatiProfilo.h"
 #include "Disegno.h"
 #include "Esportazione.h"
-#include "SuperficieDisegno.h"
 #include "frmGrafico.h"
 
 namespace {
