@@ -251,19 +251,25 @@ private slots:
         QCOMPARE(righe.join('|'), pagina + "|\f");
     }
 
-    // The graph page with the details on: the plot, the speed strip on its left, the time strip below
-    // it, the axis names, the position and acceleration with their axes, names and phase marks.
+    // The graph page: the plot, the speed strip on its left, the time strip below it, the axis names;
+    // with the details on, the position and acceleration with their axes, names and phase marks too.
+    void grafico_data() {
+        QTest::addColumn<QString>("riferimento");
+        QTest::newRow("semplice") << "stampa_grafico";
+        QTest::newRow("con i particolari") << "stampa_particolari";
+    }
     void grafico() {
+        QFETCH(QString, riferimento);
         Banco banco;
         banco.CalcolaEsempio();
         banco.Premi("Grafico");
-        qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))
-            ->Pulsante(QStringLiteral("AggiungiParticolari"))
-            ->trigger();
+        if (riferimento == QLatin1String("stampa_particolari"))
+            qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))
+                ->Pulsante(QStringLiteral("AggiungiParticolari"))
+                ->trigger();
         const QString pdf = Stampa(banco, 5);
         Esegui("pdftoppm", {"-r", "30", "-png", "-singlefile", pdf, pdf});
-        const QString diverso =
-            ConfrontaImmagine(QImage(pdf + QStringLiteral(".png")), QStringLiteral("stampa_grafico"));
+        const QString diverso = ConfrontaImmagine(QImage(pdf + QStringLiteral(".png")), riferimento);
         QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
     }
 
