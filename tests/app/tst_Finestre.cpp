@@ -105,8 +105,8 @@ private slots:
         AreaFinestre area;
         area.resize(200, 130);
         FinestraGuida guida;
-        guida.Carica(
-            QStringLiteral("<h1><a name=\"sommario\"></a>Guida</h1>Testo.<h2><a name=\"a\"></a>Uno</h2>"));
+        guida.Carica(QStringLiteral("<h1>Guida</h1>Testo senza argomenti.")); // the search says so
+        guida.MostraRicerca();
         guida.resize(500, 260);
         const std::tuple<QWidget*, const char*, double> finestre[] = {
             {&splash, "splash", 0.5}, {&informazioni, "informazioni", 0.5},
