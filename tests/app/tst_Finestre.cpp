@@ -202,7 +202,7 @@ private slots:
 
     // A name typed without extension gets the chosen filter's, reported back, and Qt's question before
     // replacing a file is about that final name; the size dialog proposes a size and gives what is typed,
-    // at least a pixel.
+    // at least a pixel; a message shows its explanation below it.
     void salva() {
         QTemporaryDir cartella;
         QFile vecchio(cartella.filePath("grafico.svg"));
@@ -237,6 +237,15 @@ private slots:
         });
         QCOMPARE(dialoghi.Dimensione(TitoloDimensione, QSize(847, 625)), std::optional(QSize(1, 480)));
         QCOMPARE(visto.last(), "Dimensione dell'immagine: 847 pixel, 625 pixel");
+        AlProssimo([&](QWidget* w) {
+            auto* scatola = qobject_cast<QMessageBox*>(w);
+            visto << scatola->windowTitle() + ": " + scatola->text() + ", " + scatola->informativeText() +
+                         ' ' + QString::number(scatola->icon());
+            scatola->accept();
+        });
+        dialoghi.Messaggio(QStringLiteral("Errore"), QStringLiteral("Velantra"), Dialoghi::Icona::Avviso,
+                           QStringLiteral("Perché"));
+        QCOMPARE(visto.last(), "Velantra: Errore, Perché 2"); // a warning
     }
 };
 REGISTRA_COLLAUDO(TstFinestre);
