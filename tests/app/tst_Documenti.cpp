@@ -2,10 +2,11 @@
 #include "Collaudo.h"
 #include "Documenti.h"
 #include "FileSicuri.h"
-#include "SuperficieDisegno.h"
 #include "frmGrafico.h"
 
 #include <QDir>
+#include <QPageLayout>
+#include <QProcess>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,6 +30,27 @@ rlim_t LimitaFile(rlim_t massimo) {
     setrlimit(RLIMIT_FSIZE, &limite);
     return prima;
 }
+QString Esegui(const char* programma, const QStringList& argomenti) { // from poppler-utils
+    QProcess processo;
+    processo.start(QLatin1String(programma), argomenti);
+    processo.waitForFinished();
+    return QString::fromUtf8(processo.readAllStandardOutput());
+}
+
+// Presses the command with the print dialog accepted on a PDF printer (A4, margins in millimetres);
+// the PDF file.
+QString Stampa(Banco& banco, double margine, const char* comando = "Print") {
+    const QString pdf = banco.Percorso(QStringLiteral("stampa.pdf"));
+    banco.dialoghi.preparaStampante = [=](QPrinter& stampante) {
+        stampante.setOutputFileName(pdf);
+        stampante.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                            QMarginsF(margine, margine, margine, margine),
+                                            QPageLayout::Millimeter));
+    };
+    banco.Premi(comando);
+    return pdf;
+}
+
 } // namespace
 
 class TstDocumenti : public QObject {
@@ -36,8 +58,8 @@ class TstDocumenti : public QObject {
 private slots:
     void initTestCase() { IgnoraLimiteFile(); } // as the program does: a write over the limit fails, no more
 
-    // Saved over an older document with a value typed since; then a document of another combination, as
-    // large as one may be, opened over the plot, and calculated.
+    // Saved over an older document with a value typed since, taken as no longer calculated; then a document
+    // of another combination, as large as one may be, opened over the plot, and calculated.
     void andataERitorno() {
         Banco banco;
         const QString percorso = banco.Percorso(QStringLiteral("prova.vla"));
@@ -52,6 +74,7 @@ private slots:
         banco.Premi("Save");
         QCOMPARE(LeggiTutto(percorso), QByteArray("0,.5,1,4,1,1,3,1,1\r\n"));
         QCOMPARE(banco.finestra->FinestraAttiva()->windowTitle(), percorso); // the graph window
+        QCOMPARE(banco.Stato().section(' ', 3), "0 0 1101001100011 0.5 1 4 1 1 3 1 1 S1=0,5 Stot=4 Ttot=3");
         banco.Premi("Open");
         QCOMPARE(banco.Chiamate(),
                  QStringLiteral("Salva Salva con nome (Velantra (*.vla);Tutti i file (*.*))|"
@@ -143,21 +166,14 @@ private slots:
         QCOMPARE(LeggiTutto(banco.Percorso(QStringLiteral("sim.vla"))), QByteArray("3,1,2,3,4,5,6,7,8\r\n"));
     }
 
-    // Values typed over calculated results go into the record when the data entry closes or on Save; then
-    // nothing calculated is left to draw, print or export.
+    // Values typed over calculated results go into the record when the data entry closes (on Save
+    // too): then nothing calculated is left to draw, print or export.
     void valoriNuovi() {
-        for (const bool salva : {false, true}) {
-            Banco banco;
-            banco.CalcolaEsempio();
-            banco.Scrivi(Stot, "4");
-            banco.dialoghi.nomiFile = {banco.Percorso(QStringLiteral("sim.vla"))};
-            if (salva)
-                banco.Premi("Save");
-            else
-                banco.Finestra("frmInserimentoDati")->parentWidget()->close();
-            const QString stato = banco.Stato(); // system, points, commands, record
-            QVERIFY2(stato.contains(" 0 0 1101001100011 0.5 1 4 1 1 3 1 1"), qPrintable(stato));
-        }
+        Banco banco;
+        banco.CalcolaEsempio();
+        banco.Scrivi(Stot, "4");
+        banco.Chiudi("frmInserimentoDati");
+        QCOMPARE(banco.Stato(), "FrmRisultati* 0 0 1101001100011 0.5 1 4 1 1 3 1 1");
     }
 
     // The table: eight lines in the user's format with 15 significant digits, over an old file without a
@@ -190,6 +206,94 @@ private slots:
         QImage bianca(letta.size(), QImage::Format_RGB32);
         bianca.fill(Qt::white);
         QVERIFY2(!letta.isNull() && letta != bianca, "a blank picture, not the plot");
+    }
+
+    // The window printed, the system, the eight values, and the page's lines ("|") from its first
+    // printed one, each at its column from the sheet's left edge: the header centred on the third line
+    // of the page, the rest 12 hundredths of the printable width in. One page.
+    void paginaDiTesto_data() {
+        QTest::addColumn<QString>("finestra");
+        QTest::addColumn<int>("sistema");
+        QTest::addColumn<QList<double>>("valori");
+        QTest::addColumn<QString>("pagina");
+        QTest::newRow("risultati arrotondati")
+            << "Tabella" << 0 << QList<double>{1.0 / 3, 2.5, -0.125, 2.0 / 3, 1e-6, 123456.75, 1e20, 0.000016}
+            << "31 Officina Rossi S.p.A.||||16 Valori dei parametri calcolati:||18 S1: 0,33333  [m]|"
+               "18 S2: 2,5  [m]|16 Stot: -0,125  [m]|18 T1: 0,66667  [sec]|18 T2: 0  [sec]|"
+               "16 Ttot: 123456,75  [sec]|18 Vm: 1E+20  [m/sec]|17 Acc: 2E-05  [m/sec^2]";
+        QTest::newRow("terna Stot, T2, Vm")
+            << "SceltaSistema" << 10 << QList<double>{0, 0, 12.5, 0, 1.0 / 3, 0, 2, 0}
+            << "39 Prove||||16 Terna di valori di input:||16 Stot: 12,5  [m]|16 T2: 0,33333  [sec]|"
+               "18 Vm: 2  [m/sec]";
+        QTest::newRow("nessuna terna, intestazione più larga della pagina")
+            << "SceltaSistema" << -1 << QList<double>(8, 1)
+            << "8 Officina Meccanica Rossi e Figli S.p.A., reparto di progettazione assi||||"
+               "16 Terna di valori di input:";
+    }
+    void paginaDiTesto() {
+        QFETCH(QString, finestra);
+        QFETCH(int, sistema);
+        QFETCH(QList<double>, valori);
+        QFETCH(QString, pagina);
+        Banco banco;
+        banco.programma.SistemaCorrente = static_cast<int16_t>(sistema);
+        banco.programma.IntestazioneUtente = pagina.section('|', 0, 0).section(' ', 1);
+        banco.Assegna(valori);
+        banco.finestra->AbilitaComandi(3);
+        banco.Premi(qPrintable(finestra));
+        const QString pdf = Stampa(banco, 20);
+        QCOMPARE(banco.Chiamate(), QStringLiteral("Stampa Stampa"));
+        // Each line as its first column, counted in characters of Courier 12 (7.2 points), and its text.
+        QStringList righe = Esegui("pdftotext", {"-layout", "-fixed", "7.2", pdf, "-"}).split('\n');
+        for (QString& riga : righe)
+            if (!riga.trimmed().isEmpty())
+                riga = QStringLiteral("%1 %2").arg(riga.size() - riga.trimmed().size()).arg(riga.trimmed());
+        QCOMPARE(righe.join('|'), pagina + "|\f");
+    }
+
+    // The graph page: the plot, the speed strip on its left, the time strip below it, the axis names;
+    // with the details on, the position and acceleration with their axes, names and phase marks too.
+    void grafico_data() {
+        QTest::addColumn<QString>("riferimento");
+        QTest::newRow("semplice") << "stampa_grafico";
+        QTest::newRow("con i particolari") << "stampa_particolari";
+    }
+    void grafico() {
+        QFETCH(QString, riferimento);
+        Banco banco;
+        banco.CalcolaEsempio();
+        banco.Premi("Grafico");
+        if (riferimento == QLatin1String("stampa_particolari"))
+            qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))
+                ->Pulsante(QStringLiteral("AggiungiParticolari"))
+                ->trigger();
+        const QString pdf = Stampa(banco, 5);
+        Esegui("pdftoppm", {"-r", "30", "-png", "-singlefile", pdf, pdf});
+        const QString diverso = ConfrontaImmagine(QImage(pdf + QStringLiteral(".png")), riferimento);
+        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
+    }
+
+    // No page: nothing active, the dialog cancelled, a window that has no print-out.
+    void nienteStampato_data() {
+        QTest::addColumn<QString>("finestra"); // the active child
+        QTest::addColumn<bool>("accettata");
+        QTest::newRow("nessuna finestra") << "" << true;
+        QTest::newRow("stampa annullata") << "FrmRisultati" << false;
+        QTest::newRow("finestra sconosciuta") << "Prova" << true;
+    }
+    void nienteStampato() {
+        QFETCH(QString, finestra);
+        QFETCH(bool, accettata);
+        Banco banco;
+        banco.finestra->AbilitaComandi(3);
+        if (finestra == QLatin1String("FrmRisultati"))
+            banco.Premi("Tabella");
+        else if (!finestra.isEmpty())
+            banco.Figlia(finestra);
+        banco.dialoghi.stampe = {accettata};
+        const QString pdf = Stampa(banco, 10, "mnuFilePrint");
+        QCOMPARE(banco.Chiamate(), finestra.isEmpty() ? QString() : QStringLiteral("Stampa Stampa"));
+        QVERIFY(!QFile::exists(pdf));
     }
 };
 REGISTRA_COLLAUDO(TstDocumenti);

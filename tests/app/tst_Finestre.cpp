@@ -2,37 +2,36 @@
 #include "Avvio.h"
 #include "Banco.h"
 #include "Collaudo.h"
+#include "DialoghiQt.h"
+#include "Esportazione.h"
 #include "FinestraGuida.h"
+#include "Impostazioni.h"
 #include "Risorse.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
 #include "frmSplash.h"
 
-#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 
 namespace {
-const QString GuidaSorgente = QStringLiteral(VELANTRA_GUIDA_SORGENTE);
-
-// The window's title and the texts of its labels and buttons, separated by "|".
-QString Testi(const QWidget* finestra) {
-    QStringList testi{finestra->windowTitle()};
-    for (const QObject* o : finestra->findChildren<QObject*>())
-        if (auto* etichetta = qobject_cast<const QLabel*>(o))
-            testi << etichetta->text();
-        else if (auto* pulsante = qobject_cast<const QAbstractButton*>(o);
-                 pulsante && !pulsante->text().isEmpty())
-            testi << pulsante->text();
-    return testi.join('|');
+// Looks at the modal dialog that opens next, once it is up, then answers it.
+void AlProssimo(const std::function<void(QWidget*)>& rispondi) {
+    QTimer::singleShot(0, [rispondi] { rispondi(QApplication::activeModalWidget()); });
 }
+const QString GuidaSorgente = QStringLiteral(VELANTRA_GUIDA_SORGENTE);
 
 frmSplash* Splash() {
     for (QWidget* finestra : QApplication::topLevelWidgets())
@@ -54,7 +53,8 @@ class TstFinestre : public QObject {
     Q_OBJECT
 private slots:
     // Steps of an hour, counted on the splash's bar: Enter of either keyboard ends the wait at once, and
-    // the steps with it; another key does not, closing the main window does, and ends the run.
+    // the steps with it; another key does not, closing the main window does (running its closing code),
+    // and ends the run.
     void avvio_data() {
         QTest::addColumn<int>("tasto");
         QTest::newRow("Invio") << int(Qt::Key_Return);
@@ -65,19 +65,22 @@ private slots:
         QFETCH(int, tasto);
         Avvio avvio;
         avvio.programma.SistemaCorrente = 4;
-        int passi = 0;
+        QList<float> passi;
         QTimer::singleShot(0, [&] { // the key comes during the first wait
             connect(Splash()->findChild<QProgressBar*>(), &QProgressBar::valueChanged, [&] {
-                if (++passi == 1)
+                if ((passi << Splash()->Avanzamento()).size() == 1)
                     QTimer::singleShot(0, [&] {
                         QTest::keyClick(Splash(), static_cast<Qt::Key>(tasto));
+                        avvio.programma.IntestazioneUtente = QStringLiteral("Chiusa");
                         if (tasto == Qt::Key_Space)
                             QTimer::singleShot(0, [&] { avvio.FinestraPrincipale->close(); });
                     });
             });
         });
         QCOMPARE(Main(avvio, {AttesaSplash{}.Passi, std::chrono::hours(1)}), tasto != Qt::Key_Space);
-        QCOMPARE(passi, 1);
+        QCOMPARE(passi, QList<float>{0.67f});
+        QCOMPARE(Impostazioni().Testo(QStringLiteral("IntestazioneUtente")) == "Chiusa",
+                 tasto == Qt::Key_Space);
         QVERIFY(!Splash());
         QCOMPARE(avvio.SaltaSplash, tasto != Qt::Key_Space);
         QCOMPARE(avvio.programma.SistemaCorrente, int16_t(-1));
@@ -86,30 +89,29 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
     }
 
-    // The splash, the about box, the options dialog, a picture and the frame's background as seen,
+    // The splash, the about box, the options dialog, a picture, the frame's background and the help as seen,
     // the version left out so that the pictures outlive a release; a new size redraws the background.
     void aspetto() {
         bool SaltaSplash = false;
         frmSplash splash(SaltaSplash);
         splash.ImpostaAvanzamento(1 / 1.5f);
-        QCOMPARE(splash.Avanzamento(), 0.67f);
         frmAbout informazioni;
         QString intestazione = QStringLiteral("Officina");
         frmOptions opzioni(intestazione);
-        QCOMPARE(Testi(&splash) + '|' + Testi(&informazioni) + '|' + Testi(&opzioni),
-                 "Velantra|Velantra|Velantra dei moti|" + TestoVersione() +
-                     "|Premi INVIO per continuare|Informazioni su Velantra|Velantra|" + TestoVersione() +
-                     "|Velantra dei moti: calcolo e grafico della legge di moto con profilo di velocità "
-                     "trapezoidale simmetrico.|OK|Opzioni|Intestazione stampe|OK|Annulla");
+        QCOMPARE(splash.windowTitle() + '|' + informazioni.windowTitle() + '|' + opzioni.windowTitle(),
+                 "Velantra|Informazioni su Velantra|Opzioni");
         Figura figura(QStringLiteral("velantra"), QSize(64, 64)); // centred where wider than the picture
         figura.resize(100, 40);
         AreaFinestre area;
         area.resize(200, 130);
-        const std::tuple<QWidget*, const char*, double> finestre[] = {{&splash, "splash", 0.5},
-                                                                      {&informazioni, "informazioni", 0.5},
-                                                                      {&opzioni, "opzioni", 1},
-                                                                      {&figura, "figura", 1},
-                                                                      {&area, "sfondo", 1}};
+        FinestraGuida guida;
+        guida.Carica(QStringLiteral("<h1>Guida</h1>Testo senza argomenti.")); // the search says so
+        guida.MostraRicerca();
+        guida.resize(500, 260);
+        const std::tuple<QWidget*, const char*, double> finestre[] = {
+            {&splash, "splash", 0.5}, {&informazioni, "informazioni", 0.5},
+            {&opzioni, "opzioni", 1}, {&figura, "figura", 1},
+            {&area, "sfondo", 1},     {&guida, "guida", 1}};
         for (const auto& [finestra, nome, scala] : finestre) {
             finestra->show();
             if (auto* versione = finestra->findChild<QLabel*>(QStringLiteral("lblVersion")))
@@ -196,6 +198,54 @@ private slots:
         QCOMPARE(banco.finestra->findChildren<FinestraGuida*>().size(), 1);
         QCOMPARE(inCima() + '|' + campo->text(), QStringLiteral("Guida di Velantra|"));
         QCOMPARE(banco.dialoghi.chiamate.size(), 2); // no message more
+    }
+
+    // A name typed without extension gets the chosen filter's, reported back, and Qt's question before
+    // replacing a file is about that final name; the size dialog proposes a size and gives what is typed,
+    // at least a pixel; a message shows its explanation below it.
+    void salva() {
+        QTemporaryDir cartella;
+        QFile vecchio(cartella.filePath("grafico.svg"));
+        QVERIFY(vecchio.open(QIODevice::WriteOnly));
+        QWidget finestra;
+        QStringList visto; // the dialog's title and filters, then the question
+        AlProssimo([&](QWidget* w) {
+            auto* dialogo = qobject_cast<QFileDialog*>(w);
+            visto << dialogo->windowTitle() + ' ' + dialogo->nameFilters().join(';');
+            dialogo->setDirectory(cartella.path());
+            QTest::keyClick(dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
+            AlProssimo([&](QWidget* scatola) {
+                visto << qobject_cast<QMessageBox*>(scatola)->text().section('\n', 0, 0);
+                qobject_cast<QMessageBox*>(scatola)->button(QMessageBox::Yes)->click();
+            });
+            auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            nome->setText(QStringLiteral("grafico"));
+            QTest::keyClick(nome, Qt::Key_Return);
+        });
+        DialoghiQt dialoghi(&finestra);
+        QString filtro;
+        QCOMPARE(dialoghi.NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro),
+                 cartella.filePath("grafico.svg"));
+        QCOMPARE(visto << filtro, (QStringList{TitoloEsportaImmagine + ' ' + FiltriImmagine.join(';'),
+                                               "grafico.svg already exists.", FiltriImmagine[1]}));
+        AlProssimo([&](QWidget* dialogo) {
+            const auto caselle = dialogo->findChildren<QSpinBox*>();
+            visto << dialogo->windowTitle() + ": " + caselle[0]->text() + ", " + caselle[1]->text();
+            caselle[0]->setValue(0);
+            caselle[1]->setValue(480);
+            dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QCOMPARE(dialoghi.Dimensione(TitoloDimensione, QSize(847, 625)), std::optional(QSize(1, 480)));
+        QCOMPARE(visto.last(), "Dimensione dell'immagine: 847 pixel, 625 pixel");
+        AlProssimo([&](QWidget* w) {
+            auto* scatola = qobject_cast<QMessageBox*>(w);
+            visto << scatola->windowTitle() + ": " + scatola->text() + ", " + scatola->informativeText() +
+                         ' ' + QString::number(scatola->icon());
+            scatola->accept();
+        });
+        dialoghi.Messaggio(QStringLiteral("Errore"), QStringLiteral("Velantra"), Dialoghi::Icona::Avviso,
+                           QStringLiteral("Perché"));
+        QCOMPARE(visto.last(), "Velantra: Errore, Perché 2"); // a warning
     }
 };
 REGISTRA_COLLAUDO(TstFinestre);

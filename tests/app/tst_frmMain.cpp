@@ -1,18 +1,35 @@
 #include "Banco.h"
+#include "BarraStato.h"
 #include "Collaudo.h"
-
+#include "Collocazione.h"
+#include "Impostazioni.h"
 #include "frmSplash.h"
+
 #include <QAccessible>
-#include <QApplication>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QToolBar>
+
+namespace {
+const QStringList Chiavi = {"MainLeft", "MainTop", "MainWidth", "MainHeight", "IntestazioneUtente"};
+
+QString Memorizzati() {
+    QStringList testi;
+    for (const QString& chiave : Chiavi)
+        testi << Impostazioni().Testo(chiave);
+    return testi.join(';');
+}
+
+void Memorizza(const QString& testi) {
+    for (int i = 0; i <= testi.count(';'); ++i)
+        Impostazioni().ScriviTesto(Chiavi[i], testi.section(';', i, i));
+}
+} // namespace
 
 class TstFrmMain : public QObject {
     Q_OBJECT
@@ -186,9 +203,16 @@ private slots:
         QCOMPARE(senzaNome, QStringList());
     }
 
-    // The View menu hides and shows the bars; the status bar shows the date and the time.
+    // The frame as seen at a given moment: menus, toolbar, the status bar's panels with the date and
+    // the time. The View menu hides and shows the bars.
     void barre() {
         Banco banco;
+        banco.finestra->setWindowState(Qt::WindowNoState);
+        banco.finestra->resize(640, 400);
+        banco.finestra->findChild<BarraStato*>()->Aggiorna(QDateTime(QDate(2024, 3, 9), QTime(7, 5, 42)));
+        const QString diverso =
+            ConfrontaImmagine(banco.finestra->grab().toImage(), QStringLiteral("cornice"));
+        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
         const std::pair<const char*, const char*> barre[] = {{"mnuViewToolbar", "tbToolBar"},
                                                              {"mnuViewStatusBar", "sbStatusBar"}};
         for (const auto& [voce, barra] : barre)
@@ -197,58 +221,128 @@ private slots:
                 QCOMPARE(banco.Azione(voce)->isChecked(), visibile);
                 QCOMPARE(banco.finestra->findChild<QWidget*>(barra)->isVisible(), visibile);
             }
-        QStringList testi;
-        for (const char* nome : {"pnlStato", "pnlData", "pnlOra"})
-            testi << banco.finestra->statusBar()->findChild<QLabel*>(nome)->text();
-        QCOMPARE(testi.mid(0, 2),
-                 (QStringList{"Stato", QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)}));
-        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d$")).match(testi[2]).hasMatch(),
-                 qPrintable(testi[2]));
     }
 
-    // The Window menu arranges the children, and lists them with the active one checked.
+    // The Window menu lists the children, the active one checked, and activates the one chosen; it
+    // arranges them one above the other, side by side, in cascade with the active one last, minimised
+    // in a row along the bottom from the left. A child partly outside scrolls the area.
     void finestre() {
         Banco banco;
-        QVERIFY(QTest::qWaitForWindowExposed(banco.finestra.get()));
+        banco.finestra->setWindowState(Qt::WindowNoState);
+        banco.finestra->resize(640, 480);
         QWidget* uno = banco.Figlia(QStringLiteral("Uno"));
         QWidget* due = banco.Figlia(QStringLiteral("Due & tre"));
         auto* menu = banco.finestra->findChild<QMenu*>(QStringLiteral("mnuWindow"));
-        const auto voci = [menu] {
+        QStringList visto;
+        const auto guarda = [&](const char* comando) {
+            if (comando)
+                banco.Premi(comando);
             emit menu->aboutToShow();
-            QStringList testi;
-            for (const QAction* a : menu->actions().mid(4))
-                testi << a->text() + (a->isChecked() ? "*" : "");
-            return testi;
+            QStringList voci;
+            for (const QAction* a : menu->actions().mid(5))
+                voci << a->text() + (a->isChecked() ? "*" : "");
+            for (const QWidget* figlia : {uno, due}) {
+                const QRect r = figlia->parentWidget()->geometry();
+                voci << QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+            }
+            visto << voci.join(' ');
         };
-        QCOMPARE(voci(), (QStringList{"", "&1 Uno", "&2 Due && tre*"}));
+        guarda(nullptr);
         menu->actions().at(5)->trigger();
-        QCOMPARE(banco.finestra->FinestraAttiva(), uno);
-        QCOMPARE(voci(), (QStringList{"", "&1 Uno*", "&2 Due && tre"}));
-
-        const QRect area = banco.finestra->Figlie().Area().viewport()->rect();
-        const auto cornice = [](QWidget* figlia) { return figlia->parentWidget()->geometry(); };
-        banco.Premi("mnuWindowTileVertical");
-        QCOMPARE(cornice(uno).united(cornice(due)), area);
-        QVERIFY(cornice(uno).top() == cornice(due).top() && cornice(uno).right() < cornice(due).left());
-        banco.Premi("mnuWindowTileHorizontal");
-        QCOMPARE(cornice(uno).united(cornice(due)), area);
-        QVERIFY(cornice(uno).width() == area.width() && cornice(uno).bottom() < cornice(due).top());
-        banco.Premi("mnuWindowCascade"); // the active window last
-        QVERIFY(cornice(uno).x() > cornice(due).x());
+        for (const char* comando : {"mnuWindowTileHorizontal", "mnuWindowTileVertical", "mnuWindowCascade"})
+            guarda(comando);
         uno->parentWidget()->showMinimized();
         due->parentWidget()->showMinimized();
         uno->parentWidget()->move(50, 20);
-        banco.Premi("mnuWindowArrangeIcons"); // a row along the bottom, from the left
-        QCOMPARE(cornice(uno).bottomLeft(), area.bottomLeft());
-        QCOMPARE(cornice(due).bottomLeft(), cornice(uno).bottomRight() + QPoint(1, 0));
+        guarda("mnuWindowArrangeIcons");
+        QCOMPARE(visto, (QStringList{"&1 Uno &2 Due && tre* 0,0 200x150 200,0 200x150",
+                                     "&1 Uno* &2 Due && tre 0,0 640x200 0,200 640x200",
+                                     "&1 Uno* &2 Due && tre 0,0 320x400 320,0 320x400",
+                                     "&1 Uno* &2 Due && tre 28,28 612x372 0,0 612x372",
+                                     "&1 Uno &2 Due && tre* 0,376 196x24 196,376 196x24"}));
         due->parentWidget()->showNormal();
-        due->parentWidget()->move(area.bottomRight() - QPoint(50, 50)); // partly outside: the area scrolls
+        due->parentWidget()->move(600, 400);
         QTRY_VERIFY(banco.finestra->Figlie().Area().horizontalScrollBar()->isVisible() &&
                     banco.finestra->Figlie().Area().verticalScrollBar()->isVisible());
 
         banco.Premi("mnuFileExit"); // the children close, running their closing code
         QVERIFY(!banco.finestra->isVisible() && !banco.finestra->FormAperto(QStringLiteral("Uno")));
         QCOMPARE(banco.programma.Moto.S1, 7.0);
+    }
+
+    // Brought back onto a screen when less than 100 x 50 pixels of it show on any.
+    void suUnoSchermo() {
+        const QRect uno(0, 0, 1600, 1000), due(1600, 0, 1280, 1024);
+        const std::tuple<QRect, QList<QRect>, QRect> casi[] = {
+            {QRect(1500, 900, 433, 433), {uno}, QRect(1500, 900, 433, 433)},      // 100 pixels inside
+            {QRect(1501, 100, 433, 433), {uno}, QRect(1167, 100, 433, 433)},      // 99
+            {QRect(100, 951, 433, 433), {uno}, QRect(100, 567, 433, 433)},        // 49 rows
+            {QRect(2000, 100, 433, 433), {uno, due}, QRect(2000, 100, 433, 433)}, // on the second
+            {QRect(-5000, -40, 300, 200), {uno, due}, QRect(0, 0, 300, 200)},     // off every screen
+            {QRect(1700, 30, 900, 3000), {uno, due}, QRect(1700, 0, 900, 1024)},  // taller than its screen
+            {QRect(-5000, 0, 10, 10), {}, QRect(-5000, 0, 10, 10)},               // no screen
+        };
+        for (const auto& [finestra, schermi, attesa] : casi)
+            QCOMPARE(SuUnoSchermo(finestra, schermi), attesa);
+    }
+
+    // The stored texts, the placement they give, and what closing writes back ("" is not checked).
+    void collocazione_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<QRect>("normale");
+        QTest::addColumn<QString>("dopo");
+        const QLocale it(QLocale::Italian, QLocale::Italy), us(QLocale::English, QLocale::UnitedStates);
+        const std::tuple<const char*, QLocale, const char*, QRect, const char*> casi[] = {
+            {"nulla", it, "", QRect(67, 67, 433, 433), "1000;1000;6500;6500"},
+            {"decimali", it, "1000,5;750,4;6000;4500", QRect(67, 50, 400, 300), "1000,5;750,4;6000;4500"},
+            {"decimali, americano", us, "1000.5;750.4;6000;4500", QRect(67, 50, 400, 300),
+             "1000.5;750.4;6000;4500"},
+            {"migliaia, lettere", it, "1.500;;6000x;4500", QRect(67, 67, 433, 300), ""},
+            {"misure non positive", it, "1500;750;0;-4500", QRect(100, 50, 433, 433), ""},
+            {"oltre la precisione singola", it, "1e39;750;6000;4500", QRect(67, 50, 400, 300), ""},
+            {"fuori schermo", it, "-90000;1000;6500;6500", QRect(67, 67, 433, 433), "1000;1000;6500;6500"},
+            {"troppo piccola", it, "1500;750;2999;1", QRect(100, 50, 433, 433), "1500;750;6500;6500"},
+            {"quasi zero", it, "1500;750;3000;1e-40", QRect(100, 50, 200, 433), "1500;750;3000;6500"},
+            {"enorme", it, "1000;1000;99999999;1e30", QGuiApplication::primaryScreen()->availableGeometry(),
+             ""},
+        };
+        for (const auto& [nome, locale, prima, normale, dopo] : casi)
+            QTest::newRow(nome) << locale << prima << normale << dopo;
+    }
+    void collocazione() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, prima);
+        QFETCH(QRect, normale);
+        QFETCH(QString, dopo);
+        QLocale::setDefault(locale);
+        Banco banco(false);
+        Memorizza(prima);
+        frmMain& finestra = banco.Apri();
+        QCOMPARE(finestra.normalGeometry(), normale);
+        QVERIFY(finestra.isMaximized());
+        banco.programma.IntestazioneUtente = QStringLiteral("Ditta");
+        QVERIFY(finestra.close());
+        if (!dopo.isEmpty())
+            QCOMPARE(Memorizzati(), dopo + ";Ditta");
+    }
+
+    // Moved, then closed: the new placement is written. Closed minimised: nothing is, not even the header.
+    void chiusura() {
+        Banco banco(false);
+        Memorizza(QStringLiteral("1500;1500;7500;7500;Vecchia"));
+        QVERIFY(QTest::qWaitForWindowExposed(&banco.Apri()));
+        QCOMPARE(banco.programma.IntestazioneUtente, QStringLiteral("Vecchia"));
+        banco.programma.IntestazioneUtente = QStringLiteral("Nuova");
+        banco.finestra->showNormal();
+        banco.finestra->setGeometry(100, 80, 600, 450);
+        banco.finestra->showMaximized();
+        QVERIFY(banco.finestra->close());
+        QCOMPARE(Memorizzati(), QStringLiteral("1500;1200;9000;6750;Nuova"));
+        banco.Apri().showMinimized();
+        banco.programma.IntestazioneUtente = QStringLiteral("Ridotta");
+        QVERIFY(banco.finestra->close());
+        QCOMPARE(Memorizzati(), QStringLiteral("1500;1200;9000;6750;Nuova"));
     }
 };
 REGISTRA_COLLAUDO(TstFrmMain);

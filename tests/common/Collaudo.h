@@ -1,17 +1,16 @@
 #pragma once
 
 // Lets one test executable hold several QtTest classes: each file registers its class with
-// REGISTRA_COLLAUDO(Classe), and the shared main runs them all (command-line arguments such as a test
-// function name or -o apply to every class).
+// REGISTRA_COLLAUDO(Classe), and the shared main runs them all (command-line arguments such as -o apply
+// to every class).
 
 #include <QImage>
 #include <QObject>
-#include <QString>
 #include <functional>
 #include <memory>
 
 namespace collaudo {
-void Registra(const char* nome, std::function<std::unique_ptr<QObject>()> crea);
+void Registra(std::function<std::unique_ptr<QObject>()> crea);
 }
 
 // Compares a picture, at `scala` of its size, with its stored reference tests/riferimenti/<nome>.png:
@@ -23,6 +22,6 @@ QString ConfrontaImmagine(const QImage& immagine, const QString& nome, double sc
 
 #define REGISTRA_COLLAUDO(Classe)                                                                            \
     static const bool registrato_##Classe = [] {                                                             \
-        collaudo::Registra(#Classe, [] { return std::unique_ptr<QObject>(new Classe); });                    \
+        collaudo::Registra([] { return std::unique_ptr<QObject>(new Classe); });                             \
         return true;                                                                                         \
     }()

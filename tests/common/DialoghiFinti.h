@@ -8,7 +8,6 @@
 #include "Dialoghi.h"
 
 #include <QPrinter>
-#include <QStringList>
 #include <deque>
 #include <functional>
 

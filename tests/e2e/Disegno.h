@@ -5,7 +5,6 @@
 #include "Particolari.h"
 
 #include <QFileInfo>
-#include <QImage>
 #include <QPainter>
 #include <QProcess>
 #include <QSvgRenderer>
@@ -35,8 +34,7 @@ inline QImage Disegno(const QString& file, const QString& formato) {
 inline bool MostraLeCurve(const QImage& immagine) {
     int nero = 0, blu = 0, arancio = 0;
     const auto vicino = [](QRgb p, const QColor& c) {
-        return std::abs(qRed(p) - c.red()) + std::abs(qGreen(p) - c.green()) + std::abs(qBlue(p) - c.blue()) <
-               90;
+        return qAbs(qRed(p) - c.red()) + qAbs(qGreen(p) - c.green()) + qAbs(qBlue(p) - c.blue()) < 90;
     };
     for (int y = 0; y < immagine.height(); ++y)
         for (int x = 0; x < immagine.width(); ++x) {

@@ -169,8 +169,8 @@ private slots:
                                      << -1;
         QTest::newRow("T2 vuoto") << Us << QStringList{"Vm=1", "T2=", "Stot=2"}
                                   << "Devono essere inseriti tutti e tre i valori" << -1;
-        QTest::newRow("virgola") << Us << QStringList{"Stot=2", "Ttot=5,5", "S1=1"}
-                                 << "Il valore di Ttot non è un numero valido" << -1;
+        QTest::newRow("virgola") << Us << QStringList{"Stot=2", "Ttot=5", "S1=0,5"}
+                                 << "Il valore di S1 non è un numero valido" << -1;
         QTest::newRow("prima della terna")
             << Us << QStringList{"A=x", "Ttot=5", "Vm=-"} << "Il valore di Vm non è un numero valido" << -1;
         const QString errore = QString::fromUtf8(MessaggioErroreCalcolo) + '\n';
