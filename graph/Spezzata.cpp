@@ -73,19 +73,12 @@ std::optional<std::pair<QPointF, QPointF>> Taglia(QPointF a, QPointF b, const QR
 }
 
 void Spezzata::Apri(const QRectF& area) {
-    Ricomincia();
+    *this = Spezzata();
     limite = area;
     stato.sinistra = area.left();
     stato.destra = area.right();
     stato.alto = area.top();
     stato.basso = area.bottom();
-}
-
-// Empty again; the room for the points stays, for the next curve of the same size.
-void Spezzata::Ricomincia() {
-    std::vector<QPointF> spazio = std::move(pixel);
-    *this = Spezzata();
-    pixel = std::move(spazio);
 }
 
 void Spezzata::Emetti(QPointF a, QPointF b) {
@@ -134,6 +127,6 @@ QList<QPolygonF> Spezzata::Fine() {
     if (densa) // straight runs of the reduced columns become one segment each
         for (QPolygonF& linea : risultato)
             linea = Semplifica(linea);
-    Ricomincia();
+    *this = Spezzata();
     return risultato;
 }

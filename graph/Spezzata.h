@@ -14,7 +14,6 @@
 #include <cmath>
 #include <optional>
 #include <utility>
-#include <vector>
 
 // The part of segment a-b inside the rectangle (Liang-Barsky), or nothing. End points inside are kept
 // as given, so consecutive segments still join exactly.
@@ -28,43 +27,10 @@ public:
     // (the line then runs from the point before to the point after). A point that is not finite breaks
     // the line: no segment reaches it or leaves it.
     template <class Punto> void Aggiungi(size_t n, Punto punto) {
-        // First the points in pixels, noting whether all are inside (not a number or infinite never
-        // is); then, when they are, the plain lengthening loop, otherwise one point at a time.
-        pixel.resize(n);
-        size_t m = 0;
-        bool dentro = true;
-        for (size_t i = 0; i < n; ++i) {
-            QPointF& p = pixel[m];
-            if (!punto(i, p))
-                continue;
-            ++m;
-            dentro &= (p.x() >= stato.sinistra) & (p.x() <= stato.destra) & (p.y() >= stato.alto) &
-                      (p.y() <= stato.basso);
-        }
-        size_t i = 0;
-        Stato st = stato; // in registers for the loops; written back at their end
-        if (dentro) {
-            // Until the open segment ends at the last point given, as in the general case.
-            for (; i < m && !(st.haUltimo && st.haCorrente && st.correnteDentro &&
-                              st.ultimoB.x() == st.corrente.x() && st.ultimoB.y() == st.corrente.y());
-                 ++i)
-                Punto1(st, pixel[i]);
-            if (i < m) {
-                QPointF a = st.ultimoA, b = st.ultimoB;
-                for (; i < m; ++i) {
-                    if (!(std::abs(b.x() - a.x()) < 0.5 && std::abs(b.y() - a.y()) < 0.5)) {
-                        Emetti(a, b);
-                        a = b;
-                    }
-                    b = pixel[i];
-                }
-                st.ultimoA = a;
-                st.ultimoB = b;
-                st.corrente = b;
-            }
-        }
-        for (; i < m; ++i)
-            Punto1(st, pixel[i]);
+        Stato st = stato; // in registers for the loop; written back at its end
+        for (size_t i = 0; i < n; ++i)
+            if (QPointF p; punto(i, p))
+                Punto1(st, p);
         stato = st;
     }
     // As Aggiungi, for a curve sampled much more densely than the pixels (tens of points per column):
@@ -148,7 +114,6 @@ private:
         st.haUltimo = true;
     }
     void Emetti(QPointF a, QPointF b);
-    void Ricomincia();
 
     struct Voce {
         QPointF punto;
@@ -187,6 +152,5 @@ private:
     Stato stato;
     QPolygonF tratto; // the polyline being joined
     QList<QPolygonF> linee;
-    std::vector<QPointF> pixel; // the points of Aggiungi, kept for the next call
-    bool densa = false;         // given by AggiungiDensi: straight runs are merged at the end
+    bool densa = false; // given by AggiungiDensi: straight runs are merged at the end
 };
