@@ -3,7 +3,9 @@
 #include "TestiNumerici.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -59,9 +61,110 @@ std::vector<std::string_view> Campi(std::string_view testo, size_t massimo) {
     return campi;
 }
 
+bool FineRiga(char c) {
+    return c == '\r' || c == '\n';
+}
+
+std::string_view SenzaSpazi(std::string_view testo) {
+    while (!testo.empty() && Spazio(testo.front()))
+        testo.remove_prefix(1);
+    while (!testo.empty() && Spazio(testo.back()))
+        testo.remove_suffix(1);
+    return testo;
+}
+
+std::string Chiave(const CampoAsse& campo) {
+    return std::string("«") + campo.Chiave + "»";
+}
+
+// The shortest text that reads back to the same double, with a period.
+std::string Breve(double valore) {
+    std::array<char, 32> testo{};
+    return {testo.data(), std::to_chars(testo.data(), testo.data() + testo.size(), valore).ptr};
+}
+
+std::string TestoAsse(const DatiAsse& asse) {
+    std::string riga;
+    for (const CampoAsse& campo : CampiAsse) {
+        if (!Applicabile(campo, asse.Tipo))
+            continue;
+        riga += riga.empty() ? "" : ",";
+        riga += campo.Chiave;
+        riga += '=';
+        riga += campo.Membro ? Breve(asse.*campo.Membro) : NomiTrasmissione[static_cast<size_t>(asse.Tipo)];
+    }
+    return riga + "\r\n";
+}
+
+// One `chiave=valore` pair into the data; the reason when it cannot be taken.
+std::optional<std::string> LeggiCoppia(std::string_view coppia, DatiAsse& asse,
+                                       std::array<bool, NumeroCampiAsse>& viste) {
+    const size_t uguale = coppia.find('=');
+    if (uguale == std::string_view::npos)
+        return Citazione(coppia) + " non è una coppia chiave=valore";
+    const std::string_view chiave = SenzaSpazi(coppia.substr(0, uguale));
+    const std::string_view valore = SenzaSpazi(coppia.substr(uguale + 1));
+    const int indice = IndiceCampoAsse(chiave);
+    if (indice < 0)
+        return "la chiave " + Citazione(chiave) + " non è prevista";
+    const CampoAsse& campo = CampiAsse[indice];
+    if (std::exchange(viste[indice], true))
+        return "la chiave " + Chiave(campo) + " compare più di una volta";
+    if (!campo.Membro) {
+        const auto tipo = LeggiTrasmissione(valore);
+        if (!tipo)
+            return "la chiave " + Chiave(campo) + " vale " + Citazione(valore) +
+                   " invece di vite, cinghia o diretta";
+        asse.Tipo = *tipo;
+        return std::nullopt;
+    }
+    if (valore.empty())
+        return "manca il valore della chiave " + Chiave(campo);
+    const std::string citato = "il valore della chiave " + Chiave(campo) + " (" + Citazione(valore) + ") ";
+    const auto numero = LeggiNumeroLista(valore);
+    if (!numero)
+        return citato + (FuoriIntervalloLista(valore) ? "è fuori dall'intervallo dei numeri ammessi"
+                                                      : "non è un numero");
+    if (const auto difetto = DifettoValore(campo, *numero))
+        return citato + *difetto;
+    asse.*campo.Membro = *numero;
+    return std::nullopt;
+}
+
+// The pairs after the ninth value, separated by a comma or by line breaks, blanks around ignored; the
+// reason when they cannot be taken.
+std::optional<std::string> LeggiAsse(std::string_view testo, DatiAsse& asse) {
+    std::array<bool, NumeroCampiAsse> viste{};
+    size_t i = 0;
+    bool attesa = false; // a comma was read: a pair must follow
+    while (true) {
+        while (i < testo.size() && Spazio(testo[i]))
+            ++i;
+        if (i == testo.size())
+            break;
+        const size_t inizio = i;
+        while (i < testo.size() && testo[i] != ',' && !FineRiga(testo[i]))
+            ++i;
+        const std::string_view coppia = SenzaSpazi(testo.substr(inizio, i - inizio));
+        if (coppia.empty())
+            return "tra due virgole manca una coppia chiave=valore";
+        if (auto motivo = LeggiCoppia(coppia, asse, viste))
+            return motivo;
+        attesa = i < testo.size() && testo[i] == ',';
+        i += attesa;
+    }
+    if (attesa)
+        return "dopo l'ultima virgola manca una coppia chiave=valore";
+    for (int k = 0; k < NumeroCampiAsse; ++k)
+        if (!viste[k] && Obbligatorio(CampiAsse[k]) && Applicabile(CampiAsse[k], asse.Tipo))
+            return "manca la chiave " + Chiave(CampiAsse[k]);
+    return std::nullopt;
+}
+
 } // namespace
 
-std::optional<std::string> ScriviDocumento(int16_t Sistema, const Velantra& Moto) {
+std::optional<std::string> ScriviDocumento(int16_t Sistema, const Velantra& Moto,
+                                           const std::optional<DatiAsse>& Asse) {
     std::string riga = std::to_string(Sistema);
     for (double Velantra::*membro : Ordine) {
         const auto testo = TestoLista(Moto.*membro);
@@ -71,14 +174,18 @@ std::optional<std::string> ScriviDocumento(int16_t Sistema, const Velantra& Moto
         riga += *testo;
     }
     riga += "\r\n";
+    if (Asse) {
+        if (ControllaAsse(*Asse))
+            return std::nullopt;
+        riga += TestoAsse(*Asse);
+    }
     return riga;
 }
 
-EsitoLettura LeggiDocumento(std::string_view testo) {
-    // Editors that save "UTF-8 with BOM" put these three bytes first; the rest is plain ASCII.
-    constexpr std::string_view BOM = "\xEF\xBB\xBF";
-    if (testo.starts_with(BOM))
-        testo.remove_prefix(BOM.size());
+namespace {
+
+// The nine values of the first part.
+EsitoLettura LeggiValori(std::string_view testo) {
     const std::vector<std::string_view> campi = Campi(testo, NumeroValori);
     if (campi.empty())
         return {std::nullopt, "il file è vuoto"};
@@ -110,4 +217,36 @@ EsitoLettura LeggiDocumento(std::string_view testo) {
     for (size_t k = 0; k < Ordine.size(); ++k)
         dati.Moto.*Ordine[k] = valori[k + 1];
     return {dati, {}};
+}
+
+} // namespace
+
+EsitoLettura LeggiDocumento(std::string_view testo) {
+    // Editors that save "UTF-8 with BOM" put these three bytes first; the rest is plain ASCII.
+    constexpr std::string_view BOM = "\xEF\xBB\xBF";
+    if (testo.starts_with(BOM))
+        testo.remove_prefix(BOM.size());
+    // The pairs start with the key before the first "=", after the last separator before it; one comma
+    // may join them to the ninth value.
+    const size_t uguale = testo.find('=');
+    if (uguale == std::string_view::npos)
+        return LeggiValori(testo);
+    size_t inizio = uguale;
+    while (inizio > 0 && (testo[inizio - 1] == ' ' || testo[inizio - 1] == '\t'))
+        --inizio;
+    while (inizio > 0 && testo[inizio - 1] != ',' && !Spazio(testo[inizio - 1]))
+        --inizio;
+    std::string_view valori = testo.substr(0, inizio);
+    while (!valori.empty() && Spazio(valori.back()))
+        valori.remove_suffix(1);
+    if (valori.ends_with(','))
+        valori.remove_suffix(1);
+    EsitoLettura letto = LeggiValori(valori);
+    if (!letto.dati)
+        return letto;
+    DatiAsse asse;
+    if (auto motivo = LeggiAsse(testo.substr(inizio), asse))
+        return {std::nullopt, *motivo};
+    letto.dati->Asse = asse;
+    return letto;
 }

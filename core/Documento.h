@@ -2,7 +2,11 @@
 
 // The simulation document (*.vla): one line of nine values separated by commas, CRLF-terminated:
 // the combination index, then S1, S2, Stot, T1, T2, Ttot, Vm, Acc (Vm before Acc) in list form.
+// A simulation with sizing data adds a second line of `chiave=valore` pairs separated by commas
+// (ASCII, period decimals, each number in the shortest text that reads back exactly). A reader
+// takes the first `=` after the ninth value as their start, so a document without pairs reads as ever.
 
+#include "Dimensionamento.h"
 #include "Velantra.h"
 
 #include <cstdint>
@@ -13,10 +17,14 @@
 struct DatiDocumento {
     int16_t Sistema = -1;
     Velantra Moto; // the eight quantities; CalcoloOk is not stored
+    std::optional<DatiAsse> Asse;
 };
 
-// The document text, or nothing when a quantity is not finite (no reader could take it back).
-std::optional<std::string> ScriviDocumento(int16_t Sistema, const Velantra& Moto);
+// The document text, or nothing when a quantity is not finite or the sizing data is incomplete or out
+// of range (no reader could take it back). Of the sizing data, the values that apply to its
+// transmission are written.
+std::optional<std::string> ScriviDocumento(int16_t Sistema, const Velantra& Moto,
+                                           const std::optional<DatiAsse>& Asse = std::nullopt);
 
 struct EsitoLettura {
     std::optional<DatiDocumento> dati;
@@ -27,4 +35,7 @@ struct EsitoLettura {
 // value ignored, numbers in any form the writer produces. An empty value, a text that is not a
 // number or is beyond the double range, fewer or more than nine values, or an index that is not a whole
 // number in the 16-bit range are refused with the reason. A leading UTF-8 byte-order mark is skipped.
+// Pairs, separated by commas or line breaks with blanks around ignored, may come in any order; a
+// missing key takes its default. A missing required key, an unknown or repeated key, a value that is
+// not a number (or not a transmission) or one out of range refuse the document, naming the key.
 EsitoLettura LeggiDocumento(std::string_view testo);

@@ -1,0 +1,162 @@
+#include "Dimensionamento.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+std::string Limite(double valore) {
+    std::array<char, 32> testo{};
+    return {testo.data(), std::to_chars(testo.data(), testo.data() + testo.size(), valore).ptr};
+}
+
+// Sine and cosine of an angle in degrees, exact where the axis is level or vertical: a vertical axis
+// must carry no friction from a cosine of 6e-17.
+std::pair<double, double> SenoCoseno(double gradi) {
+    if (gradi == 0)
+        return {0, 1};
+    if (std::abs(gradi) == 90)
+        return {gradi > 0 ? 1 : -1, 0};
+    const double radianti = gradi * std::numbers::pi / 180;
+    return {std::sin(radianti), std::cos(radianti)};
+}
+
+bool Finiti(std::initializer_list<double> valori) {
+    return std::all_of(valori.begin(), valori.end(), [](double v) { return std::isfinite(v); });
+}
+
+} // namespace
+
+std::optional<Trasmissione> LeggiTrasmissione(std::string_view nome) {
+    for (size_t i = 0; i < NomiTrasmissione.size(); ++i)
+        if (nome == NomiTrasmissione[i])
+            return static_cast<Trasmissione>(i);
+    return std::nullopt;
+}
+
+bool Obbligatorio(const CampoAsse& campo) {
+    return campo.Membro && std::isnan(DatiAsse{}.*campo.Membro);
+}
+
+int IndiceCampoAsse(std::string_view chiave) {
+    for (int i = 0; i < NumeroCampiAsse; ++i)
+        if (chiave == CampiAsse[i].Chiave)
+            return i;
+    return -1;
+}
+
+std::optional<std::string> DifettoValore(const CampoAsse& campo, double valore) {
+    if (!std::isfinite(valore))
+        return "non è un numero finito";
+    const bool sopraMinimo = campo.MinimoIncluso ? valore >= campo.Minimo : valore > campo.Minimo;
+    const bool sottoMassimo = campo.MassimoIncluso ? valore <= campo.Massimo : valore < campo.Massimo;
+    if (sopraMinimo && sottoMassimo)
+        return std::nullopt;
+    const std::string minimo = Limite(campo.Minimo), massimo = Limite(campo.Massimo);
+    if (std::isinf(campo.Massimo))
+        return campo.MinimoIncluso ? "non può essere minore di " + minimo
+                                   : "deve essere maggiore di " + minimo;
+    if (campo.MinimoIncluso)
+        return "deve essere compreso tra " + minimo + " e " + massimo;
+    return "deve essere maggiore di " + minimo + " e non superiore a " + massimo;
+}
+
+std::optional<DifettoAsse> ControllaAsse(const DatiAsse& dati) {
+    for (int i = 0; i < NumeroCampiAsse; ++i) {
+        const CampoAsse& campo = CampiAsse[i];
+        if (!campo.Membro)
+            continue;
+        const double valore = dati.*campo.Membro;
+        if (std::isnan(valore)) {
+            if (Obbligatorio(campo) && Applicabile(campo, dati.Tipo))
+                return DifettoAsse{i, true, {}};
+            if (Obbligatorio(campo))
+                continue; // not given where it does not apply
+        }
+        if (auto motivo = DifettoValore(campo, valore))
+            return DifettoAsse{i, false, *motivo};
+    }
+    return std::nullopt;
+}
+
+FaseAsse Dimensionamento::FaseA(double t) const {
+    const double t1 = Fasi[FaseAccelerazione].Durata, t12 = t1 + Fasi[FaseRegime].Durata;
+    if (!(t >= 0) || t >= t12 + t1)
+        return FaseSosta;
+    return t < t1 ? FaseAccelerazione : t < t12 ? FaseRegime : FaseDecelerazione;
+}
+
+std::optional<Dimensionamento> Dimensiona(const Velantra& Moto, const DatiAsse& dati) {
+    const double T1 = Moto.T1, T2 = Moto.T2, Vm = Moto.Vm;
+    if (!Finiti({T1, T2, Vm}) || !(T1 > 0) || !(T2 >= 0) || Vm == 0 || ControllaAsse(dati))
+        return std::nullopt;
+    const double A = Vm / T1;
+    const double d = Vm > 0 ? 1 : -1; // direction of the motion
+    const double m = dati.Massa;
+    const auto [seno, coseno] = SenoCoseno(dati.Inclinazione);
+    const double peso = m * Gravita * seno; // the weight's pull along the axis, against an upward motion
+    // Friction and the external force always resist the motion.
+    const double resistenza = d * (dati.Attrito * m * Gravita * coseno + dati.Forza);
+
+    Dimensionamento r;
+    r.Diretta = dati.Tipo == Trasmissione::Diretta;
+    if (dati.Tipo == Trasmissione::Vite)
+        r.Costante = 2 * std::numbers::pi * dati.Rapporto / dati.Passo;
+    else if (dati.Tipo == Trasmissione::Cinghia)
+        r.Costante = 2 * dati.Rapporto / dati.Diametro;
+    const double k = r.Costante, eta = dati.Rendimento;
+    const double inerzia = dati.InerziaMotore + dati.InerziaTrasmissione;
+    const std::array<double, NumeroFasiAsse> durate{T1, T2, T1, dati.Sosta};
+    const std::array<double, NumeroFasiAsse> accelerazioni{A, 0, -A, 0};
+    for (int i = 0; i < NumeroFasiAsse; ++i) {
+        ValoriFase& f = r.Fasi[i];
+        f.Durata = durate[i];
+        f.Accelerazione = accelerazioni[i];
+        f.Forza = i == FaseSosta ? peso : m * f.Accelerazione + peso + resistenza;
+        if (r.Diretta)
+            continue;
+        // The efficiency costs the motor when it drives the load and spares it when the load drives it;
+        // holding at rest is taken as ideal.
+        const bool trascina = f.Forza * d > 0;
+        const double carico = i == FaseSosta ? f.Forza / k
+                              : trascina     ? f.Forza / (k * eta)
+                                             : f.Forza * eta / k;
+        f.Coppia = inerzia * k * f.Accelerazione + carico;
+    }
+
+    double forze = 0, coppie = 0;
+    const double omegaMassima = k * Vm;
+    for (int i = 0; i < NumeroFasiAsse; ++i) {
+        const ValoriFase& f = r.Fasi[i];
+        forze += f.Forza * f.Forza * f.Durata;
+        coppie += f.Coppia * f.Coppia * f.Durata;
+        if (f.Durata <= 0)
+            continue; // a phase that does not happen has no peak
+        r.ForzaPicco = std::max(r.ForzaPicco, std::abs(f.Forza));
+        r.CoppiaPicco = std::max(r.CoppiaPicco, std::abs(f.Coppia));
+        // Each phase's power is linear in time and reaches the regime speed at one end; at rest it is 0.
+        if (i != FaseSosta)
+            r.PotenzaPicco = std::max(r.PotenzaPicco, f.Coppia * omegaMassima);
+    }
+    const double ciclo = 2 * T1 + T2 + dati.Sosta;
+    r.ForzaEfficace = std::sqrt(forze / ciclo);
+    r.CoppiaEfficace = std::sqrt(coppie / ciclo);
+    r.VelocitaMotore = std::abs(omegaMassima) * 60 / (2 * std::numbers::pi);
+    return r;
+}
+
+std::string TestoCifre(double valore, int cifre, char separatore) {
+    if (valore == 0)
+        return "0";
+    std::array<char, 64> testo{};
+    const auto fine =
+        std::to_chars(testo.data(), testo.data() + testo.size(), valore, std::chars_format::general, cifre)
+            .ptr;
+    std::string risultato(testo.data(), fine);
+    for (char& c : risultato)
+        c = c == '.' ? separatore : c == 'e' ? 'E' : c;
+    return risultato;
+}

@@ -1,0 +1,275 @@
+#include "Collaudo.h"
+#include "Dimensionamento.h"
+#include "Documento.h"
+
+#include <QTest>
+#include <cmath>
+
+namespace {
+using D = DatiAsse;
+using Attese = QList<double>; // F and C of the four phases, then the six figures
+
+// The worked example: 0.5 m in 1 s with T1 = 0.25 s, on a 10 mm screw.
+const D Esempio{.Massa = 50,
+                .Passo = 0.01,
+                .Rendimento = 0.9,
+                .Attrito = 0.01,
+                .InerziaMotore = 1e-4,
+                .InerziaTrasmissione = 2e-5,
+                .Sosta = 0.5};
+constexpr double VmEsempio = 0.5 / 0.75;
+
+const char* const RigaEsempio = "2,.125,.25,.5,.25,.5,1,.666666666666667,2.66666666666667\r\n";
+const char* const CoppieEsempio =
+    "massa=50,trasmissione=vite,passo=0.01,rapporto=1,rendimento=0.9,attrito=0.01,inclinazione=0,"
+    "forza=0,inerzia_motore=1e-04,inerzia_trasmissione=2e-05,sosta=0.5\r\n";
+} // namespace
+
+class TstDimensionamento : public QObject {
+    Q_OBJECT
+private slots:
+    // Force and torque of each phase and the figures, against values worked out apart (seven
+    // significant digits): the worked example both ways, a vertical axis going up and coming down (the
+    // load then drives the motor, which only brakes: no positive power), a belt with a gearbox on a
+    // slope, and a linear motor on a triangle profile (no regime phase, forces only).
+    void legge_data() {
+        QTest::addColumn<double>("T1");
+        QTest::addColumn<double>("T2");
+        QTest::addColumn<double>("Vm");
+        QTest::addColumn<DatiAsse>("dati");
+        QTest::addColumn<Attese>("attese");
+        QTest::newRow("esempio") << .25 << .5 << VmEsempio << Esempio
+                                 << Attese{138.2367,    4.903325,   -128.4300, 0,        0.445518,
+                                           0.008670982, -0.3850244, 0,         138.2367, 77.08407,
+                                           0.445518,    0.2404442,  4000,      186.6181};
+        QTest::newRow("esempio all'indietro")
+            << .25 << .5 << -VmEsempio << Esempio
+            << Attese{-138.2367, -4.903325, 128.4300, 0,        -0.445518, -0.008670982, 0.3850244,
+                      0,         138.2367,  77.08407, 0.445518, 0.2404442, 4000,         186.6181};
+        const D verticale{.Massa = 20,
+                          .Passo = 0.005,
+                          .Rendimento = 0.9,
+                          .Attrito = 0.1,
+                          .Inclinazione = 90,
+                          .Forza = 10,
+                          .InerziaMotore = 2e-4,
+                          .Sosta = 1};
+        QTest::newRow("verticale in salita")
+            << .2 << .6 << .1 << verticale
+            << Attese{216.133,   206.133, 196.133,  196.133,   0.3167672, 0.1822616, 0.04775594,
+                      0.1560777, 216.133, 201.2448, 0.3167672, 0.1800226, 1200,      39.80615};
+        QTest::newRow("verticale in discesa")
+            << .2 << .6 << -.1 << verticale
+            << Attese{176.133,   186.133, 196.133,  196.133,   0.000482263, 0.1333079, 0.2661336,
+                      0.1560777, 196.133, 191.2507, 0.2661336, 0.1568252,   1200,      0};
+        QTest::newRow("cinghia con riduttore")
+            << .1 << .3 << 1.5
+            << D{.Massa = 8,
+                 .Tipo = Trasmissione::Cinghia,
+                 .Diametro = 0.05,
+                 .Rapporto = 5,
+                 .Rendimento = 0.95,
+                 .Attrito = 0.05,
+                 .Inclinazione = 30,
+                 .InerziaMotore = 5e-5,
+                 .InerziaTrasmissione = 1e-5,
+                 .Sosta = 0.2}
+            << Attese{162.6237, 42.62372, -77.37628, 39.2266,  1.035914,  0.2243354, -0.5475373,
+                      0.196133, 162.6237, 76.4959,   1.035914, 0.4782156, 2864.789,  310.7743};
+        QTest::newRow("diretta a triangolo")
+            << .05 << 0. << .5
+            << D{.Massa = 10, .Tipo = Trasmissione::Diretta, .Attrito = 0.1, .Forza = 20, .InerziaMotore = 1}
+            << Attese{129.8067, 29.80665, -70.19335, 0, 0, 0, 0, 0, 129.8067, 104.3477, 0, 0, 0, 0};
+    }
+    void legge() {
+        QFETCH(double, T1);
+        QFETCH(double, T2);
+        QFETCH(double, Vm);
+        QFETCH(DatiAsse, dati);
+        QFETCH(Attese, attese);
+        const auto r = Dimensiona(Velantra{.T1 = T1, .T2 = T2, .Vm = Vm}, dati);
+        QVERIFY(r);
+        Attese ottenute;
+        for (const ValoriFase& f : r->Fasi)
+            ottenute << f.Forza;
+        for (const ValoriFase& f : r->Fasi)
+            ottenute << f.Coppia;
+        for (const CifraAsse& c : CifreAsse)
+            ottenute << (*r).*c.Membro;
+        for (int i = 0; i < attese.size(); ++i)
+            QVERIFY2(std::abs(ottenute[i] - attese[i]) <= 6e-7 * std::max(1.0, std::abs(attese[i])),
+                     qPrintable(QStringLiteral("n. %1: %2 invece di %3")
+                                    .arg(i)
+                                    .arg(ottenute[i], 0, 'g', 10)
+                                    .arg(attese[i], 0, 'g', 10)));
+        QCOMPARE(r->Diretta, dati.Tipo == Trasmissione::Diretta);
+        // Along the cycle: each phase from its start; at rest, held, before and after.
+        const double Ttot = 2 * T1 + T2;
+        for (const auto& [t, fase] : {std::pair{-1.0, FaseSosta},
+                                      {0.0, FaseAccelerazione},
+                                      {T1 * 0.99, FaseAccelerazione},
+                                      {T1, T2 > 0 ? FaseRegime : FaseDecelerazione},
+                                      {T1 + T2, FaseDecelerazione},
+                                      {Ttot, FaseSosta},
+                                      {Ttot + 9, FaseSosta}})
+            QCOMPARE(r->ForzaA(t), r->Fasi[fase].Forza);
+    }
+
+    // No motion, or data not complete: no sizing.
+    void senzaDimensionamento() {
+        const std::pair<Velantra, D> casi[] = {
+            {{.T1 = 0, .T2 = 1, .Vm = 1}, Esempio},      {{.T1 = 1, .T2 = -1, .Vm = 1}, Esempio},
+            {{.T1 = 1, .T2 = 1, .Vm = 0}, Esempio},      {{.T1 = qQNaN(), .T2 = 1, .Vm = 1}, Esempio},
+            {{.T1 = 1, .T2 = qInf(), .Vm = 1}, Esempio}, {{.T1 = 1, .T2 = 1, .Vm = 1}, D{.Massa = 1}},
+        };
+        for (const auto& [moto, dati] : casi)
+            QVERIFY(!Dimensiona(moto, dati));
+    }
+
+    // Which value is wrong and why, by the rules of each field: required ones only where they apply,
+    // every given value checked.
+    void controlli_data() {
+        QTest::addColumn<DatiAsse>("dati");
+        QTest::addColumn<QString>("difetto"); // "key: reason", "key: manca", or empty
+        QTest::newRow("completo") << Esempio << "";
+        QTest::newRow("senza massa") << D{.Passo = 1} << "massa: manca";
+        QTest::newRow("massa nulla") << D{.Massa = 0, .Passo = 1} << "massa: deve essere maggiore di 0";
+        QTest::newRow("vite senza passo") << D{.Massa = 1} << "passo: manca";
+        QTest::newRow("cinghia senza diametro")
+            << D{.Massa = 1, .Tipo = Trasmissione::Cinghia, .Passo = 1} << "diametro: manca";
+        QTest::newRow("passo negativo per cinghia")
+            << D{.Massa = 1, .Tipo = Trasmissione::Cinghia, .Passo = -1, .Diametro = 1}
+            << "passo: deve essere maggiore di 0";
+        QTest::newRow("diretta senza passo né diametro")
+            << D{.Massa = 1, .Tipo = Trasmissione::Diretta} << "";
+        QTest::newRow("rapporto nullo")
+            << D{.Massa = 1, .Passo = 1, .Rapporto = 0} << "rapporto: deve essere maggiore di 0";
+        QTest::newRow("rendimento nullo") << D{.Massa = 1, .Passo = 1, .Rendimento = 0}
+                                          << "rendimento: deve essere maggiore di 0 e non superiore a 1";
+        QTest::newRow("rendimento oltre 1") << D{.Massa = 1, .Passo = 1, .Rendimento = 1.01}
+                                            << "rendimento: deve essere maggiore di 0 e non superiore a 1";
+        QTest::newRow("attrito negativo")
+            << D{.Massa = 1, .Passo = 1, .Attrito = -0.1} << "attrito: non può essere minore di 0";
+        QTest::newRow("verso il basso") << D{.Massa = 1, .Passo = 1, .Inclinazione = -90} << "";
+        QTest::newRow("oltre la verticale") << D{.Massa = 1, .Passo = 1, .Inclinazione = 90.5}
+                                            << "inclinazione: deve essere compreso tra -90 e 90";
+        QTest::newRow("forza negativa")
+            << D{.Massa = 1, .Passo = 1, .Forza = -1} << "forza: non può essere minore di 0";
+        QTest::newRow("inerzia infinita") << D{.Massa = 1, .Passo = 1, .InerziaTrasmissione = qInf()}
+                                          << "inerzia_trasmissione: non è un numero finito";
+        QTest::newRow("sosta negativa")
+            << D{.Massa = 1, .Passo = 1, .Sosta = -1} << "sosta: non può essere minore di 0";
+    }
+    void controlli() {
+        QFETCH(DatiAsse, dati);
+        QFETCH(QString, difetto);
+        const auto d = ControllaAsse(dati);
+        QCOMPARE(d ? QStringLiteral("%1: %2").arg(QLatin1String(CampiAsse[d->Campo].Chiave),
+                                                  d->Mancante ? QStringLiteral("manca")
+                                                              : QString::fromStdString(d->Motivo))
+                   : QString(),
+                 difetto);
+    }
+
+    // Written on a second line, only the keys that apply, each number in its shortest exact text; read
+    // back the same; without sizing data the one line of old.
+    void scrittura() {
+        const Velantra moto{
+            .S1 = .125, .S2 = .25, .Stot = .5, .T1 = .25, .T2 = .5, .Ttot = 1, .Acc = 8.0 / 3, .Vm = 2.0 / 3};
+        QCOMPARE(QString::fromStdString(*ScriviDocumento(2, moto)), QString(RigaEsempio));
+        QCOMPARE(QString::fromStdString(*ScriviDocumento(2, moto, Esempio)),
+                 QString(RigaEsempio) + CoppieEsempio);
+        const D diretta{.Massa = 0.1 + 0.2, .Tipo = Trasmissione::Diretta, .Passo = 7, .Rendimento = .5};
+        const auto testo = ScriviDocumento(-1, {}, diretta);
+        QCOMPARE(QString::fromStdString(*testo),
+                 "-1,0,0,0,0,0,0,0,0\r\nmassa=0.30000000000000004,trasmissione=diretta,attrito=0,"
+                 "inclinazione=0,forza=0,sosta=0\r\n");
+        QCOMPARE(LeggiDocumento(*testo).dati->Asse->Massa, 0.1 + 0.2);
+        QVERIFY(!ScriviDocumento(0, moto, D{.Massa = 1})); // no pitch: no reader would take it
+    }
+
+    // How the pairs may be written: any order, any lines, blanks, defaults for what is missing; a
+    // document without them, on as many lines as it likes, reads as ever.
+    void lettura_data() {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("letto"); // the sizing data written again, or "-" for none
+        const QString nove = QStringLiteral("0,1,2,3,4,5,6,7,8");
+        QTest::newRow("righe sparse, senza coppie") << "0\r\n1 2\n3,\t4\r\n5\r6 ,7\r\n8\r\n"
+                                                    << "-";
+        QTest::newRow("come scritto") << QString(RigaEsempio) + CoppieEsempio << QString(CoppieEsempio);
+        QTest::newRow("sulla stessa riga, in altro ordine, con spazi")
+            << nove + ", sosta = .5 ,passo=1E-2, massa=5e1,inerzia_motore=1e-4,inerzia_trasmissione=0.00002,"
+                      "attrito=0.01, rendimento=0.9"
+            << QString(CoppieEsempio);
+        QTest::newRow("una coppia per riga, il resto predefinito")
+            << nove + "\r\ntrasmissione=cinghia\r\ndiametro=0.05\r\nmassa=2\r\n"
+            << "massa=2,trasmissione=cinghia,diametro=0.05,rapporto=1,rendimento=1,attrito=0,inclinazione=0,"
+               "forza=0,inerzia_motore=0,inerzia_trasmissione=0,sosta=0\r\n";
+    }
+    void lettura() {
+        QFETCH(QString, testo);
+        QFETCH(QString, letto);
+        const EsitoLettura esito = LeggiDocumento(testo.toStdString());
+        QVERIFY2(esito.dati, esito.motivo.c_str());
+        QCOMPARE(esito.dati->Moto.Stot, testo.startsWith('2') ? .5 : 3);
+        QCOMPARE(esito.dati->Asse
+                     ? QString::fromStdString(ScriviDocumento(0, {}, esito.dati->Asse)->substr(19))
+                     : QStringLiteral("-"),
+                 letto);
+    }
+
+    // Every refusal names its key (or quotes the text that is no pair).
+    void rifiuti_data() {
+        QTest::addColumn<QString>("coppie"); // after the nine values and a line break
+        QTest::addColumn<QString>("motivo");
+        const auto riga = [](const char* caso, const char* coppie, const char* motivo) {
+            QTest::newRow(caso) << QString::fromUtf8(coppie) << QString::fromUtf8(motivo);
+        };
+        riga("manca la massa", "passo=1", "manca la chiave «massa»");
+        riga("manca il passo della vite", "massa=1", "manca la chiave «passo»");
+        riga("manca il diametro", "massa=1,passo=1,trasmissione=cinghia", "manca la chiave «diametro»");
+        riga("chiave sconosciuta", "massa=1,passo=1,colore=rosso", "la chiave «colore» non è prevista");
+        riga("chiave maiuscola", "Massa=1,passo=1", "la chiave «Massa» non è prevista");
+        riga("chiave ripetuta", "massa=1,passo=1,massa=2", "la chiave «massa» compare più di una volta");
+        riga("non un numero", "massa=1,passo=1,rapporto=due",
+             "il valore della chiave «rapporto» («due») non è un numero");
+        riga("virgola decimale", "massa=1,5,passo=1", "«5» non è una coppia chiave=valore");
+        riga("fuori dai double", "massa=1,passo=1e999",
+             "il valore della chiave «passo» («1e999») è fuori dall'intervallo dei numeri ammessi");
+        riga("infinito", "massa=inf,passo=1", "il valore della chiave «massa» («inf») non è un numero");
+        riga("valore vuoto", "massa=,passo=1", "manca il valore della chiave «massa»");
+        riga("fuori intervallo", "massa=1,passo=1,rendimento=1.5",
+             "il valore della chiave «rendimento» («1.5») deve essere maggiore di 0 e non superiore a 1");
+        riga("inclinazione", "massa=1,passo=1,inclinazione=-91",
+             "il valore della chiave «inclinazione» («-91») deve essere compreso tra -90 e 90");
+        riga("trasmissione ignota", "massa=1,trasmissione=vite a ricircolo",
+             "la chiave «trasmissione» vale «vite a ricircolo» invece di vite, cinghia o diretta");
+        riga("due virgole", "massa=1,,passo=1", "tra due virgole manca una coppia chiave=valore");
+        riga("virgola finale", "massa=1,passo=1,\r\n",
+             "dopo l'ultima virgola manca una coppia chiave=valore");
+        riga("separate da spazi", "massa=1 passo=1",
+             "il valore della chiave «massa» («1 passo=1») non è un numero");
+    }
+    void rifiuti() {
+        QFETCH(QString, coppie);
+        QFETCH(QString, motivo);
+        const EsitoLettura esito = LeggiDocumento(("0,0,0,0,0,0,0,0,0\r\n" + coppie).toStdString());
+        QVERIFY(!esito.dati);
+        QCOMPARE(QString::fromStdString(esito.motivo), motivo);
+        // The nine values are read first: their faults keep their own words.
+        QCOMPARE(LeggiDocumento(("0,0,0,0,0,0,0,0\r\n" + coppie).toStdString()).motivo,
+                 "il file termina dopo 8 valori dei 9 previsti");
+    }
+
+    // What the figures look like: significant digits, no thousands separator, no zero for a small value.
+    void cifre() {
+        const std::tuple<double, const char*> casi[] = {
+            {138.2366583, "138,237"}, {4000, "4000"},  {-0.0086709821, "-0,00867098"},
+            {1234567, "1,23457E+06"}, {3e-9, "3E-09"}, {-0.0, "0"}};
+        for (const auto& [valore, testo] : casi)
+            QCOMPARE(QString::fromStdString(TestoCifre(valore, 6, ',')), QString(testo));
+    }
+};
+
+REGISTRA_COLLAUDO(TstDimensionamento);
+#include "tst_Dimensionamento.moc"
