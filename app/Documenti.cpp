@@ -6,6 +6,7 @@
 #include "FinestreFiglie.h"
 #include "Programma.h"
 #include "Sistemi.h"
+#include "frmDimensionamento.h"
 #include "frmInserimentoDati.h"
 #include "frmMain.h"
 
@@ -49,15 +50,20 @@ bool Documenti::SalvaSimulazione(const QString& percorso) {
             return EsitoScrittura(principale, percorso,
                                   QStringLiteral("il valore di %1 non è un numero valido")
                                       .arg(QString::fromLatin1(Grandezze[illeggibile].Nome)));
+    // A value of the sizing window that cannot be taken would be silently left out of the file.
+    if (const QString difetto = DifettoDimensionamento(principale.Figlie()); !difetto.isEmpty())
+        return EsitoScrittura(principale, percorso, difetto);
     // What a failed solve left undefined or infinite is written as 0, which any reader takes back: the
     // combination and the typed values are kept.
     Velantra moto = programma.Moto;
     for (const Grandezza& g : Grandezze)
         if (!std::isfinite(moto.*g.Membro))
             moto.*g.Membro = 0;
-    const auto riga = ScriviDocumento(programma.SistemaCorrente, moto);
-    return EsitoScrittura(principale, percorso,
-                          ScriviFile(percorso, QByteArray::fromStdString(riga.value())));
+    const auto riga = ScriviDocumento(programma.SistemaCorrente, moto, programma.Asse);
+    if (!riga)
+        return EsitoScrittura(principale, percorso,
+                              QStringLiteral("i dati del dimensionamento non sono validi"));
+    return EsitoScrittura(principale, percorso, ScriviFile(percorso, QByteArray::fromStdString(*riga)));
 }
 
 SimulazioneLetta LeggiSimulazione(const QString& percorso) {
@@ -89,6 +95,7 @@ bool Documenti::Carica(const QString& percorso) {
     programma.PuntiGrafico.Vuota();
     programma.SistemaCorrente = letta.dati->Sistema;
     programma.Moto = letta.dati->Moto; // all eight quantities, the calculation not done
+    programma.Asse = letta.dati->Asse;
     principale.Figlie().ApriInserimentoDati();
     principale.AbilitaComandi(2);
     return true;

@@ -10,9 +10,11 @@
 #include "FinestreFiglie.h"
 #include "FrmRisultati.h"
 #include "Programma.h"
+#include "Relazione.h"
 #include "Risorse.h"
 #include "Stampa.h"
 #include "frmAbout.h"
+#include "frmDimensionamento.h"
 #include "frmInserimentoDati.h"
 #include "frmOptions.h"
 
@@ -46,6 +48,7 @@ constexpr Pulsante PulsantiBarra[] = {
     {"Grafico", "Grafico", "grafico", Qt::Key_F6},
     {"Tabella", "Tabella", "tabella", Qt::Key_F7},
     {"Esempio", "Esempio", "esempio"},
+    {"Dimensionamento", "Dimensionamento asse", "dimensionamento", Qt::Key_F8},
 };
 
 // The commands that follow the command state, enabled in states 1, 2 and 3. The others never change.
@@ -65,6 +68,7 @@ constexpr StatoComando StatiComandi[] = {
     {"mnuFilePrint", {false, false, true}},
     {"mnuFileEsporta", {false, false, true}},
     {"mnuFileEsportaGrafico", {false, false, true}},
+    {"mnuFileEsportaRelazione", {false, false, true}},
 };
 
 QString SenzaTastoRapido(QString testo) {
@@ -178,6 +182,8 @@ void frmMain::CreaMenu() {
           {},
           false,
           true},
+         {"mnuFileEsportaRelazione", QStringLiteral("Esporta &relazione..."),
+          comando(&frmMain::mnuFileEsportaRelazione_Click)},
          {},
          {"mnuFilePrint", QStringLiteral("S&tampa..."), comando(&frmMain::mnuFilePrint_Click)},
          {},
@@ -195,7 +201,9 @@ void frmMain::CreaMenu() {
                {},
                true},
               {},
-              {"mnuViewOptions", QStringLiteral("&Opzioni..."), comando(&frmMain::mnuViewOptions_Click)}});
+              {"mnuViewOptions", QStringLiteral("&Opzioni..."), comando(&frmMain::mnuViewOptions_Click)},
+              {"mnuViewDimensionamento", QStringLiteral("&Dimensionamento asse..."),
+               comando(&frmMain::mnuViewDimensionamento_Click)}});
 
     mnuWindow = CreaMenu(
         QStringLiteral("mnuWindow"), QStringLiteral("Fi&nestra"),
@@ -310,6 +318,7 @@ void frmMain::NuovaSimulazione() {
     programma.SistemaCorrente = -1;
     programma.Moto.Vuota();
     programma.PuntiGrafico.Vuota();
+    programma.Asse.reset();
 }
 
 // Compares the key with the toolbar's keys in their order.
@@ -325,6 +334,7 @@ void frmMain::tbToolBar_ButtonClick(QAction* pulsante) {
         {"Grafico", &frmMain::tbGrafico_Click},
         {"Tabella", &frmMain::tbTabella_Click},
         {"Esempio", &frmMain::tbEsempio_Click},
+        {"Dimensionamento", &frmMain::mnuViewDimensionamento_Click},
     };
     const QString chiave = pulsante->objectName();
     for (const auto& [nome, comando] : comandi)
@@ -421,6 +431,14 @@ void frmMain::mnuFilePrint_Click() {
     } catch (const std::exception&) {
         // Nothing may leave an event handler; the page is simply not printed.
     }
+}
+
+void frmMain::mnuViewDimensionamento_Click() {
+    ApriDimensionamento(*figlie, programma, dialoghi, [this] { return statoComandi == 3; });
+}
+
+void frmMain::mnuFileEsportaRelazione_Click() {
+    Relazione(programma).mnuFileEsportaRelazione(*this);
 }
 
 void frmMain::mnuViewToolbar_Click() {

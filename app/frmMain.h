@@ -85,6 +85,8 @@ private:
     void mnuFileEsporta_Click();
     void mnuFileEsportaGrafico_Click();
     void mnuFilePrint_Click();
+    void mnuFileEsportaRelazione_Click();
+    void mnuViewDimensionamento_Click();
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
     void mnuViewOptions_Click();

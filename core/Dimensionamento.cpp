@@ -37,6 +37,16 @@ std::optional<Trasmissione> LeggiTrasmissione(std::string_view nome) {
     return std::nullopt;
 }
 
+bool StessiDati(const DatiAsse& a, const DatiAsse& b) {
+    if (a.Tipo != b.Tipo)
+        return false;
+    for (const CampoAsse& campo : CampiAsse)
+        if (campo.Membro && a.*campo.Membro != b.*campo.Membro &&
+            !(std::isnan(a.*campo.Membro) && std::isnan(b.*campo.Membro)))
+            return false;
+    return true;
+}
+
 bool Obbligatorio(const CampoAsse& campo) {
     return campo.Membro && std::isnan(DatiAsse{}.*campo.Membro);
 }

@@ -38,6 +38,9 @@ struct DatiAsse {
     double Sosta = 0;               // s, at rest after the motion
 };
 
+// Equal field by field; a value not given equals only another not given.
+bool StessiDati(const DatiAsse& a, const DatiAsse& b);
+
 // One value of the sizing data: its key in the document, its label and unit on screen, and its rule.
 // A field without a default (the member's initial value is NessunValore) is required where it applies.
 struct CampoAsse {

@@ -50,18 +50,20 @@ private slots:
                                    (a->isChecked() ? " v" : ""));
             menu << voci.join('|');
         }
-        QCOMPARE(
-            menu,
-            (QStringList{"mnuFile &File|mnuFileNew=Nu&ovo Ctrl+N|mnuFileOpen=&Apri... Ctrl+O|-|"
-                         "mnuFileSave=&Salva|mnuFileSaveAs=Sal&va con nome...|-|mnuFileEsporta=E&sporta "
-                         "tabella...|-|mnuFilePrint=S&tampa...|-|mnuFileExit=&Esci",
-                         "mnuView &Visualizza|mnuViewToolbar=Barra degli &strumenti v|"
-                         "mnuViewStatusBar=&Barra di stato v|-|mnuViewOptions=&Opzioni...",
-                         "mnuWindow Fi&nestra|mnuWindowCascade=&Sovrapponi|mnuWindowTileHorizontal=Affianca "
-                         "&orizzontalmente|mnuWindowTileVertical=Affianca &verticalmente|"
-                         "mnuWindowArrangeIcons=&Disponi icone",
-                         "mnuHelp &?|mnuHelpContents=&Sommario|mnuHelpSearchForHelpOn=&Cerca argomento...|-|"
-                         "mnuHelpAbout=&Informazioni su "}));
+        QCOMPARE(menu,
+                 (QStringList{
+                     "mnuFile &File|mnuFileNew=Nu&ovo Ctrl+N|mnuFileOpen=&Apri... Ctrl+O|-|"
+                     "mnuFileSave=&Salva|mnuFileSaveAs=Sal&va con nome...|-|mnuFileEsporta=E&sporta "
+                     "tabella...|mnuFileEsportaRelazione=Esporta &relazione...|-|mnuFilePrint=S&tampa...|-|"
+                     "mnuFileExit=&Esci",
+                     "mnuView &Visualizza|mnuViewToolbar=Barra degli &strumenti v|"
+                     "mnuViewStatusBar=&Barra di stato v|-|mnuViewOptions=&Opzioni...|"
+                     "mnuViewDimensionamento=&Dimensionamento asse...",
+                     "mnuWindow Fi&nestra|mnuWindowCascade=&Sovrapponi|mnuWindowTileHorizontal=Affianca "
+                     "&orizzontalmente|mnuWindowTileVertical=Affianca &verticalmente|"
+                     "mnuWindowArrangeIcons=&Disponi icone",
+                     "mnuHelp &?|mnuHelpContents=&Sommario|mnuHelpSearchForHelpOn=&Cerca argomento...|-|"
+                     "mnuHelpAbout=&Informazioni su "}));
         // In no menu, yet it follows the command state.
         QCOMPARE(banco.Azione("mnuFileEsportaGrafico")->text(), QStringLiteral("Es&porta grafico..."));
         QStringList pulsanti;
@@ -71,7 +73,8 @@ private slots:
             pulsanti.join('|'),
             QStringLiteral("New=Nuova simulazione|Open=Carica simulazione|Save=Salva "
                            "simulazione|Print=Print|SceltaSistema=Scelta del sistema (F4)|"
-                           "Calcolo=Calcolo (F5)|Grafico=Grafico (F6)|Tabella=Tabella (F7)|Esempio=Esempio"));
+                           "Calcolo=Calcolo (F5)|Grafico=Grafico (F6)|Tabella=Tabella (F7)|Esempio=Esempio|"
+                           "Dimensionamento=Dimensionamento asse (F8)"));
         // Loaded in state 1; codes other than 1, 2 and 3 change nothing.
         QCOMPARE(banco.Comandi(), QStringLiteral("1001000000011"));
         for (const int codice : {2, 0, 4, -1})
