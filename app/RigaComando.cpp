@@ -8,6 +8,7 @@
 #include "FileSicuri.h"
 #include "ImmagineGrafico.h"
 #include "Programma.h"
+#include "Relazione.h"
 #include "Sistemi.h"
 #include "SpiegazioneMoto.h"
 #include "VerificaMoto.h"
@@ -23,6 +24,7 @@ enum Uscita { Riuscito = 0, Fallito = 1, RigaErrata = 2 };
 
 const char* const Guida = R"(Uso: velantra [FILE.vla]
      velantra --esporta FILE.vla USCITA
+     velantra --relazione FILE.vla RELAZIONE
 
 Velantra dei moti calcola, traccia e stampa la legge di moto di un asse con profilo di
 velocità trapezoidale. Senza argomenti apre la finestra del programma; con FILE.vla la apre
@@ -34,6 +36,10 @@ Opzioni:
                                     .csv   il profilo campionato: t, s, v, a
                                     .txt   la tabella dei risultati
                                     .png, .svg, .pdf   il grafico
+  -r, --relazione FILE.vla RELAZIONE
+                                  legge la simulazione, la calcola e ne scrive la
+                                  relazione di una pagina: .pdf (A4, con il grafico)
+                                  o .txt (testo UTF-8)
   -h, --help                      mostra questa guida
   -v, --version                   mostra la versione
 
@@ -56,9 +62,10 @@ struct Opzioni {
     const QCommandLineOption esporta{QStringList{QStringLiteral("e"), QStringLiteral("esporta")}};
     const QCommandLineOption aiuto{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     const QCommandLineOption versione{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
+    const QCommandLineOption relazione{QStringList{QStringLiteral("r"), QStringLiteral("relazione")}};
 
     bool Analizza(QCommandLineParser& riga, const QStringList& argomenti) const {
-        riga.addOptions({esporta, aiuto, versione});
+        riga.addOptions({esporta, aiuto, versione, relazione});
         return riga.parse(argomenti);
     }
 };
@@ -134,13 +141,16 @@ bool SoloTesto(int argc, char** argv) {
     if (riga.isSet(opzioni.aiuto) || riga.isSet(opzioni.versione))
         return true;
     const QStringList posizionali = riga.positionalArguments();
+    if (riga.isSet(opzioni.relazione)) // only the PDF page draws the graph
+        return !(posizionali.size() == 2 &&
+                 QFileInfo(posizionali[1]).suffix().toLower() == QLatin1String("pdf"));
     return riga.isSet(opzioni.esporta) && !(posizionali.size() == 2 && Immagine(posizionali[1]));
 }
 
 int EseguiRigaComando(bool senzaSchermo) {
     QCommandLineParser riga;
     const Opzioni opzioni;
-    const auto& [esporta, aiuto, versione] = opzioni;
+    const auto& [esporta, aiuto, versione, relazione] = opzioni;
     if (!opzioni.Analizza(riga, QCoreApplication::arguments())) {
         const QString sconosciuta = riga.unknownOptionNames().value(0);
         const QString motivo =
@@ -164,6 +174,16 @@ int EseguiRigaComando(bool senzaSchermo) {
                     Suggerimento,
                 RigaErrata);
         return Esporta(argomenti[0], argomenti[1]);
+    }
+    if (riga.isSet(relazione)) {
+        if (argomenti.size() != 2)
+            return Errore(
+                QStringLiteral("--relazione vuole due argomenti: la simulazione da leggere e il file "
+                               "da scrivere.\n") +
+                    Suggerimento,
+                RigaErrata);
+        const auto messaggio = RelazioneDaDocumento(argomenti[0], argomenti[1]);
+        return messaggio ? Errore(*messaggio) : Riuscito;
     }
     if (argomenti.size() > 1)
         return Errore(QStringLiteral("si apre una simulazione alla volta.\n") + Suggerimento, RigaErrata);

@@ -3,6 +3,7 @@
 // The command line:
 //   velantra [FILE.vla]              the program, with the document opened
 //   velantra --esporta FILE.vla OUT  reads, calculates and writes OUT by its extension; no window
+//   velantra --relazione FILE.vla OUT  the same, writing the one-page report (.pdf or .txt)
 //   velantra --help | --version
 // Messages in Italian on standard error. Exit status 0 when done, 1 when it failed, 2 when the
 // command line is wrong.

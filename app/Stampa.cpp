@@ -6,6 +6,7 @@
 #include "Sistemi.h"
 #include "TabellaGrandezze.h"
 #include "VistaGrafico.h"
+#include "frmDimensionamento.h"
 #include "frmGrafico.h"
 
 #include <algorithm>
@@ -24,6 +25,8 @@ void Stampe::StampaFinestra(QWidget& finestra) {
         StampaGrafico(*grafico);
     else if (nome == QLatin1String("FrmRisultati"))
         StampaRisultati();
+    else if (auto* asse = qobject_cast<frmDimensionamento*>(&finestra))
+        StampaDimensionamento(*asse);
 }
 
 void Stampe::Intestazione(PaginaStampa& pagina, const QString& titolo) const {
@@ -71,6 +74,19 @@ void Stampe::StampaRisultati() {
     Intestazione(pagina, QStringLiteral("Valori dei parametri calcolati:"));
     for (int indice = 0; indice < NumeroGrandezze; ++indice)
         RigaGrandezza(pagina, indice, false);
+    pagina.Fine();
+}
+
+// What the sizing window shows, one line of name, value and unit each.
+void Stampe::StampaDimensionamento(const frmDimensionamento& asse) {
+    PaginaStampa pagina(stampante);
+    Intestazione(pagina, QStringLiteral("Dimensionamento asse:"));
+    for (const QString& riga : asse.Righe()) {
+        const QStringList celle = riga.split('\t');
+        pagina.CurrentX = ColonnaTesto;
+        pagina.Stampa(celle.value(0) + QStringLiteral(": ") + celle.value(1) +
+                      (celle.value(2).isEmpty() ? QString() : QStringLiteral("  [%1]").arg(celle.value(2))));
+    }
     pagina.Fine();
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
 // The print-outs of the child windows, one page each: the three known values of the data-entry
-// window, the eight results, or the graph with its value strips. Text pages carry the user's header
-// centred on their third line.
+// window, the eight results, the graph with its value strips, or the sizing of the axis. Text pages carry the
+// user's header centred on their third line.
 
 class PaginaStampa;
 class QPaintDevice;
 class QString;
 class QWidget;
+class frmDimensionamento;
 class frmGrafico;
 struct Programma;
 
@@ -22,6 +23,7 @@ public:
     void StampaInput();
     void StampaRisultati();
     void StampaGrafico(frmGrafico& grafico);
+    void StampaDimensionamento(const frmDimensionamento& asse);
 
 private:
     void Intestazione(PaginaStampa& pagina, const QString& titolo) const;

@@ -1,0 +1,50 @@
+#pragma once
+
+// The one-page report of a calculated simulation: the print header, the combination with its three
+// values, the eight results, the graph with its details and, when the axis is sized, its data and
+// figures. As an A4 PDF page, or as UTF-8 text with the same contents but the graph. From the File
+// menu ("Esporta relazione...") and from the command line (--relazione).
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+class QIODevice;
+class QPainter;
+class QRectF;
+class frmMain;
+struct Programma;
+
+inline const QStringList FiltriRelazione = {QStringLiteral("Documento PDF (*.pdf)"),
+                                            QStringLiteral("Testo UTF-8 (*.txt)")};
+inline const QString TitoloEsportaRelazione = QStringLiteral("Esporta relazione");
+
+class Relazione {
+public:
+    explicit Relazione(const Programma& programma) : programma(programma) {}
+
+    // The text form, lines ended by CRLF.
+    QString Testo() const;
+    // The page; false when the device refused it.
+    bool ScriviPdf(QIODevice& file) const;
+    // Written whole or not at all, as "pdf" or "txt"; the reason when it could not be.
+    std::optional<QString> Scrivi(const QString& percorso, const QString& formato) const;
+
+    // Asks for a name (the filter, or the name's extension, gives the format) and writes the report.
+    void mnuFileEsportaRelazione(frmMain& principale) const;
+
+private:
+    struct Blocco;
+    std::vector<Blocco> Blocchi() const;
+    void DisegnaGrafico(QPainter& pittore, const QRectF& posto) const;
+
+    const Programma& programma;
+};
+
+// Reads the document and calculates it as "Calcolo" does, into `programma`: the message, naming the
+// file, when it cannot.
+std::optional<QString> CalcolaDocumento(const QString& documento, Programma& programma);
+// The command line's --relazione: the document's report into `uscita` (.pdf or .txt), with the print
+// header of the user's options. The message when it could not be written.
+std::optional<QString> RelazioneDaDocumento(const QString& documento, const QString& uscita);

@@ -1,0 +1,267 @@
+#include "Banco.h"
+#include "Collaudo.h"
+#include "Documenti.h"
+#include "Relazione.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QPageLayout>
+#include <QProcess>
+#include <QPushButton>
+
+namespace {
+// The worked example: 0.5 m in 1 s with T1 = 0.25 s, 50 kg on a 10 mm screw.
+const QByteArray Moto = "2,.125,.25,.5,.25,.5,1,.666666666666667,2.66666666666667\r\n";
+const QByteArray Asse =
+    "massa=50,trasmissione=vite,passo=0.01,rapporto=1,rendimento=0.9,attrito=0.01,"
+    "inclinazione=0,forza=0,inerzia_motore=1e-04,inerzia_trasmissione=2e-05,sosta=0.5\r\n";
+
+QByteArray Leggi(const QString& percorso) {
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(illeggibile)");
+}
+void Scrivi(const QString& percorso, const QByteArray& contenuto) {
+    QFile file(percorso);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contenuto) == contenuto.size());
+}
+QString Pdf(const QString& pdf, const char* programma = "pdftotext") { // from poppler-utils
+    QProcess processo;
+    processo.start(QLatin1String(programma),
+                   programma == QLatin1String("pdftotext")
+                       ? QStringList{QStringLiteral("-layout"), pdf, QStringLiteral("-")}
+                       : QStringList{pdf});
+    processo.waitForFinished();
+    return QString::fromUtf8(processo.readAllStandardOutput());
+}
+
+struct BancoAsse : Banco {
+    // The example's motion typed and calculated, then the sizing window opened with F8's button.
+    QWidget* Apri() {
+        programma.SistemaCorrente = 2;
+        Assegna({0, 0, 0.5, 0.25, 0, 1, 0, 0});
+        Premi("SceltaSistema");
+        Premi("Calcolo");
+        Premi("Dimensionamento");
+        return Finestra("frmDimensionamento");
+    }
+    QLineEdit* Campo(const char* chiave) {
+        return Finestra("frmDimensionamento")->findChild<QLineEdit*>(chiave);
+    }
+    void Digita(const char* chiave, const QString& testo) {
+        QLineEdit* casella = Campo(chiave);
+        casella->setFocus();
+        casella->selectAll();
+        QTest::keyClicks(casella, testo);
+    }
+    // What the window shows: its message, then what "Copia" puts on the clipboard.
+    QString Visto() {
+        const auto* stato = Finestra("frmDimensionamento")->findChild<QLabel*>("lblStato");
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(Finestra("frmDimensionamento")->findChild<QPushButton*>("cmdCopia"),
+                          Qt::LeftButton);
+        return (stato->isVisible() ? stato->text() + '\n' : QString()) + QApplication::clipboard()->text();
+    }
+};
+
+const QString DatiEsempio =
+    QStringLiteral("Massa in movimento\t50\tkg\nTrasmissione\tvite a ricircolo di sfere\t\n"
+                   "Passo della vite\t0,01\tm/giro\n"
+                   "Rapporto di riduzione (giri motore per giro)\t1\t\nRendimento\t0,9\t\n"
+                   "Coefficiente d'attrito\t0,01\t\n"
+                   "Inclinazione dell'asse (90 = verticale, in salita)\t0\t°\n"
+                   "Forza esterna resistente\t0\tN\nInerzia del motore\t0,0001\tkg·m²\n"
+                   "Inerzia della trasmissione, riferita al motore\t0,00002\tkg·m²\n"
+                   "Sosta dopo il moto\t0,5\ts\n");
+const QString CifreEsempio =
+    QStringLiteral("Forza in accelerazione\t138,237\tN\nCoppia in accelerazione\t0,445518\tN·m\nForza in "
+                   "regime\t4,90332\tN\n"
+                   "Coppia in regime\t0,00867098\tN·m\nForza in decelerazione\t-128,43\tN\n"
+                   "Coppia in decelerazione\t-0,385024\tN·m\nForza in sosta\t0\tN\nCoppia in sosta\t0\tN·m\n"
+                   "Forza di picco\t138,237\tN\nForza efficace\t77,0841\tN\nCoppia di picco\t0,445518\tN·m\n"
+                   "Coppia efficace\t0,240444\tN·m\nVelocità massima motore\t4000\tgiri/min\nPotenza di "
+                   "picco\t186,618\tW\n");
+} // namespace
+
+class TstAsse : public QObject {
+    Q_OBJECT
+private slots:
+    // Typed as a person types (a period becomes the comma), recalculated at every change; a value that
+    // cannot be taken is said, naming its field, and the sizing data keeps the last good one; a motion no
+    // longer calculated is said, "Calcolo" brings the figures back for the new one; a direct drive has
+    // forces only.
+    void finestra() {
+        BancoAsse banco;
+        QWidget* finestra = banco.Apri();
+        QCOMPARE(finestra->windowTitle(), QStringLiteral("Dimensionamento asse"));
+        QCOMPARE(banco.Visto().section('\n', 0, 0), "Manca il valore di «Massa in movimento».");
+        for (const auto& [chiave, testo] : {std::pair{"massa", "50"},
+                                            {"passo", "0.01"},
+                                            {"rendimento", "0.9"},
+                                            {"attrito", "0.01"},
+                                            {"inerzia_motore", "0.0001"},
+                                            {"inerzia_trasmissione", "0.00002"},
+                                            {"sosta", "0.5"}})
+            banco.Digita(chiave, QString::fromLatin1(testo));
+        QCOMPARE(banco.Visto().split('\n'), (DatiEsempio + CifreEsempio).split('\n'));
+        QCOMPARE(banco.programma.Asse->Rendimento, 0.9);
+
+        // Said on the window while typing, in a message once Enter is pressed (or the box left), no more.
+        banco.Digita("rendimento", QStringLiteral("1,5"));
+        const QString rifiuto =
+            QStringLiteral("Il valore di «Rendimento» deve essere maggiore di 0 e non superiore a 1.");
+        QCOMPARE(finestra->findChild<QLabel*>("lblStato")->text(), rifiuto);
+        QCOMPARE(banco.Messaggi(), QString());
+        QTest::keyClick(banco.Campo("rendimento"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), banco.Campo("rendimento"));
+        QCOMPARE(banco.Visto().count(u'\t'), 2 * 11); // the data only, no figure
+        QCOMPARE(banco.dialoghi.Messaggi(), QStringList{rifiuto});
+        QCOMPARE(banco.programma.Asse->Rendimento, 0.9);
+        banco.Digita("rendimento", QStringLiteral("0,9"));
+
+        banco.Scrivi(Stot, QStringLiteral("1"));
+        banco.Chiudi("frmInserimentoDati"); // takes the value: no longer calculated
+        QVERIFY(banco.Visto().startsWith(
+            "Nessun moto calcolato: inserire i valori del moto e premere «Calcolo»."));
+        banco.Premi("SceltaSistema");
+        banco.Premi("Calcolo");
+        QVERIFY2(
+            banco.Visto().contains("Coppia di picco\t0,882365\tN·m\nCoppia efficace\t0,480028\tN·m\n"
+                                   "Velocità massima motore\t8000\tgiri/min\nPotenza di picco\t739,208\tW"),
+            qPrintable(banco.Visto()));
+
+        finestra->findChild<QComboBox*>("trasmissione")->setCurrentIndex(2);
+        QVERIFY(!banco.Campo("passo")->isEnabled());
+        QVERIFY(banco.Visto().endsWith(
+            "Forza in sosta\t0\tN\nForza di picco\t271,57\tN\nForza efficace\t154,012\tN\n"));
+        QCOMPARE(banco.programma.Asse->Tipo, Trasmissione::Diretta);
+    }
+
+    // The sizing window and its button in every state; the report only after a calculation.
+    void comandi() {
+        Banco banco;
+        for (const int stato : {1, 2, 3}) {
+            banco.finestra->AbilitaComandi(int16_t(stato));
+            QVERIFY(banco.Azione("Dimensionamento")->isEnabled());
+            QVERIFY(banco.Azione("mnuViewDimensionamento")->isEnabled());
+            QCOMPARE(banco.Azione("mnuFileEsportaRelazione")->isEnabled(), stato == 3);
+        }
+        QCOMPARE(banco.Azione("Dimensionamento")->shortcut(), QKeySequence(Qt::Key_F8));
+    }
+
+    // New and "Esempio" clear the sizing data, Open takes the document's or none; Save writes it on the
+    // second line and refuses, naming the field, while the window holds a value that cannot be taken.
+    void documento_data() {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<QByteArray>("aperto"); // the document opened, if any
+        QTest::addColumn<bool>("asse");         // sizing data after the command
+        QTest::newRow("nuovo") << "New" << QByteArray() << false;
+        QTest::newRow("esempio") << "Esempio" << QByteArray() << false;
+        QTest::newRow("aperto con i dati") << "Open" << Moto + Asse << true;
+        QTest::newRow("aperto senza") << "Open" << Moto << false;
+        QTest::newRow("aperto su più righe")
+            << "Open" << QByteArray("2\n.125 .25\r\n.5,.25,.5\n1,.6,2.6\n") << false;
+    }
+    void documento() {
+        QFETCH(QString, comando);
+        QFETCH(QByteArray, aperto);
+        QFETCH(bool, asse);
+        BancoAsse banco;
+        const QString percorso = banco.Percorso(QStringLiteral("prova.vla"));
+        Scrivi(percorso, aperto);
+        banco.programma.Asse = DatiAsse{.Massa = 1, .Passo = 1};
+        banco.dialoghi.nomiFile = {percorso};
+        banco.Premi(qPrintable(comando));
+        QCOMPARE(bool(banco.programma.Asse), asse);
+        QVERIFY(Documenti(banco.programma, *banco.finestra).SalvaSimulazione(percorso));
+        QCOMPARE(Leggi(percorso).split('\n').size(), asse ? 3 : 2);
+        if (asse)
+            QCOMPARE(Leggi(percorso), Moto + Asse);
+    }
+    void salvataggioRifiutato() {
+        BancoAsse banco;
+        banco.Apri();
+        banco.Digita("massa", QStringLiteral("50 kg"));
+        const QString percorso = banco.Percorso(QStringLiteral("prova.vla"));
+        banco.dialoghi.nomiFile = {percorso};
+        banco.Premi("Save");
+        QCOMPARE(banco.dialoghi.Messaggi(),
+                 QStringList{"Impossibile salvare il file «" + percorso +
+                             "»: il valore di «Massa in movimento» non è un numero valido."});
+        QVERIFY(!QFile::exists(percorso));
+    }
+
+    // The report from the menu, as PDF (one A4 page, read back) and as text; the sizing window printed.
+    void relazione() {
+        BancoAsse banco;
+        Scrivi(banco.Percorso(QStringLiteral("esempio.vla")), Moto + Asse);
+        banco.programma.IntestazioneUtente = QStringLiteral("Officina Rossi S.p.A.");
+        banco.dialoghi.nomiFile = {banco.Percorso(QStringLiteral("esempio.vla"))};
+        banco.Premi("Open");
+        banco.Premi("Calcolo");
+        const QString pdf = banco.Percorso(QStringLiteral("relazione.pdf")),
+                      txt = banco.Percorso(QStringLiteral("relazione"));
+        banco.dialoghi.nomiFile = {pdf, txt};
+        banco.dialoghi.filtriScelti = {FiltriRelazione[0], FiltriRelazione[1]};
+        banco.Premi("mnuFileEsportaRelazione");
+        banco.Premi("mnuFileEsportaRelazione");
+        QCOMPARE(
+            banco.Chiamate().count("Salva Esporta relazione (Documento PDF (*.pdf);Testo UTF-8 (*.txt))"), 2);
+        const QString pagina = Pdf(pdf);
+        QFile::remove("/tmp/asse_relazione.pdf");
+        QFile::copy(pdf, "/tmp/asse_relazione.pdf");
+        QCOMPARE(pagina.count('\f'), 1);
+        QVERIFY(Pdf(pdf, "pdfinfo").contains(QRegularExpression("Page size: .*\\(A4\\)")));
+        for (const char* atteso :
+             {"Officina Rossi S.p.A.", "Terna di valori di input \\(Stot, Ttot, T1\\):", "Stot +0,5 +\\[m\\]",
+              "Massa in movimento +50 +\\[kg\\]", "Vm +0,66667 +\\[m/sec\\]", "A +2,66667 +\\[m/sec\\^2\\]",
+              "s\\(t\\) \\[m\\]", "Forza di picco +138,237 +\\[N\\]", "Coppia efficace +0,240444 +\\[N·m\\]",
+              "Decelerazione +-128,43 +-0,385024"})
+            QVERIFY2(pagina.contains(QRegularExpression(QString::fromUtf8(atteso))), atteso);
+        const QStringList righe = QString::fromUtf8(Leggi(txt)).split(QStringLiteral("\r\n"));
+        const QStringList cifre{
+            "Dimensionamento asse:",           "Forza di picco: 138,237 [N]",
+            "Forza efficace: 77,0841 [N]",     "Coppia di picco: 0,445518 [N·m]",
+            "Coppia efficace: 0,240444 [N·m]", "Velocità massima motore: 4000 [giri/min]",
+            "Potenza di picco: 186,618 [W]",   "",
+            "Forza e coppia per fase:",        "In accelerazione: F = 138,237 [N], C = 0,445518 [N·m]"};
+        QCOMPARE(righe.mid(righe.indexOf(cifre[0]), cifre.size()), cifre);
+        QCOMPARE(righe.mid(0, 7), (QStringList{"Officina Rossi S.p.A.", "",
+                                               "Terna di valori di input (Stot, Ttot, T1):", "Stot: 0,5 [m]",
+                                               "Ttot: 1 [sec]", "T1: 0,25 [sec]", ""}));
+        QVERIFY(righe.contains("Massa in movimento: 50 [kg]"));
+
+        banco.Premi("Dimensionamento");
+        banco.dialoghi.preparaStampante = [&](QPrinter& stampante) {
+            stampante.setOutputFileName(pdf);
+            stampante.setPageLayout(
+                QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        };
+        banco.Premi("Print");
+        const QString stampa = Pdf(pdf);
+        QVERIFY(stampa.contains("Dimensionamento asse:"));
+        QVERIFY(stampa.contains(QRegularExpression("Coppia di picco: 0,445518 +\\[N·m\\]")));
+    }
+
+    // From the command line's routine: a direct drive has forces only; a bad document names the key.
+    void rigaDiComando() {
+        QTemporaryDir cartella;
+        const QString documento = cartella.filePath(QStringLiteral("d.vla")),
+                      uscita = cartella.filePath(QStringLiteral("r.txt"));
+        Scrivi(documento, Moto + "massa=50,trasmissione=diretta,attrito=0.01,sosta=0.5\r\n");
+        QCOMPARE(RelazioneDaDocumento(documento, uscita), std::nullopt);
+        const QString testo = QString::fromUtf8(Leggi(uscita));
+        QVERIFY(
+            testo.contains("Dimensionamento asse:\r\nForza di picco: 138,237 [N]\r\nForza efficace: 77,0841 "
+                           "[N]\r\n\r\nForza per fase:\r\nIn accelerazione: F = 138,237 [N]\r\n"));
+        Scrivi(documento, Moto + "massa=50,passo=0\r\n");
+        QCOMPARE(RelazioneDaDocumento(documento, uscita).value_or(QString()),
+                 "Il file «" + documento +
+                     "» non è una simulazione di Velantra: il valore della chiave «passo» "
+                     "(«0») deve essere maggiore di 0.");
+        QCOMPARE(Leggi(uscita), testo.toUtf8()); // the former report untouched
+    }
+};
+
+REGISTRA_COLLAUDO(TstAsse);
+#include "tst_Asse.moc"
