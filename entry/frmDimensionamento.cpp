@@ -58,9 +58,10 @@ frmDimensionamento::frmDimensionamento(Programma& programma, Dialoghi& dialoghi,
     auto* copia = new QPushButton(QStringLiteral("Copia"), this);
     copia->setObjectName(QStringLiteral("cmdCopia"));
     connect(copia, &QPushButton::clicked, this, &frmDimensionamento::Copia);
+    copia->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* piede = new QHBoxLayout;
     piede->addWidget(stato, 1);
-    piede->addWidget(copia, 0, Qt::AlignBottom);
+    piede->addWidget(copia, 0, Qt::AlignRight | Qt::AlignBottom);
     auto* finestra = new QVBoxLayout(this);
     finestra->addLayout(colonne);
     finestra->addLayout(piede);
@@ -189,6 +190,12 @@ void frmDimensionamento::Aggiorna() {
         for (QWidget* w :
              {static_cast<QWidget*>(etichette[i]), etichette[i]->buddy(), static_cast<QWidget*>(unita[i])})
             w->setEnabled(applicabile);
+        if (valori[i]) { // the box that cannot be taken in red, as its message below
+            QPalette colori = valori[i]->palette();
+            colori.setColor(QPalette::Text,
+                            i == letta.campo ? QColor(Qt::red) : palette().color(QPalette::Text));
+            valori[i]->setPalette(colori);
+        }
     }
     const std::optional<DatiAsse> presi =
         letta.campo < 0 ? std::optional(letta.dati) : primaDellaModifica.value_or(programma.Asse);
