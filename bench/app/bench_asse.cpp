@@ -1,0 +1,75 @@
+// The sizing window's recalculation: the worked example's data and motion, the window shown; one
+// recalculation as a change or a calculation makes it (read the boxes, take the data, size, show the
+// figures), and one keystroke in a box, which does the same through the box's own signal. Run offscreen
+// in a Release build; the target is well under 1 ms.
+
+#include "DialoghiQt.h"
+#include "Programma.h"
+#include "frmDimensionamento.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+struct Ambiente {
+    Programma programma;
+    QWidget padre;
+    DialoghiQt dialoghi{&padre};
+    std::unique_ptr<frmDimensionamento> finestra;
+
+    Ambiente() {
+        Velantra& m = programma.Moto;
+        m.Stot = 0.5, m.Ttot = 1, m.T1 = 0.25;
+        m.StTtT1();
+        programma.Asse = DatiAsse{.Massa = 50,
+                                  .Passo = 0.01,
+                                  .Rendimento = 0.9,
+                                  .Attrito = 0.01,
+                                  .InerziaMotore = 1e-4,
+                                  .InerziaTrasmissione = 2e-5,
+                                  .Sosta = 0.5};
+        finestra = std::make_unique<frmDimensionamento>(programma, dialoghi, [] { return true; });
+        finestra->show();
+        if (!QTest::qWaitForWindowExposed(finestra.get()))
+            qFatal("sizing window not shown");
+    }
+};
+
+Ambiente& Dati() {
+    static Ambiente ambiente;
+    return ambiente;
+}
+
+void Ricalcolo(benchmark::State& stato) {
+    for (auto _ : stato)
+        Dati().finestra->Aggiorna();
+}
+BENCHMARK(Ricalcolo)->Unit(benchmark::kMicrosecond);
+
+// A digit added and taken away in turn: the data changes at every key.
+void Tasto(benchmark::State& stato) {
+    QLineEdit* massa = Dati().finestra->findChild<QLineEdit*>(QStringLiteral("massa"));
+    massa->setFocus();
+    massa->end(false);
+    bool aggiungi = true;
+    for (auto _ : stato) {
+        QTest::keyClick(massa, aggiungi ? Qt::Key_5 : Qt::Key_Backspace);
+        aggiungi = !aggiungi;
+    }
+    if (Dati().programma.Asse->Massa != 50 && Dati().programma.Asse->Massa != 505)
+        stato.SkipWithError("the keys were not taken");
+}
+BENCHMARK(Tasto)->Unit(benchmark::kMicrosecond);
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication applicazione(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
