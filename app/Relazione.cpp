@@ -26,12 +26,13 @@
 #include <vector>
 
 namespace {
-constexpr double Margine = 15;          // mm around the page's contents
-constexpr double LarghezzaPagina = 210; // A4, mm
-constexpr double MezzaPagina = 80;      // mm from the left edge, where the right column starts
-constexpr double AltezzaGrafico = 110;  // mm at most
+constexpr double Margine = 15;               // mm around the page's contents
+constexpr double LarghezzaPagina = 210;      // A4, mm
+constexpr double MezzaPagina = 80;           // mm from the left edge, where the right column starts
+constexpr double AltezzaPagina = 297;        // A4, mm
+constexpr double SpazioDimensionamento = 45; // mm kept below the graph for the sizing
 // The graph is laid out as a graph window of this size draws it.
-constexpr QSize FinestraGrafico(960, 600);
+constexpr QSize FinestraGrafico(1100, 660);
 } // namespace
 
 // A titled table: a name, then values and units, on the page; the same as lines of text.
@@ -175,7 +176,7 @@ QPointF DisegnaBlocco(QPainter& pittore, double x, double y, const QString& tito
 
 } // namespace
 
-void Relazione::DisegnaGrafico(QPainter& pittore, const QRectF& posto) const {
+double Relazione::DisegnaGrafico(QPainter& pittore, const QRectF& posto) const {
     Grafico G = programma.GraficoCorrente;
     G.StatoDisegniGrafico |= Grafico::BitParticolari;
     frmGrafico grafico(programma.PuntiGrafico, G, programma.Moto);
@@ -189,6 +190,7 @@ void Relazione::DisegnaGrafico(QPainter& pittore, const QRectF& posto) const {
                  QTransform::fromTranslate(-origine.left(), -origine.top()) *
                      QTransform::fromScale(scala, scala) *
                      QTransform::fromTranslate(posto.left(), posto.top()));
+    return origine.height() * scala;
 }
 
 bool Relazione::ScriviPdf(QIODevice& file) const {
@@ -236,10 +238,11 @@ bool Relazione::ScriviPdf(QIODevice& file) const {
         }
         y = fondo + 2;
         if (!sotto) {
+            // As large as the page leaves, the sizing's lines below it.
+            const double sotto = programma.Asse ? SpazioDimensionamento : 0;
             const QRectF posto(Margine * mm, y * mm, (LarghezzaPagina - 2 * Margine) * mm,
-                               AltezzaGrafico * mm);
-            DisegnaGrafico(pittore, posto);
-            y += AltezzaGrafico + 5;
+                               std::max(40.0, AltezzaPagina - Margine - sotto - y) * mm);
+            y += DisegnaGrafico(pittore, posto) / mm + 5;
         }
     }
     return pittore.end();

@@ -37,7 +37,8 @@ public:
 private:
     struct Blocco;
     std::vector<Blocco> Blocchi() const;
-    void DisegnaGrafico(QPainter& pittore, const QRectF& posto) const;
+    // The graph as large as fits in `posto`; its height.
+    double DisegnaGrafico(QPainter& pittore, const QRectF& posto) const;
 
     const Programma& programma;
 };
