@@ -1,0 +1,55 @@
+#include "Collaudo.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The report written by the program run without a display, as a script runs it.
+class TstRelazione : public QObject {
+    Q_OBJECT
+private slots:
+    void relazione_data() {
+        QTest::addColumn<QString>("argomenti");
+        QTest::addColumn<int>("stato");
+        QTest::addColumn<QString>("atteso"); // in standard error, or in the report (the PDF's text)
+        QTest::newRow("testo") << "--relazione es.vla out.txt" << 0 << "Coppia efficace: 0,240444 [N·m]\r\n";
+        QTest::newRow("pdf") << "-r es.vla out.pdf" << 0 << "Velocità massima motore";
+        QTest::newRow("un argomento") << "--relazione es.vla" << 2 << "--relazione vuole due argomenti";
+        QTest::newRow("formato ignoto") << "--relazione es.vla out.doc" << 1 << "(.pdf, .txt)";
+    }
+    void relazione() {
+        QFETCH(QString, argomenti);
+        QFETCH(QString, atteso);
+        QTemporaryDir cartella;
+        QFile documento(cartella.filePath(QStringLiteral("es.vla")));
+        QVERIFY(documento.open(QIODevice::WriteOnly));
+        documento.write(
+            "2,.125,.25,.5,.25,.5,1,.666666666666667,2.66666666666667\r\nmassa=50,passo=0.01,"
+            "rendimento=0.9,attrito=0.01,inerzia_motore=1e-4,inerzia_trasmissione=2e-5,sosta=0.5\r\n");
+        documento.close();
+        QProcess programma;
+        programma.setWorkingDirectory(cartella.path());
+        QProcessEnvironment ambiente = AmbienteSigillato();
+        ambiente.remove("QT_QPA_PLATFORM");
+        ambiente.insert("LC_ALL", "it_IT.UTF-8");
+        ambiente.insert("XDG_RUNTIME_DIR", cartella.path());
+        programma.setProcessEnvironment(ambiente);
+        programma.start(VELANTRA_PROGRAMMA, argomenti.split(' '));
+        QVERIFY(programma.waitForFinished(30000));
+        QTEST(programma.exitCode(), "stato");
+        QString visto = QString::fromUtf8(programma.readAllStandardError());
+        if (argomenti.endsWith(QLatin1String("out.txt"))) {
+            QFile relazione(cartella.filePath(QStringLiteral("out.txt")));
+            QVERIFY(relazione.open(QIODevice::ReadOnly));
+            visto = QString::fromUtf8(relazione.readAll());
+        } else if (argomenti.endsWith(QLatin1String("out.pdf"))) {
+            QProcess testo;
+            testo.start(QStringLiteral("pdftotext"), {cartella.filePath(QStringLiteral("out.pdf")), "-"});
+            QVERIFY(testo.waitForFinished());
+            visto = QString::fromUtf8(testo.readAllStandardOutput());
+        }
+        QVERIFY2(visto.contains(atteso), qPrintable(visto));
+    }
+};
+REGISTRA_COLLAUDO(TstRelazione);
+#include "tst_Relazione.moc"
