@@ -154,28 +154,34 @@ private slots:
     void documento_data() {
         QTest::addColumn<QString>("comando");
         QTest::addColumn<QByteArray>("aperto"); // the document opened, if any
-        QTest::addColumn<bool>("asse");         // sizing data after the command
-        QTest::newRow("nuovo") << "New" << QByteArray() << false;
-        QTest::newRow("esempio") << "Esempio" << QByteArray() << false;
-        QTest::newRow("aperto con i dati") << "Open" << Moto + Asse << true;
-        QTest::newRow("aperto senza") << "Open" << Moto << false;
+        QTest::addColumn<double>("massa");      // of the sizing data after the command, 0 for none
+        QTest::newRow("nuovo") << "New" << QByteArray() << 0.;
+        QTest::newRow("esempio") << "Esempio" << QByteArray() << 0.;
+        QTest::newRow("aperto con i dati") << "Open" << Moto + Asse << 50.;
+        QTest::newRow("aperto senza") << "Open" << Moto << 0.;
         QTest::newRow("aperto su più righe")
-            << "Open" << QByteArray("2\n.125 .25\r\n.5,.25,.5\n1,.6,2.6\n") << false;
+            << "Open" << QByteArray("2\n.125 .25\r\n.5,.25,.5\n1,.6,2.6\n") << 0.;
+        QTest::newRow("chiave ignota: nulla cambia")
+            << "Open" << Moto + "massa=50,passo=1,colore=rosso" << 1.;
     }
     void documento() {
         QFETCH(QString, comando);
         QFETCH(QByteArray, aperto);
-        QFETCH(bool, asse);
+        QFETCH(double, massa);
         BancoAsse banco;
         const QString percorso = banco.Percorso(QStringLiteral("prova.vla"));
         Scrivi(percorso, aperto);
         banco.programma.Asse = DatiAsse{.Massa = 1, .Passo = 1};
         banco.dialoghi.nomiFile = {percorso};
         banco.Premi(qPrintable(comando));
-        QCOMPARE(bool(banco.programma.Asse), asse);
+        QCOMPARE(banco.programma.Asse ? banco.programma.Asse->Massa : 0, massa);
+        QCOMPARE(banco.dialoghi.Messaggi().join(""),
+                 massa == 1 ? "Il file «" + percorso +
+                                  "» non è una simulazione di Velantra: la chiave «colore» non è prevista."
+                            : QString());
         QVERIFY(Documenti(banco.programma, *banco.finestra).SalvaSimulazione(percorso));
-        QCOMPARE(Leggi(percorso).split('\n').size(), asse ? 3 : 2);
-        if (asse)
+        QCOMPARE(Leggi(percorso).split('\n').size(), massa > 0 ? 3 : 2);
+        if (massa == 50)
             QCOMPARE(Leggi(percorso), Moto + Asse);
     }
     void salvataggioRifiutato() {
