@@ -55,5 +55,6 @@ inline bool SistemaValido(int16_t Id) {
 struct Programma;
 
 // Runs the solver of SistemaCorrente on Moto (none when there is no valid system) and returns
-// Moto.CalcoloOk. Showing the failure message is the caller's.
+// Moto.CalcoloOk. A regime phase within the rounding of the solve becomes 0 (a triangular profile).
+// Showing the failure message is the caller's.
 bool Calcola(Programma& programma);

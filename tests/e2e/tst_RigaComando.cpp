@@ -54,14 +54,14 @@ private slots:
                  formato == QByteArray("pdf") ? "immagine 847x626" : "immagine 847x625");
         riga("calcolo fallito", "-e impossibile.vla out.csv", 1,
              calcolo.arg("impossibile.vla", "il calcolo non è riuscito, controllare i valori") +
-                 "\nT1 non si può calcolare: il risultato non è definito.\nCon Stot = 2 m e Ttot = 2 sec, A "
+                 "\nT1 non si può calcolare con questi valori.\nCon Stot = 2 m e Ttot = 2 sec, A "
                  "deve essere almeno 2 m/sec^2.");
         riga(
             "non un moto", "-e negativo.vla out.csv", 1,
             calcolo.arg("negativo.vla", "i valori calcolati non descrivono un moto") +
-                "\nS1 sarebbe negativo (-0,25 m): una distanza non può essere negativa.\nT1 sarebbe negativo "
-                "(-1 sec): una durata non può essere negativa.\nA sarebbe negativo (-0,5 m/sec^2): "
-                "un'accelerazione non può essere negativa.\nCon Vm = 0,5 m/sec e T2 = 3 sec, Stot deve "
+                "\nS1 sarebbe negativo (-0,25 m), di segno opposto a Vm.\nT1 sarebbe negativo "
+                "(-1 sec): una durata non può essere negativa.\nA sarebbe negativo (-0,5 m/sec^2), "
+                "di segno opposto a Vm.\nCon Vm = 0,5 m/sec e T2 = 3 sec, Stot deve "
                 "essere "
                 "maggiore di 1,5 m.");
         for (const char* uscita : {"out.csv", "out.pdf"})

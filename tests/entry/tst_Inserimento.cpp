@@ -176,20 +176,22 @@ private slots:
         const QString errore = QString::fromUtf8(MessaggioErroreCalcolo) + '\n';
         QTest::newRow("senza soluzione")
             << Us << QStringList{"Stot=3", "Ttot=2", "A=2"}
-            << errore + "T1 non si può calcolare: il risultato non è definito.\n"
+            << errore + "T1 non si può calcolare con questi valori.\n"
                         "Con Stot = 3 m e Ttot = 2 sec, A deve essere almeno 3 m/sec^2."
             << 1;
         QTest::newRow("Vm zero") << Us << QStringList{"Vm=0", "T2=3", "Stot=2"}
                                  << errore +
-                                        "T1 non si può calcolare: il risultato sarebbe infinito.\nCon Vm = 0 "
-                                        "m/sec nessun moto è possibile: Vm deve essere maggiore di 0 m/sec."
+                                        "T1 non si può calcolare con questi valori.\nCon Vm = 0 "
+                                        "m/sec nessun moto è possibile: Vm deve essere diverso da 0 m/sec."
                                  << 10;
         QTest::newRow("T2 negativo")
             << It << QStringList{"Stot=2", "Vm=0.5", "T1=5"}
             << MessaggioMotoImpossibile +
-                   "\nS2 sarebbe negativo (-0,5 m): una distanza non può essere negativa.\n"
+                   "\nS2 sarebbe negativo (-0,5 m), di segno opposto a Stot.\n"
                    "T2 sarebbe negativo (-1 sec): una durata non può essere negativa.\nCon "
-                   "Stot = 2 m e Vm = 0,5 m/sec, T1 deve essere maggiore di 0 sec e al massimo 4 sec."
+                   "Stot = 2 m e Vm = 0,5 m/sec, T1 deve essere maggiore di 0 sec e al massimo 4 sec.\n"
+                   "Con T1 = 5 sec su Stot = 2 m la velocità più alta raggiungibile è 0,4 m/sec: profilo "
+                   "triangolare (T2 = 0)."
             << 5;
     }
     void calcolo() {
