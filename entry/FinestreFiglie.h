@@ -4,6 +4,8 @@
 // frame itself, "frmInserimentoDati", "FrmRisultati", "frmGrafico"). A child is shown inside a
 // QMdiSubWindow that is deleted when closed, so closing a child unloads it.
 
+#include "CorniceInserimento.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -17,7 +19,7 @@ class frmGrafico;
 class frmInserimentoDati;
 struct Programma;
 
-class FinestreFiglie : public QObject {
+class FinestreFiglie : public QObject, public CorniceInserimento {
     Q_OBJECT
 public:
     FinestreFiglie(QMdiArea& area, Programma& programma, Dialoghi& dialoghi);
@@ -35,13 +37,13 @@ public:
     // shown. The child's objectName must be its form name.
     QMdiSubWindow* Aggiungi(QWidget* finestra);
     // Shows the child's sub-window and gives it the focus.
-    void Mostra(QWidget* finestra);
+    void Mostra(QWidget* finestra) override;
 
     // The data-entry window, loaded (placed, showing the current system) when not open, shown and focused.
     frmInserimentoDati& ApriInserimentoDati();
     // The results window, loaded when not open (placed beside the data-entry window when it fits in
     // the area, else near the top left), shown and activated.
-    FrmRisultati& ApriRisultati();
+    FrmRisultati& ApriRisultati() override;
     // The one graph window: created when not open (it places and draws itself), shown and focused.
     frmGrafico& ApriGrafico();
 

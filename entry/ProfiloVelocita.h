@@ -7,6 +7,7 @@
 // on it would.
 
 #include <QWidget>
+#include <vector>
 
 class ProfiloVelocita : public QWidget {
     Q_OBJECT
@@ -18,6 +19,10 @@ public:
     static constexpr int ColonnaElenco = 420;
 
     explicit ProfiloVelocita(QWidget* parent = nullptr);
+
+    // Where the drawing writes: the quantities' names, the axes' letters and the list, in its pixels.
+    // No control may cover them.
+    static std::vector<QRect> PostiScritte();
 
     // The line chosen from the keyboard, 0 to 10, or -1.
     int RigaScelta() const { return rigaScelta; }
@@ -38,6 +43,13 @@ private:
     void ScegliRiga(int riga);
     void DisegnaSceltaElenco(QPainter& p);
     static QRect RettangoloRiga(int riga);
+
+    struct Scritta {
+        QRect posto;
+        QString testo;
+    };
+    // The names in the order drawn: S1, S2, the second S1, Stot, T1, T2, the second T1, Ttot, VM, A.
+    static std::vector<Scritta> Nomi();
 
     static void DisegnaProfilo(class QPainter& p);
     static void DisegnaQuote(QPainter& p);

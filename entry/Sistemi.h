@@ -27,6 +27,7 @@ inline constexpr std::array<Grandezza, NumeroGrandezze> Grandezze{{
     {"A", &Velantra::Acc, "[m/sec^2]"},
 }};
 inline constexpr int IndiceS2 = 1; // in no allowed triple: its box is never shown
+inline constexpr int IndiceVm = 6;
 
 struct Sistema {
     std::array<int, 3> Indici; // window indices, in the order they are tested, ticked and copied

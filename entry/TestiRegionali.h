@@ -23,7 +23,7 @@ QString TestoValoreEsatto(double valore);
 // left as typed.
 int16_t PuntoInVirgola(int16_t CodiceTasto, char Separatore);
 
-// Keeps a value box as wide as it is now and, when its text needs more, wide enough to show it whole
-// (within its window): a long number typed or shown is read without scrolling. A box grown over its
-// neighbours comes to the front.
-void AllargaConIlTesto(QLineEdit& casella);
+// Keeps a value box as wide as it is now and, when its text needs more, wide enough to show it whole,
+// up to `larghezzaMassima` (the free room beside it: it covers nothing). A text that still does not fit
+// scrolls, and its whole value is the box's tooltip.
+void AllargaConIlTesto(QLineEdit& casella, int larghezzaMassima);
