@@ -68,7 +68,7 @@ void Quota(QPainter& p, QPoint a, QPoint b) {
 // The box of a quantity's check box, in pixels of the drawing.
 QRect Casella(int indice) {
     const PostoTwips posto = PostiCaselle[indice];
-    return QRect(Px(posto.Sinistra - PostoPicture1.Sinistra), Px(posto.Alto - PostoPicture1.Alto),
+    return QRect(Px(posto.Sinistra - PostoProfilo.Sinistra), Px(posto.Alto - PostoProfilo.Alto),
                  Px(LatoCasellaTwips), Px(LatoCasellaTwips));
 }
 

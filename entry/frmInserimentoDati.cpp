@@ -82,7 +82,7 @@ void frmInserimentoDati::CreaControlli() {
 
     // Made last, so that it also comes last in the focus chain; drawn beneath the boxes.
     Profilo = new ProfiloVelocita(this);
-    Profilo->move(Px(PostoPicture1.Sinistra), Px(PostoPicture1.Alto));
+    Profilo->move(Px(PostoProfilo.Sinistra), Px(PostoProfilo.Alto));
     Profilo->lower();
     connect(Profilo, &ProfiloVelocita::MouseDown, this, &frmInserimentoDati::Profilo_MouseDown);
 }
