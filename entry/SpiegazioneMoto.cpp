@@ -60,14 +60,15 @@ QString Frase(const Violazione& v, const Velantra& moto, MembroMoto riferimento)
     return QStringLiteral("%1 sarebbe zero: il pezzo non si muoverebbe.").arg(nome);
 }
 
-// One end of a range, outward to 6 digits: a limit below the doubles' smallest is 0, not reached.
+// One end of a range. The doubles a user can type that lie inside it start at the first double inside
+// the end (included from there on, when the end itself is no double); that one is shown rounded outward
+// to 6 digits, a weaker limit that stays true.
 QString Estremo(MembroMoto m, long double estremo, bool incluso, bool minimo) {
-    const Arrotondamento verso = minimo ? Arrotondamento::PerDifetto : Arrotondamento::PerEccesso;
-    const double valore = InDouble(estremo, verso);
-    incluso = incluso && (valore != 0 || estremo == 0);
+    const double primo = InDouble(estremo, minimo ? Arrotondamento::PerEccesso : Arrotondamento::PerDifetto);
+    incluso = incluso || static_cast<long double>(primo) != estremo;
     const QString parola = minimo ? (incluso ? QStringLiteral("almeno ") : QStringLiteral("maggiore di "))
                                   : (incluso ? QStringLiteral("al massimo ") : QStringLiteral("minore di "));
-    return parola + Misura(m, valore, verso);
+    return parola + Misura(m, primo, minimo ? Arrotondamento::PerDifetto : Arrotondamento::PerEccesso);
 }
 
 // "maggiore di 0 m e al massimo 5 m", "almeno 2 m/sec^2", "diverso da 0 m".
