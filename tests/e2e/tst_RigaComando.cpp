@@ -60,9 +60,8 @@ private slots:
              calcolo.arg("negativo.vla", "i valori calcolati non descrivono un moto") +
                  "\nS1 sarebbe negativo (-0,25 m), di segno opposto a Vm.\nT1 sarebbe negativo "
                  "(-1 sec): una durata non può essere negativa.\nA sarebbe negativo (-0,5 m/sec^2), "
-                 "di segno opposto a Vm.\nCon Vm = 0,5 m/sec e T2 = 3 sec, Stot deve "
-                 "essere "
-                 "maggiore di 1,5 m.");
+                 "di segno opposto a Vm.\nCon Vm = 0,5 m/sec e T2 = 3 sec, Stot deve essere maggiore "
+                 "di 1,5 m.");
         // Backward: the example's mirror, s, v and a below 0 at the same times.
         QByteArray specchio;
         for (const QByteArray& r : TestoCsv(punti, esempio, FormaCsv::Standard).split('\n')) {
@@ -77,12 +76,9 @@ private slots:
         riga("triangolare", "-e triangolo.vla out.csv", 1,
              calcolo.arg("triangolo.vla", "i valori calcolati non descrivono un moto") +
                  "\nS2 sarebbe negativo (-0,3 m), di segno opposto a Stot.\nT2 sarebbe negativo (-0,15 sec): "
-                 "una "
-                 "durata non può essere negativa.\nCon Stot = 0,1 m e Vm = 2 m/sec, T1 deve essere maggiore "
-                 "di 0 "
-                 "sec e al massimo 0,05 sec.\nCon T1 = 0,2 sec su Stot = 0,1 m la velocità più alta "
-                 "raggiungibile "
-                 "è 0,5 m/sec: profilo triangolare (T2 = 0).");
+                 "una durata non può essere negativa.\nCon Stot = 0,1 m e Vm = 2 m/sec, T1 deve essere "
+                 "maggiore di 0 sec e al massimo 0,05 sec.\nCon T1 = 0,2 sec su Stot = 0,1 m la velocità più "
+                 "alta raggiungibile è 0,5 m/sec: profilo triangolare (T2 = 0).");
         for (const char* uscita : {"out.csv", "out.pdf"})
             riga(qPrintable(QStringLiteral("disco pieno, %1").arg(uscita)),
                  qPrintable(QStringLiteral("-e es.vla %1").arg(uscita)), 1,
