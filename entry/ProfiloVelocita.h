@@ -24,9 +24,6 @@ public:
     // No control may cover them.
     static std::vector<QRect> PostiScritte();
 
-    // The line chosen from the keyboard, 0 to 10, or -1.
-    int RigaScelta() const { return rigaScelta; }
-
 signals:
     // Any mouse button pressed; position in twips from the picture's top left.
     void MouseDown(float X, float Y);
@@ -56,5 +53,5 @@ private:
     static void DisegnaNomi(QPainter& p);
     static void DisegnaElenco(QPainter& p);
 
-    int rigaScelta = -1;
+    int rigaScelta = -1; // the line chosen from the keyboard, 0 to 10, or -1
 };
