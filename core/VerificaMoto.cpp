@@ -150,7 +150,7 @@ void AzzeraRegimeTrascurabile(Velantra& moto) {
             moto.S2 = moto.T2 = 0;
 }
 
-std::vector<Violazione> VerificaSoluzione(Risolutore risolutore, const Velantra& dati) {
+std::vector<Violazione> VerificaSoluzione(Risolutore risolutore, const Velantra& dati, Velantra* risolto) {
     const Regola* regola = RegolaDi(risolutore);
     if (!regola)
         return {};
@@ -160,6 +160,8 @@ std::vector<Violazione> VerificaSoluzione(Risolutore risolutore, const Velantra&
     (prova.*risolutore)();
     if (prova.CalcoloOk)
         AzzeraRegimeTrascurabile(prova);
+    if (risolto)
+        *risolto = prova;
     std::vector<Violazione> violazioni = VerificaMoto(prova, Segno(dati.*regola->ingressi[0]));
     if (prova.CalcoloOk)
         return violazioni;

@@ -44,8 +44,9 @@ void AzzeraRegimeTrascurabile(Velantra& moto);
 
 // Solves a fresh record from the solver's three inputs taken from `dati` and judges it in the direction
 // of its first input (as IntervalloAmmesso): what the solved record breaks or, when the solve fails, the
-// quantity it could not compute. Empty: a motion.
-std::vector<Violazione> VerificaSoluzione(Risolutore risolutore, const Velantra& dati);
+// quantity it could not compute. Empty: a motion. The solved record goes to `risolto` when given.
+std::vector<Violazione> VerificaSoluzione(Risolutore risolutore, const Velantra& dati,
+                                          Velantra* risolto = nullptr);
 
 // Values of one quantity between two ends, each included or not; an end is infinite when unbounded.
 // The ends are long doubles: a limit such as Vm^2/Stot stays exact where the doubles would overflow.

@@ -103,7 +103,8 @@ QStringList SpiegazioneMoto(int16_t sistema, const Velantra& moto) {
     const auto calcolata = [&](const Violazione& v) {
         return std::find(ingressi.begin(), ingressi.end(), v.Grandezza) == ingressi.end();
     };
-    const std::vector<Violazione> violazioni = VerificaSoluzione(terna.Risolutore, moto);
+    Velantra risolto; // the values the sentences quote: those of this very solve
+    const std::vector<Violazione> violazioni = VerificaSoluzione(terna.Risolutore, moto, &risolto);
     const Ammissibili ammessi = IntervalloAmmesso(terna.Risolutore, moto);
     QStringList frasi;
     if (ammessi.Esiste) { // the inputs admit a motion: the doubles are what fails
@@ -121,7 +122,7 @@ QStringList SpiegazioneMoto(int16_t sistema, const Velantra& moto) {
     // The typed values are judged by the ranges below, in the user's terms.
     for (const Violazione& v : violazioni)
         if (calcolata(v))
-            frasi << Frase(v, moto, ingressi[0]);
+            frasi << Frase(v, risolto, ingressi[0]);
 
     const QString primo = Uguale(ingressi[0], moto);
     for (const Intervallo& dato : ammessi.Dati)
