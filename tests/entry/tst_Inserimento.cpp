@@ -253,6 +253,10 @@ private slots:
             QLineEdit* valore = b.Controllo("FrmRisultati", "Risultati", T2);
             QCOMPARE(valore->palette().color(QPalette::Text), Qt::red);
             QCOMPARE(valore->toolTip().section('\n', 1), messaggio.section('\n', 1)); // under the value
+            Velantra soliDati; // the explanation solves for itself: the three inputs are all it needs
+            for (const int i : Terne[sistema])
+                soliDati.*Grandezze[i].Membro = b.programma.Moto.*Grandezze[i].Membro;
+            QCOMPARE(SpiegazioneMoto(sistema, soliDati).join('\n'), messaggio.section('\n', 1));
             b.finestre.ApriRisultati().RiempiFrmRisultati(); // a motion again: no marks left
             QVERIFY(valore->palette().color(QPalette::Text) != Qt::red && !valore->toolTip().contains('\n'));
         }
