@@ -209,7 +209,8 @@ void frmMain::CreaMenu() {
 
     CreaMenu(
         QStringLiteral("mnuHelp"), QStringLiteral("&?"),
-        {{"mnuHelpContents", QStringLiteral("&Sommario"), [this] { MostraGuida(false); }},
+        {{"mnuHelpContents", QStringLiteral("&Sommario"), [this] { MostraGuida(false); },
+          QKeySequence(Qt::Key_F1)},
          {"mnuHelpSearchForHelpOn", QStringLiteral("&Cerca argomento..."), [this] { MostraGuida(true); }},
          {},
          {"mnuHelpAbout", QStringLiteral("&Informazioni su "), comando(&frmMain::mnuHelpAbout_Click)}});

@@ -60,8 +60,8 @@ private slots:
                          "mnuWindow Fi&nestra|mnuWindowCascade=&Sovrapponi|mnuWindowTileHorizontal=Affianca "
                          "&orizzontalmente|mnuWindowTileVertical=Affianca &verticalmente|"
                          "mnuWindowArrangeIcons=&Disponi icone",
-                         "mnuHelp &?|mnuHelpContents=&Sommario|mnuHelpSearchForHelpOn=&Cerca argomento...|-|"
-                         "mnuHelpAbout=&Informazioni su "}));
+                         "mnuHelp &?|mnuHelpContents=&Sommario F1|mnuHelpSearchForHelpOn=&Cerca "
+                         "argomento...|-|mnuHelpAbout=&Informazioni su "}));
         // In no menu, yet it follows the command state.
         QCOMPARE(banco.Azione("mnuFileEsportaGrafico")->text(), QStringLiteral("Es&porta grafico..."));
         QStringList pulsanti;
@@ -81,7 +81,8 @@ private slots:
 
     // The calculation by keyboard alone, the toolbar hidden, each key pressed wherever the focus is: F4
     // opens the data entry; Tab reaches the list of combinations, whose arrows choose a line (highlighted,
-    // announced) and Enter or Space takes it; Enter in a value box calculates; F7, F6, F5 from any child.
+    // announced) and Enter or Space takes it; Enter in a value box calculates; F7, F6, F5 from any child;
+    // F1 opens the help.
     void tastiera() {
         Banco banco;
         banco.finestra->activateWindow();
@@ -120,6 +121,10 @@ private slots:
                  "frmInserimentoDati FrmRisultati* frmGrafico 1 203 1111111111111");
         QCOMPARE(banco.programma.Moto.T2, std::sqrt(2));
         QVERIFY(banco.dialoghi.chiamate.isEmpty());
+        banco.finestra->ImpostaPercorsiGuida({QStringLiteral(VELANTRA_GUIDA_SORGENTE)});
+        premi(Qt::Key_F1);
+        const auto* guida = banco.finestra->findChild<QWidget*>(QStringLiteral("FinestraGuida"));
+        QVERIFY(guida && guida->isVisible());
     }
 
     // The children close, running their closing code, before the record is cleared. The example is
