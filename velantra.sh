@@ -14,7 +14,7 @@ PACKAGES=(
   libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth poppler-utils
-  desktop-file-utils appstream
+  desktop-file-utils appstream x11-utils
 )
 BUILD_DIR=${BUILD_DIR:-build}
 

@@ -84,9 +84,8 @@ private slots:
         }
         QProcess programma;
         programma.setWorkingDirectory(cartella.path());
-        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        for (const char* variabile : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            ambiente.remove(variabile);
+        QProcessEnvironment ambiente = AmbienteSigillato();
+        ambiente.remove("QT_QPA_PLATFORM"); // no display at all: the program finds its own way
         ambiente.insert("LC_ALL", "it_IT.UTF-8");
         ambiente.insert("XDG_RUNTIME_DIR", cartella.path());
         programma.setProcessEnvironment(ambiente);
