@@ -140,7 +140,15 @@ bool frmGrafico::DisponiComeProgettato() {
     const double larghezza =
         std::max(15.0, Twips(width()) - MargineDestro - m.Eccesso() - (sinistra - SinistraPiano) - assi);
     const double altezza = std::max(15.0, Twips(height()) - MargineBasso);
-    if (Px(larghezza) < width() / 2.0 || Px(altezza) < 0.4 * height())
+    // The readouts whole in the window, the difference group (with DS) included when shown.
+    const double righeDettagli = std::max<double>(2, double(lettureDettagli.size()));
+    const double riquadro = sinistra + larghezza + assi + DistanzaRiquadro;
+    const double gruppo = alto + DistanzaDifferenza + PassoRiga * (righeDettagli - 2) * particolari;
+    const double fine = riquadroDifferenza->isHidden()
+                            ? alto + AltezzaRiquadroXY + PassoRiga * (righeDettagli - 2) * particolari
+                            : gruppo + (particolari ? AltezzaDifferenzaDettagli : AltezzaDifferenza);
+    if (Px(larghezza) < width() / 2.0 || Px(altezza) < 0.4 * height() || Px(fine) > height() ||
+        Px(riquadro + std::max(m.riquadroXY, m.riquadroDifferenza)) > width())
         return false;
 
     CorniceGrafico c;
@@ -167,8 +175,6 @@ bool frmGrafico::DisponiComeProgettato() {
     cornice = c;
 
     // The readout rows stand 800 twips apart, so the frames are made tall enough to hold them.
-    const double righeDettagli = std::max<double>(2, double(lettureDettagli.size()));
-    const double riquadro = sinistra + larghezza + assi + DistanzaRiquadro;
     Colloca(riquadroXY, riquadro, alto, particolari ? m.riquadroDifferenza : m.riquadroXY,
             AltezzaRiquadroXY + PassoRiga * (righeDettagli - 2) * particolari);
     const double etichette = riquadro + RientroEtichetta, primaRiga = alto + RientroRiga;
@@ -178,7 +184,6 @@ bool frmGrafico::DisponiComeProgettato() {
     Colloca(letturaY.casella, riquadro + RientroCasellaXY, primaRiga + PassoRiga, m.casellaXY,
             AltezzaCasella);
 
-    const double gruppo = alto + DistanzaDifferenza + PassoRiga * (righeDettagli - 2) * particolari;
     // Ends above the time axis name, which the details' axes move out of its way.
     Colloca(riquadroDifferenza, riquadro, gruppo, m.riquadroDifferenza,
             particolari ? AltezzaDifferenzaDettagli : AltezzaDifferenza);
