@@ -38,7 +38,7 @@ bool GraficoDisegnabile(const XYPoli& punti) {
     return VistaDisegnabile(vista);
 }
 
-double LarghezzaStrisciaVelocita(const DatiGrafico& dati, const QFont& carattere) {
+double LarghezzaStrisciaVelocita(const DatiGrafico& dati, const QFont& carattere, bool progettata) {
     const QFontMetricsF metrica(carattere);
     const Grafico& G = dati.vista;
     double necessaria = 0;
@@ -54,7 +54,7 @@ double LarghezzaStrisciaVelocita(const DatiGrafico& dati, const QFont& carattere
             necessaria = std::max(
                 necessaria, metrica.horizontalAdvance(TestoPasso(std::trunc(v / passo) * passo, passo)) + 2);
     }
-    return std::max(double(Px(Progetto::StrisciaVelocita)), std::ceil(necessaria));
+    return std::max(progettata ? double(Px(Progetto::StrisciaVelocita)) : 0.0, std::ceil(necessaria));
 }
 
 std::vector<LarghezzaDettaglio> LarghezzeDettagli(const DatiGrafico& dati, const QFont& carattere) {
@@ -80,12 +80,12 @@ CorniceGrafico CorniceSuMisura(const DatiGrafico& dati, const QRectF& spazio, co
                  tempi = Px(Progetto::StrisciaTempi), scostamento = Px(Progetto::ScostamentoNomeTempo);
     const double sinistra = std::round(spazio.left()), alto = std::round(spazio.top());
     const double destra = std::floor(spazio.right()), basso = std::floor(spazio.bottom());
-    const double valY = LarghezzaStrisciaVelocita(dati, carattere);
+    double valY = LarghezzaStrisciaVelocita(dati, carattere);
     const double larghezzaNomeTempo = std::ceil(metrica.horizontalAdvance(NomeTempo()));
     const std::vector<LarghezzaDettaglio> dettagli = LarghezzeDettagli(dati, carattere);
     const std::vector<CurvaDettaglio> curve =
         dati.vista.Particolari() ? CurveDettaglio(dati.moto) : std::vector<CurvaDettaglio>{};
-    const double pianoSinistra = sinistra + valY - 1;
+    double pianoSinistra = sinistra + valY - 1;
 
     // As designed: names over their strips, "t [sec]" right of the time strip.
     double assi = 0;
@@ -94,10 +94,12 @@ CorniceGrafico CorniceSuMisura(const DatiGrafico& dati, const QRectF& spazio, co
     const double destraNomeTempo = std::max(0.0, scostamento + larghezzaNomeTempo + 2 - assi);
     double larghezza = std::floor(destra - pianoSinistra - assi - destraNomeTempo);
     const bool stretta = larghezza < spazio.width() / 2;
-    if (stretta) { // the plot keeps the room the names took
+    if (stretta) { // the plot keeps the room the names took, and the strips' blank room
+        valY = LarghezzaStrisciaVelocita(dati, carattere, false);
         assi = 0;
         for (const LarghezzaDettaglio& l : dettagli)
             assi += l.etichette;
+        pianoSinistra = sinistra + valY - 1;
         larghezza = std::floor(destra - pianoSinistra - assi);
     }
     larghezza = std::max(1.0, larghezza);

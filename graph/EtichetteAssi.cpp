@@ -117,6 +117,9 @@ std::vector<EtichettaAsse> ScegliEtichette(const AsseEtichette& asse, std::vecto
                 tenute.push_back(e);
         } else if (const auto posto = Dentro(asse, e.posto); posto && Libera(*posto, tenute, vietati, 0)) {
             tenute.push_back({e.valore, e.testo, *posto});
+        } else { // a column with gaps would read unevenly: round steps instead
+            tenute.clear();
+            break;
         }
     }
 

@@ -39,7 +39,8 @@ inline constexpr int MassimoEtichette = 10;
 // preference), those whose value lies outside the strip (to within a pixel) go, two with the same text
 // in the same place are drawn once, and if two neighbours read the same at different places they all
 // give way to round steps. A horizontal label that sticks out of the strip's right end or covers the
-// next one moves left, leaving a blank before the next; a vertical one is moved inside the strip.
+// next one moves left, leaving a blank before the next; a vertical one is moved inside the strip, and
+// where one of them has no room, round steps take the place of them all.
 std::vector<EtichettaAsse> ScegliEtichette(const AsseEtichette& asse, std::vector<EtichettaAsse> descritte,
                                            const QFontMetricsF& metrica,
                                            const std::vector<QRectF>& vietati = {});

@@ -107,9 +107,9 @@ bool GraficoDisegnabile(const XYPoli& punti);
 // it, the details' axes right of it and "t [sec]" right of the time strip; where that would leave the
 // plot less than half the width, the details' names move above the plot and "t [sec]" below the strip.
 CorniceGrafico CorniceSuMisura(const DatiGrafico& dati, const QRectF& spazio, const QFont& carattere);
-// Pixels the speed strip needs for the view's labels (at least its designed 49), and each details strip
-// for its labels alone and with its name.
-double LarghezzaStrisciaVelocita(const DatiGrafico& dati, const QFont& carattere);
+// Pixels the speed strip needs for the view's labels (at least its designed 49 unless told otherwise),
+// and each details strip for its labels alone and with its name (at least 49 then).
+double LarghezzaStrisciaVelocita(const DatiGrafico& dati, const QFont& carattere, bool progettata = true);
 struct LarghezzaDettaglio {
     double etichette, conNome;
 };
