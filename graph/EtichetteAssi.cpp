@@ -23,9 +23,10 @@ bool Libera(const QRectF& posto, const std::vector<EtichettaAsse>& tenute, const
            std::none_of(vietati.begin(), vietati.end(), [&](const QRectF& r) { return posto.intersects(r); });
 }
 
-// Moved inside the strip across the axis, and along it by at most half its own length (so that it
-// still stands over its value); nothing when that is not enough.
-std::optional<QRectF> Dentro(const AsseEtichette& asse, QRectF r) {
+// Moved inside the strip across the axis, and along it by at most half its width or its height, so
+// that it still stands by its value (a vertical designed label as far as need be); nothing when that is
+// not enough.
+std::optional<QRectF> Dentro(const AsseEtichette& asse, QRectF r, bool tondo = false) {
     const QRectF& s = asse.striscia;
     if (asse.orizzontale) {
         r.moveTop(std::clamp(r.top(), s.top(), std::max(s.top(), s.bottom() - r.height())));
@@ -35,7 +36,11 @@ std::optional<QRectF> Dentro(const AsseEtichette& asse, QRectF r) {
         r.translate(spinta, 0);
     } else {
         r.moveLeft(std::clamp(r.left(), s.left(), std::max(s.left(), s.right() - r.width())));
-        r.moveTop(std::clamp(r.top(), s.top(), std::max(s.top(), s.bottom() - r.height())));
+        const double spinta =
+            std::clamp(r.top(), s.top(), std::max(s.top(), s.bottom() - r.height())) - r.top();
+        if (tondo && std::abs(spinta) > r.height())
+            return std::nullopt;
+        r.translate(0, spinta);
     }
     return r;
 }
@@ -73,6 +78,66 @@ std::vector<EtichettaAsse> SpingiASinistra(const AsseEtichette& asse, std::vecto
     return tenute;
 }
 
+// The labels on the largest round step that brings the axis to enough of them (as many as the five
+// passes give where there is no other, else three), none touching another or a label already there.
+std::vector<EtichettaAsse> Tondi(const AsseEtichette& asse, const std::vector<EtichettaAsse>& tenute,
+                                 const QFontMetricsF& metrica, const std::vector<QRectF>& vietati,
+                                 double spazio) {
+    const double inizio = Inizio(asse, asse.striscia), fine = Fine(asse, asse.striscia);
+    double da = (inizio - asse.pixelZero) / asse.pixelPerValore,
+           a = (fine - asse.pixelZero) / asse.pixelPerValore;
+    if (da > a)
+        std::swap(da, a);
+    // With no designed label, about as many as the five passes give; else as few as reach three.
+    const int cercate = tenute.empty() ? 4 : MinimoEtichette;
+    std::vector<EtichettaAsse> migliori;
+    const double ampiezza = a - da;
+    if (std::isfinite(ampiezza) && ampiezza > 0) {
+        const int decade = static_cast<int>(std::ceil(std::log10(ampiezza)));
+        for (int i = 0; i < 60; ++i) {
+            const int multiplo[] = {1, 5, 2};
+            const int esponente = decade - (i + 2) / 3;
+            const double passo = multiplo[i % 3] * std::pow(10.0, esponente);
+            if (ampiezza / passo > 2 * MassimoEtichette)
+                break;
+            std::vector<EtichettaAsse> nuove;
+            bool fitte = false, perse = false;
+            for (double k = std::ceil(da / passo); k * passo <= a && !fitte; ++k) {
+                const double valore = k * passo;
+                const QString testo = TestoPasso(valore, passo);
+                if (std::any_of(tenute.begin(), tenute.end(),
+                                [&](const EtichettaAsse& e) { return e.testo == testo; }))
+                    continue;
+                const QSizeF misura(metrica.horizontalAdvance(testo), metrica.height());
+                const QRectF voluto = asse.posa(asse.Posizione(valore), misura);
+                const auto posto = Dentro(asse, voluto, true);
+                if (!posto || !Libera(*posto, tenute, vietati, spazio))
+                    continue; // a designed label stands there
+                // One moved in at the strip's end gives way to its neighbour rather than crowd it.
+                if (!Libera(*posto, nuove, {}, spazio)) {
+                    perse = true;
+                    if (*posto != voluto)
+                        continue;
+                    if (nuove.back().posto !=
+                        asse.posa(asse.Posizione(nuove.back().valore), nuove.back().posto.size()))
+                        nuove.pop_back();
+                    fitte = !Libera(*posto, nuove, {}, spazio);
+                }
+                nuove.push_back({valore, testo, *posto});
+            }
+            const int totale = static_cast<int>(tenute.size() + nuove.size());
+            const int prima = static_cast<int>(tenute.size() + migliori.size());
+            if (fitte || totale > MassimoEtichette || (perse && prima >= MinimoEtichette))
+                break; // closer steps only crowd them more
+            if (totale > static_cast<int>(tenute.size() + migliori.size()))
+                migliori = std::move(nuove);
+            if (totale >= cercate)
+                break;
+        }
+    }
+    return migliori;
+}
+
 } // namespace
 
 int DecimaliPasso(double passo) {
@@ -81,7 +146,15 @@ int DecimaliPasso(double passo) {
 
 QString TestoPasso(double valore, double passo) {
     const int decimali = DecimaliPasso(passo);
-    return decimali <= 15 ? TestoArrotondato(valore, decimali) : TestoValore(valore);
+    const QString fisso = decimali <= 15 ? TestoArrotondato(valore, decimali) : TestoValore(valore);
+    if (!(std::abs(valore) >= 1e5) || !std::isfinite(valore))
+        return fisso;
+    // Large values in the exponent form where it is shorter: "5E+05" for 500000.
+    const int esponente = static_cast<int>(std::floor(std::log10(std::abs(valore))));
+    const int cifre = std::clamp(esponente - static_cast<int>(std::floor(std::log10(passo) + 1e-9)), 0, 14);
+    const QString esponenziale = TestoArrotondato(valore / std::pow(10.0, esponente), cifre) +
+                                 QStringLiteral("E+%1").arg(esponente, 2, 10, QLatin1Char('0'));
+    return esponenziale.size() < fisso.size() ? esponenziale : fisso;
 }
 
 std::vector<EtichettaAsse> ScegliEtichette(const AsseEtichette& asse, std::vector<EtichettaAsse> descritte,
@@ -124,47 +197,16 @@ std::vector<EtichettaAsse> ScegliEtichette(const AsseEtichette& asse, std::vecto
     }
 
     if (static_cast<int>(tenute.size()) < MinimoEtichette && asse.pixelPerValore != 0) {
-        double da = (inizio - asse.pixelZero) / asse.pixelPerValore,
-               a = (fine - asse.pixelZero) / asse.pixelPerValore;
-        if (da > a)
-            std::swap(da, a);
-        // With no designed label, about as many as the five passes give; else as few as reach three.
-        const int cercate = tenute.empty() ? 4 : MinimoEtichette;
-        std::vector<EtichettaAsse> migliori;
-        const double ampiezza = a - da;
-        if (std::isfinite(ampiezza) && ampiezza > 0) {
-            const int decade = static_cast<int>(std::ceil(std::log10(ampiezza)));
-            for (int i = 0; i < 60; ++i) {
-                const int multiplo[] = {1, 5, 2};
-                const int esponente = decade - (i + 2) / 3;
-                const double passo = multiplo[i % 3] * std::pow(10.0, esponente);
-                if (ampiezza / passo > 2 * MassimoEtichette)
-                    break;
-                std::vector<EtichettaAsse> nuove;
-                bool fitte = false;
-                for (double k = std::ceil(da / passo); k * passo <= a && !fitte; ++k) {
-                    const double valore = k * passo;
-                    const QString testo = TestoPasso(valore, passo);
-                    if (std::any_of(tenute.begin(), tenute.end(),
-                                    [&](const EtichettaAsse& e) { return e.testo == testo; }))
-                        continue;
-                    const QSizeF misura(metrica.horizontalAdvance(testo), metrica.height());
-                    const auto posto = Dentro(asse, asse.posa(asse.Posizione(valore), misura));
-                    if (!posto || !Libera(*posto, tenute, vietati, spazio))
-                        continue; // a designed label stands there
-                    fitte = !Libera(*posto, nuove, {}, spazio);
-                    nuove.push_back({valore, testo, *posto});
-                }
-                const int totale = static_cast<int>(tenute.size() + nuove.size());
-                if (fitte || totale > MassimoEtichette)
-                    break; // closer steps only crowd them more
-                if (totale > static_cast<int>(tenute.size() + migliori.size()))
-                    migliori = std::move(nuove);
-                if (totale >= cercate)
-                    break;
+        std::vector<EtichettaAsse> tondi = Tondi(asse, tenute, metrica, vietati, spazio);
+        // Where the designed labels leave too little room for three, round steps alone.
+        if (!tenute.empty() && int(tenute.size() + tondi.size()) < MinimoEtichette) {
+            std::vector<EtichettaAsse> soli = Tondi(asse, {}, metrica, vietati, spazio);
+            if (soli.size() > tenute.size() + tondi.size()) {
+                tenute.clear();
+                tondi = std::move(soli);
             }
         }
-        tenute.insert(tenute.end(), migliori.begin(), migliori.end());
+        tenute.insert(tenute.end(), tondi.begin(), tondi.end());
     }
     std::stable_sort(tenute.begin(), tenute.end(),
                      [](const EtichettaAsse& a, const EtichettaAsse& b) { return a.valore < b.valore; });
