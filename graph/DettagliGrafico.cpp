@@ -174,7 +174,8 @@ void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFon
                 const QRectF r(verso < 0 ? x - Scostamento - w : x + Scostamento, y, w, h);
                 const bool attraversa =
                     x0 >= area.left() && x0 <= area.right() && r.left() <= x0 + 1 && r.right() >= x0 - 1;
-                if (area.contains(r) && !attraversa && Libero(r, occupati)) {
+                const double spazio = metrica.horizontalAdvance(QLatin1Char(' '));
+                if (area.contains(r) && !attraversa && Libero(r.adjusted(-spazio, 0, spazio, 0), occupati)) {
                     t.posto = r;
                     break;
                 }

@@ -41,7 +41,7 @@ frmGrafico::frmGrafico(const XYPoli& PuntiGrafico, Grafico& GraficoCorrente, con
     CreaAzioni();
     CreaMenuContestuale();
     // Small enough for the frame of a small screen at twice the scale; the readouts then go below the plot.
-    setMinimumSize(320, 240);
+    setMinimumSize(320, 340);
     resize(MisuraProgettata());
 
     AbilitaPulsanti(false, false);

@@ -1,7 +1,7 @@
 // The layout of the graph window: where the plot model's frame goes and where the readouts stand. At
 // the designed proportions the designed layout (in twips); where it would leave the plot less than
 // half the width or 40 % of the height, the readouts go below the plot, in rows as wide as the window,
-// their boxes narrower if the rows would take too much height.
+// folded into one run of narrower boxes if the rows would take too much height.
 
 #include "Grafico.h"
 #include "MisureProgetto.h"
@@ -220,11 +220,19 @@ void frmGrafico::DisponiLettureSotto() {
                    : 1]
             .push_back(l);
     // The rows for boxes of this width from `base` down, placed when asked: the height they take.
-    const auto colloca = [&](int casella, int base, bool applica) {
+    // Folded, both groups run on in one frame.
+    const auto colloca = [&](int casella, int base, bool applica, bool piegate = false) {
+        if (piegate && !gruppi[1].empty()) {
+            gruppi[0].insert(gruppi[0].end(), gruppi[1].begin(), gruppi[1].end());
+            gruppi[1].clear();
+        }
         int y = base;
         for (int g = 0; g < 2; ++g) {
-            if (gruppi[g].empty())
+            if (gruppi[g].empty()) {
+                if (applica && g == 1) // folded into the other: shown, but of no size
+                    riquadroDifferenza->setGeometry(0, 0, 0, 0);
                 continue;
+            }
             const int inizio = y;
             int x = margine + distanza;
             y += distanza;
@@ -251,10 +259,11 @@ void frmGrafico::DisponiLettureSotto() {
     const int alto = std::max(Px(AltoPiano - SopraNomi), barra ? barra->sizeHint().height() + 2 : 0);
     int casella = Px(m.casellaDiff);
     int occupata = colloca(casella, 0, false);
-    if (height() - alto - occupata < 0.5 * (height() - alto)) { // narrower boxes, fewer rows
+    const bool piegate = height() - alto - occupata < 0.5 * (height() - alto);
+    if (piegate) { // narrower boxes in one run of rows
         casella = int(std::ceil(compatta));
-        occupata = colloca(casella, 0, false);
+        occupata = colloca(casella, 0, false, true);
     }
-    colloca(casella, height() - occupata, true);
+    colloca(casella, height() - occupata, true, piegate);
     cornice = CorniceSuMisura(Dati(), QRectF(0, alto, width(), height() - alto - occupata), Pixel(font()));
 }

@@ -69,7 +69,8 @@ struct Figura {
                 // A name's room is wider than its text.
                 const auto testo = [&](const TestoGrafico& t) {
                     return t.ruolo == RuoloTesto::Nome
-                               ? QRectF(t.posto.topLeft(), QSizeF(metrica.horizontalAdvance(t.testo), t.posto.height()))
+                               ? QRectF(t.posto.topLeft(),
+                                        QSizeF(metrica.horizontalAdvance(t.testo), t.posto.height()))
                                : t.posto;
                 };
                 if (testo(tutti[i]).intersects(testo(tutti[j])))
@@ -94,11 +95,13 @@ private slots:
     void etichette_data() {
         QTest::addColumn<Lista>("moto"); // T1, T2, Vm
         QTest::addColumn<QSize>("misura");
-        QTest::addColumn<Lista>("tempi"); // of a zoomed view
+        QTest::addColumn<Lista>("tempi");    // of a zoomed view
         QTest::addColumn<QString>("attese"); // time labels | speed labels
         const QSize grande(847, 625), piccola(200, 150);
         const auto riga = [](const char* nome, const Lista& moto, QSize misura, const QString& attese,
-                             const Lista& tempi = {}) { QTest::newRow(nome) << moto << misura << tempi << attese; };
+                             const Lista& tempi = {}) {
+            QTest::newRow(nome) << moto << misura << tempi << attese;
+        };
         riga("esempio", {1, 3, 0.5}, grande, "1 4 5|0 0,1 0,2 0,3 0,4");
         riga("204 punti", {0.5, 1, 1}, grande, "0,5 1,5 2|0 0,2 0,4 0,6 0,9");
         riga("esempio 1,3", {1, 2, 1.3}, grande, "1 3 4|0 0,3 0,6 0,9 1,2");
@@ -151,13 +154,15 @@ private slots:
             if (l.penna.color() == Qt::black && l.penna.widthF() == 2)
                 for (QPointF p : l.punti) {
                     const QPointF u = inPiano(p);
-                    QVERIFY2(std::abs(u.y() - f.banco.Moto.Vm / std::abs(f.banco.Moto.Vm) *
-                                                  std::abs(LeggeMoto({.T1 = moto[0], .T2 = moto[1],
-                                                                      .Vm = std::abs(moto[2])})
-                                                               .Velocita(u.x()))) *
-                                     pixelVelocita <
-                                 1.5,
-                             qPrintable(QStringLiteral("%1 %2").arg(u.x()).arg(u.y())));
+                    QVERIFY2(
+                        std::abs(
+                            u.y() -
+                            f.banco.Moto.Vm / std::abs(f.banco.Moto.Vm) *
+                                std::abs(LeggeMoto({.T1 = moto[0], .T2 = moto[1], .Vm = std::abs(moto[2])})
+                                             .Velocita(u.x()))) *
+                                pixelVelocita <
+                            1.5,
+                        qPrintable(QStringLiteral("%1 %2").arg(u.x()).arg(u.y())));
                 }
         // The marks stand at T1 and T1 + T2; their texts, when drawn, clear of the speed axis.
         const double asse = f.d.InPixel(0, 0).x();
@@ -170,8 +175,8 @@ private slots:
         for (double t : {f.banco.Moto.T1, f.banco.Moto.T1 + f.banco.Moto.T2}) {
             const double x = f.d.InPixel(t, 0).x();
             QVERIFY(std::any_of(f.d.piano.linee.begin(), f.d.piano.linee.end(), [&](const LineaGrafico& l) {
-                return l.penna.style() == Qt::DotLine && l.punti.size() == 2 && std::abs(l.punti[0].x() - x) < 0.01 &&
-                       l.punti[0].x() == l.punti[1].x();
+                return l.penna.style() == Qt::DotLine && l.punti.size() == 2 &&
+                       std::abs(l.punti[0].x() - x) < 0.01 && l.punti[0].x() == l.punti[1].x();
             }));
         }
         if (moto[2] < 0) { // the curve and s below the axis: 0 on top of the view
