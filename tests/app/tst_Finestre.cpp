@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -24,7 +25,9 @@
 #include <QSpinBox>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolBar>
 
 namespace {
 // Looks at the modal dialog that opens next, once it is up, then answers it.
@@ -198,6 +201,28 @@ private slots:
         QCOMPARE(banco.finestra->findChildren<FinestraGuida*>().size(), 1);
         QCOMPARE(inCima() + '|' + campo->text(), QStringLiteral("Guida di Velantra|"));
         QCOMPARE(banco.dialoghi.chiamate.size(), 2); // no message more
+    }
+
+    // The help names every command a person meets, with its key: each item of the main window's menus
+    // and toolbar, each tool and menu item of the graph window, the results window's menu.
+    void guidaCompleta() {
+        Banco banco;
+        banco.Premi("Esempio");
+        QTextDocument documento;
+        documento.setHtml(LeggiGuida({GuidaSorgente}).html);
+        const QString guida = documento.toPlainText();
+        QList<QAction*> comandi = banco.finestra->findChild<QToolBar*>()->actions();
+        for (QAction* tendina : banco.finestra->menuBar()->actions())
+            comandi << tendina << tendina->menu()->actions();
+        comandi << banco.Finestra("frmGrafico")->findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)
+                << banco.Finestra("FrmRisultati")->actions();
+        QStringList mancanti;
+        for (const QAction* comando : comandi)
+            for (const QString& nome :
+                 {comando->toolTip(), comando->text().remove('&').trimmed(), comando->shortcut().toString()})
+                if (!comando->isSeparator() && !guida.contains(nome))
+                    mancanti << nome;
+        QCOMPARE(mancanti, QStringList());
     }
 
     // A name typed without extension gets the chosen filter's, reported back, and Qt's question before

@@ -67,7 +67,7 @@ mime=$prefix/share/mime/packages/$id.xml
 need "$mime"
 type=$(sed -n 's/^MimeType=\(.*\);$/\1/p' "$desktop")
 [ "$type" = application/x-velantra ] || fail "MimeType should be application/x-velantra, not '$type'"
-if command -v xmllint >/dev/null; then xmllint --noout "$mime" || fail "$mime is not well-formed"; fi
+xmllint --noout "$mime" || fail "$mime is not well-formed"
 grep -q "<mime-type type=\"$type\">" "$mime" || fail "$mime does not define $type"
 grep -q '<glob pattern="\*.vla"/>' "$mime" || fail "$mime does not match *.vla"
 grep -q '<comment xml:lang="it">' "$mime" || fail "$mime has no Italian comment"
