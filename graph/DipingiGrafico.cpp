@@ -19,10 +19,11 @@ namespace {
 constexpr double Margine = 6;               // pixels of white around a picture
 constexpr double PuntiPerPixel = 72.0 / 96; // PDF points per pixel of 1/96 inch
 
-void DipingiPannello(QPainter& pittore, const PannelloGrafico& p, const QFontMetricsF& metrica) {
+void DipingiPannello(QPainter& pittore, const PannelloGrafico& p, const QFontMetricsF& metrica, bool bianco) {
     pittore.save();
     pittore.setClipRect(p.posto, Qt::IntersectClip);
-    pittore.fillRect(p.posto, Qt::white);
+    if (bianco)
+        pittore.fillRect(p.posto, Qt::white);
     size_t t = 0;
     const auto testi = [&](size_t finoA) {
         for (; t < p.testi.size() && p.testi[t].dopoLinee <= finoA; ++t) {
@@ -55,16 +56,16 @@ DisposizioneGrafico DisponiImmagine(const DatiGrafico& dati, QSize misura) {
 
 } // namespace
 
-void DipingiGrafico(QPainter& pittore, const DisposizioneGrafico& d) {
+void DipingiGrafico(QPainter& pittore, const DisposizioneGrafico& d, bool bianco) {
     pittore.save();
     pittore.setFont(d.carattere);
     const QFontMetricsF metrica(d.carattere);
     if (d.cornice.strisceSopra)
-        DipingiPannello(pittore, d.piano, metrica);
+        DipingiPannello(pittore, d.piano, metrica, bianco);
     for (const PannelloGrafico& s : d.strisce)
-        DipingiPannello(pittore, s, metrica);
+        DipingiPannello(pittore, s, metrica, bianco || d.cornice.strisceSopra);
     if (!d.cornice.strisceSopra)
-        DipingiPannello(pittore, d.piano, metrica);
+        DipingiPannello(pittore, d.piano, metrica, bianco);
     pittore.setFont(d.carattereNomi);
     for (const TestoGrafico& nome : d.cornice.nomi) {
         pittore.setPen(nome.colore);
@@ -111,7 +112,7 @@ QImage ImmagineGrafico(const DatiGrafico& dati, QSize misura, qreal rapporto) {
     immagine.setDevicePixelRatio(rapporto);
     immagine.fill(Qt::white);
     QPainter pittore(&immagine);
-    DipingiGrafico(pittore, DisponiImmagine(dati, misura));
+    DipingiGrafico(pittore, DisponiImmagine(dati, misura), false);
     return immagine;
 }
 

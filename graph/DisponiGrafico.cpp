@@ -134,7 +134,10 @@ void DisponiCurva(DisposizioneGrafico& d, const XYPoli& Punti, double DaTempo, d
     const QRectF limite = LimitePiano(d.cornice.area);
     spezzata.Apri(limite);
     const double sx = d.scalaX, sy = d.scalaY;
-    const auto inPixel = [&](double u, double w) { return d.InUnita(u, w); };
+    // As DisposizioneGrafico::InUnita, with its terms held in registers for the loop.
+    const double kx = d.kx, bx = d.bx, ky = d.ky, by = d.by, x0 = d.cornice.area.left(),
+                 y0 = d.cornice.area.top();
+    const auto inPixel = [=](double u, double w) { return QPointF((u * kx + bx) + x0, (w * ky + by) + y0); };
     const bool tutti = DaTempo == 0 && ATempo == 0;
     if (tutti)
         spezzata.Aggiungi(1, [&](size_t, QPointF& p) { return p = inPixel(0, sy * Punti.Y(0)), true; });

@@ -121,8 +121,9 @@ QString NomeTempo();
 // Everything drawn in the frame.
 DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico& cornice,
                                    const QFont& carattere);
-// The picture on the painter, in its coordinates: strips and plot on white, names over the background.
-void DipingiGrafico(QPainter& pittore, const DisposizioneGrafico& disposizione);
+// The picture on the painter, in its coordinates: strips and plot on white (unless the device is white
+// there already), names over the background.
+void DipingiGrafico(QPainter& pittore, const DisposizioneGrafico& disposizione, bool bianco = true);
 
 // A mark of the tools over the plot, in graph units: a cross through the whole plot, its vertical at
 // a.x() and its horizontal at the speed a.y() (m/sec); or a box with corners a and b.

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -11,28 +12,41 @@ PianoGrafico::PianoGrafico(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// The part of the widget the picture takes: its strips, plot and names.
+static QRect Riquadro(const DisposizioneGrafico& d) {
+    QRectF r = d.piano.posto;
+    for (const PannelloGrafico& s : d.strisce)
+        r |= s.posto;
+    for (const TestoGrafico& n : d.cornice.nomi)
+        r |= n.posto;
+    return r.toAlignedRect();
+}
+
 void PianoGrafico::Mostra(DisposizioneGrafico nuova) {
+    const QRect prima = riquadro;
     disposizione = std::move(nuova);
+    riquadro = Riquadro(disposizione) & rect();
     segni.clear();
     segniFissi.clear();
     sfondoValido = false;
-    update();
+    update(QRegion(riquadro) + prima); // the readouts around it stay as they are
 }
 
-QRect PianoGrafico::Ingombro(const SegnoStrumento& segno) const {
+// The strips a mark covers: a box's outline, a cross's two lines.
+QRegion PianoGrafico::Ingombro(const SegnoStrumento& segno) const {
     const DisposizioneGrafico& d = disposizione;
-    const QRectF area = d.cornice.area;
+    const QRect area = d.cornice.area.toAlignedRect().adjusted(-1, -1, 1, 1);
     if (segno.tipo == SegnoStrumento::Rettangolo)
         return QRectF(d.InUnita(segno.a.x(), segno.a.y()), d.InUnita(segno.b.x(), segno.b.y()))
                    .normalized()
                    .adjusted(-2, -2, 2, 2)
                    .toAlignedRect() &
-               area.toAlignedRect();
+               area;
     const QPointF p = d.InUnita(segno.a.x(), double(d.scalaY) * segno.a.y());
-    QRect r = QRectF(p.x() - 2, area.top() - 1, 4, area.height() + 2).toAlignedRect();
+    QRegion r(QRectF(p.x() - 2, area.top(), 4, area.height()).toAlignedRect() & area);
     if (std::isfinite(p.y()))
-        r |= QRectF(area.left() - 1, p.y() - 2, area.width() + 2, 4).toAlignedRect();
-    return r & area.toAlignedRect().adjusted(-1, -1, 1, 1);
+        r += QRectF(area.left(), p.y() - 2, area.width(), 4).toAlignedRect() & area;
+    return r;
 }
 
 void PianoGrafico::ImpostaSegni(std::vector<SegnoStrumento> nuovi) {
@@ -50,17 +64,26 @@ void PianoGrafico::RendiPersistenti() {
     update();
 }
 
+// The picture, only where it is: around it the widget is its window's colour.
 const QImage& PianoGrafico::Sfondo() const {
     const qreal rapporto = devicePixelRatioF();
-    if (sfondo.size() != size() * rapporto || sfondo.devicePixelRatio() != rapporto) {
-        sfondo = QImage(size() * rapporto, QImage::Format_RGB32); // opaque: painted by plain copy
+    if (sfondo.size() != riquadro.size() * rapporto || sfondo.devicePixelRatio() != rapporto) {
+        sfondo = QImage(riquadro.size() * rapporto, QImage::Format_RGB32); // opaque: painted by plain copy
         sfondo.setDevicePixelRatio(rapporto);
         sfondoValido = false;
     }
-    if (!sfondoValido) {
-        sfondo.fill(palette().color(QPalette::Window));
+    if (!sfondoValido && !sfondo.isNull()) {
+        // White where the plot and strips go, the window's colour around them: each pixel filled once.
+        sfondo.fill(Qt::white);
         QPainter pittore(&sfondo);
-        DipingiGrafico(pittore, disposizione);
+        pittore.translate(-riquadro.topLeft());
+        QRegion intorno(riquadro);
+        intorno -= disposizione.piano.posto.toAlignedRect();
+        for (const PannelloGrafico& p : disposizione.strisce)
+            intorno -= p.posto.toAlignedRect();
+        for (const QRect& r : intorno)
+            pittore.fillRect(r, palette().color(QPalette::Window));
+        DipingiGrafico(pittore, disposizione, false);
         DipingiSegni(pittore, disposizione, segniFissi);
         sfondoValido = true;
     }
@@ -74,7 +97,7 @@ QImage PianoGrafico::Immagine() const {
 QImage PianoGrafico::ImmaginePiano() const {
     const QImage& tutta = Sfondo();
     const qreal r = tutta.devicePixelRatio();
-    const QRectF area = disposizione.cornice.area;
+    const QRectF area = disposizione.cornice.area.translated(-riquadro.topLeft());
     QImage piano = tutta.copy(QRectF(area.topLeft() * r, area.size() * r).toAlignedRect());
     piano.setDevicePixelRatio(r);
     return piano;
@@ -97,7 +120,13 @@ void PianoGrafico::paintEvent(QPaintEvent* evento) {
     // region would take the span path, costly for the crosshair's thin strips.
     for (const QRect& r : evento->region()) {
         pittore.setClipRect(r);
-        pittore.drawImage(r.topLeft(), immagine, QRect(r.topLeft() * rapporto, r.size() * rapporto));
+        const QRect parte = r & riquadro;
+        if (parte != r)
+            pittore.fillRect(r, palette().color(QPalette::Window));
+        if (!parte.isEmpty())
+            pittore.drawImage(
+                parte.topLeft(), immagine,
+                QRect((parte.topLeft() - riquadro.topLeft()) * rapporto, parte.size() * rapporto));
     }
     pittore.setClipRegion(evento->region());
     DipingiSegni(pittore, disposizione, segni);
@@ -106,7 +135,11 @@ void PianoGrafico::paintEvent(QPaintEvent* evento) {
 void PianoGrafico::mouseMoveEvent(QMouseEvent* evento) {
     const QPointF p = evento->position();
     const bool sopra = SulPiano(p);
-    setCursor(trascinamento ? Qt::ClosedHandCursor : sopra ? Qt::CrossCursor : Qt::ArrowCursor);
+    const Qt::CursorShape forma = trascinamento ? Qt::ClosedHandCursor
+                                  : sopra       ? Qt::CrossCursor
+                                                : Qt::ArrowCursor;
+    if (cursor().shape() != forma) // set on every move it would cost the platform a call each time
+        setCursor(forma);
     if (trascinamento) {
         const double passo = *trascinamento - p.x();
         trascinamento = p.x();

@@ -10,6 +10,7 @@
 #include "ModelloGrafico.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -35,7 +36,8 @@ public:
     // Whether a drag with the left button and Shift pans (no tool wants the left button).
     void ConsentiSpostamentoSinistro(bool consentito) { sinistroSposta = consentito; }
 
-    // The picture with its persistent marks, at the screen's pixel ratio; and its plot alone.
+    // The picture with its persistent marks, at the screen's pixel ratio (the part of the widget it
+    // takes); and its plot alone.
     QImage Immagine() const;
     QImage ImmaginePiano() const;
     // Graph units of a point of the widget.
@@ -58,11 +60,12 @@ protected:
 
 private:
     const QImage& Sfondo() const;
-    QRect Ingombro(const SegnoStrumento& segno) const;
+    QRegion Ingombro(const SegnoStrumento& segno) const;
     bool SulPiano(QPointF pixel) const;
 
     DisposizioneGrafico disposizione;
     std::vector<SegnoStrumento> segni, segniFissi;
+    QRect riquadro;                    // where the picture is in the widget
     mutable QImage sfondo;             // the picture and the persistent marks
     mutable bool sfondoValido = false; // painted for the current picture, size and ratio
     bool mouseAttivo = false, sinistroSposta = false;

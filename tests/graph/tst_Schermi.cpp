@@ -51,10 +51,19 @@ private slots:
         QVERIFY(g);
         QTRY_VERIFY(g->Disposizione().disegnata);
         QCOMPARE(Difetti(*g), QString());
-        // The picture cached at the screen's pixel ratio.
-        const QImage immagine = g->Piano().Immagine();
-        QCOMPARE(immagine.devicePixelRatio(), g->devicePixelRatioF());
-        QCOMPARE(immagine.size(), g->Piano().size() * g->devicePixelRatioF());
+        // The picture cached at the screen's pixel ratio: the plot as many device pixels as that makes,
+        // the time axis black across it.
+        const QImage piano = g->Piano().ImmaginePiano();
+        const QSizeF atteso = g->Disposizione().cornice.area.size() * g->devicePixelRatioF();
+        QCOMPARE(piano.devicePixelRatio(), g->devicePixelRatioF());
+        QVERIFY(std::abs(piano.width() - atteso.width()) <= 1 &&
+                std::abs(piano.height() - atteso.height()) <= 1);
+        const QPointF asse = g->Disposizione().InPixel(2.5, 0) - g->Disposizione().cornice.area.topLeft();
+        int grigio = 255;
+        for (int y = -2; y <= 2; ++y)
+            grigio = std::min(grigio,
+                              qGray(piano.pixel((asse * g->devicePixelRatioF()).toPoint() + QPoint(0, y))));
+        QCOMPARE(grigio, 0);
 
         g->Azione(ComandoGrafico::AggiungiParticolari)->trigger();
         g->Azione(ComandoGrafico::Differenza)->trigger();
