@@ -341,12 +341,9 @@ void frmMain::tbSceltaSistema_Click() {
 
 void frmMain::tbCalcolo_Click() {
     if (auto* inserimento =
-            qobject_cast<frmInserimentoDati*>(figlie->Finestra(QStringLiteral("frmInserimentoDati")))) {
+            qobject_cast<frmInserimentoDati*>(figlie->Finestra(QStringLiteral("frmInserimentoDati"))))
         inserimento->AssegnaSistema();
-        // Refused input leaves no system current: the cursor stays where the values are to be fixed.
-        if (programma.SistemaCorrente == -1)
-            return;
-    }
+    // Refused input too: the results come to the front, as after every calculation.
     if (FormAperto(QStringLiteral("FrmRisultati")))
         figlie->ApriRisultati();
 }

@@ -5,6 +5,8 @@
 // QMdiSubWindow that is deleted when closed, so closing a child unloads it. A form of fixed size larger
 // than the area scrolls inside a sub-window that fits the area.
 
+#include "CorniceInserimento.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -18,7 +20,7 @@ class frmGrafico;
 class frmInserimentoDati;
 struct Programma;
 
-class FinestreFiglie : public QObject {
+class FinestreFiglie : public QObject, public CorniceInserimento {
     Q_OBJECT
 public:
     FinestreFiglie(QMdiArea& area, Programma& programma, Dialoghi& dialoghi);
@@ -39,13 +41,13 @@ public:
     // shown. The child's objectName must be its form name.
     QMdiSubWindow* Aggiungi(QWidget* finestra);
     // Shows the child's sub-window and gives it the focus.
-    void Mostra(QWidget* finestra);
+    void Mostra(QWidget* finestra) override;
 
     // The data-entry window, loaded (placed, showing the current system) when not open, shown and focused.
     frmInserimentoDati& ApriInserimentoDati();
     // The results window, loaded when not open (placed beside the data-entry window when it fits in
     // the area, else near the top left), shown and activated.
-    FrmRisultati& ApriRisultati();
+    FrmRisultati& ApriRisultati() override;
     // The one graph window: created when not open (it places and draws itself), shown and focused.
     frmGrafico& ApriGrafico();
 

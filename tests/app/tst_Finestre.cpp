@@ -271,6 +271,20 @@ private slots:
         dialoghi.Messaggio(QStringLiteral("Errore"), QStringLiteral("Velantra"), Dialoghi::Icona::Avviso,
                            QStringLiteral("Perché"));
         QCOMPARE(visto.last(), "Velantra: Errore, Perché 2"); // a warning
+        for (const int pulsante : {0, 1}) {                   // OK, or the other button beside it
+            AlProssimo([&](QWidget* w) {
+                auto* scatola = qobject_cast<QMessageBox*>(w);
+                QStringList pulsanti;
+                for (QAbstractButton* p : scatola->buttons())
+                    pulsanti << p->text();
+                visto << pulsanti.join('+') + ": " + scatola->informativeText();
+                scatola->buttons().at(pulsante)->click();
+            });
+            visto << QString::number(dialoghi.MessaggioConAlternativa(
+                QStringLiteral("No"), QStringLiteral("Altro"), QStringLiteral("Velantra"),
+                Dialoghi::Icona::Nessuna, QStringLiteral("Così")));
+        }
+        QCOMPARE(visto.mid(visto.size() - 4), (QStringList{"OK+Altro: Così", "0", "OK+Altro: Così", "1"}));
     }
 };
 REGISTRA_COLLAUDO(TstFinestre);

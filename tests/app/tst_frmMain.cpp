@@ -127,6 +127,17 @@ private slots:
         QVERIFY(guida && guida->isVisible());
     }
 
+    // After a refused input, as after any other, "Calcolo" brings the open results window to the front.
+    void calcoloRifiutato() {
+        Banco banco;
+        banco.CalcolaEsempio();
+        banco.Premi("SceltaSistema");
+        banco.Scrivi(Stot, "x");
+        banco.Premi("Calcolo");
+        QCOMPARE(banco.Messaggi(), "Il valore di Stot non è un numero valido");
+        QCOMPARE(banco.Stato().section(' ', 0, 1), "frmInserimentoDati FrmRisultati*");
+    }
+
     // The children close, running their closing code, before the record is cleared. The example is
     // then typed in, calculated and plotted: the graph takes the larger free part of the area, beside
     // or below the other two, else the part below the results, where a readable plot fits; else the

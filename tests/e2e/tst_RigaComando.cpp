@@ -54,16 +54,31 @@ private slots:
                  formato == QByteArray("pdf") ? "immagine 847x626" : "immagine 847x625");
         riga("calcolo fallito", "-e impossibile.vla out.csv", 1,
              calcolo.arg("impossibile.vla", "il calcolo non è riuscito, controllare i valori") +
-                 "\nT1 non si può calcolare: il risultato non è definito.\nCon Stot = 2 m e Ttot = 2 sec, A "
+                 "\nT1 non si può calcolare con questi valori.\nCon Stot = 2 m e Ttot = 2 sec, A "
                  "deve essere almeno 2 m/sec^2.");
-        riga(
-            "non un moto", "-e negativo.vla out.csv", 1,
-            calcolo.arg("negativo.vla", "i valori calcolati non descrivono un moto") +
-                "\nS1 sarebbe negativo (-0,25 m): una distanza non può essere negativa.\nT1 sarebbe negativo "
-                "(-1 sec): una durata non può essere negativa.\nA sarebbe negativo (-0,5 m/sec^2): "
-                "un'accelerazione non può essere negativa.\nCon Vm = 0,5 m/sec e T2 = 3 sec, Stot deve "
-                "essere "
-                "maggiore di 1,5 m.");
+        riga("non un moto", "-e negativo.vla out.csv", 1,
+             calcolo.arg("negativo.vla", "i valori calcolati non descrivono un moto") +
+                 "\nS1 sarebbe negativo (-0,25 m), di segno opposto a Vm.\nT1 sarebbe negativo "
+                 "(-1 sec): una durata non può essere negativa.\nA sarebbe negativo (-0,5 m/sec^2), "
+                 "di segno opposto a Vm.\nCon Vm = 0,5 m/sec e T2 = 3 sec, Stot deve essere maggiore "
+                 "di 1,5 m.");
+        // Backward: the example's mirror, s, v and a below 0 at the same times.
+        QByteArray specchio;
+        for (const QByteArray& r : TestoCsv(punti, esempio, FormaCsv::Standard).split('\n')) {
+            QList<QByteArray> campi = r.split(',');
+            for (int i = 1; i < campi.size() && campi[0] != "t [sec]"; ++i)
+                campi[i] = campi[i].startsWith('-')    ? campi[i].mid(1)
+                           : campi[i].trimmed() == "0" ? campi[i]
+                                                       : '-' + campi[i];
+            specchio += campi.join(',') + (r.isEmpty() ? "" : "\n");
+        }
+        riga("all'indietro", "-e indietro.vla out.csv", 0, {}, specchio);
+        riga("triangolare", "-e triangolo.vla out.csv", 1,
+             calcolo.arg("triangolo.vla", "i valori calcolati non descrivono un moto") +
+                 "\nS2 sarebbe negativo (-0,3 m), di segno opposto a Stot.\nT2 sarebbe negativo (-0,15 sec): "
+                 "una durata non può essere negativa.\nCon Stot = 0,1 m e Vm = 2 m/sec, T1 deve essere "
+                 "maggiore di 0 sec e al massimo 0,05 sec.\nCon T1 = 0,2 sec su Stot = 0,1 m la velocità più "
+                 "alta raggiungibile è 0,5 m/sec: profilo triangolare (T2 = 0).");
         for (const char* uscita : {"out.csv", "out.pdf"})
             riga(qPrintable(QStringLiteral("disco pieno, %1").arg(uscita)),
                  qPrintable(QStringLiteral("-e es.vla %1").arg(uscita)), 1,
@@ -77,7 +92,9 @@ private slots:
         QTemporaryDir cartella;
         const std::pair<const char*, QByteArray> documenti[] = {{"es.vla", "0,.25,0,2,0,0,5,0,0\r\n"},
                                                                 {"impossibile.vla", "1,0,0,2,0,0,2,0,1\r\n"},
-                                                                {"negativo.vla", "10,0,0,1,0,3,0,.5,0\r\n"}};
+                                                                {"negativo.vla", "10,0,0,1,0,3,0,.5,0\r\n"},
+                                                                {"indietro.vla", "0,-.25,0,-2,0,0,5,0,0\r\n"},
+                                                                {"triangolo.vla", "5,0,0,.1,.2,0,0,2,0\r\n"}};
         for (const auto& [nome, testo] : documenti) {
             QFile file(cartella.filePath(nome));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(testo) == testo.size());
@@ -106,7 +123,8 @@ private slots:
             uscita.startsWith(QLatin1String("out.")) && file.open(QIODevice::ReadOnly)
                 ? file.readAll()
                 : programma.readAllStandardOutput();
-        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files).size(), 3 + file.isOpen());
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files).size(),
+                 int(std::size(documenti)) + file.isOpen());
         QFETCH(QByteArray, scritto);
         if (scritto.startsWith("immagine")) {
             const QImage disegno = Disegno(file.fileName(), QFileInfo(uscita).suffix());
