@@ -45,6 +45,10 @@ BENCHMARK(AvvioACaldo)->Unit(benchmark::kMillisecond);
 // calculated and sampled, the three windows opened and the graph laid out, drawn and painted on screen.
 struct SempreSi : Dialoghi {
     void Messaggio(const QString&, const QString&, Icona, const QString&) override {}
+    bool MessaggioConAlternativa(const QString&, const QString&, const QString&, Icona,
+                                 const QString&) override {
+        return false;
+    }
     bool Conferma(const QString&, const QString&) override { return true; }
     QString NomeFileApri(const QString&, const QStringList&) override { return {}; }
     QString NomeFileSalva(const QString&, const QStringList&, QString*) override { return {}; }
