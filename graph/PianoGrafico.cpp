@@ -90,10 +90,6 @@ const QImage& PianoGrafico::Sfondo() const {
     return sfondo;
 }
 
-QImage PianoGrafico::Immagine() const {
-    return Sfondo();
-}
-
 QImage PianoGrafico::ImmaginePiano() const {
     const QImage& tutta = Sfondo();
     const qreal r = tutta.devicePixelRatio();

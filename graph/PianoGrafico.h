@@ -36,9 +36,7 @@ public:
     // Whether a drag with the left button and Shift pans (no tool wants the left button).
     void ConsentiSpostamentoSinistro(bool consentito) { sinistroSposta = consentito; }
 
-    // The picture with its persistent marks, at the screen's pixel ratio (the part of the widget it
-    // takes); and its plot alone.
-    QImage Immagine() const;
+    // The plot as shown, with the persistent marks, at the screen's pixel ratio.
     QImage ImmaginePiano() const;
     // Graph units of a point of the widget.
     QPointF InUnita(QPointF pixel) const;

@@ -50,6 +50,16 @@ void frmGrafico::MostraVista(bool tieniSegni) {
     carattere.setPixelSize(QFontInfo(font()).pixelSize());
     DisposizioneGrafico d = DisponiGrafico(Dati(), cornice, carattere);
     d.carattereNomi = font();
+    // What the axes read, for a screen reader.
+    QStringList assi;
+    for (const auto& [ruolo, nome] :
+         {std::pair{RuoloTesto::Tempo, "Tempi"}, std::pair{RuoloTesto::Velocita, "Velocità"}}) {
+        QStringList testi;
+        for (const TestoGrafico& t : d.Testi(ruolo))
+            testi << t.testo;
+        assi << QString::fromUtf8(nome) + QStringLiteral(": ") + testi.join(QStringLiteral("; "));
+    }
+    piano->setAccessibleDescription(assi.join(QStringLiteral(". ")));
     piano->Mostra(std::move(d));
     if (!tieniSegni) {
         segniFissi.clear();

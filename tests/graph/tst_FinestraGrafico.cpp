@@ -189,6 +189,8 @@ private slots:
         for (QLineEdit* casella : b.finestra->findChildren<QLineEdit*>())
             QVERIFY2(!casella->accessibleName().isEmpty(), qPrintable(casella->objectName()));
         PianoGrafico& piano = b.Piano();
+        QCOMPARE(piano.accessibleDescription(),
+                 "Tempi: 1,2346; 3,2346; 4,4691. Velocità: 0; 0,3; 0,6; 0,9; 1,2");
         const QPoint dentro = b.Area().center();
         QContextMenuEvent destro(QContextMenuEvent::Mouse, dentro, piano.mapToGlobal(dentro));
         for (int tasto : {0, int(Qt::Key_Menu), int(Qt::Key_F10)}) {
