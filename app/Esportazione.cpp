@@ -44,7 +44,7 @@ bool Esportazione::EsportaGrafico(const QString& percorso) {
     auto* aperta = qobject_cast<frmGrafico*>(figlie.Finestra(QStringLiteral("frmGrafico")));
     frmGrafico& grafico = aperta ? *aperta : figlie.ApriGrafico();
     // Opaque: a bitmap with an alpha channel is not one that every viewer reads.
-    const QImage immagine = grafico.Picture1().Immagine().convertToFormat(QImage::Format_RGB32);
+    const QImage immagine = grafico.ImmaginePiano().convertToFormat(QImage::Format_RGB32);
     return EsitoScrittura(principale, percorso,
                           ScriviFile(percorso, [&](QIODevice& file) { return immagine.save(&file, "BMP"); }));
 }
@@ -64,10 +64,9 @@ void Esportazione::EsportaImmagineGrafico() {
     const QString estensione = QFileInfo(percorso).suffix().toLower();
     const QString formato =
         formati.contains(estensione) ? estensione : formati.value(FiltriImmagine.indexOf(filtro), formati[0]);
-    const VistaGrafico vista = grafico->Vista();
-    const auto misura = principale.Dialogo().Dimensione(TitoloDimensione, vista.Riquadro().size().toSize());
-    if (misura)
-        EsitoScrittura(principale, percorso, EsportaImmagine(percorso, formato, vista, *misura));
+    const auto misura = principale.Dialogo().Dimensione(TitoloDimensione, grafico->MisuraImmagine());
+    if (misura && grafico)
+        EsitoScrittura(principale, percorso, EsportaImmagine(percorso, formato, grafico->Dati(), *misura));
 }
 
 void Esportazione::EsportaDatiGrafico(const XYPoli& Punti) {

@@ -5,16 +5,17 @@
 #include "Documenti.h"
 #include "FileSicuri.h"
 #include "FinestreFiglie.h"
+#include "Grafico.h"
 #include "Impostazioni.h"
+#include "ModelloGrafico.h"
 #include "NumeriRegionali.h"
 #include "Programma.h"
 #include "Sistemi.h"
 #include "SpiegazioneMoto.h"
 #include "TestiAsse.h"
 #include "VerificaMoto.h"
-#include "VistaGrafico.h"
+#include "VistaMoto.h"
 #include "frmDimensionamento.h"
-#include "frmGrafico.h"
 #include "frmMain.h"
 
 #include <QFileInfo>
@@ -31,8 +32,6 @@ constexpr double LarghezzaPagina = 210;      // A4, mm
 constexpr double MezzaPagina = 80;           // mm from the left edge, where the right column starts
 constexpr double AltezzaPagina = 297;        // A4, mm
 constexpr double SpazioDimensionamento = 45; // mm kept below the graph for the sizing
-// The graph is laid out as a graph window of this size draws it.
-constexpr QSize FinestraGrafico(1100, 660);
 } // namespace
 
 // A titled table: a name, then values and units, on the page; the same as lines of text.
@@ -177,20 +176,24 @@ QPointF DisegnaBlocco(QPainter& pittore, double x, double y, const QString& tito
 } // namespace
 
 double Relazione::DisegnaGrafico(QPainter& pittore, const QRectF& posto) const {
-    Grafico G = programma.GraficoCorrente;
-    G.StatoDisegniGrafico |= Grafico::BitParticolari;
-    frmGrafico grafico(programma.PuntiGrafico, G, programma.Moto);
-    grafico.setAttribute(Qt::WA_DontShowOnScreen);
-    grafico.resize(FinestraGrafico);
-    grafico.show(); // laid out and drawn as on screen
-    const VistaGrafico vista = grafico.Vista();
-    const QRectF origine = vista.Riquadro();
-    const double scala = std::min(posto.width() / origine.width(), posto.height() / origine.height());
-    DisegnaVista(pittore, vista,
-                 QTransform::fromTranslate(-origine.left(), -origine.top()) *
-                     QTransform::fromScale(scala, scala) *
-                     QTransform::fromTranslate(posto.left(), posto.top()));
-    return origine.height() * scala;
+    Grafico vista = programma.GraficoCorrente;
+    vista.StatoDisegniGrafico |= Grafico::BitParticolari;
+    CalcolaVistaIntera(vista, programma.PuntiGrafico);
+    const DatiGrafico dati{programma.PuntiGrafico, programma.Moto, vista, false,
+                           programma.Asse ? &*programma.Asse : nullptr};
+    // Laid out in pixels of 1/96 inch, as the graph's texts are sized, no taller than two thirds of
+    // its width.
+    const double scala = pittore.device()->logicalDpiX() / 96.0;
+    const QSizeF misura(posto.width() / scala, std::min(posto.height(), posto.width() * 2 / 3) / scala);
+    const QFont carattere = CarattereGrafico();
+    pittore.save();
+    pittore.translate(posto.topLeft());
+    pittore.scale(scala, scala);
+    DipingiGrafico(
+        pittore,
+        DisponiGrafico(dati, CorniceSuMisura(dati, QRectF(QPointF(0, 0), misura), carattere), carattere));
+    pittore.restore();
+    return misura.height() * scala;
 }
 
 bool Relazione::ScriviPdf(QIODevice& file) const {

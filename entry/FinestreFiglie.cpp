@@ -169,6 +169,7 @@ frmGrafico& FinestreFiglie::ApriGrafico() {
     auto* finestra = qobject_cast<frmGrafico*>(Finestra(QStringLiteral("frmGrafico")));
     if (!finestra) {
         finestra = new frmGrafico(programma.PuntiGrafico, programma.GraficoCorrente, programma.Moto);
+        finestra->ImpostaAsse(&programma.Asse);
         connect(finestra, &frmGrafico::EsportaImmagineRichiesta, this,
                 &FinestreFiglie::EsportaImmagineRichiesta);
         connect(finestra, &frmGrafico::EsportaDatiRichiesta, this, &FinestreFiglie::EsportaDatiRichiesta);

@@ -7,6 +7,7 @@
 #include "TestiAsse.h"
 #include "TestiRegionali.h"
 #include "Twips.h"
+#include "frmGrafico.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -304,6 +305,11 @@ frmDimensionamento& ApriDimensionamento(FinestreFiglie& figlie, Programma& progr
         for (auto segnale : {&FinestreFiglie::CalcoloRiuscito, &FinestreFiglie::CalcoloNonRiuscito,
                              &FinestreFiglie::DatiModificati})
             QObject::connect(&figlie, segnale, finestra, &frmDimensionamento::Aggiorna);
+        // An open graph shows the torque of the data as it now stands.
+        QObject::connect(finestra, &frmDimensionamento::AsseCambiato, &figlie, [&figlie] {
+            if (auto* grafico = qobject_cast<frmGrafico*>(figlie.Finestra(QStringLiteral("frmGrafico"))))
+                grafico->NuoviParticolari();
+        });
         QMdiSubWindow* sotto = figlie.Aggiungi(finestra);
         sotto->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
