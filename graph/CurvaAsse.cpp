@@ -27,11 +27,11 @@ std::optional<CurvaDettaglio> CurvaAsse(const Velantra& Moto, const DatiAsse& da
                     {t12, fine, costante(valori[FaseDecelerazione])},
                     {fine, fine, costante(valori[FaseSosta])}};
     const auto [basso, alto] = std::minmax_element(valori.begin(), valori.end());
-    // A band of its own between the other details' (0 to Vm and 0.1 to 0.9 of Vm), mirrored backwards.
+    // Its steps clear of the acceleration's (0.1 to 0.9 of Vm), mirrored backwards as the others.
     curva.basso = *basso;
     curva.alto = *alto > *basso ? *alto : *basso + 1;
-    curva.velocitaBasso = 0.15 * Moto.Vm;
-    curva.velocitaAlto = 0.85 * Moto.Vm;
+    curva.velocitaBasso = 0.2 * Moto.Vm;
+    curva.velocitaAlto = 0.8 * Moto.Vm;
     curva.segnati = {valori[FaseAccelerazione], valori[FaseDecelerazione], valori[FaseSosta]};
     return curva;
 }

@@ -176,8 +176,10 @@ void frmGrafico::MostraDifferenza(bool mostra) {
     const std::vector<CurvaDettaglio> curve = CurveDettaglio(Moto, Asse());
     for (size_t i = 0; i < lettureDettagli.size(); ++i) {
         const Lettura& l = lettureDettagli[i];
-        if (i < curve.size()) // the sizing's reads C, or F for a direct drive
+        if (i < curve.size()) { // the sizing's reads C, or F for a direct drive
             l.etichetta->setText(curve[i].sigla);
+            l.casella->setAccessibleName(curve[i].sigla);
+        }
         l.etichetta->setVisible(Particolari() && i < curve.size());
         l.casella->setVisible(Particolari() && i < curve.size());
     }
