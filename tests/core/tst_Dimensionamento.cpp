@@ -9,14 +9,13 @@ namespace {
 using D = DatiAsse;
 using Attese = QList<double>; // F and C of the four phases, then the six figures
 
+// Sizing data as the document writes it.
+D Dati(const std::string& coppie) {
+    return LeggiDocumento("0,0,0,0,0,0,0,0,0\r\n" + coppie).dati->Asse.value_or(D{});
+}
 // The worked example: 0.5 m in 1 s with T1 = 0.25 s, on a 10 mm screw.
-const D Esempio{.Massa = 50,
-                .Passo = 0.01,
-                .Rendimento = 0.9,
-                .Attrito = 0.01,
-                .InerziaMotore = 1e-4,
-                .InerziaTrasmissione = 2e-5,
-                .Sosta = 0.5};
+const D Esempio = Dati("massa=50,passo=0.01,rendimento=0.9,attrito=0.01,inerzia_motore=1e-4,"
+                       "inerzia_trasmissione=2e-5,sosta=0.5");
 constexpr double VmEsempio = 0.5 / 0.75;
 
 const char* const RigaEsempio = "2,.125,.25,.5,.25,.5,1,.666666666666667,2.66666666666667\r\n";
@@ -46,14 +45,8 @@ private slots:
             << .25 << .5 << -VmEsempio << Esempio
             << Attese{-138.2367, -4.903325, 128.4300, 0,        -0.445518, -0.008670982, 0.3850244,
                       0,         138.2367,  77.08407, 0.445518, 0.2404442, 4000,         186.6181};
-        const D verticale{.Massa = 20,
-                          .Passo = 0.005,
-                          .Rendimento = 0.9,
-                          .Attrito = 0.1,
-                          .Inclinazione = 90,
-                          .Forza = 10,
-                          .InerziaMotore = 2e-4,
-                          .Sosta = 1};
+        const D verticale = Dati("massa=20,passo=0.005,rendimento=0.9,attrito=0.1,inclinazione=90,forza=10,"
+                                 "inerzia_motore=2e-4,sosta=1");
         QTest::newRow("verticale in salita")
             << .2 << .6 << .1 << verticale
             << Attese{216.133,   206.133, 196.133,  196.133,   0.3167672, 0.1822616, 0.04775594,
@@ -64,21 +57,12 @@ private slots:
                       0.1560777, 196.133, 191.2507, 0.2661336, 0.1568252,   1200,      0};
         QTest::newRow("cinghia con riduttore")
             << .1 << .3 << 1.5
-            << D{.Massa = 8,
-                 .Tipo = Trasmissione::Cinghia,
-                 .Diametro = 0.05,
-                 .Rapporto = 5,
-                 .Rendimento = 0.95,
-                 .Attrito = 0.05,
-                 .Inclinazione = 30,
-                 .InerziaMotore = 5e-5,
-                 .InerziaTrasmissione = 1e-5,
-                 .Sosta = 0.2}
+            << Dati("massa=8,trasmissione=cinghia,diametro=0.05,rapporto=5,rendimento=0.95,attrito=0.05,"
+                    "inclinazione=30,inerzia_motore=5e-5,inerzia_trasmissione=1e-5,sosta=0.2")
             << Attese{162.6237, 42.62372, -77.37628, 39.2266,  1.035914,  0.2243354, -0.5475373,
                       0.196133, 162.6237, 76.4959,   1.035914, 0.4782156, 2864.789,  310.7743};
         QTest::newRow("diretta a triangolo")
-            << .05 << 0. << .5
-            << D{.Massa = 10, .Tipo = Trasmissione::Diretta, .Attrito = 0.1, .Forza = 20, .InerziaMotore = 1}
+            << .05 << 0. << .5 << Dati("massa=10,trasmissione=diretta,attrito=0.1,forza=20,inerzia_motore=1")
             << Attese{129.8067, 29.80665, -70.19335, 0, 0, 0, 0, 0, 129.8067, 104.3477, 0, 0, 0, 0};
     }
     void legge() {
@@ -98,10 +82,7 @@ private slots:
             ottenute << (*r).*c.Membro;
         for (int i = 0; i < attese.size(); ++i)
             QVERIFY2(std::abs(ottenute[i] - attese[i]) <= 6e-7 * std::max(1.0, std::abs(attese[i])),
-                     qPrintable(QStringLiteral("n. %1: %2 invece di %3")
-                                    .arg(i)
-                                    .arg(ottenute[i], 0, 'g', 10)
-                                    .arg(attese[i], 0, 'g', 10)));
+                     qPrintable(QString::number(i) + ": " + QString::number(ottenute[i], 'g', 10)));
         QCOMPARE(r->Diretta, dati.Tipo == Trasmissione::Diretta);
         // Along the cycle: each phase from its start; at rest, held, before and after.
         const double Ttot = 2 * T1 + T2;
