@@ -6,6 +6,7 @@
 #include "FileSicuri.h"
 #include "FinestreFiglie.h"
 #include "ImmagineGrafico.h"
+#include "LeggeMoto.h"
 #include "NumeriRegionali.h"
 #include "Sistemi.h"
 #include "TabellaGrandezze.h"
@@ -16,6 +17,29 @@
 #include <QIODevice>
 #include <QImage>
 #include <QPointer>
+#include <algorithm>
+
+namespace {
+QString Scrittura(const QString& percorso) {
+    return QStringLiteral("Scrittura di «%1»...").arg(PercorsoMostrato(percorso));
+}
+} // namespace
+
+QString TitoloDati(const PassoCsv& passo) {
+    QString testo = QString::fromStdString(passo.Testo());
+    testo.replace(QLatin1Char('.'), QLatin1Char(SeparatoreDecimale()));
+    return QStringLiteral("%1: una riga ogni %2 s").arg(TitoloEsportaDati, testo);
+}
+
+// Where the plot could not be set up, it carries only the sentence that says so.
+bool GraficoDisegnabile(const VistaGrafico& vista) {
+    return std::none_of(vista.parti.begin(), vista.parti.end(), [](const VistaGrafico::Parte& parte) {
+        const auto testi = parte.superficie->Testi();
+        return std::any_of(testi.begin(), testi.end(), [](const SuperficieDisegno::TestoDisegnato& t) {
+            return t.testo == frmGrafico::FraseNonDisegnabile;
+        });
+    });
+}
 
 QString TestoTabella(const Velantra& Moto) {
     QString testo;
@@ -54,9 +78,13 @@ void Esportazione::EsportaImmagineGrafico() {
         qobject_cast<frmGrafico*>(principale.Figlie().Finestra(QStringLiteral("frmGrafico")));
     if (!grafico)
         return;
+    Dialoghi& dialogo = principale.Dialogo();
+    if (!GraficoDisegnabile(grafico->Vista())) {
+        dialogo.Messaggio(QStringLiteral("Impossibile esportare l'immagine: %1.").arg(MotivoNonDisegnabile));
+        return;
+    }
     QString filtro;
-    const QString percorso =
-        principale.Dialogo().NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro);
+    const QString percorso = dialogo.NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro);
     if (percorso.isEmpty() || !grafico)
         return;
     // A name that says png, svg or pdf gets what it says; otherwise the filter decides.
@@ -65,18 +93,36 @@ void Esportazione::EsportaImmagineGrafico() {
     const QString formato =
         formati.contains(estensione) ? estensione : formati.value(FiltriImmagine.indexOf(filtro), formati[0]);
     const VistaGrafico vista = grafico->Vista();
-    const auto misura = principale.Dialogo().Dimensione(TitoloDimensione, vista.Riquadro().size().toSize());
-    if (misura)
-        EsitoScrittura(principale, percorso, EsportaImmagine(percorso, formato, vista, *misura));
+    const auto misura = dialogo.Dimensione(TitoloDimensione, vista.Riquadro().size().toSize());
+    if (!misura || !grafico)
+        return;
+    const auto avanzamento = dialogo.Avanza(TitoloEsportaImmagine, Scrittura(percorso));
+    EsitoScrittura(principale, percorso,
+                   EsportaImmagine(percorso, formato, vista, *misura, avanzamento.get()));
 }
 
-void Esportazione::EsportaDatiGrafico(const XYPoli& Punti) {
+void Esportazione::EsportaDatiGrafico() {
+    const LeggeMoto legge(Moto);
+    const std::optional<PassoCsv> passo = PassoPredefinito(legge.Durata());
+    Dialoghi& dialogo = principale.Dialogo();
+    if (!passo) {
+        dialogo.Messaggio(
+            QStringLiteral("Impossibile esportare i dati: nessun passo di tempo divide la durata "
+                           "del moto, %1 sec, in righe di valori distinti.")
+                .arg(TestoValore(legge.Durata())));
+        return;
+    }
     QString filtro;
-    const QString percorso = principale.Dialogo().NomeFileSalva(TitoloEsportaDati, FiltriDati, &filtro);
+    const QString percorso = dialogo.NomeFileSalva(TitoloDati(*passo), FiltriDati, &filtro);
     if (percorso.isEmpty())
         return;
     const FormaCsv forma = filtro == FiltriDati.value(1) ? FormaCsv::Regionale : FormaCsv::Standard;
-    EsitoScrittura(principale, percorso, ScriviFile(percorso, [&](QIODevice& file) {
-                       return ScriviCsv(file, Punti, Moto, forma);
-                   }));
+    const auto avanzamento = dialogo.Avanza(TitoloEsportaDati, Scrittura(percorso));
+    EsitoScrittura(principale, percorso,
+                   ScriviFile(
+                       percorso,
+                       [&](QIODevice& file) {
+                           return ScriviCsv(file, legge.Durata(), *passo, ColonneMoto(legge), forma);
+                       },
+                       avanzamento.get()));
 }

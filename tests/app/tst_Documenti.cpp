@@ -56,7 +56,7 @@ QString Stampa(Banco& banco, double margine, const char* comando = "Print") {
 class TstDocumenti : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { IgnoraLimiteFile(); } // as the program does: a write over the limit fails, no more
+    void initTestCase() { PreparaScritture(); } // as the program does: a write over the limit fails, no more
 
     // Saved over an older document with a value typed since, taken as no longer calculated; then a document
     // of another combination, as large as one may be, opened over the plot, and calculated.
@@ -101,7 +101,7 @@ private slots:
         const QString apri = QStringLiteral("Impossibile aprire il file «%1»: ");
         const QString non = QStringLiteral("Il file «%1» non è una simulazione di Velantra: ");
         const QString salva = QStringLiteral("Impossibile salvare il file «%1»: ");
-        const QString pieno = salva + "la scrittura non è riuscita (il disco potrebbe essere pieno).";
+        const QString limite = salva + "il file supera la dimensione massima che il sistema permette di scrivere.";
         riga("nome annullato", "Open", "", {}, {});
         riga("salvataggio annullato", "mnuFileSaveAs", "", {}, {});
         riga("domanda annullata", "mnuFileOpen", "sim.vla", {}, {});
@@ -122,11 +122,11 @@ private slots:
         riga("nome di una cartella", "Save", "cartella", {}, salva + "esiste una cartella con questo nome.");
         riga("sola lettura", "Save", "sola/sim.vla", {},
              salva + "non è permesso scrivere nella cartella «%2/sola».");
-        riga("disco pieno", "Save", "sim.vla", {}, pieno);
+        riga("limite", "Save", "sim.vla", {}, limite);
         riga("valore illeggibile", "Save", "sim.vla", {},
              salva + "il valore di Stot non è un numero valido.");
-        riga("tabella, disco pieno", "mnuFileEsporta", "sim.vla", {}, pieno);
-        riga("grafico, disco pieno", "mnuFileEsportaGrafico", "sim.vla", {}, pieno);
+        riga("tabella, limite", "mnuFileEsporta", "sim.vla", {}, limite);
+        riga("grafico, limite", "mnuFileEsportaGrafico", "sim.vla", {}, limite);
     }
     void nienteCambia() {
         QFETCH(QString, comando);
@@ -154,7 +154,7 @@ private slots:
         const QString prima = banco.Stato() + attiva->windowTitle();
         banco.dialoghi.nomiFile = {nome.isEmpty() ? QString() : banco.Percorso(nome)};
         banco.dialoghi.risposte = {!messaggio.isNull()};
-        const rlim_t limite = LimitaFile(messaggio.contains(QLatin1String("pieno")) ? 8 : RLIM_INFINITY);
+        const rlim_t limite = LimitaFile(QString(QTest::currentDataTag()).endsWith(QLatin1String("limite")) ? 8 : RLIM_INFINITY);
         banco.Premi(qPrintable(comando));
         LimitaFile(limite);
         QCOMPARE(banco.dialoghi.Messaggi(),
