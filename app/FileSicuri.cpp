@@ -151,6 +151,22 @@ std::optional<QString> Produci(int descrittore, const std::function<bool(QIODevi
     return std::nullopt;
 }
 
+// A reader that keeps a file's size and time to tell whether it changed (QSettings does, to the
+// millisecond) must see new contents of the same size as new, even when written within that
+// millisecond: their time is then put just past the old one.
+void DistinguiDa(int descrittore, const struct stat& vecchio) {
+    struct stat nuovo {};
+    const auto millisecondi = [](const timespec& t) {
+        return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000;
+    };
+    if (fstat(descrittore, &nuovo) != 0 || nuovo.st_size != vecchio.st_size ||
+        millisecondi(nuovo.st_mtim) > millisecondi(vecchio.st_mtim))
+        return;
+    const qint64 dopo = millisecondi(vecchio.st_mtim) + 1;
+    const timespec tempi[2] = {{0, UTIME_OMIT}, {time_t(dopo / 1000), long(dopo % 1000) * 1'000'000}};
+    futimens(descrittore, tempi);
+}
+
 // A FIFO or a device: opened and written as it is. A FIFO with no reader is waited for.
 std::optional<QString> ScriviDiretto(const QByteArray& nome, const std::function<bool(QIODevice&)>& scrivi,
                                      Avanzamento* avanzamento) {
@@ -197,7 +213,9 @@ std::optional<QString> ScriviSulPosto(const QByteArray& nome, const QString& neg
         motivo = negato;
     else if (ftruncate(descrittore, 0) != 0)
         motivo = Errore(errno);
-    else if ((motivo = Produci(descrittore, scrivi, avanzamento, true))) {
+    else if (!(motivo = Produci(descrittore, scrivi, avanzamento, true)))
+        DistinguiDa(descrittore, info);
+    else {
         bool ripristinato = ftruncate(descrittore, 0) == 0;
         for (qint64 scritti = 0; ripristinato && scritti < vecchio.size();) {
             const ssize_t n =
@@ -291,6 +309,8 @@ std::optional<QString> ScriviFile(const QString& percorso, const std::function<b
     } else
         fchmod(descrittore, ModoNuovo());
     motivo = Produci(descrittore, scrivi, avanzamento, true);
+    if (!motivo && esiste)
+        DistinguiDa(descrittore, info);
     if (close(descrittore) != 0 && !motivo)
         motivo = Errore(errno);
     if (!motivo && rename(temporaneo.constData(), bersaglio->constData()) != 0)

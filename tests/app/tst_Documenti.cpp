@@ -2,6 +2,7 @@
 #include "Collaudo.h"
 #include "Documenti.h"
 #include "FileSicuri.h"
+#include "Impostazioni.h"
 #include "frmGrafico.h"
 
 #include <QDir>
@@ -101,7 +102,8 @@ private slots:
         const QString apri = QStringLiteral("Impossibile aprire il file «%1»: ");
         const QString non = QStringLiteral("Il file «%1» non è una simulazione di Velantra: ");
         const QString salva = QStringLiteral("Impossibile salvare il file «%1»: ");
-        const QString limite = salva + "il file supera la dimensione massima che il sistema permette di scrivere.";
+        const QString limite =
+            salva + "il file supera la dimensione massima che il sistema permette di scrivere.";
         riga("nome annullato", "Open", "", {}, {});
         riga("salvataggio annullato", "mnuFileSaveAs", "", {}, {});
         riga("domanda annullata", "mnuFileOpen", "sim.vla", {}, {});
@@ -154,7 +156,8 @@ private slots:
         const QString prima = banco.Stato() + attiva->windowTitle();
         banco.dialoghi.nomiFile = {nome.isEmpty() ? QString() : banco.Percorso(nome)};
         banco.dialoghi.risposte = {!messaggio.isNull()};
-        const rlim_t limite = LimitaFile(QString(QTest::currentDataTag()).endsWith(QLatin1String("limite")) ? 8 : RLIM_INFINITY);
+        const rlim_t limite = LimitaFile(
+            QString(QTest::currentDataTag()).endsWith(QLatin1String("limite")) ? 8 : RLIM_INFINITY);
         banco.Premi(qPrintable(comando));
         LimitaFile(limite);
         QCOMPARE(banco.dialoghi.Messaggi(),
@@ -164,6 +167,25 @@ private slots:
         QCOMPARE(banco.Stato() + attiva->windowTitle(), prima);
         QCOMPARE(cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), file);
         QCOMPARE(LeggiTutto(banco.Percorso(QStringLiteral("sim.vla"))), QByteArray("3,1,2,3,4,5,6,7,8\r\n"));
+    }
+
+    // The settings written by the program's own writer read back by QSettings as written, each right
+    // after the last (equal lengths too), the other keys kept.
+    void impostazioni() {
+        Banco banco(false);
+        Impostazioni impostazioni;
+        QVERIFY(!impostazioni.ScriviCollocazione(QRectF(1, 2, 3000.5, 4000)));
+        for (const char* testo :
+             {"Officina Rossi S.p.A.", "Officina Rossi S.p.B.", "a,b;c=d [x] #1", " spazi ",
+              "\"virgolette\" e \\", "@inizio", "perché € 𝛼", "riga\nnuova\tcolonna",
+              "\x01"
+              "a\x7f"
+              "F",
+              ""}) {
+            QVERIFY(!impostazioni.ScriviIntestazione(QString::fromUtf8(testo)));
+            QCOMPARE(Impostazioni().LeggiIntestazione(), QString::fromUtf8(testo));
+        }
+        QCOMPARE(impostazioni.LeggiCollocazione(), QRectF(1, 2, 3000.5, 4000));
     }
 
     // Values typed over calculated results go into the record when the data entry closes (on Save

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <fcntl.h>
 #include <sched.h>
@@ -28,7 +29,8 @@ public:
             return;
         for (const auto& [nome, contenuto] : file) {
             QFile f(cartella + '/' + nome);
-            if (!f.open(QIODevice::WriteOnly) || f.write(contenuto) != contenuto.size())
+            if (!QDir().mkpath(QFileInfo(f).absolutePath()) || !f.open(QIODevice::WriteOnly) ||
+                f.write(contenuto) != contenuto.size())
                 return;
         }
         const int riempitivo = open((punto + "/riempitivo").constData(), O_WRONLY | O_CREAT, 0600);

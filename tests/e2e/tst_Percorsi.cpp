@@ -98,8 +98,8 @@ private slots:
         u.dialoghi.dimensioni = {QSize(400, 300)};
         grafico->findChild<QAction*>(immagine ? "mnuEsportaImmagine" : "mnuEsportaDati")->trigger();
         QCOMPARE(u.dialoghi.chiamate[1], // after the example's question
-                 "Salva " + (immagine ? TitoloEsportaImmagine : "Esporta dati: una riga ogni 0,01 s") +
-                     " (" + filtri.join(';') + ')');
+                 "Salva " + (immagine ? TitoloEsportaImmagine : "Esporta dati: una riga ogni 0,01 s") + " (" +
+                     filtri.join(';') + ')');
         if (formato.isEmpty()) {
             QCOMPARE(u.dialoghi.Messaggi(),
                      QStringList("Impossibile salvare il file «" + percorso + "»: la cartella «" +

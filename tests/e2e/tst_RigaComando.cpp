@@ -4,62 +4,14 @@
 #include "Disegno.h"
 #include "RigaComando.h"
 #include "Velantra.h"
+#include "Voci.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <dirent.h>
-#include <fcntl.h>
-#include <map>
 #include <sys/resource.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
 
 namespace {
-
-// A file's bytes read by the bytes of its name, which need not be UTF-8.
-QByteArray LeggiByte(const QByteArray& nome) {
-    QByteArray contenuto;
-    const int file = open(nome.constData(), O_RDONLY);
-    char pezzo[4096];
-    for (ssize_t n; file >= 0 && (n = read(file, pezzo, sizeof pezzo)) > 0;)
-        contenuto.append(pezzo, n);
-    close(file);
-    return file >= 0 ? contenuto : "(illeggibile)";
-}
-
-// What a run must leave as it was: each entry's kind, owner and mode, and the old files' contents.
-struct Voce {
-    mode_t modo;
-    uid_t proprietario;
-    gid_t gruppo;
-    QByteArray contenuto;
-    bool operator==(const Voce&) const = default;
-};
-std::map<QByteArray, Voce> Voci(const QString& cartella) {
-    std::map<QByteArray, Voce> voci;
-    DIR* elenco = opendir(QFile::encodeName(cartella).constData());
-    while (const dirent* voce = elenco ? readdir(elenco) : nullptr) {
-        const QByteArray nome(voce->d_name), percorso = QFile::encodeName(cartella) + '/' + nome;
-        struct stat info {};
-        if (nome != "." && nome != ".." && lstat(percorso.constData(), &info) == 0)
-            voci[nome] = {info.st_mode, info.st_uid, info.st_gid,
-                          nome.startsWith("vecchio") ? LeggiByte(percorso) : QByteArray()};
-    }
-    if (elenco)
-        closedir(elenco);
-    return voci;
-}
-
-void Socket(const QString& percorso) {
-    sockaddr_un indirizzo{};
-    indirizzo.sun_family = AF_UNIX;
-    qstrncpy(indirizzo.sun_path, QFile::encodeName(percorso).constData(), sizeof indirizzo.sun_path);
-    const int presa = socket(AF_UNIX, SOCK_STREAM, 0);
-    QVERIFY(bind(presa, reinterpret_cast<sockaddr*>(&indirizzo), sizeof indirizzo) == 0);
-    close(presa); // the socket file stays
-}
 
 const QByteArray Vecchio = "vecchio\n";
 const QStringList Formati = {"csv", "txt", "png", "svg", "pdf"};
@@ -253,20 +205,11 @@ private slots:
         QTEST(QString::fromUtf8(programma.readAllStandardError()), "errore");
         QTEST(programma.exitCode(), "stato");
 
-        // What was there keeps its kind, owner and mode, and an old file its contents unless written;
-        // no temporary file is left.
+        // What was there keeps its kind, owner and mode, and an old file its contents unless written.
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, scritto);
-        auto dopo = Voci(cartella.path());
-        for (auto& [nome, voce] : prima) {
-            QVERIFY2(dopo.count(nome), nome.constData());
-            if (file == nome)
-                dopo[nome].contenuto = voce.contenuto;
-            QVERIFY2(dopo[nome] == voce, nome.constData());
-        }
-        for (const auto& [nome, voce] : dopo)
-            QVERIFY2(!nome.startsWith(".velantra"), nome.constData());
-        QVERIFY(Voci(cartella.filePath("pieno")) == primaPieno);
+        RestaTutto(prima, cartella.path(), file);
+        RestaTutto(primaPieno, cartella.filePath("pieno"));
         const QByteArray percorso = QFile::encodeName(cartella.path()) + '/' + file;
         const QByteArray contenuto = file.isEmpty() ? programma.readAllStandardOutput() : LeggiByte(percorso);
         if (scritto.startsWith("immagine")) {
