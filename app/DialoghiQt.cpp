@@ -113,7 +113,10 @@ std::optional<QSize> DialoghiQt::Dimensione(const QString& titolo, QSize propost
         riga->addWidget(lato.casella);
         riga->addWidget(new QLabel(QStringLiteral("pixel, da %1 a %2").arg(lato.minimo).arg(MassimoPixel)));
         const QString nome = QString::fromLatin1(lato.nome);
-        modulo->addRow(QLatin1Char('&') + nome.left(1).toUpper() + nome.mid(1) + QLatin1Char(':'), riga);
+        auto* etichetta =
+            new QLabel(QLatin1Char('&') + nome.left(1).toUpper() + nome.mid(1) + QLatin1Char(':'));
+        etichetta->setBuddy(lato.casella);
+        modulo->addRow(etichetta, riga);
     }
     auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
     QObject::connect(pulsanti, &QDialogButtonBox::accepted, &dialogo, [&] {
