@@ -94,7 +94,8 @@ std::optional<PassoCsv> PassoPredefinito(double durata) {
     if (!pochi && RigheCsv(durata, Centesimo) <= Righe)
         return Centesimo;
     // Near the answer, then step by step: the largest step with 500 multiples, or the smallest with few rows.
-    const int vicino = 3 * int(std::floor(std::log10(durata / double(pochi ? Intervalli : Righe))));
+    const int vicino =
+        3 * int(std::floor(std::log10(durata) - std::log10(double(pochi ? Intervalli : Righe))));
     for (int i = 0; i < 12; ++i) {
         const PassoCsv passo = Rotondo(pochi ? vicino + 4 - i : vicino - 4 + i);
         if (Valido(passo) && (pochi ? Tempo(Intervalli, passo) <= durata : RigheCsv(durata, passo) <= Righe))
