@@ -3,6 +3,8 @@
 #   ./velantra.sh start            install what is missing, build in Release, start the program
 #   ./velantra.sh test             install what is missing, build, run every test
 #   ./velantra.sh install PREFIX   install what is missing, build in Release, install under PREFIX
+#   ./velantra.sh pacchetto        install what is missing, build in Release without the tests, make
+#                                  the Debian package build-pacchetto/velantra_VERSION_ARCH.deb
 # Every command is safe to repeat: packages already present are not touched and the build is
 # incremental. BUILD_DIR chooses another build folder; CMAKE_ARGS passes more options to CMake.
 set -euo pipefail
@@ -11,12 +13,13 @@ cd "$(dirname "$(readlink -f "$0")")"
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev qt6-translations-l10n
-  libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth poppler-utils
-  desktop-file-utils appstream
+  xvfb xauth poppler-utils libxml2-utils
+  desktop-file-utils appstream x11-utils
 )
 BUILD_DIR=${BUILD_DIR:-build}
+# The benchmarks are off unless asked for; then they need Google Benchmark.
+case " ${CMAKE_ARGS:-} " in *VELANTRA_BENCH=ON*) PACKAGES+=(libbenchmark-dev) ;; esac
 
 install_missing_packages() {
   local missing=()
@@ -62,8 +65,20 @@ case "${1:-}" in
     cmake --build "$BUILD_DIR" --target velantra velantra_icone -j "$(jobs)"
     cmake --install "$BUILD_DIR" --prefix "$2"
     ;;
+  pacchetto)
+    # A build folder of its own, without tests or benchmarks, installing under /usr.
+    PACKAGES+=(dpkg-dev file)
+    install_missing_packages
+    BUILD_DIR=build-pacchetto
+    CMAKE_ARGS="${CMAKE_ARGS:-} -DBUILD_TESTING=OFF -DVELANTRA_BENCH=OFF"
+    configure
+    cmake --build "$BUILD_DIR" -j "$(jobs)"
+    rm -f "$BUILD_DIR"/velantra_*.deb
+    (cd "$BUILD_DIR" && cpack -G DEB >/dev/null)
+    ls "$BUILD_DIR"/velantra_*.deb
+    ;;
   *)
-    echo "usage: $0 start | test | install PREFIX" >&2
+    echo "usage: $0 start | test | install PREFIX | pacchetto" >&2
     exit 2
     ;;
 esac

@@ -1,5 +1,6 @@
 #include "AreaFinestre.h"
 
+#include "FinestreFiglie.h"
 #include "Risorse.h"
 
 #include <QLinearGradient>
@@ -9,6 +10,9 @@
 #include <QSvgRenderer>
 
 namespace {
+// The graph window's size, frame included, that leaves its plot at least 600 x 250 with the details on.
+constexpr QSize GraficoLeggibile{1080, 420};
+
 QList<QMdiSubWindow*> Finestre(const QMdiArea& area, bool ridotte) {
     QList<QMdiSubWindow*> scelte;
     for (QMdiSubWindow* finestra : area.subWindowList(QMdiArea::CreationOrder))
@@ -47,12 +51,36 @@ void AreaFinestre::Affianca(Qt::Orientation direzione) {
 void AreaFinestre::Colloca(QMdiSubWindow* finestra, const QRect& posto) {
     if (finestra->isMaximized())
         finestra->showNormal();
-    // A form of fixed size keeps it: stretched it would float in grey, squeezed it would be cut.
-    const QWidget* contenuto = finestra->widget();
-    if (contenuto && contenuto->minimumSize() == contenuto->maximumSize())
-        finestra->move(posto.topLeft());
-    else
+    // A form of fixed size keeps it: stretched it would float in grey, squeezed it would be cut. One
+    // that already scrolls takes the place up to its whole size.
+    const QWidget* contenuto = FinestreFiglie::Contenuto(finestra);
+    if (!contenuto || contenuto->minimumSize() != contenuto->maximumSize())
         finestra->setGeometry(posto);
+    else if (contenuto != finestra->widget())
+        finestra->setGeometry(QRect(posto.topLeft(), finestra->sizeHint().boundedTo(posto.size())));
+    else
+        finestra->move(posto.topLeft());
+}
+
+void AreaFinestre::DisponiEsempio(QMdiSubWindow& grafico) {
+    const QRect libero = viewport()->rect();
+    QRect occupato;
+    int primaFine = libero.bottom();
+    for (const QMdiSubWindow* finestra : Finestre(*this, false))
+        if (finestra != &grafico) {
+            occupato |= finestra->geometry();
+            primaFine = std::min(primaFine, finestra->geometry().bottom());
+        }
+    const QRect accanto = libero.adjusted(occupato.right() + 1, 0, 0, 0);
+    const QRect sotto = libero.adjusted(0, occupato.bottom() + 1, 0, 0);
+    const auto superficie = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+    const bool primaAccanto = superficie(accanto) >= superficie(sotto);
+    for (const QRect& posto : {primaAccanto ? accanto : sotto, primaAccanto ? sotto : accanto,
+                               libero.adjusted(0, primaFine + 1, 0, 0)})
+        if (posto.width() >= GraficoLeggibile.width() && posto.height() >= GraficoLeggibile.height()) {
+            grafico.setGeometry(posto);
+            return;
+        }
 }
 
 void AreaFinestre::Sovrapponi() {

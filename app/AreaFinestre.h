@@ -21,13 +21,19 @@ public:
     void Sovrapponi();
     // Minimised child windows in rows along the bottom edge, from the left.
     void DisponiIcone();
+    // After "Esempio": the other windows stay where they opened, and the graph goes where its plot
+    // reads best: beside or below all of them, else full width below the one that ends highest (over
+    // the lower part of the rest), each only when that leaves it room for a readable plot; else it
+    // keeps its own place, the whole area.
+    void DisponiEsempio(QMdiSubWindow& grafico);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
 
 private:
     void Affianca(Qt::Orientation direzione);
-    // Moves a window to the rectangle; a form of fixed size only moves to its corner.
+    // Moves a window to the rectangle; a form of fixed size only moves to its corner, and is never
+    // stretched beyond its designed size (a smaller place gives it scroll bars).
     static void Colloca(QMdiSubWindow* finestra, const QRect& posto);
     const QPixmap& Sfondo();
 

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <algorithm>
@@ -39,18 +40,22 @@ QString Estensione(const QString& filtro) {
     return modello.match(filtro).captured(1);
 }
 
+void Spiega(QMessageBox& scatola, const QString& dettaglio) {
+    if (dettaglio.isEmpty())
+        return;
+    scatola.setInformativeText(dettaglio);
+    // Wide enough for an explanation to read in whole lines: a box sized to the short text would
+    // break every sentence.
+    if (auto* griglia = qobject_cast<QGridLayout*>(scatola.layout()))
+        griglia->addItem(new QSpacerItem(scatola.fontMetrics().averageCharWidth() * 90, 0),
+                         griglia->rowCount(), 0, 1, griglia->columnCount());
+}
+
 QMessageBox::StandardButton Chiedi(QWidget* finestra, QMessageBox::Icon icona, const QString& titolo,
                                    const QString& testo, QMessageBox::StandardButtons pulsanti,
                                    const QString& dettaglio = {}) {
     QMessageBox scatola(icona, titolo, testo, pulsanti, finestra);
-    if (!dettaglio.isEmpty()) {
-        scatola.setInformativeText(dettaglio);
-        // Wide enough for an explanation to read in whole lines: a box sized to the short text would
-        // break every sentence.
-        if (auto* griglia = qobject_cast<QGridLayout*>(scatola.layout()))
-            griglia->addItem(new QSpacerItem(scatola.fontMetrics().averageCharWidth() * 90, 0),
-                             griglia->rowCount(), 0, 1, griglia->columnCount());
-    }
+    Spiega(scatola, dettaglio);
     return static_cast<QMessageBox::StandardButton>(scatola.exec());
 }
 } // namespace
@@ -58,6 +63,18 @@ QMessageBox::StandardButton Chiedi(QWidget* finestra, QMessageBox::Icon icona, c
 void DialoghiQt::Messaggio(const QString& testo, const QString& titolo, Icona icona,
                            const QString& dettaglio) {
     Chiedi(finestra, IconaQt(icona), titolo, testo, QMessageBox::Ok, dettaglio);
+}
+
+bool DialoghiQt::MessaggioConAlternativa(const QString& testo, const QString& alternativa,
+                                         const QString& titolo, Icona icona, const QString& dettaglio) {
+    QMessageBox scatola(IconaQt(icona), titolo, testo, QMessageBox::Ok, finestra);
+    QPushButton* altro = scatola.addButton(alternativa, QMessageBox::AcceptRole);
+    // Enter and Esc mean OK, which changes nothing.
+    scatola.setDefaultButton(QMessageBox::Ok);
+    scatola.setEscapeButton(QMessageBox::Ok);
+    Spiega(scatola, dettaglio);
+    scatola.exec();
+    return scatola.clickedButton() == altro;
 }
 
 bool DialoghiQt::Conferma(const QString& testo, const QString& titolo) {

@@ -12,6 +12,8 @@ public:
 
     void Messaggio(const QString& testo, const QString& titolo, Icona icona,
                    const QString& dettaglio) override;
+    bool MessaggioConAlternativa(const QString& testo, const QString& alternativa, const QString& titolo,
+                                 Icona icona, const QString& dettaglio) override;
     bool Conferma(const QString& testo, const QString& titolo) override;
     QString NomeFileApri(const QString& titolo, const QStringList& filtri) override;
     QString NomeFileSalva(const QString& titolo, const QStringList& filtri,

@@ -208,7 +208,8 @@ void frmMain::CreaMenu() {
 
     CreaMenu(
         QStringLiteral("mnuHelp"), QStringLiteral("&?"),
-        {{"mnuHelpContents", QStringLiteral("&Sommario"), [this] { MostraGuida(false); }},
+        {{"mnuHelpContents", QStringLiteral("&Sommario"), [this] { MostraGuida(false); },
+          QKeySequence(Qt::Key_F1)},
          {"mnuHelpSearchForHelpOn", QStringLiteral("&Cerca argomento..."), [this] { MostraGuida(true); }},
          {},
          {"mnuHelpAbout", QStringLiteral("&Informazioni su "), comando(&frmMain::mnuHelpAbout_Click)}});
@@ -342,12 +343,9 @@ void frmMain::tbSceltaSistema_Click() {
 
 void frmMain::tbCalcolo_Click() {
     if (auto* inserimento =
-            qobject_cast<frmInserimentoDati*>(figlie->Finestra(QStringLiteral("frmInserimentoDati")))) {
+            qobject_cast<frmInserimentoDati*>(figlie->Finestra(QStringLiteral("frmInserimentoDati"))))
         inserimento->AssegnaSistema();
-        // Refused input leaves no system current: the cursor stays where the values are to be fixed.
-        if (programma.SistemaCorrente == -1)
-            return;
-    }
+    // Refused input too: the results come to the front, as after every calculation.
     if (FormAperto(QStringLiteral("FrmRisultati")))
         figlie->ApriRisultati();
 }
@@ -373,19 +371,9 @@ void frmMain::tbEsempio_Click() {
     figlie->ApriInserimentoDati();
     tbCalcolo_Click();
     tbGrafico_Click();
-    // All three in sight: the graph takes the larger free part of the area, beside or below the others,
-    // when there is room for a readable plot; otherwise it fills the area as usual.
-    QRect occupato;
-    for (const char* nome : {"frmInserimentoDati", "FrmRisultati"})
-        if (const QWidget* figlia = figlie->Finestra(QLatin1String(nome)))
-            occupato |= figlia->parentWidget()->geometry();
-    const QRect libero = area->viewport()->rect();
-    const QRect accanto = libero.adjusted(occupato.right() + 1, 0, 0, 0);
-    const QRect sotto = libero.adjusted(0, occupato.bottom() + 1, 0, 0);
-    const auto superficie = [](const QRect& r) { return qint64(r.width()) * r.height(); };
-    const QRect posto = superficie(accanto) >= superficie(sotto) ? accanto : sotto;
-    if (posto.width() >= 400 && posto.height() >= 250)
-        figlie->Finestra(QStringLiteral("frmGrafico"))->parentWidget()->setGeometry(posto);
+    if (QMdiSubWindow* grafico =
+            FinestreFiglie::SottoFinestra(figlie->Finestra(QStringLiteral("frmGrafico"))))
+        area->DisponiEsempio(*grafico);
 }
 
 void frmMain::mnuFileOpen_Click() {

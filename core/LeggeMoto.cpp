@@ -1,18 +1,23 @@
 #include "LeggeMoto.h"
 
 #include "Velantra.h"
+#include "VerificaMoto.h"
 
 #include <algorithm>
 #include <cmath>
 
 LeggeMoto::LeggeMoto(const Velantra& Moto) {
     const double T1 = Moto.T1, T2 = Moto.T2, Vm = Moto.Vm;
-    if (!(T1 > 0 && T2 >= 0 && Vm > 0))
+    if (!(T1 > 0 && T2 >= 0 && Vm != 0 && std::isfinite(T2) && std::isfinite(Vm)))
         return;
+    if (VerificaMoto(Moto).empty()) {
+        t1 = T1, t12 = T1 + T2, ttot = Moto.Ttot, vm = Vm, acc = Moto.Acc, s1 = Moto.S1, stot = Moto.Stot;
+        return;
+    }
     const double a = Vm / T1, fine = 2 * T1 + T2, corsa = Vm * (T1 + T2);
     if (!std::isfinite(a) || !std::isfinite(fine) || !std::isfinite(corsa))
         return;
-    t1 = T1, t12 = T1 + T2, ttot = fine, vm = Vm, acc = a, stot = corsa;
+    t1 = T1, t12 = T1 + T2, ttot = fine, vm = Vm, acc = a, s1 = 0.5 * Vm * T1, stot = corsa;
 }
 
 double LeggeMoto::Posizione(double t) const {
@@ -23,7 +28,7 @@ double LeggeMoto::Posizione(double t) const {
     if (t < t1)
         return 0.5 * acc * t * t;
     if (t <= t12)
-        return 0.5 * vm * t1 + vm * (t - t1);
+        return s1 + vm * (t - t1);
     // From the end backwards: the deceleration mirrors the start.
     const double resta = ttot - t;
     return stot - 0.5 * acc * resta * resta;

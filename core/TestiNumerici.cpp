@@ -1,5 +1,6 @@
 #include "TestiNumerici.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -15,10 +16,13 @@ struct Cifre {
     int esponente = 0;
 };
 
+// With `cifre` 0: the fewest digits that read back as the same value.
 template <typename T> Cifre Scomponi(T valore, int cifre) {
     std::array<char, 64> buf{};
     const auto r =
-        std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::scientific, cifre - 1);
+        cifre > 0 ? std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::scientific,
+                                  cifre - 1)
+                  : std::to_chars(buf.data(), buf.data() + buf.size(), valore, std::chars_format::scientific);
     const std::string_view testo(buf.data(), static_cast<size_t>(r.ptr - buf.data()));
     Cifre c;
     size_t i = 0;
@@ -85,6 +89,33 @@ Cifre QuindiciCifre(double valore) {
     while (diciassette.cifre.size() > 1 && diciassette.cifre.back() == '0')
         diciassette.cifre.pop_back();
     return diciassette;
+}
+
+// The value of significant digits d1 d2 ... with d1 at the power of ten `esponente`.
+double Valore(const Cifre& c) {
+    const std::string testo =
+        (c.negativo ? "-" : "") + c.cifre + "e" + std::to_string(c.esponente + 1 - int(c.cifre.size()));
+    double valore = 0;
+    const auto r = std::from_chars(testo.data(), testo.data() + testo.size(), valore);
+    if (r.ec == std::errc::result_out_of_range)
+        return c.negativo ? -HUGE_VAL : HUGE_VAL;
+    return valore;
+}
+
+// The digits one unit of the last of `cifre` places further from zero (piu) or nearer to it.
+Cifre Passo(Cifre c, int cifre, bool piu) {
+    c.cifre.resize(static_cast<size_t>(cifre), '0');
+    long long mantissa = std::stoll(c.cifre);
+    const long long minimo = static_cast<long long>(std::pow(10, cifre - 1));
+    mantissa += piu ? 1 : -1;
+    if (mantissa == 10 * minimo)
+        mantissa = minimo, ++c.esponente;
+    else if (mantissa < minimo)
+        mantissa = 10 * minimo - 1, --c.esponente;
+    c.cifre = std::to_string(mantissa);
+    while (c.cifre.size() > 1 && c.cifre.back() == '0')
+        c.cifre.pop_back();
+    return c;
 }
 
 std::string TestoNonFinito(double valore) {
@@ -167,6 +198,47 @@ std::string TestoNumero(double valore, char separatore) {
     if (valore == 0)
         return "0";
     return Componi(QuindiciCifre(valore), separatore, 15, true);
+}
+
+std::string TestoCifre(double valore, int cifre, char separatore, Arrotondamento verso) {
+    if (!std::isfinite(valore))
+        return TestoNonFinito(valore);
+    if (valore == 0)
+        return "0";
+    cifre = std::clamp(cifre, 1, 15);
+    Cifre c = Scomponi(valore, cifre);
+    const double letto = Valore(c);
+    // The nearest text is at most half a unit away: one unit in the asked direction crosses the value.
+    const bool troppoAlto = letto > valore, troppoBasso = letto < valore;
+    const bool lontano = std::abs(letto) > std::abs(valore);
+    if ((verso == Arrotondamento::PerDifetto && troppoAlto) ||
+        (verso == Arrotondamento::PerEccesso && troppoBasso))
+        c = Passo(c, cifre, c.negativo == (verso == Arrotondamento::PerDifetto));
+    else if (verso == Arrotondamento::VersoZero && lontano)
+        c = Passo(c, cifre, false);
+    return Componi(c, separatore, 15, true);
+}
+
+std::string TestoEsatto(double valore, char separatore) {
+    if (!std::isfinite(valore))
+        return TestoNonFinito(valore);
+    if (valore == 0)
+        return "0";
+    return Componi(Scomponi(valore, 0), separatore, 15, true);
+}
+
+double InDouble(long double valore, Arrotondamento verso) {
+    double d = static_cast<double>(valore);
+    const long double indietro = d;
+    if (std::isnan(valore) || indietro == valore || verso == Arrotondamento::Vicino)
+        return d;
+    if (verso == Arrotondamento::PerDifetto && indietro > valore)
+        d = std::nextafter(d, -HUGE_VAL);
+    else if (verso == Arrotondamento::PerEccesso && indietro < valore)
+        d = std::nextafter(d, HUGE_VAL);
+    else if (verso == Arrotondamento::VersoZero && std::abs(indietro) > std::abs(valore))
+        d = std::nextafter(d, 0.0);
+    return d;
 }
 
 std::string TestoNumeroSingolo(float valore, char separatore) {

@@ -21,6 +21,21 @@ double ArrotondaPari(double valore, int decimali);
 // exponent form outside ("1E-05", "1,5E+20").
 std::string TestoNumero(double valore, char separatore);
 
+// How a value that needs more digits than shown is rounded: to the nearest text, or to the text below
+// it, above it, or nearer to zero (a text always reads back as a double on that side of the value).
+enum class Arrotondamento { Vicino, PerDifetto, PerEccesso, VersoZero };
+
+// The general conversion with at most `cifre` significant digits (1 to 15), rounded as asked: a limit
+// rounded outward stays a true limit.
+std::string TestoCifre(double valore, int cifre, char separatore, Arrotondamento verso);
+
+// The shortest text of the general form that reads back as exactly this double (up to 17 digits).
+std::string TestoEsatto(double valore, char separatore);
+
+// The double on the asked side of a long double (PerDifetto: the largest not above it): beyond the
+// double range, the largest double or infinity.
+double InDouble(long double valore, Arrotondamento verso);
+
 // The same conversion for single-precision values: at most 7 significant digits, fixed form from
 // 1E-04 up to below 1E+07.
 std::string TestoNumeroSingolo(float valore, char separatore);

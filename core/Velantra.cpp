@@ -1,6 +1,7 @@
 #include "Velantra.h"
 
 #include <cmath>
+#include <limits>
 
 // Stores one result; a result that is not finite (x/0, 0/0, overflow) ends the solve as failed.
 bool Velantra::Memorizza(double& uscita, double valore) {
@@ -142,13 +143,19 @@ void Velantra::StTtT1() {
 }
 
 void Velantra::StTtA() {
-    // Stot = Acc*T1*(Ttot - T1): the smaller root, so that T1 <= Ttot/2 and T2 >= 0.
-    const double D = (Ttot * Ttot) * (Acc * Acc) - 4 * Acc * Stot;
+    // Stot = Acc*T1*(Ttot - T1): the smaller root, so that T1 <= Ttot/2 and T2 >= 0. A backward motion
+    // (Acc < 0) is the mirror of the forward one: the sign of the root follows Acc, or the formulas
+    // would take the larger root and a negative T2.
+    const double quadrati = (Ttot * Ttot) * (Acc * Acc);
+    double D = quadrati - 4 * Acc * Stot;
+    // A discriminant within the rounding of its terms is the triangular profile, not a missing root.
+    if (D < 0 && -D <= 4 * std::numeric_limits<double>::epsilon() * quadrati)
+        D = 0;
     if (D < 0) { // the square root of a negative number stores nothing
         CalcoloOk = false;
         return;
     }
-    const double R = std::sqrt(D);
+    const double R = Acc < 0 ? -std::sqrt(D) : std::sqrt(D);
     if (!Memorizza(T1, (Acc * Ttot - R) / (2 * Acc)))
         return;
     if (!Memorizza(T2, R / Acc))

@@ -32,6 +32,10 @@ public:
     // A message with the OK button only; `dettaglio`, when given, explains it under the text.
     virtual void Messaggio(const QString& testo, const QString& titolo = TitoloApplicazione,
                            Icona icona = Icona::Nessuna, const QString& dettaglio = {}) = 0;
+    // The same with one more button, named `alternativa`, beside OK; true when that one is pressed.
+    virtual bool MessaggioConAlternativa(const QString& testo, const QString& alternativa,
+                                         const QString& titolo = TitoloApplicazione,
+                                         Icona icona = Icona::Nessuna, const QString& dettaglio = {}) = 0;
     // A question with OK and Annulla and the warning icon; true for OK.
     virtual bool Conferma(const QString& testo, const QString& titolo = TitoloApplicazione) = 0;
     // File names: filters are Qt filter texts such as "Velantra (*.vla)". Empty when cancelled. A name

@@ -6,10 +6,31 @@
 #include "frmGrafico.h"
 #include "frmInserimentoDati.h"
 
+#include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollArea>
+#include <QStyle>
+#include <algorithm>
 
 namespace {
+
+// Holds a form of fixed size that the area cannot show whole: the sub-window fits the area and the form
+// scrolls inside it, keeping its designed layout. Closing it closes the form, which runs its own code.
+class Scorrevole : public QScrollArea {
+public:
+    explicit Scorrevole(QWidget* modulo) {
+        setFrameShape(QFrame::NoFrame);
+        setWindowTitle(modulo->windowTitle());
+        setWindowIcon(modulo->windowIcon());
+        setWidget(modulo);
+    }
+    // The whole form: the sub-window asks no more than that, and no less.
+    QSize sizeHint() const override { return widget()->size(); }
+
+protected:
+    void closeEvent(QCloseEvent* evento) override { evento->setAccepted(widget()->close()); }
+};
 
 QWidget* PrimoInTabulazione(QWidget& finestra) {
     for (QWidget* w = finestra.nextInFocusChain(); w != &finestra; w = w->nextInFocusChain())
@@ -23,10 +44,24 @@ QWidget* PrimoInTabulazione(QWidget& finestra) {
 FinestreFiglie::FinestreFiglie(QMdiArea& area, Programma& programma, Dialoghi& dialoghi)
     : area(area), programma(programma), dialoghi(dialoghi) {}
 
+QWidget* FinestreFiglie::Contenuto(const QMdiSubWindow* sotto) {
+    QWidget* contenuto = sotto ? sotto->widget() : nullptr;
+    if (auto* scorrevole = dynamic_cast<Scorrevole*>(contenuto))
+        return scorrevole->widget();
+    return contenuto;
+}
+
+QMdiSubWindow* FinestreFiglie::SottoFinestra(const QWidget* finestra) {
+    for (QWidget* w = finestra ? finestra->parentWidget() : nullptr; w; w = w->parentWidget())
+        if (auto* sotto = qobject_cast<QMdiSubWindow*>(w))
+            return sotto;
+    return nullptr;
+}
+
 QWidget* FinestreFiglie::Finestra(const QString& nome) const {
     for (QMdiSubWindow* sotto : area.subWindowList())
-        if (sotto->widget() && sotto->widget()->objectName() == nome)
-            return sotto->widget();
+        if (QWidget* contenuto = Contenuto(sotto); contenuto && contenuto->objectName() == nome)
+            return contenuto;
     return nullptr;
 }
 
@@ -37,8 +72,7 @@ bool FinestreFiglie::FormAperto(const QString& nome) const {
 QWidget* FinestreFiglie::FinestraAttiva() const {
     // The current sub-window stays known while a dialog has the focus or the program is in the
     // background, when Qt reports no active one.
-    QMdiSubWindow* attiva = area.currentSubWindow();
-    return attiva ? attiva->widget() : nullptr;
+    return Contenuto(area.currentSubWindow());
 }
 
 QMdiSubWindow* FinestreFiglie::Aggiungi(QWidget* finestra) {
@@ -48,7 +82,7 @@ QMdiSubWindow* FinestreFiglie::Aggiungi(QWidget* finestra) {
 }
 
 void FinestreFiglie::Mostra(QWidget* finestra) {
-    auto* sotto = qobject_cast<QMdiSubWindow*>(finestra->parentWidget());
+    QMdiSubWindow* sotto = SottoFinestra(finestra);
     if (!sotto)
         return;
     if (sotto->isMinimized())
@@ -67,15 +101,32 @@ void FinestreFiglie::ChiudiFinestre() {
         sotto->close();
 }
 
-// The graph window's own "Cancella" button: the curve and its labels go, the tools that need them are
-// disabled, and the window stays open.
 QMdiSubWindow* FinestreFiglie::Carica(QWidget* finestra) {
     QMdiSubWindow* sotto = Aggiungi(finestra);
     // Fixed forms: nothing to gain from maximising them.
     sotto->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     sotto->adjustSize();
+    const QRect libero = area.viewport()->rect();
+    if (sotto->width() > libero.width() || sotto->height() > libero.height()) {
+        // Room for the scroll bar across a side that is cut, where the area has it.
+        QSize misura = sotto->size();
+        const int barra = sotto->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sotto);
+        misura +=
+            QSize(misura.height() > libero.height() ? barra : 0, misura.width() > libero.width() ? barra : 0);
+        sotto->setWidget(nullptr); // gives the form back before it moves into the scrolling frame
+        sotto->setWidget(new Scorrevole(finestra));
+        sotto->resize(misura.boundedTo(libero.size()));
+    }
     return sotto;
+}
+
+void FinestreFiglie::Colloca(QMdiSubWindow* sotto, QPoint posto) const {
+    // Where it was meant to go, moved back inside the area as far as it must.
+    const QRect libero = area.viewport()->rect();
+    posto.setX(std::clamp(posto.x(), 0, std::max(0, libero.width() - sotto->width())));
+    posto.setY(std::clamp(posto.y(), 0, std::max(0, libero.height() - sotto->height())));
+    sotto->move(posto);
 }
 
 frmInserimentoDati& FinestreFiglie::ApriInserimentoDati() {
@@ -97,7 +148,7 @@ frmInserimentoDati& FinestreFiglie::ApriInserimentoDati() {
             emit DatiModificati();
         });
         connect(finestra, &frmInserimentoDati::CalcoloRichiesto, this, &FinestreFiglie::CalcoloRichiesto);
-        Carica(finestra)->move(Px(100), Px(100));
+        Colloca(Carica(finestra), QPoint(Px(100), Px(100)));
     }
     Mostra(finestra);
     return *finestra;
@@ -108,7 +159,7 @@ FrmRisultati& FinestreFiglie::ApriRisultati() {
     if (!finestra) {
         finestra = new FrmRisultati(programma.Moto);
         QMdiSubWindow* sotto = Carica(finestra);
-        sotto->move(PostoRisultati(sotto->width()));
+        Colloca(sotto, PostoRisultati(sotto->width()));
     }
     Mostra(finestra);
     return *finestra;
@@ -137,9 +188,8 @@ void FinestreFiglie::MotoCambiato() {
 // Beside the data-entry window, 100 twips to its right at the same top, when the whole results
 // window fits inside the area; otherwise near the area's top left.
 QPoint FinestreFiglie::PostoRisultati(int larghezza) const {
-    const QWidget* inserimento = Finestra(QStringLiteral("frmInserimentoDati"));
-    if (inserimento) {
-        const QRect e = inserimento->parentWidget()->geometry();
+    if (const QMdiSubWindow* inserimento = SottoFinestra(Finestra(QStringLiteral("frmInserimentoDati")))) {
+        const QRect e = inserimento->geometry();
         const int sinistra = e.left() + e.width() + Px(100);
         if (sinistra + larghezza < area.width())
             return QPoint(sinistra, e.top());

@@ -2,7 +2,10 @@
 
 // The child windows of the main frame, found by form name (the widget's objectName: "frmMain" is the
 // frame itself, "frmInserimentoDati", "FrmRisultati", "frmGrafico"). A child is shown inside a
-// QMdiSubWindow that is deleted when closed, so closing a child unloads it.
+// QMdiSubWindow that is deleted when closed, so closing a child unloads it. A form of fixed size larger
+// than the area scrolls inside a sub-window that fits the area.
+
+#include "CorniceInserimento.h"
 
 #include <QObject>
 #include <QPoint>
@@ -17,7 +20,7 @@ class frmGrafico;
 class frmInserimentoDati;
 struct Programma;
 
-class FinestreFiglie : public QObject {
+class FinestreFiglie : public QObject, public CorniceInserimento {
     Q_OBJECT
 public:
     FinestreFiglie(QMdiArea& area, Programma& programma, Dialoghi& dialoghi);
@@ -30,18 +33,21 @@ public:
     QWidget* Finestra(const QString& nome) const;
     // The child of the active sub-window, or nullptr.
     QWidget* FinestraAttiva() const;
+    // The child window shown by a sub-window, and the sub-window showing a child (nullptr if none).
+    static QWidget* Contenuto(const QMdiSubWindow* sotto);
+    static QMdiSubWindow* SottoFinestra(const QWidget* finestra);
 
     // Puts a new child window into the frame (taking ownership) and returns its sub-window, not yet
     // shown. The child's objectName must be its form name.
     QMdiSubWindow* Aggiungi(QWidget* finestra);
     // Shows the child's sub-window and gives it the focus.
-    void Mostra(QWidget* finestra);
+    void Mostra(QWidget* finestra) override;
 
     // The data-entry window, loaded (placed, showing the current system) when not open, shown and focused.
     frmInserimentoDati& ApriInserimentoDati();
     // The results window, loaded when not open (placed beside the data-entry window when it fits in
     // the area, else near the top left), shown and activated.
-    FrmRisultati& ApriRisultati();
+    FrmRisultati& ApriRisultati() override;
     // The one graph window: created when not open (it places and draws itself), shown and focused.
     frmGrafico& ApriGrafico();
 
@@ -67,8 +73,10 @@ signals:
     void EsportaDatiRichiesta();
 
 private:
-    // Puts a child into a sub-window sized to it.
+    // Puts a fixed form into a sub-window sized to it, or to the area when the form is larger.
     QMdiSubWindow* Carica(QWidget* finestra);
+    // Moves the sub-window to the point, or as near as keeps it inside the area.
+    void Colloca(QMdiSubWindow* sotto, QPoint posto) const;
     QPoint PostoRisultati(int larghezza) const;
 
     QMdiArea& area;

@@ -93,8 +93,12 @@ void FrmRisultati::Riempi(const QString& motivo) {
         QPalette colori = valore->palette();
         colori.setColor(QPalette::Text, motivo.isEmpty() ? palette().color(QPalette::Text) : QColor(Qt::red));
         valore->setPalette(colori);
-        valore->setToolTip(motivo);
-        valore->setAccessibleDescription(motivo);
+        // The whole value a tooltip away: five decimals can show a value as 0, or cut its digits.
+        const QString tutto = TestoValore(Moto.*Grandezze[i].Membro) + QLatin1Char(' ') +
+                              QString::fromLatin1(Grandezze[i].Unita).mid(1).chopped(1);
+        const QString descrizione = motivo.isEmpty() ? tutto : tutto + QLatin1Char('\n') + motivo;
+        valore->setToolTip(descrizione);
+        valore->setAccessibleDescription(descrizione);
     }
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // The results window: the eight quantities of Moto, one row each with its name and unit, rounded to
-// five decimals. It only displays; the values can be selected and copied, one by one or all together
-// from the context menu.
+// five decimals; each box's tooltip and accessible description give the whole value (15 significant
+// digits). It only displays; the values can be selected and copied, one by one or all together from the
+// context menu.
 
 #include <QWidget>
 #include <array>
@@ -18,7 +19,7 @@ public:
 
     // Writes the current values of Moto into the eight rows.
     void RiempiFrmRisultati();
-    // The same, with the values marked as no motion: red, the reason in their tooltip.
+    // The same, with the values marked as no motion: red, the reason under the value in their tooltip.
     void SegnaMotoImpossibile(const QString& motivo);
     // Puts the eight rows on the clipboard as lines of name, value as shown and unit, separated by
     // tabs, so that they paste as a table in a spreadsheet.

@@ -12,7 +12,7 @@ struct PostoTwips {
 
 inline constexpr int LarghezzaInserimentoTwips = 8775;
 inline constexpr int AltezzaInserimentoTwips = 6255;
-inline constexpr PostoTwips PostoPicture1{240, 240};
+inline constexpr PostoTwips PostoProfilo{240, 240};
 inline constexpr int LatoCasellaTwips = 255;
 inline constexpr int LarghezzaValoreTwips = 1095;
 inline constexpr int AltezzaValoreTwips = 285;

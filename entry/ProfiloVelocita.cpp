@@ -68,27 +68,31 @@ void Quota(QPainter& p, QPoint a, QPoint b) {
 // The box of a quantity's check box, in pixels of the drawing.
 QRect Casella(int indice) {
     const PostoTwips posto = PostiCaselle[indice];
-    return QRect(Px(posto.Sinistra - PostoPicture1.Sinistra), Px(posto.Alto - PostoPicture1.Alto),
+    return QRect(Px(posto.Sinistra - PostoProfilo.Sinistra), Px(posto.Alto - PostoProfilo.Alto),
                  Px(LatoCasellaTwips), Px(LatoCasellaTwips));
 }
 
-// A name written just left of its check box.
-QRect NomeAccanto(QPainter& p, int indice, const QString& nome) {
+QFont CarattereNomi() {
+    return Carattere(12, true);
+}
+
+// A name just left of its check box.
+QRect NomeAccanto(int indice, const QString& nome) {
     const QRect casella = Casella(indice);
-    const int larghezza = p.fontMetrics().horizontalAdvance(nome);
-    const QRect posto(casella.left() - 2 - larghezza, casella.top(), larghezza, casella.height());
-    p.drawText(posto, Qt::AlignRight | Qt::AlignVCenter, nome);
-    return posto;
+    const int larghezza = QFontMetrics(CarattereNomi()).horizontalAdvance(nome);
+    return QRect(casella.left() - 2 - larghezza, casella.top(), larghezza, casella.height());
 }
 
 // A name with no box of its own, centred on the given column, on the row of another quantity's box.
-QRect NomeCentrato(QPainter& p, int colonna, int indiceRiga, const QString& nome) {
+QRect NomeCentrato(int colonna, int indiceRiga, const QString& nome) {
     const QRect riga = Casella(indiceRiga);
-    const int larghezza = p.fontMetrics().horizontalAdvance(nome);
-    const QRect posto(colonna - larghezza / 2, riga.top(), larghezza, riga.height());
-    p.drawText(posto, Qt::AlignCenter, nome);
-    return posto;
+    const int larghezza = QFontMetrics(CarattereNomi()).horizontalAdvance(nome);
+    return QRect(colonna - larghezza / 2, riga.top(), larghezza, riga.height());
 }
+
+// The axes' letters.
+constexpr QRect LetteraV(Origine.x() - 22, PuntaAsseV - 4, 16, 16);
+constexpr QRect LetteraT(PuntaAsseT - 8, Origine.y() + 6, 16, 16);
 
 // From under a name to a dot in the area it names.
 void Richiamo(QPainter& p, const QRect& nome, QPoint punto) {
@@ -126,9 +130,9 @@ void ProfiloVelocita::DisegnaProfilo(QPainter& p) {
     Punta(p, Centro(QPoint(Origine.x(), PuntaAsseV)), QPointF(0, -1));
     Linea(p, QPoint(InizioAsseT, Origine.y()), QPoint(PuntaAsseT, Origine.y()));
     Punta(p, Centro(QPoint(PuntaAsseT, Origine.y())), QPointF(1, 0));
-    p.setFont(Carattere(12, true));
-    p.drawText(QRect(Origine.x() - 22, PuntaAsseV - 4, 16, 16), Qt::AlignCenter, QStringLiteral("V"));
-    p.drawText(QRect(PuntaAsseT - 8, Origine.y() + 6, 16, 16), Qt::AlignCenter, QStringLiteral("T"));
+    p.setFont(CarattereNomi());
+    p.drawText(LetteraV, Qt::AlignCenter, QStringLiteral("V"));
+    p.drawText(LetteraT, Qt::AlignCenter, QStringLiteral("T"));
 
     Linea(p, SpigoloSalita, QPoint(SpigoloSalita.x(), Origine.y()));
     Linea(p, SpigoloDiscesa, QPoint(SpigoloDiscesa.x(), Origine.y()));
@@ -162,19 +166,46 @@ void ProfiloVelocita::DisegnaQuote(QPainter& p) {
     Quota(p, QPoint(ColonnaQuotaVm, SpigoloSalita.y()), QPoint(ColonnaQuotaVm, Origine.y()));
 }
 
-void ProfiloVelocita::DisegnaNomi(QPainter& p) {
-    p.setFont(Carattere(12, true));
+std::vector<ProfiloVelocita::Scritta> ProfiloVelocita::Nomi() {
     const int centroDiscesa = (SpigoloDiscesa.x() + Arrivo.x()) / 2;
-    Richiamo(p, NomeAccanto(p, 0, QStringLiteral("S1")), QPoint(131, 240));
-    Richiamo(p, NomeAccanto(p, 1, QStringLiteral("S2")), QPoint(262, 130));
-    Richiamo(p, NomeCentrato(p, centroDiscesa, 0, QStringLiteral("S1")), QPoint(367, 240));
-    NomeAccanto(p, 2, QStringLiteral("Stot"));
-    NomeAccanto(p, 3, QStringLiteral("T1"));
-    NomeAccanto(p, 4, QStringLiteral("T2"));
-    NomeCentrato(p, centroDiscesa, 3, QStringLiteral("T1"));
-    NomeAccanto(p, 5, QStringLiteral("Ttot"));
-    NomeAccanto(p, 6, QStringLiteral("VM"));
-    const QRect a = NomeAccanto(p, 7, QStringLiteral("A"));
+    std::vector<Scritta> nomi;
+    const auto accanto = [&](int indice, const char* nome) {
+        nomi.push_back({NomeAccanto(indice, QLatin1String(nome)), QLatin1String(nome)});
+    };
+    const auto centrato = [&](int indiceRiga, const char* nome) {
+        nomi.push_back({NomeCentrato(centroDiscesa, indiceRiga, QLatin1String(nome)), QLatin1String(nome)});
+    };
+    accanto(0, "S1");
+    accanto(1, "S2");
+    centrato(0, "S1");
+    accanto(2, "Stot");
+    accanto(3, "T1");
+    accanto(4, "T2");
+    centrato(3, "T1");
+    accanto(5, "Ttot");
+    accanto(6, "VM");
+    accanto(7, "A");
+    return nomi;
+}
+
+std::vector<QRect> ProfiloVelocita::PostiScritte() {
+    std::vector<QRect> posti{LetteraV, LetteraT};
+    for (const Scritta& nome : Nomi())
+        posti.push_back(nome.posto);
+    // The heading and the eleven lines of the list, to the drawing's right edge.
+    posti.push_back(QRect(QPoint(ColonnaElenco, 90), QPoint(Larghezza - 1, PrimaRigaElenco[10] + 12)));
+    return posti;
+}
+
+void ProfiloVelocita::DisegnaNomi(QPainter& p) {
+    p.setFont(CarattereNomi());
+    const std::vector<Scritta> nomi = Nomi();
+    for (const Scritta& nome : nomi)
+        p.drawText(nome.posto, Qt::AlignRight | Qt::AlignVCenter, nome.testo);
+    Richiamo(p, nomi[0].posto, QPoint(131, 240));
+    Richiamo(p, nomi[1].posto, QPoint(262, 130));
+    Richiamo(p, nomi[2].posto, QPoint(367, 240));
+    const QRect a = nomi[9].posto;
     p.drawLine(QPointF(a.left() - 2, a.center().y() + 0.5), QPointF(119, 281));
 }
 

@@ -7,6 +7,7 @@
 // on it would.
 
 #include <QWidget>
+#include <vector>
 
 class ProfiloVelocita : public QWidget {
     Q_OBJECT
@@ -19,8 +20,9 @@ public:
 
     explicit ProfiloVelocita(QWidget* parent = nullptr);
 
-    // The line chosen from the keyboard, 0 to 10, or -1.
-    int RigaScelta() const { return rigaScelta; }
+    // Where the drawing writes: the quantities' names, the axes' letters and the list, in its pixels.
+    // No control may cover them.
+    static std::vector<QRect> PostiScritte();
 
 signals:
     // Any mouse button pressed; position in twips from the picture's top left.
@@ -39,10 +41,17 @@ private:
     void DisegnaSceltaElenco(QPainter& p);
     static QRect RettangoloRiga(int riga);
 
+    struct Scritta {
+        QRect posto;
+        QString testo;
+    };
+    // The names in the order drawn: S1, S2, the second S1, Stot, T1, T2, the second T1, Ttot, VM, A.
+    static std::vector<Scritta> Nomi();
+
     static void DisegnaProfilo(class QPainter& p);
     static void DisegnaQuote(QPainter& p);
     static void DisegnaNomi(QPainter& p);
     static void DisegnaElenco(QPainter& p);
 
-    int rigaScelta = -1;
+    int rigaScelta = -1; // the line chosen from the keyboard, 0 to 10, or -1
 };

@@ -27,6 +27,7 @@ inline constexpr std::array<Grandezza, NumeroGrandezze> Grandezze{{
     {"A", &Velantra::Acc, "[m/sec^2]"},
 }};
 inline constexpr int IndiceS2 = 1; // in no allowed triple: its box is never shown
+inline constexpr int IndiceVm = 6;
 
 struct Sistema {
     std::array<int, 3> Indici; // window indices, in the order they are tested, ticked and copied
@@ -55,5 +56,6 @@ inline bool SistemaValido(int16_t Id) {
 struct Programma;
 
 // Runs the solver of SistemaCorrente on Moto (none when there is no valid system) and returns
-// Moto.CalcoloOk. Showing the failure message is the caller's.
+// Moto.CalcoloOk. A regime phase within the rounding of the solve becomes 0 (a triangular profile).
+// Showing the failure message is the caller's.
 bool Calcola(Programma& programma);

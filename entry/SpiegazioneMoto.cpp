@@ -1,10 +1,11 @@
 #include "SpiegazioneMoto.h"
 
-#include "NumeriRegionali.h"
 #include "Sistemi.h"
+#include "TestiRegionali.h"
 #include "VerificaMoto.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -19,77 +20,140 @@ QString Nome(MembroMoto m) {
 }
 
 // "10 m": the unit without the brackets of the tables.
-QString Misura(MembroMoto m, double valore) {
+QString Misura(MembroMoto m, double valore, Arrotondamento verso = Arrotondamento::Vicino) {
     const QString unita = QString::fromLatin1(GrandezzaDi(m).Unita);
-    return TestoValore(valore) + QLatin1Char(' ') + unita.mid(1, unita.size() - 2);
+    return TestoMessaggio(valore, verso) + QLatin1Char(' ') + unita.mid(1, unita.size() - 2);
 }
 
 QString Uguale(MembroMoto m, const Velantra& moto) {
     return Nome(m) + QStringLiteral(" = ") + Misura(m, moto.*m);
 }
 
-// What the quantity measures, for "... non può essere negativa".
-QString Specie(MembroMoto m) {
-    if (m == &Velantra::Acc)
-        return QStringLiteral("un'accelerazione");
-    if (m == &Velantra::Vm)
-        return QStringLiteral("una velocità");
-    if (m == &Velantra::T1 || m == &Velantra::T2 || m == &Velantra::Ttot)
-        return QStringLiteral("una durata");
-    return QStringLiteral("una distanza");
+// "S1, T1 e A".
+QString Elenco(const QStringList& nomi) {
+    return nomi.size() < 2 ? nomi.value(0)
+                           : nomi.mid(0, nomi.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" e ") +
+                                 nomi.back();
 }
 
-QString Frase(const Violazione& v, const Velantra& moto) {
+QString Frase(const Violazione& v, const Velantra& moto, MembroMoto riferimento) {
     const QString nome = Nome(v.Grandezza);
+    const QString valore = Misura(v.Grandezza, moto.*v.Grandezza);
     switch (v.Tipo) {
     case Difetto::NonDefinito:
-        return QStringLiteral("%1 non si può calcolare: il risultato non è definito.").arg(nome);
     case Difetto::Infinito:
-        return QStringLiteral("%1 non si può calcolare: il risultato sarebbe infinito.").arg(nome);
+        return QStringLiteral("%1 non si può calcolare con questi valori.").arg(nome);
     case Difetto::Negativo:
-        return QStringLiteral("%1 sarebbe negativo (%2): %3 non può essere negativa.")
-            .arg(nome, Misura(v.Grandezza, moto.*v.Grandezza), Specie(v.Grandezza));
+        if (!Orientata(v.Grandezza))
+            return QStringLiteral("%1 sarebbe negativo (%2): una durata non può essere negativa.")
+                .arg(nome, valore);
+        return QStringLiteral("%1 sarebbe negativo (%2), di segno opposto a %3.")
+            .arg(nome, valore, Nome(riferimento));
+    case Difetto::Positivo:
+        return QStringLiteral("%1 sarebbe positivo (%2), di segno opposto a %3.")
+            .arg(nome, valore, Nome(riferimento));
     case Difetto::Nullo:
         break;
     }
+    if (v.Grandezza == &Velantra::T1)
+        return QStringLiteral("T1 sarebbe zero: l'accelerazione sarebbe infinita.");
     return QStringLiteral("%1 sarebbe zero: il pezzo non si muoverebbe.").arg(nome);
 }
 
-// "maggiore di 0 m e al massimo 5 m", "almeno 2 m/sec^2".
+// One end of a range. The doubles a user can type that lie inside it start at the first double inside
+// the end (included from there on, when the end itself is no double); that one is shown rounded outward
+// to 6 digits, a weaker limit that stays true.
+QString Estremo(MembroMoto m, long double estremo, bool incluso, bool minimo) {
+    const double primo = InDouble(estremo, minimo ? Arrotondamento::PerEccesso : Arrotondamento::PerDifetto);
+    incluso = incluso || static_cast<long double>(primo) != estremo;
+    const QString parola = minimo ? (incluso ? QStringLiteral("almeno ") : QStringLiteral("maggiore di "))
+                                  : (incluso ? QStringLiteral("al massimo ") : QStringLiteral("minore di "));
+    return parola + Misura(m, primo, minimo ? Arrotondamento::PerDifetto : Arrotondamento::PerEccesso);
+}
+
+// "maggiore di 0 m e al massimo 5 m", "almeno 2 m/sec^2", "diverso da 0 m".
 QString Condizione(const Intervallo& i) {
-    QString testo = (i.MinimoIncluso ? QStringLiteral("almeno ") : QStringLiteral("maggiore di ")) +
-                    Misura(i.Grandezza, i.Minimo);
+    if (i.DiversoDaZero)
+        return QStringLiteral("diverso da ") + Misura(i.Grandezza, 0);
+    QStringList parti;
+    if (!std::isinf(i.Minimo))
+        parti << Estremo(i.Grandezza, i.Minimo, i.MinimoIncluso, true);
     if (!std::isinf(i.Massimo))
-        testo += (i.MassimoIncluso ? QStringLiteral(" e al massimo ") : QStringLiteral(" e minore di ")) +
-                 Misura(i.Grandezza, i.Massimo);
-    return testo;
+        parti << Estremo(i.Grandezza, i.Massimo, i.MassimoIncluso, false);
+    return parti.join(QStringLiteral(" e "));
+}
+
+// Two significant digits, for the limits of the doubles.
+QString Circa(double valore) {
+    return QString::fromStdString(TestoCifre(valore, 2, SeparatoreDecimale(), Arrotondamento::Vicino));
+}
+
+std::array<MembroMoto, 3> Ingressi(const Sistema& terna) {
+    std::array<MembroMoto, 3> ingressi{};
+    std::transform(terna.Indici.begin(), terna.Indici.end(), ingressi.begin(),
+                   [](int i) { return Grandezze[i].Membro; });
+    return ingressi;
 }
 
 } // namespace
 
 QStringList SpiegazioneMoto(int16_t sistema, const Velantra& moto) {
     const Sistema& terna = Sistemi[static_cast<size_t>(sistema)];
-    std::array<MembroMoto, 3> ingressi{};
-    std::transform(terna.Indici.begin(), terna.Indici.end(), ingressi.begin(),
-                   [](int i) { return Grandezze[i].Membro; });
-    QStringList frasi;
-    // The typed values are judged by the range below, in the user's terms.
-    for (const Violazione& v : VerificaSoluzione(terna.Risolutore, moto))
-        if (std::find(ingressi.begin(), ingressi.end(), v.Grandezza) == ingressi.end())
-            frasi << Frase(v, moto);
-
+    const std::array<MembroMoto, 3> ingressi = Ingressi(terna);
+    const auto calcolata = [&](const Violazione& v) {
+        return std::find(ingressi.begin(), ingressi.end(), v.Grandezza) == ingressi.end();
+    };
+    Velantra risolto; // the values the sentences quote: those of this very solve
+    const std::vector<Violazione> violazioni = VerificaSoluzione(terna.Risolutore, moto, &risolto);
     const Ammissibili ammessi = IntervalloAmmesso(terna.Risolutore, moto);
+    QStringList frasi;
+    if (ammessi.Esiste) { // the inputs admit a motion: the doubles are what fails
+        QStringList nomi;
+        for (const Violazione& v : violazioni)
+            if (calcolata(v))
+                nomi << Nome(v.Grandezza);
+        nomi.removeDuplicates();
+        frasi << QStringLiteral("Con questi valori il moto esiste, ma il programma non riesce a calcolare %1 "
+                                "con i suoi numeri (doppia precisione, in valore assoluto da circa %2 a %3).")
+                     .arg(nomi.isEmpty() ? QStringLiteral("il moto") : Elenco(nomi), Circa(DBL_MIN),
+                          Circa(DBL_MAX));
+        return frasi;
+    }
+    // The typed values are judged by the ranges below, in the user's terms.
+    for (const Violazione& v : violazioni)
+        if (calcolata(v))
+            frasi << Frase(v, risolto, ingressi[0]);
+
+    const QString primo = Uguale(ingressi[0], moto);
     for (const Intervallo& dato : ammessi.Dati)
-        frasi << QStringLiteral("Con %1 nessun moto è possibile: %2 deve essere %3.")
-                     .arg(Uguale(dato.Grandezza, moto), Nome(dato.Grandezza), Condizione(dato));
+        if (Orientata(dato.Grandezza) && !dato.DiversoDaZero) // the sign of the first: the direction
+            frasi << QStringLiteral("Con %1, %2 deve essere %3.")
+                         .arg(primo, Nome(dato.Grandezza), Condizione(dato));
+        else
+            frasi << QStringLiteral("Con %1 nessun moto è possibile: %2 deve essere %3.")
+                         .arg(Uguale(dato.Grandezza, moto), Nome(dato.Grandezza), Condizione(dato));
     if (!ammessi.Dati.empty())
         return frasi;
-    const QString dati = Uguale(ingressi[0], moto) + QStringLiteral(" e ") + Uguale(ingressi[1], moto);
+    const QString dati = primo + QStringLiteral(" e ") + Uguale(ingressi[1], moto);
     if (ammessi.Ultimo)
         frasi << QStringLiteral("Con %1, %2 deve essere %3.")
                      .arg(dati, Nome(ingressi[2]), Condizione(*ammessi.Ultimo));
     else
         frasi << QStringLiteral("Con %1 nessun valore di %2 dà un moto possibile.")
                      .arg(dati, Nome(ingressi[2]));
+    // The peak rounded toward 0: a speed that the stroke does reach.
+    if (const auto picco = VelocitaTriangolare(terna.Risolutore, moto))
+        frasi << QStringLiteral(
+                     "Con %1 su %2 la velocità più alta raggiungibile è %3: profilo triangolare (T2 = 0).")
+                     .arg(Uguale(ingressi[2], moto), Uguale(&Velantra::Stot, moto),
+                          Misura(&Velantra::Vm, *picco, Arrotondamento::VersoZero));
     return frasi;
+}
+
+QString MessaggioMoto(int16_t sistema, const Velantra& moto) {
+    if (!moto.CalcoloOk)
+        return QString::fromUtf8(MessaggioErroreCalcolo);
+    const Sistema& terna = Sistemi[static_cast<size_t>(sistema)];
+    return IntervalloAmmesso(terna.Risolutore, moto).Esiste ? MessaggioMotoNonCalcolabile
+                                                            : MessaggioMotoImpossibile;
 }

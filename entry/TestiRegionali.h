@@ -3,6 +3,7 @@
 // Numbers of the data-entry and results windows, in the user's regional format.
 
 #include "NumeriRegionali.h"
+#include "TestiNumerici.h"
 
 #include <cstdint>
 
@@ -13,11 +14,16 @@ inline QString TestoRisultato(double valore) {
     return TestoArrotondato(valore, 5);
 }
 
+// A number of a message: at most 6 significant digits, rounded as asked (a limit outward).
+QString TestoMessaggio(double valore, Arrotondamento verso = Arrotondamento::Vicino);
+// The shortest text that reads back as exactly this double, in the user's format.
+QString TestoValoreEsatto(double valore);
+
 // Key filter of the value boxes: a typed period becomes the decimal separator, every other key is
 // left as typed.
-int16_t PuntoInVirgola(int16_t KeyAscii, char Separatore);
+int16_t PuntoInVirgola(int16_t CodiceTasto, char Separatore);
 
-// Keeps a value box as wide as it is now and, when its text needs more, wide enough to show it whole
-// (within its window): a long number typed or shown is read without scrolling. A box grown over its
-// neighbours comes to the front.
-void AllargaConIlTesto(QLineEdit& casella);
+// Keeps a value box as wide as it is now and, when its text needs more, wide enough to show it whole,
+// up to `larghezzaMassima` (the free room beside it: it covers nothing). A text that still does not fit
+// scrolls, and its whole value is the box's tooltip.
+void AllargaConIlTesto(QLineEdit& casella, int larghezzaMassima);

@@ -1,8 +1,8 @@
 #include "frmInserimentoDati.h"
 
 #include "Campionamento.h"
+#include "CorniceInserimento.h"
 #include "Dialoghi.h"
-#include "FinestreFiglie.h"
 #include "FrmRisultati.h"
 #include "GeometriaInserimento.h"
 #include "ProfiloVelocita.h"
@@ -38,14 +38,15 @@ QRect Rettangolo(PostoTwips posto, int larghezza, int altezza) {
 
 } // namespace
 
-frmInserimentoDati::frmInserimentoDati(Programma& programma, Dialoghi& dialoghi, FinestreFiglie& finestre,
+frmInserimentoDati::frmInserimentoDati(Programma& programma, Dialoghi& dialoghi, CorniceInserimento& cornice,
                                        QWidget* parent)
-    : QWidget(parent), programma(programma), dialoghi(dialoghi), finestre(finestre) {
+    : QWidget(parent), programma(programma), dialoghi(dialoghi), cornice(cornice) {
     setObjectName(QStringLiteral("frmInserimentoDati"));
     setWindowTitle(QStringLiteral("Inserimento dati"));
     setFixedSize(Px(LarghezzaInserimentoTwips), Px(AltezzaInserimentoTwips));
     CreaControlli();
     OrdinaTabulazione();
+    AssegnaSpazioLibero();
     NumeroSelezionati = 0;
     MostraSistema();
 }
@@ -62,14 +63,13 @@ void frmInserimentoDati::CreaControlli() {
         bianco.setColor(QPalette::Window, Qt::white);
         casella->setPalette(bianco);
         // toggled, not a mouse signal: keyboard and assistive tools tick boxes too.
-        connect(casella, &QCheckBox::toggled, this, [this, i] { Selezionato_MouseUp(i); });
+        connect(casella, &QCheckBox::toggled, this, [this, i] { SpuntaCambiata(i); });
         Selezionato[i] = casella;
 
         auto* valore = new QLineEdit(this);
         valore->setObjectName(QStringLiteral("Risultati(%1)").arg(i));
         valore->setAccessibleName(QStringLiteral("Valore di %1").arg(nome));
         valore->setGeometry(Rettangolo(PostiValori[i], LarghezzaValoreTwips, AltezzaValoreTwips));
-        AllargaConIlTesto(*valore);
         QPalette ciano = valore->palette();
         ciano.setColor(QPalette::Base, QColor(192, 255, 255));
         valore->setPalette(ciano);
@@ -81,17 +81,33 @@ void frmInserimentoDati::CreaControlli() {
     Selezionato[IndiceS2]->hide();
 
     // Made last, so that it also comes last in the focus chain; drawn beneath the boxes.
-    Picture1 = new ProfiloVelocita(this);
-    Picture1->move(Px(PostoPicture1.Sinistra), Px(PostoPicture1.Alto));
-    Picture1->lower();
-    connect(Picture1, &ProfiloVelocita::MouseDown, this, &frmInserimentoDati::Picture1_MouseDown);
+    Profilo = new ProfiloVelocita(this);
+    Profilo->move(Px(PostoProfilo.Sinistra), Px(PostoProfilo.Alto));
+    Profilo->lower();
+    connect(Profilo, &ProfiloVelocita::MouseDown, this, &frmInserimentoDati::Profilo_MouseDown);
+}
+
+void frmInserimentoDati::AssegnaSpazioLibero() {
+    std::vector<QRect> occupati;
+    for (const QRect& scritta : ProfiloVelocita::PostiScritte())
+        occupati.push_back(scritta.translated(Profilo->pos()));
+    for (int i = 0; i < NumeroGrandezze; ++i)
+        occupati.insert(occupati.end(), {Selezionato[i]->geometry(), Risultati[i]->geometry()});
+    for (QLineEdit* valore : Risultati) {
+        const QRect posto = valore->geometry();
+        int destra = width() - 2;
+        for (const QRect& o : occupati)
+            if (o.left() > posto.left() && o.top() <= posto.bottom() && o.bottom() >= posto.top())
+                destra = std::min(destra, o.left() - 3);
+        AllargaConIlTesto(*valore, destra - posto.left());
+    }
 }
 
 void frmInserimentoDati::OrdinaTabulazione() {
     std::vector<QWidget*> ordine(Risultati.begin(), Risultati.end());
     for (const int i : {3, 0, 1, 2, 4, 5, 6, 7})
         ordine.push_back(Selezionato[i]);
-    ordine.push_back(Picture1);
+    ordine.push_back(Profilo);
     for (size_t i = 1; i < ordine.size(); ++i)
         setTabOrder(ordine[i - 1], ordine[i]);
 }
@@ -102,7 +118,7 @@ void frmInserimentoDati::ImpostaSpunta(int Index, bool spuntata) {
     casella->setChecked(spuntata);
 }
 
-void frmInserimentoDati::Selezionato_MouseUp(int Index) {
+void frmInserimentoDati::SpuntaCambiata(int Index) {
     QLineEdit* valore = Risultati[Index];
     const bool spuntata = Selezionato[Index]->isChecked();
     if (NumeroSelezionati >= 3 && spuntata) {
@@ -110,7 +126,7 @@ void frmInserimentoDati::Selezionato_MouseUp(int Index) {
         dialoghi.Messaggio(QStringLiteral("Non si possono selezionare più di 3 variabili"));
     } else if (spuntata) {
         valore->show();
-        valore->clear();
+        ScriviValore(Index, QString(), false);
         valore->setFocus();
         ++NumeroSelezionati;
     } else {
@@ -119,7 +135,7 @@ void frmInserimentoDati::Selezionato_MouseUp(int Index) {
     }
 }
 
-void frmInserimentoDati::Picture1_MouseDown(float X, float Y) {
+void frmInserimentoDati::Profilo_MouseDown(float X, float Y) {
     if (X <= ElencoSinistra || X >= ElencoDestra || Y < BandeElenco.front() || Y >= BandeElenco.back())
         return;
     for (QCheckBox* casella : Selezionato)
@@ -135,12 +151,23 @@ void frmInserimentoDati::MostraSistema() {
         return;
     for (const int i : SistemaDi(programma.SistemaCorrente).Indici) {
         ImpostaSpunta(i, true);
-        QLineEdit* valore = Risultati[i];
-        valore->show();
-        valore->setText(TestoValore(programma.Moto.*Grandezze[i].Membro));
-        valore->setCursorPosition(0); // a long value shows from its first digit
+        Risultati[i]->show();
+        ScriviValore(i, TestoValore(programma.Moto.*Grandezze[i].Membro), true);
     }
     NumeroSelezionati = 3;
+}
+
+void frmInserimentoDati::ScriviValore(int Index, const QString& testo, bool delMoto) {
+    Risultati[Index]->setText(testo);
+    Risultati[Index]->setCursorPosition(0); // a long value shows from its first digit
+    const double valore = programma.Moto.*Grandezze[Index].Membro;
+    TestiMostrati[Index] = delMoto ? std::optional(Mostrato{testo, valore}) : std::nullopt;
+}
+
+bool frmInserimentoDati::Invariato(int Index) const {
+    const auto& mostrato = TestiMostrati[Index];
+    return mostrato && mostrato->testo == Risultati[Index]->text() &&
+           mostrato->valore == programma.Moto.*Grandezze[Index].Membro;
 }
 
 bool frmInserimentoDati::eventFilter(QObject* oggetto, QEvent* evento) {
@@ -160,6 +187,10 @@ bool frmInserimentoDati::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void frmInserimentoDati::AssegnaSistema() {
+    Calcolo(true);
+}
+
+void frmInserimentoDati::Calcolo(bool offriTriangolo) {
     programma.SistemaCorrente = -1;
     const auto spuntato = [this](int i) { return Selezionato[i]->isChecked(); };
     const auto vuoto = [this](int i) { return Risultati[i]->text().isEmpty(); };
@@ -178,40 +209,52 @@ void frmInserimentoDati::AssegnaSistema() {
     }
     const auto id = static_cast<int16_t>(completo - Sistemi.begin());
     // Solving with a value the user did not type would be a silent wrong result.
-    if (const int illeggibile = PrimoValoreIllegibile(id); illeggibile >= 0) {
+    if (const int illeggibile = PrimoValoreIlleggibile(id); illeggibile >= 0) {
         dialoghi.Messaggio(QStringLiteral("Il valore di %1 non è un numero valido")
                                .arg(QString::fromLatin1(Grandezze[illeggibile].Nome)));
-        finestre.Mostra(this);
+        cornice.Mostra(this);
         Risultati[illeggibile]->setFocus();
         return;
     }
     programma.SistemaCorrente = id;
     CopiaValori();
     if (!Calcola(programma) || !VerificaMoto(programma.Moto).empty()) {
-        MotoNonCalcolato();
+        MotoNonCalcolato(offriTriangolo);
         return;
     }
     InserisciRisultati();
-    InserisciRisultatiiInXYPoli();
+    InserisciRisultatiInXYPoli();
     emit CalcoloRiuscito();
 }
 
 // A failed solve leaves the results window as it was; a record that is no motion is shown there marked,
-// never as a result. Either way no curve is left to draw.
-void frmInserimentoDati::MotoNonCalcolato() {
-    const bool risolto = programma.Moto.CalcoloOk;
-    const QString spiegazione = SpiegazioneMoto(programma.SistemaCorrente, programma.Moto).join(u'\n');
-    if (risolto)
-        finestre.ApriRisultati().SegnaMotoImpossibile(spiegazione);
+// never as a result. Either way no curve is left to draw. Where the stroke is too short for Vm, the
+// message offers the fastest move the limits allow: taking it writes its peak into the Vm box as the
+// user would, and calculates again (once: the peak gives a motion).
+void frmInserimentoDati::MotoNonCalcolato(bool offriTriangolo) {
+    const int16_t sistema = programma.SistemaCorrente;
+    const Velantra& moto = programma.Moto;
+    const QString spiegazione = SpiegazioneMoto(sistema, moto).join(u'\n');
+    if (moto.CalcoloOk)
+        cornice.ApriRisultati().SegnaMotoImpossibile(spiegazione);
     programma.PuntiGrafico.Vuota();
     emit CalcoloNonRiuscito();
-    dialoghi.Messaggio(risolto ? MessaggioMotoImpossibile : QString::fromUtf8(MessaggioErroreCalcolo),
-                       TitoloApplicazione, Dialoghi::Icona::Nessuna, spiegazione);
+    const QString messaggio = MessaggioMoto(sistema, moto);
+    const auto picco = offriTriangolo ? VelocitaTriangolare(Sistemi[sistema].Risolutore, moto) : std::nullopt;
+    if (!picco) {
+        dialoghi.Messaggio(messaggio, TitoloApplicazione, Dialoghi::Icona::Nessuna, spiegazione);
+        return;
+    }
+    if (!dialoghi.MessaggioConAlternativa(messaggio, UsaProfiloTriangolare, TitoloApplicazione,
+                                          Dialoghi::Icona::Nessuna, spiegazione))
+        return;
+    ScriviValore(IndiceVm, TestoValoreEsatto(*picco), false);
+    Calcolo(false);
 }
 
-int frmInserimentoDati::PrimoValoreIllegibile(int16_t Id) const {
+int frmInserimentoDati::PrimoValoreIlleggibile(int16_t Id) const {
     for (const int i : SistemaDi(Id).Indici)
-        if (!LeggiValore(Risultati[i]->text()))
+        if (!Invariato(i) && !LeggiValore(Risultati[i]->text()))
             return i;
     return -1;
 }
@@ -220,7 +263,7 @@ int frmInserimentoDati::LeggiDatiImmessi() {
     if (!SistemaValido(programma.SistemaCorrente))
         return -1;
     // Part of the values would make a record that is neither the old one nor the typed one.
-    if (const int illeggibile = PrimoValoreIllegibile(programma.SistemaCorrente); illeggibile >= 0)
+    if (const int illeggibile = PrimoValoreIlleggibile(programma.SistemaCorrente); illeggibile >= 0)
         return illeggibile;
     if (CopiaValori()) {
         programma.PuntiGrafico.Vuota();
@@ -232,6 +275,8 @@ int frmInserimentoDati::LeggiDatiImmessi() {
 bool frmInserimentoDati::CopiaValori() {
     bool cambiato = false;
     for (const int i : SistemaDi(programma.SistemaCorrente).Indici) {
+        if (Invariato(i))
+            continue;
         const double valore = LeggiValore(Risultati[i]->text()).value_or(0);
         double& membro = programma.Moto.*Grandezze[i].Membro;
         cambiato = cambiato || !(membro == valore);
@@ -241,10 +286,10 @@ bool frmInserimentoDati::CopiaValori() {
 }
 
 void frmInserimentoDati::InserisciRisultati() {
-    finestre.ApriRisultati().RiempiFrmRisultati();
+    cornice.ApriRisultati().RiempiFrmRisultati();
 }
 
-void frmInserimentoDati::InserisciRisultatiiInXYPoli() {
+void frmInserimentoDati::InserisciRisultatiInXYPoli() {
     programma.PuntiGrafico.Vuota();
     CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
 }

@@ -7,9 +7,10 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 
+class CorniceInserimento;
 class Dialoghi;
-class FinestreFiglie;
 class ProfiloVelocita;
 class QCheckBox;
 class QLineEdit;
@@ -18,17 +19,18 @@ struct Programma;
 class frmInserimentoDati : public QWidget {
     Q_OBJECT
 public:
-    frmInserimentoDati(Programma& programma, Dialoghi& dialoghi, FinestreFiglie& finestre,
+    frmInserimentoDati(Programma& programma, Dialoghi& dialoghi, CorniceInserimento& cornice,
                        QWidget* parent = nullptr);
 
     // The "Calcolo" command: finds the ticked system, checks and copies its three values, solves it
     // and, when it gives a motion, shows the results, resamples the curve and announces it. Otherwise
-    // it empties the curve, announces that, and explains why there is no motion.
+    // it empties the curve, announces that, and explains why there is no motion; where a stroke too
+    // short for Vm allows a triangular profile, the user may take its peak for Vm and calculate again.
     void AssegnaSistema();
     // Shows the results window and fills it from Moto.
     void InserisciRisultati();
     // Rebuilds the sampled speed curve from Moto.
-    void InserisciRisultatiiInXYPoli();
+    void InserisciRisultatiInXYPoli();
     // Copies the current system's three values into Moto, all or none: returns the index of the first
     // value that cannot be read (then nothing is copied), else -1. A copy that changes Moto outside a
     // calculation leaves results that no longer match it: the curve is emptied and DatiModificati sent.
@@ -51,24 +53,39 @@ protected:
 private:
     void CreaControlli();
     void OrdinaTabulazione();
+    // Each value box may widen into the free room on its right, up to the next control or name.
+    void AssegnaSpazioLibero();
     // The tick rule: runs after every toggle of a box, whoever made it.
-    void Selezionato_MouseUp(int Index);
+    void SpuntaCambiata(int Index);
     // Picks the line of the list under a press, in twips from the picture's top left.
-    void Picture1_MouseDown(float X, float Y);
+    void Profilo_MouseDown(float X, float Y);
     void MostraSistema();
     // Ticks or unticks a box without running the tick rule.
     void ImpostaSpunta(int Index, bool spuntata);
+    // Writes a value box's text; `delMoto`: the text shows Moto's value (see TestiMostrati).
+    void ScriviValore(int Index, const QString& testo, bool delMoto);
+    // True when the box holds the text the window last wrote there from Moto: its value is Moto's own.
+    bool Invariato(int Index) const;
     // The first of the system's boxes whose text is not a number, or -1.
-    int PrimoValoreIllegibile(int16_t Id) const;
+    int PrimoValoreIlleggibile(int16_t Id) const;
     // The current system's three values into Moto, all readable; true when Moto changed.
     bool CopiaValori();
-    void MotoNonCalcolato();
+    // AssegnaSistema, offering the triangular profile or not.
+    void Calcolo(bool offriTriangolo);
+    void MotoNonCalcolato(bool offriTriangolo);
 
     Programma& programma;
     Dialoghi& dialoghi;
-    FinestreFiglie& finestre;
-    ProfiloVelocita* Picture1 = nullptr;
+    CorniceInserimento& cornice;
+    ProfiloVelocita* Profilo = nullptr;
     std::array<QCheckBox*, 8> Selezionato{};
     std::array<QLineEdit*, 8> Risultati{};
+    // What the window wrote into each box from Moto (15 digits of its value) and that value: while both
+    // stand, reading the text back would only round the value, so the box stands for Moto's own.
+    struct Mostrato {
+        QString testo;
+        double valore;
+    };
+    std::array<std::optional<Mostrato>, 8> TestiMostrati{};
     int16_t NumeroSelezionati = 0;
 };

@@ -30,16 +30,18 @@ bool CampionaFasi(XYPoli& Punti, double T1, double T2, double Vm, double passo) 
         t = t + passo;
     } while (t <= t12 && !Punti.Piena());
 
+    // Until the speed passes 0: below it going forward, above it going backward.
+    const double verso = Vm > 0 ? 1 : -1;
     t = t12;
     double y = 0;
     do {
         y = discesaVerticale ? Vm : (Vm - pendenzaDiscesa * t12) + pendenzaDiscesa * t;
         Punti.Add(t, y, 0);
         t = t + passo;
-        // Not past the end either: a slope lost to underflow never falls below 0.
-    } while (y >= 0 && t <= Ttot && !discesaVerticale && !Punti.Piena());
+        // Not past the end either: a slope lost to underflow never reaches 0.
+    } while (verso * y >= 0 && t <= Ttot && !discesaVerticale && !Punti.Piena());
 
-    ChiudiCurvaVelocita(Punti, Ttot);
+    ChiudiCurvaVelocita(Punti, Ttot, verso);
     const int32_t n = Punti.NumeroElementi();
     return n > 0 && Punti.X(n - 1) == Ttot && Punti.Y(n - 1) == 0;
 }
@@ -48,7 +50,7 @@ bool CampionaFasi(XYPoli& Punti, double T1, double T2, double Vm, double passo) 
 
 void CampionaVelocita(XYPoli& Punti, const Velantra& Moto, float StepTempo) {
     const double T1 = Moto.T1, T2 = Moto.T2, Vm = Moto.Vm;
-    if (!std::isfinite(T1) || !std::isfinite(T2) || !std::isfinite(Vm) || T1 <= 0 || Vm <= 0 ||
+    if (!std::isfinite(T1) || !std::isfinite(T2) || !std::isfinite(Vm) || T1 <= 0 || Vm == 0 ||
         !(StepTempo > 0))
         return;
     // The time sampled: both slopes and the constant phase when it goes forward.
@@ -70,9 +72,9 @@ void CampionaVelocita(XYPoli& Punti, const Velantra& Moto, float StepTempo) {
     }
 }
 
-void ChiudiCurvaVelocita(XYPoli& Punti, double Ttot) {
-    // Not a number (a speed no phase can give) goes with the negative ones.
-    while (Punti.NumeroElementi() > 0 && !(Punti.Y(Punti.NumeroElementi() - 1) >= 0))
+void ChiudiCurvaVelocita(XYPoli& Punti, double Ttot, double verso) {
+    // Not a number (a speed no phase can give) goes with those past 0.
+    while (Punti.NumeroElementi() > 0 && !(verso * Punti.Y(Punti.NumeroElementi() - 1) >= 0))
         Punti.RimuoviUltimo();
     Punti.Add(Ttot, 0, 0);
 }

@@ -17,13 +17,16 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolBar>
 
 namespace {
 // Looks at the modal dialog that opens next, once it is up, then answers it.
@@ -199,6 +202,28 @@ private slots:
         QCOMPARE(banco.dialoghi.chiamate.size(), 2); // no message more
     }
 
+    // The help names every command a person meets, with its key: each item of the main window's menus
+    // and toolbar, each tool and menu item of the graph window, the results window's menu.
+    void guidaCompleta() {
+        Banco banco;
+        banco.Premi("Esempio");
+        QTextDocument documento;
+        documento.setHtml(LeggiGuida({GuidaSorgente}).html);
+        const QString guida = documento.toPlainText();
+        QList<QAction*> comandi = banco.finestra->findChild<QToolBar*>()->actions();
+        for (QAction* tendina : banco.finestra->menuBar()->actions())
+            comandi << tendina << tendina->menu()->actions();
+        comandi << banco.Finestra("frmGrafico")->findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)
+                << banco.Finestra("FrmRisultati")->actions();
+        QStringList mancanti;
+        for (const QAction* comando : comandi)
+            for (const QString& nome :
+                 {comando->toolTip(), comando->text().remove('&').trimmed(), comando->shortcut().toString()})
+                if (!comando->isSeparator() && !guida.contains(nome))
+                    mancanti << nome;
+        QCOMPARE(mancanti, QStringList());
+    }
+
     // A name typed without extension gets the chosen filter's, reported back, and Qt's question before
     // replacing a file is about that final name; the size dialog proposes a size and gives what is typed,
     // at least a pixel; a message shows its explanation below it.
@@ -265,6 +290,20 @@ private slots:
         dialoghi.Messaggio(QStringLiteral("Errore"), QStringLiteral("Velantra"), Dialoghi::Icona::Avviso,
                            QStringLiteral("Perché"));
         QCOMPARE(visto.last(), "Velantra: Errore, Perché 2"); // a warning
+        for (const int pulsante : {0, 1}) {                   // OK, or the other button beside it
+            AlProssimo([&](QWidget* w) {
+                auto* scatola = qobject_cast<QMessageBox*>(w);
+                QStringList pulsanti;
+                for (QAbstractButton* p : scatola->buttons())
+                    pulsanti << p->text();
+                visto << pulsanti.join('+') + ": " + scatola->informativeText();
+                scatola->buttons().at(pulsante)->click();
+            });
+            visto << QString::number(dialoghi.MessaggioConAlternativa(
+                QStringLiteral("No"), QStringLiteral("Altro"), QStringLiteral("Velantra"),
+                Dialoghi::Icona::Nessuna, QStringLiteral("Così")));
+        }
+        QCOMPARE(visto.mid(visto.size() - 4), (QStringList{"OK+Altro: Così", "0", "OK+Altro: Così", "1"}));
     }
 };
 REGISTRA_COLLAUDO(TstFinestre);

@@ -60,8 +60,8 @@ private slots:
                          "mnuWindow Fi&nestra|mnuWindowCascade=&Sovrapponi|mnuWindowTileHorizontal=Affianca "
                          "&orizzontalmente|mnuWindowTileVertical=Affianca &verticalmente|"
                          "mnuWindowArrangeIcons=&Disponi icone",
-                         "mnuHelp &?|mnuHelpContents=&Sommario|mnuHelpSearchForHelpOn=&Cerca argomento...|-|"
-                         "mnuHelpAbout=&Informazioni su "}));
+                         "mnuHelp &?|mnuHelpContents=&Sommario F1|mnuHelpSearchForHelpOn=&Cerca "
+                         "argomento...|-|mnuHelpAbout=&Informazioni su "}));
         // In no menu, yet it follows the command state.
         QCOMPARE(banco.Azione("mnuFileEsportaGrafico")->text(), QStringLiteral("Es&porta grafico..."));
         QStringList pulsanti;
@@ -81,7 +81,8 @@ private slots:
 
     // The calculation by keyboard alone, the toolbar hidden, each key pressed wherever the focus is: F4
     // opens the data entry; Tab reaches the list of combinations, whose arrows choose a line (highlighted,
-    // announced) and Enter or Space takes it; Enter in a value box calculates; F7, F6, F5 from any child.
+    // announced) and Enter or Space takes it; Enter in a value box calculates; F7, F6, F5 from any child;
+    // F1 opens the help.
     void tastiera() {
         Banco banco;
         banco.finestra->activateWindow();
@@ -120,11 +121,27 @@ private slots:
                  "frmInserimentoDati FrmRisultati* frmGrafico 1 203 1111111111111");
         QCOMPARE(banco.programma.Moto.T2, std::sqrt(2));
         QVERIFY(banco.dialoghi.chiamate.isEmpty());
+        banco.finestra->ImpostaPercorsiGuida({QStringLiteral(VELANTRA_GUIDA_SORGENTE)});
+        premi(Qt::Key_F1);
+        const auto* guida = banco.finestra->findChild<QWidget*>(QStringLiteral("FinestraGuida"));
+        QVERIFY(guida && guida->isVisible());
+    }
+
+    // After a refused input, as after any other, "Calcolo" brings the open results window to the front.
+    void calcoloRifiutato() {
+        Banco banco;
+        banco.CalcolaEsempio();
+        banco.Premi("SceltaSistema");
+        banco.Scrivi(Stot, "x");
+        banco.Premi("Calcolo");
+        QCOMPARE(banco.Messaggi(), "Il valore di Stot non è un numero valido");
+        QCOMPARE(banco.Stato().section(' ', 0, 1), "frmInserimentoDati FrmRisultati*");
     }
 
     // The children close, running their closing code, before the record is cleared. The example is
     // then typed in, calculated and plotted: the graph takes the larger free part of the area, beside
-    // or below the other two, where a readable plot fits.
+    // or below the other two, else the part below the results, where a readable plot fits; else the
+    // whole area.
     void nuovo_data() {
         QTest::addColumn<QString>("comando");
         QTest::addColumn<bool>("risposta");
@@ -138,10 +155,15 @@ private slots:
                                       << "-1 0 1001000000011 0 0 0 0 0 0 0 0";
         QTest::newRow("menu, Annulla") << "mnuFileNew" << false << grande << ""
                                        << "";
-        QTest::newRow("esempio, OK") << "Esempio" << true << grande << "accanto" << esempio;
-        QTest::newRow("esempio, cornice alta") << "Esempio" << true << QSize(900, 1150) << "sotto" << esempio;
+        QTest::newRow("esempio, OK") << "Esempio" << true << grande << "sotto i risultati" << esempio;
+        QTest::newRow("esempio, cornice larga")
+            << "Esempio" << true << QSize(2200, 800) << "accanto" << esempio;
+        QTest::newRow("esempio, cornice alta")
+            << "Esempio" << true << QSize(1200, 1150) << "sotto" << esempio;
+        QTest::newRow("esempio, cornice stretta")
+            << "Esempio" << true << QSize(1000, 1150) << "tutta l'area" << esempio;
         QTest::newRow("esempio, cornice piccola")
-            << "Esempio" << true << QSize(700, 500) << "altrove" << esempio;
+            << "Esempio" << true << QSize(700, 500) << "tutta l'area" << esempio;
         QTest::newRow("esempio, Annulla") << "Esempio" << false << grande << ""
                                           << "";
     }
@@ -167,13 +189,17 @@ private slots:
         QCOMPARE(banco.finestra->FormAperto(QStringLiteral("Prova")), !risposta);
         if (grafico.isEmpty())
             return;
-        const auto posto = [&](const char* nome) { return banco.Finestra(nome)->parentWidget()->geometry(); };
+        const auto posto = [&](const char* nome) {
+            return FinestreFiglie::SottoFinestra(banco.Finestra(nome))->geometry();
+        };
         const QRect altre = posto("frmInserimentoDati") | posto("FrmRisultati");
         const QRect libero = banco.finestra->Figlie().Area().viewport()->rect();
         const QRect g = posto("frmGrafico");
-        QCOMPARE(g == libero.adjusted(altre.right() + 1, 0, 0, 0)    ? "accanto"
-                 : g == libero.adjusted(0, altre.bottom() + 1, 0, 0) ? "sotto"
-                                                                     : "altrove",
+        QCOMPARE(g == libero.adjusted(altre.right() + 1, 0, 0, 0)                    ? "accanto"
+                 : g == libero.adjusted(0, altre.bottom() + 1, 0, 0)                 ? "sotto"
+                 : g == libero.adjusted(0, posto("FrmRisultati").bottom() + 1, 0, 0) ? "sotto i risultati"
+                 : g == libero                                                       ? "tutta l'area"
+                                                                                     : "altrove",
                  grafico);
     }
 

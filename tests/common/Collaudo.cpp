@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
@@ -53,11 +54,36 @@ void collaudo::Registra(std::function<std::unique_ptr<QObject>()> crea) {
     Voci().push_back(std::move(crea));
 }
 
+QProcessEnvironment AmbienteSigillato() {
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    for (const QString& variabile : ambiente.keys())
+        if (variabile.startsWith(QLatin1String("QT_")))
+            ambiente.remove(variabile);
+    for (const char* variabile :
+         {"DISPLAY", "WAYLAND_DISPLAY", "FONTCONFIG_PATH", "FONTCONFIG_SYSROOT", "FREETYPE_PROPERTIES"})
+        ambiente.remove(QLatin1String(variabile));
+    ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    ambiente.insert(QStringLiteral("QT_STYLE_OVERRIDE"), QStringLiteral("Fusion"));
+    ambiente.insert(QStringLiteral("FONTCONFIG_FILE"), QStringLiteral(VELANTRA_FONTCONFIG));
+    return ambiente;
+}
+
 int main(int argc, char** argv) {
-    // Widgets need a platform; ctest sets offscreen, a direct run gets it too.
+    // Widgets need a platform; ctest sets offscreen, a direct run gets it too. The fonts are always
+    // the private configuration's, run by ctest or not.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("FONTCONFIG_FILE", VELANTRA_FONTCONFIG);
     QApplication applicazione(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // A configuration that is not in effect would fail every picture for no fault of the program.
+    for (const auto& [chiesto, atteso] :
+         {std::pair{"Courier", "DejaVu Sans Mono"}, {"DejaVu Sans", "DejaVu Sans"}})
+        if (QFontInfo(QFont(QLatin1String(chiesto))).family() != QLatin1String(atteso)) {
+            qCritical("font \"%s\" is not %s: the tests' font configuration %s is not in effect", chiesto,
+                      atteso, VELANTRA_FONTCONFIG);
+            return 1;
+        }
     QStandardPaths::setTestModeEnabled(true);
     // Test mode alone would share one settings file between every test program: each gets its own.
     const QTemporaryDir impostazioni;
@@ -68,10 +94,19 @@ int main(int argc, char** argv) {
     // which hangs where that is not allowed.
     QStringList argomenti = QCoreApplication::arguments();
     argomenti.insert(1, QStringLiteral("-nocrashhandler"));
+    // "-classe NAME" runs that class alone, so that its functions can be named after it.
+    QString classe;
+    if (const qsizetype i = argomenti.indexOf(QStringLiteral("-classe")); i > 0 && i + 1 < argomenti.size()) {
+        classe = argomenti[i + 1];
+        argomenti.remove(i, 2);
+    }
     int falliti = 0;
     for (const auto& crea : Voci()) {
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        if (QTest::qExec(crea().get(), argomenti) != 0)
+        const std::unique_ptr<QObject> collaudo = crea();
+        if (!classe.isEmpty() && classe != QLatin1String(collaudo->metaObject()->className()))
+            continue;
+        if (QTest::qExec(collaudo.get(), argomenti) != 0)
             ++falliti;
     }
     return falliti;

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <QProcessEnvironment>
 #include <functional>
 #include <memory>
 
@@ -19,6 +20,10 @@ void Registra(std::function<std::unique_ptr<QObject>()> crea);
 // <nome>.ottenuta.png). With VELANTRA_RIFERIMENTI=scrivi in the environment the picture becomes the
 // new reference instead.
 QString ConfrontaImmagine(const QImage& immagine, const QString& nome, double scala = 1);
+
+// The environment for a program a test starts: the caller's without any Qt variable, offscreen, with the
+// tests' own fonts and the Fusion style.
+QProcessEnvironment AmbienteSigillato();
 
 #define REGISTRA_COLLAUDO(Classe)                                                                            \
     static const bool registrato_##Classe = [] {                                                             \

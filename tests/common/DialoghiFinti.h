@@ -17,6 +17,7 @@ public:
     QStringList chiamate; // "Messaggio Velantra", "Salva Salva con nome (filter;filter)"...
     QStringList testi;    // of the messages and questions, each with its explanation on the next line
     std::deque<bool> risposte;
+    std::deque<bool> alternative; // true: the message's extra button pressed (default: OK)
     std::deque<QString> nomiFile;
     std::deque<QString> filtriScelti;
     std::deque<std::optional<QSize>> dimensioni;
@@ -39,6 +40,11 @@ public:
         Registra(QStringLiteral("Messaggio"),
                  titolo + (icona == Icona::Nessuna ? "" : " !" + QString::number(int(icona))),
                  dettaglio.isEmpty() ? testo : testo + '\n' + dettaglio);
+    }
+    bool MessaggioConAlternativa(const QString& testo, const QString& alternativa, const QString& titolo,
+                                 Icona icona, const QString& dettaglio) override {
+        Messaggio(testo, titolo + " [" + alternativa + ']', icona, dettaglio);
+        return Prendi(alternative, false);
     }
     bool Conferma(const QString& testo, const QString& titolo) override {
         Registra(QStringLiteral("Conferma"), titolo, testo);

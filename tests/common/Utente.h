@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QTest>
 
 enum { S1, S2, Stot, T1, T2, Ttot, Vm, A }; // the window order of the quantities
@@ -45,7 +46,7 @@ struct Utente {
         }
     }
     void Chiudi(const char* finestra) {
-        Finestra(finestra)->parentWidget()->close();
+        FinestreFiglie::SottoFinestra(Finestra(finestra))->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // The ticked quantities with the texts of their boxes ("Stot=2 T2="); a "!" marks a box whose

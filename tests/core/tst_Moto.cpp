@@ -1,5 +1,7 @@
 #include "Collaudo.h"
+#include "Documento.h"
 #include "LeggeMoto.h"
+#include "TestiNumerici.h"
 #include "Velantra.h"
 #include "VerificaMoto.h"
 
@@ -121,8 +123,9 @@ private slots:
         QCOMPARE(errori.mid(0, 5), QStringList());
     }
 
-    // What the solved record breaks, and the range of the last input given the first two (or the first
-    // two that rule out every motion). Nothing entered yet is no fault.
+    // What the solved record breaks, judged in the direction of the first input, and the range of the last
+    // input given the first two (or the first two that rule out every motion); "esiste" when the three
+    // admit a motion. A backward motion is the mirror of a forward one. Nothing entered yet is no fault.
     void verifica_data() {
         QTest::addColumn<int>("sistema");
         QTest::addColumn<QString>("dati");
@@ -135,19 +138,35 @@ private slots:
         riga("Stot-Ttot-S1", 0, "Stot=2 Ttot=5 S1=1.5", "S2 -, T2 -", "S1 (0, 1]");
         riga("Stot-Ttot-A", 1, "Stot=2 Ttot=2 A=1", "T1 nan", "A [2, inf)");
         riga("Stot-Ttot-T1", 2, "Stot=2 Ttot=5 T1=0", "A inf", "T1 (0, 2.5]");
-        riga("Stot-Vm-S1", 3, "Stot=2 Vm=0.5 S1=-1", "S1 -, T1 -, A -", "S1 (0, 1]");
+        riga("Stot-Vm-S1", 3, "Stot=2 Vm=0.5 S1=-1", "S1 -, T1 -, Ttot 0, A -", "S1 (0, 1]");
         riga("Stot-Vm-A", 4, "Stot=2 Vm=0.5 A=0.1", "S2 -, T2 -", "A [0.125, inf)");
         riga("Stot-Vm-T1", 5, "Stot=10 Vm=1 T1=20", "S2 -, T2 -", "T1 (0, 10]");
         riga("Vm-Ttot-S1", 6, "Vm=0.5 Ttot=5 S1=0", "A inf", "S1 (0, 0.625]");
-        riga("Vm-Ttot-A", 7, "Vm=1 Ttot=4 A=0.5", "", "A [0.5, inf)");
+        riga("Vm-Ttot-A", 7, "Vm=1 Ttot=4 A=0.5", "", "A [0.5, inf) esiste");
         riga("Vm-Ttot-T1", 8, "Vm=0.5 Ttot=5 T1=3", "S2 -, T2 -", "T1 (0, 2.5]");
         riga("Vm-Ttot-Stot", 9, "Vm=1 Ttot=4 Stot=4", "A inf", "Stot [2, 4)");
         riga("Vm-T2-Stot", 10, "Vm=0.5 T2=3 Stot=1", "S1 -, T1 -, A -", "Stot (1.5, inf)");
-        riga("T2 zero", 10, "Vm=0.5 T2=0 Stot=1", "", "Stot (0, inf)");
+        riga("T2 zero", 10, "Vm=0.5 T2=0 Stot=1", "", "Stot (0, inf) esiste");
         riga("Ttot negativo", 1, "Stot=2 Ttot=-1 A=8", "T1 -, Ttot -, Vm -", "Ttot (0, inf)");
-        riga("fermo", 2, "Stot=0 Ttot=5 T1=1", "Stot 0", "Stot (0, inf)");
-        riga("Vm zero, T2 negativo", 10, "Vm=0 T2=-1 Stot=1", "T1 inf", "Vm (0, inf) T2 [0, inf)");
+        riga("fermo", 2, "Stot=0 Ttot=5 T1=1", "S1 0, Stot 0, A 0, Vm 0", "Stot != 0");
+        riga("Vm zero, T2 negativo", 10, "Vm=0 T2=-1 Stot=1", "T1 inf", "Vm != 0 T2 [0, inf)");
         riga("oltre i double", 1, "Stot=1e300 Ttot=1e-10 A=1", "T1 nan", "");
+        // Backward: the mirror of the rows above; mixed signs rule the motion out.
+        riga("indietro", 0, "Stot=-2 Ttot=5 S1=-0.25", "", "S1 [-1, 0) esiste");
+        riga("indietro, S1 oltre", 0, "Stot=-2 Ttot=5 S1=-1.5", "S2 +, T2 -", "S1 [-1, 0)");
+        riga("indietro, radice", 1, "Stot=-1 Ttot=2 A=-2", "", "A (-inf, -1] esiste");
+        riga("indietro, A scarsa", 1, "Stot=-2 Ttot=2 A=-1", "T1 nan", "A (-inf, -2]");
+        riga("indietro, Vm avanti", 4, "Stot=-2 Vm=0.5 A=-1", "T1 -, T2 -, Ttot -, Vm +", "Vm (-inf, 0)");
+        riga("indietro da Vm", 10, "Vm=-0.5 T2=3 Stot=1", "S1 +, Stot +, T1 -, Ttot -, A +",
+             "Stot (-inf, -1.5)");
+        riga("indietro da Vm, Ttot", 7, "Vm=-1 Ttot=4 A=-0.25", "S2 +, Stot 0, T2 -", "A (-inf, -0.5]");
+        // A discriminant lost to rounding is the triangle, though the typed A lies a rounding below it.
+        riga("triangolo arrotondato", 1, "Stot=0.3 Ttot=0.7 A=2.4489795918367347", "", "A [2.44898, inf)");
+        // Values that admit a motion that the doubles cannot carry.
+        riga("Vm sotto i double", 2, "Stot=1e-154 Ttot=1e200 T1=1e6", "S1 0, A 0, Vm 0",
+             "T1 (0, 5e+199] esiste");
+        riga("A oltre i double", 0, "Stot=4e150 Ttot=2e150 S1=2e150", "A 0", "S1 (0, 2e+150] esiste");
+        riga("radice oltre i double", 1, "Stot=1e-300 Ttot=1e-150 A=1e300", "T1 inf", "A [4, inf) esiste");
     }
     void verifica() {
         QFETCH(int, sistema);
@@ -160,19 +179,51 @@ private slots:
         const Risolutore r = Solutori[sistema].risolvi;
         QStringList testi;
         for (const Violazione& v : VerificaSoluzione(r, m))
-            testi << Nome(v.Grandezza) + ' ' + QStringList{"nan", "inf", "-", "0"}[int(v.Tipo)];
+            testi << Nome(v.Grandezza) + ' ' + QStringList{"nan", "inf", "-", "+", "0"}[int(v.Tipo)];
         QTEST(testi.join(", "), "violazioni");
 
         const Ammissibili ammessi = IntervalloAmmesso(r, m);
         QStringList intervalli;
         for (const Intervallo& i : ammessi.Ultimo ? std::vector{*ammessi.Ultimo} : ammessi.Dati)
-            intervalli << QStringLiteral("%1 %2%3, %4%5")
-                              .arg(Nome(i.Grandezza), i.MinimoIncluso ? "[" : "(", QString::number(i.Minimo),
-                                   QString::number(i.Massimo), i.MassimoIncluso ? "]" : ")");
+            intervalli << (i.DiversoDaZero ? Nome(i.Grandezza) + " != 0"
+                                           : QStringLiteral("%1 %2%3, %4%5")
+                                                 .arg(Nome(i.Grandezza), i.MinimoIncluso ? "[" : "(",
+                                                      QString::number(double(i.Minimo), 'g', 6),
+                                                      QString::number(double(i.Massimo), 'g', 6),
+                                                      i.MassimoIncluso ? "]" : ")"));
+        if (ammessi.Esiste)
+            intervalli << "esiste";
         QTEST(intervalli.join(' '), "intervallo");
         QVERIFY(VerificaMoto(Velantra()).empty()); // nothing entered yet is no fault
     }
 
+    // The fastest move within the limits: with the peak offered for Vm, Stot-Vm-A and Stot-Vm-T1 solve to
+    // a triangle, S2 and T2 exactly 0, in either direction, over random limits; none where Vm is
+    // reachable or the signs differ.
+    void triangolo() {
+        QRandomGenerator caso(20260318);
+        const auto tra = [&caso] { return std::ldexp(0.5 + caso.generateDouble(), caso.bounded(-30, 30)); };
+        for (int prova = 0; prova < 4000; ++prova) {
+            const double verso = prova % 2 ? -1 : 1;
+            const bool conA = prova % 4 < 2;
+            Velantra m{.Stot = verso * tra(), .T1 = tra(), .Acc = verso * tra()};
+            const double picco = conA ? verso * std::sqrt(m.Acc * m.Stot) : m.Stot / m.T1;
+            m.Vm = picco * (1 + caso.generateDouble()) + verso * 1e-300;
+            const Risolutore r = conA ? &V::StVmA : &V::StVmT1;
+            const auto offerto = VelocitaTriangolare(r, m);
+            QVERIFY2(offerto && std::abs(*offerto - picco) <= 1e-15 * std::abs(picco),
+                     qPrintable(QStringLiteral("%1 %2 %3 %4").arg(m.Stot).arg(m.Vm).arg(m.Acc).arg(m.T1)));
+            m.Vm = *offerto;
+            (m.*r)();
+            AzzeraRegimeTrascurabile(m);
+            QVERIFY2(m.S2 == 0 && m.T2 == 0 && VerificaMoto(m).empty(), qPrintable(QString::number(prova)));
+            QCOMPARE(m.Ttot, 2 * m.T1);
+            QVERIFY(!VelocitaTriangolare(r, m));
+            m.Vm = -m.Vm;
+            QVERIFY(!VelocitaTriangolare(r, m));
+        }
+        QVERIFY(!VelocitaTriangolare(&V::StTtA, {.Stot = 0.1, .Ttot = 1, .Acc = 10}));
+    }
     // The law in time, for T1 1 and Vm 0.5: t, s, v, a at the phase boundaries, inside the phases and
     // outside the motion; with T2 3 a stroke of 2 m in 5 s, with T2 0 a triangle of 0.5 m in 2 s.
     void istanti() {
@@ -188,11 +239,48 @@ private slots:
                                    {3, 9, 2, 0, 0},
                                    {0, 1, 0.25, 0.5, -0.5},
                                    {0, 2, 0.5, 0, 0}};
-        for (const auto& [T2, t, s, v, a] : righe) {
-            const LeggeMoto legge(Velantra{.T1 = 1, .T2 = T2, .Vm = 0.5});
-            QCOMPARE((QList<double>{t, legge.Posizione(t), legge.Velocita(t), legge.Accelerazione(t)}),
-                     (QList<double>{t, s, v, a}));
-        }
+        for (const auto& [T2, t, s, v, a] : righe)
+            for (const double verso : {1.0, -1.0}) { // backward: the mirror, below 0
+                const LeggeMoto legge(Velantra{.T1 = 1, .T2 = T2, .Vm = verso * 0.5});
+                QCOMPARE((QList<double>{t, legge.Posizione(t), legge.Velocita(t), legge.Accelerazione(t)}),
+                         (QList<double>{t, verso * s, verso * v, verso * a}));
+            }
+    }
+
+    // Documents at the ends of the doubles, solved as "Calcolo" solves them: a record whose Vm or Acc
+    // is lost to the doubles is no motion; one that is a motion is the law's, which meets the table's
+    // figures to their 15 digits at the phase boundaries.
+    void documenti_data() {
+        QTest::addColumn<QByteArray>("documento");
+        QTest::addColumn<QString>("violazioni");
+        QTest::newRow("Vm e A nulli") << QByteArray("2,0,0,1E-154,1000000,0,1E+200,0,0") << "S1 0, A 0, Vm 0";
+        QTest::newRow("A massima") << QByteArray("4,1,1,4,1,1,3,2,1.7976931348623158E+308") << "";
+        QTest::newRow("Stot massima") << QByteArray("4,0,0,1.7976931348623157E+308,0,0,0,7,1E-12") << "";
+        QTest::newRow("A nulla") << QByteArray("0,2e+150,0,4e+150,0,0,2e+150,0,0") << "A 0";
+        QTest::newRow("triangolo minimo") << QByteArray("4,0,0,1E-300,0,0,0,1E-150,1") << "";
+        QTest::newRow("all'indietro") << QByteArray("0,-.25,0,-2,0,0,5,0,0") << "";
+    }
+    void documenti() {
+        QFETCH(QByteArray, documento);
+        const EsitoLettura letto = LeggiDocumento(documento.toStdString());
+        Velantra m = letto.dati->Moto;
+        (m.*Solutori[letto.dati->Sistema].risolvi)();
+        QVERIFY(m.CalcoloOk);
+        AzzeraRegimeTrascurabile(m);
+        QStringList testi;
+        for (const Violazione& v : VerificaMoto(m))
+            testi << Nome(v.Grandezza) + ' ' + QStringList{"nan", "inf", "-", "+", "0"}[int(v.Tipo)];
+        QTEST(testi.join(", "), "violazioni");
+        if (!testi.isEmpty())
+            return;
+        const LeggeMoto legge(m);
+        const auto testo = [](double v) { return QString::fromStdString(TestoNumero(v, ',')); };
+        const double t12 = m.T1 + m.T2;
+        QCOMPARE((QStringList{testo(legge.Accelerazione(0)), testo(legge.Posizione(m.T1)),
+                              testo(legge.Velocita(t12 / 2 + m.T1 / 2)), testo(legge.Posizione(t12)),
+                              testo(legge.Posizione(legge.Durata())), testo(legge.Durata())}),
+                 (QStringList{testo(m.Acc), testo(m.S1), testo(m.Vm), testo(m.S1 + m.S2), testo(m.Stot),
+                              testo(m.Ttot)}));
     }
 
     // A solved record: the law meets S1, S1 + S2 and Stot; the distance is the same either way, clamped

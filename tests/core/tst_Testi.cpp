@@ -57,6 +57,45 @@ private slots:
         }
     }
 
+    // Message numbers: 6 digits toward the side asked, carrying into the next power of ten; the text reads
+    // back on that side of the value (random values); the exact text reads back as the very double.
+    void cifre() {
+        using A = Arrotondamento;
+        const std::tuple<double, int, A, const char*> casi[] = {
+            {-1.0 / 22, 6, A::Vicino, "-0,0454545"},
+            {-1.0 / 22, 6, A::PerDifetto, "-0,0454546"},
+            {-1.0 / 22, 6, A::PerEccesso, "-0,0454545"},
+            {2.0 / 3, 6, A::PerDifetto, "0,666666"},
+            {2.0 / 3, 6, A::VersoZero, "0,666666"},
+            {-2.0 / 3, 6, A::VersoZero, "-0,666666"},
+            {0.1, 6, A::PerDifetto, "0,1"},
+            {999999.5, 6, A::PerEccesso, "1000000"},
+            {9.9999991e-4, 6, A::PerEccesso, "0,001"},
+            {1.0000001, 6, A::PerDifetto, "1"},
+            {1.0000001, 6, A::PerEccesso, "1,00001"},
+            {1.5e20, 6, A::Vicino, "1,5E+20"},
+            {DBL_MIN, 2, A::Vicino, "2,2E-308"},
+            {DBL_MAX, 2, A::Vicino, "1,8E+308"},
+        };
+        for (const auto& [valore, n, verso, atteso] : casi)
+            QCOMPARE(Q(TestoCifre(valore, n, ',', verso)), QString(atteso));
+        QRandomGenerator caso(7);
+        for (int i = 0; i < 20000; ++i) {
+            const double valore = std::ldexp(caso.generateDouble() * 2 - 1, int(caso.bounded(-1070, 1020)));
+            const double sotto = *LeggiNumero(TestoCifre(valore, 6, ',', A::PerDifetto), ',');
+            const double sopra = *LeggiNumero(TestoCifre(valore, 6, ',', A::PerEccesso), ',');
+            QVERIFY(sotto <= valore && valore <= sopra && sopra - sotto <= 1.01e-5 * std::abs(valore));
+            QCOMPARE(*LeggiNumero(TestoEsatto(valore, ','), ','), valore);
+        }
+        QCOMPARE(Q(TestoEsatto(0.1 + 0.2, ',')), "0,30000000000000004");
+        const std::tuple<long double, A, double> doppi[] = {
+            {1e-400L, A::PerDifetto, 0},       {1e-400L, A::PerEccesso, 4.9406564584124654e-324},
+            {1e400L, A::PerDifetto, DBL_MAX},  {1e400L, A::PerEccesso, qInf()},
+            {-1e400L, A::VersoZero, -DBL_MAX}, {0.1L, A::PerEccesso, 0.1}};
+        for (const auto& [lungo, verso, atteso] : doppi)
+            QCOMPARE(InDouble(lungo, verso), atteso);
+    }
+
     void singolo() {
         const std::pair<float, const char*> casi[] = {{0.01f, "0,01"},
                                                       {0.1f + 0.2f, "0,3"},

@@ -70,16 +70,31 @@ private slots:
                  formato == QByteArray("pdf") ? "immagine 847x626" : "immagine 847x625");
         riga("calcolo fallito", "velantra -e impossibile.vla out.csv", 1,
              calcolo.arg("impossibile.vla", "il calcolo non è riuscito, controllare i valori") +
-                 "\nT1 non si può calcolare: il risultato non è definito.\nCon Stot = 2 m e Ttot = 2 sec, A "
+                 "\nT1 non si può calcolare con questi valori.\nCon Stot = 2 m e Ttot = 2 sec, A "
                  "deve essere almeno 2 m/sec^2.");
-        riga(
-            "non un moto", "velantra -e negativo.vla out.csv", 1,
-            calcolo.arg("negativo.vla", "i valori calcolati non descrivono un moto") +
-                "\nS1 sarebbe negativo (-0,25 m): una distanza non può essere negativa.\nT1 sarebbe negativo "
-                "(-1 sec): una durata non può essere negativa.\nA sarebbe negativo (-0,5 m/sec^2): "
-                "un'accelerazione non può essere negativa.\nCon Vm = 0,5 m/sec e T2 = 3 sec, Stot deve "
-                "essere "
-                "maggiore di 1,5 m.");
+        riga("non un moto", "velantra -e negativo.vla out.csv", 1,
+             calcolo.arg("negativo.vla", "i valori calcolati non descrivono un moto") +
+                 "\nS1 sarebbe negativo (-0,25 m), di segno opposto a Vm.\nT1 sarebbe negativo "
+                 "(-1 sec): una durata non può essere negativa.\nA sarebbe negativo (-0,5 m/sec^2), "
+                 "di segno opposto a Vm.\nCon Vm = 0,5 m/sec e T2 = 3 sec, Stot deve essere maggiore "
+                 "di 1,5 m.");
+        // Backward: the example's mirror, s, v and a below 0 at the same times.
+        QByteArray specchio;
+        for (const QByteArray& r : csv.split('\n')) {
+            QList<QByteArray> campi = r.split(',');
+            for (int i = 1; i < campi.size() && campi[0] != "t [sec]"; ++i)
+                campi[i] = campi[i].startsWith('-')    ? campi[i].mid(1)
+                           : campi[i].trimmed() == "0" ? campi[i]
+                                                       : '-' + campi[i];
+            specchio += campi.join(',') + (r.isEmpty() ? "" : "\n");
+        }
+        riga("all'indietro", "velantra -e indietro.vla out.csv", 0, {}, "out.csv", specchio);
+        riga("triangolare", "velantra -e triangolo.vla out.csv", 1,
+             calcolo.arg("triangolo.vla", "i valori calcolati non descrivono un moto") +
+                 "\nS2 sarebbe negativo (-0,3 m), di segno opposto a Stot.\nT2 sarebbe negativo (-0,15 sec): "
+                 "una durata non può essere negativa.\nCon Stot = 0,1 m e Vm = 2 m/sec, T1 deve essere "
+                 "maggiore di 0 sec e al massimo 0,05 sec.\nCon T1 = 0,2 sec su Stot = 0,1 m la velocità più "
+                 "alta raggiungibile è 0,5 m/sec: profilo triangolare (T2 = 0).");
         riga("troppo piccolo da disegnare", "velantra -e piccolo.vla vecchio.png", 1,
              salva.arg("vecchio.png", "il grafico di questo moto non si può disegnare a questa scala"),
              "vecchio.png", Vecchio);
@@ -166,10 +181,9 @@ private slots:
         QFETCH(QString, comando);
         QTemporaryDir cartella;
         const std::pair<const char*, QByteArray> documenti[] = {
-            {"es.vla", "0,.25,0,2,0,0,5,0,0\r\n"},
-            {"impossibile.vla", "1,0,0,2,0,0,2,0,1\r\n"},
-            {"negativo.vla", "10,0,0,1,0,3,0,.5,0\r\n"},
-            {"piccolo.vla", "4,0,0,1E-300,0,0,0,1E-150,1\r\n"}};
+            {"es.vla", "0,.25,0,2,0,0,5,0,0\r\n"},         {"impossibile.vla", "1,0,0,2,0,0,2,0,1\r\n"},
+            {"negativo.vla", "10,0,0,1,0,3,0,.5,0\r\n"},   {"piccolo.vla", "4,0,0,1E-300,0,0,0,1E-150,1\r\n"},
+            {"indietro.vla", "0,-.25,0,-2,0,0,5,0,0\r\n"}, {"triangolo.vla", "5,0,0,.1,.2,0,0,2,0\r\n"}};
         QVERIFY(QDir(cartella.path()).mkdir("chiusa"));
         QList<std::pair<QString, QByteArray>> fissi(std::begin(documenti), std::end(documenti));
         for (const QString& formato : Formati)
@@ -181,16 +195,16 @@ private slots:
         }
         Socket(cartella.filePath("presa.csv"));
         const bool pieno = comando.contains(QLatin1String("pieno/"));
-        const DiscoPieno disco(cartella.filePath("pieno"), pieno ? fissi.mid(4, 5) : decltype(fissi){});
+        const DiscoPieno disco(cartella.filePath("pieno"),
+                               pieno ? fissi.mid(std::size(documenti), Formati.size()) : decltype(fissi){});
         if (pieno && !disco.Pronto())
             QSKIP("a full disk of its own needs the super-user");
         const auto prima = Voci(cartella.path()), primaPieno = Voci(cartella.filePath("pieno"));
 
         QProcess programma;
         programma.setWorkingDirectory(cartella.path());
-        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        for (const char* variabile : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            ambiente.remove(variabile);
+        QProcessEnvironment ambiente = AmbienteSigillato();
+        ambiente.remove("QT_QPA_PLATFORM");   // no display at all: the program finds its own way
         ambiente.insert("LC_ALL", "C.UTF-8"); // the program's messages in the Italian form, not the shell's
         ambiente.insert("XDG_RUNTIME_DIR", cartella.path());
         ambiente.insert("V", VELANTRA_PROGRAMMA);

@@ -1,6 +1,8 @@
 #include "Collaudo.h"
+#include "Documento.h"
 #include "FrmRisultati.h"
 #include "NumeriRegionali.h"
+#include "ProfiloVelocita.h"
 #include "Sistemi.h"
 #include "SpiegazioneMoto.h"
 #include "Utente.h"
@@ -176,20 +178,39 @@ private slots:
         const QString errore = QString::fromUtf8(MessaggioErroreCalcolo) + '\n';
         QTest::newRow("senza soluzione")
             << Us << QStringList{"Stot=3", "Ttot=2", "A=2"}
-            << errore + "T1 non si può calcolare: il risultato non è definito.\n"
+            << errore + "T1 non si può calcolare con questi valori.\n"
                         "Con Stot = 3 m e Ttot = 2 sec, A deve essere almeno 3 m/sec^2."
             << 1;
         QTest::newRow("Vm zero") << Us << QStringList{"Vm=0", "T2=3", "Stot=2"}
                                  << errore +
-                                        "T1 non si può calcolare: il risultato sarebbe infinito.\nCon Vm = 0 "
-                                        "m/sec nessun moto è possibile: Vm deve essere maggiore di 0 m/sec."
+                                        "T1 non si può calcolare con questi valori.\nCon Vm = 0 "
+                                        "m/sec nessun moto è possibile: Vm deve essere diverso da 0 m/sec."
                                  << 10;
+        // Each sentence holds for the values typed: a motion exists, the doubles cannot carry it.
+        QTest::newRow("oltre i double")
+            << It << QStringList{"Stot=1e-300", "Ttot=1e-150", "A=1e300"}
+            << errore + "Con questi valori il moto esiste, ma il programma non riesce a calcolare T1 con i "
+                        "suoi numeri (doppia precisione, in valore assoluto da circa 2,2E-308 a 1,8E+308)."
+            << 1;
+        // A limit between two doubles is stated at the first double that a user can type.
+        QTest::newRow("limite tra due double")
+            << It << QStringList{"Stot=0.1", "Vm=2", "A=10"}
+            << MessaggioMotoImpossibile +
+                   "\nS2 sarebbe negativo (-0,3 m), di segno opposto a Stot.\nT2 sarebbe negativo (-0,15 "
+                   "sec): "
+                   "una durata non può essere negativa.\nCon Stot = 0,1 m e Vm = 2 m/sec, A deve essere "
+                   "almeno "
+                   "40 m/sec^2.\nCon A = 10 m/sec^2 su Stot = 0,1 m la velocità più alta raggiungibile è 1 "
+                   "m/sec: profilo triangolare (T2 = 0)."
+            << 4;
         QTest::newRow("T2 negativo")
             << It << QStringList{"Stot=2", "Vm=0.5", "T1=5"}
             << MessaggioMotoImpossibile +
-                   "\nS2 sarebbe negativo (-0,5 m): una distanza non può essere negativa.\n"
+                   "\nS2 sarebbe negativo (-0,5 m), di segno opposto a Stot.\n"
                    "T2 sarebbe negativo (-1 sec): una durata non può essere negativa.\nCon "
-                   "Stot = 2 m e Vm = 0,5 m/sec, T1 deve essere maggiore di 0 sec e al massimo 4 sec."
+                   "Stot = 2 m e Vm = 0,5 m/sec, T1 deve essere maggiore di 0 sec e al massimo 4 sec.\n"
+                   "Con T1 = 5 sec su Stot = 2 m la velocità più alta raggiungibile è 0,4 m/sec: profilo "
+                   "triangolare (T2 = 0)."
             << 5;
     }
     void calcolo() {
@@ -202,7 +223,7 @@ private slots:
         for (const Grandezza& g : Grandezze)
             b.programma.Moto.*g.Membro = 9;
         frmInserimentoDati& finestra = b.Inserimento();
-        finestra.InserisciRisultatiiInXYPoli(); // the curve of an earlier calculation
+        finestra.InserisciRisultatiInXYPoli(); // the curve of an earlier calculation
         b.programma.SistemaCorrente = 4;
         b.Inserisci(voci);
         // When the main window hears of success, results and curve are already in place.
@@ -231,14 +252,137 @@ private slots:
         if (segnati) {
             QLineEdit* valore = b.Controllo("FrmRisultati", "Risultati", T2);
             QCOMPARE(valore->palette().color(QPalette::Text), Qt::red);
-            QCOMPARE(valore->toolTip(), messaggio.section('\n', 1));
+            QCOMPARE(valore->toolTip().section('\n', 1), messaggio.section('\n', 1)); // under the value
+            Velantra soliDati; // the explanation solves for itself: the three inputs are all it needs
+            for (const int i : Terne[sistema])
+                soliDati.*Grandezze[i].Membro = b.programma.Moto.*Grandezze[i].Membro;
+            QCOMPARE(SpiegazioneMoto(sistema, soliDati).join('\n'), messaggio.section('\n', 1));
             b.finestre.ApriRisultati().RiempiFrmRisultati(); // a motion again: no marks left
-            QVERIFY(valore->palette().color(QPalette::Text) != Qt::red && valore->toolTip().isEmpty());
+            QVERIFY(valore->palette().color(QPalette::Text) != Qt::red && !valore->toolTip().contains('\n'));
         }
         for (int i = 0; i < 8 && sistema < 0; ++i)
             QCOMPARE(b.programma.Moto.*Grandezze[i].Membro, 9.0);
         if (messaggio.startsWith("Il valore di "))
             QCOMPARE(b.Fuoco(), "Valore di " + messaggio.section(' ', 3, 3));
+    }
+
+    // A motion backward along the axis, the worked example's mirror: solved, shown and sampled as the
+    // mirror of the forward one, the speed below the time axis.
+    void indietro() {
+        Banco b;
+        frmInserimentoDati& finestra = b.Inserimento();
+        QList<QPointF> curve[2];
+        for (const int verso : {1, -1}) {
+            b.Inserisci({QStringLiteral("Stot=%1").arg(2 * verso), "Ttot=5",
+                         QStringLiteral("S1=%1").arg(0.25 * verso)});
+            finestra.AssegnaSistema();
+            const XYPoli& punti = b.programma.PuntiGrafico;
+            for (int i = 0; i < punti.NumeroElementi(); ++i)
+                curve[verso < 0] << QPointF(punti.X(i), verso * punti.Y(i));
+            for (int i = 0; i < 3; ++i)
+                b.Spunta(Terne[0][i]);
+        }
+        QCOMPARE(b.Messaggi() + b.Risultati().join(' '), "-0,25 -1,5 -2 1 3 5 -0,5 -0,5");
+        QVERIFY(curve[1].size() > 500);
+        QCOMPARE(curve[1], curve[0]);
+    }
+
+    // The fastest move within the limits, for a stroke too short for Vm: the message adds the peak and
+    // offers it beside OK. Taken, the peak goes into the Vm box as typed and the motion is calculated
+    // anew, S2 and T2 exactly 0; declined, nothing changes. Both combinations, both directions.
+    void triangolo_data() {
+        QTest::addColumn<QStringList>("voci");
+        QTest::addColumn<bool>("preso");
+        QTest::addColumn<QString>("frase");
+        QTest::addColumn<QString>("risultati"); // with the Vm box, when taken
+        const QString frase = "Con %1 su Stot = %2 m la velocità più alta raggiungibile è %3 m/sec: profilo "
+                              "triangolare (T2 = 0).";
+        QTest::newRow("A, avanti, preso")
+            << QStringList{"Stot=0.1", "Vm=2", "A=10"} << true << frase.arg("A = 10 m/sec^2", "0,1", "1")
+            << "0,05 0 0,1 0,1 0 0,2 1 10 Vm=1";
+        QTest::newRow("A, peak irrational, preso")
+            << QStringList{"Stot=0.7", "Vm=2", "A=3"} << true << frase.arg("A = 3 m/sec^2", "0,7", "1,44913")
+            << "0,35 0 0,7 0,48305 0 0,96609 1,44914 3 Vm=1,4491376746189437";
+        QTest::newRow("A, indietro, rifiutato") << QStringList{"Stot=-0.1", "Vm=-2", "A=-10"} << false
+                                                << frase.arg("A = -10 m/sec^2", "-0,1", "-1") << "";
+        QTest::newRow("T1, avanti, rifiutato") << QStringList{"Stot=0.1", "Vm=2", "T1=0.2"} << false
+                                               << frase.arg("T1 = 0,2 sec", "0,1", "0,5") << "";
+        QTest::newRow("T1, indietro, preso") << QStringList{"Stot=-0.1", "Vm=-2", "T1=0.3"} << true
+                                             << frase.arg("T1 = 0,3 sec", "-0,1", "-0,333333")
+                                             << "-0,05 0 -0,1 0,3 0 0,6 -0,33333 -1,11111 "
+                                                "Vm=-0,33333333333333337";
+    }
+    void triangolo() {
+        QFETCH(QStringList, voci);
+        QFETCH(bool, preso);
+        Banco b;
+        frmInserimentoDati& finestra = b.Inserimento();
+        b.Inserisci(voci);
+        b.dialoghi.alternative.push_back(preso);
+        QSignalSpy riuscito(&finestra, &frmInserimentoDati::CalcoloRiuscito);
+        finestra.AssegnaSistema();
+        QCOMPARE(b.dialoghi.chiamate, QStringList{"Messaggio Velantra [Usa profilo triangolare]"});
+        QTEST(b.dialoghi.testi[0].section('\n', -1), "frase");
+        QCOMPARE(riuscito.size(), int(preso));
+        QCOMPARE(b.programma.PuntiGrafico.NumeroElementi() > 0, preso);
+        const Velantra& m = b.programma.Moto;
+        QCOMPARE(m.S2 == 0 && m.T2 == 0, preso);
+        const QString casellaVm = b.Spunte().split(' ').filter(QRegularExpression("^Vm=")).join("");
+        QTEST(preso ? b.Risultati().join(' ') + ' ' + casellaVm : QString(), "risultati");
+        if (!preso)
+            QCOMPARE(casellaVm, voci[1].replace('.', ','));
+    }
+
+    // Values the window itself wrote are Moto's own: reopening shows 15 digits of a longer value typed, and
+    // closing again, saving or calculating keeps the value as it was, with its curve; a value typed over
+    // them is taken.
+    void valoriConservati() {
+        Banco b;
+        QSignalSpy modificati(&b.finestre, &FinestreFiglie::DatiModificati);
+        frmInserimentoDati& finestra = b.Inserimento();
+        b.Inserisci({"Stot=2", "Ttot=5", "T1=0.12345678901234567"});
+        finestra.AssegnaSistema();
+        const int punti = b.programma.PuntiGrafico.NumeroElementi();
+        b.Chiudi("frmInserimentoDati");
+        b.Inserimento();
+        QCOMPARE(b.Spunte(), "Stot=2 T1=0,123456789012346 Ttot=5");
+        b.Chiudi("frmInserimentoDati");
+        QCOMPARE(b.Inserimento().LeggiDatiImmessi(), -1); // as Save reads them
+        b.Inserimento().AssegnaSistema();
+        QCOMPARE(b.programma.Moto.T1, 0.12345678901234567);
+        QCOMPARE(modificati.size() + b.dialoghi.chiamate.size(), 0);
+        QCOMPARE(b.programma.PuntiGrafico.NumeroElementi(), punti);
+        b.Scrivi(T1, "0.2");
+        b.Chiudi("frmInserimentoDati");
+        QCOMPARE(b.programma.Moto.T1, 0.2);
+        QCOMPARE(modificati.size(), 1);
+    }
+
+    // Documents at the ends of the doubles, opened and calculated: Vm or Acc lost to the doubles is no
+    // motion, with the reason; the others are motions, drawn.
+    void documenti_data() {
+        QTest::addColumn<QByteArray>("documento");
+        QTest::addColumn<QString>("messaggio");
+        const QString oltre =
+            MessaggioMotoNonCalcolabile +
+            "\nCon questi valori il moto esiste, ma il programma non riesce a calcolare %1 con "
+            "i suoi numeri (doppia precisione, in valore assoluto da circa 2,2E-308 a 1,8E+308).";
+        QTest::newRow("Vm e A nulli")
+            << QByteArray("2,0,0,1E-154,1000000,0,1E+200,0,0") << oltre.arg("S1, A e Vm");
+        QTest::newRow("A massima") << QByteArray("4,1,1,4,1,1,3,2,1.7976931348623158E+308") << "";
+        QTest::newRow("Stot massima") << QByteArray("4,0,0,1.7976931348623157E+308,0,0,0,7,1E-12") << "";
+        QTest::newRow("A nulla") << QByteArray("0,2e+150,0,4e+150,0,0,2e+150,0,0") << oltre.arg("A");
+        QTest::newRow("triangolo minimo") << QByteArray("4,0,0,1E-300,0,0,0,1E-150,1") << "";
+    }
+    void documenti() {
+        QFETCH(QByteArray, documento);
+        Banco b;
+        const DatiDocumento dati = *LeggiDocumento(documento.toStdString()).dati;
+        b.programma.SistemaCorrente = dati.Sistema;
+        b.programma.Moto = dati.Moto;
+        b.Inserimento().AssegnaSistema();
+        QTEST(b.Messaggi(), "messaggio");
+        QCOMPARE(b.programma.PuntiGrafico.NumeroElementi() > 0, b.Messaggi().isEmpty());
     }
 
     // A record that is no motion, as the results show it: name, value to five decimals from its first
@@ -254,6 +398,10 @@ private slots:
         QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
         QTest::keyClicks(b.Controllo("FrmRisultati", "Risultati", S1), "9");
         QCOMPARE(b.Risultati()[S1], "0,29289");
+        // The whole value a tooltip away, for the eye and for assistive tools, the reason below it.
+        QLineEdit* s2 = b.Controllo("FrmRisultati", "Risultati", S2);
+        QCOMPARE(s2->toolTip() + '|' + s2->accessibleDescription(),
+                 "-12345678,123456 m\nperché|-12345678,123456 m\nperché");
         QStringList
             voci; // right-click on a value: the window's "Copia", name, value as shown and unit a line
         QTimer::singleShot(0, [&] {
@@ -290,15 +438,24 @@ private slots:
         QCOMPARE(b.finestre.ApriRisultati().parentWidget()->pos(), QPoint(300, 40));
     }
 
-    // The longest number the program writes shows whole, without scrolling, in every box that shows
-    // numbers: the entry values, the results, the graph readouts (run again at scale factors 1.5 and 2).
+    // The longest number the program writes stays readable in every box that shows numbers: whole, without
+    // scrolling, in the results and the graph readouts; in the entry window whole or, where that would
+    // cover a check box, a name or another box, scrolled with the whole value as its tooltip. A click on
+    // the T2 box beside a long T1 ticks T2 (run again at scale factors 1.5 and 2).
     void numeriInteri() {
         Banco b;
-        b.Inserimento();
+        QWidget& inserimento = b.Inserimento();
         b.finestre.ApriRisultati();
         b.finestre.ApriGrafico();
+        std::vector<QRect> occupati;
+        for (const QRect& scritta : ProfiloVelocita::PostiScritte())
+            occupati.push_back(scritta.translated(b.Picture1()->pos()));
+        for (int i = 0; i < 8; ++i)
+            occupati.push_back(b.Casella(i)->geometry());
         for (const char* nome : {"frmInserimentoDati", "FrmRisultati", "frmGrafico"})
             for (QLineEdit* casella : b.finestre.Finestra(nome)->findChildren<QLineEdit*>()) {
+                if (casella == b.Valore(S2)) // never shown: the drawing writes over its place
+                    continue;
                 casella->show();
                 casella->setText(NumeroPiuLungo());
                 // The cursor at the end stands the whole text right of the cursor at the start.
@@ -308,10 +465,23 @@ private slots:
                     casella->grab();
                     cursore << casella->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
                 }
-                QVERIFY2(cursore[0] - cursore[1] >=
-                             casella->fontMetrics().horizontalAdvance(casella->text()) - 1,
+                const bool intera =
+                    cursore[0] - cursore[1] >= casella->fontMetrics().horizontalAdvance(casella->text()) - 1;
+                const bool entrata = casella->parent() == &inserimento;
+                QVERIFY2(intera || (entrata && casella->toolTip() == casella->text()),
                          qPrintable(casella->accessibleName()));
+                for (const QRect& altro : occupati) // what lies on its right (its own box touches it)
+                    QVERIFY2(!entrata || altro.left() <= casella->x() ||
+                                 !casella->geometry().intersects(altro),
+                             qPrintable(casella->accessibleName()));
+                if (entrata)
+                    occupati.push_back(casella->geometry());
             }
+        b.Chiudi("frmInserimentoDati");
+        b.Inserimento();
+        b.Inserisci({"T1=0.12345678901234567"});
+        QTest::mouseClick(b.Casella(T2), Qt::LeftButton);
+        QCOMPARE(b.Spunte(), "T1=0,12345678901234567 T2=");
     }
 };
 REGISTRA_COLLAUDO(TstInserimento);

@@ -203,7 +203,7 @@ private slots:
         riga("520 s", {10, 500, 0.98}, 49999, {1, 520.0 / 49996, 0.098 * 520 / 49996});
         riga("10^-6 s", {2.5e-7, 5e-7, 1}, 4, {2, 7.5e-7, 1});
         riga("T1 negativo", {-0.5, 1, 1}, 0);
-        riga("Vm negativa", {0.5, 1, -1}, 0);
+        riga("Vm nulla", {0.5, 1, 0}, 0);
         riga("T2 non definito", {0.5, qQNaN(), 1}, 0);
         // Phases too short to tell apart from the rest: a rectangle with vertical edges.
         riga("T1 trascurabile", {1e-300, 1, 1}, 104, {102, 1, 1});

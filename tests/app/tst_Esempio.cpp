@@ -1,0 +1,62 @@
+#include "Banco.h"
+#include "Collaudo.h"
+
+#include <QMdiArea>
+#include <QScrollArea>
+
+// "Esempio" on the screen and at the scale factor ctest gives (1366 x 768 and 1600 x 1000, at 1, 1.5
+// and 2): every window it opens inside the area, every control of the forms reachable, and with the
+// main window filling a screen of at least 1366 x 768 at scale 1, a plot of at least 600 x 250 that
+// leaves the results in sight.
+class TstEsempio : public QObject {
+    Q_OBJECT
+private slots:
+    void finestre() {
+        Banco banco;
+        banco.Premi("Esempio");
+        const QWidget& area = *banco.finestra->Figlie().Area().viewport();
+        QMdiSubWindow* grafico = FinestreFiglie::SottoFinestra(banco.Finestra("frmGrafico"));
+        for (const char* nome : {"frmInserimentoDati", "FrmRisultati", "frmGrafico"}) {
+            QWidget* finestra = banco.Finestra(nome);
+            QVERIFY2(finestra, nome);
+            const QMdiSubWindow* sotto = FinestreFiglie::SottoFinestra(finestra);
+            QVERIFY2(area.rect().contains(sotto->geometry()),
+                     qPrintable(QStringLiteral("%1 outside the area").arg(nome)));
+            if (sotto == grafico) // its inner layout is its own
+                continue;
+            // Each control shows inside its window and the area, scrolled into view if need be.
+            auto* scorrevole = qobject_cast<QScrollArea*>(sotto->widget());
+            int controlli = 0;
+            for (QWidget* controllo : finestra->findChildren<QWidget*>()) {
+                if (!controllo->isVisible() || !(controllo->focusPolicy() & Qt::TabFocus))
+                    continue;
+                ++controlli;
+                if (scorrevole)
+                    scorrevole->ensureWidgetVisible(controllo, 0, 0);
+                const QRect posto(controllo->mapTo(&area, QPoint()), controllo->size());
+                const QRect visibile =
+                    QRect(sotto->widget()->mapTo(&area, QPoint()), sotto->widget()->size());
+                // Whole, or as much of it as the window can show.
+                const QRect mostrato = posto & visibile & area.rect();
+                QVERIFY2(mostrato.size() == posto.size().boundedTo(visibile.size()),
+                         qPrintable(nome + (" " + controllo->accessibleName())));
+            }
+            QVERIFY2(controlli >= 8, nome); // the value boxes at least
+        }
+        // A main window that fills a screen of 1366 x 768 or more, at scale 1.
+        const QSize principale = banco.finestra->size();
+        if (banco.finestra->devicePixelRatio() == 1 && principale.width() >= 1360 &&
+            principale.height() >= 760) {
+            const QWidget* piano = nullptr;
+            for (const QWidget* w : banco.Finestra("frmGrafico")->findChildren<QWidget*>())
+                if (w->accessibleName() == QLatin1String("Grafico V(t)"))
+                    piano = w;
+            QVERIFY(piano && piano->width() >= 600 && piano->height() >= 250);
+            QVERIFY(!FinestreFiglie::SottoFinestra(banco.Finestra("FrmRisultati"))
+                         ->geometry()
+                         .intersects(grafico->geometry()));
+        }
+    }
+};
+REGISTRA_COLLAUDO(TstEsempio);
+#include "tst_Esempio.moc"
