@@ -1,20 +1,18 @@
 #pragma once
 
 // A folder on a small memory disk of its own, full but for the files laid on it first: a write there
-// fails with the system's own "no space left on device". The disk is mounted in a mount namespace of
-// the test's thread (which the processes it starts inherit), so nothing outside sees it; that takes the
-// super-user, and without one Pronto() says so and the test skips the row.
+// fails with the system's own "no space left on device". It is mounted in a mount namespace of the
+// test's thread, which the processes it starts inherit and nothing else sees; without the super-user
+// Pronto() is false and the test skips the row.
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QList>
+#include <QTest>
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
-#include <utility>
 
 class DiscoPieno {
 public:
@@ -22,20 +20,17 @@ public:
         : punto(QFile::encodeName(cartella)) {
         static const bool separato =
             unshare(CLONE_NEWNS) == 0 && mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-        montato =
-            separato && QDir().mkpath(cartella) &&
-            mount("velantra", punto.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k,mode=0755") == 0;
-        if (!montato)
-            return;
-        for (const auto& [nome, contenuto] : file) {
+        montato = !file.isEmpty() && separato && QDir().mkpath(cartella) &&
+                  mount("velantra", punto.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") == 0;
+        for (const auto& [nome, contenuto] : montato ? file : decltype(file){}) {
             QFile f(cartella + '/' + nome);
-            if (!QDir().mkpath(QFileInfo(f).absolutePath()) || !f.open(QIODevice::WriteOnly) ||
-                f.write(contenuto) != contenuto.size())
-                return;
+            QDir().mkpath(QFileInfo(f).path());
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenuto) == contenuto.size());
         }
-        const int riempitivo = open((punto + "/riempitivo").constData(), O_WRONLY | O_CREAT, 0600);
-        const QByteArray blocco(512, 'x');
-        while (write(riempitivo, blocco.constData(), blocco.size()) > 0) {
+        const int riempitivo =
+            montato ? open((punto + "/riempitivo").constData(), O_WRONLY | O_CREAT, 0600) : -1;
+        static const char blocco[512] = {};
+        while (riempitivo >= 0 && write(riempitivo, blocco, sizeof blocco) > 0) {
         }
         close(riempitivo);
     }
@@ -43,8 +38,6 @@ public:
         if (montato)
             umount2(punto.constData(), MNT_DETACH);
     }
-    DiscoPieno(const DiscoPieno&) = delete;
-    DiscoPieno& operator=(const DiscoPieno&) = delete;
     bool Pronto() const { return montato; }
 
 private:

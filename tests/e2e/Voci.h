@@ -1,31 +1,18 @@
 #pragma once
 
-// A test folder as the system sees it: each entry's kind, owner and mode, and the old files' bytes;
-// files read and made by the bytes of their names, which need not be UTF-8.
+// A test folder as the system sees it, to tell what a run changed: every entry, in sub-folders too,
+// with its kind, owner and mode, and a regular file's contents.
 
-#include <QByteArray>
+#include <QDirIterator>
 #include <QFile>
 #include <QTest>
-#include <dirent.h>
-#include <fcntl.h>
 #include <map>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-// A file's bytes read by the bytes of its name, which need not be UTF-8.
-inline QByteArray LeggiByte(const QByteArray& nome) {
-    QByteArray contenuto;
-    const int file = open(nome.constData(), O_RDONLY);
-    char pezzo[4096];
-    for (ssize_t n; file >= 0 && (n = read(file, pezzo, sizeof pezzo)) > 0;)
-        contenuto.append(pezzo, n);
-    close(file);
-    return file >= 0 ? contenuto : "(illeggibile)";
-}
-
-// What a run must leave as it was: each entry's kind, owner and mode, and the old files' contents.
 struct Voce {
     mode_t modo;
     uid_t proprietario;
@@ -33,19 +20,33 @@ struct Voce {
     QByteArray contenuto;
     bool operator==(const Voce&) const = default;
 };
-inline std::map<QByteArray, Voce> Voci(const QString& cartella) {
-    std::map<QByteArray, Voce> voci;
-    DIR* elenco = opendir(QFile::encodeName(cartella).constData());
-    while (const dirent* voce = elenco ? readdir(elenco) : nullptr) {
-        const QByteArray nome(voce->d_name), percorso = QFile::encodeName(cartella) + '/' + nome;
+inline std::map<QString, Voce> Voci(const QString& cartella) {
+    std::map<QString, Voce> voci;
+    QDirIterator elenco(cartella, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+    while (elenco.hasNext()) {
+        QFile file(elenco.next());
         struct stat info {};
-        if (nome != "." && nome != ".." && lstat(percorso.constData(), &info) == 0)
-            voci[nome] = {info.st_mode, info.st_uid, info.st_gid,
-                          nome.startsWith("vecchio") ? LeggiByte(percorso) : QByteArray()};
+        if (lstat(QFile::encodeName(file.fileName()).constData(), &info) == 0)
+            voci[file.fileName().mid(cartella.size() + 1)] = {
+                info.st_mode, info.st_uid, info.st_gid,
+                S_ISREG(info.st_mode) && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()};
     }
-    if (elenco)
-        closedir(elenco);
     return voci;
+}
+
+// Each entry of `prima` still there as it was (but the contents of `scritto`), and no temporary file.
+inline void RestaTutto(const std::map<QString, Voce>& prima, const QString& cartella,
+                       const QString& scritto) {
+    auto dopo = Voci(cartella);
+    for (const auto& [nome, voce] : prima) {
+        QVERIFY2(dopo.count(nome), qPrintable(nome));
+        if (nome == scritto)
+            dopo[nome].contenuto = voce.contenuto;
+        QVERIFY2(dopo[nome] == voce, qPrintable(nome));
+    }
+    for (const auto& [nome, voce] : dopo)
+        QVERIFY2(!nome.section('/', -1).startsWith(QLatin1String(".velantra")), qPrintable(nome));
 }
 
 inline void Socket(const QString& percorso) {
@@ -57,17 +58,11 @@ inline void Socket(const QString& percorso) {
     close(presa); // the socket file stays
 }
 
-// Each entry of `prima` still in the folder as it was (but the contents of `scritto`), and no
-// temporary file left behind.
-inline void RestaTutto(const std::map<QByteArray, Voce>& prima, const QString& cartella,
-                       const QByteArray& scritto = {}) {
-    auto dopo = Voci(cartella);
-    for (const auto& [nome, voce] : prima) {
-        QVERIFY2(dopo.count(nome), nome.constData());
-        if (nome == scritto)
-            dopo[nome].contenuto = voce.contenuto;
-        QVERIFY2(dopo[nome] == voce, nome.constData());
-    }
-    for (const auto& [nome, voce] : dopo)
-        QVERIFY2(!nome.startsWith(".velantra"), nome.constData());
+// The largest file this process may write from now on: a larger one fails with its reason.
+inline rlim_t LimitaFile(rlim_t massimo) {
+    rlimit limite{};
+    getrlimit(RLIMIT_FSIZE, &limite);
+    const rlim_t prima = std::exchange(limite.rlim_cur, massimo);
+    setrlimit(RLIMIT_FSIZE, &limite);
+    return prima;
 }
