@@ -7,6 +7,7 @@
 #include "FinestreFiglie.h"
 #include "ImmagineGrafico.h"
 #include "LeggeMoto.h"
+#include "ModelloGrafico.h"
 #include "NumeriRegionali.h"
 #include "Sistemi.h"
 #include "TabellaGrandezze.h"
@@ -17,7 +18,6 @@
 #include <QIODevice>
 #include <QImage>
 #include <QPointer>
-#include <algorithm>
 
 namespace {
 QString Scrittura(const QString& percorso) {
@@ -31,14 +31,10 @@ QString TitoloDati(const PassoCsv& passo) {
     return QStringLiteral("%1: una riga ogni %2 s").arg(TitoloEsportaDati, testo);
 }
 
-// Where the plot could not be set up, it carries only the sentence that says so.
-bool GraficoDisegnabile(const VistaGrafico& vista) {
-    return std::none_of(vista.parti.begin(), vista.parti.end(), [](const VistaGrafico::Parte& parte) {
-        const auto testi = parte.superficie->Testi();
-        return std::any_of(testi.begin(), testi.end(), [](const SuperficieDisegno::TestoDisegnato& t) {
-            return t.testo == frmGrafico::FraseNonDisegnabile;
-        });
-    });
+bool ImmagineDisegnabile(const DatiGrafico& dati, QSize misura) {
+    const QFont carattere = CarattereGrafico();
+    return DisponiGrafico(dati, CorniceSuMisura(dati, QRectF(QPointF(), misura), carattere), carattere)
+        .disegnata;
 }
 
 QString TestoTabella(const Velantra& Moto) {
@@ -68,7 +64,7 @@ bool Esportazione::EsportaGrafico(const QString& percorso) {
     auto* aperta = qobject_cast<frmGrafico*>(figlie.Finestra(QStringLiteral("frmGrafico")));
     frmGrafico& grafico = aperta ? *aperta : figlie.ApriGrafico();
     // Opaque: a bitmap with an alpha channel is not one that every viewer reads.
-    const QImage immagine = grafico.Picture1().Immagine().convertToFormat(QImage::Format_RGB32);
+    const QImage immagine = grafico.ImmaginePiano().convertToFormat(QImage::Format_RGB32);
     return EsitoScrittura(principale, percorso,
                           ScriviFile(percorso, [&](QIODevice& file) { return immagine.save(&file, "BMP"); }));
 }
@@ -79,7 +75,7 @@ void Esportazione::EsportaImmagineGrafico() {
     if (!grafico)
         return;
     Dialoghi& dialogo = principale.Dialogo();
-    if (!GraficoDisegnabile(grafico->Vista())) {
+    if (!ImmagineDisegnabile(grafico->Dati(), grafico->MisuraImmagine())) {
         dialogo.Messaggio(QStringLiteral("Impossibile esportare l'immagine: %1.").arg(MotivoNonDisegnabile));
         return;
     }
@@ -92,13 +88,12 @@ void Esportazione::EsportaImmagineGrafico() {
     const QString estensione = QFileInfo(percorso).suffix().toLower();
     const QString formato =
         formati.contains(estensione) ? estensione : formati.value(FiltriImmagine.indexOf(filtro), formati[0]);
-    const VistaGrafico vista = grafico->Vista();
-    const auto misura = dialogo.Dimensione(TitoloDimensione, vista.Riquadro().size().toSize());
+    const auto misura = dialogo.Dimensione(TitoloDimensione, grafico->MisuraImmagine());
     if (!misura || !grafico)
         return;
     const auto avanzamento = dialogo.Avanza(TitoloEsportaImmagine, Scrittura(percorso));
     EsitoScrittura(principale, percorso,
-                   EsportaImmagine(percorso, formato, vista, *misura, avanzamento.get()));
+                   EsportaImmagine(percorso, formato, grafico->Dati(), *misura, avanzamento.get()));
 }
 
 void Esportazione::EsportaDatiGrafico() {

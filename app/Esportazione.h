@@ -4,13 +4,14 @@
 // Windows bitmap; from the graph window, its picture (PNG, SVG, PDF) and the motion's values (CSV).
 // A picture or a data file that takes long shows its progress and can be cancelled.
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
 class Velantra;
 class frmMain;
 struct PassoCsv;
-struct VistaGrafico;
+struct DatiGrafico;
 
 inline const QStringList FiltriTabella = {QStringLiteral("Testo (*.txt)"),
                                           QStringLiteral("Tutti i file (*.*)")};
@@ -35,8 +36,9 @@ inline const QString MotivoNonDisegnabile =
 
 // Eight CRLF lines of label, value in the user's format with 15 significant digits, and unit.
 QString TestoTabella(const Velantra& Moto);
-// Whether the view shows a graph, rather than only the sentence that it cannot be drawn.
-bool GraficoDisegnabile(const VistaGrafico& vista);
+// Whether the picture of the graph at `misura` shows it, rather than only the sentence that it cannot
+// be drawn at this scale.
+bool ImmagineDisegnabile(const DatiGrafico& dati, QSize misura);
 
 class Esportazione {
 public:

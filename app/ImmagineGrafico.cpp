@@ -2,29 +2,30 @@
 
 #include "Esportazione.h"
 #include "FileSicuri.h"
+#include "Grafico.h"
+#include "ModelloGrafico.h"
 #include "Programma.h"
-#include "VistaGrafico.h"
-#include "frmGrafico.h"
+#include "VistaMoto.h"
 
 #include <QIODevice>
 #include <QImage>
 
 namespace {
-// The window the command line draws in: its view makes a picture of about 1000 x 640 pixels.
-constexpr QSize FinestraRigaComando(1240, 700);
+// The picture the command line writes: the size of the graph in the window at its designed size.
+constexpr QSize MisuraRigaComando(847, 625);
 } // namespace
 
 std::optional<QString> EsportaImmagine(const QString& percorso, const QString& formato,
-                                       const VistaGrafico& vista, QSize misura, Avanzamento* avanzamento) {
-    if (!GraficoDisegnabile(vista))
+                                       const DatiGrafico& dati, QSize misura, Avanzamento* avanzamento) {
+    if (!ImmagineDisegnabile(dati, misura))
         return MotivoNonDisegnabile;
     if (formato == QLatin1String("svg"))
         return ScriviFile(
-            percorso, [&](QIODevice& file) { return ScriviSvg(file, vista, misura); }, avanzamento);
+            percorso, [&](QIODevice& file) { return ScriviSvgGrafico(file, dati, misura); }, avanzamento);
     if (formato == QLatin1String("pdf"))
         return ScriviFile(
-            percorso, [&](QIODevice& file) { return ScriviPdf(file, vista, misura); }, avanzamento);
-    const QImage immagine = ImmagineVista(vista, misura);
+            percorso, [&](QIODevice& file) { return ScriviPdfGrafico(file, dati, misura); }, avanzamento);
+    const QImage immagine = ImmagineGrafico(dati, misura);
     if (immagine.isNull())
         return QStringLiteral("un'immagine di %1 × %2 pixel non entra nella memoria")
             .arg(misura.width())
@@ -36,12 +37,9 @@ std::optional<QString> EsportaImmagine(const QString& percorso, const QString& f
 
 std::optional<QString> ScriviImmagineGrafico(const QString& percorso, const QString& formato,
                                              const Programma& programma) {
-    Grafico G = programma.GraficoCorrente;
-    G.StatoDisegniGrafico |= Grafico::BitParticolari;
-    frmGrafico grafico(programma.PuntiGrafico, G, programma.Moto);
-    grafico.setAttribute(Qt::WA_DontShowOnScreen);
-    grafico.resize(FinestraRigaComando);
-    grafico.show(); // laid out and drawn as on screen
-    const VistaGrafico vista = grafico.Vista();
-    return EsportaImmagine(percorso, formato, vista, vista.Riquadro().size().toSize());
+    Grafico vista = programma.GraficoCorrente;
+    vista.StatoDisegniGrafico |= Grafico::BitParticolari;
+    CalcolaVistaIntera(vista, programma.PuntiGrafico);
+    return EsportaImmagine(percorso, formato, {programma.PuntiGrafico, programma.Moto, vista},
+                           MisuraRigaComando);
 }

@@ -1,6 +1,6 @@
 #include "PaginaStampa.h"
 
-#include "VistaGrafico.h"
+#include "ModelloGrafico.h"
 
 #include <QPaintDevice>
 
@@ -42,11 +42,23 @@ void PaginaStampa::Stampa(const QString& testo) {
     CurrentY += metrica.height() / puntiPerUnitaY;
 }
 
-void PaginaStampa::StampaVista(const VistaGrafico& vista) {
-    if (Pronta())
-        DisegnaVista(pittore, vista,
-                     QTransform::fromScale(pittore.device()->logicalDpiX() / PixelPerPollice,
-                                           pittore.device()->logicalDpiY() / PixelPerPollice));
+void PaginaStampa::StampaGrafico(const DisposizioneGrafico& grafico) {
+    if (!Pronta())
+        return;
+    pittore.save();
+    pittore.scale(pittore.device()->logicalDpiX() / PixelPerPollice,
+                  pittore.device()->logicalDpiY() / PixelPerPollice);
+    DipingiGrafico(pittore, grafico);
+    pittore.restore();
+}
+
+void PaginaStampa::StampaTesto(QPointF pixel, const QString& testo) {
+    if (!Pronta())
+        return;
+    const QFontMetricsF metrica(pittore.font(), pittore.device());
+    const QPointF punto(pixel.x() * pittore.device()->logicalDpiX() / PixelPerPollice,
+                        pixel.y() * pittore.device()->logicalDpiY() / PixelPerPollice);
+    pittore.drawText(punto + QPointF(0, metrica.ascent()), testo);
 }
 
 void PaginaStampa::Fine() {

@@ -3,12 +3,12 @@
 // One printed page on any paint device (a printer, a PDF file, an image), driven like a printer
 // object: a font, a scale, a current position, lines of text that move the position down, pictures
 // stretched into rectangles. Positions start in twips; ScalaLarghezza makes the printable width a
-// number of units across (the vertical unit stays twips); a view of the graph is placed in pixels.
+// number of units across (the vertical unit stays twips); the graph is placed in pixels.
 
 #include <QPainter>
 
 class QPaintDevice;
-struct VistaGrafico;
+struct DisposizioneGrafico;
 
 class PaginaStampa {
 public:
@@ -26,10 +26,11 @@ public:
     double LarghezzaTesto(const QString& testo) const;
     // Prints the text at the current position, then moves to the start of the next line.
     void Stampa(const QString& testo = QString());
-    // Paints a view of the graph placed in pixels of 1/96 inch from the page's corner, by the graph's
-    // own routine: from the surfaces' marks, so it is as sharp as the device. Its names without a font
-    // of their own are in the page's font.
-    void StampaVista(const VistaGrafico& vista);
+    // Paints the graph laid out in pixels of 1/96 inch from the page's corner, by the graph's own
+    // routine, as sharp as the device.
+    void StampaGrafico(const DisposizioneGrafico& grafico);
+    // A text in the page's font with its top-left corner at a point in pixels of 1/96 inch.
+    void StampaTesto(QPointF pixel, const QString& testo);
     // Ends the page and the print job.
     void Fine();
 

@@ -1,16 +1,17 @@
 #include "Stampa.h"
 
+#include "MisureProgetto.h"
+#include "ModelloGrafico.h"
 #include "NumeriRegionali.h"
 #include "PaginaStampa.h"
 #include "Programma.h"
 #include "Sistemi.h"
 #include "TabellaGrandezze.h"
-#include "VistaGrafico.h"
 #include "frmGrafico.h"
 
+#include <QFontMetricsF>
 #include <algorithm>
 #include <array>
-#include <tuple>
 
 namespace {
 constexpr double ColonnaTesto = 12; // hundredths of the printable width
@@ -74,39 +75,38 @@ void Stampe::StampaRisultati() {
     pagina.Fine();
 }
 
-// The plot stretched to 180 x 120 mm at 15, 10 mm; the speed strip on its left and the time strip
-// below it, each keeping its own thickness; the axis names in the page's font. With the details on,
-// their two axes stand right of the plot, which gives them its room, with their names above them as on
-// screen, and the time axis name moves right of the time strip, under them.
+// The plot laid out at 180 x 120 mm at 15, 10 mm; the speed strip at 5 mm with its own width and the
+// time strip at 127 mm with its own height, both over the plot's margins; the axis names in the page's
+// font. With the details on, their two axes stand right of the plot, which gives them its room, with
+// their names above them as on screen, and the time axis name moves right of the time strip, under them.
 void Stampe::StampaGrafico(frmGrafico& grafico) {
-    const auto mm = [](double millimetri) { return millimetri * 96 / 25.4; }; // pixels of the view
-    const double assi =
-        grafico.Particolari() ? grafico.PictValS().Misura().width() + grafico.PictValA().Misura().width() : 0;
-    const double sinistra = mm(15), alto = mm(10), larghezza = mm(180) - assi, altezza = mm(120);
-    VistaGrafico vista;
-    vista.carattere = grafico.Vista().carattere;
-    vista.parti = {
-        {&grafico.Picture1(), QRectF(sinistra, alto, larghezza, altezza)},
-        {&grafico.PictValY(), QRectF(mm(5), alto, grafico.PictValY().Misura().width(), altezza)},
-        {&grafico.PictValX(), QRectF(sinistra, mm(127), larghezza, grafico.PictValX().Misura().height())}};
-    vista.scritte = {{QStringLiteral("V(t)  [m/sec]"), QPointF(mm(10), mm(5)), Qt::black, false}};
-    if (!grafico.Particolari()) {
-        vista.scritte.push_back({QStringLiteral("t  [sec]"), QPointF(mm(190), mm(120)), Qt::black, false});
-    } else {
-        double x = sinistra + larghezza;
-        const std::tuple<SuperficieDisegno&, QString, QColor> assiParticolari[] = {
-            {grafico.PictValS(), NomePosizione, ColorePosizione},
-            {grafico.PictValA(), NomeAccelerazione, ColoreAccelerazione}};
-        for (const auto& [striscia, nome, colore] : assiParticolari) {
-            vista.parti.push_back({&striscia, QRectF(x, alto, striscia.Misura().width(), altezza)});
-            vista.scritte.push_back({nome, QPointF(x, mm(5)), colore});
-            x += striscia.Misura().width();
-        }
-        vista.scritte.push_back({QStringLiteral("t  [sec]"),
-                                 QPointF(sinistra + larghezza + mm(1), alto + altezza + mm(1)), Qt::black,
-                                 false});
+    const auto mm = [](double millimetri) { return millimetri * 96 / 25.4; }; // pixels of 1/96 inch
+    const DatiGrafico dati = grafico.Dati();
+    const QFont carattere = CarattereGrafico();
+    const std::vector<LarghezzaDettaglio> dettagli = LarghezzeDettagli(dati, carattere);
+    double assi = 0;
+    for (const LarghezzaDettaglio& l : dettagli)
+        assi += l.conNome;
+    CorniceGrafico cornice;
+    cornice.strisceSopra = true;
+    cornice.area = QRectF(mm(15), mm(10), mm(180) - assi, mm(120));
+    cornice.strisciaVelocita = QRectF(mm(5), mm(10), LarghezzaStrisciaVelocita(dati, carattere), mm(120));
+    cornice.strisciaTempi = QRectF(mm(15), mm(127), mm(180) - assi, Px(Progetto::StrisciaTempi));
+    const std::vector<CurvaDettaglio> curve =
+        dati.vista.Particolari() ? CurveDettaglio(dati.moto) : std::vector<CurvaDettaglio>{};
+    double x = cornice.area.right();
+    for (size_t i = 0; i < dettagli.size() && i < curve.size(); ++i) {
+        cornice.strisceDettagli.emplace_back(x, mm(10), dettagli[i].conNome, mm(120));
+        cornice.nomi.push_back({QRectF(x, mm(5), dettagli[i].conNome, QFontMetricsF(carattere).height()),
+                                curve[i].nome, RuoloTesto::Nome, curve[i].colore});
+        x += dettagli[i].conNome;
     }
     PaginaStampa pagina(stampante);
-    pagina.StampaVista(vista);
+    pagina.StampaGrafico(DisponiGrafico(dati, cornice, carattere));
+    pagina.StampaTesto(QPointF(mm(10), mm(5)), QStringLiteral("V(t)  [m/sec]"));
+    pagina.StampaTesto(dettagli.empty()
+                           ? QPointF(mm(190), mm(120))
+                           : QPointF(cornice.area.right() + mm(1), cornice.area.bottom() + mm(1)),
+                       QStringLiteral("t  [sec]"));
     pagina.Fine();
 }

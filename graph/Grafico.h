@@ -1,8 +1,9 @@
 #pragma once
 
-// The state of the one speed graph: scales, extremes, view window and margins, tool flags, optional
-// drawings and the sampling step. It outlives the graph window, so a reopened window shows the same
-// view. Single-precision fields stay single precision: labels and edges depend on it.
+// The state of the one speed graph: the view window (extremes, margins, edges) with its scales, the
+// tool flags and the optional drawings, and the sampling step. It outlives the graph window, so a
+// reopened window shows the same view. Single-precision fields stay single precision: labels and edges
+// depend on it.
 
 #include <cstdint>
 
@@ -14,20 +15,12 @@ public:
 
     float LunghezzaX = 100; // nominal plot width, graph units
     float LunghezzaY = 100; // nominal plot height, graph units
-    float ScalaX = 1;       // graph units per second, in use
-    float ScalaXCalcolata = 0;
-    float ScalaY = 1; // graph units per m/sec, in use
-    float ScalaYCalcolata = 0;
-    int32_t PosizioneMassimoX = 0;
-    int32_t PosizioneMassimoY = 0;
+    float ScalaX = 1;       // graph units per second
+    float ScalaY = 1;       // graph units per m/sec
     double ValoreMassimoX = 0;
     double ValoreMassimoY = 0;
-    int32_t PosizioneMinimoX = 0;
-    int32_t PosizioneMinimoY = 0;
     double ValoreMinimoX = 0;
     double ValoreMinimoY = 0;
-    float AmpiezzaX = 0;
-    float AmpiezzaY = 0;
     float MargineX = 0; // seconds, left and right of a full view
     float MargineY = 0; // m/sec, above and below a full view
     float BordoSinistro = 0;
@@ -40,4 +33,7 @@ public:
     bool CollimatoreDifferenza = false;
     int16_t StatoDisegniGrafico = 0;
     float StepTempo = 0.01f; // sampling step of the speed curve, seconds
+
+    bool Griglia() const { return StatoDisegniGrafico & BitGriglia; }
+    bool Particolari() const { return StatoDisegniGrafico & BitParticolari; }
 };

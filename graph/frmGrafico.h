@@ -1,22 +1,23 @@
 #pragma once
 
-// The graph window: the speed curve V(t) with its labels, the details of the motion (position and
-// acceleration on axes of their own, phase marks) when asked for, and the measuring tools (collimator,
-// zoom rectangle, two-point difference, grid). The graph state lives in the program's Grafico, so a
-// reopened window shows the view the last one left; the curve and the phase times are read afresh at
-// every drawing. The window's code is split by concern: controls and layout (frmGrafico.cpp), the
-// drawing of the view (frmGraficoVista.cpp), the tools and their readouts (frmGraficoStrumenti.cpp),
-// the data out: context menu, picture of the view (frmGraficoUscite.cpp).
+// The graph window: the speed curve V(t) with its labels, the details of the motion (curves on axes of
+// their own, phase marks) when asked for, and the measuring tools (collimator, zoom rectangle, two-point
+// difference, grid), with the wheel zooming and a drag panning the time axis. The graph state lives in
+// the program's Grafico, so a reopened window shows the view the last one left; the curve and the phase
+// times are read afresh at every drawing. The picture is the one plot model (ModelloGrafico), shown on
+// a PianoGrafico that covers the window under its toolbar and readouts. The code is split by concern:
+// controls and commands (frmGrafico.cpp), the layout of plot and readouts (frmGraficoDisposizione.cpp),
+// the drawing of the view and the tools (frmGraficoStrumenti.cpp), data out (frmGraficoUscite.cpp).
 
-#include "FunzioniGrafico.h"
-#include "Particolari.h"
-#include "SuperficieDisegno.h"
-#include "VistaGrafico.h"
+#include "ModelloGrafico.h"
 
 #include <QWidget>
+#include <array>
 #include <cstdint>
+#include <vector>
 
 class Grafico;
+class PianoGrafico;
 class QAction;
 class QFrame;
 class QLabel;
@@ -26,31 +27,39 @@ class QToolBar;
 class Velantra;
 class XYPoli;
 
+// The toolbar's tools, in their order.
+enum class ComandoGrafico {
+    Cancella,
+    Tracciatore,
+    Disegna,
+    ZoomArea,
+    AggiungiParticolari,
+    Differenza,
+    Griglia
+};
+
 class frmGrafico : public QWidget {
     Q_OBJECT
 public:
-    // Shown in place of the curve when its scales cannot be computed.
-    static const QString FraseNonDisegnabile;
-
     frmGrafico(const XYPoli& PuntiGrafico, Grafico& GraficoCorrente, const Velantra& Moto,
                QWidget* parent = nullptr);
+    ~frmGrafico() override;
 
-    SuperficieDisegno& Picture1() { return *picture1; } // the plot
-    SuperficieDisegno& PictValX() { return *pictValX; } // time labels, below the plot
-    SuperficieDisegno& PictValY() { return *pictValY; } // speed labels, left of the plot
-    SuperficieDisegno& PictValS() { return *pictValS; } // position axis, right of the plot (details)
-    SuperficieDisegno& PictValA() { return *pictValA; } // acceleration axis, right of that (details)
-    bool Particolari() const;                           // the details are on
-    // The Toolbar1 button with this key ("Cancella", "Tracciatore", "Disegna", "ZoomArea",
-    // "AggiungiParticolari", "Differenza", "Griglia"), or nullptr.
-    QAction* Pulsante(const QString& chiave) const;
+    QAction* Azione(ComandoGrafico comando) const { return azioni[static_cast<size_t>(comando)]; }
+    PianoGrafico& Piano() const { return *piano; }
+    // What the plot shows now, laid out at the window's size.
+    const DisposizioneGrafico& Disposizione() const;
+    bool Particolari() const;
 
     // The motion changed: the full view of the new curve with the tools reset, as "Disegna" does; a
     // blank window with empty readouts when there is no curve.
     void NuovoMoto();
 
-    // The graph as it shows: plot, label strips, axis names, the details when on; in the window's pixels.
-    VistaGrafico Vista() const;
+    // The graph as it shows (the view, the details when on), for a picture of any size; the size it
+    // has on screen; the plot as last drawn, with the tools' kept marks.
+    DatiGrafico Dati() const;
+    QSize MisuraImmagine() const;
+    QImage ImmaginePiano() const;
 
 signals:
     // A view (full or zoomed) has just been drawn and made the background of the tools.
@@ -66,74 +75,88 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
-    // A label with the readout box beside it.
+    // A readout: its label and its box.
     struct Lettura {
-        QLabel* etichetta;
-        QLineEdit* casella;
+        QLabel* etichetta = nullptr;
+        QLineEdit* casella = nullptr;
     };
+    // The tool AttivaStrumento keeps; any other turns the three off.
+    enum class Strumento { Nessuno, Collimatore, CollimatoreDifferenza, ZoomRettangolo, ZoomArea };
+    // The two-click tools: waiting for the first click, for the second, or for none.
+    enum class Passo : uint8_t { Inattivo, PrimoClic, SecondoClic };
 
     void CreaControlli();
-    void CreaToolbar();
-    void MostraToolbar();
-    Lettura CreaLettura(const char* nomeEtichetta, const char* testo, const char* nomeCasella);
-    void Disponi();
-    void MostraParticolari(); // the details' strips and readouts shown as the flag says
+    void CreaAzioni();
+    void MostraBarra();
+    Lettura CreaLettura(const QString& testo, const char* nome);
     void CreaMenuContestuale();
     void MostraMenu(QPoint globale);
     void Copia();
     bool Minimizzata() const;
 
-    void Toolbar1_ButtonClick(const QString& chiave);
-    void Picture1_MouseMove(double X, double Y);
-    void Picture1_MouseDown(Qt::MouseButton pulsante, double X, double Y);
+    // Layout: the designed one where it leaves the plot room enough, else the readouts below the plot.
+    // True when the plot's frame changed.
+    QSize MisuraProgettata() const;
+    QString NumeroPiuLungoVista() const;
+    bool Disponi();
+    bool DisponiComeProgettato();
+    void DisponiLettureSotto();
+    void Mostra(QWidget* controllo, bool visibile);
+    std::vector<Lettura*> LettureVisibili();
+
+    // Commands.
+    void Cancella();
+    void Disegna();
+    void Tracciatore();
+    void ZoomArea();
+    void AggiungiParticolari();
+    void Differenza();
+    void Griglia();
+
+    // Mouse over the plot, in graph units.
+    void MouseMosso(double X, double Y);
+    void MousePremuto(Qt::MouseButton pulsante, double X, double Y);
+    void Rotella(double tempo, double scatti);
+    void Spostamento(double secondi);
 
     void MostraDifferenza(bool mostra);
     void CommutaCollimatore();
     void CommutaDifferenza();
-    void AttivaStrumento(const QString& nome);
-    void Croce(double xVerticale, double velocita);
+    void AttivaStrumento(Strumento tenuto);
+    SegnoStrumento Croce(double xVerticale, double velocita, QColor colore) const;
     void AggiornaDifferenze();
+    void Scrivi(const Lettura& lettura, double valore, bool particolare = false);
     void SvuotaLetture(bool differenze);
     void MostraStatoStrumenti(); // checked buttons follow the tool flags
 
     void PulisciGrafico(bool primaDiUnDisegno = false);
-    bool ImpostaScale();
-    void DisegnaAssi();
     void DisegnaGrafico();
     void EseguiZoom();
     void RidisegnaVista();
-    void AdattaStrisce();
+    void MostraVista(bool tieniSegni = false);
     void FineDisegno(bool disegnata, bool zoomPossibile);
     void AbilitaPulsanti(bool grafico, bool zoom);
-    SuperficiGrafico Superfici() { return {*picture1, *pictValX, *pictValY}; }
-    SuperficiParticolari SuperficiDettagli() { return {*picture1, *pictValS, *pictValA}; }
 
     const XYPoli& PuntiGrafico;
     Grafico& GraficoCorrente;
     const Velantra& Moto;
 
-    SuperficieDisegno* picture1 = nullptr;
-    SuperficieDisegno* pictValX = nullptr;
-    SuperficieDisegno* pictValY = nullptr;
-    SuperficieDisegno* pictValS = nullptr;
-    SuperficieDisegno* pictValA = nullptr;
-    QToolBar* toolbar1 = nullptr;
-    QLabel* label9 = nullptr;
-    QLabel* label10 = nullptr;
-    QLabel* label14 = nullptr; // names of the details' axes
-    QLabel* label15 = nullptr;
+    PianoGrafico* piano = nullptr;
+    QToolBar* barra = nullptr;
+    std::array<QAction*, 7> azioni{};
     QMenu* menu = nullptr;
-    QFrame* shape1 = nullptr;
-    QFrame* shape2 = nullptr;
-    Lettura text1{}, text2{};
-    Lettura diffX1{}, diffY1{}, diffX2{}, diffY2{}, diffX{}, diffY{};
-    Lettura text3{}, text4{}, diffS{}; // s and a at the cursor, distance between the two points
+    QFrame* riquadroXY = nullptr;         // around the mouse's readouts
+    QFrame* riquadroDifferenza = nullptr; // around the difference's readouts
+    Lettura letturaX, letturaY;           // the mouse's time and speed
+    std::vector<Lettura> lettureDettagli; // each details curve at the mouse's time
+    Lettura diffX1, diffY1, diffX2, diffY2, diffX, diffY, diffS;
+    CorniceGrafico cornice; // where the plot model goes in the window
+    bool vuoto = true;      // blank, as after "Cancella"
 
-    uint8_t passo = 0; // two-click tools: 0 idle, 1 waiting for the first click, 2 for the second
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;           // zoom rectangle, Picture1 coordinates
-    double larghezzaValY = 735;                      // twips of the speed strip: wider when a label needs it
-    double larghezzaValS = 735, larghezzaValA = 735; // of the details' strips, likewise
-    double tempo1 = 0, tempo2 = 0;                   // times of the difference's two points
+    Passo passo = Passo::Inattivo;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // zoom rectangle, graph units
+    double tempo1 = 0, tempo2 = 0;          // times of the difference's two points
+    std::vector<SegnoStrumento> segniFissi; // the difference's kept crosses, in seconds and m/sec
     bool caricato = false;
     bool collocata = false;      // placed in the main window's client area at its first showing
     bool daRidisegnare = false;  // resized while hidden: drawn when shown

@@ -1,9 +1,12 @@
-// The tools of the graph window: collimator, zoom rectangle and two-point difference, with their
-// readouts and the pressed state of their buttons.
+// The view of the graph window and its tools: clearing, the full and the zoomed view, the wheel and
+// the pan; the collimator, the zoom rectangle and the two-point difference with their readouts and the
+// pressed state of their buttons.
 
 #include "Grafico.h"
 #include "LeggeMoto.h"
 #include "NumeriRegionali.h"
+#include "PianoGrafico.h"
+#include "VistaMoto.h"
 #include "XYPoli.h"
 #include "frmGrafico.h"
 
@@ -11,24 +14,140 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <cmath>
+#include <tuple>
 
-namespace {
-void Scrivi(QLineEdit* casella, double valore) {
-    const QString testo = TestoArrotondato(valore, 3);
-    if (casella->text() != testo) // an unchanged box is not repainted
-        casella->setText(testo);
+void frmGrafico::PulisciGrafico(bool primaDiUnDisegno) {
+    piano->AbilitaMouse(false);
+    segniFissi.clear();
+    vistaDisegnata = false;
+    // A drawing sets the buttons and the picture when it ends: blanking them first would only repaint.
+    if (!primaDiUnDisegno) {
+        vuoto = true;
+        QFont carattere = font();
+        carattere.setPixelSize(QFontInfo(font()).pixelSize());
+        DisposizioneGrafico bianca = DisponiGrafico(Dati(), cornice, carattere);
+        bianca.carattereNomi = font();
+        piano->Mostra(std::move(bianca));
+        AbilitaPulsanti(false, false);
+    }
+    SvuotaLetture(false); // no readout outlives the graph it measured
 }
-} // namespace
 
-void frmGrafico::AttivaStrumento(const QString& nome) {
+// The buttons that need a graph on screen.
+void frmGrafico::AbilitaPulsanti(bool grafico, bool zoom) {
+    Azione(ComandoGrafico::Tracciatore)->setEnabled(grafico);
+    Azione(ComandoGrafico::ZoomArea)->setEnabled(zoom);
+    Azione(ComandoGrafico::Cancella)->setEnabled(grafico);
+}
+
+// The current view laid out in the window's frame and shown; the difference's kept crosses come back
+// on it when asked.
+void frmGrafico::MostraVista(bool tieniSegni) {
+    vuoto = false;
+    Disponi(); // the strips follow the view's labels
+    QFont carattere = font();
+    carattere.setPixelSize(QFontInfo(font()).pixelSize());
+    DisposizioneGrafico d = DisponiGrafico(Dati(), cornice, carattere);
+    d.carattereNomi = font();
+    // What the axes read, for a screen reader.
+    QStringList assi;
+    for (const auto& [ruolo, nome] :
+         {std::pair{RuoloTesto::Tempo, "Tempi"}, std::pair{RuoloTesto::Velocita, "Velocità"}}) {
+        QStringList testi;
+        for (const TestoGrafico& t : d.Testi(ruolo))
+            testi << t.testo;
+        assi << QString::fromUtf8(nome) + QStringLiteral(": ") + testi.join(QStringLiteral("; "));
+    }
+    piano->setAccessibleDescription(assi.join(QStringLiteral(". ")));
+    piano->Mostra(std::move(d));
+    if (!tieniSegni) {
+        segniFissi.clear();
+        return;
+    }
+    std::vector<SegnoStrumento> segni;
+    for (const SegnoStrumento& s : segniFissi)
+        segni.push_back(Croce(GraficoCorrente.ScalaX * s.a.x(), s.a.y(), s.colore));
+    piano->ImpostaSegni(std::move(segni));
+    piano->RendiPersistenti();
+}
+
+void frmGrafico::DisegnaGrafico() {
+    MostraDifferenza(false);
+    CalcolaVistaIntera(GraficoCorrente, PuntiGrafico);
+    PulisciGrafico(true);
+    MostraVista();
+    FineDisegno(piano->Disposizione().disegnata, true);
+}
+
+void frmGrafico::EseguiZoom() {
+    if (!CalcolaVistaZoom(GraficoCorrente, x1, y1, x2, y2)) {
+        piano->CancellaSegni(); // a rectangle without area: the view stays
+        return;
+    }
+    MostraDifferenza(false);
+    PulisciGrafico(true);
+    MostraVista();
+    FineDisegno(piano->Disposizione().disegnata, false);
+}
+
+// The drawing becomes the background the tools draw over; the tools come alive when it shows a graph.
+void frmGrafico::FineDisegno(bool disegnata, bool zoomPossibile) {
+    AbilitaPulsanti(disegnata, disegnata && zoomPossibile);
+    Azione(ComandoGrafico::Cancella)->setEnabled(true);
+    piano->AbilitaMouse(disegnata);
+    vistaDisegnata = disegnata;
+    daRidisegnare = false;
+    emit VistaDisegnata();
+}
+
+void frmGrafico::RidisegnaVista() {
+    const Grafico& G = GraficoCorrente;
+    if (!G.GraficoZoomato) {
+        DisegnaGrafico();
+        return;
+    }
+    x1 = G.ScalaX * G.BordoSinistro;
+    y1 = G.ScalaY * G.BordoSuperiore;
+    x2 = G.ScalaX * G.BordoDestro;
+    y2 = G.ScalaY * G.BordoInferiore;
+    EseguiZoom();
+}
+
+// The wheel and the pan change the time axis of the view as it is: tools, readouts and the
+// difference's crosses stay; a zoom box being drawn keeps its first corner where it was in time and
+// speed.
+void frmGrafico::Rotella(double tempo, double scatti) {
     Grafico& G = GraficoCorrente;
-    if (nome != QLatin1String("Collimatore"))
+    const float scalaX = G.ScalaX, scalaY = G.ScalaY;
+    if (!ZoomTempi(G, tempo, std::pow(0.8, scatti)))
+        return;
+    x1 = x1 / scalaX * G.ScalaX;
+    y1 = y1 / scalaY * G.ScalaY;
+    MostraVista(true);
+    FineDisegno(piano->Disposizione().disegnata, false);
+}
+
+void frmGrafico::Spostamento(double secondi) {
+    Grafico& G = GraficoCorrente;
+    const float scalaX = G.ScalaX, scalaY = G.ScalaY;
+    if (!SpostaTempi(G, secondi))
+        return;
+    x1 = x1 / scalaX * G.ScalaX;
+    y1 = y1 / scalaY * G.ScalaY;
+    MostraVista(true);
+    FineDisegno(piano->Disposizione().disegnata, false);
+}
+
+void frmGrafico::AttivaStrumento(Strumento tenuto) {
+    Grafico& G = GraficoCorrente;
+    if (tenuto != Strumento::Collimatore)
         G.Collimatore = false;
-    if (nome != QLatin1String("CollimatoreDifferenza"))
+    if (tenuto != Strumento::CollimatoreDifferenza)
         G.CollimatoreDifferenza = false;
-    if (nome != QLatin1String("ZoomRettangolo"))
+    if (tenuto != Strumento::ZoomRettangolo)
         G.ZoomRettangolo = false;
-    passo = 0;
+    passo = Passo::Inattivo;
 }
 
 void frmGrafico::CommutaCollimatore() {
@@ -43,66 +162,78 @@ void frmGrafico::CommutaDifferenza() {
     MostraDifferenza(true);
     GraficoCorrente.CollimatoreDifferenza = true;
     for (const Lettura* l : {&diffX1, &diffY1, &diffX2, &diffY2, &diffX, &diffY, &diffS})
-        l->casella->setText(QStringLiteral("0"));
+        Scrivi(*l, 0);
     tempo1 = tempo2 = 0;
 }
 
 void frmGrafico::MostraDifferenza(bool mostra) {
-    shape2->setVisible(mostra);
+    riquadroDifferenza->setVisible(mostra);
     for (const Lettura* l : {&diffX1, &diffY1, &diffX2, &diffY2, &diffX, &diffY, &diffS}) {
         const bool visibile = mostra && (l != &diffS || Particolari());
         l->etichetta->setVisible(visibile);
         l->casella->setVisible(visibile);
     }
+    for (const Lettura& l : lettureDettagli) {
+        l.etichetta->setVisible(Particolari());
+        l.casella->setVisible(Particolari());
+    }
+    // Below the plot, a group shown or hidden changes the plot's room: the view is laid out again.
+    if (Disponi() && vistaDisegnata)
+        MostraVista(true);
 }
 
-// A vertical line at xVerticale from the bottom to the top edge, a horizontal one at the speed from
-// the left to the right edge.
-void frmGrafico::Croce(double xVerticale, double velocita) {
-    const Grafico& G = GraficoCorrente;
-    picture1->Linea(xVerticale, G.ScalaY * G.BordoInferiore, xVerticale, G.ScalaY * G.BordoSuperiore);
-    picture1->Linea(G.ScalaX * G.BordoSinistro, G.ScalaY * velocita, G.ScalaX * G.BordoDestro,
-                    G.ScalaY * velocita);
+// A vertical line at xVerticale (graph units) from the bottom to the top edge, a horizontal one at the
+// speed from the left to the right edge.
+SegnoStrumento frmGrafico::Croce(double xVerticale, double velocita, QColor colore) const {
+    return {SegnoStrumento::Croce, QPointF(xVerticale, velocita), {}, colore};
 }
 
-void frmGrafico::Picture1_MouseMove(double X, double Y) {
+// A readout: the described ones rounded to 3 decimals, the details' to 5 significant digits; the whole
+// value in its tooltip and its accessible description.
+void frmGrafico::Scrivi(const Lettura& lettura, double valore, bool particolare) {
+    const QString testo = particolare ? TestoParticolare(valore) : TestoArrotondato(valore, 3);
+    if (lettura.casella->text() != testo) // an unchanged box is not repainted
+        lettura.casella->setText(testo);
+    const QString intero = TestoValore(valore);
+    if (lettura.casella->toolTip() != intero) {
+        lettura.casella->setToolTip(intero);
+        lettura.casella->setAccessibleDescription(intero);
+    }
+}
+
+void frmGrafico::MouseMosso(double X, double Y) {
     const Grafico& G = GraficoCorrente;
     double t = X / G.ScalaX;
     double v = Y / G.ScalaY;
     if (G.Collimatore) {
-        picture1->Cancella();
         double campione = t;
         v = PuntiGrafico.YsuX(campione);
-        Croce(X, v);
-    } else if (passo == 2 && G.ZoomRettangolo) {
-        picture1->Cancella();
-        picture1->Rettangolo(x1, y1, X, Y);
+        piano->ImpostaSegni({Croce(X, v, Qt::black)});
+    } else if (passo == Passo::SecondoClic && G.ZoomRettangolo) {
+        piano->ImpostaSegni({{SegnoStrumento::Rettangolo, QPointF(x1, y1), QPointF(X, Y), Qt::black}});
     } else if (G.CollimatoreDifferenza) {
-        picture1->Cancella();
-        if (passo == 1) {
+        if (passo == Passo::PrimoClic) {
             v = PuntiGrafico.YsuX(t); // the first point snaps to a sample
             tempo1 = t;
-            Scrivi(diffX1.casella, t);
-            Scrivi(diffY1.casella, v);
-            picture1->ImpostaColore(Qt::red);
-            Croce(G.ScalaX * t, v);
-        } else if (passo == 2) {
+            Scrivi(diffX1, t);
+            Scrivi(diffY1, v);
+            piano->ImpostaSegni({Croce(G.ScalaX * t, v, Qt::red)});
+        } else if (passo == Passo::SecondoClic) {
             double campione = t;
             v = PuntiGrafico.YsuX(campione);
             tempo2 = t;
-            Scrivi(diffX2.casella, t);
-            Scrivi(diffY2.casella, v);
-            picture1->ImpostaColore(Qt::green);
-            Croce(X, v);
+            Scrivi(diffX2, t);
+            Scrivi(diffY2, v);
+            piano->ImpostaSegni({Croce(X, v, Qt::green)});
         }
         AggiornaDifferenze();
     }
-    Scrivi(text1.casella, t);
-    Scrivi(text2.casella, v);
+    Scrivi(letturaX, t);
+    Scrivi(letturaY, v);
     if (Particolari()) { // exact at the cursor's time, from the closed form
-        const LeggeMoto legge(Moto);
-        Scrivi(text3.casella, legge.Posizione(t));
-        Scrivi(text4.casella, legge.Accelerazione(t));
+        const std::vector<CurvaDettaglio>& curve = piano->Disposizione().dettagli;
+        for (size_t i = 0; i < curve.size() && i < lettureDettagli.size(); ++i)
+            Scrivi(lettureDettagli[i], curve[i].valore(t), true);
     }
 }
 
@@ -112,55 +243,72 @@ void frmGrafico::AggiornaDifferenze() {
         const auto b = LeggiValore(secondo.casella->text());
         return a && b ? TestoValore(*b - *a) : QString();
     };
-    diffX.casella->setText(differenza(diffX1, diffX2));
-    diffY.casella->setText(differenza(diffY1, diffY2));
+    for (const auto& [d, primo, secondo] :
+         {std::tuple{&diffX, &diffX1, &diffX2}, std::tuple{&diffY, &diffY1, &diffY2}}) {
+        d->casella->setText(differenza(*primo, *secondo));
+        // The whole difference of the two values, not of their rounded texts.
+        const auto a = LeggiValore(primo->casella->toolTip()), b = LeggiValore(secondo->casella->toolTip());
+        const QString intero = a && b ? TestoValore(*b - *a) : d->casella->text();
+        d->casella->setToolTip(intero);
+        d->casella->setAccessibleDescription(intero);
+    }
     if (Particolari()) // the distance travelled between the two times, exact
-        Scrivi(diffS.casella, LeggeMoto(Moto).Spazio(tempo1, tempo2));
+        Scrivi(diffS, LeggeMoto(Moto).Spazio(tempo1, tempo2), true);
 }
 
-void frmGrafico::Picture1_MouseDown(Qt::MouseButton pulsante, double X, double Y) {
+void frmGrafico::MousePremuto(Qt::MouseButton pulsante, double X, double Y) {
     Grafico& G = GraficoCorrente;
     if (pulsante != Qt::LeftButton)
         return;
     if (G.ZoomRettangolo) {
-        if (passo == 1) {
+        if (passo == Passo::PrimoClic) {
             x1 = x2 = X;
             y1 = y2 = Y;
-            picture1->Rettangolo(x1, y1, x2, y2);
-            passo = 2;
-        } else if (passo == 2) {
+            piano->ImpostaSegni({{SegnoStrumento::Rettangolo, QPointF(x1, y1), QPointF(x2, y2), Qt::black}});
+            passo = Passo::SecondoClic;
+        } else if (passo == Passo::SecondoClic) {
             x2 = X;
             y2 = Y;
-            picture1->Rettangolo(x1, y1, x2, y2);
-            passo = 0;
+            piano->ImpostaSegni({{SegnoStrumento::Rettangolo, QPointF(x1, y1), QPointF(x2, y2), Qt::black}});
+            passo = Passo::Inattivo;
             G.ZoomRettangolo = false;
             EseguiZoom();
         }
-    } else if (G.CollimatoreDifferenza) {
-        if (passo == 1) {
-            picture1->RendiPersistente(); // the red cross of point 1 stays
-            passo = 2;
-        } else if (passo == 2) {
-            passo = 0;
-            picture1->RendiPersistente();
+    } else if (G.CollimatoreDifferenza && passo != Passo::Inattivo) {
+        // The cross of this point stays, in seconds and m/sec, through a wheel zoom or a pan.
+        const bool primo = passo == Passo::PrimoClic;
+        const auto v = LeggiValore((primo ? diffY1 : diffY2).casella->toolTip());
+        segniFissi.push_back({SegnoStrumento::Croce,
+                              QPointF(primo ? tempo1 : tempo2, v.value_or(0)),
+                              {},
+                              primo ? QColor(Qt::red) : QColor(Qt::green)});
+        piano->RendiPersistenti();
+        passo = primo ? Passo::SecondoClic : Passo::Inattivo;
+        if (!primo)
             G.CollimatoreDifferenza = false;
-            picture1->ImpostaColore(Qt::black);
-        }
     }
     MostraStatoStrumenti();
 }
 
 void frmGrafico::SvuotaLetture(bool differenze) {
-    for (const Lettura* l :
-         {&text1, &text2, &text3, &text4, &diffX1, &diffY1, &diffX2, &diffY2, &diffX, &diffY, &diffS})
-        if (differenze || l == &text1 || l == &text2 || l == &text3 || l == &text4)
-            l->casella->clear();
+    std::vector<const Lettura*> letture{&letturaX, &letturaY};
+    for (const Lettura& l : lettureDettagli)
+        letture.push_back(&l);
+    if (differenze)
+        letture.insert(letture.end(), {&diffX1, &diffY1, &diffX2, &diffY2, &diffX, &diffY, &diffS});
+    for (const Lettura* l : letture) {
+        l->casella->clear();
+        l->casella->setToolTip({});
+        l->casella->setAccessibleDescription({});
+    }
 }
 
 void frmGrafico::MostraStatoStrumenti() {
     const Grafico& G = GraficoCorrente;
-    Pulsante(QStringLiteral("Tracciatore"))->setChecked(G.Collimatore);
-    Pulsante(QStringLiteral("Differenza"))->setChecked(G.CollimatoreDifferenza);
-    Pulsante(QStringLiteral("Griglia"))->setChecked(G.StatoDisegniGrafico & Grafico::BitGriglia);
-    Pulsante(QStringLiteral("AggiungiParticolari"))->setChecked(Particolari());
+    Azione(ComandoGrafico::Tracciatore)->setChecked(G.Collimatore);
+    Azione(ComandoGrafico::Differenza)->setChecked(G.CollimatoreDifferenza);
+    Azione(ComandoGrafico::Griglia)->setChecked(G.Griglia());
+    Azione(ComandoGrafico::AggiungiParticolari)->setChecked(G.Particolari());
+    // Shift and the left button pan only where no tool takes the left button.
+    piano->ConsentiSpostamentoSinistro(!G.Collimatore && !G.ZoomRettangolo && !G.CollimatoreDifferenza);
 }

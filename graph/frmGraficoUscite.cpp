@@ -1,7 +1,7 @@
-// Data out of the graph window: the plot's context menu and its keys, and the view as one picture. The
+// Data out of the graph window: the plot's context menu and its keys, and the picture of the view. The
 // window copies the picture itself; the files are the program's to write, so it only asks for them.
 
-#include "Grafico.h"
+#include "PianoGrafico.h"
 #include "frmGrafico.h"
 
 #include <QAction>
@@ -10,8 +10,8 @@
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
+#include <cmath>
 
 void frmGrafico::CreaMenuContestuale() {
     menu = new QMenu(this);
@@ -39,17 +39,21 @@ void frmGrafico::CreaMenuContestuale() {
         addAction(azione);
         menu->addAction(azione);
     }
-    picture1->setFocusPolicy(Qt::StrongFocus);
-    picture1->installEventFilter(this);
+    piano->setFocusPolicy(Qt::StrongFocus);
+    piano->installEventFilter(this);
 }
 
 bool frmGrafico::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto != picture1)
+    if (oggetto != piano)
         return QWidget::eventFilter(oggetto, evento);
-    const QPoint centro = picture1->mapToGlobal(picture1->rect().center());
+    const QRect area = cornice.area.toRect();
+    const QPoint centro = piano->mapToGlobal(area.center());
     if (evento->type() == QEvent::ContextMenu) {
         const auto* richiesta = static_cast<QContextMenuEvent*>(evento);
-        MostraMenu(richiesta->reason() == QContextMenuEvent::Mouse ? richiesta->globalPos() : centro);
+        if (richiesta->reason() != QContextMenuEvent::Mouse)
+            MostraMenu(centro);
+        else if (area.contains(richiesta->pos()))
+            MostraMenu(richiesta->globalPos());
         return true;
     }
     if (evento->type() == QEvent::KeyPress) {
@@ -69,29 +73,16 @@ void frmGrafico::MostraMenu(QPoint globale) {
         menu->popup(globale);
 }
 
-void frmGrafico::Copia() {
-    const VistaGrafico vista = Vista();
-    QApplication::clipboard()->setImage(
-        ImmagineVista(vista, vista.Riquadro().size().toSize(), devicePixelRatioF()));
+// The size of the graph on screen: its parts and names, with the picture's white margin.
+QSize frmGrafico::MisuraImmagine() const {
+    QRectF r = cornice.area | cornice.strisciaVelocita | cornice.strisciaTempi;
+    for (const QRectF& s : cornice.strisceDettagli)
+        r |= s;
+    for (const TestoGrafico& n : cornice.nomi)
+        r |= n.posto;
+    return QSize(int(std::ceil(r.width())) + 12, int(std::ceil(r.height())) + 12);
 }
 
-VistaGrafico frmGrafico::Vista() const {
-    VistaGrafico vista;
-    vista.carattere = font();
-    vista.carattere.setPixelSize(QFontInfo(font()).pixelSize());
-    // As stacked on screen: the plot over the strips it touches.
-    for (const SuperficieDisegno* s : {pictValY, pictValX, pictValS, pictValA, picture1})
-        if (!s->isHidden())
-            vista.parti.push_back({s, QRectF(s->geometry())});
-    const QFontMetricsF metrica(vista.carattere);
-    for (const QLabel* nome : {label9, label10, label14, label15})
-        if (!nome->isHidden()) { // as a label shows its text: on the left, centred across
-            const QRectF posto(nome->geometry());
-            vista.scritte.push_back(
-                {nome->text(), QPointF(posto.left(), posto.top() + (posto.height() - metrica.height()) / 2),
-                 nome == label14   ? ColorePosizione
-                 : nome == label15 ? ColoreAccelerazione
-                                   : QColor(Qt::black)});
-        }
-    return vista;
+void frmGrafico::Copia() {
+    QApplication::clipboard()->setImage(ImmagineGrafico(Dati(), MisuraImmagine(), devicePixelRatioF()));
 }

@@ -79,7 +79,7 @@ BENCHMARK(StampaGrafico)->Unit(benchmark::kMillisecond);
 void EsportaBitmap(benchmark::State& stato) {
     const QString percorso = Dati().Percorso("grafico.bmp");
     for (auto _ : stato) {
-        const QImage immagine = Dati().grafico->Picture1().Immagine().convertToFormat(QImage::Format_RGB32);
+        const QImage immagine = Dati().grafico->ImmaginePiano().convertToFormat(QImage::Format_RGB32);
         if (ScriviFile(percorso, [&](QIODevice& file) { return immagine.save(&file, "BMP"); }))
             stato.SkipWithError("not written");
     }

@@ -1,15 +1,20 @@
-// Sampling of a 500 s motion and of a 10^6 s one (both fill the list), a full view of 50,000 points on
-// a 1600 x 1000 plot (labels and grid included, painted) and one collimator move over it (clear,
-// nearest sample, two lines, readouts, repaint).
+// Sampling of a 500 s motion and of a 10^6 s one (both fill the list); on a graph window whose plot
+// measures 1600 x 1000 pixels with 50,000 points: the full view (layout, labels, grid, painted), one
+// wheel-zoom step and one pan step (the view laid out and painted again), one collimator move (nearest
+// sample, cross, readouts, repaint).
 #include "Campionamento.h"
 #include "Grafico.h"
+#include "ModelloGrafico.h"
+#include "PianoGrafico.h"
 #include "Velantra.h"
+#include "VistaMoto.h"
 #include "XYPoli.h"
 #include "frmGrafico.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -48,32 +53,89 @@ struct Banco {
     Banco() {
         CampionaVelocita(*punti, moto, grafico.StepTempo);
         grafico.StatoDisegniGrafico = Grafico::BitGriglia;
-        finestra.resize(finestra.size() + QSize(1600, 1000) - finestra.Picture1().size());
         finestra.show();
+        for (int i = 0; i < 3; ++i) {
+            QApplication::processEvents();
+            finestra.resize(finestra.size() + QSize(1600, 1000) - Piano());
+        }
         QApplication::processEvents();
     }
+    QSize Piano() const { return finestra.Disposizione().cornice.area.size().toSize(); }
+    PianoGrafico& Superficie() { return finestra.Piano(); }
+    QPointF Centro() const { return finestra.Disposizione().cornice.area.center(); }
 };
 
 void VistaIntera(benchmark::State& stato) {
     Banco banco;
-    QAction* disegna = banco.finestra.Pulsante(QStringLiteral("Disegna"));
+    QAction* disegna = banco.finestra.Azione(ComandoGrafico::Disegna);
     for (auto _ : stato) {
         disegna->trigger();
         QApplication::processEvents(); // the paint of the new picture
     }
-    stato.counters["larghezza"] = banco.finestra.Picture1().width();
-    stato.counters["altezza"] = banco.finestra.Picture1().height();
+    stato.counters["larghezza"] = banco.Piano().width();
+    stato.counters["altezza"] = banco.Piano().height();
 }
 BENCHMARK(VistaIntera)->Unit(benchmark::kMillisecond);
 
+// Alternately in and out, so that the view stays near the whole curve and every step draws 50,000 points.
+void PassoRotella(benchmark::State& stato) {
+    Banco banco;
+    PianoGrafico& piano = banco.Superficie();
+    int verso = 120;
+    for (auto _ : stato) {
+        verso = -verso;
+        QWheelEvent rotella(banco.Centro(), piano.mapToGlobal(banco.Centro()), {}, QPoint(0, verso),
+                            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&piano, &rotella);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(PassoRotella)->Unit(benchmark::kMillisecond);
+
+void PassoSpostamento(benchmark::State& stato) {
+    Banco banco;
+    PianoGrafico& piano = banco.Superficie();
+    const QPointF centro = banco.Centro();
+    QMouseEvent premi(QEvent::MouseButtonPress, centro, piano.mapToGlobal(centro), Qt::MiddleButton,
+                      Qt::MiddleButton, Qt::NoModifier);
+    QApplication::sendEvent(&piano, &premi);
+    int verso = 20;
+    for (auto _ : stato) {
+        verso = -verso;
+        const QPointF punto = centro + QPointF(verso, 0);
+        QMouseEvent mossa(QEvent::MouseMove, punto, piano.mapToGlobal(punto), Qt::NoButton, Qt::MiddleButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&piano, &mossa);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(PassoSpostamento)->Unit(benchmark::kMillisecond);
+
+// The plot model alone: the full view of 50,000 points with labels and grid laid out and painted on an
+// image of 1600 x 1000 pixels, as the matplotlib figure of bench/graph/confronto.py is.
+void ImmagineIntera(benchmark::State& stato) {
+    Velantra moto = Moto500s();
+    auto punti = std::make_unique<XYPoli>();
+    CampionaVelocita(*punti, moto, 0.01f);
+    Grafico grafico;
+    CalcolaVistaIntera(grafico, *punti);
+    grafico.StatoDisegniGrafico = Grafico::BitGriglia;
+    const DatiGrafico dati{*punti, moto, grafico};
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(ImmagineGrafico(dati, QSize(1600, 1000)).constBits());
+    stato.counters["punti"] = punti->NumeroElementi();
+}
+BENCHMARK(ImmagineIntera)->Unit(benchmark::kMillisecond);
+
 void MossaCollimatore(benchmark::State& stato) {
     Banco banco;
-    SuperficieDisegno& piano = banco.finestra.Picture1();
-    banco.finestra.Pulsante(QStringLiteral("Tracciatore"))->trigger();
-    int x = 100;
+    PianoGrafico& piano = banco.Superficie();
+    banco.finestra.Azione(ComandoGrafico::Tracciatore)->trigger();
+    const QRectF area = banco.finestra.Disposizione().cornice.area;
+    double x = area.left() + 100;
     for (auto _ : stato) {
-        x = x == 100 ? 1400 : 100; // far apart, so each move repaints two fresh strips
-        const QPointF punto(x, 500);
+        x = x == area.left() + 100 ? area.left() + 1400 : area.left() + 100; // far apart: two fresh strips
+        const QPointF punto(x, area.top() + 500);
         QMouseEvent mossa(QEvent::MouseMove, punto, piano.mapToGlobal(punto), Qt::NoButton, Qt::NoButton,
                           Qt::NoModifier);
         QApplication::sendEvent(&piano, &mossa);

@@ -203,7 +203,7 @@ private slots:
                  QStringLiteral("frmInserimentoDati FrmRisultati frmGrafico*"));
         QCOMPARE(banco.Finestra("FrmRisultati")->windowTitle(), grafico);
         const QImage letta = QImage(grafico, "BMP").convertToFormat(QImage::Format_RGB32);
-        const QImage piano = qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))->Picture1().Immagine();
+        const QImage piano = qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))->ImmaginePiano();
         QCOMPARE(letta, piano.convertToFormat(QImage::Format_RGB32));
         QImage bianca(letta.size(), QImage::Format_RGB32);
         bianca.fill(Qt::white);
@@ -267,7 +267,7 @@ private slots:
         banco.Premi("Grafico");
         if (riferimento == QLatin1String("stampa_particolari"))
             qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))
-                ->Pulsante(QStringLiteral("AggiungiParticolari"))
+                ->Azione(ComandoGrafico::AggiungiParticolari)
                 ->trigger();
         const QString pdf = Stampa(banco, 5);
         Esegui("pdftoppm", {"-r", "30", "-png", "-singlefile", pdf, pdf});

@@ -2,7 +2,8 @@
 
 // An image file as the eye sees it, whatever its format, and whether it shows the graph's curves.
 
-#include "Particolari.h"
+#include "Dettagli.h"
+#include "Velantra.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -32,6 +33,8 @@ inline QImage Disegno(const QString& file, const QString& formato) {
 // The speed in black, the position in blue and the acceleration in orange, each a curve's worth of
 // pixels (near its colour: vector formats are drawn smoothed).
 inline bool MostraLeCurve(const QImage& immagine) {
+    const std::vector<CurvaDettaglio> curve = CurveDettaglio(Velantra{.T1 = 1, .T2 = 1, .Vm = 1});
+    const QColor ColorePosizione = curve.at(0).colore, ColoreAccelerazione = curve.at(1).colore;
     int nero = 0, blu = 0, arancio = 0;
     const auto vicino = [](QRgb p, const QColor& c) {
         return qAbs(qRed(p) - c.red()) + qAbs(qGreen(p) - c.green()) + qAbs(qBlue(p) - c.blue()) < 90;

@@ -6,9 +6,10 @@
 #include "frmGrafico.h"
 
 namespace {
-QStringList Etichette(const SuperficieDisegno& superficie) {
+// The labels of one axis as the graph draws them.
+QStringList Etichette(const frmGrafico* grafico, RuoloTesto asse) {
     QStringList testi;
-    for (const auto& t : superficie.Testi())
+    for (const TestoGrafico& t : grafico->Disposizione().Testi(asse))
         testi << t.testo;
     return testi;
 }
@@ -36,18 +37,18 @@ private slots:
         QCOMPARE(u.Risultati() << u.Comandi(),
                  (QStringList{"0,25", "1,5", "2", "1", "3", "5", "0,5", "0,5", "1111111111111"}));
         auto* grafico = qobject_cast<frmGrafico*>(u.Finestra("frmGrafico"));
-        QTRY_COMPARE(Etichette(grafico->PictValX()), (QStringList{"1", "4", "5"}));
-        QCOMPARE(Etichette(grafico->PictValY()), (QStringList{"0", "0,1", "0,2", "0,3", "0,4"}));
+        QTRY_COMPARE(Etichette(grafico, RuoloTesto::Tempo), (QStringList{"1", "4", "5"}));
+        QCOMPARE(Etichette(grafico, RuoloTesto::Velocita), (QStringList{"0", "0,1", "0,2", "0,3", "0,4"}));
 
         u.Scrivi(Stot, "3"); // a new calculation shows in the open graph at once
         u.Premi("Calcolo");
-        QCOMPARE(Etichette(grafico->PictValX()), (QStringList{"0,7143", "4,2857", "5"}));
+        QCOMPARE(Etichette(grafico, RuoloTesto::Tempo), (QStringList{"0,7143", "4,2857", "5"}));
 
         u.Scrivi(S1, "-1.5"); // 2 S1 + Stot = 0: T1 infinite
         u.Premi("Calcolo");
         QCOMPARE(u.dialoghi.Messaggi(), QStringList{QString::fromUtf8(MessaggioErroreCalcolo)});
         QCOMPARE(u.Risultati(), (QStringList{"0,25", "2,5", "3", "0,71429", "3,57143", "5", "0,7", "0,98"}));
-        QCOMPARE(u.Stato().section(' ', 3, 5) + Etichette(grafico->PictValX()).join(' '),
+        QCOMPARE(u.Stato().section(' ', 3, 5) + Etichette(grafico, RuoloTesto::Tempo).join(' '),
                  "0 0 1101001100011");
         const QString percorso = u.Percorso(QStringLiteral("fallito.vla"));
         u.dialoghi.nomiFile = {percorso};
@@ -90,7 +91,7 @@ private slots:
         Banco u;
         u.Premi("Esempio");
         auto* grafico = qobject_cast<frmGrafico*>(u.Finestra("frmGrafico"));
-        grafico->Pulsante(QStringLiteral("AggiungiParticolari"))->trigger();
+        grafico->Azione(ComandoGrafico::AggiungiParticolari)->trigger();
         const QString percorso = u.cartella.filePath(nome);
         const QStringList& filtri = immagine ? FiltriImmagine : FiltriDati;
         u.dialoghi.nomiFile = {percorso};

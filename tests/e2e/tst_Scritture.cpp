@@ -94,7 +94,7 @@ private slots:
         banco.CalcolaEsempio();
         banco.Premi("Grafico");
         qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))
-            ->Pulsante(QStringLiteral("AggiungiParticolari"))
+            ->Azione(ComandoGrafico::AggiungiParticolari)
             ->trigger();
         const QString percorso = cartella + '/' + nome;
         if (comando == QLatin1String("impostazioni")) // the store in the row's folder

@@ -1,0 +1,201 @@
+// The details of the motion in the graph's layout: each details curve on the plot with its axis on its
+// strip, the phase boundaries T1 and T1 + T2 marked with their times, Vm marked on the speed axis.
+
+#include "DisposizioneInterna.h"
+#include "Grafico.h"
+#include "Spezzata.h"
+#include "Velantra.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor ColoreSegni(96, 96, 96); // phase marks
+constexpr double Scostamento = 3;     // pixels between a mark and its text
+
+// The round step (1, 2, 2.5 or 5 times a power of ten) nearest above `grezzo`.
+double PassoTondo(double grezzo) {
+    const double potenza = std::pow(10.0, std::floor(std::log10(grezzo)));
+    for (double m : {1.0, 2.0, 2.5, 5.0})
+        if (m * potenza >= grezzo)
+            return m * potenza;
+    return 10 * potenza;
+}
+
+// The curve through points near enough for each chord to stay within a quarter of a pixel of it: few
+// where it bends little, two for a straight stretch, the stretches' ends exact.
+void DisponiCurva(DisposizioneGrafico& d, const Grafico& G, const CurvaDettaglio& curva) {
+    const QPointF origine = d.InPixel(0, 0);
+    const double pixelSecondo = std::abs(d.InPixel(1, 0).x() - origine.x());
+    const double pixelValore =
+        std::abs(d.InPixel(0, curva.Velocita(1)).y() - d.InPixel(0, curva.Velocita(0)).y());
+    std::vector<QPointF> punti;
+    for (const CurvaDettaglio::Tratto& tratto : curva.tratti) {
+        const double p0 = std::max(tratto.da, double(G.BordoSinistro)),
+                     p1 = std::min(tratto.a, double(G.BordoDestro));
+        if (!(p0 <= p1))
+            continue;
+        // A chord dx long strays by curvature * dx^2 / 8.
+        const double curvatura = tratto.curvatura * pixelValore / (pixelSecondo * pixelSecondo);
+        const double passo = std::sqrt(8 * 0.25 / curvatura) / pixelSecondo;
+        const double parti = curvatura > 0 ? std::clamp(std::ceil((p1 - p0) / passo), 1.0, 16384.0) : 1;
+        for (double k = 0; k <= parti; ++k) {
+            const double t = k == parti ? p1 : p0 + (p1 - p0) * k / parti;
+            const QPointF p(t, curva.Velocita(tratto.valore(t)));
+            if (punti.empty() || punti.back() != p)
+                punti.push_back(p);
+        }
+    }
+    Spezzata spezzata;
+    spezzata.Apri(LimitePiano(d.cornice.area));
+    spezzata.Aggiungi(punti.size(), [&](size_t i, QPointF& p) {
+        p = d.InUnita(G.ScalaX * punti[i].x(), G.ScalaY * punti[i].y());
+        return true;
+    });
+    const QPen penna(curva.colore, 2, curva.stile);
+    for (QPolygonF& linea : spezzata.Fine())
+        d.piano.linee.push_back({std::move(linea), penna});
+}
+
+// An axis along the strip's left edge in the curve's line, with a tick and a text at each label.
+void DisponiAsse(DisposizioneGrafico& d, const Grafico& G, size_t indice, const QFontMetricsF& metrica) {
+    const CurvaDettaglio& curva = d.dettagli[indice];
+    PannelloGrafico& striscia = d.strisce[indice + 2];
+    const QRectF& s = striscia.posto;
+    striscia.linee.push_back({QPolygonF{QPointF(s.left() + 1, s.top()), QPointF(s.left() + 1, s.bottom())},
+                              QPen(curva.colore, 2, curva.stile)});
+    AsseEtichette asse;
+    asse.orizzontale = false;
+    asse.pixelZero = d.InPixel(0, curva.Velocita(0)).y();
+    asse.pixelPerValore = d.InPixel(0, curva.Velocita(1)).y() - asse.pixelZero;
+    asse.striscia = s;
+    asse.posa = [x = s.left() + 8](double y, QSizeF m) {
+        return QRectF(x, y - m.height() / 2, m.width(), m.height());
+    };
+    std::vector<EtichettaAsse> descritte = ValoriDettaglio(curva, G.BordoInferiore, G.BordoSuperiore);
+    for (EtichettaAsse& e : descritte)
+        e.posto =
+            asse.posa(asse.Posizione(e.valore), QSizeF(metrica.horizontalAdvance(e.testo), metrica.height()));
+    const QPen tacca(curva.colore, 1, Qt::SolidLine);
+    for (const EtichettaAsse& e : ScegliEtichette(asse, descritte, metrica)) {
+        const double y = asse.Posizione(e.valore);
+        striscia.linee.push_back({QPolygonF{QPointF(s.left(), y), QPointF(s.left() + 6, y)}, tacca});
+        TestoGrafico t{e.posto, e.testo, RuoloTesto::Dettaglio, curva.colore, static_cast<int>(indice),
+                       e.valore};
+        t.dopoLinee = striscia.linee.size();
+        striscia.testi.push_back(t);
+    }
+}
+
+bool Libero(const QRectF& r, const std::vector<QRectF>& occupati) {
+    return std::none_of(occupati.begin(), occupati.end(), [&](const QRectF& o) { return r.intersects(o); });
+}
+
+} // namespace
+
+std::vector<EtichettaAsse> ValoriDettaglio(const CurvaDettaglio& curva, double da, double a) {
+    double vDa = curva.Valore(da), vA = curva.Valore(a);
+    if (vDa > vA)
+        std::swap(vDa, vA);
+    std::vector<EtichettaAsse> valori;
+    const double basso = std::max(vDa, std::min(curva.basso, curva.alto)),
+                 alto = std::min(vA, std::max(curva.basso, curva.alto));
+    if (!(basso <= alto))
+        return valori;
+    if (curva.tondi) {
+        const double passo = PassoTondo((alto - basso) / 4);
+        if (std::isfinite(passo) && passo > 0 && (alto - basso) / passo < 20)
+            for (double k = std::ceil(basso / passo); k * passo <= alto; ++k)
+                if (std::none_of(curva.segnati.begin(), curva.segnati.end(),
+                                 [&](double s) { return std::abs(k * passo - s) < passo / 3; }))
+                    valori.push_back({k * passo, TestoParticolare(k * passo), {}});
+    }
+    for (double s : curva.segnati)
+        if (vDa <= s && s <= vA)
+            valori.push_back({s, TestoParticolare(s), {}});
+    return valori;
+}
+
+void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFontMetricsF& metrica) {
+    const Grafico& G = dati.vista;
+    for (const CurvaDettaglio& curva : d.dettagli)
+        DisponiCurva(d, G, curva);
+
+    // Vm by a tick on the speed axis, its text above the tick and right of the axis.
+    const QRectF& area = d.cornice.area;
+    const double vm = dati.moto.Vm;
+    const QPointF puntoVm = d.InUnita(0, G.ScalaY * vm);
+    std::optional<TestoGrafico> testoVm;
+    std::vector<QRectF> occupati;
+    if (area.contains(puntoVm)) {
+        TestoGrafico t{{}, QStringLiteral("Vm = %1").arg(TestoParticolare(vm)), RuoloTesto::Fase};
+        const QSizeF m(metrica.horizontalAdvance(t.testo), metrica.height());
+        QRectF r(puntoVm + QPointF(Scostamento + 2, -1 - m.height()), m);
+        r.moveLeft(std::clamp(r.left(), area.left(), area.right() - m.width()));
+        r.moveTop(std::clamp(r.top(), area.top(), area.bottom() - m.height()));
+        t.posto = r;
+        t.valore = vm;
+        testoVm = t;
+        occupati.push_back(r);
+    }
+
+    // Dotted verticals at T1 and T1 + T2 with their times just off the time axis on the curve's side,
+    // the first left of its mark and the second right of it; each on the other side, or a row further,
+    // where it would cross the speed axis, leave the plot or cover the other; left out if nowhere fits.
+    const double asse = d.InUnita(0, 0).y();
+    const double x0 = d.InUnita(0, 0).x();
+    const double alto = G.ScalaY * G.BordoSuperiore, basso = G.ScalaY * G.BordoInferiore;
+    const QPen segno(ColoreSegni, 1, Qt::DotLine);
+    struct Fase {
+        double t;
+        const char* modello;
+        double verso; // -1: the text ends left of its mark, +1: it starts right of it
+    };
+    const Fase fasi[] = {{dati.moto.T1, "T1 = %1", -1}, {dati.moto.T1 + dati.moto.T2, "T1 + T2 = %1", 1}};
+    for (const Fase& f : fasi) {
+        const double x = d.InPixel(f.t, 0).x();
+        if (!(x >= area.left() && x <= area.right()))
+            continue;
+        if (const auto linea = LineaTagliata(d.InUnita(G.ScalaX * f.t, basso),
+                                             d.InUnita(G.ScalaX * f.t, alto), segno, LimitePiano(area)))
+            d.piano.linee.push_back(*linea);
+        TestoGrafico t{
+            {}, QString::fromLatin1(f.modello).arg(TestoParticolare(f.t)), RuoloTesto::Fase, ColoreSegni};
+        t.valore = f.t;
+        const double w = metrica.horizontalAdvance(t.testo), h = metrica.height();
+        // Below the axis, raised to the plot's edge if need be but never onto the axis; else above it.
+        const bool sopra = area.bottom() - h < asse + 1;
+        const double primaRiga = sopra ? asse - 2 - h : std::min(asse + 2, area.bottom() - h);
+        for (double riga : {0.0, 1.0}) {
+            const double y = sopra ? primaRiga - riga * h : primaRiga + riga * h;
+            for (double verso : {f.verso, -f.verso}) {
+                const QRectF r(verso < 0 ? x - Scostamento - w : x + Scostamento, y, w, h);
+                const bool attraversa =
+                    x0 >= area.left() && x0 <= area.right() && r.left() <= x0 + 1 && r.right() >= x0 - 1;
+                const double spazio = metrica.horizontalAdvance(QLatin1Char(' '));
+                if (area.contains(r) && !attraversa && Libero(r.adjusted(-spazio, 0, spazio, 0), occupati)) {
+                    t.posto = r;
+                    break;
+                }
+            }
+            if (!t.posto.isNull())
+                break;
+        }
+        if (t.posto.isNull())
+            continue;
+        occupati.push_back(t.posto);
+        t.dopoLinee = d.piano.linee.size();
+        d.piano.testi.push_back(t);
+    }
+    if (testoVm) {
+        if (const auto linea = LineaTagliata(puntoVm - QPointF(4, 0), puntoVm + QPointF(4, 0),
+                                             QPen(Qt::black, 1, Qt::SolidLine), LimitePiano(area)))
+            d.piano.linee.push_back(*linea);
+        testoVm->dopoLinee = d.piano.linee.size();
+        d.piano.testi.push_back(*testoVm);
+    }
+    for (size_t i = 0; i < d.dettagli.size(); ++i)
+        DisponiAsse(d, G, i, metrica);
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+// The graph as one picture laid out at one size: the frame (plot, value strips, axis names), the
+// scales from the motion to the plot's pixels, the curves and marks, and every text with the rectangle
+// it takes. One routine paints it on any QPainter: the graph window, the clipboard, a PNG, SVG or PDF
+// file, the printed page. Laying out reads the curve, the motion and the view and changes nothing.
+
+#include "Dettagli.h"
+#include "EtichetteAssi.h"
+
+#include <QFont>
+#include <QPen>
+#include <QPolygonF>
+#include <QRectF>
+#include <QString>
+#include <vector>
+
+class Grafico;
+class QIODevice;
+class QImage;
+class QPainter;
+class Velantra;
+class XYPoli;
+
+// What the graph shows: the sampled curve, the motion (phase times, details) and the view, whose
+// edges and scales are set (CalcolaVistaIntera, CalcolaVistaZoom). `vuoto`: the frame only, blank, as
+// after "Cancella".
+struct DatiGrafico {
+    const XYPoli& punti;
+    const Velantra& moto;
+    const Grafico& vista;
+    bool vuoto = false;
+};
+
+enum class RuoloTesto : uint8_t { Tempo, Velocita, Dettaglio, Nome, Fase, Avviso };
+
+struct TestoGrafico {
+    QRectF posto; // the text's box; a name's is the room it is centred in vertically
+    QString testo;
+    RuoloTesto ruolo = RuoloTesto::Tempo;
+    QColor colore = Qt::black;
+    int asse = -1;         // the details axis of a Dettaglio label
+    double valore = 0;     // of a label, in its axis' unit
+    bool centrato = false; // a name: left-aligned and centred vertically in its room
+    size_t dopoLinee = 0;  // in its part, drawn after this many of its lines
+};
+
+struct LineaGrafico {
+    QPolygonF punti; // pixels
+    QPen penna;
+};
+
+// A part of the picture painted on white and kept to its rectangle: the plot or a value strip.
+struct PannelloGrafico {
+    QRectF posto;
+    std::vector<LineaGrafico> linee;
+    std::vector<TestoGrafico> testi;
+};
+
+// Where the parts go. The window places them by its designed layout, the printed page by its own;
+// CorniceSuMisura lays them out in any rectangle.
+struct CorniceGrafico {
+    QRectF area;                         // the plot
+    QRectF strisciaVelocita;             // speed labels, left of the plot
+    QRectF strisciaTempi;                // time labels, below the plot
+    std::vector<QRectF> strisceDettagli; // one axis per details curve, right of the plot
+    std::vector<TestoGrafico> nomi;      // the axis names, each in its room
+    bool strisceSopra = false;           // strips painted over the plot (else under it)
+};
+
+struct DisposizioneGrafico {
+    CorniceGrafico cornice;
+    QFont carattere;     // of the labels and marks, sized in pixels
+    QFont carattereNomi; // of the axis names: the same, or the window's own
+    // The view drawn with its scales; false: blank, or only the sentence saying why it cannot be drawn.
+    bool disegnata = false;
+    float scalaX = 1, scalaY = 1;                        // graph units per second and per m/sec
+    float sinistra = 0, destra = 0, alto = 0, basso = 0; // the plot's edges in graph units
+    // Graph units to pixels: x = (u * kx + bx) + the plot's left edge, y likewise from its top.
+    double kx = 1, bx = 0, ky = 1, by = 0;
+    PannelloGrafico piano;                // the plot
+    std::vector<PannelloGrafico> strisce; // speed, time, then one per details axis
+    std::vector<CurvaDettaglio> dettagli; // the details shown, in the order of their axes
+
+    QPointF InUnita(double u, double w) const { // from graph units
+        return {(u * kx + bx) + cornice.area.left(), (w * ky + by) + cornice.area.top()};
+    }
+    QPointF InPixel(double t, double v) const { return InUnita(double(scalaX) * t, double(scalaY) * v); }
+    double Tempo(double x) const { return ((x - cornice.area.left()) - bx) / kx / scalaX; }
+    double Velocita(double y) const { return ((y - cornice.area.top()) - by) / ky / scalaY; }
+    // Every text of the picture with this role, in drawing order.
+    std::vector<TestoGrafico> Testi(RuoloTesto ruolo) const;
+};
+
+// Shown on the plot in place of the curve when the view's scales cannot be drawn.
+extern const QString FraseNonDisegnabile;
+
+// The graph's texts: the application's face at 8 points, sized in pixels so that texts keep their place
+// among the lines whatever the resolution of the device.
+QFont CarattereGrafico();
+
+// Whether the full view of this curve can be drawn (else a picture of it carries only
+// FraseNonDisegnabile).
+bool GraficoDisegnabile(const XYPoli& punti);
+
+// The frame laid out in `spazio`: names above the plot, the speed strip left of it, the time strip below
+// it, the details' axes right of it and "t [sec]" right of the time strip; where that would leave the
+// plot less than half the width, the details' names move above the plot and "t [sec]" below the strip.
+CorniceGrafico CorniceSuMisura(const DatiGrafico& dati, const QRectF& spazio, const QFont& carattere);
+// Pixels the speed strip needs for the view's labels (at least its designed 49 unless told otherwise),
+// and each details strip for its labels alone and with its name (at least 49 then).
+double LarghezzaStrisciaVelocita(const DatiGrafico& dati, const QFont& carattere, bool progettata = true);
+struct LarghezzaDettaglio {
+    double etichette, conNome;
+};
+std::vector<LarghezzaDettaglio> LarghezzeDettagli(const DatiGrafico& dati, const QFont& carattere);
+// The names of the axes as the window shows them.
+QString NomeVelocita();
+QString NomeTempo();
+
+// Everything drawn in the frame.
+DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico& cornice,
+                                   const QFont& carattere);
+// The picture on the painter, in its coordinates: strips and plot on white (unless the device is white
+// there already), names over the background.
+void DipingiGrafico(QPainter& pittore, const DisposizioneGrafico& disposizione, bool bianco = true);
+
+// A mark of the tools over the plot, in graph units: a cross through the whole plot, its vertical at
+// a.x() and its horizontal at the speed a.y() (m/sec); or a box with corners a and b.
+struct SegnoStrumento {
+    enum Tipo : uint8_t { Croce, Rettangolo } tipo = Croce;
+    QPointF a, b;
+    QColor colore = Qt::black;
+};
+void DipingiSegni(QPainter& pittore, const DisposizioneGrafico& disposizione,
+                  const std::vector<SegnoStrumento>& segni);
+
+// The graph laid out by CorniceSuMisura at `misura` logical pixels on white: an image at the pixel ratio
+// (null when it would not fit in memory), or an SVG or PDF file (false when the device refused what was
+// written).
+QImage ImmagineGrafico(const DatiGrafico& dati, QSize misura, qreal rapporto = 1);
+bool ScriviSvgGrafico(QIODevice& file, const DatiGrafico& dati, QSize misura);
+bool ScriviPdfGrafico(QIODevice& file, const DatiGrafico& dati, QSize misura);

@@ -1,0 +1,269 @@
+// The layout of the graph window: where the plot model's frame goes and where the readouts stand. At
+// the designed proportions the designed layout (in twips); where it would leave the plot less than
+// half the width or 40 % of the height, the readouts go below the plot, in rows as wide as the window,
+// folded into one run of narrower boxes if the rows would take too much height.
+
+#include "Grafico.h"
+#include "MisureProgetto.h"
+#include "NumeriRegionali.h"
+#include "PianoGrafico.h"
+#include "frmGrafico.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolBar>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using namespace Progetto;
+
+QRectF Posto(double sinistra, double alto, double larghezza, double altezza) {
+    return QRectF(Px(sinistra), Px(alto), std::max(1, Px(larghezza)), std::max(1, Px(altezza)));
+}
+
+void Colloca(QWidget* controllo, double sinistra, double alto, double larghezza, double altezza) {
+    controllo->setGeometry(Posto(sinistra, alto, larghezza, altezza).toRect());
+}
+
+// Twips of the readouts: each box as designed, or wider when the longest number it can show would not
+// show whole in it; then the second column of the difference group and both frames, moved and widened
+// to hold them.
+struct MisureLetture {
+    double numero, casellaXY, casellaDiff, secondaColonna, riquadroXY, riquadroDifferenza;
+    MisureLetture(const QLineEdit& casella, const QString& testo)
+        : numero(Twips(LarghezzaPerNumeri(casella, testo))), casellaXY(std::max(CasellaXY, numero)),
+          casellaDiff(std::max(CasellaDifferenza, numero)),
+          secondaColonna(std::max(SecondaColonna, RientroCasella + casellaDiff + 135)),
+          riquadroXY(std::max(LarghezzaRiquadroXY, RientroCasellaXY + casellaXY + 220)),
+          riquadroDifferenza(std::max(LarghezzaRiquadroDifferenza, RientroEtichetta + secondaColonna +
+                                                                       RientroCasella + casellaDiff + 240)) {}
+    double Eccesso() const { return std::max(riquadroXY, riquadroDifferenza) - LarghezzaRiquadroDifferenza; }
+};
+
+// The longest text with 3 decimals a value up to `massimo` in size gives, sign included ("-99,999").
+QString PiuLungoArrotondato(double massimo) {
+    if (!(massimo < 1e14))
+        return NumeroPiuLungo();
+    const double cifre = std::max(1.0, std::floor(std::log10(std::max(massimo, 1.0))) + 1);
+    return TestoArrotondato(-(std::pow(10.0, cifre) - 0.001), 3);
+}
+
+// And with 5 significant digits ("-0,00099999").
+QString PiuLungoParticolare(double massimo) {
+    if (!(massimo > 0) || !std::isfinite(massimo))
+        return QStringLiteral("-0");
+    return TestoParticolare(-9.9999 * std::pow(10.0, std::floor(std::log10(massimo))));
+}
+
+QFont Pixel(const QFont& carattere) {
+    QFont pixel = carattere;
+    pixel.setPixelSize(QFontInfo(carattere).pixelSize());
+    return pixel;
+}
+
+} // namespace
+
+// The longest number a readout can show in this view: times and speeds with their differences, the
+// details' values and the distance.
+QString frmGrafico::NumeroPiuLungoVista() const {
+    const Grafico& G = GraficoCorrente;
+    const double tempi =
+        std::max(std::abs(G.BordoSinistro), std::abs(G.BordoDestro)) + (G.BordoDestro - G.BordoSinistro);
+    const double velocita = std::max(std::abs(G.BordoInferiore), std::abs(G.BordoSuperiore)) +
+                            (G.BordoSuperiore - G.BordoInferiore);
+    QString piuLungo;
+    std::vector<QString> testi{PiuLungoArrotondato(tempi), PiuLungoArrotondato(velocita)};
+    for (const CurvaDettaglio& curva : CurveDettaglio(Moto))
+        testi.push_back(PiuLungoParticolare(std::max(std::abs(curva.basso), std::abs(curva.alto))));
+    const QFontMetricsF metrica(letturaX.casella->font());
+    for (const QString& t : testi)
+        if (metrica.horizontalAdvance(t) > metrica.horizontalAdvance(piuLungo))
+            piuLungo = t;
+    return piuLungo;
+}
+
+QSize frmGrafico::MisuraProgettata() const {
+    const MisureLetture m(*letturaX.casella, NumeroPiuLungoVista());
+    return {Px(LarghezzaPiano + MargineDestro + m.Eccesso()), Px(AltezzaPiano + MargineBasso)};
+}
+
+void frmGrafico::Mostra(QWidget* controllo, bool visibile) {
+    controllo->setVisible(visibile);
+}
+
+std::vector<frmGrafico::Lettura*> frmGrafico::LettureVisibili() {
+    std::vector<Lettura*> letture{&letturaX, &letturaY};
+    for (Lettura& l : lettureDettagli)
+        if (!l.casella->isHidden())
+            letture.push_back(&l);
+    for (Lettura* l : {&diffX1, &diffY1, &diffX2, &diffY2, &diffX, &diffY, &diffS})
+        if (!l->casella->isHidden())
+            letture.push_back(l);
+    return letture;
+}
+
+bool frmGrafico::Disponi() {
+    if (barra)
+        barra->setGeometry(0, 0, width(), barra->sizeHint().height());
+    piano->setGeometry(rect());
+    piano->lower();
+    const CorniceGrafico prima = cornice;
+    if (!DisponiComeProgettato())
+        DisponiLettureSotto();
+    const auto uguali = [](const CorniceGrafico& a, const CorniceGrafico& b) {
+        return a.area == b.area && a.strisciaVelocita == b.strisciaVelocita &&
+               a.strisciaTempi == b.strisciaTempi && a.strisceDettagli == b.strisceDettagli;
+    };
+    return !uguali(prima, cornice);
+}
+
+// The designed layout rules, in twips of the client area. Where the longest number would not fit a
+// box, the box widens; a label it would cover moves right, its frame grows, and the plot gives up the
+// room (as it does to a speed strip widened for its labels). The details take the room of their axes
+// from the plot, a second column of readouts and a fourth row of differences (DS).
+bool frmGrafico::DisponiComeProgettato() {
+    const MisureLetture m(*letturaX.casella, NumeroPiuLungoVista());
+    const bool particolari = Particolari();
+    const QFont carattere = Pixel(font());
+    const DatiGrafico dati = Dati();
+    const double valY = std::max(StrisciaVelocita, Twips(LarghezzaStrisciaVelocita(dati, carattere)));
+    std::vector<double> strisce;
+    for (const LarghezzaDettaglio& l : LarghezzeDettagli(dati, carattere))
+        strisce.push_back(std::max(StrisciaVelocita, Twips(l.conNome)));
+    double assi = 0;
+    for (double s : strisce)
+        assi += s;
+    const double sinistra = valY - Sovrapposizione, alto = AltoPiano;
+    const double larghezza =
+        std::max(15.0, Twips(width()) - MargineDestro - m.Eccesso() - (sinistra - SinistraPiano) - assi);
+    const double altezza = std::max(15.0, Twips(height()) - MargineBasso);
+    // The readouts whole in the window, the difference group (with DS) included when shown.
+    const double righeDettagli = std::max<double>(2, double(lettureDettagli.size()));
+    const double riquadro = sinistra + larghezza + assi + DistanzaRiquadro;
+    const double gruppo = alto + DistanzaDifferenza + PassoRiga * (righeDettagli - 2) * particolari;
+    const double fine = riquadroDifferenza->isHidden()
+                            ? alto + AltezzaRiquadroXY + PassoRiga * (righeDettagli - 2) * particolari
+                            : gruppo + (particolari ? AltezzaDifferenzaDettagli : AltezzaDifferenza);
+    if (Px(larghezza) < width() / 2.0 || Px(altezza) < 0.4 * height() || Px(fine) > height() ||
+        Px(riquadro + std::max(m.riquadroXY, m.riquadroDifferenza)) > width())
+        return false;
+
+    CorniceGrafico c;
+    c.area = Posto(sinistra, alto, larghezza, altezza);
+    c.strisciaTempi = Posto(sinistra, alto + altezza, larghezza, StrisciaTempi);
+    c.strisciaVelocita = Posto(0, alto, valY, altezza);
+    const QFontMetricsF metrica(font());
+    const auto nome = [&](const QString& testo, double x, double y, double w, QColor colore = Qt::black) {
+        QRectF posto = Posto(x, y, w, AltezzaNome);
+        posto.setWidth(std::max(posto.width(), std::ceil(metrica.horizontalAdvance(testo))));
+        return TestoGrafico{posto, testo, RuoloTesto::Nome, colore};
+    };
+    c.nomi.push_back(nome(NomeVelocita(), 0, alto - SopraNomi, LarghezzaNomeVelocita));
+    double x = sinistra + larghezza;
+    const std::vector<CurvaDettaglio> curve =
+        particolari ? CurveDettaglio(Moto) : std::vector<CurvaDettaglio>{};
+    for (size_t i = 0; i < strisce.size(); ++i) {
+        c.strisceDettagli.push_back(Posto(x, alto, strisce[i], altezza));
+        c.nomi.push_back(nome(curve[i].nome, x, alto - SopraNomi, strisce[i], curve[i].colore));
+        x += strisce[i];
+    }
+    c.nomi.push_back(nome(NomeTempo(), sinistra + larghezza + ScostamentoNomeTempo,
+                          alto + altezza + ScostamentoNomeTempo, LarghezzaNomeTempo));
+    cornice = c;
+
+    // The readout rows stand 800 twips apart, so the frames are made tall enough to hold them.
+    Colloca(riquadroXY, riquadro, alto, particolari ? m.riquadroDifferenza : m.riquadroXY,
+            AltezzaRiquadroXY + PassoRiga * (righeDettagli - 2) * particolari);
+    const double etichette = riquadro + RientroEtichetta, primaRiga = alto + RientroRiga;
+    Colloca(letturaX.etichetta, etichette, primaRiga, LarghezzaEtichetta, AltezzaEtichetta);
+    Colloca(letturaY.etichetta, etichette, primaRiga + PassoRiga, LarghezzaEtichetta, AltezzaEtichetta);
+    Colloca(letturaX.casella, riquadro + RientroCasellaXY, primaRiga, m.casellaXY, AltezzaCasella);
+    Colloca(letturaY.casella, riquadro + RientroCasellaXY, primaRiga + PassoRiga, m.casellaXY,
+            AltezzaCasella);
+
+    // Ends above the time axis name, which the details' axes move out of its way.
+    Colloca(riquadroDifferenza, riquadro, gruppo, m.riquadroDifferenza,
+            particolari ? AltezzaDifferenzaDettagli : AltezzaDifferenza);
+    const auto metti = [&m](const Lettura& l, double sinistra, double riga) {
+        Colloca(l.etichetta, sinistra, riga, LarghezzaEtichetta, AltezzaEtichetta);
+        Colloca(l.casella, sinistra + RientroCasella, riga, m.casellaDiff, AltezzaCasella);
+    };
+    for (size_t i = 0; i < lettureDettagli.size(); ++i)
+        metti(lettureDettagli[i], etichette + m.secondaColonna, primaRiga + PassoRiga * double(i));
+    const double riga = gruppo + RientroRiga;
+    metti(diffS, etichette, riga + 3 * PassoRiga);
+    metti(diffX1, etichette, riga);
+    metti(diffY1, etichette + m.secondaColonna, riga);
+    metti(diffX2, etichette, riga + PassoRiga);
+    metti(diffY2, etichette + m.secondaColonna, riga + PassoRiga);
+    metti(diffX, etichette, riga + 2 * PassoRiga);
+    metti(diffY, etichette + m.secondaColonna, riga + 2 * PassoRiga);
+    return true;
+}
+
+// Rows of label and box below the plot, the mouse's readouts first, then the difference's on a row of
+// their own; each group in its frame.
+void frmGrafico::DisponiLettureSotto() {
+    const int margine = 6, spazio = 12, distanza = 4;
+    const int riga = letturaX.casella->sizeHint().height() + distanza;
+    const MisureLetture m(*letturaX.casella, NumeroPiuLungoVista());
+    const double compatta = LarghezzaPerNumeri(*letturaX.casella, NumeroPiuLungoVista());
+    std::vector<Lettura*> gruppi[2];
+    for (Lettura* l : LettureVisibili())
+        gruppi[l == &letturaX || l == &letturaY ||
+                       std::any_of(lettureDettagli.begin(), lettureDettagli.end(),
+                                   [&](const Lettura& d) { return &d == l; })
+                   ? 0
+                   : 1]
+            .push_back(l);
+    // The rows for boxes of this width from `base` down, placed when asked: the height they take.
+    // Folded, both groups run on in one frame.
+    const auto colloca = [&](int casella, int base, bool applica, bool piegate = false) {
+        if (piegate && !gruppi[1].empty()) {
+            gruppi[0].insert(gruppi[0].end(), gruppi[1].begin(), gruppi[1].end());
+            gruppi[1].clear();
+        }
+        int y = base;
+        for (int g = 0; g < 2; ++g) {
+            if (gruppi[g].empty()) {
+                if (applica && g == 1) // folded into the other: shown, but of no size
+                    riquadroDifferenza->setGeometry(0, 0, 0, 0);
+                continue;
+            }
+            const int inizio = y;
+            int x = margine + distanza;
+            y += distanza;
+            for (Lettura* l : gruppi[g]) {
+                const int e = l->etichetta->minimumWidth(), w = e + distanza + casella;
+                if (x > margine + distanza && x + w > width() - margine - distanza) {
+                    x = margine + distanza;
+                    y += riga;
+                }
+                if (applica) {
+                    l->etichetta->setGeometry(x, y, e, riga - distanza);
+                    l->casella->setGeometry(x + e + distanza, y, casella, riga - distanza);
+                }
+                x += w + spazio;
+            }
+            y += riga;
+            if (applica)
+                (g == 0 ? riquadroXY : riquadroDifferenza)
+                    ->setGeometry(margine, inizio, width() - 2 * margine, y - inizio);
+            y += distanza;
+        }
+        return y - base + margine;
+    };
+    const int alto = std::max(Px(AltoPiano - SopraNomi), barra ? barra->sizeHint().height() + 2 : 0);
+    int casella = Px(m.casellaDiff);
+    int occupata = colloca(casella, 0, false);
+    const bool piegate = height() - alto - occupata < 0.5 * (height() - alto);
+    if (piegate) { // narrower boxes in one run of rows
+        casella = int(std::ceil(compatta));
+        occupata = colloca(casella, 0, false, true);
+    }
+    colloca(casella, height() - occupata, true, piegate);
+    cornice = CorniceSuMisura(Dati(), QRectF(0, alto, width(), height() - alto - occupata), Pixel(font()));
+}

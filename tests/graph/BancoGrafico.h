@@ -1,0 +1,136 @@
+#pragma once
+
+// A graph window over program objects of its own, and the gestures a user makes on it.
+
+#include "Campionamento.h"
+#include "Grafico.h"
+#include "PianoGrafico.h"
+#include "Velantra.h"
+#include "XYPoli.h"
+#include "frmGrafico.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+#include <QWheelEvent>
+#include <cmath>
+#include <map>
+#include <memory>
+
+using Lista = QList<double>;
+
+inline const std::map<QString, ComandoGrafico> Comandi{
+    {"Cancella", ComandoGrafico::Cancella},
+    {"Tracciatore", ComandoGrafico::Tracciatore},
+    {"Disegna", ComandoGrafico::Disegna},
+    {"ZoomArea", ComandoGrafico::ZoomArea},
+    {"AggiungiParticolari", ComandoGrafico::AggiungiParticolari},
+    {"Differenza", ComandoGrafico::Differenza},
+    {"Griglia", ComandoGrafico::Griglia}};
+
+struct BancoGrafico {
+    Velantra Moto;
+    XYPoli Punti;
+    Grafico G;
+    std::unique_ptr<frmGrafico> finestra;
+    QPoint mouse;
+
+    explicit BancoGrafico(const Lista& m) { Calcola(m[0], m[1], m[2]); }
+    void Calcola(double T1, double T2, double Vm) {
+        Moto = {.T1 = T1, .T2 = T2, .Vm = Vm};
+        Moto.Stot = Vm * (T1 + T2);
+        Moto.Ttot = 2 * T1 + T2;
+        Moto.Acc = Vm / T1;
+        Punti.Vuota();
+        CampionaVelocita(Punti, Moto, G.StepTempo);
+    }
+    // A motion backwards, built by hand: the forward curve mirrored below the time axis, the record's
+    // distances, speed and acceleration negative.
+    void Rovescia() {
+        XYPoli avanti;
+        CampionaVelocita(avanti, {.T1 = Moto.T1, .T2 = Moto.T2, .Vm = Moto.Vm}, G.StepTempo);
+        Punti.Vuota();
+        for (const XYPoli::Punto& p : avanti.Punti())
+            Punti.Add(p.x, -p.y, 0);
+        Moto.Vm = -Moto.Vm;
+        Moto.Stot = -Moto.Stot;
+        Moto.Acc = -Moto.Acc;
+        Moto.S1 = Moto.Acc * Moto.T1 * Moto.T1 / 2;
+        Moto.S2 = Moto.Vm * Moto.T2;
+    }
+    PianoGrafico& Piano() const { return finestra->Piano(); }
+    const DisposizioneGrafico& Vista() const { return finestra->Disposizione(); }
+    QRect Area() const { return Vista().cornice.area.toRect(); }
+    void Apri(QSize piano = {800, 480}) {
+        finestra = std::make_unique<frmGrafico>(Punti, G, Moto);
+        QCursor::setPos(5000, 5000); // off the buttons it would light
+        finestra->show();
+        QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
+        if (piano.isValid())
+            Misura(piano);
+    }
+    void Misura(QSize piano) {
+        for (int i = 0; i < 3 && Area().size() != piano; ++i) // strips may widen once drawn
+            finestra->resize(finestra->size() + piano - Area().size());
+    }
+    void Premi(const QString& chiave) { finestra->Azione(Comandi.at(chiave))->trigger(); }
+    // Gestures: a toolbar key, "t;v" to move the mouse there (seconds, m/sec), "clic" or "destro" where it
+    // is, "WxH" for a plot of that size, "nuova" for a new window, "moto" for a new motion (T1 2, T2 1,
+    // Vm 0.5) and "vuoto" for none, "rotella+" / "rotella-" a notch in or out where the mouse is,
+    // "sposta:N" a drag of N pixels with the middle button.
+    void Gesti(const QString& gesti) {
+        for (const QString& g : gesti.split(' ', Qt::SkipEmptyParts)) {
+            if (g.contains(';')) { // a move onto the pointer itself would not be delivered
+                const QPointF p =
+                    Vista().InPixel(g.section(';', 0, 0).toDouble(), g.section(';', 1).toDouble());
+                mouse = QPoint(int(std::floor(p.x())), int(std::floor(p.y())));
+                QTest::mouseMove(&Piano(), mouse + QPoint(1, 1));
+                QTest::mouseMove(&Piano(), mouse);
+            } else if (g == QLatin1String("clic") || g == QLatin1String("destro")) {
+                QTest::mouseClick(&Piano(), g == QLatin1String("clic") ? Qt::LeftButton : Qt::RightButton, {},
+                                  mouse);
+            } else if (g.startsWith(QLatin1String("rotella"))) {
+                QWheelEvent rotella(mouse, Piano().mapToGlobal(mouse), {},
+                                    QPoint(0, g.endsWith('+') ? 120 : -120), Qt::NoButton, Qt::NoModifier,
+                                    Qt::NoScrollPhase, false);
+                QApplication::sendEvent(&Piano(), &rotella);
+            } else if (g.startsWith(QLatin1String("sposta:"))) {
+                QTest::mousePress(&Piano(), Qt::MiddleButton, {}, mouse);
+                QMouseEvent mossa(QEvent::MouseMove, mouse + QPoint(g.section(':', 1).toInt(), 0),
+                                  Piano().mapToGlobal(mouse + QPoint(g.section(':', 1).toInt(), 0)),
+                                  Qt::NoButton, Qt::MiddleButton, Qt::NoModifier);
+                QApplication::sendEvent(&Piano(), &mossa);
+                QTest::mouseRelease(&Piano(), Qt::MiddleButton, {}, mossa.position().toPoint());
+            } else if (g.contains('x')) {
+                Misura(QSize(g.section('x', 0, 0).toInt(), g.section('x', 1).toInt()));
+            } else if (g == QLatin1String("nuova")) {
+                finestra.reset();
+                Apri();
+            } else if (g == QLatin1String("moto") || g == QLatin1String("vuoto")) {
+                Calcola(2, 1, g == QLatin1String("moto") ? 0.5 : 0);
+                finestra->NuovoMoto();
+            } else {
+                Premi(g);
+            }
+        }
+    }
+    QLineEdit* Casella(const char* nome) const { return finestra->findChild<QLineEdit*>(nome); }
+    // The tool flags (C collimator, Z zoom rectangle, D difference, V zoomed view), "/", the enabled
+    // buttons (T Tracciatore, Z ZoomArea, C Cancella), "+" when the difference readouts show; then the
+    // readouts X, Y, s, a, X1, Y1, X2, Y2, DX, DY, DS up to the last one not empty.
+    QString Stato() const {
+        QString s = QString(G.Collimatore ? "C" : "") + (G.ZoomRettangolo ? "Z" : "") +
+                    (G.CollimatoreDifferenza ? "D" : "") + (G.GraficoZoomato ? "V" : "") + "/";
+        for (const auto& [c, chiave] :
+             {std::pair{ComandoGrafico::Tracciatore, 'T'}, std::pair{ComandoGrafico::ZoomArea, 'Z'},
+              std::pair{ComandoGrafico::Cancella, 'C'}})
+            s += finestra->Azione(c)->isEnabled() ? QString(QLatin1Char(chiave)) : "";
+        s += Casella("DiffX")->isVisible() ? "+ " : " ";
+        for (const char* nome : {"LetturaX", "LetturaY", "LetturaS", "LetturaA", "DiffX1", "DiffY1", "DiffX2",
+                                 "DiffY2", "DiffX", "DiffY", "DiffS"})
+            s += Casella(nome)->text() + '|';
+        while (s.endsWith('|') || s.endsWith(' '))
+            s.chop(1);
+        return s;
+    }
+};

@@ -1,0 +1,253 @@
+#include "BancoGrafico.h"
+#include "Collaudo.h"
+#include "NumeriRegionali.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QToolBar>
+
+// The graph window as a user works it: the tools and their readouts, the wheel and the pan, the
+// layout at any size, the commands, a few whole pictures.
+class TstFinestraGrafico : public QObject {
+    Q_OBJECT
+private slots:
+    // Toolbar keys and gestures on the plot (the row's name), and the state and readouts they leave
+    // (BancoGrafico::Stato): the mouse's time and speed to three decimals; the collimator's speed that
+    // of the nearest sample; the difference snaps its first time, not its second, and subtracts; s, a
+    // and DS exact from the closed form to 5 significant digits, so that a small acceleration does not
+    // read 0. The wheel and a drag change the view and keep the tools; "Disegna" goes back to the whole.
+    // A view that cannot be drawn leaves no number.
+    void strumenti_data() {
+        QTest::addColumn<Lista>("moto");
+        QTest::addColumn<QString>("stato");
+        const auto riga = [](const QString& gesti, const char* stato, const Lista& moto = {1, 2, 1.3}) {
+            QTest::newRow(qPrintable(gesti)) << moto << QString(stato);
+        };
+        const QString zoom = "ZoomArea 0.5;1.2 clic 2.5;0.4 clic", s = "AggiungiParticolari Tracciatore ",
+                      d = "AggiungiParticolari Differenza ",
+                      tutto = "Tracciatore Differenza Griglia ZoomArea";
+        riga("AggiungiParticolari", "/TZC");
+        riga("Tracciatore", "C/TZC");
+        riga("Tracciatore Disegna", "/TZC");
+        riga("Tracciatore Differenza", "D/TZC+ ||||0|0|0|0|0|0|0");
+        riga("Tracciatore Cancella", "C/");
+        riga("ZoomArea 0.5;1.2 clic", "Z/TZC 0,498|1,201");
+        riga(zoom, "V/TC");
+        riga("ZoomArea 0.5;1.2 clic 0.5;0.4 clic", "/TZC 0,498|0,403"); // no width: no zoom
+        riga("ZoomArea 0.5;1.2 clic Tracciatore", "C/TZC 0,498|1,201");
+        riga("ZoomArea 1.5;0.8 destro destro", "Z/TZC 1,499|0,802");
+        riga(zoom + " Disegna", "/TZC");
+        riga("Differenza 0.5;1.2 clic 2.5;0.4 clic", "/TZC+ 2,495|1,3|||0,5|0,65|2,495|1,3|1,995|0,65|0");
+        riga("Differenza Differenza", "/TZC ||||0|0|0|0|0|0|0");
+        riga("Differenza Griglia Cancella", "D/ ||||0|0|0|0|0|0|0");
+        riga("Tracciatore 1;1 moto", "/TZC");
+        riga("moto vuoto", "/");
+        riga("Differenza 1.2432;0.9 clic 0.5432;0.2",
+             "D/TZC+ 0,542|0,702|||1,24|1,3|0,542|0,702|-0,698|-0,598|0");
+        riga("Tracciatore 515;0.5", "C/TZC 514,54|0,535", {10, 500, 0.98}); // past 500 s
+        riga(s + "0.19;0.3", "C/TZC 0,188|0,095|0,0088067|0,5", {1, 3, 0.5});
+        riga(s + "5.03;0.3", "C/TZC 5,027|0|2|0", {1, 3, 0.5});
+        riga(s + "4.5;0.0001", "C/TZC 4,324|0,002|0,0044523|0,00047619", {60, 3480, 0.028571428571428571});
+        riga(d + "0.19;0.2 clic 4.15;0.2 clic",
+             "/TZC+ 4,143|0,43|1,8166|-0,5|0,19|0,095|4,143|0,43|3,953|0,335|1,8075", {1, 3, 0.5});
+        // The wheel zooms around the mouse, a drag pans; the tools stay on, the readouts follow.
+        riga("Tracciatore 2;0.5 rotella+", "CV/TC 2|1,3");
+        riga("Tracciatore 2;0.5 rotella+ rotella- rotella-", "CV/TC 2|1,3");
+        riga("2;0.5 sposta:-100 2;0.5", "V/TC 1,995|0,501");
+        riga("ZoomArea 0.5;1.2 clic 2;0.5 rotella+ 2.5;0.4 clic", "V/TC");
+        riga("2;0.5 rotella+ Disegna", "/TZC");
+        riga(tutto, "/C", {1, 1, 1e39});
+        riga(tutto + " ", "/C", {1e-300, 1e-300, 1});
+    }
+    void strumenti() {
+        QFETCH(Lista, moto);
+        BancoGrafico b(moto);
+        b.Apri();
+        const double inizio = b.G.BordoSinistro, fine = b.G.BordoDestro;
+        b.Gesti(QTest::currentDataTag());
+        QTEST(b.Stato(), "stato");
+        QCOMPARE(b.Piano().MouseAbilitato(), b.Stato().contains("/T"));
+        const QString gesti = QTest::currentDataTag();
+        if (gesti.contains("rotella") && !gesti.contains("Disegna") &&
+            !gesti.contains("ZoomArea")) { // a notch in: 0.8 as long, around 2 s
+            const double passi = gesti.count("rotella+") - gesti.count("rotella-");
+            QVERIFY(std::abs((b.G.BordoDestro - b.G.BordoSinistro) - std::pow(0.8, passi) * (fine - inizio)) <
+                    1e-5);
+            QVERIFY(std::abs((2 - b.G.BordoSinistro) / (fine - inizio) -
+                             std::pow(0.8, passi) * (2 - inizio) / (fine - inizio)) < 0.01);
+        }
+        if (gesti.startsWith("ZoomArea") && gesti.contains("rotella")) // the box's first corner kept its time
+            QVERIFY(std::abs(b.G.ValoreMinimoX - 0.5) < 0.01);
+        if (gesti.startsWith("2;0.5 sposta")) // 100 pixels to the left: the times move right
+            QVERIFY(std::abs(b.G.BordoSinistro - inizio - 100 / b.Vista().kx / b.G.ScalaX) < 1e-4);
+    }
+
+    // Every readout gives the whole value in its tooltip and its accessible description.
+    void valoriInteri() {
+        BancoGrafico b({1, 3, 0.5});
+        b.Apri();
+        b.Gesti("AggiungiParticolari Differenza 0.1234567;0.2 clic 3.7654321;0.2");
+        for (const char* nome : {"LetturaX", "LetturaY", "LetturaS", "LetturaA", "DiffX1", "DiffY1", "DiffX2",
+                                 "DiffY2", "DiffX", "DiffY", "DiffS"}) {
+            QLineEdit* casella = b.Casella(nome);
+            const auto intero = LeggiValore(casella->toolTip()), mostrato = LeggiValore(casella->text());
+            QVERIFY2(intero && mostrato && casella->accessibleDescription() == casella->toolTip(), nome);
+            QVERIFY2(std::abs(*intero - *mostrato) <= 0.0005 + 1e-4 * std::abs(*intero), nome);
+            // Shown whole in its box.
+            QVERIFY2(casella->width() >= LarghezzaPerNumeri(*casella, casella->text()), nome);
+        }
+        QCOMPARE(b.Casella("LetturaX")->toolTip(), QStringLiteral("3,76351351351351"));
+    }
+
+    // The designed layout where it leaves the plot half the width and 40 % of the height and the
+    // readouts whole; else the readouts below the plot. Never a plot of a few pixels, a control
+    // covering another or cut by the window's edge, at any size down to the smallest.
+    void disposizione_data() {
+        QTest::addColumn<QSize>("finestra");
+        QTest::addColumn<bool>("progettata");
+        QTest::newRow("progettata") << QSize(0, 0) << false; // the details take half the plot's width
+        QTest::newRow("1600 x 800") << QSize(1600, 800) << true;
+        QTest::newRow("465 x 600") << QSize(465, 600) << false;
+        QTest::newRow("1600 x 330") << QSize(1600, 330) << false;
+        QTest::newRow("la più piccola") << QSize(1, 1) << false;
+    }
+    void disposizione() {
+        QFETCH(QSize, finestra);
+        QFETCH(bool, progettata);
+        BancoGrafico b({1, 3, 0.5});
+        b.Apri(QSize());
+        if (!finestra.isEmpty())
+            b.finestra->resize(finestra);
+        b.Gesti("AggiungiParticolari Differenza");
+        const QRectF area = b.Vista().cornice.area;
+        const QRect client = b.finestra->rect();
+        QVERIFY(b.finestra->width() <= std::max(finestra.width(), b.finestra->minimumWidth()) ||
+                finestra.isEmpty());
+        QCOMPARE(b.finestra->findChild<QFrame*>("RiquadroPosizione")->geometry().top() <= area.top() + 1,
+                 progettata);
+        if (b.finestra->width() > 400)
+            QVERIFY(area.width() >= client.width() / 2.0 && area.height() >= 0.25 * client.height());
+        else
+            QVERIFY2(area.width() >= 150 && area.height() >= 60,
+                     qPrintable(QStringLiteral("%1 x %2").arg(area.width()).arg(area.height())));
+        std::vector<QWidget*> controlli;
+        for (QWidget* w : b.finestra->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (w->isVisible() && (qobject_cast<QLineEdit*>(w) || qobject_cast<QLabel*>(w))) {
+                const auto posto = [](QWidget* c) { // a label by its text
+                    return qobject_cast<QLabel*>(c) ? QRect(c->pos(), c->sizeHint()) : c->geometry();
+                };
+                QVERIFY2(client.contains(w->geometry()), qPrintable(w->objectName()));
+                QVERIFY2(!area.intersects(w->geometry()), qPrintable(w->objectName()));
+                for (QWidget* altro : controlli)
+                    QVERIFY2(!posto(altro).intersects(posto(w)),
+                             qPrintable(w->objectName() + ' ' + altro->objectName()));
+                controlli.push_back(w);
+            }
+        QVERIFY(b.Casella("DiffS")->isVisible());
+    }
+
+    // In the main window the graph first fills the client area from its top-left corner, drawn once.
+    void nellaFinestraPrincipale() {
+        BancoGrafico b({1, 2, 1.3});
+        QMdiArea area;
+        area.resize(900, 640);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        auto* finestra = new frmGrafico(b.Punti, b.G, b.Moto);
+        const QSignalSpy disegni(finestra, &frmGrafico::VistaDisegnata);
+        QMdiSubWindow* sotto = area.addSubWindow(finestra);
+        sotto->show();
+        QCOMPARE(disegni.size(), 1); // at its size in the area, not at its designed size first
+        QCOMPARE(sotto->geometry(), QRect(QPoint(0, 0), area.viewport()->size()));
+    }
+
+    // The toolbar's keys and tips, every control named for assistive tools; the plot's context menu by
+    // the mouse, the menu key and Shift+F10; "Copia" (also Ctrl+C) puts the graph on the clipboard at
+    // the size it has on screen.
+    void comandi() {
+        BancoGrafico b({1.23456, 2, 1.3});
+        b.Apri();
+        b.Premi("AggiungiParticolari");
+        auto* barra = b.finestra->findChild<QToolBar*>();
+        QStringList trovati;
+        for (QAction* a : barra->actions()) {
+            trovati << a->objectName() + ':' + a->toolTip();
+            QCOMPARE(barra->widgetForAction(a)->accessibleName(), a->toolTip());
+        }
+        QCOMPARE(trovati,
+                 (QStringList{"Cancella:Cancella grafico", "Tracciatore:Abilita/disabilita il collimatore",
+                              "Disegna:Disegna in scala 1:1", "ZoomArea:Zoom",
+                              "AggiungiParticolari:Aggiiungi particolari al grafico",
+                              "Differenza:Differenza tra 2 punti", "Griglia:Aggiungi / togli griglia"}));
+        for (QLineEdit* casella : b.finestra->findChildren<QLineEdit*>())
+            QVERIFY2(!casella->accessibleName().isEmpty(), qPrintable(casella->objectName()));
+        PianoGrafico& piano = b.Piano();
+        QCOMPARE(piano.accessibleDescription(),
+                 "Tempi: 1,2346; 3,2346; 4,4691. Velocità: 0; 0,3; 0,6; 0,9; 1,2");
+        const QPoint dentro = b.Area().center();
+        QContextMenuEvent destro(QContextMenuEvent::Mouse, dentro, piano.mapToGlobal(dentro));
+        for (int tasto : {0, int(Qt::Key_Menu), int(Qt::Key_F10)}) {
+            if (tasto)
+                QTest::keyClick(&piano, Qt::Key(tasto),
+                                tasto == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
+            else // what the platform sends on a right click
+                QApplication::sendEvent(&piano, &destro);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QStringList voci;
+            for (const QAction* a : menu->actions())
+                voci << a->text() + '\t' + a->shortcut().toString();
+            QCOMPARE(voci, (QStringList{"Copia\tCtrl+C", "Esporta immagine...\tCtrl+E",
+                                        "Esporta dati...\tCtrl+D"}));
+            menu->close();
+        }
+        QApplication::clipboard()->clear();
+        QTest::keyClick(&piano, Qt::Key_C, Qt::ControlModifier);
+        const QImage copiata = QApplication::clipboard()->image();
+        QCOMPARE(copiata.size(), b.finestra->MisuraImmagine());
+        QCOMPARE(copiata.pixel(copiata.width() / 2, 2), qRgb(255, 255, 255));
+    }
+
+    // A few whole pictures: the window as designed with the worked example's mouse, with the details and
+    // the difference's crosses, a motion backwards with the grid; a 400 x 250 picture file; the plot's
+    // cached picture at pixel ratio 2.
+    void immagini_data() {
+        QTest::addColumn<Lista>("moto");
+        QTest::addColumn<QString>("gesti");
+        QTest::newRow("grafico_esempio") << Lista{1, 2, 1.3} << " 2.7182818;0.3141592";
+        QTest::newRow("grafico_particolari")
+            << Lista{1, 3, 0.5} << "AggiungiParticolari Differenza 0.19;0.2 clic 4.15;0.2 clic";
+        QTest::newRow("grafico_indietro") << Lista{1, 3, -0.5} << "Griglia AggiungiParticolari";
+        QTest::newRow("grafico_400x250") << Lista{1, 3, 0.5} << "AggiungiParticolari";
+        QTest::newRow("grafico_rapporto_2") << Lista{1, 3, 0.5} << "";
+    }
+    void immagini() {
+        QFETCH(Lista, moto);
+        QFETCH(QString, gesti);
+        BancoGrafico b({moto[0], moto[1], std::abs(moto[2])});
+        if (moto[2] < 0)
+            b.Rovescia();
+        b.Apri();
+        b.Gesti(gesti);
+        const QString nome = QTest::currentDataTag();
+        QImage immagine = b.finestra->grab().toImage();
+        if (nome.endsWith("400x250"))
+            immagine = ImmagineGrafico(b.finestra->Dati(), {400, 250});
+        if (nome.endsWith("rapporto_2")) {
+            immagine = ImmagineGrafico(b.finestra->Dati(), {300, 200}, 2);
+            QCOMPARE(immagine.size(), QSize(600, 400));
+        }
+        const QString diverso = ConfrontaImmagine(immagine, nome);
+        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
+    }
+};
+
+REGISTRA_COLLAUDO(TstFinestraGrafico);
+#include "tst_FinestraGrafico.moc"

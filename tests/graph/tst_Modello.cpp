@@ -1,0 +1,221 @@
+#include "BancoGrafico.h"
+#include "Collaudo.h"
+#include "LeggeMoto.h"
+#include "ModelloGrafico.h"
+#include "VistaMoto.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace {
+
+// A picture of the plot model at a size, for a motion (T1, T2, Vm; a negative Vm runs backwards) in
+// its full view or a view of the time axis from t0 to t1, with the details and the grid when asked.
+struct Figura {
+    BancoGrafico banco;
+    DisposizioneGrafico d;
+
+    Figura(const Lista& moto, QSize misura, const Lista& tempi = {}, bool dettagli = false)
+        : banco({moto[0], moto[1], std::abs(moto[2])}) {
+        if (moto[2] < 0)
+            banco.Rovescia();
+        Grafico& G = banco.G;
+        CalcolaVistaIntera(G, banco.Punti);
+        if (!tempi.isEmpty())
+            CalcolaVistaZoom(G, G.ScalaX * tempi[0], G.ScalaY * G.BordoSuperiore, G.ScalaX * tempi[1],
+                             G.ScalaY * G.BordoInferiore);
+        G.StatoDisegniGrafico = Grafico::BitGriglia | (dettagli ? Grafico::BitParticolari : 0);
+        const DatiGrafico dati{banco.Punti, banco.Moto, G};
+        const QFont carattere = CarattereGrafico();
+        d = DisponiGrafico(dati, CorniceSuMisura(dati, QRectF(QPoint(0, 0), misura), carattere), carattere);
+    }
+    QString Testi(RuoloTesto ruolo, int asse = -1) const {
+        QStringList testi;
+        for (const TestoGrafico& t : d.Testi(ruolo))
+            if (t.asse == asse)
+                testi << t.testo;
+        return testi.join(' ');
+    }
+    // What a reader could not read: an axis with fewer than 3 or more than 10 labels, or two alike; a
+    // label out of its strip; two texts or names that touch.
+    QString Difetti() const {
+        QStringList difetti;
+        std::vector<std::pair<RuoloTesto, int>> assi{{RuoloTesto::Tempo, -1}, {RuoloTesto::Velocita, -1}};
+        for (int i = 0; i < int(d.dettagli.size()); ++i)
+            assi.emplace_back(RuoloTesto::Dettaglio, i);
+        std::vector<TestoGrafico> tutti = d.cornice.nomi;
+        for (const auto& [ruolo, asse] : assi) {
+            QStringList testi;
+            for (const TestoGrafico& t : d.Testi(ruolo))
+                if (t.asse == asse) {
+                    testi << t.testo;
+                    tutti.push_back(t);
+                }
+            const QString nome = QStringLiteral("asse %1/%2: ").arg(int(ruolo)).arg(asse);
+            if (testi.size() < MinimoEtichette || testi.size() > MassimoEtichette)
+                difetti << nome + testi.join(' ');
+            if (QStringList(testi).removeDuplicates() > 0)
+                difetti << nome + "ripetute " + testi.join(' ');
+        }
+        for (const PannelloGrafico& s : d.strisce)
+            for (const TestoGrafico& t : s.testi)
+                if (!s.posto.adjusted(-0.01, -0.01, 0.01, 0.01).contains(t.posto))
+                    difetti << "fuori: " + t.testo;
+        for (const TestoGrafico& t : d.piano.testi)
+            tutti.push_back(t);
+        const QFontMetricsF metrica(d.carattere);
+        for (size_t i = 0; i < tutti.size(); ++i)
+            for (size_t j = i + 1; j < tutti.size(); ++j) {
+                // A name's room is wider than its text.
+                const auto testo = [&](const TestoGrafico& t) {
+                    return t.ruolo == RuoloTesto::Nome
+                               ? QRectF(t.posto.topLeft(),
+                                        QSizeF(metrica.horizontalAdvance(t.testo), t.posto.height()))
+                               : t.posto;
+                };
+                if (testo(tutti[i]).intersects(testo(tutti[j])))
+                    difetti << "sovrapposte: " + tutti[i].testo + " / " + tutti[j].testo;
+            }
+        return difetti.join("; ");
+    }
+};
+
+} // namespace
+
+// The plot model as it lays out and draws at any size: labels that read right, the curve through the
+// closed form, the marks at the phase times, and the picture on a cached image at either pixel ratio.
+class TstModello : public QObject {
+    Q_OBJECT
+private slots:
+    // Time and speed labels: the five passes where they read apart (the worked example, the 204-point
+    // one, the example of T1 1, T2 2, Vm 1.3), round steps where they would read alike (slow, tiny,
+    // long and short motions), a zoom keeping the phase labels in it and adding steps, sizes down to
+    // 200 x 150, a motion backwards. Every axis, the details' too, readable: 3 to 10 labels, none alike,
+    // each inside its strip, no text touching another.
+    void etichette_data() {
+        QTest::addColumn<Lista>("moto"); // T1, T2, Vm
+        QTest::addColumn<QSize>("misura");
+        QTest::addColumn<Lista>("tempi");    // of a zoomed view
+        QTest::addColumn<QString>("attese"); // time labels | speed labels
+        const QSize grande(847, 625), piccola(200, 150);
+        const auto riga = [](const char* nome, const Lista& moto, QSize misura, const QString& attese,
+                             const Lista& tempi = {}) {
+            QTest::newRow(nome) << moto << misura << tempi << attese;
+        };
+        riga("esempio", {1, 3, 0.5}, grande, "1 4 5|0 0,1 0,2 0,3 0,4");
+        riga("204 punti", {0.5, 1, 1}, grande, "0,5 1,5 2|0 0,2 0,4 0,6 0,9");
+        riga("esempio 1,3", {1, 2, 1.3}, grande, "1 3 4|0 0,3 0,6 0,9 1,2");
+        riga("Vm 0,12", {1, 3, 0.12}, grande, "1 4 5|0 0,02 0,04 0,06 0,08 0,1 0,12");
+        riga("Vm 0,028", {1, 3, 0.028}, grande, "1 4 5|0 0,005 0,01 0,015 0,02 0,025");
+        riga("Vm 1e-4", {1, 3, 1e-4}, grande, "1 4 5|0 2E-05 4E-05 6E-05 8E-05 0,0001");
+        riga("Vm 1e6", {1, 3, 1e6}, grande, "1 4 5|0 250000 500000 750000 1000000");
+        riga("5 ms", {0.001, 0.003, 0.5}, grande, "0,001 0,004 0,005|0 0,1 0,2 0,3 0,4");
+        riga("1e6 s", {1e5, 8e5, 1}, grande, "100000 900000 1000000|0 0,2 0,4 0,6 0,9");
+        riga("zoom di 1 s", {1, 3, 0.5}, grande, "3,5 4 4,5|0 0,1 0,2 0,3 0,4", {3.5, 4.5});
+        riga("zoom di 1 ms", {1, 3, 0.5}, grande, "3,9995 4 4,0005|0 0,1 0,2 0,3 0,4", {3.9995, 4.0005});
+        riga("piccola", {1, 3, 0.5}, piccola, "1 4 5|0 0,2 0,4");
+        riga("piccola, 1e6 s", {1e5, 8e5, 1}, piccola, "0 900000 1000000|0 0,5 1");
+        riga("400 x 250", {0.23456, 2, 1.3}, {400, 250}, "0,2346 2,2346 2,4691|0 0,3 0,6 0,9 1,2");
+        riga("all'indietro", {1, 3, -0.5}, grande, "1 4 5|-0,5 -0,4 -0,3 -0,2 -0,1");
+    }
+    void etichette() {
+        QFETCH(Lista, moto);
+        QFETCH(QSize, misura);
+        QFETCH(Lista, tempi);
+        // The details' two axes leave a 200-pixel picture no room for three seven-digit times.
+        for (const bool dettagli : {false, misura.width() > 200 || moto[0] < 10}) {
+            const Figura f(moto, misura, tempi, dettagli);
+            QVERIFY(f.d.disegnata);
+            if (!dettagli)
+                QTEST(f.Testi(RuoloTesto::Tempo) + '|' + f.Testi(RuoloTesto::Velocita), "attese");
+            QCOMPARE(f.Difetti(), QString());
+        }
+    }
+
+    // The speed curve through the closed form, sampled sparsely or to the list's end; the marks at the
+    // phase times, their texts clear of the speed axis (a rise of 1 s in 60 s would put "T1 = 1" on it);
+    // a motion backwards below the time axis with its details mirrored.
+    void curva_data() {
+        QTest::addColumn<Lista>("moto");
+        QTest::newRow("esempio") << Lista{1, 3, 0.5};
+        QTest::newRow("50000 punti") << Lista{100, 299.99, 1};
+        QTest::newRow("salita breve") << Lista{1, 58, 1};
+        QTest::newRow("all'indietro") << Lista{1, 3, -0.5};
+    }
+    void curva() {
+        QFETCH(Lista, moto);
+        const Figura f(moto, {1000, 600}, {}, true);
+        const LeggeMoto legge(f.banco.Moto);
+        if (legge.Durata() == 0)
+            QSKIP("the law of motion reads no motion backwards");
+        const auto inPiano = [&](QPointF p) { return QPointF(f.d.Tempo(p.x()), f.d.Velocita(p.y())); };
+        const double pixelVelocita = std::abs(f.d.InPixel(0, 1).y() - f.d.InPixel(0, 0).y());
+        for (const LineaGrafico& l : f.d.piano.linee)
+            if (l.penna.color() == Qt::black && l.penna.widthF() == 2)
+                for (QPointF p : l.punti) {
+                    const QPointF u = inPiano(p);
+                    QVERIFY2(
+                        std::abs(
+                            u.y() -
+                            f.banco.Moto.Vm / std::abs(f.banco.Moto.Vm) *
+                                std::abs(LeggeMoto({.T1 = moto[0], .T2 = moto[1], .Vm = std::abs(moto[2])})
+                                             .Velocita(u.x()))) *
+                                pixelVelocita <
+                            1.5,
+                        qPrintable(QStringLiteral("%1 %2").arg(u.x()).arg(u.y())));
+                }
+        // The marks stand at T1 and T1 + T2; their texts, when drawn, clear of the speed axis.
+        const double asse = f.d.InPixel(0, 0).x();
+        QStringList segni;
+        for (const TestoGrafico& t : f.d.Testi(RuoloTesto::Fase)) {
+            segni << t.testo;
+            QVERIFY2(!(t.posto.left() <= asse + 1 && t.posto.right() >= asse - 1), qPrintable(t.testo));
+        }
+        QVERIFY(segni.size() >= 2);
+        for (double t : {f.banco.Moto.T1, f.banco.Moto.T1 + f.banco.Moto.T2}) {
+            const double x = f.d.InPixel(t, 0).x();
+            QVERIFY(std::any_of(f.d.piano.linee.begin(), f.d.piano.linee.end(), [&](const LineaGrafico& l) {
+                return l.penna.style() == Qt::DotLine && l.punti.size() == 2 &&
+                       std::abs(l.punti[0].x() - x) < 0.01 && l.punti[0].x() == l.punti[1].x();
+            }));
+        }
+        QVERIFY(GraficoDisegnabile(f.banco.Punti));
+        XYPoli enorme; // speeds beyond single precision: a picture would carry only the sentence
+        CampionaVelocita(enorme, {.T1 = 1, .T2 = 1, .Vm = 1e39}, 0.01f);
+        QVERIFY(enorme.NumeroElementi() > 0 && !GraficoDisegnabile(enorme));
+        if (moto[2] < 0) { // the curve and s below the axis: 0 on top of the view
+            QCOMPARE(f.banco.G.ValoreMassimoY, 0.0);
+            QCOMPARE(f.Testi(RuoloTesto::Dettaglio, 0), "-2 -1,5 -1 -0,5 0");
+            QCOMPARE(f.Testi(RuoloTesto::Dettaglio, 1), "-0,5 0 0,5");
+        }
+    }
+
+    // A picture of any size from 200 x 150 keeps the window's text size; at a small size the details'
+    // names go over the plot and "t [sec]" under its strip, so that the plot keeps its room. Drawn on
+    // images of pixel ratio 1 and 2, the same picture.
+    void misure_data() {
+        QTest::addColumn<QSize>("misura");
+        QTest::newRow("200 x 150") << QSize(200, 150);
+        QTest::newRow("400 x 250") << QSize(400, 250);
+        QTest::newRow("1600 x 1000") << QSize(1600, 1000);
+    }
+    void misure() {
+        QFETCH(QSize, misura);
+        const Figura f({1, 3, 0.5}, misura, {}, true);
+        QCOMPARE(QFontMetricsF(f.d.carattere).height(), QFontMetricsF(CarattereGrafico()).height());
+        QVERIFY(f.d.cornice.area.width() >= 0.4 * misura.width());
+        QCOMPARE(f.Difetti(), QString());
+        const DatiGrafico dati{f.banco.Punti, f.banco.Moto, f.banco.G};
+        const QImage uno = ImmagineGrafico(dati, misura, 1), due = ImmagineGrafico(dati, misura, 2);
+        QCOMPARE(due.size(), misura * 2);
+        const QImage ridotta = due.scaled(misura, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        int diversi = 0;
+        for (int y = 0; y < misura.height(); ++y)
+            for (int x = 0; x < misura.width(); ++x)
+                diversi += std::abs(qGray(uno.pixel(x, y)) - qGray(ridotta.pixel(x, y))) > 160;
+        QVERIFY2(diversi < misura.width() * misura.height() / 200, qPrintable(QString::number(diversi)));
+    }
+};
+
+REGISTRA_COLLAUDO(TstModello);
+#include "tst_Modello.moc"
