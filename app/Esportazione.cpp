@@ -20,8 +20,9 @@
 #include <QPointer>
 
 namespace {
+// The file's name alone: a whole path would widen the progress dialog past the screen.
 QString Scrittura(const QString& percorso) {
-    return QStringLiteral("Scrittura di «%1»...").arg(PercorsoMostrato(percorso));
+    return QStringLiteral("Scrittura di «%1»...").arg(PercorsoMostrato(QFileInfo(percorso).fileName()));
 }
 } // namespace
 
