@@ -157,11 +157,7 @@ private slots:
         QVERIFY(!impostazioni.ScriviCollocazione(QRectF(1, 2, 3000.5, 4000)));
         for (const char* testo :
              {"Officina Rossi S.p.A.", "Officina Rossi S.p.B.", "a,b;c=d [x] #1", " spazi ",
-              "\"virgolette\" e \\", "@inizio", "perché € 𝛼", "riga\nnuova\tcolonna",
-              "\x01"
-              "a\x7f"
-              "F",
-              ""}) {
+              "\"virgolette\" e \\", "@inizio", "perché € 𝛼", "riga\nnuova\tcolonna\001F\177", ""}) {
             QVERIFY(!impostazioni.ScriviIntestazione(QString::fromUtf8(testo)));
             QCOMPARE(Impostazioni().LeggiIntestazione(), QString::fromUtf8(testo));
         }

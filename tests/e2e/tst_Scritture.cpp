@@ -1,12 +1,9 @@
 #include "Banco.h"
 #include "Collaudo.h"
-#include "DiscoPieno.h"
-#include "Documenti.h"
 #include "FileSicuri.h"
 #include "Voci.h"
 #include "frmGrafico.h"
 
-#include <QProcess>
 #include <QSettings>
 #include <sys/sysmacros.h>
 
@@ -58,7 +55,6 @@ private slots:
         riga("nome lungo", "Save", QString(300, 'a') + ".vla",
              "il nome è lungo 304 byte, più dei 255 che il sistema permette");
         riga("FIFO senza lettore, attesa annullata", "mnuEsportaDati", "tubo.csv", {});
-        riga("FIFO con lettore", "mnuEsportaDati", "tubo.csv", {});
         riga("dispositivo", "mnuEsportaImmagine", "nulla.svg", {});
         riga("annullata", "mnuEsportaImmagine", "vecchio.png", {});
     }
@@ -101,9 +97,6 @@ private slots:
             QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                                QFileInfo(QFileInfo(percorso).path()).path());
         const auto prima = Voci(cartella);
-        QProcess lettore;
-        if (tag == QLatin1String("FIFO con lettore"))
-            lettore.start("cat", {cartella + "/tubo.csv"});
         banco.dialoghi.nomiFile = {percorso};
         banco.dialoghi.annullaDopo = {tag.startsWith(QLatin1String("FIFO senza")) ? 3
                                       : tag == "annullata"                        ? 0
@@ -121,9 +114,6 @@ private slots:
         RestaTutto(prima, cartella, bersaglio);
         QFile scritto(cartella + '/' + bersaglio);
         QVERIFY(bersaglio.isEmpty() || (scritto.open(QIODevice::ReadOnly) && scritto.read(4) == "\x89PNG"));
-        QVERIFY(lettore.state() == QProcess::NotRunning ||
-                (lettore.waitForFinished() &&
-                 lettore.readAllStandardOutput().startsWith("t [sec],s [m],v [m/sec]")));
     }
 
     // A motion that the graph cannot draw at any scale: its picture is refused before any question.
@@ -138,21 +128,6 @@ private slots:
         QCOMPARE(banco.Chiamate() + ' ' + banco.dialoghi.Messaggi().join(""),
                  "Messaggio Velantra Impossibile esportare l'immagine: il grafico di questo moto non si può "
                  "disegnare a questa scala.");
-    }
-
-    // A document whose name is not UTF-8, as the command line hands it to the window: opened by its
-    // bytes, or said missing with the byte shown as such.
-    void nomeNonUtf8() {
-        Banco banco;
-        const QByteArray nome = QFile::encodeName(banco.cartella.path()) + "/perch\xe9.vla";
-        const int file = open(nome.constData(), O_WRONLY | O_CREAT, 0644);
-        QVERIFY(write(file, "0,.25,0,2,0,0,5,0,0\r\n", 21) == 21 && close(file) == 0);
-        Documenti documenti(banco.programma, *banco.finestra);
-        QVERIFY(!documenti.Carica(NomeDaByte(nome + "x")) && documenti.Carica(NomeDaByte(nome)));
-        QCOMPARE(banco.dialoghi.Messaggi(),
-                 QStringList("Impossibile aprire il file «" + banco.cartella.path() +
-                             "/perch\\xE9.vlax»: il file non esiste."));
-        QCOMPARE(banco.Spunte(), "S1=0,25 Stot=2 Ttot=5");
     }
 };
 REGISTRA_COLLAUDO(TstScritture);
