@@ -12,6 +12,9 @@
 namespace {
 // The graph window's size, frame included, that leaves its plot at least 600 x 250 with the details on.
 constexpr QSize GraficoLeggibile{1080, 420};
+// Below that, a band under the other windows still shows a plot of some 600 x 150 and keeps the data and
+// the results in sight, which the whole area would hide.
+constexpr QSize GraficoUtile{800, 300};
 
 QList<QMdiSubWindow*> Finestre(const QMdiArea& area, bool ridotte) {
     QList<QMdiSubWindow*> scelte;
@@ -81,6 +84,11 @@ void AreaFinestre::DisponiEsempio(QMdiSubWindow& grafico) {
             grafico.setGeometry(posto);
             return;
         }
+    // Window decorations vary: where a frame is a few pixels taller than planned the band is still the
+    // best place.
+    const QRect banda = libero.adjusted(0, primaFine + 1, 0, 0);
+    if (banda.width() >= GraficoUtile.width() && banda.height() >= GraficoUtile.height())
+        grafico.setGeometry(banda);
 }
 
 void AreaFinestre::Sovrapponi() {

@@ -1,14 +1,23 @@
 #include "DialoghiQt.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSpinBox>
+#include <QRegularExpressionValidator>
+#include <algorithm>
+#include <array>
+#include <limits>
 
 namespace {
 QMessageBox::Icon IconaQt(Dialoghi::Icona icona) {
@@ -97,27 +106,98 @@ QString DialoghiQt::NomeFileSalva(const QString& titolo, const QStringList& filt
     return dialogo.selectedFiles().value(0);
 }
 
+// Each side in a box of its own with its limits beside it. What is typed outside them is refused with
+// a message and the dialog stays, the box to mend selected: a spin box would cut the typed number to
+// fit without a word.
 std::optional<QSize> DialoghiQt::Dimensione(const QString& titolo, QSize proposta) {
     QDialog dialogo(finestra);
     dialogo.setWindowTitle(titolo);
     auto* modulo = new QFormLayout(&dialogo);
-    auto campo = [&](const QString& etichetta, int valore) {
-        auto* casella = new QSpinBox(&dialogo);
-        casella->setRange(1, MassimoPixel);
-        casella->setSuffix(QStringLiteral(" pixel"));
-        casella->setValue(valore);
-        modulo->addRow(etichetta, casella);
-        return casella;
+    struct Lato {
+        const char* nome;
+        int minimo;
+        QLineEdit* casella;
     };
-    QSpinBox* larghezza = campo(QStringLiteral("&Larghezza:"), proposta.width());
-    QSpinBox* altezza = campo(QStringLiteral("&Altezza:"), proposta.height());
+    std::array<Lato, 2> lati{{{"larghezza", MinimoLarghezza, nullptr}, {"altezza", MinimoAltezza, nullptr}}};
+    for (Lato& lato : lati) {
+        const int valore = &lato == &lati[0] ? proposta.width() : proposta.height();
+        lato.casella =
+            new QLineEdit(QString::number(std::clamp(valore, lato.minimo, MassimoPixel)), &dialogo);
+        lato.casella->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), lato.casella));
+        lato.casella->setAccessibleName(QString::fromLatin1(lato.nome));
+        auto* riga = new QHBoxLayout;
+        riga->addWidget(lato.casella);
+        riga->addWidget(new QLabel(QStringLiteral("pixel, da %1 a %2").arg(lato.minimo).arg(MassimoPixel)));
+        const QString nome = QString::fromLatin1(lato.nome);
+        auto* etichetta =
+            new QLabel(QLatin1Char('&') + nome.left(1).toUpper() + nome.mid(1) + QLatin1Char(':'));
+        etichetta->setBuddy(lato.casella);
+        modulo->addRow(etichetta, riga);
+    }
     auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
-    QObject::connect(pulsanti, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+    QObject::connect(pulsanti, &QDialogButtonBox::accepted, &dialogo, [&] {
+        for (const Lato& lato : lati) {
+            bool numero = false;
+            const int valore = lato.casella->text().toInt(&numero);
+            if (!numero || valore < lato.minimo || valore > MassimoPixel) {
+                Chiedi(&dialogo, QMessageBox::NoIcon, TitoloApplicazione,
+                       QStringLiteral("La %1 dell'immagine va da %2 a %3 pixel.")
+                           .arg(QString::fromLatin1(lato.nome))
+                           .arg(lato.minimo)
+                           .arg(MassimoPixel),
+                       QMessageBox::Ok);
+                lato.casella->setFocus();
+                lato.casella->selectAll();
+                return;
+            }
+        }
+        dialogo.accept();
+    });
     QObject::connect(pulsanti, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
     modulo->addRow(pulsanti);
+    // Wide enough for the whole title beside the title bar's icon and buttons.
+    dialogo.setMinimumWidth(dialogo.fontMetrics().horizontalAdvance(titolo) * 3 / 2 + 120);
     if (dialogo.exec() != QDialog::Accepted)
         return std::nullopt;
-    return QSize(larghezza->value(), altezza->value());
+    return QSize(lati[0].casella->text().toInt(), lati[1].casella->text().toInt());
+}
+
+namespace {
+// The dialog shows once the task has lasted MostraDopo, and from then on is given the events a few
+// times a second, so that it paints and its button works; the task runs on between those moments.
+class AvanzamentoQt : public Avanzamento {
+public:
+    AvanzamentoQt(QWidget* finestra, const QString& titolo, const QString& testo)
+        : dialogo(testo, QStringLiteral("Annulla"), 0, 0, finestra) {
+        dialogo.setWindowTitle(titolo);
+        dialogo.setWindowModality(Qt::ApplicationModal);
+        dialogo.setMinimumDuration(std::numeric_limits<int>::max()); // shown here, not by its own timer
+        dialogo.setAutoReset(false);
+        dialogo.setAutoClose(false);
+        dialogo.reset();
+        tempo.start();
+    }
+    bool Prosegui() override {
+        constexpr qint64 MostraDopo = 500, Intervallo = 40; // ms
+        if (!dialogo.isVisible() && tempo.elapsed() >= MostraDopo)
+            dialogo.show();
+        if (dialogo.isVisible() && tempo.elapsed() - ultimo >= Intervallo) {
+            ultimo = tempo.elapsed();
+            QCoreApplication::processEvents();
+        }
+        return !dialogo.wasCanceled();
+    }
+
+private:
+    QProgressDialog dialogo;
+    QElapsedTimer tempo;
+    qint64 ultimo = 0;
+};
+} // namespace
+
+std::unique_ptr<Avanzamento> DialoghiQt::Avanza(const QString& titolo, const QString& testo) {
+    return std::make_unique<AvanzamentoQt>(finestra, titolo, testo);
 }
 
 bool DialoghiQt::Stampa(QPrinter& stampante, const QString& titolo) {

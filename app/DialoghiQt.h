@@ -19,6 +19,7 @@ public:
     QString NomeFileSalva(const QString& titolo, const QStringList& filtri,
                           QString* filtroScelto = nullptr) override;
     std::optional<QSize> Dimensione(const QString& titolo, QSize proposta) override;
+    std::unique_ptr<Avanzamento> Avanza(const QString& titolo, const QString& testo) override;
     bool Stampa(QPrinter& stampante, const QString& titolo) override;
 
 private:

@@ -26,7 +26,7 @@ void SalvaConNome(frmMain& principale, const QStringList& filtri,
 }
 
 bool EsitoScrittura(frmMain& principale, const QString& percorso, const std::optional<QString>& motivo) {
-    if (motivo)
+    if (motivo && !motivo->isEmpty()) // empty: the user cancelled
         principale.Dialogo().Messaggio(
             QStringLiteral("Impossibile salvare il file «%1»: %2.").arg(PercorsoMostrato(percorso), *motivo));
     return !motivo;

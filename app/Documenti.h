@@ -26,7 +26,8 @@ inline constexpr qint64 DimensioneMassimaDocumento = 4096;
 // active when the command started takes the path as its caption.
 void SalvaConNome(frmMain& principale, const QStringList& filtri,
                   const std::function<bool(const QString&)>& scrivi);
-// True when the file was written (no reason of failure); otherwise tells the user why not.
+// True when the file was written (no reason of failure); otherwise tells the user why not, unless the
+// reason is empty: the user cancelled.
 bool EsitoScrittura(frmMain& principale, const QString& percorso, const std::optional<QString>& motivo);
 
 // A document read and checked whole, or the message (in Italian, naming the file) saying why not.

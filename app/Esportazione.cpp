@@ -6,6 +6,8 @@
 #include "FileSicuri.h"
 #include "FinestreFiglie.h"
 #include "ImmagineGrafico.h"
+#include "LeggeMoto.h"
+#include "ModelloGrafico.h"
 #include "NumeriRegionali.h"
 #include "Sistemi.h"
 #include "TabellaGrandezze.h"
@@ -16,6 +18,25 @@
 #include <QIODevice>
 #include <QImage>
 #include <QPointer>
+
+namespace {
+// The file's name alone: a whole path would widen the progress dialog past the screen.
+QString Scrittura(const QString& percorso) {
+    return QStringLiteral("Scrittura di «%1»...").arg(PercorsoMostrato(QFileInfo(percorso).fileName()));
+}
+} // namespace
+
+QString TitoloDati(const PassoCsv& passo) {
+    QString testo = QString::fromStdString(passo.Testo());
+    testo.replace(QLatin1Char('.'), QLatin1Char(SeparatoreDecimale()));
+    return QStringLiteral("%1: una riga ogni %2 s").arg(TitoloEsportaDati, testo);
+}
+
+bool ImmagineDisegnabile(const DatiGrafico& dati, QSize misura) {
+    const QFont carattere = CarattereGrafico();
+    return DisponiGrafico(dati, CorniceSuMisura(dati, QRectF(QPointF(), misura), carattere), carattere)
+        .disegnata;
+}
 
 QString TestoTabella(const Velantra& Moto) {
     QString testo;
@@ -54,9 +75,13 @@ void Esportazione::EsportaImmagineGrafico() {
         qobject_cast<frmGrafico*>(principale.Figlie().Finestra(QStringLiteral("frmGrafico")));
     if (!grafico)
         return;
+    Dialoghi& dialogo = principale.Dialogo();
+    if (!ImmagineDisegnabile(grafico->Dati(), grafico->MisuraImmagine())) {
+        dialogo.Messaggio(QStringLiteral("Impossibile esportare l'immagine: %1.").arg(MotivoNonDisegnabile));
+        return;
+    }
     QString filtro;
-    const QString percorso =
-        principale.Dialogo().NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro);
+    const QString percorso = dialogo.NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro);
     if (percorso.isEmpty() || !grafico)
         return;
     // A name that says png, svg or pdf gets what it says; otherwise the filter decides.
@@ -64,18 +89,36 @@ void Esportazione::EsportaImmagineGrafico() {
     const QString estensione = QFileInfo(percorso).suffix().toLower();
     const QString formato =
         formati.contains(estensione) ? estensione : formati.value(FiltriImmagine.indexOf(filtro), formati[0]);
-    const auto misura = principale.Dialogo().Dimensione(TitoloDimensione, grafico->MisuraImmagine());
-    if (misura && grafico)
-        EsitoScrittura(principale, percorso, EsportaImmagine(percorso, formato, grafico->Dati(), *misura));
+    const auto misura = dialogo.Dimensione(TitoloDimensione, grafico->MisuraImmagine());
+    if (!misura || !grafico)
+        return;
+    const auto avanzamento = dialogo.Avanza(TitoloEsportaImmagine, Scrittura(percorso));
+    EsitoScrittura(principale, percorso,
+                   EsportaImmagine(percorso, formato, grafico->Dati(), *misura, avanzamento.get()));
 }
 
-void Esportazione::EsportaDatiGrafico(const XYPoli& Punti) {
+void Esportazione::EsportaDatiGrafico() {
+    const LeggeMoto legge(Moto);
+    const std::optional<PassoCsv> passo = PassoPredefinito(legge.Durata());
+    Dialoghi& dialogo = principale.Dialogo();
+    if (!passo) {
+        dialogo.Messaggio(
+            QStringLiteral("Impossibile esportare i dati: nessun passo di tempo divide la durata "
+                           "del moto, %1 sec, in righe di valori distinti.")
+                .arg(TestoValore(legge.Durata())));
+        return;
+    }
     QString filtro;
-    const QString percorso = principale.Dialogo().NomeFileSalva(TitoloEsportaDati, FiltriDati, &filtro);
+    const QString percorso = dialogo.NomeFileSalva(TitoloDati(*passo), FiltriDati, &filtro);
     if (percorso.isEmpty())
         return;
     const FormaCsv forma = filtro == FiltriDati.value(1) ? FormaCsv::Regionale : FormaCsv::Standard;
-    EsitoScrittura(principale, percorso, ScriviFile(percorso, [&](QIODevice& file) {
-                       return ScriviCsv(file, Punti, Moto, forma);
-                   }));
+    const auto avanzamento = dialogo.Avanza(TitoloEsportaDati, Scrittura(percorso));
+    EsitoScrittura(principale, percorso,
+                   ScriviFile(
+                       percorso,
+                       [&](QIODevice& file) {
+                           return ScriviCsv(file, legge.Durata(), *passo, ColonneMoto(legge), forma);
+                       },
+                       avanzamento.get()));
 }

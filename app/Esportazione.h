@@ -1,14 +1,17 @@
 #pragma once
 
 // The results written out for use elsewhere: the eight quantities as a text table, the graph as a
-// Windows bitmap; from the graph window, its picture (PNG, SVG, PDF) and the sampled profile (CSV).
+// Windows bitmap; from the graph window, its picture (PNG, SVG, PDF) and the motion's values (CSV).
+// A picture or a data file that takes long shows its progress and can be cancelled.
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
 class Velantra;
-class XYPoli;
 class frmMain;
+struct PassoCsv;
+struct DatiGrafico;
 
 inline const QStringList FiltriTabella = {QStringLiteral("Testo (*.txt)"),
                                           QStringLiteral("Tutti i file (*.*)")};
@@ -25,8 +28,17 @@ inline const QString TitoloEsportaImmagine = QStringLiteral("Esporta immagine");
 inline const QString TitoloEsportaDati = QStringLiteral("Esporta dati");
 inline const QString TitoloDimensione = QStringLiteral("Dimensione dell'immagine");
 
+// The data export's dialog title, with the step of the rows: "Esporta dati: una riga ogni 0,01 s".
+QString TitoloDati(const PassoCsv& passo);
+// Said, and no file written, when the view holds no graph.
+inline const QString MotivoNonDisegnabile =
+    QStringLiteral("il grafico di questo moto non si può disegnare a questa scala");
+
 // Eight CRLF lines of label, value in the user's format with 15 significant digits, and unit.
 QString TestoTabella(const Velantra& Moto);
+// Whether the picture of the graph at `misura` shows it, rather than only the sentence that it cannot
+// be drawn at this scale.
+bool ImmagineDisegnabile(const DatiGrafico& dati, QSize misura);
 
 class Esportazione {
 public:
@@ -43,8 +55,9 @@ public:
     // The open graph window's view, in the format of the chosen filter (or of the name's extension),
     // at the view's size or the one the user types.
     void EsportaImmagineGrafico();
-    // The sampled profile as CSV, in the standard or the regional form as the chosen filter says.
-    void EsportaDatiGrafico(const XYPoli& Punti);
+    // The motion's values as CSV on the step of PassoPredefinito, in the standard or the regional
+    // form as the chosen filter says.
+    void EsportaDatiGrafico();
 
 private:
     const Velantra& Moto;

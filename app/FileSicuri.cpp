@@ -1,52 +1,323 @@
 #include "FileSicuri.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "Dialoghi.h"
+
+#include <QIODevice>
+#include <cerrno>
+#include <chrono>
+#include <climits>
 #include <csignal>
-#include <filesystem>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
-// Why the file could not be created: the usual causes first, in words a user can act on.
-QString MotivoCreazione(const QString& percorso, const QSaveFile& file) {
-    const QFileInfo info(percorso);
-    const QFileInfo cartella(info.absolutePath());
-    if (info.isDir())
+QString Mostrato(const QByteArray& nome) {
+    return PercorsoMostrato(NomeDaByte(nome));
+}
+
+// A system error as a reason a user can act on.
+QString Errore(int numero) {
+    switch (numero) {
+    case ENOSPC:
+        return QStringLiteral("il disco è pieno");
+    case EDQUOT:
+        return QStringLiteral("lo spazio su disco concesso all'utente è esaurito");
+    case EFBIG:
+        return QStringLiteral("il file supera la dimensione massima che il sistema permette di scrivere");
+    case EIO:
+        return QStringLiteral("il dispositivo ha dato un errore di lettura o scrittura");
+    case EROFS:
+        return QStringLiteral("il disco è di sola lettura");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("il sistema non lo permette");
+    case ELOOP:
+        return QStringLiteral("i collegamenti simbolici del percorso formano un ciclo");
+    case EISDIR:
         return QStringLiteral("esiste una cartella con questo nome");
-    if (!cartella.exists())
-        return QStringLiteral("la cartella «%1» non esiste").arg(PercorsoMostrato(cartella.filePath()));
-    if (!cartella.isDir())
-        return QStringLiteral("«%1» non è una cartella").arg(PercorsoMostrato(cartella.filePath()));
-    if (info.exists() && !info.isWritable())
-        return QStringLiteral("il file è di sola lettura");
-    if (!cartella.isWritable())
-        return QStringLiteral("non è permesso scrivere nella cartella «%1»")
-            .arg(PercorsoMostrato(cartella.filePath()));
-    return file.errorString();
+    case EPIPE:
+        return QStringLiteral("il programma che leggeva ha chiuso la pipe prima della fine");
+    case ENXIO:
+        return QStringLiteral("nessun programma sta leggendo dalla pipe");
+    case ENOMEM:
+        return QStringLiteral("la memoria non basta");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("ci sono troppi file aperti");
+    case ETXTBSY:
+        return QStringLiteral("il file è un programma in esecuzione");
+    default:
+        return QStringLiteral("il sistema ha risposto con l'errore %1 (%2)")
+            .arg(numero)
+            .arg(QString::fromLatin1(strerrorname_np(numero) ? strerrorname_np(numero) : "?"));
+    }
+}
+
+QByteArray Cartella(const QByteArray& nome) {
+    const qsizetype barra = nome.lastIndexOf('/');
+    return barra < 0 ? QByteArray(".") : barra == 0 ? QByteArray("/") : nome.left(barra);
+}
+
+// Why no file can be made in `cartella`: the first of its ancestors that is missing or not a folder.
+std::optional<QString> MotivoCartella(const QByteArray& cartella) {
+    struct stat info {};
+    if (stat(cartella.constData(), &info) == 0)
+        return S_ISDIR(info.st_mode)
+                   ? std::nullopt
+                   : std::optional(QStringLiteral("«%1» non è una cartella").arg(Mostrato(cartella)));
+    const int errore = errno;
+    if (errore != ENOENT && errore != ENOTDIR)
+        return errore == EACCES
+                   ? QStringLiteral("non è permesso entrare nella cartella «%1»").arg(Mostrato(cartella))
+                   : Errore(errore);
+    QByteArray mancante = cartella;
+    for (QByteArray sopra = Cartella(mancante); sopra != mancante; mancante = sopra, sopra = Cartella(sopra))
+        if (stat(sopra.constData(), &info) == 0) {
+            if (!S_ISDIR(info.st_mode))
+                return QStringLiteral("«%1» non è una cartella").arg(Mostrato(sopra));
+            break;
+        }
+    return QStringLiteral("la cartella «%1» non esiste").arg(Mostrato(mancante));
+}
+
+// The file a name leads to through its symbolic links (the name itself when it is none, or missing).
+std::optional<QByteArray> Bersaglio(QByteArray nome) {
+    for (int salti = 0; salti < 40; ++salti) {
+        struct stat info {};
+        if (lstat(nome.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return nome;
+        char destinazione[PATH_MAX];
+        const ssize_t lunghezza = readlink(nome.constData(), destinazione, sizeof destinazione);
+        if (lunghezza < 0)
+            return nome;
+        const QByteArray letto(destinazione, lunghezza);
+        nome = letto.startsWith('/') ? letto : Cartella(nome) + '/' + letto;
+    }
+    return std::nullopt; // a cycle
+}
+
+// Writes straight to a file descriptor and keeps the first failure, or the user's cancel, to itself:
+// the producer is told every byte went, because Qt's PNG writer, told otherwise, prints to standard
+// error and leaks its buffers. The caller asks at the end and throws the file away.
+class Destinazione : public QIODevice {
+public:
+    Destinazione(int descrittore, Avanzamento* avanzamento)
+        : descrittore(descrittore), avanzamento(avanzamento) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    int errore = 0;
+    bool annullato = false;
+
+    bool seek(qint64 posizione) override { return posizione == pos() && QIODevice::seek(posizione); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* dati, qint64 lunghezza) override {
+        for (qint64 scritti = 0; !errore && !annullato && scritti < lunghezza;) {
+            const ssize_t n = ::write(descrittore, dati + scritti, size_t(lunghezza - scritti));
+            if (n > 0)
+                scritti += n;
+            else if (n == 0 || errno != EINTR)
+                errore = n == 0 ? EIO : errno;
+        }
+        if (avanzamento && !annullato && !avanzamento->Prosegui())
+            annullato = true;
+        return lunghezza;
+    }
+
+private:
+    int descrittore;
+    Avanzamento* avanzamento;
+};
+
+// Runs the producer into the descriptor and makes the result durable. The reason of a failure, an
+// empty one when cancelled.
+std::optional<QString> Produci(int descrittore, const std::function<bool(QIODevice&)>& scrivi,
+                               Avanzamento* avanzamento, bool sincronizza) {
+    Destinazione destinazione(descrittore, avanzamento);
+    const bool prodotto = scrivi(destinazione);
+    if (destinazione.annullato)
+        return QString();
+    if (destinazione.errore)
+        return Errore(destinazione.errore);
+    if (!prodotto)
+        return QStringLiteral("il contenuto non si è potuto preparare");
+    if (sincronizza && fsync(descrittore) != 0 && errno != EINVAL)
+        return Errore(errno);
+    return std::nullopt;
+}
+
+// A reader that keeps a file's size and time to tell whether it changed (QSettings does, to the
+// millisecond) must see new contents of the same size as new, even when written within that
+// millisecond: their time is then put just past the old one.
+void DistinguiDa(int descrittore, const struct stat& vecchio) {
+    struct stat nuovo {};
+    const auto millisecondi = [](const timespec& t) {
+        return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000;
+    };
+    if (fstat(descrittore, &nuovo) != 0 || nuovo.st_size != vecchio.st_size ||
+        millisecondi(nuovo.st_mtim) > millisecondi(vecchio.st_mtim))
+        return;
+    const qint64 dopo = millisecondi(vecchio.st_mtim) + 1;
+    const timespec tempi[2] = {{0, UTIME_OMIT}, {time_t(dopo / 1000), long(dopo % 1000) * 1'000'000}};
+    futimens(descrittore, tempi);
+}
+
+// A FIFO or a device: opened and written as it is. A FIFO with no reader is waited for.
+std::optional<QString> ScriviDiretto(const QByteArray& nome, const std::function<bool(QIODevice&)>& scrivi,
+                                     Avanzamento* avanzamento) {
+    const int modo = O_WRONLY | O_CLOEXEC | O_NOCTTY;
+    int descrittore = open(nome.constData(), modo | O_NONBLOCK);
+    while (descrittore < 0 && errno == ENXIO) {
+        if (!avanzamento) {
+            descrittore = open(nome.constData(), modo);
+            break;
+        }
+        if (!avanzamento->Prosegui())
+            return QString();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        descrittore = open(nome.constData(), modo | O_NONBLOCK);
+    }
+    if (descrittore < 0)
+        return errno == EACCES ? QStringLiteral("non è permesso scriverci") : Errore(errno);
+    fcntl(descrittore, F_SETFL, fcntl(descrittore, F_GETFL) & ~O_NONBLOCK);
+    auto motivo = Produci(descrittore, scrivi, avanzamento, false);
+    if (close(descrittore) != 0 && !motivo)
+        motivo = Errore(errno);
+    return motivo;
+}
+
+// A file that may be written where no file may be made: rewritten in place, its old contents written
+// back when the new ones fail.
+std::optional<QString> ScriviSulPosto(const QByteArray& nome, const QString& negato,
+                                      const std::function<bool(QIODevice&)>& scrivi,
+                                      Avanzamento* avanzamento) {
+    constexpr qint64 Massimo = qint64(1) << 30; // kept whole in memory
+    const int descrittore = open(nome.constData(), O_RDWR | O_CLOEXEC);
+    struct stat info {};
+    if (descrittore < 0 || fstat(descrittore, &info) != 0 || info.st_size > Massimo) {
+        if (descrittore >= 0)
+            close(descrittore);
+        return negato;
+    }
+    QByteArray vecchio(info.st_size, Qt::Uninitialized);
+    qint64 letti = 0;
+    for (ssize_t n = 1; n > 0 && letti < vecchio.size(); letti += std::max<ssize_t>(n, 0))
+        n = pread(descrittore, vecchio.data() + letti, size_t(vecchio.size() - letti), letti);
+    std::optional<QString> motivo;
+    if (letti != vecchio.size())
+        motivo = negato;
+    else if (ftruncate(descrittore, 0) != 0)
+        motivo = Errore(errno);
+    else if (!(motivo = Produci(descrittore, scrivi, avanzamento, true)))
+        DistinguiDa(descrittore, info);
+    else {
+        bool ripristinato = ftruncate(descrittore, 0) == 0;
+        for (qint64 scritti = 0; ripristinato && scritti < vecchio.size();) {
+            const ssize_t n =
+                pwrite(descrittore, vecchio.constData() + scritti, size_t(vecchio.size() - scritti), scritti);
+            ripristinato = n > 0;
+            scritti += std::max<ssize_t>(n, 0);
+        }
+        if (!(ripristinato && fsync(descrittore) == 0))
+            *motivo += QString::fromUtf8(motivo->isEmpty() ? "" : "; ") +
+                       QStringLiteral("il contenuto precedente non si è potuto ripristinare");
+    }
+    if (close(descrittore) != 0 && !motivo)
+        motivo = Errore(errno);
+    return motivo;
+}
+
+// The longest name the folder takes, and the longest path.
+std::optional<QString> MotivoNome(const QByteArray& nome, const QByteArray& cartella) {
+    const long massimo = pathconf(cartella.constData(), _PC_NAME_MAX);
+    const qsizetype lunghezza = nome.size() - nome.lastIndexOf('/') - 1;
+    if (massimo > 0 && lunghezza > massimo)
+        return QStringLiteral("il nome è lungo %1 byte, più dei %2 che il sistema permette")
+            .arg(lunghezza)
+            .arg(massimo);
+    if (nome.size() >= PATH_MAX)
+        return QStringLiteral("il percorso è lungo %1 byte, più dei %2 che il sistema permette")
+            .arg(nome.size())
+            .arg(PATH_MAX - 1);
+    return std::nullopt;
+}
+
+// A new file's mode: what the process would give it, read without changing it for long.
+mode_t ModoNuovo() {
+    const mode_t maschera = umask(0);
+    umask(maschera);
+    return 0666 & ~maschera;
 }
 
 } // namespace
 
-void IgnoraLimiteFile() {
+void PreparaScritture() {
     std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
-QString PercorsoMostrato(const QString& percorso) {
-    return QDir::toNativeSeparators(percorso);
-}
-
-std::optional<QString> ScriviFile(const QString& percorso, const std::function<bool(QIODevice&)>& scrivi) {
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly))
-        return MotivoCreazione(percorso, file);
-    // Qt 6.4's commit() misses a failed write of its own buffer and would put a truncated file in
-    // place of the old one: the buffer is flushed and checked here first.
-    if (!scrivi(file) || !file.flush() || file.error() != QFileDevice::NoError || !file.commit()) {
-        file.cancelWriting();
-        return QStringLiteral("la scrittura non è riuscita (il disco potrebbe essere pieno)");
+std::optional<QString> ScriviFile(const QString& percorso, const std::function<bool(QIODevice&)>& scrivi,
+                                  Avanzamento* avanzamento) {
+    const QByteArray nome = ByteDaNome(percorso);
+    if (nome.isEmpty())
+        return QStringLiteral("il nome è vuoto");
+    struct stat info {};
+    if (stat(nome.constData(), &info) == 0) { // what a write through the name would reach
+        if (S_ISDIR(info.st_mode))
+            return QStringLiteral("esiste una cartella con questo nome");
+        if (S_ISSOCK(info.st_mode))
+            return QStringLiteral("è un socket, non un file: non vi si scrive");
+        if (!S_ISREG(info.st_mode))
+            return ScriviDiretto(nome, scrivi, avanzamento);
     }
-    return std::nullopt;
+    const std::optional<QByteArray> bersaglio = Bersaglio(nome);
+    if (!bersaglio)
+        return Errore(ELOOP);
+    const QByteArray cartella = Cartella(*bersaglio);
+    std::optional<QString> motivo = MotivoCartella(cartella);
+    if (!motivo)
+        motivo = MotivoNome(*bersaglio, cartella);
+    if (motivo && *bersaglio != nome)
+        return QStringLiteral("è un collegamento a «%1», ma %2").arg(Mostrato(*bersaglio), *motivo);
+    if (motivo)
+        return motivo;
+    const bool esiste = stat(bersaglio->constData(), &info) == 0;
+    if (esiste && access(bersaglio->constData(), W_OK) != 0)
+        return errno == EROFS ? Errore(EROFS) : QStringLiteral("il file è di sola lettura");
+
+    QByteArray temporaneo = cartella + "/.velantra-XXXXXX";
+    const int descrittore = mkostemp(temporaneo.data(), O_CLOEXEC);
+    if (descrittore < 0) {
+        const int errore = errno;
+        const QString negato =
+            QStringLiteral("non è permesso scrivere nella cartella «%1»").arg(Mostrato(cartella));
+        if (errore == EACCES || errore == EPERM)
+            return esiste ? ScriviSulPosto(*bersaglio, negato, scrivi, avanzamento) : negato;
+        return Errore(errore);
+    }
+    if (esiste) { // the owner where the system allows it, else the group if it does; the mode always
+        if ((info.st_uid != geteuid() || info.st_gid != getegid()) &&
+            fchown(descrittore, info.st_uid, info.st_gid) != 0) {
+            [[maybe_unused]] const int gruppo = fchown(descrittore, uid_t(-1), info.st_gid);
+        }
+        fchmod(descrittore, info.st_mode & 07777);
+    } else
+        fchmod(descrittore, ModoNuovo());
+    motivo = Produci(descrittore, scrivi, avanzamento, true);
+    if (!motivo && esiste)
+        DistinguiDa(descrittore, info);
+    if (close(descrittore) != 0 && !motivo)
+        motivo = Errore(errno);
+    if (!motivo && rename(temporaneo.constData(), bersaglio->constData()) != 0)
+        motivo = Errore(errno);
+    if (motivo)
+        unlink(temporaneo.constData());
+    return motivo;
 }
 
 std::optional<QString> ScriviFile(const QString& percorso, const QByteArray& contenuto) {
@@ -54,24 +325,43 @@ std::optional<QString> ScriviFile(const QString& percorso, const QByteArray& con
 }
 
 FileLetto LeggiFile(const QString& percorso, qint64 massimo) {
-    const QFileInfo info(percorso);
-    if (!info.exists()) {
-        std::error_code errore;
-        if (!std::filesystem::exists(QFile::encodeName(percorso).toStdString(), errore) &&
-            errore == std::errc::too_many_symbolic_link_levels)
-            return {std::nullopt, QStringLiteral("i collegamenti simbolici del percorso formano un ciclo")};
-        return {std::nullopt, QStringLiteral("il file non esiste")};
+    const QByteArray nome = ByteDaNome(percorso);
+    struct stat info {};
+    if (stat(nome.constData(), &info) != 0) {
+        const int errore = errno;
+        if (errore == ENOENT && lstat(nome.constData(), &info) == 0)
+            return {std::nullopt, QStringLiteral("è un collegamento a un file che non esiste")};
+        if (errore == ENOENT || errore == ENOTDIR)
+            return {std::nullopt, QStringLiteral("il file non esiste")};
+        return {std::nullopt, errore == EACCES ? QStringLiteral("non è permesso leggerlo") : Errore(errore)};
     }
-    if (info.isDir())
+    if (S_ISDIR(info.st_mode))
         return {std::nullopt, QStringLiteral("è una cartella")};
-    if (!info.isFile())
+    if (!S_ISREG(info.st_mode))
         return {std::nullopt, QStringLiteral("non è un file di dati")};
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt,
-                info.isReadable() ? file.errorString() : QStringLiteral("non è permesso leggerlo")};
-    QByteArray contenuto = file.read(massimo + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, QStringLiteral("la lettura non è riuscita")};
+    const int descrittore = open(nome.constData(), O_RDONLY | O_CLOEXEC);
+    if (descrittore < 0)
+        return {std::nullopt, errno == EACCES ? QStringLiteral("non è permesso leggerlo") : Errore(errno)};
+    QByteArray contenuto(massimo + 1, Qt::Uninitialized);
+    qint64 letti = 0;
+    ssize_t n = 1;
+    while (letti < contenuto.size() &&
+           (n = read(descrittore, contenuto.data() + letti, size_t(contenuto.size() - letti))) != 0)
+        if (n > 0)
+            letti += n;
+        else if (errno != EINTR)
+            break;
+    const int errore = errno;
+    close(descrittore);
+    if (n < 0)
+        return {std::nullopt, QStringLiteral("la lettura non è riuscita: %1").arg(Errore(errore))};
+    contenuto.truncate(letti);
     return {std::move(contenuto), {}};
+}
+
+bool StessoFile(const QString& uno, const QString& altro) {
+    struct stat a {
+    }, b{};
+    return stat(ByteDaNome(uno).constData(), &a) == 0 && stat(ByteDaNome(altro).constData(), &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }

@@ -1,19 +1,35 @@
 #pragma once
 
-// Whole small files. Writing goes through QSaveFile, so an old file stays as it was until the new one
-// is complete; reading stops past a size limit and refuses anything that is not a plain file (a FIFO
-// would block the program). Failures come back as a reason in Italian, for the window to show.
+// Every file the program writes goes through ScriviFile, and every one it reads through LeggiFile.
+//
+// A regular file is written whole or not at all: the new contents go to a temporary file beside it,
+// every byte checked, flushed to the disk, given the old file's owner and mode, and only then put in
+// its place; on any failure the old file stays as it was and nothing is left behind. A symbolic link
+// keeps being a link: the file it leads to is the one replaced. A file whose folder allows no new
+// files, but which may itself be written, is rewritten in place, its old contents kept in memory and
+// written back if the new ones fail. A FIFO or a device is written directly, as a shell's `>` would
+// (a FIFO waits for its reader); a socket or a folder is refused.
+//
+// Reading stops past a size limit and refuses anything that is not a regular file (a FIFO would block
+// the program). Failures come back as a reason in Italian, for the caller to show. Names may hold bytes
+// that are not UTF-8 (see NomiFile.h).
+
+#include "NomiFile.h"
 
 #include <QByteArray>
 #include <QString>
 #include <functional>
 #include <optional>
 
+class Avanzamento;
 class QIODevice;
 
-// The reason of the failure; nothing when the file was written. `scrivi` returns false when it could
-// not produce the contents.
-std::optional<QString> ScriviFile(const QString& percorso, const std::function<bool(QIODevice&)>& scrivi);
+// Writes what `scrivi` produces into the device it is given; `scrivi` returns false when it could
+// not produce it. The reason of the failure, or nothing when the file was written; an empty reason
+// when the user cancelled through `avanzamento`, which is told of every piece written. Without
+// `avanzamento` a FIFO with no reader is waited for; with it, the wait can be cancelled.
+std::optional<QString> ScriviFile(const QString& percorso, const std::function<bool(QIODevice&)>& scrivi,
+                                  Avanzamento* avanzamento = nullptr);
 std::optional<QString> ScriviFile(const QString& percorso, const QByteArray& contenuto);
 
 struct FileLetto {
@@ -23,9 +39,10 @@ struct FileLetto {
 // Reads at most `massimo` + 1 bytes, so that a caller can tell an oversized file.
 FileLetto LeggiFile(const QString& percorso, qint64 massimo);
 
-// From now on a write beyond the size the process may give a file (ulimit -f) fails like one on a full
-// disk, instead of the system ending the program (SIGXFSZ). Called first thing.
-void IgnoraLimiteFile();
+// Whether both names lead to the same existing file (through links too).
+bool StessoFile(const QString& uno, const QString& altro);
 
-// A path as messages show it.
-QString PercorsoMostrato(const QString& percorso);
+// From now on a write beyond the size the process may give a file (ulimit -f), or into a pipe whose
+// reader has gone, fails with its reason instead of the system ending the program (SIGXFSZ, SIGPIPE).
+// Called first thing.
+void PreparaScritture();

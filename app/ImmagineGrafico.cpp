@@ -1,5 +1,6 @@
 #include "ImmagineGrafico.h"
 
+#include "Esportazione.h"
 #include "FileSicuri.h"
 #include "Grafico.h"
 #include "ModelloGrafico.h"
@@ -15,18 +16,23 @@ constexpr QSize MisuraRigaComando(847, 625);
 } // namespace
 
 std::optional<QString> EsportaImmagine(const QString& percorso, const QString& formato,
-                                       const DatiGrafico& dati, QSize misura) {
+                                       const DatiGrafico& dati, QSize misura, Avanzamento* avanzamento) {
+    if (!ImmagineDisegnabile(dati, misura))
+        return MotivoNonDisegnabile;
     if (formato == QLatin1String("svg"))
-        return ScriviFile(percorso, [&](QIODevice& file) { return ScriviSvgGrafico(file, dati, misura); });
+        return ScriviFile(
+            percorso, [&](QIODevice& file) { return ScriviSvgGrafico(file, dati, misura); }, avanzamento);
     if (formato == QLatin1String("pdf"))
-        return ScriviFile(percorso, [&](QIODevice& file) { return ScriviPdfGrafico(file, dati, misura); });
+        return ScriviFile(
+            percorso, [&](QIODevice& file) { return ScriviPdfGrafico(file, dati, misura); }, avanzamento);
     const QImage immagine = ImmagineGrafico(dati, misura);
     if (immagine.isNull())
         return QStringLiteral("un'immagine di %1 × %2 pixel non entra nella memoria")
             .arg(misura.width())
             .arg(misura.height());
     // Quality 80 is zlib's fastest level: a picture mostly white packs small at any level.
-    return ScriviFile(percorso, [&](QIODevice& file) { return immagine.save(&file, "PNG", 80); });
+    return ScriviFile(
+        percorso, [&](QIODevice& file) { return immagine.save(&file, "PNG", 80); }, avanzamento);
 }
 
 std::optional<QString> ScriviImmagineGrafico(const QString& percorso, const QString& formato,

@@ -8,13 +8,16 @@
 #include <QString>
 #include <optional>
 
+class Avanzamento;
 struct DatiGrafico;
 struct Programma;
 
 // The graph at `misura` pixels, written to `percorso` in `formato` ("png", "svg", "pdf"). The reason, in
-// Italian, when it could not; no file, not even in part, then.
+// Italian, when it could not; no file, not even in part, then; an empty one when cancelled through
+// `avanzamento`. A picture that could only say the graph cannot be drawn is not written.
 std::optional<QString> EsportaImmagine(const QString& percorso, const QString& formato,
-                                       const DatiGrafico& dati, QSize misura);
+                                       const DatiGrafico& dati, QSize misura,
+                                       Avanzamento* avanzamento = nullptr);
 // The full view of a calculated simulation with its details, at the command line's size, written as
 // EsportaImmagine does.
 std::optional<QString> ScriviImmagineGrafico(const QString& percorso, const QString& formato,

@@ -1,12 +1,17 @@
 #include "Impostazioni.h"
 
+#include "FileSicuri.h"
 #include "NumeriRegionali.h"
 #include "TestiNumerici.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <limits>
+#include <map>
 
 namespace {
 const std::array<QString, 4> ChiaviCollocazione = {QStringLiteral("MainLeft"), QStringLiteral("MainTop"),
@@ -24,14 +29,69 @@ QSettings Archivio() {
 std::array<double, 4> Valori(const QRectF& r) {
     return {r.x(), r.y(), r.width(), r.height()};
 }
+
+// A text as QSettings reads it back from an INI file: quoted, with its quotes, backslashes and control
+// characters escaped (a hexadecimal escape goes on over any hexadecimal digit that follows it, so that
+// digit is escaped too), and a leading "@" doubled, which would otherwise announce a typed value.
+QByteArray ValoreIni(const QString& testo) {
+    QByteArray valore = testo.startsWith(QLatin1Char('@')) ? "\"@" : "\"";
+    bool esadecimale = false;
+    for (const char c : testo.toUtf8()) {
+        const bool cifra = std::isxdigit(static_cast<unsigned char>(c));
+        if (c == '"' || c == '\\')
+            valore += QByteArray("\\") + c;
+        else if (c == '\n' || c == '\r' || c == '\t')
+            valore += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
+        else if ((static_cast<unsigned char>(c) < 0x20 || c == 0x7F) || (esadecimale && cifra)) {
+            valore += "\\x" + QByteArray::number(static_cast<unsigned char>(c), 16);
+            esadecimale = true;
+            continue;
+        } else
+            valore += c;
+        esadecimale = false;
+    }
+    return valore + '"';
+}
+
+// The keys ("Section/Key", or "Key" for Qt's [General]) as the sections of an INI file.
+QByteArray TestoIni(const std::map<QString, QString>& valori) {
+    std::map<QString, QByteArray> sezioni;
+    for (const auto& [chiave, valore] : valori) {
+        const qsizetype barra = chiave.indexOf(QLatin1Char('/'));
+        const QString sezione = barra < 0 ? QStringLiteral("General") : chiave.left(barra);
+        QString nome = chiave.mid(barra + 1);
+        nome.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        sezioni[sezione] += nome.toUtf8() + '=' + ValoreIni(valore) + '\n';
+    }
+    QByteArray testo;
+    for (const auto& [sezione, righe] : sezioni)
+        testo += (testo.isEmpty() ? "[" : "\n[") + sezione.toUtf8() + "]\n" + righe;
+    return testo;
+}
 } // namespace
 
 QString Impostazioni::Testo(const QString& chiave) const {
     return Archivio().value(Chiave(chiave)).toString();
 }
 
-void Impostazioni::ScriviTesto(const QString& chiave, const QString& testo) {
-    Archivio().setValue(Chiave(chiave), testo);
+std::optional<QString> Impostazioni::ScriviTesto(const QString& chiave, const QString& testo) {
+    return Scrivi({{chiave, testo}});
+}
+
+std::optional<QString> Impostazioni::Scrivi(const QList<std::pair<QString, QString>>& testi) {
+    const QSettings archivio = Archivio();
+    std::map<QString, QString> valori;
+    for (const QString& chiave : archivio.allKeys())
+        valori[chiave] = archivio.value(chiave).toString();
+    for (const auto& [chiave, testo] : testi)
+        valori[Chiave(chiave)] = testo;
+    const QString file = archivio.fileName();
+    QDir().mkpath(
+        QFileInfo(file).absolutePath()); // a missing folder, if it cannot be made, is reported below
+    if (auto motivo = ScriviFile(file, TestoIni(valori)))
+        return QStringLiteral("Impossibile salvare le impostazioni nel file «%1»: %2.")
+            .arg(PercorsoMostrato(file), *motivo);
+    return std::nullopt;
 }
 
 QRectF Impostazioni::LeggiCollocazione() const {
@@ -52,19 +112,20 @@ QRectF Impostazioni::LeggiCollocazione() const {
     return {valori[0], valori[1], valori[2], valori[3]};
 }
 
-void Impostazioni::ScriviCollocazione(const QRectF& twips) {
+std::optional<QString> Impostazioni::ScriviCollocazione(const QRectF& twips) {
     const std::array<double, 4> valori = Valori(twips);
     const char separatore = SeparatoreDecimale();
-    QSettings archivio = Archivio();
+    QList<std::pair<QString, QString>> testi;
     for (size_t i = 0; i < valori.size(); ++i)
-        archivio.setValue(Chiave(ChiaviCollocazione[i]), QString::fromStdString(TestoNumeroSingolo(
-                                                             static_cast<float>(valori[i]), separatore)));
+        testi.append({ChiaviCollocazione[i],
+                      QString::fromStdString(TestoNumeroSingolo(static_cast<float>(valori[i]), separatore))});
+    return Scrivi(testi);
 }
 
 QString Impostazioni::LeggiIntestazione() const {
     return Testo(ChiaveIntestazione);
 }
 
-void Impostazioni::ScriviIntestazione(const QString& intestazione) {
-    ScriviTesto(ChiaveIntestazione, intestazione);
+std::optional<QString> Impostazioni::ScriviIntestazione(const QString& intestazione) {
+    return ScriviTesto(ChiaveIntestazione, intestazione);
 }

@@ -2,9 +2,16 @@
 
 // The per-user settings store: application "Velantra", section "Settings". This is the one place that
 // builds a QSettings. Numbers are kept as single-precision texts in the user's regional format.
+//
+// QSettings reads the store; writing goes through the program's safe-write routine instead, in the
+// same INI text, because QSettings can put a cut file in place of a whole one when the disk fills up.
+// Each writer gives the message saying why the settings were not saved, or nothing when they were.
 
+#include <QList>
 #include <QRectF>
 #include <QString>
+#include <optional>
+#include <utility>
 
 class Impostazioni {
 public:
@@ -17,12 +24,16 @@ public:
     // Each key that is missing or unreadable gives its default; so does a width or height below the
     // smallest usable window.
     QRectF LeggiCollocazione() const;
-    void ScriviCollocazione(const QRectF& twips);
+    std::optional<QString> ScriviCollocazione(const QRectF& twips);
 
     QString LeggiIntestazione() const;
-    void ScriviIntestazione(const QString& intestazione);
+    std::optional<QString> ScriviIntestazione(const QString& intestazione);
 
     // The stored text of a key, empty when missing.
     QString Testo(const QString& chiave) const;
-    void ScriviTesto(const QString& chiave, const QString& testo);
+    std::optional<QString> ScriviTesto(const QString& chiave, const QString& testo);
+
+private:
+    // The keys of the section given new texts, every other key kept.
+    std::optional<QString> Scrivi(const QList<std::pair<QString, QString>>& testi);
 };

@@ -7,6 +7,7 @@
 #include "Esportazione.h"
 #include "FileSicuri.h"
 #include "ImmagineGrafico.h"
+#include "LeggeMoto.h"
 #include "Programma.h"
 #include "Relazione.h"
 #include "Sistemi.h"
@@ -15,8 +16,12 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <cstdio>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,9 +38,13 @@ con quella simulazione caricata.
 Opzioni:
   -e, --esporta FILE.vla USCITA   legge la simulazione, la calcola e scrive USCITA senza
                                   aprire finestre; il formato segue l'estensione:
-                                    .csv   il profilo campionato: t, s, v, a
+                                    .csv   i valori del moto: t, s, v, a
                                     .txt   la tabella dei risultati
                                     .png, .svg, .pdf   il grafico
+  -i, --intervallo SECONDI        nel .csv, una riga ogni SECONDI (con punto o virgola);
+                                  deve dare da 10 a 1000000 righe. Senza: 0,01 s, o il
+                                  passo tondo che dà almeno 500 intervalli e al più
+                                  50000 righe
   -r, --relazione FILE.vla RELAZIONE
                                   legge la simulazione, la calcola e ne scrive la
                                   relazione di una pagina: .pdf (A4, con il grafico)
@@ -60,29 +69,49 @@ int Errore(const QString& messaggio, int stato = Fallito) {
 
 struct Opzioni {
     const QCommandLineOption esporta{QStringList{QStringLiteral("e"), QStringLiteral("esporta")}};
+    const QCommandLineOption intervallo{QStringList{QStringLiteral("i"), QStringLiteral("intervallo")},
+                                        QString(), QStringLiteral("SECONDI")};
     const QCommandLineOption aiuto{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     const QCommandLineOption versione{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
     const QCommandLineOption relazione{QStringList{QStringLiteral("r"), QStringLiteral("relazione")}};
 
     bool Analizza(QCommandLineParser& riga, const QStringList& argomenti) const {
-        riga.addOptions({esporta, aiuto, versione, relazione});
+        riga.addOptions({esporta, intervallo, aiuto, versione, relazione});
         return riga.parse(argomenti);
     }
 };
+
+// The arguments as given: a name that is not UTF-8 keeps its bytes.
+QStringList Argomenti(int argc, char** argv) {
+    QStringList argomenti;
+    for (int i = 0; i < argc; ++i)
+        argomenti << NomeDaByte(QByteArray(argv[i]));
+    return argomenti;
+}
 
 bool Immagine(const QString& uscita) {
     return QStringList{"png", "svg", "pdf"}.contains(QFileInfo(uscita).suffix().toLower());
 }
 
-// Reads the document, solves its system as "Calcolo" does, samples the curve and writes `uscita`.
-int Esporta(const QString& documento, const QString& uscita) {
+QString Numero(double valore) {
+    return QLocale().toString(valore, 'g', 6);
+}
+
+// Reads the document, solves its system as "Calcolo" does and writes `uscita`: a CSV on `passo`, or
+// on the default step when none is given.
+int Esporta(const QString& documento, const QString& uscita, std::optional<PassoCsv> passo) {
     const QString formato = QFileInfo(uscita).suffix().toLower();
     const QString file = PercorsoMostrato(uscita);
+    const auto nonEsportato = [&](const QString& motivo) {
+        return Errore(QStringLiteral("Impossibile esportare nel file «%1»: %2.").arg(file, motivo));
+    };
     if (formato != QLatin1String("csv") && formato != QLatin1String("txt") && !Immagine(uscita))
-        return Errore(
-            QStringLiteral("Impossibile esportare nel file «%1»: l'estensione non indica un formato "
-                           "noto (.csv, .txt, .png, .svg, .pdf).")
-                .arg(file));
+        return nonEsportato(
+            QStringLiteral("l'estensione non indica un formato noto (.csv, .txt, .png, .svg, .pdf)"));
+    if (StessoFile(documento, uscita))
+        return nonEsportato(
+            QStringLiteral("è il file della simulazione da leggere, «%1», che andrebbe perduta")
+                .arg(PercorsoMostrato(documento)));
     const SimulazioneLetta letta = LeggiSimulazione(documento);
     if (!letta.dati)
         return Errore(letta.messaggio);
@@ -104,16 +133,33 @@ int Esporta(const QString& documento, const QString& uscita) {
     if (!VerificaMoto(programma.Moto).empty())
         return nonCalcolato("i valori calcolati non descrivono un moto",
                             SpiegazioneMoto(programma.SistemaCorrente, programma.Moto));
-    CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
 
-    const auto scrivi = [&](QIODevice& destinazione) {
-        if (formato == QLatin1String("csv"))
-            return ScriviCsv(destinazione, programma.PuntiGrafico, programma.Moto, FormaCsv::Standard);
-        const QByteArray tabella = TestoTabella(programma.Moto).toLatin1();
-        return destinazione.write(tabella) == tabella.size();
-    };
-    const auto motivo =
-        Immagine(uscita) ? ScriviImmagineGrafico(uscita, formato, programma) : ScriviFile(uscita, scrivi);
+    std::optional<QString> motivo;
+    if (Immagine(uscita)) {
+        CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
+        motivo = ScriviImmagineGrafico(uscita, formato, programma);
+    } else if (formato == QLatin1String("csv")) {
+        const LeggeMoto legge(programma.Moto);
+        if (!passo && !(passo = PassoPredefinito(legge.Durata())))
+            return nonEsportato(
+                QStringLiteral("nessun passo di tempo divide la durata del moto, %1 sec, in righe "
+                               "di valori distinti")
+                    .arg(Numero(legge.Durata())));
+        if (const int64_t righe = RigheCsv(legge.Durata(), *passo);
+            righe < MinimoRigheCsv || righe > MassimoRigheCsv)
+            return nonEsportato(
+                QStringLiteral("una riga ogni %1 s di un moto di %2 sec darebbe %3 righe; il passo "
+                               "deve darne da %4 a %5")
+                    .arg(Numero(passo->Secondi()), Numero(legge.Durata()),
+                         righe > MassimoRigheCsv ? QStringLiteral("più di %1").arg(MassimoRigheCsv)
+                                                 : QString::number(righe))
+                    .arg(MinimoRigheCsv)
+                    .arg(MassimoRigheCsv));
+        motivo = ScriviFile(uscita, [&](QIODevice& destinazione) {
+            return ScriviCsv(destinazione, legge.Durata(), *passo, ColonneMoto(legge), FormaCsv::Standard);
+        });
+    } else
+        motivo = ScriviFile(uscita, TestoTabella(programma.Moto).toLatin1());
     if (motivo)
         return Errore(QStringLiteral("Impossibile salvare il file «%1»: %2.").arg(file, *motivo));
     return Riuscito;
@@ -122,6 +168,12 @@ int Esporta(const QString& documento, const QString& uscita) {
 } // namespace
 
 bool PreparaPiattaforma() {
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const passwd* utente = getpwuid(geteuid());
+        qputenv("XDG_RUNTIME_DIR",
+                QFile::encodeName(QDir::tempPath()) + "/runtime-" +
+                    (utente ? QByteArray(utente->pw_name) : QByteArray::number(geteuid())));
+    }
     for (const char* variabile : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         if (!qEnvironmentVariableIsEmpty(variabile))
             return false;
@@ -130,9 +182,7 @@ bool PreparaPiattaforma() {
 }
 
 bool SoloTesto(int argc, char** argv) {
-    QStringList argomenti;
-    for (int i = 0; i < argc; ++i)
-        argomenti << QString::fromLocal8Bit(argv[i]);
+    const QStringList argomenti = Argomenti(argc, argv);
     QCommandLineParser riga;
     const Opzioni opzioni;
     // Not understood: perhaps Qt's own options, which only the GUI takes away.
@@ -147,17 +197,20 @@ bool SoloTesto(int argc, char** argv) {
     return riga.isSet(opzioni.esporta) && !(posizionali.size() == 2 && Immagine(posizionali[1]));
 }
 
-int EseguiRigaComando(bool senzaSchermo) {
+int EseguiRigaComando(int argc, char** argv, bool senzaSchermo) {
     QCommandLineParser riga;
     const Opzioni opzioni;
-    const auto& [esporta, aiuto, versione, relazione] = opzioni;
-    if (!opzioni.Analizza(riga, QCoreApplication::arguments())) {
+    const auto& [esporta, intervallo, aiuto, versione, relazione] = opzioni;
+    if (!opzioni.Analizza(riga, Argomenti(argc, argv))) {
         const QString sconosciuta = riga.unknownOptionNames().value(0);
         const QString motivo =
-            sconosciuta.isEmpty()
-                ? QStringLiteral("riga di comando non valida.")
-                : QStringLiteral("opzione sconosciuta «%1%2».")
-                      .arg(QLatin1String(sconosciuta.size() == 1 ? "-" : "--"), sconosciuta);
+            !sconosciuta.isEmpty()
+                ? QStringLiteral("opzione sconosciuta «%1%2».")
+                      .arg(QLatin1String(sconosciuta.size() == 1 ? "-" : "--"), sconosciuta)
+            : riga.errorText().contains(QLatin1String("'-i'")) ||
+                    riga.errorText().contains(QLatin1String("'--intervallo'"))
+                ? QStringLiteral("--intervallo vuole un numero di secondi.")
+                : QStringLiteral("riga di comando non valida.");
         return Errore(motivo + '\n' + Suggerimento, RigaErrata);
     }
     const QStringList argomenti = riga.positionalArguments();
@@ -173,8 +226,23 @@ int EseguiRigaComando(bool senzaSchermo) {
                                "scrivere.\n") +
                     Suggerimento,
                 RigaErrata);
-        return Esporta(argomenti[0], argomenti[1]);
+        std::optional<PassoCsv> passo;
+        if (riga.isSet(intervallo)) {
+            const QString testo = riga.value(intervallo);
+            if (QFileInfo(argomenti[1]).suffix().toLower() != QLatin1String("csv"))
+                return Errore(QStringLiteral("--intervallo vale solo per un file .csv.\n") + Suggerimento,
+                              RigaErrata);
+            if (!(passo = LeggiPasso(testo.toStdString())))
+                return Errore(
+                    QStringLiteral("--intervallo vuole un numero di secondi maggiore di zero, come 0,01: "
+                                   "«%1» non lo è.")
+                        .arg(PercorsoMostrato(testo)),
+                    RigaErrata);
+        }
+        return Esporta(argomenti[0], argomenti[1], passo);
     }
+    if (riga.isSet(intervallo))
+        return Errore(QStringLiteral("--intervallo vale solo con --esporta.\n") + Suggerimento, RigaErrata);
     if (riga.isSet(relazione)) {
         if (argomenti.size() != 2)
             return Errore(

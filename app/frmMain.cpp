@@ -132,9 +132,8 @@ frmMain::frmMain(Programma& programma, Dialoghi* dialoghi, QWidget* parent)
             [this] { findChild<QAction*>(QStringLiteral("Calcolo"))->trigger(); });
     connect(figlie.get(), &FinestreFiglie::EsportaImmagineRichiesta, this,
             [this] { Esportazione(this->programma.Moto, *this).EsportaImmagineGrafico(); });
-    connect(figlie.get(), &FinestreFiglie::EsportaDatiRichiesta, this, [this] {
-        Esportazione(this->programma.Moto, *this).EsportaDatiGrafico(this->programma.PuntiGrafico);
-    });
+    connect(figlie.get(), &FinestreFiglie::EsportaDatiRichiesta, this,
+            [this] { Esportazione(this->programma.Moto, *this).EsportaDatiGrafico(); });
     Carica();
 }
 
@@ -267,8 +266,11 @@ void frmMain::closeEvent(QCloseEvent* evento) {
         guida->close();
     // A minimised window has no placement worth keeping: neither it nor the header is written.
     if (!isMinimized()) {
-        impostazioni.ScriviCollocazione(InTwips(normalGeometry(), collocazioneLetta));
-        impostazioni.ScriviIntestazione(programma.IntestazioneUtente);
+        auto messaggio = impostazioni.ScriviCollocazione(InTwips(normalGeometry(), collocazioneLetta));
+        if (!messaggio)
+            messaggio = impostazioni.ScriviIntestazione(programma.IntestazioneUtente);
+        if (messaggio)
+            dialoghi.Messaggio(*messaggio);
     }
     evento->accept();
 }

@@ -6,9 +6,19 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class QPrinter;
+
+// A task that may last long, told how it goes: the dialog shows once the task has lasted half a second,
+// with a button that cancels it, and closes with this object.
+class Avanzamento {
+public:
+    virtual ~Avanzamento() = default;
+    // Called as the work goes on; false once the user has cancelled.
+    virtual bool Prosegui() = 0;
+};
 
 // Title of the program's message boxes.
 inline const QString TitoloApplicazione = QStringLiteral("Velantra");
@@ -34,10 +44,12 @@ public:
     virtual QString NomeFileApri(const QString& titolo, const QStringList& filtri) = 0;
     virtual QString NomeFileSalva(const QString& titolo, const QStringList& filtri,
                                   QString* filtroScelto = nullptr) = 0;
-    // A size in pixels, each side 1 to MassimoPixel, `proposta` until the user types another; nothing
-    // when cancelled.
-    static constexpr int MassimoPixel = 10000;
+    // A size in pixels, each side from its least to MassimoPixel (what is typed outside them is
+    // refused with a message), `proposta` until the user types another; nothing when cancelled.
+    static constexpr int MinimoLarghezza = 200, MinimoAltezza = 150, MassimoPixel = 10000;
     virtual std::optional<QSize> Dimensione(const QString& titolo, QSize proposta) = 0;
+    // The progress of a long task, saying what it does.
+    virtual std::unique_ptr<Avanzamento> Avanza(const QString& titolo, const QString& testo) = 0;
     // The print dialog on the given printer; false when cancelled.
     virtual bool Stampa(QPrinter& stampante, const QString& titolo) = 0;
 };

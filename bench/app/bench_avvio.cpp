@@ -54,6 +54,7 @@ struct SempreSi : Dialoghi {
     QString NomeFileSalva(const QString&, const QStringList&, QString*) override { return {}; }
     std::optional<QSize> Dimensione(const QString&, QSize) override { return std::nullopt; }
     bool Stampa(QPrinter&, const QString&) override { return false; }
+    std::unique_ptr<Avanzamento> Avanza(const QString&, const QString&) override { return nullptr; }
 };
 
 void Esempio(benchmark::State& stato) {

@@ -1,13 +1,12 @@
 #include "Banco.h"
 #include "Collaudo.h"
 #include "Documenti.h"
-#include "FileSicuri.h"
+#include "Impostazioni.h"
 #include "frmGrafico.h"
 
 #include <QDir>
 #include <QPageLayout>
 #include <QProcess>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,14 +21,6 @@ void ScriviTutto(const QString& percorso, const QByteArray& contenuto) {
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contenuto) == contenuto.size());
 }
 
-// The largest file the process may write from now on: a larger one fails as on a full disk.
-rlim_t LimitaFile(rlim_t massimo) {
-    rlimit limite{};
-    getrlimit(RLIMIT_FSIZE, &limite);
-    const rlim_t prima = std::exchange(limite.rlim_cur, massimo);
-    setrlimit(RLIMIT_FSIZE, &limite);
-    return prima;
-}
 QString Esegui(const char* programma, const QStringList& argomenti) { // from poppler-utils
     QProcess processo;
     processo.start(QLatin1String(programma), argomenti);
@@ -56,8 +47,6 @@ QString Stampa(Banco& banco, double margine, const char* comando = "Print") {
 class TstDocumenti : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { IgnoraLimiteFile(); } // as the program does: a write over the limit fails, no more
-
     // Saved over an older document with a value typed since, taken as no longer calculated; then a document
     // of another combination, as large as one may be, opened over the plot, and calculated.
     void andataERitorno() {
@@ -101,7 +90,6 @@ private slots:
         const QString apri = QStringLiteral("Impossibile aprire il file «%1»: ");
         const QString non = QStringLiteral("Il file «%1» non è una simulazione di Velantra: ");
         const QString salva = QStringLiteral("Impossibile salvare il file «%1»: ");
-        const QString pieno = salva + "la scrittura non è riuscita (il disco potrebbe essere pieno).";
         riga("nome annullato", "Open", "", {}, {});
         riga("salvataggio annullato", "mnuFileSaveAs", "", {}, {});
         riga("domanda annullata", "mnuFileOpen", "sim.vla", {}, {});
@@ -122,11 +110,8 @@ private slots:
         riga("nome di una cartella", "Save", "cartella", {}, salva + "esiste una cartella con questo nome.");
         riga("sola lettura", "Save", "sola/sim.vla", {},
              salva + "non è permesso scrivere nella cartella «%2/sola».");
-        riga("disco pieno", "Save", "sim.vla", {}, pieno);
         riga("valore illeggibile", "Save", "sim.vla", {},
              salva + "il valore di Stot non è un numero valido.");
-        riga("tabella, disco pieno", "mnuFileEsporta", "sim.vla", {}, pieno);
-        riga("grafico, disco pieno", "mnuFileEsportaGrafico", "sim.vla", {}, pieno);
     }
     void nienteCambia() {
         QFETCH(QString, comando);
@@ -154,9 +139,7 @@ private slots:
         const QString prima = banco.Stato() + attiva->windowTitle();
         banco.dialoghi.nomiFile = {nome.isEmpty() ? QString() : banco.Percorso(nome)};
         banco.dialoghi.risposte = {!messaggio.isNull()};
-        const rlim_t limite = LimitaFile(messaggio.contains(QLatin1String("pieno")) ? 8 : RLIM_INFINITY);
         banco.Premi(qPrintable(comando));
-        LimitaFile(limite);
         QCOMPARE(banco.dialoghi.Messaggi(),
                  messaggio.isNull()
                      ? QStringList()
@@ -164,6 +147,21 @@ private slots:
         QCOMPARE(banco.Stato() + attiva->windowTitle(), prima);
         QCOMPARE(cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), file);
         QCOMPARE(LeggiTutto(banco.Percorso(QStringLiteral("sim.vla"))), QByteArray("3,1,2,3,4,5,6,7,8\r\n"));
+    }
+
+    // The settings written by the program's own writer read back by QSettings as written, each right
+    // after the last (equal lengths too), the other keys kept.
+    void impostazioni() {
+        Banco banco(false);
+        Impostazioni impostazioni;
+        QVERIFY(!impostazioni.ScriviCollocazione(QRectF(1, 2, 3000.5, 4000)));
+        for (const char* testo :
+             {"Officina Rossi S.p.A.", "Officina Rossi S.p.B.", "a,b;c=d [x] #1", " spazi ",
+              "\"virgolette\" e \\", "@inizio", "perché € 𝛼", "riga\nnuova\tcolonna\001F\177", ""}) {
+            QVERIFY(!impostazioni.ScriviIntestazione(QString::fromUtf8(testo)));
+            QCOMPARE(Impostazioni().LeggiIntestazione(), QString::fromUtf8(testo));
+        }
+        QCOMPARE(impostazioni.LeggiCollocazione(), QRectF(1, 2, 3000.5, 4000));
     }
 
     // Values typed over calculated results go into the record when the data entry closes (on Save

@@ -22,7 +22,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSpinBox>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -253,15 +252,35 @@ private slots:
                  cartella.filePath("grafico.svg"));
         QCOMPARE(visto << filtro, (QStringList{TitoloEsportaImmagine + ' ' + FiltriImmagine.join(';'),
                                                "grafico.svg already exists.", FiltriImmagine[1]}));
+        // The size: each side with its limits; a number beyond them refused with a message, the dialog
+        // staying until one within them; wide enough for its whole title beside a title bar's buttons.
         AlProssimo([&](QWidget* dialogo) {
-            const auto caselle = dialogo->findChildren<QSpinBox*>();
-            visto << dialogo->windowTitle() + ": " + caselle[0]->text() + ", " + caselle[1]->text();
-            caselle[0]->setValue(0);
-            caselle[1]->setValue(480);
-            dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            const auto caselle = dialogo->findChildren<QLineEdit*>();
+            QStringList limiti;
+            for (const QLabel* etichetta : dialogo->findChildren<QLabel*>())
+                limiti << etichetta->text();
+            visto << dialogo->windowTitle() + ": " + caselle[0]->text() + ", " + caselle[1]->text() + "; " +
+                         limiti.join(", ");
+            QVERIFY(dialogo->width() >
+                    dialogo->fontMetrics().horizontalAdvance(dialogo->windowTitle()) + 100);
+            QPushButton* ok = dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            caselle[0]->clear();
+            QTest::keyClicks(caselle[0], "60000");
+            AlProssimo([&](QWidget* scatola) {
+                visto << qobject_cast<QMessageBox*>(scatola)->text();
+                qobject_cast<QMessageBox*>(scatola)->accept();
+            });
+            ok->click();
+            QTest::keyClicks(caselle[1], "0"); // 4800
+            caselle[0]->setText(QStringLiteral("200"));
+            ok->click();
         });
-        QCOMPARE(dialoghi.Dimensione(TitoloDimensione, QSize(847, 625)), std::optional(QSize(1, 480)));
-        QCOMPARE(visto.last(), "Dimensione dell'immagine: 847 pixel, 625 pixel");
+        QCOMPARE(dialoghi.Dimensione(TitoloDimensione, QSize(847, 480)), std::optional(QSize(200, 4800)));
+        QCOMPARE(
+            visto.mid(visto.size() - 2),
+            (QStringList{"Dimensione dell'immagine: 847, 480; &Larghezza:, pixel, da 200 a 10000, &Altezza:, "
+                         "pixel, da 150 a 10000",
+                         "La larghezza dell'immagine va da 200 a 10000 pixel."}));
         AlProssimo([&](QWidget* w) {
             auto* scatola = qobject_cast<QMessageBox*>(w);
             visto << scatola->windowTitle() + ": " + scatola->text() + ", " + scatola->informativeText() +

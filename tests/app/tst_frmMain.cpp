@@ -164,7 +164,7 @@ private slots:
         QTest::newRow("esempio, cornice alta")
             << "Esempio" << true << QSize(1200, 1150) << "sotto" << esempio;
         QTest::newRow("esempio, cornice stretta")
-            << "Esempio" << true << QSize(1000, 1150) << "tutta l'area" << esempio;
+            << "Esempio" << true << QSize(1000, 1150) << "sotto i risultati" << esempio;
         QTest::newRow("esempio, cornice piccola")
             << "Esempio" << true << QSize(700, 500) << "tutta l'area" << esempio;
         QTest::newRow("esempio, Annulla") << "Esempio" << false << grande << ""

@@ -3,7 +3,8 @@
 // A scripted stand-in for the program's dialogs: records every call and answers from queues that the
 // test fills beforehand (a question with no scripted answer is answered OK, a file dialog with no
 // scripted name is cancelled and without a scripted filter chooses the first, the size dialog takes
-// its proposal, the print dialog is accepted unless told otherwise).
+// its proposal, the print dialog is accepted unless told otherwise, a progress dialog is not cancelled
+// unless told after how many steps).
 
 #include "Dialoghi.h"
 
@@ -21,6 +22,7 @@ public:
     std::deque<QString> filtriScelti;
     std::deque<std::optional<QSize>> dimensioni;
     std::deque<bool> stampe;
+    std::deque<int> annullaDopo; // steps of a progress before its cancel
     // Runs on the printer when the print dialog is accepted (a test points it at a PDF file).
     std::function<void(QPrinter&)> preparaStampante;
 
@@ -62,6 +64,16 @@ public:
         Registra(QStringLiteral("Dimensione"), titolo,
                  QStringLiteral("%1x%2").arg(proposta.width()).arg(proposta.height()));
         return Prendi(dimensioni, std::optional(proposta));
+    }
+    std::unique_ptr<Avanzamento> Avanza(const QString& titolo, const QString& testo) override {
+        Registra(QStringLiteral("Avanzamento"), titolo, testo);
+        struct Finto : Avanzamento {
+            int resta;
+            bool Prosegui() override { return resta < 0 || resta-- > 0; }
+        };
+        auto finto = std::make_unique<Finto>();
+        finto->resta = Prendi(annullaDopo, -1);
+        return finto;
     }
     bool Stampa(QPrinter& stampante, const QString& titolo) override {
         Registra(QStringLiteral("Stampa"), titolo);

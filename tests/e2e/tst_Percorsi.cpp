@@ -99,8 +99,8 @@ private slots:
         u.dialoghi.dimensioni = {QSize(400, 300)};
         grafico->findChild<QAction*>(immagine ? "mnuEsportaImmagine" : "mnuEsportaDati")->trigger();
         QCOMPARE(u.dialoghi.chiamate[1], // after the example's question
-                 "Salva " + (immagine ? TitoloEsportaImmagine : TitoloEsportaDati) + " (" + filtri.join(';') +
-                     ')');
+                 "Salva " + (immagine ? TitoloEsportaImmagine : "Esporta dati: una riga ogni 0,01 s") + " (" +
+                     filtri.join(';') + ')');
         if (formato.isEmpty()) {
             QCOMPARE(u.dialoghi.Messaggi(),
                      QStringList("Impossibile salvare il file «" + percorso + "»: la cartella «" +
@@ -113,7 +113,7 @@ private slots:
         } else {
             QFile file(percorso);
             QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), TestoCsv(u.programma.PuntiGrafico, u.programma.Moto,
+            QCOMPARE(file.readAll(), TestoCsv(u.programma.Moto, PassoCsv{1, -2},
                                               filtro ? FormaCsv::Regionale : FormaCsv::Standard));
         }
     }

@@ -1,15 +1,12 @@
 #include "Campionamento.h"
 #include "Collaudo.h"
-#include "DatiProfilo.h"
 #include "Dettagli.h"
 #include "Grafico.h"
-#include "LeggeMoto.h"
 #include "Velantra.h"
 #include "VistaMoto.h"
 #include "XYPoli.h"
 
 #include <QTest>
-#include <charconv>
 #include <cmath>
 #include <stdexcept>
 
@@ -125,32 +122,6 @@ private slots:
             QCOMPARE(QPointF(p.X(n - 1), p.Y(n - 1)), QPointF(2 * m.T1 + m.T2, 0));
         // The details show every motion drawn but one whose acceleration underflows.
         QCOMPARE(CurveDettaglio(m).empty(), n == 0 || m.Vm / m.T1 == 0);
-    }
-
-    // Read back: the header, one row per sample, each number the very double of the closed form at the
-    // sample's time; 200 KB, written in several pieces. The regional form differs in separators only.
-    void csv() {
-        const Velantra m{.T1 = 1, .T2 = 30, .Vm = 0.5};
-        XYPoli p;
-        CampionaVelocita(p, m, 0.01f);
-        const QByteArray testo = TestoCsv(p, m, FormaCsv::Standard);
-        QVERIFY(testo.startsWith("t [sec],s [m],v [m/sec],a [m/sec^2]\r\n0,0,0,0.5\r\n"
-                                 "0.009999999776482582,2.4999998882412923e-05,0.004999999888241291,0.5\r\n"));
-        const QList<QByteArray> righe = QByteArray(testo).replace('\r', "").split('\n');
-        QCOMPARE(righe.size(), p.NumeroElementi() + 2); // the header, and nothing after the last CRLF
-        const LeggeMoto legge(m);
-        for (int i = 0; i < p.NumeroElementi(); ++i) {
-            QList<double> letti;
-            for (const QByteArray& campo : righe[i + 1].split(','))
-                std::from_chars(campo.begin(), campo.end(), letti.emplace_back(qQNaN()));
-            const double t = p.X(i);
-            QCOMPARE(letti,
-                     (QList<double>{t, legge.Posizione(t), legge.Velocita(t), legge.Accelerazione(t)}));
-        }
-        QCOMPARE(TestoCsv(p, m, FormaCsv::Regionale), QByteArray(testo).replace(',', ';').replace('.', ','));
-        QLocale::setDefault(QLocale::English);
-        QCOMPARE(TestoCsv(p, m, FormaCsv::Regionale), QByteArray(testo).replace(',', ';'));
-        QLocale::setDefault(QLocale::Italian);
     }
 };
 

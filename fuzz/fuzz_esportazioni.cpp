@@ -1,0 +1,94 @@
+// Any byte string read as a document goes the whole way a script takes it: the calculation, the motion
+// check, the sampling of the curve, and, for a motion, the exports: the CSV on its default step, the
+// table, and a picture (PNG, SVG or PDF by the input's length) through the program's file writer into
+// a temporary folder. Nothing may crash, leak or misbehave, and the CSV must keep its promises: from 0 to the
+// end time, times rising, between 501 and 50,000 rows, every value a finite number.
+#include "Campionamento.h"
+#include "DatiProfilo.h"
+#include "Documento.h"
+#include "Esportazione.h"
+#include "FileSicuri.h"
+#include "ImmagineGrafico.h"
+#include "LeggeMoto.h"
+#include "Programma.h"
+#include "RigaComando.h"
+#include "Sistemi.h"
+#include "VerificaMoto.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+void Verifica(bool condizione) {
+    if (!condizione)
+        std::abort();
+}
+
+// The CSV read back: the rows' times and their values.
+void VerificaCsv(const Velantra& moto) {
+    const LeggeMoto legge(moto);
+    const auto passo = PassoPredefinito(legge.Durata());
+    if (!passo)
+        return;
+    const int64_t righe = RigheCsv(legge.Durata(), *passo);
+    Verifica(righe >= 501 && righe <= 50'000);
+    QByteArray testo;
+    QBuffer memoria(&testo);
+    memoria.open(QIODevice::WriteOnly);
+    Verifica(ScriviCsv(memoria, legge.Durata(), *passo, ColonneMoto(legge), FormaCsv::Standard));
+    const QList<QByteArray> linee = testo.split('\n');
+    Verifica(linee.size() == righe + 2 && linee.back().isEmpty());
+    double ultimo = -1;
+    for (qsizetype i = 1; i <= righe; ++i) {
+        const QList<QByteArray> campi = linee[i].chopped(1).split(',');
+        Verifica(campi.size() == 4);
+        double valori[4];
+        for (int c = 0; c < 4; ++c) {
+            const auto [fine, errore] = std::from_chars(campi[c].begin(), campi[c].end(), valori[c]);
+            Verifica(errore == std::errc() && fine == campi[c].end() && std::isfinite(valori[c]));
+        }
+        Verifica(valori[0] > ultimo);
+        ultimo = valori[0];
+    }
+    Verifica(ultimo == legge.Durata());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    static int argc = 1;
+    static char nome[] = "fuzz_esportazioni";
+    static char* argv[] = {nome, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreparaPiattaforma();
+    PreparaScritture();
+    new QApplication(argc, argv); // for the whole run
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
+    const EsitoLettura letto =
+        LeggiDocumento(std::string_view(reinterpret_cast<const char*>(dati), dimensione));
+    if (!letto.dati || !SistemaValido(letto.dati->Sistema))
+        return 0;
+    Programma programma;
+    programma.SistemaCorrente = letto.dati->Sistema;
+    programma.Moto = letto.dati->Moto;
+    if (!Calcola(programma) || !VerificaMoto(programma.Moto).empty())
+        return 0;
+    CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
+    VerificaCsv(programma.Moto);
+    Verifica(TestoTabella(programma.Moto).count(QLatin1String("\r\n")) == 8);
+    static const QTemporaryDir cartella; // removed when the run ends
+    const char* formato = std::array{"png", "svg", "pdf"}[dimensione % 3];
+    const QString file = cartella.filePath(QStringLiteral("grafico.") + QLatin1String(formato));
+    ScriviImmagineGrafico(file, QLatin1String(formato), programma);
+    return 0;
+}
