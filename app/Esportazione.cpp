@@ -1,7 +1,9 @@
 #include "Esportazione.h"
 
 #include "DatiProfilo.h"
+#include "DettagliAsse.h"
 #include "Dialoghi.h"
+#include "Dimensionamento.h"
 #include "Documenti.h"
 #include "FileSicuri.h"
 #include "FinestreFiglie.h"
@@ -18,6 +20,8 @@
 #include <QIODevice>
 #include <QImage>
 #include <QPointer>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 // The file's name alone: a whole path would widen the progress dialog past the screen.
@@ -97,8 +101,11 @@ void Esportazione::EsportaImmagineGrafico() {
                    EsportaImmagine(percorso, formato, grafico->Dati(), *misura, avanzamento.get()));
 }
 
-void Esportazione::EsportaDatiGrafico() {
+void Esportazione::EsportaDatiGrafico(const DatiAsse* asse) {
     const LeggeMoto legge(Moto);
+    std::vector<ColonnaCsv> colonne = ColonneMoto(legge);
+    if (const auto dimensionamento = asse ? Dimensiona(Moto, *asse) : std::nullopt)
+        std::ranges::move(ColonneAsse(*dimensionamento), std::back_inserter(colonne));
     const std::optional<PassoCsv> passo = PassoPredefinito(legge.Durata());
     Dialoghi& dialogo = principale.Dialogo();
     if (!passo) {
@@ -114,11 +121,10 @@ void Esportazione::EsportaDatiGrafico() {
         return;
     const FormaCsv forma = filtro == FiltriDati.value(1) ? FormaCsv::Regionale : FormaCsv::Standard;
     const auto avanzamento = dialogo.Avanza(TitoloEsportaDati, Scrittura(percorso));
-    EsitoScrittura(principale, percorso,
-                   ScriviFile(
-                       percorso,
-                       [&](QIODevice& file) {
-                           return ScriviCsv(file, legge.Durata(), *passo, ColonneMoto(legge), forma);
-                       },
-                       avanzamento.get()));
+    EsitoScrittura(
+        principale, percorso,
+        ScriviFile(
+            percorso,
+            [&](QIODevice& file) { return ScriviCsv(file, legge.Durata(), *passo, colonne, forma); },
+            avanzamento.get()));
 }

@@ -10,6 +10,7 @@
 
 class Velantra;
 class frmMain;
+struct DatiAsse;
 struct PassoCsv;
 struct DatiGrafico;
 
@@ -57,7 +58,8 @@ public:
     void EsportaImmagineGrafico();
     // The motion's values as CSV on the step of PassoPredefinito, in the standard or the regional
     // form as the chosen filter says.
-    void EsportaDatiGrafico();
+    // With the axis' sizing data, its force and torque columns too.
+    void EsportaDatiGrafico(const DatiAsse* asse = nullptr);
 
 private:
     const Velantra& Moto;

@@ -3,6 +3,8 @@
 #include "Avvio.h"
 #include "Campionamento.h"
 #include "DatiProfilo.h"
+#include "DettagliAsse.h"
+#include "Dimensionamento.h"
 #include "Documenti.h"
 #include "Esportazione.h"
 #include "FileSicuri.h"
@@ -19,7 +21,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -118,6 +122,7 @@ int Esporta(const QString& documento, const QString& uscita, std::optional<Passo
     Programma programma;
     programma.SistemaCorrente = letta.dati->Sistema;
     programma.Moto = letta.dati->Moto;
+    programma.Asse = letta.dati->Asse;
     const auto nonCalcolato = [&](const char* motivo, const QStringList& perche = {}) {
         QString testo = QStringLiteral("Impossibile calcolare la simulazione del file «%1»: %2.")
                             .arg(PercorsoMostrato(documento), QString::fromUtf8(motivo));
@@ -155,8 +160,11 @@ int Esporta(const QString& documento, const QString& uscita, std::optional<Passo
                                                  : QString::number(righe))
                     .arg(MinimoRigheCsv)
                     .arg(MassimoRigheCsv));
+        std::vector<ColonnaCsv> colonne = ColonneMoto(legge);
+        if (const auto asse = programma.Asse ? Dimensiona(programma.Moto, *programma.Asse) : std::nullopt)
+            std::ranges::move(ColonneAsse(*asse), std::back_inserter(colonne));
         motivo = ScriviFile(uscita, [&](QIODevice& destinazione) {
-            return ScriviCsv(destinazione, legge.Durata(), *passo, ColonneMoto(legge), FormaCsv::Standard);
+            return ScriviCsv(destinazione, legge.Durata(), *passo, colonne, FormaCsv::Standard);
         });
     } else
         motivo = ScriviFile(uscita, TestoTabella(programma.Moto).toLatin1());

@@ -132,8 +132,10 @@ frmMain::frmMain(Programma& programma, Dialoghi* dialoghi, QWidget* parent)
             [this] { findChild<QAction*>(QStringLiteral("Calcolo"))->trigger(); });
     connect(figlie.get(), &FinestreFiglie::EsportaImmagineRichiesta, this,
             [this] { Esportazione(this->programma.Moto, *this).EsportaImmagineGrafico(); });
-    connect(figlie.get(), &FinestreFiglie::EsportaDatiRichiesta, this,
-            [this] { Esportazione(this->programma.Moto, *this).EsportaDatiGrafico(); });
+    connect(figlie.get(), &FinestreFiglie::EsportaDatiRichiesta, this, [this] {
+        Esportazione(this->programma.Moto, *this)
+            .EsportaDatiGrafico(this->programma.Asse ? &*this->programma.Asse : nullptr);
+    });
     Carica();
 }
 

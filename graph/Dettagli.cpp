@@ -1,6 +1,6 @@
 #include "Dettagli.h"
 
-#include "CurvaAsse.h"
+#include "DettagliAsse.h"
 #include "LeggeMoto.h"
 #include "NumeriRegionali.h"
 #include "Velantra.h"

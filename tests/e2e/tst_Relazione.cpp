@@ -4,7 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The report written by the program run without a display, as a script runs it.
+// The report, and the CSV with the sizing's columns, written by the program run without a display, as a
+// script runs it.
 class TstRelazione : public QObject {
     Q_OBJECT
 private slots:
@@ -20,6 +21,10 @@ private slots:
             << "--relazione diretta.vla out.txt" << 0
             << "Dimensionamento asse:\r\nForza di picco: 138,237 [N]\r\nForza efficace: 77,0841 [N]\r\n\r\n"
                "Forza per fase:\r\nIn accelerazione: F = 138,237 [N]\r\n";
+        QTest::newRow("csv con forza e coppia")
+            << "--esporta es.vla out.csv" << 0
+            << "t [sec],s [m],v [m/sec],a [m/sec^2],F [N],C [N·m]\r\n0,0,0,";
+        QTest::newRow("csv con la forza") << "-e diretta.vla out.csv" << 0 << "a [m/sec^2],F [N]\r\n0,0,0,";
         QTest::newRow("chiave fuori intervallo") << "--relazione nullo.vla out.txt" << 1
                                                  << "velantra: Il file «nullo.vla» non è una simulazione di "
                                                     "Velantra: il valore della chiave «passo» "
@@ -49,8 +54,8 @@ private slots:
         QVERIFY(programma.waitForFinished(30000));
         QTEST(programma.exitCode(), "stato");
         QString visto = QString::fromUtf8(programma.readAllStandardError());
-        if (argomenti.endsWith(QLatin1String("out.txt")) && programma.exitCode() == 0) {
-            QFile relazione(cartella.filePath(QStringLiteral("out.txt")));
+        if (!argomenti.endsWith(QLatin1String("out.pdf")) && programma.exitCode() == 0) {
+            QFile relazione(cartella.filePath(argomenti.section(' ', -1)));
             QVERIFY(relazione.open(QIODevice::ReadOnly));
             visto = QString::fromUtf8(relazione.readAll());
         } else if (argomenti.endsWith(QLatin1String("out.pdf"))) {

@@ -1,8 +1,9 @@
 #include "BancoGrafico.h"
 #include "Collaudo.h"
-#include "CurvaAsse.h"
+#include "DettagliAsse.h"
 #include "Dimensionamento.h"
 
+#include <QBuffer>
 #include <QLabel>
 
 // The sizing of the axis among the details: its curve on an axis of its own, labelled with the values
@@ -51,6 +52,30 @@ private slots:
         b.finestra->NuoviParticolari();
         QCOMPARE(b.Vista().dettagli.size(), size_t(2));
         QVERIFY(!b.Casella("LetturaC")->isVisible());
+    }
+
+    // The CSV's columns after the law's: force and torque (the force alone for a direct drive) at the
+    // rows' times, a step at each phase, held in the dwell from the end on.
+    void colonne() {
+        const DatiAsse esempio{.Massa = 50, .Passo = 0.01, .Rendimento = 0.9, .Attrito = 0.01, .Sosta = 0.5};
+        for (const bool diretta : {false, true}) {
+            DatiAsse dati = esempio;
+            dati.Tipo = diretta ? Trasmissione::Diretta : Trasmissione::Vite;
+            const auto r = Dimensiona({.T1 = 0.25, .T2 = 0.5, .Vm = 0.5 / 0.75}, dati);
+            QByteArray testo;
+            QBuffer memoria(&testo);
+            QVERIFY(memoria.open(QIODevice::WriteOnly) &&
+                    ScriviCsv(memoria, 1, {25, -2}, ColonneAsse(*r), FormaCsv::Standard));
+            const QList<QByteArray> righe = testo.split('\n');
+            QCOMPARE(righe[0], diretta ? "t [sec],F [N]\r" : "t [sec],F [N],C [N·m]\r");
+            QStringList valori;
+            for (int i = 1; i <= 5; ++i) // 0, 0.25, 0.5, 0.75, 1 s
+                for (const QByteArray& campo : righe[i].trimmed().split(',').mid(1))
+                    valori << QString::number(campo.toDouble(), 'g', 6);
+            QCOMPARE(valori.join(' '), diretta ? "138.237 4.90332 4.90332 -128.43 0"
+                                               : "138.237 0.244456 4.90332 0.00867098 4.90332 0.00867098 "
+                                                 "-128.43 -0.183962 0 0");
+        }
     }
 };
 REGISTRA_COLLAUDO(TstCurvaAsse);

@@ -1,4 +1,4 @@
-#include "CurvaAsse.h"
+#include "DettagliAsse.h"
 
 #include "Dimensionamento.h"
 
@@ -34,4 +34,11 @@ std::optional<CurvaDettaglio> CurvaAsse(const Velantra& Moto, const DatiAsse& da
     curva.velocitaAlto = 0.8 * Moto.Vm;
     curva.segnati = {valori[FaseAccelerazione], valori[FaseDecelerazione], valori[FaseSosta]};
     return curva;
+}
+
+std::vector<ColonnaCsv> ColonneAsse(const Dimensionamento& r) {
+    std::vector<ColonnaCsv> colonne{{"F [N]", [r](double t) { return r.ForzaA(t); }}};
+    if (!r.Diretta)
+        colonne.push_back({"C [N·m]", [r](double t) { return r.CoppiaA(t); }});
+    return colonne;
 }
