@@ -121,6 +121,12 @@ QMdiSubWindow* FinestreFiglie::Carica(QWidget* finestra) {
     return sotto;
 }
 
+QMdiSubWindow* FinestreFiglie::AggiungiFissa(QWidget* finestra, QPoint posto) {
+    QMdiSubWindow* sotto = Carica(finestra);
+    Colloca(sotto, posto);
+    return sotto;
+}
+
 void FinestreFiglie::Colloca(QMdiSubWindow* sotto, QPoint posto) const {
     // Where it was meant to go, moved back inside the area as far as it must.
     const QRect libero = area.viewport()->rect();

@@ -40,6 +40,9 @@ public:
     // Puts a new child window into the frame (taking ownership) and returns its sub-window, not yet
     // shown. The child's objectName must be its form name.
     QMdiSubWindow* Aggiungi(QWidget* finestra);
+    // A fixed form as the program's own are loaded: its frame sized to it (scrolling inside when the area
+    // is smaller) and placed at the point, kept inside the area. Not yet shown.
+    QMdiSubWindow* AggiungiFissa(QWidget* finestra, QPoint posto);
     // Shows the child's sub-window and gives it the focus.
     void Mostra(QWidget* finestra) override;
 

@@ -17,7 +17,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <cmath>
 
@@ -310,11 +309,7 @@ frmDimensionamento& ApriDimensionamento(FinestreFiglie& figlie, Programma& progr
             if (auto* grafico = qobject_cast<frmGrafico*>(figlie.Finestra(QStringLiteral("frmGrafico"))))
                 grafico->NuoviParticolari();
         });
-        QMdiSubWindow* sotto = figlie.Aggiungi(finestra);
-        sotto->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-        sotto->adjustSize();
-        sotto->move(Px(300), Px(300));
+        figlie.AggiungiFissa(finestra, QPoint(Px(300), Px(300)));
     }
     figlie.Mostra(finestra);
     return *finestra;
