@@ -51,6 +51,7 @@ BENCHMARK(Ricalcolo)->Unit(benchmark::kMicrosecond);
 // A digit added and taken away in turn: the data changes at every key.
 void Tasto(benchmark::State& stato) {
     QLineEdit* massa = Dati().finestra->findChild<QLineEdit*>(QStringLiteral("massa"));
+    massa->setText(QStringLiteral("50")); // as an earlier run may have left it
     massa->setFocus();
     massa->end(false);
     bool aggiungi = true;
