@@ -40,6 +40,7 @@ std::optional<QString> ScriviImmagineGrafico(const QString& percorso, const QStr
     Grafico vista = programma.GraficoCorrente;
     vista.StatoDisegniGrafico |= Grafico::BitParticolari;
     CalcolaVistaIntera(vista, programma.PuntiGrafico);
-    return EsportaImmagine(percorso, formato, {programma.PuntiGrafico, programma.Moto, vista},
+    const DatiAsse* asse = programma.Asse ? &*programma.Asse : nullptr; // its torque among the details
+    return EsportaImmagine(percorso, formato, {programma.PuntiGrafico, programma.Moto, vista, false, asse},
                            MisuraRigaComando);
 }
