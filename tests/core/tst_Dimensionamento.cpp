@@ -98,13 +98,13 @@ private slots:
 
     // No motion, or data not complete: no sizing.
     void senzaDimensionamento() {
-        const std::pair<Velantra, D> casi[] = {
-            {{.T1 = 0, .T2 = 1, .Vm = 1}, Esempio},      {{.T1 = 1, .T2 = -1, .Vm = 1}, Esempio},
-            {{.T1 = 1, .T2 = 1, .Vm = 0}, Esempio},      {{.T1 = qQNaN(), .T2 = 1, .Vm = 1}, Esempio},
-            {{.T1 = 1, .T2 = qInf(), .Vm = 1}, Esempio}, {{.T1 = 1, .T2 = 1, .Vm = 1}, D{.Massa = 1}},
-        };
-        for (const auto& [moto, dati] : casi)
-            QVERIFY(!Dimensiona(moto, dati));
+        for (const Velantra& moto : {Velantra{.T1 = 0, .T2 = 1, .Vm = 1},
+                                     {.T1 = 1, .T2 = -1, .Vm = 1},
+                                     {.T1 = 1, .T2 = 1, .Vm = 0},
+                                     {.T1 = qQNaN(), .T2 = 1, .Vm = 1},
+                                     {.T1 = 1, .T2 = qInf(), .Vm = 1}})
+            QVERIFY(!Dimensiona(moto, Esempio));
+        QVERIFY(!Dimensiona({.T1 = 1, .T2 = 1, .Vm = 1}, D{.Massa = 1}));
     }
 
     // Which value is wrong and why, by the rules of each field: required ones only where they apply,

@@ -24,7 +24,6 @@ private slots:
         QTest::newRow("csv con forza e coppia")
             << "--esporta es.vla out.csv" << 0
             << "t [sec],s [m],v [m/sec],a [m/sec^2],F [N],C [N·m]\r\n0,0,0,";
-        QTest::newRow("csv con la forza") << "-e diretta.vla out.csv" << 0 << "a [m/sec^2],F [N]\r\n0,0,0,";
         QTest::newRow("chiave fuori intervallo") << "--relazione nullo.vla out.txt" << 1
                                                  << "velantra: Il file «nullo.vla» non è una simulazione di "
                                                     "Velantra: il valore della chiave «passo» "
