@@ -61,7 +61,6 @@ inline constexpr double Infinito = std::numeric_limits<double>::infinity();
 } // namespace campi_asse
 
 inline constexpr int NumeroCampiAsse = 12;
-inline constexpr int IndiceTrasmissione = 1;
 inline constexpr std::array<CampoAsse, NumeroCampiAsse> CampiAsse{{
     {"massa", "Massa in movimento", "kg", &DatiAsse::Massa, 0, false, campi_asse::Infinito, false,
      campi_asse::Tutte},

@@ -20,13 +20,13 @@ bool CampionaFasi(XYPoli& Punti, double T1, double T2, double Vm, double passo) 
 
     double t = 0;
     do {
-        Punti.Add(t, salitaVerticale ? 0 : pendenzaSalita * t, 0);
+        Punti.Add(t, salitaVerticale ? 0 : pendenzaSalita * t);
         t = t + passo;
     } while (t <= T1 && !salitaVerticale && !Punti.Piena());
 
     t = T1;
     do {
-        Punti.Add(t, Vm, 0);
+        Punti.Add(t, Vm);
         t = t + passo;
     } while (t <= t12 && !Punti.Piena());
 
@@ -36,7 +36,7 @@ bool CampionaFasi(XYPoli& Punti, double T1, double T2, double Vm, double passo) 
     double y = 0;
     do {
         y = discesaVerticale ? Vm : (Vm - pendenzaDiscesa * t12) + pendenzaDiscesa * t;
-        Punti.Add(t, y, 0);
+        Punti.Add(t, y);
         t = t + passo;
         // Not past the end either: a slope lost to underflow never reaches 0.
     } while (verso * y >= 0 && t <= Ttot && !discesaVerticale && !Punti.Piena());
@@ -76,5 +76,5 @@ void ChiudiCurvaVelocita(XYPoli& Punti, double Ttot, double verso) {
     // Not a number (a speed no phase can give) goes with those past 0.
     while (Punti.NumeroElementi() > 0 && !(verso * Punti.Y(Punti.NumeroElementi() - 1) >= 0))
         Punti.RimuoviUltimo();
-    Punti.Add(Ttot, 0, 0);
+    Punti.Add(Ttot, 0);
 }

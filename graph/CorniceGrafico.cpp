@@ -32,12 +32,6 @@ QFont CarattereGrafico() {
     return carattere;
 }
 
-bool GraficoDisegnabile(const XYPoli& punti) {
-    Grafico vista;
-    CalcolaVistaIntera(vista, punti);
-    return VistaDisegnabile(vista);
-}
-
 double LarghezzaStrisciaVelocita(const DatiGrafico& dati, const QFont& carattere, bool progettata) {
     const QFontMetricsF metrica(carattere);
     const Grafico& G = dati.vista;

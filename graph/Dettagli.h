@@ -10,40 +10,13 @@
 // reads it at the cursor like the others. Every value comes from the closed form of the motion
 // (LeggeMoto), exact at any time, not from the samples.
 
-#include <QColor>
+#include "CurvaDettaglio.h"
+
 #include <QString>
-#include <functional>
 #include <vector>
 
 class Velantra;
 struct DatiAsse;
-
-struct CurvaDettaglio {
-    // One stretch of the curve, drawn from `da` to `a` (a jump between stretches is a vertical line).
-    struct Tratto {
-        double da = 0, a = 0;
-        std::function<double(double)> valore;
-        double curvatura = 0; // the largest |second derivative|, in units per second squared; 0: straight
-    };
-
-    QString nome;  // of its axis, with the unit: "s(t) [m]"
-    QString sigla; // of its readout at the cursor: "s"
-    QColor colore;
-    Qt::PenStyle stile = Qt::SolidLine;
-    std::vector<Tratto> tratti;
-    std::function<double(double)> valore; // at any time
-    // The band: the value `basso` stands at the speed `velocitaBasso`, `alto` at `velocitaAlto`.
-    double basso = 0, alto = 1, velocitaBasso = 0, velocitaAlto = 1;
-    std::vector<double> segnati; // values its axis always labels when in view
-    bool tondi = false;          // and about five round values between them
-
-    double Velocita(double v) const {
-        return velocitaBasso + (v - basso) / (alto - basso) * (velocitaAlto - velocitaBasso);
-    }
-    double Valore(double velocita) const {
-        return basso + (velocita - velocitaBasso) / (velocitaAlto - velocitaBasso) * (alto - basso);
-    }
-};
 
 // The details of a motion, in the order their axes stand right of the plot; none for a record that
 // is no motion. With the axis' sizing, its torque (or force) last.

@@ -4,11 +4,12 @@
 // and of the dwell after the motion, or the force F(t) along the axis for a direct drive, which has no
 // motor shaft; in the CSV, the columns of force and torque.
 
+#include "CurvaDettaglio.h"
 #include "DatiProfilo.h"
-#include "Dettagli.h"
 
 #include <optional>
 
+class Velantra;
 struct DatiAsse;
 struct Dimensionamento;
 

@@ -101,10 +101,6 @@ extern const QString FraseNonDisegnabile;
 // among the lines whatever the resolution of the device.
 QFont CarattereGrafico();
 
-// Whether the full view of this curve can be drawn (else a picture of it carries only
-// FraseNonDisegnabile).
-bool GraficoDisegnabile(const XYPoli& punti);
-
 // The frame laid out in `spazio`: names above the plot, the speed strip left of it, the time strip below
 // it, the details' axes right of it and "t [sec]" right of the time strip; where that would leave the
 // plot less than half the width, the details' names move above the plot and "t [sec]" below the strip.

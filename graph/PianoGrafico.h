@@ -32,7 +32,6 @@ public:
 
     // Moves, presses, wheel and drags over the plot are reported only while enabled.
     void AbilitaMouse(bool attivo) { mouseAttivo = attivo; }
-    bool MouseAbilitato() const { return mouseAttivo; }
     // Whether a drag with the left button and Shift pans (no tool wants the left button).
     void ConsentiSpostamentoSinistro(bool consentito) { sinistroSposta = consentito; }
 

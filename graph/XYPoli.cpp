@@ -26,9 +26,6 @@ double XYPoli::X(int32_t Posizione) const {
 double XYPoli::Y(int32_t Posizione) const {
     return Slot(Posizione).y;
 }
-double XYPoli::P(int32_t Posizione) const {
-    return Slot(Posizione).p;
-}
 
 void XYPoli::Vuota() {
     for (int32_t i = 0; i < numero; ++i)

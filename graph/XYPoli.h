@@ -1,7 +1,7 @@
 #pragma once
 
-// A sampled curve: an ordered list of up to 50,000 points (X, Y, P) in one table allocated once, at
-// construction. Further points are dropped silently; slots beyond the count always read (0, 0, 0).
+// A sampled curve: an ordered list of up to 50,000 points (X, Y) in one table allocated once, at
+// construction. Further points are dropped silently; slots beyond the count always read (0, 0).
 
 #include <cstdint>
 #include <cstdlib>
@@ -11,7 +11,7 @@
 class XYPoli {
 public:
     struct Punto {
-        double x = 0, y = 0, p = 0;
+        double x = 0, y = 0;
     };
     static constexpr int32_t Capacita = 50000;
     static constexpr int32_t UltimoIndice = Capacita; // slot 50,000 exists and reads 0
@@ -21,7 +21,6 @@ public:
     // Any index from 0 to 50,000; outside that range std::out_of_range.
     double X(int32_t Posizione) const;
     double Y(int32_t Posizione) const;
-    double P(int32_t Posizione) const;
 
     int32_t NumeroElementi() const { return numero; }
 
@@ -29,10 +28,10 @@ public:
     std::span<const Punto> Punti() const { return {punti.get(), static_cast<size_t>(numero)}; }
 
     // Appends a point; ignored once 50,000 points are stored.
-    void Add(double ValX, double ValY, double ValP) {
+    void Add(double ValX, double ValY) {
         if (numero >= Capacita)
             return;
-        punti[static_cast<size_t>(numero++)] = {ValX, ValY, ValP};
+        punti[static_cast<size_t>(numero++)] = {ValX, ValY};
         ordineNoto = false;
     }
     bool Piena() const { return numero >= Capacita; }

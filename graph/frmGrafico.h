@@ -48,7 +48,6 @@ public:
     ~frmGrafico() override;
 
     QAction* Azione(ComandoGrafico comando) const { return azioni[static_cast<size_t>(comando)]; }
-    PianoGrafico& Piano() const { return *piano; }
     // What the plot shows now, laid out at the window's size.
     const DisposizioneGrafico& Disposizione() const;
     bool Particolari() const;
@@ -68,8 +67,6 @@ public:
     QImage ImmaginePiano() const;
 
 signals:
-    // A view (full or zoomed) has just been drawn and made the background of the tools.
-    void VistaDisegnata();
     // "Esporta immagine..." and "Esporta dati..." chosen: the program asks where and writes the file.
     void EsportaImmagineRichiesta();
     void EsportaDatiRichiesta();
@@ -124,6 +121,8 @@ private:
     void MousePremuto(Qt::MouseButton pulsante, double X, double Y);
     void Rotella(double tempo, double scatti);
     void Spostamento(double secondi);
+    // The view's times changed by `cambia` (false: nothing changed), the tools kept.
+    template <typename Cambio> void CambiaTempi(Cambio cambia);
 
     void MostraDifferenza(bool mostra);
     void CommutaCollimatore();

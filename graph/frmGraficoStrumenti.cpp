@@ -98,7 +98,6 @@ void frmGrafico::FineDisegno(bool disegnata, bool zoomPossibile) {
     piano->AbilitaMouse(disegnata);
     vistaDisegnata = disegnata;
     daRidisegnare = false;
-    emit VistaDisegnata();
 }
 
 void frmGrafico::RidisegnaVista() {
@@ -117,10 +116,10 @@ void frmGrafico::RidisegnaVista() {
 // The wheel and the pan change the time axis of the view as it is: tools, readouts and the
 // difference's crosses stay; a zoom box being drawn keeps its first corner where it was in time and
 // speed.
-void frmGrafico::Rotella(double tempo, double scatti) {
+template <typename Cambio> void frmGrafico::CambiaTempi(Cambio cambia) {
     Grafico& G = GraficoCorrente;
     const float scalaX = G.ScalaX, scalaY = G.ScalaY;
-    if (!ZoomTempi(G, tempo, std::pow(0.8, scatti)))
+    if (!cambia(G))
         return;
     x1 = x1 / scalaX * G.ScalaX;
     y1 = y1 / scalaY * G.ScalaY;
@@ -128,15 +127,12 @@ void frmGrafico::Rotella(double tempo, double scatti) {
     FineDisegno(piano->Disposizione().disegnata, false);
 }
 
+void frmGrafico::Rotella(double tempo, double scatti) {
+    CambiaTempi([&](Grafico& G) { return ZoomTempi(G, tempo, std::pow(0.8, scatti)); });
+}
+
 void frmGrafico::Spostamento(double secondi) {
-    Grafico& G = GraficoCorrente;
-    const float scalaX = G.ScalaX, scalaY = G.ScalaY;
-    if (!SpostaTempi(G, secondi))
-        return;
-    x1 = x1 / scalaX * G.ScalaX;
-    y1 = y1 / scalaY * G.ScalaY;
-    MostraVista(true);
-    FineDisegno(piano->Disposizione().disegnata, false);
+    CambiaTempi([&](Grafico& G) { return SpostaTempi(G, secondi); });
 }
 
 void frmGrafico::AttivaStrumento(Strumento tenuto) {

@@ -51,14 +51,14 @@ struct BancoGrafico {
         CampionaVelocita(avanti, {.T1 = Moto.T1, .T2 = Moto.T2, .Vm = Moto.Vm}, G.StepTempo);
         Punti.Vuota();
         for (const XYPoli::Punto& p : avanti.Punti())
-            Punti.Add(p.x, -p.y, 0);
+            Punti.Add(p.x, -p.y);
         Moto.Vm = -Moto.Vm;
         Moto.Stot = -Moto.Stot;
         Moto.Acc = -Moto.Acc;
         Moto.S1 = Moto.Acc * Moto.T1 * Moto.T1 / 2;
         Moto.S2 = Moto.Vm * Moto.T2;
     }
-    PianoGrafico& Piano() const { return finestra->Piano(); }
+    PianoGrafico& Piano() const { return *finestra->findChild<PianoGrafico*>(); }
     const DisposizioneGrafico& Vista() const { return finestra->Disposizione(); }
     QRect Area() const { return Vista().cornice.area.toRect(); }
     void Apri(QSize piano = {800, 480}) {

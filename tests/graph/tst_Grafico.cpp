@@ -39,7 +39,7 @@ private slots:
         QFETCH(double, cercato);
         XYPoli punti;
         for (int i = 0; i + 1 < xy.size(); i += 2)
-            punti.Add(xy[i], xy[i + 1], 0);
+            punti.Add(xy[i], xy[i + 1]);
         Grafico g;
         CalcolaVistaIntera(g, punti);
         const double y = punti.YsuX(cercato);
@@ -57,18 +57,18 @@ private slots:
     void limiti() {
         XYPoli punti;
         for (int i = 0; i <= 50000; ++i)
-            punti.Add(i, -i, 1);
+            punti.Add(i, -i);
         punti.RimuoviUltimo();
         QCOMPARE(punti.NumeroElementi(), 49999);
-        QCOMPARE(punti.X(49999) + punti.Y(50000) + punti.P(50000), 0.0);
+        QCOMPARE(punti.X(49999) + punti.Y(50000), 0.0);
         for (int i : {-1, 50001})
             QVERIFY_THROWS_EXCEPTION(std::out_of_range, punti.Y(i));
         punti.Vuota();
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, punti.RimuoviUltimo());
-        QCOMPARE(punti.NumeroElementi() + punti.P(0), 0.0);
+        QCOMPARE(punti.NumeroElementi() + punti.Y(0), 0.0);
         // Closing a curve drops the speeds at its end below 0 or unknown.
         for (double y : {1.0, -1.0, qQNaN()})
-            punti.Add(y, y, 0);
+            punti.Add(y, y);
         ChiudiCurvaVelocita(punti, 5);
         QCOMPARE(QPointF(punti.NumeroElementi(), punti.X(1)), QPointF(2, 5));
     }
@@ -113,7 +113,7 @@ private slots:
         const int n = p.NumeroElementi();
         QTEST(n, "numero");
         for (int i = 1; i < n; ++i)
-            QVERIFY2(p.X(i) >= p.X(i - 1) && p.Y(i) >= 0 && p.Y(i) <= m.Vm * (1 + 1e-12) && p.P(i) == 0,
+            QVERIFY2(p.X(i) >= p.X(i - 1) && p.Y(i) >= 0 && p.Y(i) <= m.Vm * (1 + 1e-12),
                      qPrintable(QString::number(i)));
         auto vicino = [](double a, double b) { return qAbs(a - b) <= 1e-10 * qMax(1.0, qAbs(b)); };
         if (!punto.isEmpty())

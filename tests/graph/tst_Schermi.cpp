@@ -53,7 +53,7 @@ private slots:
         QCOMPARE(Difetti(*g), QString());
         // The picture cached at the screen's pixel ratio: the plot as many device pixels as that makes,
         // the time axis black across it.
-        const QImage piano = g->Piano().ImmaginePiano();
+        const QImage piano = g->findChild<PianoGrafico*>()->ImmaginePiano();
         const QSizeF atteso = g->Disposizione().cornice.area.size() * g->devicePixelRatioF();
         QCOMPARE(piano.devicePixelRatio(), g->devicePixelRatioF());
         QVERIFY(std::abs(piano.width() - atteso.width()) <= 1 &&
@@ -78,9 +78,9 @@ private slots:
         b.Premi("Calcolo");
         g->Azione(ComandoGrafico::Tracciatore)->trigger();
         const QPointF punto = g->Disposizione().InPixel(30, 0.001);
-        QMouseEvent mossa(QEvent::MouseMove, punto, g->Piano().mapToGlobal(punto), Qt::NoButton, Qt::NoButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(&g->Piano(), &mossa);
+        QMouseEvent mossa(QEvent::MouseMove, punto, g->findChild<PianoGrafico*>()->mapToGlobal(punto),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(g->findChild<PianoGrafico*>(), &mossa);
         const auto a = LeggiValore(g->findChild<QLineEdit*>("LetturaA")->text());
         QVERIFY2(a && std::abs(*a / b.programma.Moto.Acc - 1) < 1e-4,
                  qPrintable(g->findChild<QLineEdit*>("LetturaA")->text()));
