@@ -74,6 +74,6 @@ bool Main(Avvio& avvio, AttesaSplash attesa) {
     if (!avvio.FinestraPrincipale->isVisible())
         return false;
     if (!avvio.Documento.isEmpty())
-        Documenti(avvio.programma, *avvio.FinestraPrincipale).Carica(avvio.Documento);
+        avvio.FinestraPrincipale->Documento().Carica(avvio.Documento);
     return true;
 }

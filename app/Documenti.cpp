@@ -1,58 +1,40 @@
 #include "Documenti.h"
 
+#include "Campionamento.h"
 #include "Dialoghi.h"
 #include "Documento.h"
 #include "FileSicuri.h"
 #include "FinestreFiglie.h"
 #include "Programma.h"
+#include "Salvataggio.h"
 #include "Sistemi.h"
+#include "SpiegazioneMoto.h"
+#include "VerificaMoto.h"
 #include "frmDimensionamento.h"
 #include "frmInserimentoDati.h"
-#include "frmMain.h"
 
-#include <QPointer>
 #include <cmath>
 
-void SalvaConNome(frmMain& principale, const QStringList& filtri,
-                  const std::function<bool(const QString&)>& scrivi) {
-    // Taken now: while a dialog is up the frame has no active child.
-    const QPointer<QWidget> attiva = principale.FinestraAttiva();
-    const QString percorso = principale.Dialogo().NomeFileSalva(TitoloSalva, filtri);
-    if (percorso.isEmpty())
-        return;
-    // Named only once written: a caption must not promise a file that is not there.
-    if (scrivi(percorso) && attiva)
-        attiva->setWindowTitle(percorso);
-}
-
-bool EsitoScrittura(frmMain& principale, const QString& percorso, const std::optional<QString>& motivo) {
-    if (motivo && !motivo->isEmpty()) // empty: the user cancelled
-        principale.Dialogo().Messaggio(
-            QStringLiteral("Impossibile salvare il file «%1»: %2.").arg(PercorsoMostrato(percorso), *motivo));
-    return !motivo;
-}
-
 void Documenti::Apri() {
-    const QString percorso = principale.Dialogo().NomeFileApri(TitoloApri, FiltriSimulazione);
+    const QString percorso = dialoghi.NomeFileApri(TitoloApri, FiltriSimulazione);
     if (!percorso.isEmpty())
         CaricaSimulazione(percorso);
 }
 
 void Documenti::SalvaConNome() {
-    ::SalvaConNome(principale, FiltriSimulazione,
+    ::SalvaConNome(dialoghi, figlie, FiltriSimulazione,
                    [this](const QString& percorso) { return SalvaSimulazione(percorso); });
 }
 
 bool Documenti::SalvaSimulazione(const QString& percorso) {
-    if (auto* inserimento = qobject_cast<frmInserimentoDati*>(
-            principale.Figlie().Finestra(QStringLiteral("frmInserimentoDati"))))
+    if (auto* inserimento = figlie.Aperta<frmInserimentoDati>())
         if (const int illeggibile = inserimento->LeggiDatiImmessi(); illeggibile >= 0)
-            return EsitoScrittura(principale, percorso,
+            return EsitoScrittura(dialoghi, percorso,
                                   QStringLiteral("il valore di %1 non è un numero valido")
                                       .arg(QString::fromLatin1(Grandezze[illeggibile].Nome)));
     // A value of the sizing window that cannot be taken would be silently left out of the file.
-    if (const QString difetto = DifettoDimensionamento(principale.Figlie()); !difetto.isEmpty())
-        return EsitoScrittura(principale, percorso, difetto);
+    if (const QString difetto = DifettoDimensionamento(figlie); !difetto.isEmpty())
+        return EsitoScrittura(dialoghi, percorso, difetto);
     // What a failed solve left undefined or infinite is written as 0, which any reader takes back: the
     // combination and the typed values are kept.
     Velantra moto = programma.Moto;
@@ -61,9 +43,9 @@ bool Documenti::SalvaSimulazione(const QString& percorso) {
             moto.*g.Membro = 0;
     const auto riga = ScriviDocumento(programma.SistemaCorrente, moto, programma.Asse);
     if (!riga)
-        return EsitoScrittura(principale, percorso,
+        return EsitoScrittura(dialoghi, percorso,
                               QStringLiteral("i dati del dimensionamento non sono validi"));
-    return EsitoScrittura(principale, percorso, ScriviFile(percorso, QByteArray::fromStdString(*riga)));
+    return EsitoScrittura(dialoghi, percorso, ScriviFile(percorso, QByteArray::fromStdString(*riga)));
 }
 
 SimulazioneLetta LeggiSimulazione(const QString& percorso) {
@@ -81,22 +63,47 @@ SimulazioneLetta LeggiSimulazione(const QString& percorso) {
 }
 
 bool Documenti::CaricaSimulazione(const QString& percorso) {
-    return principale.Dialogo().Conferma(DomandaNuovaSimulazione) && Carica(percorso);
+    return dialoghi.Conferma(DomandaNuovaSimulazione) && Carica(percorso);
 }
 
 bool Documenti::Carica(const QString& percorso) {
     const SimulazioneLetta letta = LeggiSimulazione(percorso);
     if (!letta.dati) {
-        principale.Dialogo().Messaggio(letta.messaggio);
+        dialoghi.Messaggio(letta.messaggio);
         return false;
     }
     // The children close first: the data-entry window copies its values as it closes.
-    principale.ChiudiFinestre();
+    figlie.ChiudiFinestre();
     programma.PuntiGrafico.Vuota();
     programma.SistemaCorrente = letta.dati->Sistema;
     programma.Moto = letta.dati->Moto; // all eight quantities, the calculation not done
     programma.Asse = letta.dati->Asse;
-    principale.Figlie().ApriInserimentoDati();
-    principale.AbilitaComandi(2);
+    figlie.ApriInserimentoDati();
+    abilitaComandi(StatoComandi::Letto);
     return true;
+}
+
+std::optional<QString> CalcolaDocumento(const QString& documento, Programma& programma) {
+    const SimulazioneLetta letta = LeggiSimulazione(documento);
+    if (!letta.dati)
+        return letta.messaggio;
+    programma.SistemaCorrente = letta.dati->Sistema;
+    programma.Moto = letta.dati->Moto;
+    programma.Asse = letta.dati->Asse;
+    const auto nonCalcolato = [&](const char* motivo, bool spiega) {
+        QString testo = QStringLiteral("Impossibile calcolare la simulazione del file «%1»: %2.")
+                            .arg(PercorsoMostrato(documento), QString::fromUtf8(motivo));
+        for (const QString& frase :
+             spiega ? SpiegazioneMoto(programma.SistemaCorrente, programma.Moto) : QStringList())
+            testo += QLatin1Char('\n') + frase;
+        return std::optional(testo);
+    };
+    if (!SistemaValido(programma.SistemaCorrente))
+        return nonCalcolato("non indica quali grandezze sono note", false);
+    if (!Calcola(programma))
+        return nonCalcolato("il calcolo non è riuscito, controllare i valori", true);
+    if (!VerificaMoto(programma.Moto).empty())
+        return nonCalcolato("i valori calcolati non descrivono un moto", true);
+    CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
+    return std::nullopt;
 }

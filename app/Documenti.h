@@ -6,29 +6,25 @@
 // missing folder loses neither the document nor the simulation.
 
 #include "Documento.h"
+#include "StatoComandi.h"
 
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
 
-class frmMain;
+class Dialoghi;
+class FinestreFiglie;
 struct Programma;
 
+// Asked before the current simulation is cleared.
+inline const QString DomandaNuovaSimulazione = QStringLiteral(
+    "ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, continuare?");
 inline const QStringList FiltriSimulazione = {QStringLiteral("Velantra (*.vla)"),
                                               QStringLiteral("Tutti i file (*.*)")};
 inline const QString TitoloApri = QStringLiteral("Apri");
-inline const QString TitoloSalva = QStringLiteral("Salva con nome");
 // A real document is under 300 bytes: anything much larger is no simulation.
 inline constexpr qint64 DimensioneMassimaDocumento = 4096;
-
-// Asks for a name to save under. When `scrivi` has written the file, the child window that was
-// active when the command started takes the path as its caption.
-void SalvaConNome(frmMain& principale, const QStringList& filtri,
-                  const std::function<bool(const QString&)>& scrivi);
-// True when the file was written (no reason of failure); otherwise tells the user why not, unless the
-// reason is empty: the user cancelled.
-bool EsitoScrittura(frmMain& principale, const QString& percorso, const std::optional<QString>& motivo);
 
 // A document read and checked whole, or the message (in Italian, naming the file) saying why not.
 struct SimulazioneLetta {
@@ -37,9 +33,17 @@ struct SimulazioneLetta {
 };
 SimulazioneLetta LeggiSimulazione(const QString& percorso);
 
+// Reads the document and calculates it as "Calcolo" does, into `programma`: the message, naming the
+// file, when it cannot.
+std::optional<QString> CalcolaDocumento(const QString& documento, Programma& programma);
+
 class Documenti {
 public:
-    Documenti(Programma& programma, frmMain& principale) : programma(programma), principale(principale) {}
+    // `abilitaComandi` hears that a document was read: the frame's commands follow.
+    Documenti(Programma& programma, Dialoghi& dialoghi, FinestreFiglie& figlie,
+              std::function<void(StatoComandi)> abilitaComandi)
+        : programma(programma), dialoghi(dialoghi), figlie(figlie),
+          abilitaComandi(std::move(abilitaComandi)) {}
 
     void Apri();         // the Open command
     void SalvaConNome(); // the Save and Save As commands
@@ -55,5 +59,7 @@ public:
 
 private:
     Programma& programma;
-    frmMain& principale;
+    Dialoghi& dialoghi;
+    FinestreFiglie& figlie;
+    std::function<void(StatoComandi)> abilitaComandi;
 };

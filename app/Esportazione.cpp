@@ -4,17 +4,16 @@
 #include "DettagliAsse.h"
 #include "Dialoghi.h"
 #include "Dimensionamento.h"
-#include "Documenti.h"
 #include "FileSicuri.h"
 #include "FinestreFiglie.h"
 #include "ImmagineGrafico.h"
 #include "LeggeMoto.h"
 #include "ModelloGrafico.h"
 #include "NumeriRegionali.h"
+#include "Salvataggio.h"
 #include "Sistemi.h"
 #include "TabellaGrandezze.h"
 #include "frmGrafico.h"
-#include "frmMain.h"
 
 #include <QFileInfo>
 #include <QIODevice>
@@ -36,12 +35,6 @@ QString TitoloDati(const PassoCsv& passo) {
     return QStringLiteral("%1: una riga ogni %2 s").arg(TitoloEsportaDati, testo);
 }
 
-bool ImmagineDisegnabile(const DatiGrafico& dati, QSize misura) {
-    const QFont carattere = CarattereGrafico();
-    return DisponiGrafico(dati, CorniceSuMisura(dati, QRectF(QPointF(), misura), carattere), carattere)
-        .disegnata;
-}
-
 QString TestoTabella(const Velantra& Moto) {
     QString testo;
     for (size_t i = 0; i < VociTabella.size(); ++i)
@@ -50,42 +43,39 @@ QString TestoTabella(const Velantra& Moto) {
     return testo;
 }
 
-void Esportazione::mnuFileEsporta() {
-    SalvaConNome(principale, FiltriTabella,
+void Esportazione::EsportaTabella() {
+    SalvaConNome(dialoghi, figlie, FiltriTabella,
                  [this](const QString& percorso) { return EsportaTabella(percorso); });
 }
 
-void Esportazione::mnuFileEsportaGrafico() {
-    SalvaConNome(principale, FiltriGrafico,
+void Esportazione::EsportaGrafico() {
+    SalvaConNome(dialoghi, figlie, FiltriGrafico,
                  [this](const QString& percorso) { return EsportaGrafico(percorso); });
 }
 
 bool Esportazione::EsportaTabella(const QString& percorso) {
-    return EsitoScrittura(principale, percorso, ScriviFile(percorso, TestoTabella(Moto).toLatin1()));
+    return EsitoScrittura(dialoghi, percorso, ScriviFile(percorso, TestoTabella(Moto).toLatin1()));
 }
 
 bool Esportazione::EsportaGrafico(const QString& percorso) {
-    FinestreFiglie& figlie = principale.Figlie();
-    auto* aperta = qobject_cast<frmGrafico*>(figlie.Finestra(QStringLiteral("frmGrafico")));
+    auto* aperta = figlie.Aperta<frmGrafico>();
     frmGrafico& grafico = aperta ? *aperta : figlie.ApriGrafico();
     // Opaque: a bitmap with an alpha channel is not one that every viewer reads.
     const QImage immagine = grafico.ImmaginePiano().convertToFormat(QImage::Format_RGB32);
-    return EsitoScrittura(principale, percorso,
+    return EsitoScrittura(dialoghi, percorso,
                           ScriviFile(percorso, [&](QIODevice& file) { return immagine.save(&file, "BMP"); }));
 }
 
 void Esportazione::EsportaImmagineGrafico() {
-    const QPointer<frmGrafico> grafico =
-        qobject_cast<frmGrafico*>(principale.Figlie().Finestra(QStringLiteral("frmGrafico")));
+    const QPointer<frmGrafico> grafico = figlie.Aperta<frmGrafico>();
     if (!grafico)
         return;
-    Dialoghi& dialogo = principale.Dialogo();
     if (!ImmagineDisegnabile(grafico->Dati(), grafico->MisuraImmagine())) {
-        dialogo.Messaggio(QStringLiteral("Impossibile esportare l'immagine: %1.").arg(MotivoNonDisegnabile));
+        dialoghi.Messaggio(QStringLiteral("Impossibile esportare l'immagine: %1.").arg(MotivoNonDisegnabile));
         return;
     }
     QString filtro;
-    const QString percorso = dialogo.NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro);
+    const QString percorso = dialoghi.NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro);
     if (percorso.isEmpty() || !grafico)
         return;
     // A name that says png, svg or pdf gets what it says; otherwise the filter decides.
@@ -93,11 +83,11 @@ void Esportazione::EsportaImmagineGrafico() {
     const QString estensione = QFileInfo(percorso).suffix().toLower();
     const QString formato =
         formati.contains(estensione) ? estensione : formati.value(FiltriImmagine.indexOf(filtro), formati[0]);
-    const auto misura = dialogo.Dimensione(TitoloDimensione, grafico->MisuraImmagine());
+    const auto misura = dialoghi.Dimensione(TitoloDimensione, grafico->MisuraImmagine());
     if (!misura || !grafico)
         return;
-    const auto avanzamento = dialogo.Avanza(TitoloEsportaImmagine, Scrittura(percorso));
-    EsitoScrittura(principale, percorso,
+    const auto avanzamento = dialoghi.Avanza(TitoloEsportaImmagine, Scrittura(percorso));
+    EsitoScrittura(dialoghi, percorso,
                    EsportaImmagine(percorso, formato, grafico->Dati(), *misura, avanzamento.get()));
 }
 
@@ -107,22 +97,21 @@ void Esportazione::EsportaDatiGrafico(const DatiAsse* asse) {
     if (const auto dimensionamento = asse ? Dimensiona(Moto, *asse) : std::nullopt)
         std::ranges::move(ColonneAsse(*dimensionamento), std::back_inserter(colonne));
     const std::optional<PassoCsv> passo = PassoPredefinito(legge.Durata());
-    Dialoghi& dialogo = principale.Dialogo();
     if (!passo) {
-        dialogo.Messaggio(
+        dialoghi.Messaggio(
             QStringLiteral("Impossibile esportare i dati: nessun passo di tempo divide la durata "
                            "del moto, %1 sec, in righe di valori distinti.")
                 .arg(TestoValore(legge.Durata())));
         return;
     }
     QString filtro;
-    const QString percorso = dialogo.NomeFileSalva(TitoloDati(*passo), FiltriDati, &filtro);
+    const QString percorso = dialoghi.NomeFileSalva(TitoloDati(*passo), FiltriDati, &filtro);
     if (percorso.isEmpty())
         return;
     const FormaCsv forma = filtro == FiltriDati.value(1) ? FormaCsv::Regionale : FormaCsv::Standard;
-    const auto avanzamento = dialogo.Avanza(TitoloEsportaDati, Scrittura(percorso));
+    const auto avanzamento = dialoghi.Avanza(TitoloEsportaDati, Scrittura(percorso));
     EsitoScrittura(
-        principale, percorso,
+        dialoghi, percorso,
         ScriviFile(
             percorso,
             [&](QIODevice& file) { return ScriviCsv(file, legge.Durata(), *passo, colonne, forma); },

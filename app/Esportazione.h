@@ -4,15 +4,14 @@
 // Windows bitmap; from the graph window, its picture (PNG, SVG, PDF) and the motion's values (CSV).
 // A picture or a data file that takes long shows its progress and can be cancelled.
 
-#include <QSize>
 #include <QString>
 #include <QStringList>
 
+class Dialoghi;
+class FinestreFiglie;
 class Velantra;
-class frmMain;
 struct DatiAsse;
 struct PassoCsv;
-struct DatiGrafico;
 
 inline const QStringList FiltriTabella = {QStringLiteral("Testo (*.txt)"),
                                           QStringLiteral("Tutti i file (*.*)")};
@@ -31,22 +30,18 @@ inline const QString TitoloDimensione = QStringLiteral("Dimensione dell'immagine
 
 // The data export's dialog title, with the step of the rows: "Esporta dati: una riga ogni 0,01 s".
 QString TitoloDati(const PassoCsv& passo);
-// Said, and no file written, when the view holds no graph.
-inline const QString MotivoNonDisegnabile =
-    QStringLiteral("il grafico di questo moto non si può disegnare a questa scala");
 
 // Eight CRLF lines of label, value in the user's format with 15 significant digits, and unit.
 QString TestoTabella(const Velantra& Moto);
-// Whether the picture of the graph at `misura` shows it, rather than only the sentence that it cannot
-// be drawn at this scale.
-bool ImmagineDisegnabile(const DatiGrafico& dati, QSize misura);
 
 class Esportazione {
 public:
-    Esportazione(const Velantra& Moto, frmMain& principale) : Moto(Moto), principale(principale) {}
+    Esportazione(const Velantra& Moto, Dialoghi& dialoghi, FinestreFiglie& figlie)
+        : Moto(Moto), dialoghi(dialoghi), figlie(figlie) {}
 
-    void mnuFileEsporta();        // asks a name, then EsportaTabella
-    void mnuFileEsportaGrafico(); // asks a name, then EsportaGrafico
+    // Each asks a name, then writes the file there.
+    void EsportaTabella();
+    void EsportaGrafico();
 
     // False, after telling the user, when the file was not written.
     bool EsportaTabella(const QString& percorso);
@@ -63,5 +58,6 @@ public:
 
 private:
     const Velantra& Moto;
-    frmMain& principale;
+    Dialoghi& dialoghi;
+    FinestreFiglie& figlie;
 };

@@ -1,6 +1,5 @@
 #include "ImmagineGrafico.h"
 
-#include "Esportazione.h"
 #include "FileSicuri.h"
 #include "Grafico.h"
 #include "ModelloGrafico.h"
@@ -14,6 +13,12 @@ namespace {
 // The picture the command line writes: the size of the graph in the window at its designed size.
 constexpr QSize MisuraRigaComando(847, 625);
 } // namespace
+
+bool ImmagineDisegnabile(const DatiGrafico& dati, QSize misura) {
+    const QFont carattere = CarattereGrafico();
+    return DisponiGrafico(dati, CorniceSuMisura(dati, QRectF(QPointF(), misura), carattere), carattere)
+        .disegnata;
+}
 
 std::optional<QString> EsportaImmagine(const QString& percorso, const QString& formato,
                                        const DatiGrafico& dati, QSize misura, Avanzamento* avanzamento) {

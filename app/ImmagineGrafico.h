@@ -12,6 +12,14 @@ class Avanzamento;
 struct DatiGrafico;
 struct Programma;
 
+// Said, and no file written, when the view holds no graph.
+inline const QString MotivoNonDisegnabile =
+    QStringLiteral("il grafico di questo moto non si può disegnare a questa scala");
+
+// Whether the picture of the graph at `misura` shows it, rather than only the sentence that it cannot
+// be drawn at this scale.
+bool ImmagineDisegnabile(const DatiGrafico& dati, QSize misura);
+
 // The graph at `misura` pixels, written to `percorso` in `formato` ("png", "svg", "pdf"). The reason, in
 // Italian, when it could not; no file, not even in part, then; an empty one when cancelled through
 // `avanzamento`. A picture that could only say the graph cannot be drawn is not written.

@@ -1,6 +1,5 @@
 #include "Relazione.h"
 
-#include "Campionamento.h"
 #include "Dialoghi.h"
 #include "Documenti.h"
 #include "FileSicuri.h"
@@ -10,13 +9,11 @@
 #include "ModelloGrafico.h"
 #include "NumeriRegionali.h"
 #include "Programma.h"
+#include "Salvataggio.h"
 #include "Sistemi.h"
-#include "SpiegazioneMoto.h"
 #include "TestiAsse.h"
-#include "VerificaMoto.h"
 #include "VistaMoto.h"
 #include "frmDimensionamento.h"
-#include "frmMain.h"
 
 #include <QFileInfo>
 #include <QIODevice>
@@ -257,44 +254,18 @@ std::optional<QString> Relazione::Scrivi(const QString& percorso, const QString&
     return ScriviFile(percorso, [this](QIODevice& file) { return ScriviPdf(file); });
 }
 
-void Relazione::mnuFileEsportaRelazione(frmMain& principale) const {
+void Relazione::EsportaRelazione(Dialoghi& dialoghi, const FinestreFiglie& figlie) const {
     QString filtro;
-    const QString percorso =
-        principale.Dialogo().NomeFileSalva(TitoloEsportaRelazione, FiltriRelazione, &filtro);
+    const QString percorso = dialoghi.NomeFileSalva(TitoloEsportaRelazione, FiltriRelazione, &filtro);
     if (percorso.isEmpty())
         return;
     const QString estensione = QFileInfo(percorso).suffix().toLower();
     const QString formato = estensione == QLatin1String("txt") || estensione == QLatin1String("pdf")
                                 ? estensione
                                 : QLatin1String(filtro == FiltriRelazione.value(1) ? "txt" : "pdf");
-    const QString difetto = DifettoDimensionamento(principale.Figlie());
-    EsitoScrittura(principale, percorso,
+    const QString difetto = DifettoDimensionamento(figlie);
+    EsitoScrittura(dialoghi, percorso,
                    difetto.isEmpty() ? Scrivi(percorso, formato) : std::optional(difetto));
-}
-
-std::optional<QString> CalcolaDocumento(const QString& documento, Programma& programma) {
-    const SimulazioneLetta letta = LeggiSimulazione(documento);
-    if (!letta.dati)
-        return letta.messaggio;
-    programma.SistemaCorrente = letta.dati->Sistema;
-    programma.Moto = letta.dati->Moto;
-    programma.Asse = letta.dati->Asse;
-    const auto nonCalcolato = [&](const char* motivo, bool spiega) {
-        QString testo = QStringLiteral("Impossibile calcolare la simulazione del file «%1»: %2.")
-                            .arg(PercorsoMostrato(documento), QString::fromUtf8(motivo));
-        for (const QString& frase :
-             spiega ? SpiegazioneMoto(programma.SistemaCorrente, programma.Moto) : QStringList())
-            testo += QLatin1Char('\n') + frase;
-        return std::optional(testo);
-    };
-    if (!SistemaValido(programma.SistemaCorrente))
-        return nonCalcolato("non indica quali grandezze sono note", false);
-    if (!Calcola(programma))
-        return nonCalcolato("il calcolo non è riuscito, controllare i valori", true);
-    if (!VerificaMoto(programma.Moto).empty())
-        return nonCalcolato("i valori calcolati non descrivono un moto", true);
-    CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
-    return std::nullopt;
 }
 
 std::optional<QString> RelazioneDaDocumento(const QString& documento, const QString& uscita) {

@@ -13,7 +13,8 @@
 class QIODevice;
 class QPainter;
 class QRectF;
-class frmMain;
+class Dialoghi;
+class FinestreFiglie;
 struct Programma;
 
 inline const QStringList FiltriRelazione = {QStringLiteral("Documento PDF (*.pdf)"),
@@ -32,7 +33,7 @@ public:
     std::optional<QString> Scrivi(const QString& percorso, const QString& formato) const;
 
     // Asks for a name (the filter, or the name's extension, gives the format) and writes the report.
-    void mnuFileEsportaRelazione(frmMain& principale) const;
+    void EsportaRelazione(Dialoghi& dialoghi, const FinestreFiglie& figlie) const;
 
 private:
     struct Blocco;
@@ -43,9 +44,6 @@ private:
     const Programma& programma;
 };
 
-// Reads the document and calculates it as "Calcolo" does, into `programma`: the message, naming the
-// file, when it cannot.
-std::optional<QString> CalcolaDocumento(const QString& documento, Programma& programma);
 // The command line's --relazione: the document's report into `uscita` (.pdf or .txt), with the print
 // header of the user's options. The message when it could not be written.
 std::optional<QString> RelazioneDaDocumento(const QString& documento, const QString& uscita);

@@ -1,7 +1,6 @@
 #include "RigaComando.h"
 
 #include "Avvio.h"
-#include "Campionamento.h"
 #include "DatiProfilo.h"
 #include "DettagliAsse.h"
 #include "Dimensionamento.h"
@@ -12,9 +11,6 @@
 #include "LeggeMoto.h"
 #include "Programma.h"
 #include "Relazione.h"
-#include "Sistemi.h"
-#include "SpiegazioneMoto.h"
-#include "VerificaMoto.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -116,32 +112,12 @@ int Esporta(const QString& documento, const QString& uscita, std::optional<Passo
         return nonEsportato(
             QStringLiteral("è il file della simulazione da leggere, «%1», che andrebbe perduta")
                 .arg(PercorsoMostrato(documento)));
-    const SimulazioneLetta letta = LeggiSimulazione(documento);
-    if (!letta.dati)
-        return Errore(letta.messaggio);
     Programma programma;
-    programma.SistemaCorrente = letta.dati->Sistema;
-    programma.Moto = letta.dati->Moto;
-    programma.Asse = letta.dati->Asse;
-    const auto nonCalcolato = [&](const char* motivo, const QStringList& perche = {}) {
-        QString testo = QStringLiteral("Impossibile calcolare la simulazione del file «%1»: %2.")
-                            .arg(PercorsoMostrato(documento), QString::fromUtf8(motivo));
-        for (const QString& frase : perche)
-            testo += QLatin1Char('\n') + frase;
-        return Errore(testo);
-    };
-    if (!SistemaValido(programma.SistemaCorrente))
-        return nonCalcolato("non indica quali grandezze sono note");
-    if (!Calcola(programma))
-        return nonCalcolato("il calcolo non è riuscito, controllare i valori",
-                            SpiegazioneMoto(programma.SistemaCorrente, programma.Moto));
-    if (!VerificaMoto(programma.Moto).empty())
-        return nonCalcolato("i valori calcolati non descrivono un moto",
-                            SpiegazioneMoto(programma.SistemaCorrente, programma.Moto));
+    if (const auto messaggio = CalcolaDocumento(documento, programma))
+        return Errore(*messaggio);
 
     std::optional<QString> motivo;
     if (Immagine(uscita)) {
-        CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
         motivo = ScriviImmagineGrafico(uscita, formato, programma);
     } else if (formato == QLatin1String("csv")) {
         const LeggeMoto legge(programma.Moto);

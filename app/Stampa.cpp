@@ -1,5 +1,6 @@
 #include "Stampa.h"
 
+#include "FrmRisultati.h"
 #include "MisureProgetto.h"
 #include "ModelloGrafico.h"
 #include "NumeriRegionali.h"
@@ -9,6 +10,7 @@
 #include "TabellaGrandezze.h"
 #include "frmDimensionamento.h"
 #include "frmGrafico.h"
+#include "frmInserimentoDati.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
@@ -19,12 +21,11 @@ constexpr double ColonnaTesto = 12; // hundredths of the printable width
 } // namespace
 
 void Stampe::StampaFinestra(QWidget& finestra) {
-    const QString nome = finestra.objectName();
-    if (nome == QLatin1String("frmInserimentoDati"))
+    if (qobject_cast<frmInserimentoDati*>(&finestra))
         StampaInput();
     else if (auto* grafico = qobject_cast<frmGrafico*>(&finestra))
         StampaGrafico(*grafico);
-    else if (nome == QLatin1String("FrmRisultati"))
+    else if (qobject_cast<FrmRisultati*>(&finestra))
         StampaRisultati();
     else if (auto* asse = qobject_cast<frmDimensionamento*>(&finestra))
         StampaDimensionamento(*asse);

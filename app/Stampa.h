@@ -17,7 +17,7 @@ public:
     Stampe(const Programma& programma, QPaintDevice& stampante)
         : programma(programma), stampante(stampante) {}
 
-    // The page of this child window, by its form name; any other window prints nothing.
+    // The page of this child window, by its kind; any other window prints nothing.
     void StampaFinestra(QWidget& finestra);
 
     void StampaInput();

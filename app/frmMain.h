@@ -2,20 +2,25 @@
 
 // The main frame: the child windows over a background picture, the menus, the toolbar "tbToolBar" and
 // the status bar; the command state; the New command; the placement and the print header kept in the
-// user's settings.
+// user's settings. The code is split by concern: the frame, its state and its events (frmMain.cpp),
+// the menus and the toolbar (frmMainMenu.cpp), what each command does (frmMainComandi.cpp).
 
 #include "Impostazioni.h"
+#include "StatoComandi.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QRectF>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <memory>
 
 class AreaFinestre;
 class Dialoghi;
 class DialoghiQt;
+class Documenti;
+class Esportazione;
 class FinestraGuida;
 class FinestreFiglie;
 class QAction;
@@ -23,11 +28,39 @@ class QMenu;
 class QToolBar;
 struct Programma;
 
-// Asked before the current simulation is cleared.
-inline const QString DomandaNuovaSimulazione = QStringLiteral(
-    "ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, continuare?");
 inline const QString MessaggioGuidaMancante = QStringLiteral(
     "Impossibile visualizzare il Sommario della Guida. Nessun file della Guida associato al progetto.");
+
+// The commands of the menus and of the toolbar. A command may have a menu item, a toolbar button or
+// both: each is an action of its own, connected to the command's routine.
+enum class ComandoPrincipale : uint8_t {
+    Nuovo,
+    Apri,
+    Salva,
+    SalvaConNome,
+    EsportaTabella,
+    EsportaGrafico,
+    EsportaRelazione,
+    Stampa,
+    Esci,
+    BarraStrumenti,
+    BarraStato,
+    Opzioni,
+    Dimensionamento,
+    Sovrapponi,
+    AffiancaOrizzontalmente,
+    AffiancaVerticalmente,
+    DisponiIcone,
+    Sommario,
+    CercaArgomento,
+    Informazioni,
+    SceltaSistema,
+    Calcolo,
+    Grafico,
+    Tabella,
+    Esempio,
+};
+inline constexpr size_t NumeroComandiPrincipali = size_t(ComandoPrincipale::Esempio) + 1;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -37,8 +70,9 @@ public:
     explicit frmMain(Programma& programma, Dialoghi* dialoghi = nullptr, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Enables the commands of state 1 (empty), 2 (document read) or 3 (calculated); any other code
-    // changes nothing.
+    // Enables the commands of the state; by its code 1 (empty), 2 (document read) or 3 (calculated),
+    // where any other code changes nothing.
+    void AbilitaComandi(StatoComandi stato);
     void AbilitaComandi(int16_t codice);
     // True when an open window ("frmMain" itself, or a child) has this form name.
     bool FormAperto(const QString& nome) const;
@@ -47,13 +81,14 @@ public:
     QWidget* FinestraAttiva() const;
 
     FinestreFiglie& Figlie() { return *figlie; }
-    Dialoghi& Dialogo() { return dialoghi; }
+    // The document commands, on this frame's simulation, dialogs and child windows.
+    Documenti Documento();
 
     // Where the help document is looked for, first to last.
     void ImpostaPercorsiGuida(const QStringList& percorsi) { percorsiGuida = percorsi; }
 
     // The New command: asks, then clears the simulation.
-    void mnuFileNew_Click();
+    void Nuovo();
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -62,41 +97,54 @@ protected:
     void dropEvent(QDropEvent* evento) override;
 
 private:
-    struct Voce;
-    QMenu* CreaMenu(const QString& nome, const QString& titolo, std::initializer_list<Voce> voci);
+    struct VoceMenu;
+    struct VoceBarra;
+    QAction* NuovaAzione(const QString& nome, const QString& testo, void (frmMain::*esegui)());
+    QMenu* CreaMenu(const QString& nome, const QString& titolo, std::initializer_list<VoceMenu> voci);
     void CreaMenu();
     void CreaBarraStrumenti();
     void Carica();
     void AggiornaMenuFinestra();
-    void MostraGuida(bool ricerca);
+    QAction* Voce(ComandoPrincipale comando) const { return voci[size_t(comando)]; }
+    QAction* Pulsante(ComandoPrincipale comando) const { return pulsanti[size_t(comando)]; }
 
-    void tbToolBar_ButtonClick(QAction* pulsante);
-    void tbSceltaSistema_Click();
-    void tbCalcolo_Click();
-    void tbGrafico_Click();
-    void tbTabella_Click();
-    void tbEsempio_Click();
+    // What the commands do.
     // What New does once the user has agreed.
     void NuovaSimulazione();
-
-    void mnuFileOpen_Click();
-    void mnuFileSave_Click();
-    void mnuFileSaveAs_Click();
-    void mnuFileEsporta_Click();
-    void mnuFileEsportaGrafico_Click();
-    void mnuFilePrint_Click();
-    void mnuFileEsportaRelazione_Click();
-    void mnuViewDimensionamento_Click();
-    void mnuViewToolbar_Click();
-    void mnuViewStatusBar_Click();
-    void mnuViewOptions_Click();
-    void mnuHelpAbout_Click();
+    void Apri();
+    void Salva();
+    void SalvaConNome();
+    void EsportaTabella();
+    void EsportaGrafico();
+    void EsportaRelazione();
+    void Stampa();
+    void Esci();
+    void MostraBarraStrumenti();
+    void MostraBarraStato();
+    void Opzioni();
+    void MostraDimensionamento();
+    void Sovrapponi();
+    void AffiancaOrizzontalmente();
+    void AffiancaVerticalmente();
+    void DisponiIcone();
+    void Sommario();
+    void CercaArgomento();
+    void MostraGuida(bool ricerca);
+    void Informazioni();
+    void SceltaSistema();
+    void Calcolo();
+    void MostraGrafico();
+    void MostraTabella();
+    void Esempio();
+    Esportazione Esporta();
 
     Programma& programma;
     std::unique_ptr<DialoghiQt> dialoghiQt; // only when no dialogs were given
     Dialoghi& dialoghi;
     AreaFinestre* area;
     std::unique_ptr<FinestreFiglie> figlie;
+    std::array<QAction*, NumeroComandiPrincipali> voci{};     // the menu item of each command, if any
+    std::array<QAction*, NumeroComandiPrincipali> pulsanti{}; // the toolbar button of each command, if any
     QToolBar* tbToolBar = nullptr;
     QMenu* mnuWindow = nullptr;
     QList<QAction*> vociFinestre; // the open child windows, listed in the Window menu
@@ -104,5 +152,5 @@ private:
     QStringList percorsiGuida;
     Impostazioni impostazioni;
     QRectF collocazioneLetta; // twips, as read at load
-    int16_t statoComandi = 1;
+    StatoComandi statoComandi = StatoComandi::Vuoto;
 };

@@ -58,10 +58,18 @@ QMdiSubWindow* FinestreFiglie::SottoFinestra(const QWidget* finestra) {
     return nullptr;
 }
 
-QWidget* FinestreFiglie::Finestra(const QString& nome) const {
+QList<QWidget*> FinestreFiglie::Aperte() const {
+    QList<QWidget*> aperte;
     for (QMdiSubWindow* sotto : area.subWindowList())
-        if (QWidget* contenuto = Contenuto(sotto); contenuto && contenuto->objectName() == nome)
-            return contenuto;
+        if (QWidget* contenuto = Contenuto(sotto))
+            aperte << contenuto;
+    return aperte;
+}
+
+QWidget* FinestreFiglie::Finestra(const QString& nome) const {
+    for (QWidget* finestra : Aperte())
+        if (finestra->objectName() == nome)
+            return finestra;
     return nullptr;
 }
 
@@ -136,7 +144,7 @@ void FinestreFiglie::Colloca(QMdiSubWindow* sotto, QPoint posto) const {
 }
 
 frmInserimentoDati& FinestreFiglie::ApriInserimentoDati() {
-    auto* finestra = qobject_cast<frmInserimentoDati*>(Finestra(QStringLiteral("frmInserimentoDati")));
+    auto* finestra = Aperta<frmInserimentoDati>();
     if (!finestra) {
         finestra = new frmInserimentoDati(programma, dialoghi, *this);
         // Whatever the outcome, an open graph window shows the curve of the record as it now stands, or
@@ -161,7 +169,7 @@ frmInserimentoDati& FinestreFiglie::ApriInserimentoDati() {
 }
 
 FrmRisultati& FinestreFiglie::ApriRisultati() {
-    auto* finestra = qobject_cast<FrmRisultati*>(Finestra(QStringLiteral("FrmRisultati")));
+    auto* finestra = Aperta<FrmRisultati>();
     if (!finestra) {
         finestra = new FrmRisultati(programma.Moto);
         QMdiSubWindow* sotto = Carica(finestra);
@@ -172,7 +180,7 @@ FrmRisultati& FinestreFiglie::ApriRisultati() {
 }
 
 frmGrafico& FinestreFiglie::ApriGrafico() {
-    auto* finestra = qobject_cast<frmGrafico*>(Finestra(QStringLiteral("frmGrafico")));
+    auto* finestra = Aperta<frmGrafico>();
     if (!finestra) {
         finestra = new frmGrafico(programma.PuntiGrafico, programma.GraficoCorrente, programma.Moto);
         finestra->ImpostaAsse(&programma.Asse);
@@ -186,7 +194,7 @@ frmGrafico& FinestreFiglie::ApriGrafico() {
 }
 
 void FinestreFiglie::MotoCambiato() {
-    if (auto* grafico = qobject_cast<frmGrafico*>(Finestra(QStringLiteral("frmGrafico"))))
+    if (auto* grafico = Aperta<frmGrafico>())
         grafico->NuovoMoto();
     else
         programma.GraficoCorrente.GraficoZoomato = false;
@@ -195,7 +203,7 @@ void FinestreFiglie::MotoCambiato() {
 // Beside the data-entry window, 100 twips to its right at the same top, when the whole results
 // window fits inside the area; otherwise near the area's top left.
 QPoint FinestreFiglie::PostoRisultati(int larghezza) const {
-    if (const QMdiSubWindow* inserimento = SottoFinestra(Finestra(QStringLiteral("frmInserimentoDati")))) {
+    if (const QMdiSubWindow* inserimento = SottoFinestra(Aperta<frmInserimentoDati>())) {
         const QRect e = inserimento->geometry();
         const int sinistra = e.left() + e.width() + Px(100);
         if (sinistra + larghezza < area.width())

@@ -1,12 +1,13 @@
 #pragma once
 
-// The child windows of the main frame, found by form name (the widget's objectName: "frmMain" is the
-// frame itself, "frmInserimentoDati", "FrmRisultati", "frmGrafico"). A child is shown inside a
-// QMdiSubWindow that is deleted when closed, so closing a child unloads it. A form of fixed size larger
-// than the area scrolls inside a sub-window that fits the area.
+// The child windows of the main frame, found by their type, or by form name (the widget's objectName:
+// "frmMain" is the frame itself, "frmInserimentoDati", "FrmRisultati", "frmGrafico"). A child is shown
+// inside a QMdiSubWindow that is deleted when closed, so closing a child unloads it. A form of fixed size
+// larger than the area scrolls inside a sub-window that fits the area.
 
 #include "CorniceInserimento.h"
 
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -31,6 +32,13 @@ public:
     bool FormAperto(const QString& nome) const;
     // The open child window with this form name, or nullptr.
     QWidget* Finestra(const QString& nome) const;
+    // The open child window of this type, or nullptr.
+    template <typename Tipo> Tipo* Aperta() const {
+        for (QWidget* finestra : Aperte())
+            if (auto* aperta = qobject_cast<Tipo*>(finestra))
+                return aperta;
+        return nullptr;
+    }
     // The child of the active sub-window, or nullptr.
     QWidget* FinestraAttiva() const;
     // The child window shown by a sub-window, and the sub-window showing a child (nullptr if none).
@@ -76,6 +84,8 @@ signals:
     void EsportaDatiRichiesta();
 
 private:
+    // The open child windows, in the area's order.
+    QList<QWidget*> Aperte() const;
     // Puts a fixed form into a sub-window sized to it, or to the area when the form is larger.
     QMdiSubWindow* Carica(QWidget* finestra);
     // Moves the sub-window to the point, or as near as keeps it inside the area.

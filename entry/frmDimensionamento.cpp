@@ -298,7 +298,7 @@ void frmDimensionamento::closeEvent(QCloseEvent* evento) {
 
 frmDimensionamento& ApriDimensionamento(FinestreFiglie& figlie, Programma& programma, Dialoghi& dialoghi,
                                         std::function<bool()> motoCalcolato) {
-    auto* finestra = qobject_cast<frmDimensionamento*>(figlie.Finestra(QStringLiteral("frmDimensionamento")));
+    auto* finestra = figlie.Aperta<frmDimensionamento>();
     if (!finestra) {
         finestra = new frmDimensionamento(programma, dialoghi, std::move(motoCalcolato));
         for (auto segnale : {&FinestreFiglie::CalcoloRiuscito, &FinestreFiglie::CalcoloNonRiuscito,
@@ -306,7 +306,7 @@ frmDimensionamento& ApriDimensionamento(FinestreFiglie& figlie, Programma& progr
             QObject::connect(&figlie, segnale, finestra, &frmDimensionamento::Aggiorna);
         // An open graph shows the torque of the data as it now stands.
         QObject::connect(finestra, &frmDimensionamento::AsseCambiato, &figlie, [&figlie] {
-            if (auto* grafico = qobject_cast<frmGrafico*>(figlie.Finestra(QStringLiteral("frmGrafico"))))
+            if (auto* grafico = figlie.Aperta<frmGrafico>())
                 grafico->NuoviParticolari();
         });
         figlie.AggiungiFissa(finestra, QPoint(Px(300), Px(300)));
@@ -316,8 +316,7 @@ frmDimensionamento& ApriDimensionamento(FinestreFiglie& figlie, Programma& progr
 }
 
 QString DifettoDimensionamento(const FinestreFiglie& figlie) {
-    const auto* finestra =
-        qobject_cast<const frmDimensionamento*>(figlie.Finestra(QStringLiteral("frmDimensionamento")));
+    const auto* finestra = figlie.Aperta<frmDimensionamento>();
     const QString difetto = finestra ? finestra->Difetto() : QString();
     return difetto.isEmpty() ? difetto : difetto.left(1).toLower() + difetto.mid(1).chopped(1);
 }

@@ -176,7 +176,7 @@ private slots:
                  massa == 1 ? "Il file «" + percorso +
                                   "» non è una simulazione di Velantra: la chiave «colore» non è prevista."
                             : QString());
-        QVERIFY(Documenti(banco.programma, *banco.finestra).SalvaSimulazione(percorso));
+        QVERIFY(banco.finestra->Documento().SalvaSimulazione(percorso));
         QCOMPARE(Leggi(percorso).split('\n').size(), massa > 0 ? 3 : 2);
         if (massa == 50)
             QCOMPARE(Leggi(percorso), Moto + Asse);

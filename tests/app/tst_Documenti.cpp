@@ -52,7 +52,7 @@ private slots:
     void andataERitorno() {
         Banco banco;
         const QString percorso = banco.Percorso(QStringLiteral("prova.vla"));
-        QVERIFY(Documenti(banco.programma, *banco.finestra).SalvaSimulazione(percorso));
+        QVERIFY(banco.finestra->Documento().SalvaSimulazione(percorso));
         QCOMPARE(LeggiTutto(percorso), QByteArray("-1,0,0,0,0,0,0,0,0\r\n"));
         banco.CalcolaEsempio();
         banco.Scrivi(Stot, "4");
