@@ -14,9 +14,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     auto* picIcon = new Figura(QStringLiteral("velantra"), QSize(64, 64), this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setFixedSize(64, 64);
-    auto* Picture1 = new Figura(QStringLiteral("profilo"), QSize(360, 195), this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setFixedSize(360, 195);
+    auto* picProfilo = new Figura(QStringLiteral("profilo"), QSize(360, 195), this);
+    picProfilo->setObjectName(QStringLiteral("picProfilo"));
+    picProfilo->setFixedSize(360, 195);
 
     auto* lblTitle = new QLabel(TitoloApplicazione, this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
@@ -45,7 +45,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     griglia->addWidget(lblTitle, 0, 1);
     griglia->addWidget(lblVersion, 1, 1);
     griglia->addWidget(lblDescription, 2, 1);
-    griglia->addWidget(Picture1, 3, 0, 1, 2, Qt::AlignCenter);
+    griglia->addWidget(picProfilo, 3, 0, 1, 2, Qt::AlignCenter);
     griglia->addWidget(cmdOK, 4, 1, Qt::AlignRight);
     setFixedSize(sizeHint());
 }

@@ -23,14 +23,14 @@ frmOptions::frmOptions(QString& IntestazioneUtente, QWidget* parent)
     tbsOptions->addTab(generali, QStringLiteral("Generali"));
 
     auto* riquadro = new QGroupBox(QStringLiteral("Informazioni utente"), generali);
-    auto* Label1 = new QLabel(QStringLiteral("Intestazione stampe"), riquadro);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setBuddy(TIntestUtente);
+    auto* lblIntestazione = new QLabel(QStringLiteral("Intestazione stampe"), riquadro);
+    lblIntestazione->setObjectName(QStringLiteral("lblIntestazione"));
+    lblIntestazione->setBuddy(TIntestUtente);
     TIntestUtente->setObjectName(QStringLiteral("TIntestUtente"));
-    TIntestUtente->setAccessibleName(Label1->text());
+    TIntestUtente->setAccessibleName(lblIntestazione->text());
     TIntestUtente->setMinimumWidth(320);
     auto* righe = new QVBoxLayout(riquadro);
-    righe->addWidget(Label1);
+    righe->addWidget(lblIntestazione);
     righe->addWidget(TIntestUtente);
     auto* pagina = new QVBoxLayout(generali);
     pagina->addWidget(riquadro);
@@ -43,7 +43,7 @@ frmOptions::frmOptions(QString& IntestazioneUtente, QWidget* parent)
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton* pulsante : {cmdOK, cmdCancel})
         pulsante->setAccessibleName(pulsante->text());
-    connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* pulsanti = new QHBoxLayout;
@@ -56,7 +56,7 @@ frmOptions::frmOptions(QString& IntestazioneUtente, QWidget* parent)
     TIntestUtente->setFocus();
 }
 
-void frmOptions::cmdOK_Click() {
+void frmOptions::accept() {
     IntestazioneUtente = TIntestUtente->text();
-    accept();
+    QDialog::accept();
 }

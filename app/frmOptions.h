@@ -13,9 +13,11 @@ class frmOptions : public QDialog {
 public:
     frmOptions(QString& IntestazioneUtente, QWidget* parent = nullptr);
 
-private:
-    void cmdOK_Click();
+public slots:
+    // "OK": the typed header becomes the program's.
+    void accept() override;
 
+private:
     QString& IntestazioneUtente;
     QTabWidget* tbsOptions;
     QLineEdit* TIntestUtente;

@@ -25,15 +25,15 @@ QLabel* Etichetta(const QString& nome, const QString& testo, int punti, QWidget*
 
 frmSplash::frmSplash(bool& SaltaSplash, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      SaltaSplash(SaltaSplash), ProgressBar(new QProgressBar(this)) {
+      SaltaSplash(SaltaSplash), barraAvanzamento(new QProgressBar(this)) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(TitoloApplicazione);
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(0xf7, 0xfa, 0xfd)));
 
-    auto* Picture1 = new Figura(QStringLiteral("profilo"), QSize(480, 260), this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
+    auto* picProfilo = new Figura(QStringLiteral("profilo"), QSize(480, 260), this);
+    picProfilo->setObjectName(QStringLiteral("picProfilo"));
     auto* PicLogo = new Figura(QStringLiteral("velantra"), QSize(72, 72), this);
     PicLogo->setObjectName(QStringLiteral("PicLogo"));
     PicLogo->setFixedSize(72, 72);
@@ -45,11 +45,11 @@ frmSplash::frmSplash(bool& SaltaSplash, QWidget* parent)
     QLabel* Istanze =
         Etichetta(QStringLiteral("Istanze"), QStringLiteral("Premi INVIO per continuare"), 10, this);
     Istanze->setAlignment(Qt::AlignCenter);
-    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
-    ProgressBar->setAccessibleName(QStringLiteral("Avanzamento dell'avvio"));
-    ProgressBar->setRange(0, 10 * Centesimi);
-    ProgressBar->setTextVisible(false);
-    ProgressBar->setFixedHeight(12);
+    barraAvanzamento->setObjectName(QStringLiteral("prgAvanzamento"));
+    barraAvanzamento->setAccessibleName(QStringLiteral("Avanzamento dell'avvio"));
+    barraAvanzamento->setRange(0, 10 * Centesimi);
+    barraAvanzamento->setTextVisible(false);
+    barraAvanzamento->setFixedHeight(12);
 
     auto* griglia = new QGridLayout(this);
     griglia->setContentsMargins(24, 20, 24, 18);
@@ -58,19 +58,15 @@ frmSplash::frmSplash(bool& SaltaSplash, QWidget* parent)
     griglia->addWidget(lblProductName, 0, 1);
     griglia->addWidget(lblSottotitolo, 1, 1);
     griglia->addWidget(lblVersion, 2, 1, Qt::AlignTop);
-    griglia->addWidget(Picture1, 3, 0, 1, 2);
+    griglia->addWidget(picProfilo, 3, 0, 1, 2);
     griglia->addWidget(Istanze, 4, 0, 1, 2);
-    griglia->addWidget(ProgressBar, 5, 0, 1, 2);
+    griglia->addWidget(barraAvanzamento, 5, 0, 1, 2);
     griglia->setRowStretch(3, 1);
     setFixedSize(540, 480);
 }
 
 void frmSplash::ImpostaAvanzamento(float valore) {
-    ProgressBar->setValue(static_cast<int>(std::lround(valore * Centesimi)));
-}
-
-float frmSplash::Avanzamento() const {
-    return static_cast<float>(ProgressBar->value()) / Centesimi;
+    barraAvanzamento->setValue(static_cast<int>(std::lround(valore * Centesimi)));
 }
 
 void frmSplash::keyPressEvent(QKeyEvent* evento) {

@@ -14,7 +14,6 @@ public:
 
     // Progress from 0 to 10.
     void ImpostaAvanzamento(float valore);
-    float Avanzamento() const;
 
 signals:
     void Saltato();
@@ -24,5 +23,5 @@ protected:
 
 private:
     bool& SaltaSplash;
-    QProgressBar* ProgressBar;
+    QProgressBar* barraAvanzamento;
 };

@@ -65,7 +65,7 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
 
         Unita[i] =
             Etichetta(this, QString::fromLatin1(Grandezze[i].Unita), sinistraUnita, alto, i < 6 ? 495 : 735);
-        Unita[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        Unita[i]->setObjectName(QStringLiteral("Unita(%1)").arg(i));
         destra = std::max(destra, Unita[i]->geometry().right() + 1);
     }
     auto* copia = new QAction(QStringLiteral("Copia"), this);

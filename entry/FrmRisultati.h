@@ -31,5 +31,5 @@ private:
     const Velantra& Moto;
     std::array<QLabel*, 8> LRis{};
     std::array<QLineEdit*, 8> Risultati{};
-    std::array<QLabel*, 8> Unita{}; // Label1 to Label8
+    std::array<QLabel*, 8> Unita{};
 };

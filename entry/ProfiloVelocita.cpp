@@ -107,7 +107,7 @@ void Richiamo(QPainter& p, const QRect& nome, QPoint punto) {
 } // namespace
 
 ProfiloVelocita::ProfiloVelocita(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Picture1"));
+    setObjectName(QStringLiteral("picProfilo"));
     setFixedSize(Larghezza, Altezza);
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QStringLiteral("Profilo di velocità e combinazioni possibili"));
@@ -277,7 +277,7 @@ void ProfiloVelocita::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space: {
         // A press in the middle of the line's text: the same path as the mouse.
         const QPoint centro = RettangoloRiga(rigaScelta).center();
-        emit MouseDown(static_cast<float>(Twips(centro.x())), static_cast<float>(Twips(centro.y())));
+        emit Premuto(static_cast<float>(Twips(centro.x())), static_cast<float>(Twips(centro.y())));
         break;
     }
     default:
@@ -297,7 +297,7 @@ void ProfiloVelocita::focusOutEvent(QFocusEvent* event) {
 
 void ProfiloVelocita::mousePressEvent(QMouseEvent* event) {
     const QPointF posto = event->position();
-    emit MouseDown(static_cast<float>(Twips(posto.x())), static_cast<float>(Twips(posto.y())));
+    emit Premuto(static_cast<float>(Twips(posto.x())), static_cast<float>(Twips(posto.y())));
 }
 
 // The press did the work: the whole click belongs to the picture.

@@ -25,8 +25,9 @@ public:
     static std::vector<QRect> PostiScritte();
 
 signals:
-    // Any mouse button pressed; position in twips from the picture's top left.
-    void MouseDown(float X, float Y);
+    // Any mouse button pressed, or a line of the list taken from the keyboard; position in twips from the
+    // picture's top left.
+    void Premuto(float X, float Y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -28,8 +28,8 @@ constexpr float ElencoDestra = 7665;
 constexpr std::array<float, NumeroSistemi + 1> BandeElenco{1980, 2145, 2355, 2535, 2745, 2925,
                                                            3135, 3300, 3495, 3720, 3930, 4140};
 
-const Sistema& SistemaDi(int16_t Id) {
-    return Sistemi[Id];
+const Sistema& SistemaDi(int16_t sistema) {
+    return Sistemi[sistema];
 }
 
 QRect Rettangolo(PostoTwips posto, int larghezza, int altezza) {
@@ -84,7 +84,7 @@ void frmInserimentoDati::CreaControlli() {
     Profilo = new ProfiloVelocita(this);
     Profilo->move(Px(PostoProfilo.Sinistra), Px(PostoProfilo.Alto));
     Profilo->lower();
-    connect(Profilo, &ProfiloVelocita::MouseDown, this, &frmInserimentoDati::Profilo_MouseDown);
+    connect(Profilo, &ProfiloVelocita::Premuto, this, &frmInserimentoDati::ProfiloPremuto);
 }
 
 void frmInserimentoDati::AssegnaSpazioLibero() {
@@ -112,21 +112,21 @@ void frmInserimentoDati::OrdinaTabulazione() {
         setTabOrder(ordine[i - 1], ordine[i]);
 }
 
-void frmInserimentoDati::ImpostaSpunta(int Index, bool spuntata) {
-    QCheckBox* casella = Selezionato[Index];
+void frmInserimentoDati::ImpostaSpunta(int indice, bool spuntata) {
+    QCheckBox* casella = Selezionato[indice];
     const QSignalBlocker blocco(casella);
     casella->setChecked(spuntata);
 }
 
-void frmInserimentoDati::SpuntaCambiata(int Index) {
-    QLineEdit* valore = Risultati[Index];
-    const bool spuntata = Selezionato[Index]->isChecked();
+void frmInserimentoDati::SpuntaCambiata(int indice) {
+    QLineEdit* valore = Risultati[indice];
+    const bool spuntata = Selezionato[indice]->isChecked();
     if (NumeroSelezionati >= 3 && spuntata) {
-        ImpostaSpunta(Index, false);
+        ImpostaSpunta(indice, false);
         dialoghi.Messaggio(QStringLiteral("Non si possono selezionare più di 3 variabili"));
     } else if (spuntata) {
         valore->show();
-        ScriviValore(Index, QString(), false);
+        ScriviValore(indice, QString(), false);
         valore->setFocus();
         ++NumeroSelezionati;
     } else {
@@ -135,7 +135,7 @@ void frmInserimentoDati::SpuntaCambiata(int Index) {
     }
 }
 
-void frmInserimentoDati::Profilo_MouseDown(float X, float Y) {
+void frmInserimentoDati::ProfiloPremuto(float X, float Y) {
     if (X <= ElencoSinistra || X >= ElencoDestra || Y < BandeElenco.front() || Y >= BandeElenco.back())
         return;
     for (QCheckBox* casella : Selezionato)
@@ -157,17 +157,17 @@ void frmInserimentoDati::MostraSistema() {
     NumeroSelezionati = 3;
 }
 
-void frmInserimentoDati::ScriviValore(int Index, const QString& testo, bool delMoto) {
-    Risultati[Index]->setText(testo);
-    Risultati[Index]->setCursorPosition(0); // a long value shows from its first digit
-    const double valore = programma.Moto.*Grandezze[Index].Membro;
-    TestiMostrati[Index] = delMoto ? std::optional(Mostrato{testo, valore}) : std::nullopt;
+void frmInserimentoDati::ScriviValore(int indice, const QString& testo, bool delMoto) {
+    Risultati[indice]->setText(testo);
+    Risultati[indice]->setCursorPosition(0); // a long value shows from its first digit
+    const double valore = programma.Moto.*Grandezze[indice].Membro;
+    TestiMostrati[indice] = delMoto ? std::optional(Mostrato{testo, valore}) : std::nullopt;
 }
 
-bool frmInserimentoDati::Invariato(int Index) const {
-    const auto& mostrato = TestiMostrati[Index];
-    return mostrato && mostrato->testo == Risultati[Index]->text() &&
-           mostrato->valore == programma.Moto.*Grandezze[Index].Membro;
+bool frmInserimentoDati::Invariato(int indice) const {
+    const auto& mostrato = TestiMostrati[indice];
+    return mostrato && mostrato->testo == Risultati[indice]->text() &&
+           mostrato->valore == programma.Moto.*Grandezze[indice].Membro;
 }
 
 bool frmInserimentoDati::eventFilter(QObject* oggetto, QEvent* evento) {
@@ -252,8 +252,8 @@ void frmInserimentoDati::MotoNonCalcolato(bool offriTriangolo) {
     Calcolo(false);
 }
 
-int frmInserimentoDati::PrimoValoreIlleggibile(int16_t Id) const {
-    for (const int i : SistemaDi(Id).Indici)
+int frmInserimentoDati::PrimoValoreIlleggibile(int16_t sistema) const {
+    for (const int i : SistemaDi(sistema).Indici)
         if (!Invariato(i) && !LeggiValore(Risultati[i]->text()))
             return i;
     return -1;

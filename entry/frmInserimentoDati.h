@@ -56,18 +56,18 @@ private:
     // Each value box may widen into the free room on its right, up to the next control or name.
     void AssegnaSpazioLibero();
     // The tick rule: runs after every toggle of a box, whoever made it.
-    void SpuntaCambiata(int Index);
+    void SpuntaCambiata(int indice);
     // Picks the line of the list under a press, in twips from the picture's top left.
-    void Profilo_MouseDown(float X, float Y);
+    void ProfiloPremuto(float X, float Y);
     void MostraSistema();
     // Ticks or unticks a box without running the tick rule.
-    void ImpostaSpunta(int Index, bool spuntata);
+    void ImpostaSpunta(int indice, bool spuntata);
     // Writes a value box's text; `delMoto`: the text shows Moto's value (see TestiMostrati).
-    void ScriviValore(int Index, const QString& testo, bool delMoto);
+    void ScriviValore(int indice, const QString& testo, bool delMoto);
     // True when the box holds the text the window last wrote there from Moto: its value is Moto's own.
-    bool Invariato(int Index) const;
+    bool Invariato(int indice) const;
     // The first of the system's boxes whose text is not a number, or -1.
-    int PrimoValoreIlleggibile(int16_t Id) const;
+    int PrimoValoreIlleggibile(int16_t sistema) const;
     // The current system's three values into Moto, all readable; true when Moto changed.
     bool CopiaValori();
     // AssegnaSistema, offering the triangular profile or not.

@@ -69,8 +69,8 @@ private slots:
         avvio.programma.SistemaCorrente = 4;
         QList<float> passi;
         QTimer::singleShot(0, [&] { // the key comes during the first wait
-            connect(Splash()->findChild<QProgressBar*>(), &QProgressBar::valueChanged, [&] {
-                if ((passi << Splash()->Avanzamento()).size() == 1)
+            connect(Splash()->findChild<QProgressBar*>(), &QProgressBar::valueChanged, [&](int centesimi) {
+                if ((passi << centesimi / 100.f).size() == 1)
                     QTimer::singleShot(0, [&] {
                         QTest::keyClick(Splash(), static_cast<Qt::Key>(tasto));
                         avvio.programma.IntestazioneUtente = QStringLiteral("Chiusa");

@@ -29,7 +29,7 @@ struct Utente {
     }
     QCheckBox* Casella(int i) { return Controllo<QCheckBox>("frmInserimentoDati", "Selezionato", i); }
     QLineEdit* Valore(int i) { return Controllo("frmInserimentoDati", "Risultati", i); }
-    QWidget* Picture1() { return Finestra("frmInserimentoDati")->findChild<QWidget*>("Picture1"); }
+    QWidget* Profilo() { return Finestra("frmInserimentoDati")->findChild<QWidget*>("picProfilo"); }
     void Spunta(int i) { QTest::mouseClick(Casella(i), Qt::LeftButton); }
     // Replaces the box's text as a user would: select all, then type.
     void Scrivi(int i, const QString& testo) {

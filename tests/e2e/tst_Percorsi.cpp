@@ -27,7 +27,7 @@ private slots:
         u.finestra->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(u.finestra.get()));
         u.Premi("SceltaSistema");
-        QTest::mouseClick(u.Picture1(), Qt::LeftButton, {}, QPoint(433, 133)); // Stot-Ttot-S1
+        QTest::mouseClick(u.Profilo(), Qt::LeftButton, {}, QPoint(433, 133)); // Stot-Ttot-S1
         QTest::keyClicks(u.Valore(Stot), "2");
         QTest::keyClicks(u.Valore(Ttot), "5");
         QTest::keyClicks(QApplication::focusWidget(), "0.25"); // the cursor is in S1, the last of the three

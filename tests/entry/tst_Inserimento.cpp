@@ -113,8 +113,8 @@ private slots:
         QWidget& finestra = b.Inserimento();
         QCOMPARE(finestra.parentWidget()->pos(), QPoint(7, 7));
         QCOMPARE(finestra.windowTitle(), "Inserimento dati");
-        b.Picture1()->setFocus();
-        QTest::keyClick(b.Picture1(), Qt::Key_Down);
+        b.Profilo()->setFocus();
+        QTest::keyClick(b.Profilo(), Qt::Key_Down);
         const QString diverso = ConfrontaImmagine(finestra.grab().toImage(), QStringLiteral("inserimento"));
         QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
     }
@@ -143,7 +143,7 @@ private slots:
         Banco b;
         b.Inserimento();
         b.Inserisci({"Stot=4"});
-        QTest::mouseClick(b.Picture1(), tasto, {}, punto);
+        QTest::mouseClick(b.Profilo(), tasto, {}, punto);
         QCOMPARE(b.programma.SistemaCorrente, sistema);
         // Three boxes ticked, the cursor in the last of the triple; or the box typed before untouched.
         QCOMPARE(b.Spunte().split(' ').size(), sistema < 0 ? 1 : 3);
@@ -449,7 +449,7 @@ private slots:
         b.finestre.ApriRisultati();
         std::vector<QRect> occupati;
         for (const QRect& scritta : ProfiloVelocita::PostiScritte())
-            occupati.push_back(scritta.translated(b.Picture1()->pos()));
+            occupati.push_back(scritta.translated(b.Profilo()->pos()));
         for (int i = 0; i < 8; ++i)
             occupati.push_back(b.Casella(i)->geometry());
         for (const char* nome : {"frmInserimentoDati", "FrmRisultati"})
