@@ -15,6 +15,10 @@
 
 namespace {
 
+// Where the fixed forms open in the area, in twips as designed: the data-entry window at its corner, the
+// results this far right of it at the same top or, where they do not fit there, at their own corner.
+constexpr int AngoloInserimento = 100, DistanzaRisultati = 100, AngoloRisultati = 200;
+
 // Holds a form of fixed size that the area cannot show whole: the sub-window fits the area and the form
 // scrolls inside it, keeping its designed layout. Closing it closes the form, which runs its own code.
 class Scorrevole : public QScrollArea {
@@ -162,7 +166,7 @@ frmInserimentoDati& FinestreFiglie::ApriInserimentoDati() {
             emit DatiModificati();
         });
         connect(finestra, &frmInserimentoDati::CalcoloRichiesto, this, &FinestreFiglie::CalcoloRichiesto);
-        Colloca(Carica(finestra), QPoint(Px(100), Px(100)));
+        Colloca(Carica(finestra), QPoint(Px(AngoloInserimento), Px(AngoloInserimento)));
     }
     Mostra(finestra);
     return *finestra;
@@ -205,9 +209,9 @@ void FinestreFiglie::MotoCambiato() {
 QPoint FinestreFiglie::PostoRisultati(int larghezza) const {
     if (const QMdiSubWindow* inserimento = SottoFinestra(Aperta<frmInserimentoDati>())) {
         const QRect e = inserimento->geometry();
-        const int sinistra = e.left() + e.width() + Px(100);
+        const int sinistra = e.left() + e.width() + Px(DistanzaRisultati);
         if (sinistra + larghezza < area.width())
             return QPoint(sinistra, e.top());
     }
-    return QPoint(Px(200), Px(200));
+    return QPoint(Px(AngoloRisultati), Px(AngoloRisultati));
 }

@@ -22,16 +22,21 @@ constexpr int AltezzaTwips = 3270;
 constexpr int PrimaRiga = 120;
 constexpr int PassoRighe = 360;
 constexpr int SinistraNomi = 120;
+constexpr int LarghezzaNomi = 495;
 constexpr int SinistraValori = 720;
 constexpr int LarghezzaValori = 1095;
+constexpr int AltezzaValori = 285;
 constexpr int SinistraUnita = 1920;
+constexpr int LarghezzaUnita = 495, LarghezzaUnitaVelocita = 735; // the latter for Vm and Acc
+constexpr int AltezzaEtichette = 255;
 constexpr int DistanzaUnita = SinistraUnita - SinistraValori - LarghezzaValori; // from a box to its unit
+constexpr int MargineDestro = 60; // kept right of the units when the window widens for them
 
 // A label at least as wide as its text, so no caption is cut in any font.
 QLabel* Etichetta(QWidget* finestra, const QString& testo, int sinistra, int alto, int larghezza) {
     auto* etichetta = new QLabel(testo, finestra);
     etichetta->setGeometry(Px(sinistra), Px(alto), std::max(Px(larghezza), etichetta->sizeHint().width()),
-                           Px(255));
+                           Px(AltezzaEtichette));
     return etichetta;
 }
 
@@ -46,7 +51,7 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
     for (int i = 0; i < NumeroGrandezze; ++i) {
         const int alto = PrimaRiga + PassoRighe * i;
         const QString nome = QString::fromLatin1(NomiRighe[i]);
-        LRis[i] = Etichetta(this, nome, SinistraNomi, alto, 495);
+        LRis[i] = Etichetta(this, nome, SinistraNomi, alto, LarghezzaNomi);
         LRis[i]->setObjectName(QStringLiteral("LRis(%1)").arg(i));
 
         auto* valore = new QLineEdit(this);
@@ -59,12 +64,12 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
             const int destraValori = static_cast<int>(Twips(Px(SinistraValori) + larghezzaValori));
             sinistraUnita = std::max(SinistraUnita, destraValori + DistanzaUnita);
         }
-        valore->setGeometry(Px(SinistraValori), Px(alto), larghezzaValori, Px(285));
+        valore->setGeometry(Px(SinistraValori), Px(alto), larghezzaValori, Px(AltezzaValori));
         LRis[i]->setBuddy(valore);
         Risultati[i] = valore;
 
-        Unita[i] =
-            Etichetta(this, QString::fromLatin1(Grandezze[i].Unita), sinistraUnita, alto, i < 6 ? 495 : 735);
+        Unita[i] = Etichetta(this, QString::fromLatin1(Grandezze[i].Unita), sinistraUnita, alto,
+                             i < IndiceVm ? LarghezzaUnita : LarghezzaUnitaVelocita);
         Unita[i]->setObjectName(QStringLiteral("Unita(%1)").arg(i));
         destra = std::max(destra, Unita[i]->geometry().right() + 1);
     }
@@ -74,7 +79,7 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
     addAction(copia);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     // Wider than designed only when a long number or a large font needs it.
-    setFixedSize(std::max(Px(LarghezzaTwips), destra + Px(60)), Px(AltezzaTwips));
+    setFixedSize(std::max(Px(LarghezzaTwips), destra + Px(MargineDestro)), Px(AltezzaTwips));
 }
 
 void FrmRisultati::RiempiFrmRisultati() {

@@ -6,7 +6,6 @@
 #include "Programma.h"
 #include "TestiAsse.h"
 #include "TestiRegionali.h"
-#include "Twips.h"
 #include "frmGrafico.h"
 
 #include <QClipboard>
@@ -21,6 +20,12 @@
 #include <cmath>
 
 namespace {
+
+// Pixels: where the window opens in the area, the gap above the figures, the least width of the
+// columns of values.
+constexpr QPoint PostoFinestra(20, 20);
+constexpr int SpazioCifre = 12;
+constexpr int LarghezzaValori = 93;
 
 const QString MessaggioNessunMoto =
     QStringLiteral("Nessun moto calcolato: inserire i valori del moto e premere «Calcolo».");
@@ -124,7 +129,7 @@ QWidget* frmDimensionamento::CreaRisultati() {
         coppie[i]->setAccessibleName(QStringLiteral("Coppia in %1").arg(QLatin1String(NomiFasiAsse[i])));
         griglia->addWidget(coppie[i], i + 1, 2);
     }
-    griglia->setRowMinimumHeight(NumeroFasiAsse + 1, Px(180));
+    griglia->setRowMinimumHeight(NumeroFasiAsse + 1, SpazioCifre);
     for (size_t i = 0; i < CifreAsse.size(); ++i) {
         const int riga = NumeroFasiAsse + 2 + int(i);
         nomiCifre[i] = new QLabel(QString::fromUtf8(CifreAsse[i].Nome), riquadro);
@@ -135,8 +140,8 @@ QWidget* frmDimensionamento::CreaRisultati() {
         unitaCifre[i] = new QLabel(QString::fromUtf8(CifreAsse[i].Unita), riquadro);
         griglia->addWidget(unitaCifre[i], riga, 2);
     }
-    griglia->setColumnMinimumWidth(1, Px(1400));
-    griglia->setColumnMinimumWidth(2, Px(1400));
+    griglia->setColumnMinimumWidth(1, LarghezzaValori);
+    griglia->setColumnMinimumWidth(2, LarghezzaValori);
     return riquadro;
 }
 
@@ -309,7 +314,7 @@ frmDimensionamento& ApriDimensionamento(FinestreFiglie& figlie, Programma& progr
             if (auto* grafico = figlie.Aperta<frmGrafico>())
                 grafico->NuoviParticolari();
         });
-        figlie.AggiungiFissa(finestra, QPoint(Px(300), Px(300)));
+        figlie.AggiungiFissa(finestra, PostoFinestra);
     }
     figlie.Mostra(finestra);
     return *finestra;

@@ -24,4 +24,6 @@ inline constexpr double RientroEtichetta = 150, RientroRiga = 300, PassoRiga = 8
 inline constexpr double RientroCasellaXY = 500, RientroCasella = 450, SecondaColonna = 1200;
 inline constexpr double LarghezzaEtichetta = 495, AltezzaEtichetta = 255, AltezzaCasella = 285;
 inline constexpr double CasellaXY = 855, CasellaDifferenza = 615;
+// Room right of a box: before the second column, and to the right edge of its frame.
+inline constexpr double DopoCasella = 135, DopoCasellaXY = 220, DopoCasellaDifferenza = 240;
 } // namespace Progetto

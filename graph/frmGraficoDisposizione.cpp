@@ -36,10 +36,11 @@ struct MisureLetture {
     MisureLetture(const QLineEdit& casella, const QString& testo)
         : numero(Twips(LarghezzaPerNumeri(casella, testo))), casellaXY(std::max(CasellaXY, numero)),
           casellaDiff(std::max(CasellaDifferenza, numero)),
-          secondaColonna(std::max(SecondaColonna, RientroCasella + casellaDiff + 135)),
-          riquadroXY(std::max(LarghezzaRiquadroXY, RientroCasellaXY + casellaXY + 220)),
+          secondaColonna(std::max(SecondaColonna, RientroCasella + casellaDiff + DopoCasella)),
+          riquadroXY(std::max(LarghezzaRiquadroXY, RientroCasellaXY + casellaXY + DopoCasellaXY)),
           riquadroDifferenza(std::max(LarghezzaRiquadroDifferenza, RientroEtichetta + secondaColonna +
-                                                                       RientroCasella + casellaDiff + 240)) {}
+                                                                       RientroCasella + casellaDiff +
+                                                                       DopoCasellaDifferenza)) {}
     double Eccesso() const { return std::max(riquadroXY, riquadroDifferenza) - LarghezzaRiquadroDifferenza; }
 };
 
@@ -137,9 +138,9 @@ bool frmGrafico::DisponiComeProgettato() {
     for (double s : strisce)
         assi += s;
     const double sinistra = valY - Sovrapposizione, alto = AltoPiano;
-    const double larghezza =
-        std::max(15.0, Twips(width()) - MargineDestro - m.Eccesso() - (sinistra - SinistraPiano) - assi);
-    const double altezza = std::max(15.0, Twips(height()) - MargineBasso);
+    const double larghezza = std::max(TwipsPerPixel, Twips(width()) - MargineDestro - m.Eccesso() -
+                                                         (sinistra - SinistraPiano) - assi);
+    const double altezza = std::max(TwipsPerPixel, Twips(height()) - MargineBasso);
     // The readouts whole in the window, the difference group (with DS) included when shown.
     const double righeDettagli = std::max<double>(2, double(CurveDettaglio(Moto, Asse()).size()));
     const double riquadro = sinistra + larghezza + assi + DistanzaRiquadro;
