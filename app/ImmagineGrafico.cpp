@@ -10,7 +10,8 @@
 #include <QImage>
 
 namespace {
-// The picture the command line writes: the size of the graph in the window at its designed size.
+// The picture the command line writes, in pixels: one size on every machine, so that a script gets the
+// same picture each time.
 constexpr QSize MisuraRigaComando(847, 625);
 } // namespace
 

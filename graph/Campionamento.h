@@ -1,6 +1,6 @@
 #pragma once
 
-// Sampling of the solved speed profile V(t) into a point list: (time, speed, 0), one point every
+// Sampling of the solved speed profile V(t) into a point list: (time, speed), one point every
 // StepTempo seconds in each phase, exact points at T1 and T1 + T2, ending exactly at 2*T1 + T2.
 
 #include "XYPoli.h"

@@ -1,8 +1,9 @@
 #pragma once
 
-// Large buffers (a point list, a picture) aligned to 2 MB and, where the system offers it, backed by
-// huge pages: filling one then costs a page fault per 2 MB instead of one per 4 KB, and on a virtual
-// machine those faults are most of the time a picture or a list takes to make.
+// Buffers allocated once and zeroed: a point list, a picture's pixels. One of a megabyte or more is
+// aligned to 2 MB and, where the system offers it, backed by huge pages: filling it then costs a page
+// fault per 2 MB instead of one per 4 KB, and on a virtual machine those faults are most of the time a
+// large picture takes to make.
 
 #include <cstddef>
 #include <cstdlib>
