@@ -79,10 +79,9 @@ void Esportazione::EsportaImmagineGrafico() {
     if (percorso.isEmpty() || !grafico)
         return;
     // A name that says png, svg or pdf gets what it says; otherwise the filter decides.
-    static const QStringList formati = {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")};
-    const QString estensione = QFileInfo(percorso).suffix().toLower();
-    const QString formato =
-        formati.contains(estensione) ? estensione : formati.value(FiltriImmagine.indexOf(filtro), formati[0]);
+    const qsizetype scelto = FiltriImmagine.indexOf(filtro);
+    const FormatoImmagine formato =
+        FormatoImmagineDi(percorso).value_or(scelto > 0 ? FormatoImmagine(scelto) : FormatoImmagine::Png);
     const auto misura = dialoghi.Dimensione(TitoloDimensione, grafico->MisuraImmagine());
     if (!misura || !grafico)
         return;

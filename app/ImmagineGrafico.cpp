@@ -6,6 +6,7 @@
 #include "Programma.h"
 #include "VistaMoto.h"
 
+#include <QFileInfo>
 #include <QIODevice>
 #include <QImage>
 
@@ -15,20 +16,30 @@ namespace {
 constexpr QSize MisuraRigaComando(847, 625);
 } // namespace
 
+std::optional<FormatoImmagine> FormatoImmagineDi(const QString& percorso) {
+    const QString estensione = QFileInfo(percorso).suffix().toLower();
+    for (const auto& [formato, nome] :
+         {std::pair{FormatoImmagine::Png, "png"}, std::pair{FormatoImmagine::Svg, "svg"},
+          std::pair{FormatoImmagine::Pdf, "pdf"}})
+        if (estensione == QLatin1String(nome))
+            return formato;
+    return std::nullopt;
+}
+
 bool ImmagineDisegnabile(const DatiGrafico& dati, QSize misura) {
     const QFont carattere = CarattereGrafico();
     return DisponiGrafico(dati, CorniceSuMisura(dati, QRectF(QPointF(), misura), carattere), carattere)
         .disegnata;
 }
 
-std::optional<QString> EsportaImmagine(const QString& percorso, const QString& formato,
+std::optional<QString> EsportaImmagine(const QString& percorso, FormatoImmagine formato,
                                        const DatiGrafico& dati, QSize misura, Avanzamento* avanzamento) {
     if (!ImmagineDisegnabile(dati, misura))
         return MotivoNonDisegnabile;
-    if (formato == QLatin1String("svg"))
+    if (formato == FormatoImmagine::Svg)
         return ScriviFile(
             percorso, [&](QIODevice& file) { return ScriviSvgGrafico(file, dati, misura); }, avanzamento);
-    if (formato == QLatin1String("pdf"))
+    if (formato == FormatoImmagine::Pdf)
         return ScriviFile(
             percorso, [&](QIODevice& file) { return ScriviPdfGrafico(file, dati, misura); }, avanzamento);
     const QImage immagine = ImmagineGrafico(dati, misura);
@@ -41,7 +52,7 @@ std::optional<QString> EsportaImmagine(const QString& percorso, const QString& f
         percorso, [&](QIODevice& file) { return immagine.save(&file, "PNG", 80); }, avanzamento);
 }
 
-std::optional<QString> ScriviImmagineGrafico(const QString& percorso, const QString& formato,
+std::optional<QString> ScriviImmagineGrafico(const QString& percorso, FormatoImmagine formato,
                                              const Programma& programma) {
     Grafico vista = programma.GraficoCorrente;
     vista.StatoDisegniGrafico |= Grafico::BitParticolari;

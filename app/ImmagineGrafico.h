@@ -16,17 +16,22 @@ struct Programma;
 inline const QString MotivoNonDisegnabile =
     QStringLiteral("il grafico di questo moto non si può disegnare a questa scala");
 
+// The formats a picture of the graph is written in, in the order of the export's filters.
+enum class FormatoImmagine { Png, Svg, Pdf };
+// The format a file name's extension names (".png", ".svg", ".pdf", in any case), or none.
+std::optional<FormatoImmagine> FormatoImmagineDi(const QString& percorso);
+
 // Whether the picture of the graph at `misura` shows it, rather than only the sentence that it cannot
 // be drawn at this scale.
 bool ImmagineDisegnabile(const DatiGrafico& dati, QSize misura);
 
-// The graph at `misura` pixels, written to `percorso` in `formato` ("png", "svg", "pdf"). The reason, in
+// The graph at `misura` pixels, written to `percorso` in `formato`. The reason, in
 // Italian, when it could not; no file, not even in part, then; an empty one when cancelled through
 // `avanzamento`. A picture that could only say the graph cannot be drawn is not written.
-std::optional<QString> EsportaImmagine(const QString& percorso, const QString& formato,
+std::optional<QString> EsportaImmagine(const QString& percorso, FormatoImmagine formato,
                                        const DatiGrafico& dati, QSize misura,
                                        Avanzamento* avanzamento = nullptr);
 // The full view of a calculated simulation with its details, at the command line's size, written as
 // EsportaImmagine does.
-std::optional<QString> ScriviImmagineGrafico(const QString& percorso, const QString& formato,
+std::optional<QString> ScriviImmagineGrafico(const QString& percorso, FormatoImmagine formato,
                                              const Programma& programma);

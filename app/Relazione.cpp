@@ -24,6 +24,16 @@
 #include <vector>
 
 namespace {
+// The form a file name's extension names, or none.
+std::optional<FormatoRelazione> FormatoRelazioneDi(const QString& percorso) {
+    const QString estensione = QFileInfo(percorso).suffix().toLower();
+    if (estensione == QLatin1String("pdf"))
+        return FormatoRelazione::Pdf;
+    if (estensione == QLatin1String("txt"))
+        return FormatoRelazione::Testo;
+    return std::nullopt;
+}
+
 constexpr double Margine = 15;               // mm around the page's contents
 constexpr double LarghezzaPagina = 210;      // A4, mm
 constexpr double MezzaPagina = 80;           // mm from the left edge, where the right column starts
@@ -248,8 +258,8 @@ bool Relazione::ScriviPdf(QIODevice& file) const {
     return pittore.end();
 }
 
-std::optional<QString> Relazione::Scrivi(const QString& percorso, const QString& formato) const {
-    if (formato == QLatin1String("txt"))
+std::optional<QString> Relazione::Scrivi(const QString& percorso, FormatoRelazione formato) const {
+    if (formato == FormatoRelazione::Testo)
         return ScriviFile(percorso, (Testo() + QStringLiteral("\r\n")).toUtf8());
     return ScriviFile(percorso, [this](QIODevice& file) { return ScriviPdf(file); });
 }
@@ -259,18 +269,16 @@ void Relazione::EsportaRelazione(Dialoghi& dialoghi, const FinestreFiglie& figli
     const QString percorso = dialoghi.NomeFileSalva(TitoloEsportaRelazione, FiltriRelazione, &filtro);
     if (percorso.isEmpty())
         return;
-    const QString estensione = QFileInfo(percorso).suffix().toLower();
-    const QString formato = estensione == QLatin1String("txt") || estensione == QLatin1String("pdf")
-                                ? estensione
-                                : QLatin1String(filtro == FiltriRelazione.value(1) ? "txt" : "pdf");
+    const FormatoRelazione formato = FormatoRelazioneDi(percorso).value_or(
+        filtro == FiltriRelazione.value(1) ? FormatoRelazione::Testo : FormatoRelazione::Pdf);
     const QString difetto = DifettoDimensionamento(figlie);
     EsitoScrittura(dialoghi, percorso,
                    difetto.isEmpty() ? Scrivi(percorso, formato) : std::optional(difetto));
 }
 
 std::optional<QString> RelazioneDaDocumento(const QString& documento, const QString& uscita) {
-    const QString formato = QFileInfo(uscita).suffix().toLower();
-    if (formato != QLatin1String("pdf") && formato != QLatin1String("txt"))
+    const std::optional<FormatoRelazione> formato = FormatoRelazioneDi(uscita);
+    if (!formato)
         return QStringLiteral("Impossibile scrivere la relazione nel file «%1»: l'estensione non indica un "
                               "formato noto (.pdf, .txt).")
             .arg(PercorsoMostrato(uscita));
@@ -278,7 +286,7 @@ std::optional<QString> RelazioneDaDocumento(const QString& documento, const QStr
     if (auto messaggio = CalcolaDocumento(documento, programma))
         return messaggio;
     programma.IntestazioneUtente = Impostazioni().LeggiIntestazione();
-    if (auto motivo = Relazione(programma).Scrivi(uscita, formato))
+    if (auto motivo = Relazione(programma).Scrivi(uscita, *formato))
         return QStringLiteral("Impossibile salvare il file «%1»: %2.").arg(PercorsoMostrato(uscita), *motivo);
     return std::nullopt;
 }

@@ -21,6 +21,9 @@ inline const QStringList FiltriRelazione = {QStringLiteral("Documento PDF (*.pdf
                                             QStringLiteral("Testo UTF-8 (*.txt)")};
 inline const QString TitoloEsportaRelazione = QStringLiteral("Esporta relazione");
 
+// The report's forms: the A4 page, or its text.
+enum class FormatoRelazione { Pdf, Testo };
+
 class Relazione {
 public:
     explicit Relazione(const Programma& programma) : programma(programma) {}
@@ -29,8 +32,8 @@ public:
     QString Testo() const;
     // The page; false when the device refused it.
     bool ScriviPdf(QIODevice& file) const;
-    // Written whole or not at all, as "pdf" or "txt"; the reason when it could not be.
-    std::optional<QString> Scrivi(const QString& percorso, const QString& formato) const;
+    // Written whole or not at all; the reason when it could not be.
+    std::optional<QString> Scrivi(const QString& percorso, FormatoRelazione formato) const;
 
     // Asks for a name (the filter, or the name's extension, gives the format) and writes the report.
     void EsportaRelazione(Dialoghi& dialoghi, const FinestreFiglie& figlie) const;

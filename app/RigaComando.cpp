@@ -90,7 +90,7 @@ QStringList Argomenti(int argc, char** argv) {
 }
 
 bool Immagine(const QString& uscita) {
-    return QStringList{"png", "svg", "pdf"}.contains(QFileInfo(uscita).suffix().toLower());
+    return FormatoImmagineDi(uscita).has_value();
 }
 
 QString Numero(double valore) {
@@ -118,7 +118,7 @@ int Esporta(const QString& documento, const QString& uscita, std::optional<Passo
 
     std::optional<QString> motivo;
     if (Immagine(uscita)) {
-        motivo = ScriviImmagineGrafico(uscita, formato, programma);
+        motivo = ScriviImmagineGrafico(uscita, *FormatoImmagineDi(uscita), programma);
     } else if (formato == QLatin1String("csv")) {
         const LeggeMoto legge(programma.Moto);
         if (!passo && !(passo = PassoPredefinito(legge.Durata())))

@@ -87,8 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     VerificaCsv(programma.Moto);
     Verifica(TestoTabella(programma.Moto).count(QLatin1String("\r\n")) == 8);
     static const QTemporaryDir cartella; // removed when the run ends
-    const char* formato = std::array{"png", "svg", "pdf"}[dimensione % 3];
-    const QString file = cartella.filePath(QStringLiteral("grafico.") + QLatin1String(formato));
-    ScriviImmagineGrafico(file, QLatin1String(formato), programma);
+    const char* estensione = std::array{"png", "svg", "pdf"}[dimensione % 3];
+    const QString file = cartella.filePath(QStringLiteral("grafico.") + QLatin1String(estensione));
+    ScriviImmagineGrafico(file, *FormatoImmagineDi(file), programma);
     return 0;
 }
