@@ -1,5 +1,6 @@
 #include "TestiRegionali.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -13,6 +14,18 @@ QString TestoValoreEsatto(double valore) {
 
 int16_t PuntoInVirgola(int16_t CodiceTasto, char Separatore) {
     return CodiceTasto == '.' ? static_cast<int16_t>(Separatore) : CodiceTasto;
+}
+
+bool SostituisciTasto(QLineEdit& casella, const QKeyEvent& tasto) {
+    const QString testo = tasto.text();
+    if (testo.size() != 1 || testo[0].unicode() >= 128)
+        return false;
+    const auto codice = static_cast<int16_t>(testo[0].unicode());
+    const int16_t sostituto = PuntoInVirgola(codice, SeparatoreDecimale());
+    if (sostituto == codice)
+        return false;
+    casella.insert(QString(QChar(sostituto)));
+    return true;
 }
 
 void AllargaConIlTesto(QLineEdit& casella, int larghezzaMassima) {

@@ -281,17 +281,10 @@ void frmDimensionamento::Copia() const {
 
 bool frmDimensionamento::eventFilter(QObject* oggetto, QEvent* evento) {
     auto* casella = qobject_cast<QLineEdit*>(oggetto);
-    if (casella && evento->type() == QEvent::KeyPress) {
-        const QString testo = static_cast<QKeyEvent*>(evento)->text();
-        if (testo.size() == 1 && testo[0].unicode() < 128) {
-            const auto tasto = static_cast<int16_t>(testo[0].unicode());
-            const int16_t sostituto = PuntoInVirgola(tasto, SeparatoreDecimale());
-            if (sostituto != tasto) {
-                casella->insert(QString(QChar(sostituto)));
-                Aggiorna(); // insert() is no edit for textEdited
-                return true;
-            }
-        }
+    if (casella && evento->type() == QEvent::KeyPress &&
+        SostituisciTasto(*casella, *static_cast<QKeyEvent*>(evento))) {
+        Aggiorna(); // insert() is no edit for textEdited
+        return true;
     }
     return QWidget::eventFilter(oggetto, evento);
 }

@@ -172,17 +172,9 @@ bool frmInserimentoDati::Invariato(int indice) const {
 
 bool frmInserimentoDati::eventFilter(QObject* oggetto, QEvent* evento) {
     auto* valore = qobject_cast<QLineEdit*>(oggetto);
-    if (valore && evento->type() == QEvent::KeyPress) {
-        const QString testo = static_cast<QKeyEvent*>(evento)->text();
-        if (testo.size() == 1 && testo[0].unicode() < 128) {
-            const auto tasto = static_cast<int16_t>(testo[0].unicode());
-            const int16_t sostituto = PuntoInVirgola(tasto, SeparatoreDecimale());
-            if (sostituto != tasto) {
-                valore->insert(QString(QChar(sostituto)));
-                return true;
-            }
-        }
-    }
+    if (valore && evento->type() == QEvent::KeyPress &&
+        SostituisciTasto(*valore, *static_cast<QKeyEvent*>(evento)))
+        return true;
     return QWidget::eventFilter(oggetto, evento);
 }
 
