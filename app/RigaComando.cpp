@@ -198,6 +198,13 @@ int EseguiRigaComando(int argc, char** argv, bool senzaSchermo) {
         return Errore(motivo + '\n' + Suggerimento, RigaErrata);
     }
     const QStringList argomenti = riga.positionalArguments();
+    const auto dueArgomenti = [](const char* opzione) {
+        return Errore(
+            QStringLiteral("%1 vuole due argomenti: la simulazione da leggere e il file da scrivere.\n")
+                    .arg(QLatin1String(opzione)) +
+                Suggerimento,
+            RigaErrata);
+    };
     if (riga.isSet(aiuto))
         return Scrivi(stdout, QString::fromUtf8(Guida), Riuscito);
     if (riga.isSet(versione))
@@ -205,11 +212,7 @@ int EseguiRigaComando(int argc, char** argv, bool senzaSchermo) {
                       Riuscito);
     if (riga.isSet(esporta)) {
         if (argomenti.size() != 2)
-            return Errore(
-                QStringLiteral("--esporta vuole due argomenti: la simulazione da leggere e il file da "
-                               "scrivere.\n") +
-                    Suggerimento,
-                RigaErrata);
+            return dueArgomenti("--esporta");
         std::optional<PassoCsv> passo;
         if (riga.isSet(intervallo)) {
             const QString testo = riga.value(intervallo);
@@ -229,11 +232,7 @@ int EseguiRigaComando(int argc, char** argv, bool senzaSchermo) {
         return Errore(QStringLiteral("--intervallo vale solo con --esporta.\n") + Suggerimento, RigaErrata);
     if (riga.isSet(relazione)) {
         if (argomenti.size() != 2)
-            return Errore(
-                QStringLiteral("--relazione vuole due argomenti: la simulazione da leggere e il file "
-                               "da scrivere.\n") +
-                    Suggerimento,
-                RigaErrata);
+            return dueArgomenti("--relazione");
         const auto messaggio = RelazioneDaDocumento(argomenti[0], argomenti[1]);
         return messaggio ? Errore(*messaggio) : Riuscito;
     }
