@@ -1,6 +1,6 @@
 #include "FileSicuri.h"
 
-#include "Dialoghi.h"
+#include "Avanzamento.h"
 
 #include <QIODevice>
 #include <cerrno>

@@ -1,8 +1,5 @@
 #include "Risorse.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
-
 // The resources are compiled into a static library: register them before the first use.
 static bool RegistraRisorse() {
     Q_INIT_RESOURCE(velantra);
@@ -21,17 +18,4 @@ QIcon Icona(const QString& nome) {
 
 QString TestoVersione() {
     return QStringLiteral("Versione " VELANTRA_VERSIONE);
-}
-
-Figura::Figura(const QString& nome, QSize misura, QWidget* parent)
-    : QWidget(parent), disegno(new QSvgRenderer(Risorsa(nome), this)), misura(misura) {
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-}
-
-void Figura::paintEvent(QPaintEvent*) {
-    QPainter pittore(this);
-    QSizeF dimensione = disegno->defaultSize();
-    dimensione.scale(size(), Qt::KeepAspectRatio);
-    const QPointF angolo((width() - dimensione.width()) / 2, (height() - dimensione.height()) / 2);
-    disegno->render(&pittore, QRectF(angolo, dimensione));
 }

@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "Dialoghi.h"
+#include "Figura.h"
 #include "Risorse.h"
 
 #include <QGridLayout>

@@ -9,7 +9,7 @@
 #include "FrmRisultati.h"
 #include "Programma.h"
 #include "Relazione.h"
-#include "Stampa.h"
+#include "Stampe.h"
 #include "frmAbout.h"
 #include "frmDimensionamento.h"
 #include "frmGrafico.h"

@@ -1,6 +1,7 @@
 #include "frmSplash.h"
 
 #include "Dialoghi.h"
+#include "Figura.h"
 #include "Risorse.h"
 
 #include <QGridLayout>

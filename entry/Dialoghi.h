@@ -3,6 +3,8 @@
 // Every modal dialog the program shows goes through this interface: the program uses DialoghiQt
 // (message boxes, file dialogs, print dialog); tests use a scripted fake that records each call.
 
+#include "Avanzamento.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -10,15 +12,6 @@
 #include <optional>
 
 class QPrinter;
-
-// A task that may last long, told how it goes: the dialog shows once the task has lasted half a second,
-// with a button that cancels it, and closes with this object.
-class Avanzamento {
-public:
-    virtual ~Avanzamento() = default;
-    // Called as the work goes on; false once the user has cancelled.
-    virtual bool Prosegui() = 0;
-};
 
 // Title of the program's message boxes.
 inline const QString TitoloApplicazione = QStringLiteral("Velantra");

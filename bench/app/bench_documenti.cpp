@@ -6,7 +6,7 @@
 #include "Documento.h"
 #include "FileSicuri.h"
 #include "Programma.h"
-#include "Stampa.h"
+#include "Stampe.h"
 #include "frmGrafico.h"
 
 #include <QApplication>

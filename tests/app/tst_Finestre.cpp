@@ -6,7 +6,7 @@
 #include "Esportazione.h"
 #include "FinestraGuida.h"
 #include "Impostazioni.h"
-#include "Risorse.h"
+#include "Figura.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
 #include "frmSplash.h"

@@ -1,4 +1,4 @@
-#include "Stampa.h"
+#include "Stampe.h"
 
 #include "FrmRisultati.h"
 #include "MisureProgetto.h"
