@@ -61,7 +61,7 @@ struct Banco {
         QApplication::processEvents();
     }
     QSize Piano() const { return finestra.Disposizione().cornice.area.size().toSize(); }
-    PianoGrafico& Superficie() { return finestra.Piano(); }
+    PianoGrafico& Superficie() { return *finestra.findChild<PianoGrafico*>(); }
     QPointF Centro() const { return finestra.Disposizione().cornice.area.center(); }
 };
 
