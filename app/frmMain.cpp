@@ -55,8 +55,7 @@ frmMain::frmMain(Programma& programma, Dialoghi* dialoghi, QWidget* parent)
     : QMainWindow(parent), programma(programma),
       dialoghiQt(dialoghi ? nullptr : std::make_unique<DialoghiQt>(this)),
       dialoghi(dialoghi ? *dialoghi : *dialoghiQt), area(new AreaFinestre(this)),
-      figlie(std::make_unique<FinestreFiglie>(*area, programma, this->dialoghi)),
-      percorsiGuida(PercorsiGuida()) {
+      figlie(new FinestreFiglie(*area, programma, this->dialoghi, this)), percorsiGuida(PercorsiGuida()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velantra dei moti"));
     setWindowIcon(Icona(QStringLiteral("velantra")));
@@ -67,26 +66,29 @@ frmMain::frmMain(Programma& programma, Dialoghi* dialoghi, QWidget* parent)
     CreaMenu();
     CreaBarraStrumenti();
     setStatusBar(new BarraStato(this));
-    connect(figlie.get(), &FinestreFiglie::CalcoloRiuscito, this,
+    connect(figlie, &FinestreFiglie::CalcoloRiuscito, this,
             [this] { AbilitaComandi(StatoComandi::Calcolato); });
-    connect(figlie.get(), &FinestreFiglie::CalcoloNonRiuscito, this,
+    connect(figlie, &FinestreFiglie::CalcoloNonRiuscito, this,
             [this] { AbilitaComandi(StatoComandi::Letto); });
     // New values over calculated results: not calculated any more. Before a calculation nothing changes.
-    connect(figlie.get(), &FinestreFiglie::DatiModificati, this, [this] {
+    connect(figlie, &FinestreFiglie::DatiModificati, this, [this] {
         if (statoComandi == StatoComandi::Calcolato)
             AbilitaComandi(StatoComandi::Letto);
     });
-    connect(figlie.get(), &FinestreFiglie::CalcoloRichiesto, Pulsante(ComandoPrincipale::Calcolo),
+    connect(figlie, &FinestreFiglie::CalcoloRichiesto, Pulsante(ComandoPrincipale::Calcolo),
             &QAction::trigger);
-    connect(figlie.get(), &FinestreFiglie::EsportaImmagineRichiesta, this,
+    connect(figlie, &FinestreFiglie::EsportaImmagineRichiesta, this,
             [this] { Esporta().EsportaImmagineGrafico(); });
-    connect(figlie.get(), &FinestreFiglie::EsportaDatiRichiesta, this, [this] {
+    connect(figlie, &FinestreFiglie::EsportaDatiRichiesta, this, [this] {
         Esporta().EsportaDatiGrafico(this->programma.Asse ? &*this->programma.Asse : nullptr);
     });
     Carica();
 }
 
-frmMain::~frmMain() = default;
+// The list goes before the child windows it follows, which go with the area.
+frmMain::~frmMain() {
+    delete figlie;
+}
 
 // The window's load: placement and print header from the settings, then command state 1.
 void frmMain::Carica() {

@@ -80,7 +80,6 @@ public:
     void ChiudiFinestre();
     QWidget* FinestraAttiva() const;
 
-    FinestreFiglie& Figlie() { return *figlie; }
     // The document commands, on this frame's simulation, dialogs and child windows.
     Documenti Documento();
 
@@ -142,8 +141,8 @@ private:
     std::unique_ptr<DialoghiQt> dialoghiQt; // only when no dialogs were given
     Dialoghi& dialoghi;
     AreaFinestre* area;
-    std::unique_ptr<FinestreFiglie> figlie;
-    std::array<QAction*, NumeroComandiPrincipali> voci{};     // the menu item of each command, if any
+    FinestreFiglie* figlie;                               // a child object, so that it can be found as one
+    std::array<QAction*, NumeroComandiPrincipali> voci{}; // the menu item of each command, if any
     std::array<QAction*, NumeroComandiPrincipali> pulsanti{}; // the toolbar button of each command, if any
     QToolBar* tbToolBar = nullptr;
     QMenu* mnuWindow = nullptr;

@@ -45,8 +45,8 @@ QWidget* PrimoInTabulazione(QWidget& finestra) {
 
 } // namespace
 
-FinestreFiglie::FinestreFiglie(QMdiArea& area, Programma& programma, Dialoghi& dialoghi)
-    : area(area), programma(programma), dialoghi(dialoghi) {}
+FinestreFiglie::FinestreFiglie(QMdiArea& area, Programma& programma, Dialoghi& dialoghi, QObject* parent)
+    : QObject(parent), area(area), programma(programma), dialoghi(dialoghi) {}
 
 QWidget* FinestreFiglie::Contenuto(const QMdiSubWindow* sotto) {
     QWidget* contenuto = sotto ? sotto->widget() : nullptr;

@@ -24,9 +24,7 @@ struct Programma;
 class FinestreFiglie : public QObject, public CorniceInserimento {
     Q_OBJECT
 public:
-    FinestreFiglie(QMdiArea& area, Programma& programma, Dialoghi& dialoghi);
-
-    QMdiArea& Area() const { return area; }
+    FinestreFiglie(QMdiArea& area, Programma& programma, Dialoghi& dialoghi, QObject* parent = nullptr);
 
     // True when an open child window has this form name (exact, case-sensitive).
     bool FormAperto(const QString& nome) const;

@@ -14,7 +14,7 @@ private slots:
     void finestre() {
         Banco banco;
         banco.Premi("Esempio");
-        const QWidget& area = *banco.finestra->Figlie().Area().viewport();
+        const QWidget& area = *banco.finestra->findChild<QMdiArea*>()->viewport();
         QMdiSubWindow* grafico = FinestreFiglie::SottoFinestra(banco.Finestra("frmGrafico"));
         for (const char* nome : {"frmInserimentoDati", "FrmRisultati", "frmGrafico"}) {
             QWidget* finestra = banco.Finestra(nome);

@@ -196,7 +196,7 @@ private slots:
             return FinestreFiglie::SottoFinestra(banco.Finestra(nome))->geometry();
         };
         const QRect altre = posto("frmInserimentoDati") | posto("FrmRisultati");
-        const QRect libero = banco.finestra->Figlie().Area().viewport()->rect();
+        const QRect libero = banco.finestra->findChild<QMdiArea*>()->viewport()->rect();
         const QRect g = posto("frmGrafico");
         QCOMPARE(g == libero.adjusted(altre.right() + 1, 0, 0, 0)                    ? "accanto"
                  : g == libero.adjusted(0, altre.bottom() + 1, 0, 0)                 ? "sotto"
@@ -291,8 +291,8 @@ private slots:
                                      "&1 Uno &2 Due && tre* 0,376 196x24 196,376 196x24"}));
         due->parentWidget()->showNormal();
         due->parentWidget()->move(600, 400);
-        QTRY_VERIFY(banco.finestra->Figlie().Area().horizontalScrollBar()->isVisible() &&
-                    banco.finestra->Figlie().Area().verticalScrollBar()->isVisible());
+        QTRY_VERIFY(banco.finestra->findChild<QMdiArea*>()->horizontalScrollBar()->isVisible() &&
+                    banco.finestra->findChild<QMdiArea*>()->verticalScrollBar()->isVisible());
 
         banco.Premi("mnuFileExit"); // the children close, running their closing code
         QVERIFY(!banco.finestra->isVisible() && !banco.finestra->FormAperto(QStringLiteral("Uno")));

@@ -30,7 +30,7 @@ struct Banco : Utente {
             qWarning("main window not shown");
         return *finestra;
     }
-    FinestreFiglie& Figlie() override { return finestra->Figlie(); }
+    FinestreFiglie& Figlie() override { return *finestra->findChild<FinestreFiglie*>(); }
 
     QString Percorso(const QString& nome) const { return cartella.filePath(nome); }
     QAction* Azione(const QString& nome) const { return finestra->findChild<QAction*>(nome); }
