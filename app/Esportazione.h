@@ -54,7 +54,7 @@ public:
     // The motion's values as CSV on the step of PassoPredefinito, in the standard or the regional
     // form as the chosen filter says.
     // With the axis' sizing data, its force and torque columns too.
-    void EsportaDatiGrafico(const DatiAsse* asse = nullptr);
+    void EsportaDatiGrafico(const DatiAsse* asse);
 
 private:
     const Velantra& Moto;

@@ -16,7 +16,7 @@ inline QString TestoRisultato(double valore) {
 }
 
 // A number of a message: at most 6 significant digits, rounded as asked (a limit outward).
-QString TestoMessaggio(double valore, Arrotondamento verso = Arrotondamento::Vicino);
+QString TestoMessaggio(double valore, Arrotondamento verso);
 // The shortest text that reads back as exactly this double, in the user's format.
 QString TestoValoreEsatto(double valore);
 

@@ -20,7 +20,7 @@ struct DatiAsse;
 
 // The details of a motion, in the order their axes stand right of the plot; none for a record that
 // is no motion. With the axis' sizing, its torque (or force) last.
-std::vector<CurvaDettaglio> CurveDettaglio(const Velantra& Moto, const DatiAsse* asse = nullptr);
+std::vector<CurvaDettaglio> CurveDettaglio(const Velantra& Moto, const DatiAsse* asse);
 
 // A value of the details as the user reads it: 5 significant digits in the regional format, so that
 // no value but 0 reads 0.

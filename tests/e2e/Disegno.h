@@ -33,7 +33,7 @@ inline QImage Disegno(const QString& file, const QString& formato) {
 // The speed in black, the position in blue and the acceleration in orange, each a curve's worth of
 // pixels (near its colour: vector formats are drawn smoothed).
 inline bool MostraLeCurve(const QImage& immagine) {
-    const std::vector<CurvaDettaglio> curve = CurveDettaglio(Velantra{.T1 = 1, .T2 = 1, .Vm = 1});
+    const std::vector<CurvaDettaglio> curve = CurveDettaglio(Velantra{.T1 = 1, .T2 = 1, .Vm = 1}, nullptr);
     const QColor ColorePosizione = curve.at(0).colore, ColoreAccelerazione = curve.at(1).colore;
     int nero = 0, blu = 0, arancio = 0;
     const auto vicino = [](QRgb p, const QColor& c) {

@@ -121,7 +121,7 @@ private slots:
         if (n > 0)
             QCOMPARE(QPointF(p.X(n - 1), p.Y(n - 1)), QPointF(2 * m.T1 + m.T2, 0));
         // The details show every motion drawn but one whose acceleration underflows.
-        QCOMPARE(CurveDettaglio(m).empty(), n == 0 || m.Vm / m.T1 == 0);
+        QCOMPARE(CurveDettaglio(m, nullptr).empty(), n == 0 || m.Vm / m.T1 == 0);
     }
 };
 
