@@ -107,8 +107,7 @@ private:
     QAction* Voce(ComandoPrincipale comando) const { return voci[size_t(comando)]; }
     QAction* Pulsante(ComandoPrincipale comando) const { return pulsanti[size_t(comando)]; }
 
-    // What the commands do.
-    // What New does once the user has agreed.
+    // What the commands do; NuovaSimulazione is what New does once the user has agreed.
     void NuovaSimulazione();
     void Apri();
     void Salva();
