@@ -14,8 +14,16 @@
 #include <map>
 
 namespace {
-const std::array<QString, 4> ChiaviCollocazione = {QStringLiteral("MainLeft"), QStringLiteral("MainTop"),
-                                                   QStringLiteral("MainWidth"), QStringLiteral("MainHeight")};
+// The placement's keys, in the order left, top, width, height, with the least value each takes.
+struct ChiaveCollocazione {
+    QString nome;
+    double minimo = std::numeric_limits<double>::lowest();
+};
+const std::array<ChiaveCollocazione, 4> ChiaviCollocazione = {
+    {{QStringLiteral("MainLeft")},
+     {QStringLiteral("MainTop")},
+     {QStringLiteral("MainWidth"), Impostazioni::LarghezzaMinima},
+     {QStringLiteral("MainHeight"), Impostazioni::AltezzaMinima}}};
 const QString ChiaveIntestazione = QStringLiteral("IntestazioneUtente");
 
 QString Chiave(const QString& nome) {
@@ -98,15 +106,12 @@ QRectF Impostazioni::LeggiCollocazione() const {
     std::array<double, 4> valori = Valori(CollocazionePredefinita);
     const char separatore = SeparatoreDecimale();
     for (size_t i = 0; i < valori.size(); ++i) {
-        const auto letto = LeggiNumero(Testo(ChiaviCollocazione[i]).toStdString(), separatore);
+        const auto letto = LeggiNumero(Testo(ChiaviCollocazione[i].nome).toStdString(), separatore);
         if (!letto)
             continue;
         // Kept in single precision, as it is written.
         const float valore = static_cast<float>(*letto);
-        const double minimo = i == 2   ? LarghezzaMinima
-                              : i == 3 ? AltezzaMinima
-                                       : std::numeric_limits<double>::lowest();
-        if (std::isfinite(valore) && valore >= minimo)
+        if (std::isfinite(valore) && valore >= ChiaviCollocazione[i].minimo)
             valori[i] = valore;
     }
     return {valori[0], valori[1], valori[2], valori[3]};
@@ -117,7 +122,7 @@ std::optional<QString> Impostazioni::ScriviCollocazione(const QRectF& twips) {
     const char separatore = SeparatoreDecimale();
     QList<std::pair<QString, QString>> testi;
     for (size_t i = 0; i < valori.size(); ++i)
-        testi.append({ChiaviCollocazione[i],
+        testi.append({ChiaviCollocazione[i].nome,
                       QString::fromStdString(TestoNumeroSingolo(static_cast<float>(valori[i]), separatore))});
     return Scrivi(testi);
 }
