@@ -52,8 +52,7 @@ public:
     // at the view's size or the one the user types.
     void EsportaImmagineGrafico();
     // The motion's values as CSV on the step of PassoPredefinito, in the standard or the regional
-    // form as the chosen filter says.
-    // With the axis' sizing data, its force and torque columns too.
+    // form as the chosen filter says; with the axis' sizing data, its force and torque columns too.
     void EsportaDatiGrafico(const DatiAsse* asse);
 
 private:
