@@ -4,9 +4,9 @@
 #include "Collaudo.h"
 #include "DialoghiQt.h"
 #include "Esportazione.h"
+#include "Figura.h"
 #include "FinestraGuida.h"
 #include "Impostazioni.h"
-#include "Figura.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
 #include "frmSplash.h"
@@ -225,85 +225,135 @@ private slots:
     }
 
     // A name typed without extension gets the chosen filter's, reported back, and Qt's question before
-    // replacing a file is about that final name; the size dialog proposes a size and gives what is typed,
-    // at least a pixel; a message shows its explanation below it.
+    // replacing a file is about that final name. The size dialog proposes a size, each side in its box
+    // with its limits beside it; a number beyond them is refused with a message, the dialog staying until
+    // one within them; it is wide enough for its whole title beside a title bar's buttons.
     void salva() {
         QTemporaryDir cartella;
         QFile vecchio(cartella.filePath("grafico.svg"));
         QVERIFY(vecchio.open(QIODevice::WriteOnly));
         QWidget finestra;
-        QStringList visto; // the dialog's title and filters, then the question
+        DialoghiQt dialoghi(&finestra);
+        QStringList visto; // titles, filters, labels and messages as they come
+        const auto scatola = [&](bool si) {
+            AlProssimo([&visto, si](QWidget* w) {
+                auto* domanda = qobject_cast<QMessageBox*>(w);
+                visto << domanda->text().section('\n', 0, 0);
+                domanda->button(si ? QMessageBox::Yes : QMessageBox::Ok)->click();
+            });
+        };
         AlProssimo([&](QWidget* w) {
             auto* dialogo = qobject_cast<QFileDialog*>(w);
             visto << dialogo->windowTitle() + ' ' + dialogo->nameFilters().join(';');
             dialogo->setDirectory(cartella.path());
             QTest::keyClick(dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
-            AlProssimo([&](QWidget* scatola) {
-                visto << qobject_cast<QMessageBox*>(scatola)->text().section('\n', 0, 0);
-                qobject_cast<QMessageBox*>(scatola)->button(QMessageBox::Yes)->click();
-            });
+            scatola(true);
             auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             nome->setText(QStringLiteral("grafico"));
             QTest::keyClick(nome, Qt::Key_Return);
         });
-        DialoghiQt dialoghi(&finestra);
         QString filtro;
         QCOMPARE(dialoghi.NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro),
                  cartella.filePath("grafico.svg"));
         QCOMPARE(visto << filtro, (QStringList{TitoloEsportaImmagine + ' ' + FiltriImmagine.join(';'),
                                                "grafico.svg already exists.", FiltriImmagine[1]}));
-        // The size: each side with its limits; a number beyond them refused with a message, the dialog
-        // staying until one within them; wide enough for its whole title beside a title bar's buttons.
+        visto.clear();
         AlProssimo([&](QWidget* dialogo) {
             const auto caselle = dialogo->findChildren<QLineEdit*>();
-            QStringList limiti;
-            for (const QLabel* etichetta : dialogo->findChildren<QLabel*>())
-                limiti << etichetta->text();
-            visto << dialogo->windowTitle() + ": " + caselle[0]->text() + ", " + caselle[1]->text() + "; " +
-                         limiti.join(", ");
+            const auto etichette = dialogo->findChildren<QLabel*>();
+            visto << dialogo->windowTitle() + ": " + caselle[0]->text() + ", " + caselle[1]->text();
+            for (const QLabel* etichetta : etichette) // a box's limits on its right, on its line
+                visto << etichetta->text() +
+                             (etichetta->buddy()
+                                  ? ""
+                                  : ' ' + QString::number([&] {
+                                        for (int i = 0; i < 2; ++i)
+                                            if (QRect(caselle[i]->mapTo(dialogo, QPoint()),
+                                                      caselle[i]->size())
+                                                        .right() < etichetta->mapTo(dialogo, QPoint()).x() &&
+                                                qAbs(caselle[i]
+                                                         ->mapTo(dialogo, caselle[i]->rect().center())
+                                                         .y() -
+                                                     etichetta->mapTo(dialogo, etichetta->rect().center())
+                                                         .y()) < 4)
+                                                return i;
+                                        return -1;
+                                    }()));
             QVERIFY(dialogo->width() >
                     dialogo->fontMetrics().horizontalAdvance(dialogo->windowTitle()) + 100);
             QPushButton* ok = dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
             caselle[0]->clear();
             QTest::keyClicks(caselle[0], "60000");
-            AlProssimo([&](QWidget* scatola) {
-                visto << qobject_cast<QMessageBox*>(scatola)->text();
-                qobject_cast<QMessageBox*>(scatola)->accept();
-            });
+            scatola(false);
             ok->click();
             QTest::keyClicks(caselle[1], "0"); // 4800
             caselle[0]->setText(QStringLiteral("200"));
             ok->click();
         });
         QCOMPARE(dialoghi.Dimensione(TitoloDimensione, QSize(847, 480)), std::optional(QSize(200, 4800)));
-        QCOMPARE(
-            visto.mid(visto.size() - 2),
-            (QStringList{"Dimensione dell'immagine: 847, 480; &Larghezza:, pixel, da 200 a 10000, &Altezza:, "
-                         "pixel, da 150 a 10000",
-                         "La larghezza dell'immagine va da 200 a 10000 pixel."}));
+        QCOMPARE(visto, (QStringList{"Dimensione dell'immagine: 847, 480", "&Larghezza:",
+                                     "pixel, da 200 a 10000 0", "&Altezza:", "pixel, da 150 a 10000 1",
+                                     "La larghezza dell'immagine va da 200 a 10000 pixel."}));
+    }
+
+    // The messages as a person meets them: title, text, the explanation below it (in lines wide enough
+    // to read), the icon, the buttons; the button pressed, or Enter or Esc, and what the caller is told.
+    void messaggi_data() {
+        QTest::addColumn<int>("tipo"); // a message, one with another button beside OK, a question
+        QTest::addColumn<int>("icona");
+        QTest::addColumn<int>("risposta"); // a button by its place, or a key
+        QTest::addColumn<QString>("atteso");
+        const int invio = -Qt::Key_Return, esc = -Qt::Key_Escape;
+        const std::tuple<const char*, int, Dialoghi::Icona, int, const char*> casi[] = {
+            {"avviso", 0, Dialoghi::Icona::Avviso, 0, "Velantra: Testo, Perché 2 largo OK => 1"},
+            {"errore", 0, Dialoghi::Icona::Errore, esc, "Velantra: Testo, Perché 3 largo OK => 1"},
+            {"informazione", 0, Dialoghi::Icona::Informazione, invio,
+             "Velantra: Testo, Perché 1 largo OK => 1"},
+            {"altro premuto", 1, Dialoghi::Icona::Nessuna, 1,
+             "Velantra: Testo, Perché 0 largo OK+Altro => 1"},
+            {"OK", 1, Dialoghi::Icona::Avviso, 0, "Velantra: Testo, Perché 2 largo OK+Altro => 0"},
+            {"altro, Invio", 1, Dialoghi::Icona::Nessuna, invio,
+             "Velantra: Testo, Perché 0 largo OK+Altro => 0"},
+            {"altro, Esc", 1, Dialoghi::Icona::Nessuna, esc, "Velantra: Testo, Perché 0 largo OK+Altro => 0"},
+            {"domanda, OK", 2, Dialoghi::Icona::Nessuna, 0, "Velantra: Testo,  2 stretto OK+Annulla => 1"},
+            {"domanda, Annulla", 2, Dialoghi::Icona::Nessuna, 1,
+             "Velantra: Testo,  2 stretto OK+Annulla => 0"},
+            {"domanda, Esc", 2, Dialoghi::Icona::Nessuna, esc, "Velantra: Testo,  2 stretto OK+Annulla => 0"},
+        };
+        for (const auto& [nome, tipo, icona, risposta, visto] : casi)
+            QTest::newRow(nome) << tipo << int(icona) << risposta << visto;
+    }
+    void messaggi() {
+        QFETCH(int, tipo);
+        QFETCH(int, icona);
+        QFETCH(int, risposta);
+        QWidget finestra;
+        DialoghiQt dialoghi(&finestra);
+        QString visto;
         AlProssimo([&](QWidget* w) {
             auto* scatola = qobject_cast<QMessageBox*>(w);
-            visto << scatola->windowTitle() + ": " + scatola->text() + ", " + scatola->informativeText() +
-                         ' ' + QString::number(scatola->icon());
-            scatola->accept();
+            QStringList pulsanti;
+            for (QAbstractButton* p : scatola->buttons())
+                pulsanti << p->text();
+            const bool largo = scatola->width() > scatola->fontMetrics().averageCharWidth() * 90;
+            visto = scatola->windowTitle() + ": " + scatola->text() + ", " + scatola->informativeText() +
+                    ' ' + QString::number(scatola->icon()) + (largo ? " largo " : " stretto ") +
+                    pulsanti.join('+');
+            if (risposta >= 0)
+                scatola->buttons().at(risposta)->click();
+            else
+                QTest::keyClick(scatola, Qt::Key(-risposta));
         });
-        dialoghi.Messaggio(QStringLiteral("Errore"), QStringLiteral("Velantra"), Dialoghi::Icona::Avviso,
-                           QStringLiteral("Perché"));
-        QCOMPARE(visto.last(), "Velantra: Errore, Perché 2"); // a warning
-        for (const int pulsante : {0, 1}) {                   // OK, or the other button beside it
-            AlProssimo([&](QWidget* w) {
-                auto* scatola = qobject_cast<QMessageBox*>(w);
-                QStringList pulsanti;
-                for (QAbstractButton* p : scatola->buttons())
-                    pulsanti << p->text();
-                visto << pulsanti.join('+') + ": " + scatola->informativeText();
-                scatola->buttons().at(pulsante)->click();
-            });
-            visto << QString::number(dialoghi.MessaggioConAlternativa(
-                QStringLiteral("No"), QStringLiteral("Altro"), QStringLiteral("Velantra"),
-                Dialoghi::Icona::Nessuna, QStringLiteral("Così")));
-        }
-        QCOMPARE(visto.mid(visto.size() - 4), (QStringList{"OK+Altro: Così", "0", "OK+Altro: Così", "1"}));
+        const QString titolo = QStringLiteral("Velantra"), testo = QStringLiteral("Testo"),
+                      perche = QStringLiteral("Perché");
+        const auto modo = Dialoghi::Icona(icona);
+        const bool esito = tipo == 0 ? (dialoghi.Messaggio(testo, titolo, modo, perche), true)
+                           : tipo == 1
+                               ? dialoghi.MessaggioConAlternativa(testo, "Altro", titolo, modo, perche)
+                               : dialoghi.Conferma(testo, titolo);
+        QFETCH(QString, atteso); // Qt's own Cancel in the language loaded at start
+        QCOMPARE(visto + " => " + QString::number(esito),
+                 atteso.replace("Annulla", QCoreApplication::translate("QPlatformTheme", "Cancel")));
     }
 };
 REGISTRA_COLLAUDO(TstFinestre);
