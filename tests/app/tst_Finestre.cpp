@@ -157,15 +157,16 @@ private slots:
         QTRY_VERIFY(!banco.finestra->findChild<QDialog*>());
     }
 
-    // Without a document, one message; the first found, when empty, names its file. Search lists the
-    // topics by keyword, or else finds the word in the text; Contents shows the top, in the one window.
+    // Without a document, one message; the first found, when empty, names its file. The topics are the
+    // headings; search lists them by keyword, or else finds the word in the text, saying so; the buttons
+    // go back and forth along the topics opened; Contents shows the top, in the one window.
     void guida() {
         Banco banco;
-        const QString vuota = banco.Percorso(NomeFileGuida);
+        const QString vuota = banco.Percorso(NomeFileGuida), manca = banco.Percorso(QStringLiteral("manca"));
         banco.finestra->ImpostaPercorsiGuida({vuota});
         banco.Premi("mnuHelpContents");
         QVERIFY(QFile(vuota).open(QIODevice::WriteOnly));
-        banco.finestra->ImpostaPercorsiGuida({banco.Percorso(QStringLiteral("manca")), vuota, GuidaSorgente});
+        banco.finestra->ImpostaPercorsiGuida({manca, vuota, GuidaSorgente});
         banco.Premi("mnuHelpSearchForHelpOn");
         QCOMPARE(banco.Chiamate(), "Messaggio Velantra dei moti !1|Messaggio Velantra");
         QCOMPARE(banco.Messaggi(),
@@ -174,31 +175,65 @@ private slots:
                      vuota);
         QVERIFY(!banco.finestra->findChild<FinestraGuida*>());
 
-        banco.finestra->ImpostaPercorsiGuida({banco.Percorso(QStringLiteral("manca")), GuidaSorgente});
+        banco.finestra->ImpostaPercorsiGuida({manca, GuidaSorgente});
         banco.Premi("mnuHelpSearchForHelpOn");
         auto* guida = banco.finestra->findChild<FinestraGuida*>();
         QVERIFY(QTest::qWaitForWindowActive(guida));
         auto* campo = guida->findChild<QLineEdit*>(QStringLiteral("txtRicerca"));
-        auto* argomenti = guida->findChild<QListWidget*>();
         auto* testo = guida->findChild<QTextBrowser*>();
-        const auto inCima = [testo] {
-            return testo->cursorForPosition(QPoint(10, 10)).block().text().trimmed();
+        const auto visto = [&] { // the topics listed, the line at the top, the search's word, what it says
+            const QStringList argomenti = Visibili(guida->findChild<QListWidget*>());
+            QStringList pulsanti;
+            for (const QPushButton* p : guida->findChildren<QPushButton*>())
+                pulsanti << p->text() + (p->isEnabled() ? "" : " (spento)");
+            return QString::number(argomenti.size()) + '|' + argomenti.value(0) + '|' + argomenti.value(1) +
+                   '|' + testo->cursorForPosition(QPoint(10, 10)).block().text().trimmed() + '|' +
+                   campo->text() + '|' + guida->findChild<QLabel*>(QStringLiteral("lblEsito"))->text() + '|' +
+                   pulsanti.join(' ');
         };
-        QVERIFY(Visibili(argomenti).size() > 10);
+        QCOMPARE(visto(), "26|Guida di Velantra|Che cosa fa il programma|Guida di Velantra|||&Sommario "
+                          "&Indietro (spento) A&vanti (spento)");
         QTRY_VERIFY(campo->hasFocus());
+        const auto segui = [&](const QString& voce) { // a link of the contents
+            QTextCursor collegamento = testo->document()->find(voce);
+            collegamento.setPosition(collegamento.selectionStart() + 2);
+            QTest::mouseClick(testo->viewport(), Qt::LeftButton, {},
+                              testo->cursorRect(collegamento).center());
+            return visto().section('|', 3);
+        };
+        const auto premi = [&](int i) {
+            guida->findChildren<QPushButton*>().at(i)->click();
+            return visto().section('|', 3);
+        };
+        const QStringList cammino{segui(QStringLiteral("Le undici combinazioni ammesse")), premi(0),
+                                  segui(QStringLiteral("Come inserire i valori")), premi(1)};
+        QCOMPARE(
+            cammino,
+            (QStringList{"Le undici combinazioni ammesse|||&Sommario &Indietro (spento) A&vanti (spento)",
+                         "Guida di Velantra|||&Sommario &Indietro (spento) A&vanti (spento)",
+                         "Come inserire i valori|||&Sommario &Indietro A&vanti (spento)",
+                         "Guida di Velantra|||&Sommario &Indietro (spento) A&vanti"}));
         QTest::keyClicks(campo, QStringLiteral("COMBIN"));
-        QCOMPARE(Visibili(argomenti), QStringList{QStringLiteral("Le undici combinazioni ammesse")});
         QTest::keyClick(campo, Qt::Key_Return);
-        QCOMPARE(inCima(), QStringLiteral("Le undici combinazioni ammesse"));
+        QCOMPARE(visto().section('|', 0, 5),
+                 "1|Le undici combinazioni ammesse||Le undici combinazioni ammesse|COMBIN|");
+        for (const char* parola : {"collimatore", "nessunaparola"}) {
+            campo->clear();
+            QTest::keyClicks(campo, QLatin1String(parola));
+            QTest::keyClick(campo, Qt::Key_Return);
+        }
+        QCOMPARE(visto().section('|', 4, 5), "nessunaparola|«nessunaparola» non compare nella Guida.");
         campo->clear();
         QTest::keyClicks(campo, QStringLiteral("collimatore"));
-        QVERIFY(Visibili(argomenti).isEmpty());
+        QCOMPARE(visto().section('|', 0, 0) + guida->findChild<QLabel*>(QStringLiteral("lblEsito"))->text(),
+                 "0Nessun argomento: premi Invio per cercare nel testo.");
         QTest::keyClick(campo, Qt::Key_Return);
-        QCOMPARE(testo->textCursor().selectedText().toLower(), QStringLiteral("collimatore"));
+        QCOMPARE(testo->textCursor().selectedText().toLower() + '|' + visto().section('|', 5, 5),
+                 "collimatore|Trovato nel testo.");
         testo->verticalScrollBar()->setValue(testo->verticalScrollBar()->maximum());
         banco.Premi("mnuHelpContents");
         QCOMPARE(banco.finestra->findChildren<FinestraGuida*>().size(), 1);
-        QCOMPARE(inCima() + '|' + campo->text(), QStringLiteral("Guida di Velantra|"));
+        QCOMPARE(visto().section('|', 3, 4), "Guida di Velantra|");
         QCOMPARE(banco.dialoghi.chiamate.size(), 2); // no message more
     }
 

@@ -113,7 +113,8 @@ private slots:
         QWidget& finestra = b.Inserimento();
         QCOMPARE(finestra.parentWidget()->pos(), QPoint(7, 7));
         QCOMPARE(finestra.windowTitle(), "Inserimento dati");
-        b.Profilo()->setFocus();
+        b.Casella(A)->setFocus();
+        QTest::keyClick(b.Casella(A), Qt::Key_Tab); // reached from the keyboard: the line in a focus frame
         QTest::keyClick(b.Profilo(), Qt::Key_Down);
         const QString diverso = ConfrontaImmagine(finestra.grab().toImage(), QStringLiteral("inserimento"));
         QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
