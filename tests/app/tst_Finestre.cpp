@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -329,6 +330,22 @@ private slots:
         QCOMPARE(visto, (QStringList{"Dimensione dell'immagine: 847, 480", "&Larghezza:",
                                      "pixel, da 200 a 10000 0", "&Altezza:", "pixel, da 150 a 10000 1",
                                      "La larghezza dell'immagine va da 200 a 10000 pixel."}));
+        // Open shows the filters; the print dialog its title, without a page range. Both cancelled.
+        AlProssimo([&](QWidget* w) {
+            visto << w->windowTitle() + ' ' + qobject_cast<QFileDialog*>(w)->nameFilters().join(';');
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        QCOMPARE(dialoghi.NomeFileApri(QStringLiteral("Apri"), {"Velantra (*.vla)", "Tutti i file (*.*)"}),
+                 "");
+        AlProssimo([&](QWidget* w) {
+            auto* dialogo = qobject_cast<QPrintDialog*>(w);
+            visto << w->windowTitle() +
+                         (dialogo->testOption(QAbstractPrintDialog::PrintPageRange) ? " e pagine" : "");
+            dialogo->reject();
+        });
+        QPrinter stampante;
+        QVERIFY(!dialoghi.Stampa(stampante, QStringLiteral("Stampa")));
+        QCOMPARE(visto.mid(6), (QStringList{"Apri Velantra (*.vla);Tutti i file (*.*)", "Stampa"}));
     }
 
     // The messages as a person meets them: title, text, the explanation below it (in lines wide enough
