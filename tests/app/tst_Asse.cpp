@@ -188,7 +188,9 @@ private slots:
         QVERIFY(righe.contains("Massa in movimento: 50 [kg]") &&
                 righe.contains("Potenza di picco: 186,618 [W]"));
 
-        banco.Premi("Dimensionamento");
+        banco.Premi("Dimensionamento"); // the document's data, each value from its first digit
+        for (const QLineEdit* casella : banco.Finestra("frmDimensionamento")->findChildren<QLineEdit*>())
+            QVERIFY2(casella->cursorPosition() == 0, qPrintable(casella->accessibleName()));
         const QString stampa = Esegui("pdftotext", {"-layout", Stampa(banco, 0), "-"});
         QVERIFY(stampa.contains("Dimensionamento asse:"));
         QVERIFY(stampa.contains(QRegularExpression("Coppia di picco: 0,445518 +\\[N·m\\]")));
