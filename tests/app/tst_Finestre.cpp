@@ -70,15 +70,16 @@ private slots:
         avvio.programma.SistemaCorrente = 4;
         QList<float> passi;
         QTimer::singleShot(0, [&] { // the key comes during the first wait
-            connect(Splash()->findChild<QProgressBar*>(), &QProgressBar::valueChanged, [&](int centesimi) {
-                if ((passi << centesimi / 100.f).size() == 1)
-                    QTimer::singleShot(0, [&] {
-                        QTest::keyClick(Splash(), static_cast<Qt::Key>(tasto));
-                        avvio.programma.IntestazioneUtente = QStringLiteral("Chiusa");
-                        if (tasto == Qt::Key_Space)
-                            QTimer::singleShot(0, [&] { avvio.FinestraPrincipale->close(); });
+            connect(Splash()->findChild<QProgressBar*>("prgAvanzamento"), &QProgressBar::valueChanged,
+                    [&](int centesimi) {
+                        if ((passi << centesimi / 100.f).size() == 1)
+                            QTimer::singleShot(0, [&] {
+                                QTest::keyClick(Splash(), static_cast<Qt::Key>(tasto));
+                                avvio.programma.IntestazioneUtente = QStringLiteral("Chiusa");
+                                if (tasto == Qt::Key_Space)
+                                    QTimer::singleShot(0, [&] { avvio.FinestraPrincipale->close(); });
+                            });
                     });
-            });
         });
         QCOMPARE(Main(avvio, {AttesaSplash{}.Passi, std::chrono::hours(1)}), tasto != Qt::Key_Space);
         QCOMPARE(passi, QList<float>{0.67f});

@@ -287,6 +287,11 @@ private slots:
                                      "&1 Uno* &2 Due && tre 28,28 612x372 0,0 612x372",
                                      "&1 Uno &2 Due && tre* 0,376 196x24 196,376 196x24"}));
         due->parentWidget()->showNormal();
+        for (int i = 0; i < 12; ++i) // thirteen in cascade: each keeps half the area
+            banco.Figlia(QStringLiteral("Altra"));
+        banco.Premi("mnuWindowCascade");
+        QCOMPARE(banco.finestra->findChild<QMdiArea*>()->activeSubWindow()->geometry(),
+                 QRect(336, 336, 320, 200));
         due->parentWidget()->move(600, 400);
         QTRY_VERIFY(banco.finestra->findChild<QMdiArea*>()->horizontalScrollBar()->isVisible() &&
                     banco.finestra->findChild<QMdiArea*>()->verticalScrollBar()->isVisible());
@@ -307,6 +312,7 @@ private slots:
             {QRect(-5000, -40, 300, 200), {uno, due}, QRect(0, 0, 300, 200)},     // off every screen
             {QRect(1700, 30, 900, 3000), {uno, due}, QRect(1700, 0, 900, 1024)},  // taller than its screen
             {QRect(-5000, 0, 10, 10), {}, QRect(-5000, 0, 10, 10)},               // no screen
+            {QRect(1000, 0, 900, 3000), {uno, QRect(1600, 1000, 400, 300)}, QRect(700, 0, 900, 1000)}, // most
         };
         for (const auto& [finestra, schermi, attesa] : casi)
             QCOMPARE(SuUnoSchermo(finestra, schermi), attesa);
