@@ -132,14 +132,14 @@ private slots:
     }
 
     // The options dialog, modal, keeps the typed print header on OK only; the about box is modal too
-    // and closes with OK.
+    // and closes with Enter.
     void dialoghi_data() {
         QTest::addColumn<QString>("voce");
         QTest::addColumn<int>("chiusura"); // the first button or the second
         QTest::addColumn<QString>("intestazione");
         QTest::newRow("OK") << "mnuViewOptions" << 0 << "Nuova";
         QTest::newRow("Annulla") << "mnuViewOptions" << 1 << "Vecchia";
-        QTest::newRow("Informazioni") << "mnuHelpAbout" << 0 << "Vecchia";
+        QTest::newRow("Informazioni, Invio") << "mnuHelpAbout" << -1 << "Vecchia";
     }
     void dialoghi() {
         QFETCH(QString, voce);
@@ -154,7 +154,10 @@ private slots:
             testo->selectAll();
             QTest::keyClicks(testo, QStringLiteral("Nuova"));
         }
-        QTest::mouseClick(dialogo->findChildren<QPushButton*>().at(chiusura), Qt::LeftButton);
+        if (chiusura < 0)
+            QTest::keyClick(dialogo, Qt::Key_Return);
+        else
+            QTest::mouseClick(dialogo->findChildren<QPushButton*>().at(chiusura), Qt::LeftButton);
         QTEST(banco.programma.IntestazioneUtente, "intestazione");
         QTRY_VERIFY(!banco.finestra->findChild<QDialog*>());
     }
