@@ -67,8 +67,8 @@ private slots:
         riga("troppo grande", "Open", "grande.vla",
              QByteArray("0,1,2,3,4,5,6,7,8").leftJustified(DimensioneMassimaDocumento + 1, ' '),
              non + "è troppo grande.");
-        riga("cartella mancante", "mnuFileSaveAs", "manca/sim.vla", {},
-             salva + "la cartella «%2/manca» non esiste.");
+        riga("cartella mancante", "mnuFileSaveAs", "mancò/sim.vla", {},
+             salva + "la cartella «%2/mancò» non esiste.");
         riga("cartella che è un file", "mnuFileSave", "file/sim.vla", {},
              salva + "«%2/file» non è una cartella.");
         riga("nome di una cartella", "Save", "cartella", {}, salva + "esiste una cartella con questo nome.");
