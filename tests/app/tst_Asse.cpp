@@ -158,8 +158,8 @@ private slots:
         if (massa == 50)
             QCOMPARE(Leggi(percorso), Moto + Asse);
     }
-    // The report from the menu in the form of the chosen filter: PDF (one A4 page) or text; the sizing
-    // window printed.
+    // The report from the menu in the form of the chosen filter: PDF (one A4 page, as seen) or text; the
+    // sizing window printed.
     void relazione() {
         BancoAsse banco;
         Scrivi(banco.Percorso(QStringLiteral("esempio.vla")), Moto + Asse);
@@ -177,6 +177,9 @@ private slots:
             banco.Chiamate().count("Salva Esporta relazione (Documento PDF (*.pdf);Testo UTF-8 (*.txt))"), 2);
         const QString pagina = Esegui("pdftotext", {"-layout", pdf, "-"});
         QCOMPARE(pagina.count('\f'), 1);
+        Esegui("pdftoppm", {"-r", "30", "-png", "-singlefile", pdf, pdf}); // the page as seen
+        const QString diverso = ConfrontaImmagine(QImage(pdf + ".png"), QStringLiteral("relazione"));
+        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
         QVERIFY(Esegui("pdfinfo", {pdf}).contains(QRegularExpression("Page size: .*\\(A4\\)")));
         for (const char* atteso : {"Officina Rossi S.p.A.", "Massa in movimento +50 +\\[kg\\]",
                                    "Decelerazione +-128,43 +-0,385024"})
