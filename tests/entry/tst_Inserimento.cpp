@@ -113,6 +113,9 @@ private slots:
         QWidget& finestra = b.Inserimento();
         QCOMPARE(finestra.parentWidget()->pos(), QPoint(7, 7));
         QCOMPARE(finestra.windowTitle(), "Inserimento dati");
+        QWidget estranea; // no child of the area: nothing to show
+        b.finestre.Mostra(&estranea);
+        QVERIFY(!estranea.isVisible() && b.finestre.FinestraAttiva() == &finestra);
         b.Casella(A)->setFocus();
         QTest::keyClick(b.Casella(A), Qt::Key_Tab); // reached from the keyboard: the line in a focus frame
         QTest::keyClick(b.Profilo(), Qt::Key_Down);
