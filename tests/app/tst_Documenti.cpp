@@ -41,7 +41,7 @@ private slots:
 
     // A command refused or failed changes nothing, on screen (captions too) or on disk, and tells why.
     // The folder holds a document "sim.vla", a file "file", folders "cartella" and "sola" (read-only)
-    // a FIFO "fifo" and a symbolic link "ciclo" to itself.
+    // a FIFO "fifo", a symbolic link "ciclo" to itself and "memoria.vla" to a file whose reading fails.
     void nienteCambia_data() {
         QTest::addColumn<QString>("comando");
         QTest::addColumn<QString>("nome");       // "" cancels the file dialog
@@ -62,6 +62,8 @@ private slots:
         riga("FIFO", "Open", "fifo", {}, apri + "non è un file di dati.");
         riga("ciclo di collegamenti", "Open", "ciclo/sim.vla", {},
              apri + "i collegamenti simbolici del percorso formano un ciclo.");
+        riga("lettura fallita", "Open", "memoria.vla", {},
+             apri + "la lettura non è riuscita: il dispositivo ha dato un errore di lettura o scrittura.");
         riga("otto valori", "Open", "otto.vla", "0,.5,1,2,1,1,3,1\r\n",
              non + "il file termina dopo 8 valori dei 9 previsti.");
         riga("troppo grande", "Open", "grande.vla",
@@ -93,7 +95,8 @@ private slots:
         QVERIFY(cartella.mkdir(QStringLiteral("cartella")) && cartella.mkdir(QStringLiteral("sola")));
         QFile::setPermissions(banco.Percorso(QStringLiteral("sola")), QFile::ReadOwner | QFile::ExeOwner);
         QCOMPARE(mkfifo(QFile::encodeName(banco.Percorso(QStringLiteral("fifo"))).constData(), 0600), 0);
-        QVERIFY(QFile::link(QStringLiteral("ciclo"), banco.Percorso(QStringLiteral("ciclo"))));
+        QVERIFY(QFile::link(QStringLiteral("ciclo"), banco.Percorso(QStringLiteral("ciclo"))) &&
+                QFile::link(QStringLiteral("/proc/self/mem"), banco.Percorso(QStringLiteral("memoria.vla"))));
         if (!scritto.isEmpty())
             Scrivi(banco.Percorso(nome), scritto);
         if (QTest::currentDataTag() == QLatin1String("valore illeggibile")) // and a readable one after it
