@@ -1,7 +1,7 @@
 #pragma once
 
-// A test folder as the system sees it, to tell what a run changed: every entry, in sub-folders too,
-// with its kind, owner and mode, and a regular file's contents.
+// A test folder of old and special files as the system sees it, to tell what a run changed: every
+// entry, in sub-folders too, with its kind, owner and mode, and a regular file's contents.
 
 #include <QDir>
 #include <QDirIterator>
@@ -15,6 +15,7 @@
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -40,7 +41,8 @@ inline std::map<QString, Voce> Voci(const QString& cartella) {
     return voci;
 }
 
-// Each entry of `prima` still there as it was (but the contents of `scritto`), and no temporary file.
+// Each entry of `prima` still there as it was but for the contents of `scritto`, which is the only
+// entry that may be new: no temporary file, nothing half-written beside.
 inline void RestaTutto(const std::map<QString, Voce>& prima, const QString& cartella,
                        const QString& scritto) {
     auto dopo = Voci(cartella);
@@ -51,16 +53,38 @@ inline void RestaTutto(const std::map<QString, Voce>& prima, const QString& cart
         QVERIFY2(dopo[nome] == voce, qPrintable(nome));
     }
     for (const auto& [nome, voce] : dopo)
-        QVERIFY2(!nome.section('/', -1).startsWith(QLatin1String(".velantra")), qPrintable(nome));
+        QVERIFY2(prima.count(nome) || nome == scritto, qPrintable("nuovo: " + nome));
 }
 
-inline void Socket(const QString& percorso) {
+// The old files `vecchi`, "vecchio\n" each with mode 640 (of another owner where the test may give
+// one), among the special entries a writer may be given: a socket presa.csv; the links
+// collegamento.png and collegamento.csv to vecchio.png and vecchio.csv, rotto.csv to manca/x.csv; a
+// FIFO tubo.csv; the device nulla (a link to /dev/null where the test may make none) with the links
+// nulla.svg and nulla.csv to it.
+inline void Prepara(const QString& cartella, const QStringList& vecchi) {
+    for (const QString& nome : vecchi) {
+        QFile file(cartella + '/' + nome);
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
+                file.write("vecchio\n") == 8 &&
+                file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        QVERIFY(geteuid() != 0 || chown(QFile::encodeName(file.fileName()).constData(), 1234, 1234) == 0);
+    }
+    const auto voce = [&](const char* nome) { return QFile::encodeName(cartella + '/' + nome); };
     sockaddr_un indirizzo{};
     indirizzo.sun_family = AF_UNIX;
-    qstrncpy(indirizzo.sun_path, QFile::encodeName(percorso).constData(), sizeof indirizzo.sun_path);
+    qstrncpy(indirizzo.sun_path, voce("presa.csv").constData(), sizeof indirizzo.sun_path);
     const int presa = socket(AF_UNIX, SOCK_STREAM, 0);
     QVERIFY(bind(presa, reinterpret_cast<sockaddr*>(&indirizzo), sizeof indirizzo) == 0);
     close(presa); // the socket file stays
+    QCOMPARE(mkfifo(voce("tubo.csv").constData(), 0600), 0);
+    if (mknod(voce("nulla").constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        QVERIFY(QFile::link("/dev/null", cartella + "/nulla"));
+    for (const auto& [nome, bersaglio] : {std::pair{"collegamento.png", "vecchio.png"},
+                                          {"collegamento.csv", "vecchio.csv"},
+                                          {"rotto.csv", "manca/x.csv"},
+                                          {"nulla.svg", "nulla"},
+                                          {"nulla.csv", "nulla"}})
+        QVERIFY(QFile::link(bersaglio, cartella + '/' + nome));
 }
 
 // The largest file this process may write from now on: a larger one fails with its reason.
@@ -78,16 +102,15 @@ inline rlim_t LimitaFile(rlim_t massimo) {
 // Pronto() is false and the test skips the row.
 class DiscoPieno {
 public:
-    DiscoPieno(const QString& cartella, const QList<std::pair<QString, QByteArray>>& file)
-        : punto(QFile::encodeName(cartella)) {
+    DiscoPieno(const QString& cartella, const QStringList& file) : punto(QFile::encodeName(cartella)) {
         static const bool separato =
             unshare(CLONE_NEWNS) == 0 && mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
         montato = !file.isEmpty() && separato && QDir().mkpath(cartella) &&
                   mount("velantra", punto.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") == 0;
-        for (const auto& [nome, contenuto] : montato ? file : decltype(file){}) {
+        for (const QString& nome : montato ? file : QStringList()) {
             QFile f(cartella + '/' + nome);
-            QDir().mkpath(QFileInfo(f).path());
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenuto) == contenuto.size());
+            QVERIFY(QDir().mkpath(QFileInfo(f).path()) && f.open(QIODevice::WriteOnly) &&
+                    f.write("vecchio\n"));
         }
         const int riempitivo =
             montato ? open((punto + "/riempitivo").constData(), O_WRONLY | O_CREAT, 0600) : -1;

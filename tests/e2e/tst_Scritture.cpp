@@ -5,7 +5,6 @@
 #include "frmGrafico.h"
 
 #include <QSettings>
-#include <sys/sysmacros.h>
 
 namespace {
 // Each writer of the windows with the old file it is given to write over; "impostazioni" closes the
@@ -21,8 +20,8 @@ const std::pair<const char*, QString> Scrittori[] = {{"Save", "vecchio.vla"},
 } // namespace
 
 // The files the windows write, as a user has them written: the example calculated, its graph open with
-// the details on, in a folder of old files (mode 640, of another owner where the test may give one),
-// the settings' own file, a socket, links, a device and a FIFO.
+// the details on, in a folder of old files with the settings' own, among the special entries of
+// Prepara().
 class TstScritture : public QObject {
     Q_OBJECT
 private slots:
@@ -66,24 +65,12 @@ private slots:
         const QString tag = QTest::currentDataTag();
         Banco banco;
         const QString cartella = banco.cartella.path();
-        QList<std::pair<QString, QByteArray>> vecchi;
-        for (const auto& [scrittore, vecchio] : Scrittori) {
-            QFile file(cartella + '/' + vecchio);
-            vecchi.append({vecchio, "vecchio\n"});
-            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
-                    file.write("vecchio\n") == 8 &&
-                    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-            QVERIFY(geteuid() != 0 || chown(QFile::encodeName(file.fileName()).constData(), 1234, 1234) == 0);
-        }
-        Socket(cartella + "/presa.csv");
-        QVERIFY(QFile::link("vecchio.png", cartella + "/collegamento.png") &&
-                QFile::link("manca/x.csv", cartella + "/rotto.csv"));
-        QCOMPARE(mkfifo(QFile::encodeName(cartella + "/tubo.csv").constData(), 0600), 0);
-        if (mknod(QFile::encodeName(cartella + "/nulla").constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
-            QVERIFY(QFile::link("/dev/null", cartella + "/nulla"));
-        QVERIFY(QFile::link("nulla", cartella + "/nulla.svg"));
+        QStringList vecchi;
+        for (const auto& [scrittore, vecchio] : Scrittori)
+            vecchi << vecchio;
+        Prepara(cartella, vecchi);
         const bool pieno = nome.startsWith(QLatin1String("pieno/"));
-        const DiscoPieno disco(cartella + "/pieno", pieno ? vecchi : decltype(vecchi){});
+        const DiscoPieno disco(cartella + "/pieno", pieno ? vecchi : QStringList());
         if (pieno && !disco.Pronto())
             QSKIP("a full disk of its own needs the super-user");
 
