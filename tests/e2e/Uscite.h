@@ -1,12 +1,20 @@
 #pragma once
 
-// A test folder of old and special files as the system sees it, to tell what a run changed: every
-// entry, in sub-folders too, with its kind, owner and mode, and a regular file's contents.
+// What a run leaves: a test folder of old and special files as the system sees it, to tell what the run
+// changed (every entry, in sub-folders too, with its kind, owner and mode, and a regular file's
+// contents), and a picture as the eye sees it.
+
+#include "Dettagli.h"
+#include "Velantra.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTest>
 #include <fcntl.h>
 #include <map>
@@ -129,3 +137,64 @@ private:
     QByteArray punto;
     bool montato = false;
 };
+
+// PNG read directly, SVG drawn by Qt's renderer, the one page of a PDF drawn by pdftoppm at 96 dots
+// per inch into a file beside it. Null when it does not open.
+inline QImage Disegno(const QString& file, const QString& formato) {
+    if (formato == QLatin1String("svg")) {
+        QSvgRenderer svg(file);
+        if (!svg.isValid())
+            return {};
+        QImage immagine(svg.viewBox().size(), QImage::Format_RGB32); // in pixels; its size is in mm
+        immagine.fill(Qt::white);
+        QPainter pittore(&immagine);
+        svg.render(&pittore);
+        return immagine;
+    }
+    if (formato == QLatin1String("pdf")) {
+        QProcess::execute(QStringLiteral("pdftoppm"), {"-r", "96", "-png", "-singlefile", file, file});
+        return QImage(file + QStringLiteral(".png"));
+    }
+    return QImage(file, "PNG");
+}
+
+// The speed in black, the position in blue and the acceleration in orange, each a curve's worth of
+// pixels (near its colour: vector formats are drawn smoothed).
+inline bool MostraLeCurve(const QImage& immagine) {
+    const std::vector<CurvaDettaglio> curve = CurveDettaglio(Velantra{.T1 = 1, .T2 = 1, .Vm = 1}, nullptr);
+    const QColor ColorePosizione = curve.at(0).colore, ColoreAccelerazione = curve.at(1).colore;
+    int nero = 0, blu = 0, arancio = 0;
+    const auto vicino = [](QRgb p, const QColor& c) {
+        return qAbs(qRed(p) - c.red()) + qAbs(qGreen(p) - c.green()) + qAbs(qBlue(p) - c.blue()) < 90;
+    };
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x) {
+            const QRgb p = immagine.pixel(x, y);
+            nero += qGray(p) < 60;
+            blu += vicino(p, ColorePosizione);
+            arancio += vicino(p, ColoreAccelerazione);
+        }
+    return nero > 500 && blu > 300 && arancio > 300;
+}
+
+// Checks the file at `percorso` against `atteso`: a picture of the graph ("svg 400x300": its format
+// and its size in pixels), or its exact contents, or with `intero` false a part of them (of a PDF, of
+// its text).
+inline void Verifica(const QString& percorso, const QByteArray& atteso, bool intero = true) {
+    if (QRegularExpression("^(png|svg|pdf) \\d+x\\d+$").match(QString::fromUtf8(atteso)).hasMatch()) {
+        const QImage disegno = Disegno(percorso, QString::fromUtf8(atteso.left(3)));
+        QCOMPARE(QStringLiteral("%1 %2x%3").arg(atteso.left(3)).arg(disegno.width()).arg(disegno.height()),
+                 QString::fromUtf8(atteso));
+        QVERIFY(MostraLeCurve(disegno));
+        return;
+    }
+    QFile file(percorso);
+    QByteArray letto = file.open(QIODevice::ReadOnly) ? file.readAll() : "(illeggibile)";
+    if (letto.startsWith("%PDF")) {
+        QProcess testo;
+        testo.start(QStringLiteral("pdftotext"), {percorso, "-"});
+        QVERIFY(testo.waitForFinished());
+        letto = testo.readAllStandardOutput();
+    }
+    QVERIFY2(intero ? letto == atteso : letto.contains(atteso), letto.left(2000).constData());
+}
