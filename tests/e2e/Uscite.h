@@ -2,7 +2,7 @@
 
 // What a run leaves: a test folder of old and special files as the system sees it, to tell what the run
 // changed (every entry, in sub-folders too, with its kind, owner and mode, and a regular file's
-// contents), and a picture as the eye sees it.
+// contents), and the file it wrote as a person reads it.
 
 #include "Dettagli.h"
 #include "Velantra.h"
@@ -16,10 +16,7 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTest>
-#include <fcntl.h>
 #include <map>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -27,13 +24,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-struct Voce {
-    mode_t modo;
-    uid_t proprietario;
-    gid_t gruppo;
-    QByteArray contenuto;
-    bool operator==(const Voce&) const = default;
-};
+using Voce = std::tuple<mode_t, uid_t, gid_t, QByteArray>; // kind and mode, owner, group, contents
 inline std::map<QString, Voce> Voci(const QString& cartella) {
     std::map<QString, Voce> voci;
     QDirIterator elenco(cartella, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
@@ -57,7 +48,7 @@ inline void RestaTutto(const std::map<QString, Voce>& prima, const QString& cart
     for (const auto& [nome, voce] : prima) {
         QVERIFY2(dopo.count(nome), qPrintable(nome));
         if (nome == scritto)
-            dopo[nome].contenuto = voce.contenuto;
+            std::get<QByteArray>(dopo[nome]) = std::get<QByteArray>(voce);
         QVERIFY2(dopo[nome] == voce, qPrintable(nome));
     }
     for (const auto& [nome, voce] : dopo)
@@ -65,10 +56,10 @@ inline void RestaTutto(const std::map<QString, Voce>& prima, const QString& cart
 }
 
 // The old files `vecchi`, "vecchio\n" each with mode 640 (of another owner where the test may give
-// one), among the special entries a writer may be given: a socket presa.csv; the links
-// collegamento.png and collegamento.csv to vecchio.png and vecchio.csv, rotto.csv to manca/x.csv; a
-// FIFO tubo.csv; the device nulla (a link to /dev/null where the test may make none) with the links
-// nulla.svg and nulla.csv to it.
+// one), among the special entries a writer may be given: each old file's name under pieno/ leading to
+// /dev/full, a disk that is always full; a socket presa.csv; the links collegamento.png to
+// vecchio.png and rotto.csv to manca/x.csv; a FIFO tubo.csv; the device nulla (a link to /dev/null
+// where the test may make none) with a link nulla.svg to it.
 inline void Prepara(const QString& cartella, const QStringList& vecchi) {
     for (const QString& nome : vecchi) {
         QFile file(cartella + '/' + nome);
@@ -76,6 +67,8 @@ inline void Prepara(const QString& cartella, const QStringList& vecchi) {
                 file.write("vecchio\n") == 8 &&
                 file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         QVERIFY(geteuid() != 0 || chown(QFile::encodeName(file.fileName()).constData(), 1234, 1234) == 0);
+        QVERIFY(QDir().mkpath(QFileInfo(cartella + "/pieno/" + nome).path()) &&
+                QFile::link("/dev/full", cartella + "/pieno/" + nome));
     }
     const auto voce = [&](const char* nome) { return QFile::encodeName(cartella + '/' + nome); };
     sockaddr_un indirizzo{};
@@ -87,12 +80,9 @@ inline void Prepara(const QString& cartella, const QStringList& vecchi) {
     QCOMPARE(mkfifo(voce("tubo.csv").constData(), 0600), 0);
     if (mknod(voce("nulla").constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
         QVERIFY(QFile::link("/dev/null", cartella + "/nulla"));
-    for (const auto& [nome, bersaglio] : {std::pair{"collegamento.png", "vecchio.png"},
-                                          {"collegamento.csv", "vecchio.csv"},
-                                          {"rotto.csv", "manca/x.csv"},
-                                          {"nulla.svg", "nulla"},
-                                          {"nulla.csv", "nulla"}})
-        QVERIFY(QFile::link(bersaglio, cartella + '/' + nome));
+    for (const QString collegamento :
+         {"collegamento.png>vecchio.png", "rotto.csv>manca/x.csv", "nulla.svg>nulla"})
+        QVERIFY(QFile::link(collegamento.section('>', 1), cartella + '/' + collegamento.section('>', 0, 0)));
 }
 
 // The largest file this process may write from now on: a larger one fails with its reason.
@@ -104,88 +94,40 @@ inline rlim_t LimitaFile(rlim_t massimo) {
     return prima;
 }
 
-// A folder on a small memory disk of its own, full but for the files laid on it first: a write there
-// fails with the system's own "no space left on device". It is mounted in a mount namespace of the
-// test's thread, which the processes it starts inherit and nothing else sees; without the super-user
-// Pronto() is false and the test skips the row.
-class DiscoPieno {
-public:
-    DiscoPieno(const QString& cartella, const QStringList& file) : punto(QFile::encodeName(cartella)) {
-        static const bool separato =
-            unshare(CLONE_NEWNS) == 0 && mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-        montato = !file.isEmpty() && separato && QDir().mkpath(cartella) &&
-                  mount("velantra", punto.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") == 0;
-        for (const QString& nome : montato ? file : QStringList()) {
-            QFile f(cartella + '/' + nome);
-            QVERIFY(QDir().mkpath(QFileInfo(f).path()) && f.open(QIODevice::WriteOnly) &&
-                    f.write("vecchio\n"));
-        }
-        const int riempitivo =
-            montato ? open((punto + "/riempitivo").constData(), O_WRONLY | O_CREAT, 0600) : -1;
-        static const char blocco[512] = {};
-        while (riempitivo >= 0 && write(riempitivo, blocco, sizeof blocco) > 0) {
-        }
-        close(riempitivo);
-    }
-    ~DiscoPieno() {
-        if (montato)
-            umount2(punto.constData(), MNT_DETACH);
-    }
-    bool Pronto() const { return montato; }
-
-private:
-    QByteArray punto;
-    bool montato = false;
-};
-
-// PNG read directly, SVG drawn by Qt's renderer, the one page of a PDF drawn by pdftoppm at 96 dots
-// per inch into a file beside it. Null when it does not open.
-inline QImage Disegno(const QString& file, const QString& formato) {
-    if (formato == QLatin1String("svg")) {
-        QSvgRenderer svg(file);
-        if (!svg.isValid())
-            return {};
-        QImage immagine(svg.viewBox().size(), QImage::Format_RGB32); // in pixels; its size is in mm
-        immagine.fill(Qt::white);
-        QPainter pittore(&immagine);
-        svg.render(&pittore);
-        return immagine;
-    }
-    if (formato == QLatin1String("pdf")) {
-        QProcess::execute(QStringLiteral("pdftoppm"), {"-r", "96", "-png", "-singlefile", file, file});
-        return QImage(file + QStringLiteral(".png"));
-    }
-    return QImage(file, "PNG");
-}
-
-// The speed in black, the position in blue and the acceleration in orange, each a curve's worth of
-// pixels (near its colour: vector formats are drawn smoothed).
-inline bool MostraLeCurve(const QImage& immagine) {
-    const std::vector<CurvaDettaglio> curve = CurveDettaglio(Velantra{.T1 = 1, .T2 = 1, .Vm = 1}, nullptr);
-    const QColor ColorePosizione = curve.at(0).colore, ColoreAccelerazione = curve.at(1).colore;
-    int nero = 0, blu = 0, arancio = 0;
-    const auto vicino = [](QRgb p, const QColor& c) {
-        return qAbs(qRed(p) - c.red()) + qAbs(qGreen(p) - c.green()) + qAbs(qBlue(p) - c.blue()) < 90;
-    };
-    for (int y = 0; y < immagine.height(); ++y)
-        for (int x = 0; x < immagine.width(); ++x) {
-            const QRgb p = immagine.pixel(x, y);
-            nero += qGray(p) < 60;
-            blu += vicino(p, ColorePosizione);
-            arancio += vicino(p, ColoreAccelerazione);
-        }
-    return nero > 500 && blu > 300 && arancio > 300;
-}
-
-// Checks the file at `percorso` against `atteso`: a picture of the graph ("svg 400x300": its format
-// and its size in pixels), or its exact contents, or with `intero` false a part of them (of a PDF, of
-// its text).
+// Checks the file at `percorso` against `atteso`: its exact contents, or with `intero` false a part of
+// them (of a PDF, of its text); or a picture of the graph, "svg 400x300" its format and size in pixels,
+// that shows the speed in black, the position in blue and the acceleration in orange, each a curve's
+// worth of pixels (near its colour: vector formats are drawn smoothed). A PNG is read directly, an SVG
+// drawn by Qt's renderer, the one page of a PDF by pdftoppm at 96 dots per inch into a file beside it.
 inline void Verifica(const QString& percorso, const QByteArray& atteso, bool intero = true) {
     if (QRegularExpression("^(png|svg|pdf) \\d+x\\d+$").match(QString::fromUtf8(atteso)).hasMatch()) {
-        const QImage disegno = Disegno(percorso, QString::fromUtf8(atteso.left(3)));
+        QImage disegno(percorso, "PNG");
+        if (atteso.startsWith("svg")) {
+            QSvgRenderer svg(percorso);
+            disegno = QImage(svg.viewBox().size(), QImage::Format_RGB32); // in pixels; its size is in mm
+            disegno.fill(Qt::white);
+            QPainter pittore(&disegno);
+            svg.render(&pittore);
+        } else if (atteso.startsWith("pdf")) {
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                              {"-r", "96", "-png", "-singlefile", percorso, percorso});
+            disegno = QImage(percorso + QStringLiteral(".png"));
+        }
         QCOMPARE(QStringLiteral("%1 %2x%3").arg(atteso.left(3)).arg(disegno.width()).arg(disegno.height()),
                  QString::fromUtf8(atteso));
-        QVERIFY(MostraLeCurve(disegno));
+        const std::vector<CurvaDettaglio> curve =
+            CurveDettaglio(Velantra{.T1 = 1, .T2 = 1, .Vm = 1}, nullptr);
+        const auto vicino = [](QRgb p, const QColor& c) {
+            return qAbs(qRed(p) - c.red()) + qAbs(qGreen(p) - c.green()) + qAbs(qBlue(p) - c.blue()) < 90;
+        };
+        int nero = 0, blu = 0, arancio = 0;
+        for (int y = 0; y < disegno.height(); ++y)
+            for (int x = 0; x < disegno.width(); ++x) {
+                nero += qGray(disegno.pixel(x, y)) < 60;
+                blu += vicino(disegno.pixel(x, y), curve.at(0).colore);
+                arancio += vicino(disegno.pixel(x, y), curve.at(1).colore);
+            }
+        QVERIFY(nero > 500 && blu > 300 && arancio > 300);
         return;
     }
     QFile file(percorso);

@@ -13,14 +13,14 @@
 namespace {
 // Each writer of the windows with the old file it is given to write over; "impostazioni" closes the
 // main window, which writes the settings.
-const std::pair<const char*, QString> Scrittori[] = {{"Save", "vecchio.vla"},
-                                                     {"mnuFileEsporta", "vecchio.txt"},
-                                                     {"mnuFileEsportaGrafico", "vecchio.bmp"},
-                                                     {"mnuEsportaImmagine", "vecchio.png"},
-                                                     {"mnuEsportaImmagine", "vecchio.svg"},
-                                                     {"mnuEsportaImmagine", "vecchio.pdf"},
-                                                     {"mnuEsportaDati", "vecchio.csv"},
-                                                     {"impostazioni", "Velantra/Velantra.conf"}};
+const QStringList Scrittori = {"Save vecchio.vla",
+                               "mnuFileEsporta vecchio.txt",
+                               "mnuFileEsportaGrafico vecchio.bmp",
+                               "mnuEsportaImmagine vecchio.png",
+                               "mnuEsportaImmagine vecchio.svg",
+                               "mnuEsportaImmagine vecchio.pdf",
+                               "mnuEsportaDati vecchio.csv",
+                               "impostazioni Velantra/Velantra.conf"};
 
 // The labels of one axis as the graph draws them.
 QStringList Etichette(const frmGrafico* grafico, RuoloTesto asse) {
@@ -91,17 +91,17 @@ private slots:
         QTest::addColumn<QString>("messaggio");  // %1 the path given, %2 the folder; none: no message
         QTest::addColumn<QString>("file");       // the file written through the name, if any
         QTest::addColumn<QByteArray>("scritto"); // what it holds, as Verifica() reads it; none: not read
-        const auto riga = [](const QString& caso, const char* comando, const QString& nome,
+        const auto riga = [](const QString& caso, const QString& comando, const QString& nome,
                              const QString& motivo, const QString& file = {}, const QByteArray& scritto = {},
                              const QString& filtro = {}) {
-            const QString salva =
-                comando == QByteArray("impostazioni") ? "le impostazioni nel file" : "il file";
+            const QString salva = comando == "impostazioni" ? "le impostazioni nel file" : "il file";
             QTest::newRow(qPrintable(caso))
                 << comando << nome << filtro
                 << (motivo.isEmpty() ? "" : "Impossibile salvare " + salva + " «%1»: " + motivo + '.') << file
                 << scritto;
         };
-        for (const auto& [comando, vecchio] : Scrittori) {
+        for (const QString& scrittore : Scrittori) {
+            const QString comando = scrittore.section(' ', 0, 0), vecchio = scrittore.section(' ', 1);
             riga("limite, " + vecchio, comando, vecchio,
                  "il file supera la dimensione massima che il sistema permette di scrivere");
             riga("disco pieno, " + vecchio, comando, "pieno/" + vecchio, "il disco è pieno");
@@ -109,8 +109,6 @@ private slots:
         riga("socket", "mnuEsportaDati", "presa.csv", "è un socket, non un file: non vi si scrive");
         riga("collegamento, proprietario e modo", "mnuEsportaImmagine", "collegamento.png", {}, "vecchio.png",
              "png 400x300");
-        riga("collegamento a una cartella mancante", "mnuEsportaDati", "rotto.csv",
-             "è un collegamento a «%2/manca/x.csv», ma la cartella «%2/manca» non esiste");
         riga("cartella mancante", "mnuEsportaImmagine", "manca/grafico.pdf",
              "la cartella «%2/manca» non esiste");
         riga("nome lungo", "Save", QString(300, 'a') + ".vla",
@@ -137,14 +135,7 @@ private slots:
         const QString tag = QTest::currentDataTag();
         Banco banco;
         const QString cartella = banco.cartella.path();
-        QStringList vecchi;
-        for (const auto& [scrittore, vecchio] : Scrittori)
-            vecchi << vecchio;
-        Prepara(cartella, vecchi);
-        const bool pieno = nome.startsWith(QLatin1String("pieno/"));
-        const DiscoPieno disco(cartella + "/pieno", pieno ? vecchi : QStringList());
-        if (pieno && !disco.Pronto())
-            QSKIP("a full disk of its own needs the super-user");
+        Prepara(cartella, QStringList(Scrittori).replaceInStrings(QRegularExpression(".* "), ""));
 
         banco.CalcolaEsempio();
         banco.Premi("Grafico");
