@@ -143,7 +143,7 @@ private slots:
             ->Azione(ComandoGrafico::AggiungiParticolari)
             ->trigger();
         const QString percorso = cartella + '/' + nome;
-        if (comando == QLatin1String("impostazioni")) // the store in the row's folder
+        if (comando == "impostazioni") // the store in the row's folder
             QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                                QFileInfo(QFileInfo(percorso).path()).path());
         const auto prima = Voci(cartella);
@@ -151,12 +151,10 @@ private slots:
         if (!filtro.isEmpty())
             banco.dialoghi.filtriScelti = {filtro};
         banco.dialoghi.dimensioni = {QSize(400, 300)};
-        banco.dialoghi.annullaDopo = {tag.startsWith(QLatin1String("FIFO senza")) ? 3
-                                      : tag == "annullata"                        ? 0
-                                                                                  : -1};
+        banco.dialoghi.annullaDopo = {tag == "annullata" ? 0 : tag.startsWith("FIFO") ? 3 : -1};
         banco.dialoghi.chiamate.clear();
-        const rlim_t limite = LimitaFile(tag.startsWith(QLatin1String("limite")) ? 8 : RLIM_INFINITY);
-        if (comando == QLatin1String("impostazioni"))
+        const rlim_t limite = LimitaFile(tag.startsWith("limite") ? 8 : RLIM_INFINITY);
+        if (comando == "impostazioni")
             banco.finestra->close();
         else
             banco.Premi(qPrintable(comando));
@@ -165,13 +163,11 @@ private slots:
         QFETCH(QString, messaggio);
         QCOMPARE(banco.dialoghi.Messaggi().join('\n'),
                  messaggio.replace("%1", percorso).replace("%2", cartella));
-        if (comando.startsWith(QLatin1String("mnuEsporta"))) // the graph's: the question, with its filters
-            QCOMPARE(banco.dialoghi.chiamate.value(0),
-                     "Salva " +
-                         (comando.endsWith(QLatin1String("Immagine"))
-                              ? TitoloEsportaImmagine + " (" + FiltriImmagine.join(';')
-                              : "Esporta dati: una riga ogni 0,005 s (" + FiltriDati.join(';')) +
-                         ')');
+        const QString domanda = comando.endsWith("Dati")
+                                    ? "Esporta dati: una riga ogni 0,005 s (" + FiltriDati.join(';')
+                                    : TitoloEsportaImmagine + " (" + FiltriImmagine.join(';');
+        if (comando.startsWith("mnuEsporta")) // the graph's: its question, with its filters
+            QCOMPARE(banco.dialoghi.chiamate.value(0), "Salva " + domanda + ')');
         RestaTutto(prima, cartella, file);
         QFETCH(QByteArray, scritto);
         if (!scritto.isEmpty())

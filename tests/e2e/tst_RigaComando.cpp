@@ -9,10 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-const QStringList Formati = {"csv", "txt", "png", "svg", "pdf"};
-} // namespace
-
 // The program run as a process without a display, as a script runs it: each row is a line of bash in a
 // folder holding the documents es.vla (a 5 s motion), its mirror indietro.vla, impossibile.vla,
 // negativo.vla, piccolo.vla (a motion too small to draw), asse.vla, diretta.vla and nullo.vla (a
@@ -151,7 +147,7 @@ private slots:
         riga("cartella chiusa, limite", chiusa.arg("ulimit -f 4;"), 1,
              salva.arg("chiusa/vecchio.csv", limite));
         // Every format over a file-size limit and on a full disk: the old file stays.
-        for (const QString& formato : Formati) {
+        for (const QString formato : {"csv", "txt", "png", "svg", "pdf"}) {
             riga(qPrintable("limite, " + formato), "ulimit -f 0; velantra -e es.vla vecchio." + formato, 1,
                  salva.arg("vecchio." + formato, limite));
             riga(qPrintable("disco pieno, " + formato), "velantra -e es.vla pieno/vecchio." + formato, 1,
@@ -175,23 +171,21 @@ private slots:
             QFile f(cartella.filePath(documento.section(':', 0, 0)));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(documento.section(':', 1).toUtf8()) > 0);
         }
-        QStringList vecchi = {"chiusa/vecchio.csv"};
-        for (const QString& formato : Formati)
-            vecchi << "vecchio." + formato;
-        Prepara(cartella.path(), vecchi);
-        QVERIFY(QFile::setPermissions(cartella.filePath(vecchi[0]), QFile::Permissions(0x6666)) &&
+        Prepara(cartella.path(), {"chiusa/vecchio.csv", "vecchio.csv", "vecchio.txt", "vecchio.png",
+                                  "vecchio.svg", "vecchio.pdf"});
+        QVERIFY(QFile::setPermissions(cartella.filePath("chiusa/vecchio.csv"), QFile::Permissions(0x6666)) &&
                 QFile::link("es.vla", cartella.filePath("doc.csv")));
         const auto prima = Voci(cartella.path());
 
         QProcess programma;
         programma.setWorkingDirectory(cartella.path());
-        QProcessEnvironment ambiente = AmbienteSigillato();
-        ambiente.remove("QT_QPA_PLATFORM");   // no display at all: the program finds its own way
-        ambiente.insert("LC_ALL", "C.UTF-8"); // the program's messages in the Italian form, not the shell's
-        ambiente.insert("XDG_RUNTIME_DIR", cartella.path());
-        ambiente.insert("V", VELANTRA_PROGRAMMA);
-        programma.setProcessEnvironment(ambiente);
-        programma.start("bash", {"-c", "velantra() { LC_ALL=it_IT.UTF-8 \"$V\" \"$@\"; }; " + comando});
+        programma.setProcessEnvironment(AmbienteSigillato());
+        // No display at all, for the program to find its own way; the shell in the C locale, the program's
+        // messages in the Italian form.
+        programma.start("bash", {"-c", "unset QT_QPA_PLATFORM; export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=$PWD "
+                                       "V='" VELANTRA_PROGRAMMA
+                                       "'; velantra() { LC_ALL=it_IT.UTF-8 \"$V\" \"$@\"; }; " +
+                                           comando});
         QVERIFY(programma.waitForFinished(30000));
         QTEST(QString::fromUtf8(programma.readAllStandardError()), "errore");
         QTEST(programma.exitCode(), "stato");
