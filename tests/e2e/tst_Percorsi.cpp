@@ -8,7 +8,6 @@
 #include "frmGrafico.h"
 
 #include <QSettings>
-#include <charconv>
 
 namespace {
 // Each writer of the windows with the old file it is given to write over; "impostazioni" closes the
@@ -68,12 +67,9 @@ private slots:
         QCOMPARE(u.Risultati(), (QStringList{"0,25", "2,5", "3", "0,71429", "3,57143", "5", "0,7", "0,98"}));
         QCOMPARE(u.Stato().section(' ', 3, 5) + Etichette(grafico, RuoloTesto::Tempo).join(' '),
                  "0 0 1101001100011");
-        const QString percorso = u.Percorso(QStringLiteral("fallito.vla"));
-        u.dialoghi.nomiFile = {percorso};
+        u.dialoghi.nomiFile = {u.Percorso(QStringLiteral("fallito.vla"))};
         u.Premi("Save");
-        QFile file(percorso);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("0,-1.5,2.5,3,0,3.57142857142857,5,.7,.98\r\n"));
+        Verifica(u.Percorso(QStringLiteral("fallito.vla")), "0,-1.5,2.5,3,0,3.57142857142857,5,.7,.98\r\n");
 
         u.dialoghi.risposte = {true};
         u.Premi("New");
@@ -146,19 +142,22 @@ private slots:
         if (comando == "impostazioni") // the store in the row's folder
             QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                                QFileInfo(QFileInfo(percorso).path()).path());
-        const auto prima = Voci(cartella);
+        const auto voci = Voci(cartella);
         banco.dialoghi.nomiFile = {percorso};
         if (!filtro.isEmpty())
             banco.dialoghi.filtriScelti = {filtro};
         banco.dialoghi.dimensioni = {QSize(400, 300)};
         banco.dialoghi.annullaDopo = {tag == "annullata" ? 0 : tag.startsWith("FIFO") ? 3 : -1};
         banco.dialoghi.chiamate.clear();
-        const rlim_t limite = LimitaFile(tag.startsWith("limite") ? 8 : RLIM_INFINITY);
+        rlimit prima{}; // over the file-size limit a write fails, as PreparaScritture() makes it
+        getrlimit(RLIMIT_FSIZE, &prima);
+        const rlimit limite = {tag.startsWith("limite") ? 8 : prima.rlim_cur, prima.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limite);
         if (comando == "impostazioni")
             banco.finestra->close();
         else
             banco.Premi(qPrintable(comando));
-        LimitaFile(limite);
+        setrlimit(RLIMIT_FSIZE, &prima);
 
         QFETCH(QString, messaggio);
         QCOMPARE(banco.dialoghi.Messaggi().join('\n'),
@@ -168,7 +167,7 @@ private slots:
                                     : TitoloEsportaImmagine + " (" + FiltriImmagine.join(';');
         if (comando.startsWith("mnuEsporta")) // the graph's: its question, with its filters
             QCOMPARE(banco.dialoghi.chiamate.value(0), "Salva " + domanda + ')');
-        RestaTutto(prima, cartella, file);
+        RestaTutto(voci, cartella, file);
         QFETCH(QByteArray, scritto);
         if (!scritto.isEmpty())
             Verifica(cartella + '/' + file, scritto);
@@ -228,7 +227,7 @@ private slots:
         for (qsizetype i = 1; i < righe.size() - 1; ++i) {
             QList<double> letti;
             for (const QByteArray& campo : righe[i].split(','))
-                std::from_chars(campo.begin(), campo.end(), letti.emplace_back(qQNaN()));
+                letti << campo.toDouble();
             const double t = letti[0];
             QCOMPARE(letti,
                      (QList<double>{t, legge.Posizione(t), legge.Velocita(t), legge.Accelerazione(t)}));
