@@ -135,9 +135,7 @@ private slots:
 
         banco.CalcolaEsempio();
         banco.Premi("Grafico");
-        qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))
-            ->Azione(ComandoGrafico::AggiungiParticolari)
-            ->trigger();
+        banco.Premi("AggiungiParticolari");
         const QString percorso = cartella + '/' + nome;
         if (comando == "impostazioni") // the store in the row's folder
             QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
@@ -153,10 +151,7 @@ private slots:
         getrlimit(RLIMIT_FSIZE, &prima);
         const rlimit limite = {tag.startsWith("limite") ? 8 : prima.rlim_cur, prima.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limite);
-        if (comando == "impostazioni")
-            banco.finestra->close();
-        else
-            banco.Premi(qPrintable(comando));
+        comando == "impostazioni" ? void(banco.finestra->close()) : banco.Premi(qPrintable(comando));
         setrlimit(RLIMIT_FSIZE, &prima);
 
         QFETCH(QString, messaggio);
@@ -192,19 +187,17 @@ private slots:
         QTest::addColumn<double>("durata");
         QTest::addColumn<QString>("passo"); // none: no step divides it
         QTest::addColumn<qint64>("righe");
-        const auto riga = [](const char* caso, double durata, const char* passo, qint64 righe) {
-            QTest::newRow(caso) << durata << QString(passo) << righe;
-        };
-        riga("5 ms", 0.005, "1e-05", 501);
-        riga("appena sotto 500 intervalli", 4.999, "0.005", 1001); // and the end
-        riga("500 intervalli", 5, "0.01", 501);
-        riga("50.000 righe", 499.99, "0.01", 50000);
-        riga("una riga di troppo", 500, "0.02", 25001);
-        riga("un milione di secondi", 1e6, "50", 20001);
-        riga("enorme", 1e300, "5e+295", 20001);
-        riga("minuscolo", 1e-300, "2e-303", 501);
+        QTest::newRow("5 ms") << 0.005 << QString("1e-05") << qint64(501);
+        // 1000 intervals, and the row at the end
+        QTest::newRow("appena sotto 500 intervalli") << 4.999 << QString("0.005") << qint64(1001);
+        QTest::newRow("500 intervalli") << 5.0 << QString("0.01") << qint64(501);
+        QTest::newRow("50.000 righe") << 499.99 << QString("0.01") << qint64(50000);
+        QTest::newRow("una riga di troppo") << 500.0 << QString("0.02") << qint64(25001);
+        QTest::newRow("un milione di secondi") << 1e6 << QString("50") << qint64(20001);
+        QTest::newRow("enorme") << 1e300 << QString("5e+295") << qint64(20001);
+        QTest::newRow("minuscolo") << 1e-300 << QString("2e-303") << qint64(501);
         for (const double durata : {0.0, qInf(), qQNaN(), 5e-324})
-            riga(qPrintable(QString::number(durata)), durata, "", 0);
+            QTest::newRow(qPrintable(QString::number(durata))) << durata << QString("") << qint64(0);
     }
     void passo() {
         QFETCH(double, durata);
