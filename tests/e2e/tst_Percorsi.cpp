@@ -7,19 +7,15 @@
 #include "Uscite.h"
 #include "frmGrafico.h"
 
-#include <QSettings>
-
 namespace {
 // Each writer of the windows with the old file it is given to write over; "impostazioni" closes the
 // main window, which writes the settings.
-const QStringList Scrittori = {"Save vecchio.vla",
-                               "mnuFileEsporta vecchio.txt",
-                               "mnuFileEsportaGrafico vecchio.bmp",
-                               "mnuEsportaImmagine vecchio.png",
-                               "mnuEsportaImmagine vecchio.svg",
-                               "mnuEsportaImmagine vecchio.pdf",
-                               "mnuEsportaDati vecchio.csv",
-                               "impostazioni Velantra/Velantra.conf"};
+const QStringList Scrittori =
+    QStringLiteral("Save vecchio.vla,mnuFileEsporta vecchio.txt,mnuFileEsportaGrafico "
+                   "vecchio.bmp,mnuEsportaImmagine vecchio.png,mnuEsportaImmagine "
+                   "vecchio.svg,mnuEsportaImmagine vecchio.pdf,mnuEsportaDati "
+                   "vecchio.csv,impostazioni Velantra/Velantra.conf")
+        .split(',');
 
 // The labels of one axis as the graph draws them.
 QStringList Etichette(const frmGrafico* grafico, RuoloTesto asse) {
@@ -138,8 +134,7 @@ private slots:
         banco.Premi("AggiungiParticolari");
         const QString percorso = cartella + '/' + nome;
         if (comando == "impostazioni") // the store in the row's folder
-            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                               QFileInfo(QFileInfo(percorso).path()).path());
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, percorso.section('/', 0, -3));
         const auto voci = Voci(cartella);
         banco.dialoghi.nomiFile = {percorso};
         if (!filtro.isEmpty())
