@@ -21,12 +21,12 @@ private slots:
     // A display named in the environment (here the platform ctest sets) is left to Qt.
     void schermo() { QVERIFY(!PreparaPiattaforma() && qgetenv("QT_QPA_PLATFORM") == "offscreen"); }
 
+    // Standard output holds what is written when no file is named, else nothing.
     void esegui_data() {
         QTest::addColumn<QString>("comando");
         QTest::addColumn<int>("stato");
-        QTest::addColumn<QString>("errore"); // all of standard error
-        QTest::addColumn<QString>(
-            "file"); // the only file that may be new; none: standard output (else empty)
+        QTest::addColumn<QString>("errore");     // all of standard error
+        QTest::addColumn<QString>("file");       // the only file that may be new; none: standard output
         QTest::addColumn<QByteArray>("scritto"); // what it holds, as Verifica() reads it
         QTest::addColumn<bool>("intero");        // or only a part of it
         const auto riga = [](const char* caso, const QString& comando, int stato, const QString& errore,
