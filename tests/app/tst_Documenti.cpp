@@ -57,6 +57,10 @@ private slots:
         riga("nome annullato", "Open", "", {}, {});
         riga("salvataggio annullato", "mnuFileSaveAs", "", {}, {});
         riga("domanda annullata", "mnuFileOpen", "sim.vla", {}, {});
+        for (const char* esportazione : {"mnuFileEsporta", "mnuFileEsportaGrafico", "mnuFileEsportaRelazione",
+                                         "mnuEsportaImmagine", "mnuEsportaDati"})
+            riga(esportazione, esportazione, "", {}, {}); // its file dialog cancelled
+        riga("misura annullata", "mnuEsportaImmagine", "grafico.png", {}, {});
         riga("mancante", "Open", "manca.vla", {}, apri + "il file non esiste.");
         riga("cartella", "Open", "cartella", {}, apri + "è una cartella.");
         riga("FIFO", "Open", "fifo", {}, apri + "non è un file di dati.");
@@ -101,6 +105,8 @@ private slots:
             Scrivi(banco.Percorso(nome), scritto);
         if (QTest::currentDataTag() == QLatin1String("valore illeggibile")) // and a readable one after it
             banco.Scrivi(Stot, "4x"), banco.Scrivi(S1, "0.6");
+        if (QTest::currentDataTag() == QLatin1String("misura annullata"))
+            banco.dialoghi.dimensioni = {std::nullopt};
         const QStringList file = cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         QWidget* attiva = banco.finestra->FinestraAttiva();
         const QString prima = banco.Stato() + attiva->windowTitle();
