@@ -2,6 +2,7 @@
 #include "Collaudo.h"
 #include "Dettagli.h"
 #include "Grafico.h"
+#include "Spezzata.h"
 #include "Velantra.h"
 #include "VistaMoto.h"
 #include "XYPoli.h"
@@ -10,11 +11,7 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace {
-
 using Lista = QList<double>;
-
-} // namespace
 
 // The point list, the view of the whole curve, the sampled curve and its data out.
 class TstGrafico : public QObject {
@@ -43,13 +40,8 @@ private slots:
         Grafico g;
         CalcolaVistaIntera(g, punti);
         const double y = punti.YsuX(cercato);
-        QTEST(QStringLiteral("%1 %2 %3 %4 %5 %6")
-                  .arg(cercato)
-                  .arg(y)
-                  .arg(g.ValoreMinimoX)
-                  .arg(g.ValoreMassimoX)
-                  .arg(g.ValoreMinimoY)
-                  .arg(g.ValoreMassimoY),
+        QTEST(QString::asprintf("%g %g %g %g %g %g", cercato, y, g.ValoreMinimoX, g.ValoreMassimoX,
+                                g.ValoreMinimoY, g.ValoreMassimoY),
               "atteso");
     }
 
@@ -122,6 +114,42 @@ private slots:
             QCOMPARE(QPointF(p.X(n - 1), p.Y(n - 1)), QPointF(2 * m.T1 + m.T2, 0));
         // The details show every motion drawn but one whose acceleration underflows.
         QCOMPARE(CurveDettaglio(m, nullptr).empty(), n == 0 || m.Vm / m.T1 == 0);
+    }
+
+    // A line through points, in pixels, kept to 0-100 in both directions: cut at the edges, broken where a
+    // point is not finite, a run along one row one segment, short steps joined. A dense curve keeps of each
+    // pixel column its first and last points and its extremes, in order, and every corner of its shape.
+    void spezzata_data() {
+        QTest::addColumn<bool>("densa");
+        QTest::addColumn<Lista>("xy");
+        QTest::addColumn<QString>("linee");
+        const Lista colonna{0, 30, 0.2, 10, 0.4, 10, 0.5, 50, 0.6, 70, 0.8, 70, 0.9, 40, 1.5, 40};
+        QTest::newRow("tagliata") << false << Lista{-50, 50, 50, 50, 150, 50, 150, 150} << "0,50 100,50";
+        QTest::newRow("interrotta") << false << Lista{1, 1, 2, 9, qQNaN(), 0, 3, 3, 4, 4}
+                                    << "1,1 2,9 | 3,3 4,4";
+        QTest::newRow("passi brevi") << false << Lista{0, 0, 0.1, 0.1, 0.2, 0.2, 5, 5} << "0,0 5,5";
+        QTest::newRow("tutti i punti") << false << colonna << "0,30 0.2,10 0.5,50 0.6,70 0.9,40 1.5,40";
+        QTest::newRow("densa") << true << colonna << "0,30 0.2,10 0.6,70 0.9,40 1.5,40";
+        QTest::newRow("densa, di ritorno") << true << Lista{0.1, 0, 0.5, 5, 0.1, 0} << "0.1,0 0.5,5 0.1,0";
+    }
+    void spezzata() {
+        QFETCH(bool, densa);
+        QFETCH(Lista, xy);
+        Spezzata linea;
+        linea.Apri(QRectF(0, 0, 100, 100));
+        const auto punto = [&](size_t i, QPointF& p) { return p = QPointF(xy[2 * i], xy[2 * i + 1]), true; };
+        if (densa)
+            linea.AggiungiDensi(size_t(xy.size() / 2), punto);
+        else
+            linea.Aggiungi(size_t(xy.size() / 2), punto);
+        QStringList linee;
+        for (const QPolygonF& l : linea.Fine()) {
+            QStringList punti;
+            for (const QPointF p : l)
+                punti << QString::asprintf("%g,%g", p.x(), p.y());
+            linee << punti.join(' ');
+        }
+        QTEST(linee.join(" | "), "linee");
     }
 };
 
