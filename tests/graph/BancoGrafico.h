@@ -91,9 +91,9 @@ struct BancoGrafico {
     }
     void Premi(const QString& chiave) { finestra->Azione(Comandi.at(chiave))->trigger(); }
     // Gestures: a toolbar key, "t;v" to move the mouse there (seconds, m/sec), "clic" or "destro" where it
-    // is, "WxH" for a plot of that size, "nuova" for a new window, "moto" for a new motion (T1 2, T2 1,
-    // Vm 0.5) and "vuoto" for none, "rotella+" / "rotella-" a notch in or out where the mouse is,
-    // "sposta:N" a drag of N pixels with the middle button, "maiusc:N" with Shift and the left one.
+    // is, "moto" for a new motion (T1 2, T2 1, Vm 0.5) and "vuoto" for none, "rotella+" / "rotella-" a
+    // notch in or out where the mouse is, "sposta:N" a drag of N pixels with the middle button,
+    // "maiusc:N" with Shift and the left one.
     void Gesti(const QString& gesti) {
         for (const QString& g : gesti.split(' ', Qt::SkipEmptyParts)) {
             if (g.contains(';')) { // a move onto the pointer itself would not be delivered
@@ -120,11 +120,6 @@ struct BancoGrafico {
                                   tasti);
                 QApplication::sendEvent(&Piano(), &mossa);
                 QTest::mouseRelease(&Piano(), tasto, tasti, fine);
-            } else if (g.contains('x')) {
-                Misura(QSize(g.section('x', 0, 0).toInt(), g.section('x', 1).toInt()));
-            } else if (g == QLatin1String("nuova")) {
-                finestra.reset();
-                Apri();
             } else if (g == QLatin1String("moto") || g == QLatin1String("vuoto")) {
                 Calcola(2, 1, g == QLatin1String("moto") ? 0.5 : 0);
                 finestra->NuovoMoto();

@@ -39,10 +39,10 @@ private slots:
             punti.Add(xy[i], xy[i + 1]);
         Grafico g;
         CalcolaVistaIntera(g, punti);
-        const double y = punti.YsuX(cercato);
-        QTEST(QString::asprintf("%g %g %g %g %g %g", cercato, y, g.ValoreMinimoX, g.ValoreMassimoX,
-                                g.ValoreMinimoY, g.ValoreMassimoY),
-              "atteso");
+        const QString atteso =
+            QString::asprintf("%g %g %g %g %g %g", cercato, punti.YsuX(cercato), g.ValoreMinimoX,
+                              g.ValoreMassimoX, g.ValoreMinimoY, g.ValoreMassimoY);
+        QTEST(atteso, "atteso");
     }
 
     // Slots 0 to 50,000 exist and read 0 when unused; a full list drops further points.
@@ -88,6 +88,7 @@ private slots:
         riga("520 s", {10, 500, 0.98}, 49999, {1, 520.0 / 49996, 0.098 * 520 / 49996});
         riga("10^-6 s", {2.5e-7, 5e-7, 1}, 4, {2, 7.5e-7, 1});
         riga("T1 negativo", {-0.5, 1, 1}, 0);
+        riga("T1 nullo", {0, 1, 1}, 0);
         riga("Vm nulla", {0.5, 1, 0}, 0);
         riga("T2 non definito", {0.5, qQNaN(), 1}, 0);
         // Phases too short to tell apart from the rest: a rectangle with vertical edges.
@@ -116,40 +117,43 @@ private slots:
         QCOMPARE(CurveDettaglio(m, nullptr).empty(), n == 0 || m.Vm / m.T1 == 0);
     }
 
-    // A line through points, in pixels, kept to 0-100 in both directions: cut at the edges, broken where a
-    // point is not finite, a run along one row one segment, short steps joined. A dense curve keeps of each
-    // pixel column its first and last points and its extremes, in order, and every corner of its shape.
+    // A line through points, in pixels, kept to 10-90 in both directions: cut at the edges, broken where
+    // a point is not finite, a run along one row one segment, short steps joined. A dense curve keeps of
+    // each pixel column its first and last points and its extremes, in order, and every corner of its
+    // shape. A line begun before is dropped.
     void spezzata_data() {
         QTest::addColumn<bool>("densa");
         QTest::addColumn<Lista>("xy");
         QTest::addColumn<QString>("linee");
-        const Lista colonna{0, 30, 0.2, 10, 0.4, 10, 0.5, 50, 0.6, 70, 0.8, 70, 0.9, 40, 1.5, 40};
-        QTest::newRow("tagliata") << false << Lista{-50, 50, 50, 50, 150, 50, 150, 150} << "0,50 100,50";
-        QTest::newRow("interrotta") << false << Lista{1, 1, 2, 9, qQNaN(), 0, 3, 3, 4, 4}
-                                    << "1,1 2,9 | 3,3 4,4";
-        QTest::newRow("passi brevi") << false << Lista{0, 0, 0.1, 0.1, 0.2, 0.2, 5, 5} << "0,0 5,5";
-        QTest::newRow("tutti i punti") << false << colonna << "0,30 0.2,10 0.5,50 0.6,70 0.9,40 1.5,40";
-        QTest::newRow("densa") << true << colonna << "0,30 0.2,10 0.6,70 0.9,40 1.5,40";
-        QTest::newRow("densa, di ritorno") << true << Lista{0.1, 0, 0.5, 5, 0.1, 0} << "0.1,0 0.5,5 0.1,0";
+        const Lista colonna{20, 40, 20.2, 20, 20.4, 20, 20.5, 60, 20.6, 80, 20.8, 80, 20.9, 50, 21.5, 50};
+        QTest::newRow("tagliata") << false << Lista{5, 50, 50, 50, 95, 50, 95, 95} << "10,50 90,50";
+        QTest::newRow("tagliata in alto") << false << Lista{50, 5, 50, 50} << "50,10 50,50";
+        QTest::newRow("interrotta") << false << Lista{21, 21, 22, 29, qQNaN(), 0, 23, 23, 24, 24}
+                                    << "21,21 22,29 | 23,23 24,24";
+        QTest::newRow("passi brevi") << false << Lista{20, 20, 20.1, 20.1, 20.2, 20.2, 25, 25}
+                                     << "20,20 25,25";
+        QTest::newRow("tutti i punti") << false << colonna << "20,40 20.2,20 20.5,60 20.6,80 20.9,50 21.5,50";
+        QTest::newRow("densa") << true << colonna << "20,40 20.2,20 20.6,80 20.9,50 21.5,50";
+        QTest::newRow("densa, di ritorno")
+            << true << Lista{20.1, 20, 20.5, 25, 20.1, 20} << "20.1,20 20.5,25 20.1,20";
     }
     void spezzata() {
         QFETCH(bool, densa);
         QFETCH(Lista, xy);
+        const auto punto = [&](size_t i, QPointF& p) { return p = QPointF(xy[2 * i], xy[2 * i + 1]), true; };
         Spezzata linea;
         linea.Apri(QRectF(0, 0, 100, 100));
-        const auto punto = [&](size_t i, QPointF& p) { return p = QPointF(xy[2 * i], xy[2 * i + 1]), true; };
+        linea.Aggiungi(2, [](size_t i, QPointF& p) { return p = QPointF(i, 0), true; });
+        linea.Apri(QRectF(10, 10, 80, 80));
         if (densa)
             linea.AggiungiDensi(size_t(xy.size() / 2), punto);
         else
             linea.Aggiungi(size_t(xy.size() / 2), punto);
-        QStringList linee;
-        for (const QPolygonF& l : linea.Fine()) {
-            QStringList punti;
-            for (const QPointF p : l)
-                punti << QString::asprintf("%g,%g", p.x(), p.y());
-            linee << punti.join(' ');
-        }
-        QTEST(linee.join(" | "), "linee");
+        QString linee; // " | x,y x,y | x,y ..."
+        for (const QPolygonF& l : linea.Fine())
+            for (qsizetype i = 0; i < l.size(); ++i)
+                linee += QString::asprintf(i ? " %g,%g" : " | %g,%g", l[i].x(), l[i].y());
+        QTEST(linee.mid(3), "linee");
     }
 };
 
