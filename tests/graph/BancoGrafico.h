@@ -54,10 +54,7 @@ struct BancoGrafico {
 
     explicit BancoGrafico(const Lista& m) { Calcola(m[0], m[1], m[2]); }
     void Calcola(double T1, double T2, double Vm) {
-        Moto = {.T1 = T1, .T2 = T2, .Vm = Vm};
-        Moto.Stot = Vm * (T1 + T2);
-        Moto.Ttot = 2 * T1 + T2;
-        Moto.Acc = Vm / T1;
+        Moto = {.Stot = Vm * (T1 + T2), .T1 = T1, .T2 = T2, .Ttot = 2 * T1 + T2, .Acc = Vm / T1, .Vm = Vm};
         Punti.Vuota();
         CampionaVelocita(Punti, Moto, G.StepTempo);
     }
@@ -68,9 +65,8 @@ struct BancoGrafico {
         Punti.Vuota();
         for (const XYPoli::Punto& p : avanti)
             Punti.Add(p.x, -p.y);
-        Moto.Vm = -Moto.Vm;
-        Moto.Stot = -Moto.Stot;
-        Moto.Acc = -Moto.Acc;
+        for (double* q : {&Moto.Vm, &Moto.Stot, &Moto.Acc})
+            *q = -*q;
         Moto.S1 = Moto.Acc * Moto.T1 * Moto.T1 / 2;
         Moto.S2 = Moto.Vm * Moto.T2;
     }
@@ -127,6 +123,16 @@ struct BancoGrafico {
                 Premi(g);
             }
         }
+    }
+    // Whether the window shows the colour within two pixels of the plot's point (seconds, m/sec).
+    bool Mostra(double t, double v, QRgb colore) const {
+        const QImage schermo = finestra->grab().toImage();
+        const QPoint p = (Vista().InPixel(t, v) * schermo.devicePixelRatio()).toPoint();
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy)
+                if (schermo.pixel(p + QPoint(dx, dy)) == colore)
+                    return true;
+        return false;
     }
     QLineEdit* Casella(const char* nome) const { return finestra->findChild<QLineEdit*>(nome); }
     // The tool flags (C collimator, Z zoom rectangle, D difference, V zoomed view), an "x" for each of

@@ -1,13 +1,12 @@
 #include "BancoGrafico.h"
 #include "Collaudo.h"
+#include "Dimensionamento.h"
 #include "NumeriRegionali.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFrame>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QToolBar>
 
@@ -39,11 +38,13 @@ private slots:
         riga("Tracciatore Differenza", "D/TZC+ ||||0|0|0|0|0|0|0");
         riga("Tracciatore Cancella", "C/");
         riga("ZoomArea 0.5;1.2 clic", "Z/TZC 0,498|1,201");
+        riga("ZoomArea 0.5;1.2 clic 2.5;0.4", "Z/TZC 2,495|0,403");
         riga(zoom, "V/TC");
         riga("ZoomArea 0.5;1.2 clic 0.5;0.4 clic", "/TZC 0,498|0,403"); // no width: no zoom
         riga("ZoomArea 0.5;1.2 clic Tracciatore", "C/TZC 0,498|1,201");
         riga("ZoomArea 1.5;0.8 destro destro", "Z/TZC 1,499|0,802");
         riga(zoom + " Disegna", "/TZC");
+        riga(zoom + " Griglia AggiungiParticolari", "V/TC");
         riga("Differenza 0.5;1.2 clic 2.5;0.4 clic", "xx/TZC+ 2,495|1,3|||0,5|0,65|2,495|1,3|1,995|0,65|0");
         riga("Differenza 0.5;1.2 clic 2.5;0.4 clic Disegna", "/TZC ||||0,5|0,65|2,495|1,3|1,995|0,65|0");
         riga("Differenza Differenza", "/TZC ||||0|0|0|0|0|0|0");
@@ -84,17 +85,13 @@ private slots:
         QCOMPARE(b.finestra->screen()->grabWindow(b.finestra->winId()).toImage().copy(area),
                  b.finestra->grab().toImage().copy(area));
         const QString gesti = QTest::currentDataTag();
-        const QImage piano = b.Piano().ImmaginePiano();
-        for (const auto& [x, colore] : {std::pair{"DiffX1", qRgb(255, 0, 0)}, {"DiffX2", qRgb(0, 255, 0)}})
-            if (b.Stato().contains("xx/")) { // each cross stands at its time
-                const double t = *LeggiValore(b.Casella(x)->toolTip()), dpr = piano.devicePixelRatio();
-                const double colonna = (b.Vista().InPixel(t, 0).x() - area.left()) * dpr;
-                int tratto = 0;
-                for (int y = 0; y < piano.height(); ++y)
-                    for (int c = int(colonna) - 1; c <= int(colonna) + 1; ++c)
-                        tratto += piano.pixel(c, y) == colore;
-                QVERIFY2(tratto > piano.height() / 2, x);
-            }
+        if (b.Stato().contains("xx/")) // each cross stands at its time, across the plot
+            for (const auto& [x, colore] :
+                 {std::pair{"DiffX1", qRgb(255, 0, 0)}, {"DiffX2", qRgb(0, 255, 0)}})
+                QVERIFY2(b.Mostra(*LeggiValore(b.Casella(x)->toolTip()), 0.6 * b.G.BordoSuperiore, colore),
+                         x);
+        if (gesti.endsWith(" clic 2.5;0.4")) // the zoom box follows the mouse from its first corner
+            QVERIFY(b.Mostra(1.5, 1.2, qRgb(0, 0, 0)) && b.Mostra(1.5, 0.4, qRgb(0, 0, 0)));
         if ((gesti.contains("rotella") || gesti.contains(':')) && !gesti.contains("ZoomArea"))
             QCOMPARE(QPointF(b.G.BordoInferiore, b.G.BordoSuperiore), velocita); // the time axis alone
         if (gesti.contains("rotella") && !gesti.contains("Disegna") &&
@@ -105,6 +102,8 @@ private slots:
             QVERIFY(std::abs((2 - b.G.BordoSinistro) / (fine - inizio) -
                              std::pow(0.8, passi) * (2 - inizio) / (fine - inizio)) < 0.01);
         }
+        if (gesti.startsWith("ZoomArea 0.5;1.2 clic 2.5;0.4 clic") && !gesti.contains("Disegna"))
+            QVERIFY(std::abs(b.G.BordoSinistro - 0.5) < 0.01 && std::abs(b.G.BordoDestro - 2.5) < 0.01);
         if (gesti.startsWith("ZoomArea") && gesti.contains("rotella")) // the box's first corner kept its time
             QVERIFY(std::abs(b.G.ValoreMinimoX - 0.5) < 0.01);
         if (gesti.contains(":-100")) // a drag 100 pixels left: the times move right
@@ -143,6 +142,7 @@ private slots:
         QTest::addColumn<bool>("progettata");
         QTest::newRow("progettata") << QSize(0, 0) << false; // the details take half the plot's width
         QTest::newRow("1600 x 800") << QSize(1600, 800) << true;
+        QTest::newRow("1600 x 800, la coppia: Differenza") << QSize(1600, 800) << true; // no details
         QTest::newRow("465 x 600") << QSize(465, 600) << false;
         QTest::newRow("1600 x 330") << QSize(1600, 330) << false;
         QTest::newRow("la più piccola") << QSize(1, 1) << false;
@@ -150,11 +150,16 @@ private slots:
     void disposizione() {
         QFETCH(QSize, finestra);
         QFETCH(bool, progettata);
+        const QString caso = QTest::currentDataTag();
+        const bool coppia = caso.contains(':');                          // the gestures after it
+        std::optional<DatiAsse> asse = DatiAsse{.Massa = 1, .Passo = 1}; // a third details curve
         BancoGrafico b({1, 3, 0.5});
         b.Apri(QSize());
+        if (coppia)
+            b.finestra->ImpostaAsse(&asse);
         if (!finestra.isEmpty())
             b.finestra->resize(finestra);
-        b.Gesti("AggiungiParticolari Differenza");
+        b.Gesti(coppia ? caso.section(':', 1) : "AggiungiParticolari Differenza");
         const QRectF area = b.Vista().cornice.area;
         const QRect client = b.finestra->rect();
         QVERIFY(b.finestra->width() <= std::max(finestra.width(), b.finestra->minimumWidth()) ||
@@ -167,20 +172,7 @@ private slots:
             QVERIFY2(area.width() >= 150 && area.height() >= 60,
                      qPrintable(QString::asprintf("%g x %g", area.width(), area.height())));
         QCOMPARE(ControlliNascosti(*b.finestra, area), QString());
-        QVERIFY(b.Casella("DiffS")->isVisible());
-    }
-
-    // In the main window the graph first fills the client area from its top-left corner.
-    void nellaFinestraPrincipale() {
-        BancoGrafico b({1, 2, 1.3});
-        QMdiArea area;
-        area.resize(900, 640);
-        area.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&area));
-        auto* finestra = new frmGrafico(b.Punti, b.G, b.Moto);
-        QMdiSubWindow* sotto = area.addSubWindow(finestra);
-        sotto->show();
-        QCOMPARE(sotto->geometry(), QRect(QPoint(0, 0), area.viewport()->size()));
+        QCOMPARE(b.Casella("DiffS")->isVisible(), !coppia);
     }
 
     // The toolbar's keys and tips, every control named for assistive tools; the plot's context menu by
