@@ -47,6 +47,16 @@ void MostraCifra(QLabel* etichetta, std::optional<double> valore) {
     etichetta->setToolTip(valore ? TestoValore(*valore) : QString());
 }
 
+// Whether every figure of the sizing is a number: one beyond the doubles would show as a wrong one.
+bool Finito(const Dimensionamento& r) {
+    bool finito = true;
+    for (const ValoriFase& fase : r.Fasi)
+        finito = finito && std::isfinite(fase.Forza) && std::isfinite(fase.Coppia);
+    for (const CifraAsse& cifra : CifreAsse)
+        finito = finito && std::isfinite(r.*cifra.Membro);
+    return finito;
+}
+
 } // namespace
 
 frmDimensionamento::frmDimensionamento(Programma& programma, Dialoghi& dialoghi,
@@ -213,9 +223,10 @@ void frmDimensionamento::Aggiorna() {
         stato->setText(letta.motivo);
     else if (!motoCalcolato())
         stato->setText(MessaggioNessunMoto);
-    else if (!(r = Dimensiona(programma.Moto, letta.dati)))
+    else if (!(r = Dimensiona(programma.Moto, letta.dati)) || !Finito(*r)) {
+        r.reset();
         stato->setText(QStringLiteral("Il moto calcolato non si può dimensionare."));
-    else
+    } else
         stato->clear();
     stato->setVisible(!stato->text().isEmpty());
     MostraRisultati(r ? &*r : nullptr);

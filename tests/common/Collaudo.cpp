@@ -1,7 +1,6 @@
 #include "Collaudo.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QFontInfo>
 #include <QLocale>
 #include <QSettings>
@@ -9,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <span>
 #include <vector>
 
 namespace {
@@ -16,33 +16,31 @@ std::vector<std::function<std::unique_ptr<QObject>()>>& Voci() {
     static std::vector<std::function<std::unique_ptr<QObject>()>> voci;
     return voci;
 }
+// The pixels of a picture in the 32-bit format, row after row.
+std::span<QRgb> Pixel(QImage& immagine) {
+    return {reinterpret_cast<QRgb*>(immagine.bits()), size_t(immagine.sizeInBytes() / 4)};
+}
 } // namespace
 
 QString ConfrontaImmagine(const QImage& immagine, const QString& nome, double scala) {
     const QString percorso = QStringLiteral(VELANTRA_RIFERIMENTI "/%1.png").arg(nome);
     // A reference keeps few colours, to stay small; the comparison allows for their rounding.
-    const QImage ottenuta =
-        immagine.convertToFormat(QImage::Format_RGB32)
-            .scaled(immagine.size() * scala, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage ottenuta = immagine.convertToFormat(QImage::Format_RGB32)
+                          .scaled(immagine.size() * scala, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (qgetenv("VELANTRA_RIFERIMENTI") == "scrivi") {
         QImage ridotta = ottenuta;
         const auto livello = [](int c) { return (c * 15 + 127) / 255 * 17; }; // 0, 17, ... 255
-        for (int y = 0; y < ridotta.height(); ++y)
-            for (int x = 0; x < ridotta.width(); ++x) {
-                const QRgb p = ridotta.pixel(x, y);
-                ridotta.setPixel(x, y, qRgb(livello(qRed(p)), livello(qGreen(p)), livello(qBlue(p))));
-            }
+        for (QRgb& p : Pixel(ridotta))
+            p = qRgb(livello(qRed(p)), livello(qGreen(p)), livello(qBlue(p)));
         ridotta.convertToFormat(QImage::Format_Indexed8).save(percorso);
         return {};
     }
-    const QImage attesa = QImage(percorso).convertToFormat(QImage::Format_RGB32);
+    QImage attesa = QImage(percorso).convertToFormat(QImage::Format_RGB32);
     int diversi = attesa.size() == ottenuta.size() ? 0 : -1;
-    for (int y = 0; diversi >= 0 && y < attesa.height(); ++y)
-        for (int x = 0; x < attesa.width(); ++x) {
-            const QRgb a = attesa.pixel(x, y), o = ottenuta.pixel(x, y);
-            diversi += std::max({std::abs(qRed(a) - qRed(o)), std::abs(qGreen(a) - qGreen(o)),
-                                 std::abs(qBlue(a) - qBlue(o))}) > 12;
-        }
+    const std::span<QRgb> a = Pixel(attesa), o = Pixel(ottenuta);
+    for (size_t i = 0; diversi >= 0 && i < a.size(); ++i)
+        diversi += std::max({std::abs(qRed(a[i]) - qRed(o[i])), std::abs(qGreen(a[i]) - qGreen(o[i])),
+                             std::abs(qBlue(a[i]) - qBlue(o[i]))}) > 12;
     if (diversi == 0)
         return {};
     ottenuta.save(nome + QStringLiteral(".ottenuta.png"));

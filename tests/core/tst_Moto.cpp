@@ -20,19 +20,17 @@ const struct {
     const char* nome;
     Risolutore risolvi;
     MembroMoto ingressi[3];
-} Solutori[] = {
-    {"StTtS1", &V::StTtS1, {&V::Stot, &V::Ttot, &V::S1}},
-    {"StTtA", &V::StTtA, {&V::Stot, &V::Ttot, &V::Acc}},
-    {"StTtT1", &V::StTtT1, {&V::Stot, &V::Ttot, &V::T1}},
-    {"StVmS1", &V::StVmS1, {&V::Stot, &V::Vm, &V::S1}},
-    {"StVmA", &V::StVmA, {&V::Stot, &V::Vm, &V::Acc}},
-    {"StVmT1", &V::StVmT1, {&V::Stot, &V::Vm, &V::T1}},
-    {"VmTtS1", &V::VmTtS1, {&V::Vm, &V::Ttot, &V::S1}},
-    {"VmTtA", &V::VmTtA, {&V::Vm, &V::Ttot, &V::Acc}},
-    {"VmTtT1", &V::VmTtT1, {&V::Vm, &V::Ttot, &V::T1}},
-    {"VmTtSt", &V::VmTtSt, {&V::Vm, &V::Ttot, &V::Stot}},
-    {"VmT2St", &V::VmT2St, {&V::Vm, &V::T2, &V::Stot}},
-};
+} Solutori[] = {{"StTtS1", &V::StTtS1, {&V::Stot, &V::Ttot, &V::S1}},
+                {"StTtA", &V::StTtA, {&V::Stot, &V::Ttot, &V::Acc}},
+                {"StTtT1", &V::StTtT1, {&V::Stot, &V::Ttot, &V::T1}},
+                {"StVmS1", &V::StVmS1, {&V::Stot, &V::Vm, &V::S1}},
+                {"StVmA", &V::StVmA, {&V::Stot, &V::Vm, &V::Acc}},
+                {"StVmT1", &V::StVmT1, {&V::Stot, &V::Vm, &V::T1}},
+                {"VmTtS1", &V::VmTtS1, {&V::Vm, &V::Ttot, &V::S1}},
+                {"VmTtA", &V::VmTtA, {&V::Vm, &V::Ttot, &V::Acc}},
+                {"VmTtT1", &V::VmTtT1, {&V::Vm, &V::Ttot, &V::T1}},
+                {"VmTtSt", &V::VmTtSt, {&V::Vm, &V::Ttot, &V::Stot}},
+                {"VmT2St", &V::VmT2St, {&V::Vm, &V::T2, &V::Stot}}};
 
 QString Nome(MembroMoto m) {
     return std::find_if(std::begin(Grandezze), std::end(Grandezze),
@@ -41,14 +39,16 @@ QString Nome(MembroMoto m) {
 }
 
 Velantra Profilo(double T1, double T2, double Acc) {
-    return {.S1 = Acc * T1 * T1 / 2,
-            .S2 = Acc * T1 * T2,
-            .Stot = Acc * T1 * (T1 + T2),
-            .T1 = T1,
-            .T2 = T2,
-            .Ttot = 2 * T1 + T2,
-            .Acc = Acc,
-            .Vm = Acc * T1};
+    const double Vm = Acc * T1;
+    return {Vm * T1 / 2, Vm * T2, Vm * (T1 + T2), T1, T2, 2 * T1 + T2, Acc, Vm};
+}
+
+// What a record breaks: each quantity with the kind of fault.
+QString Violazioni(const std::vector<Violazione>& violazioni) {
+    QStringList testi;
+    for (const Violazione& v : violazioni)
+        testi << Nome(v.Grandezza) + ' ' + QStringList{"nan", "inf", "-", "+", "0"}[int(v.Tipo)];
+    return testi.join(", ");
 }
 
 // Solves from three inputs over a record whose outputs hold a marker and whose last solve failed.
@@ -111,11 +111,7 @@ private slots:
                         const MembroMoto* in = Solutori[s].ingressi;
                         if (nonFiniti != (m.CalcoloOk ? 0 : int(!radiceNegativa)) || m.*in[0] != a ||
                             m.*in[1] != b || m.*in[2] != c)
-                            errori << QStringLiteral("%1(%2, %3, %4)")
-                                          .arg(Solutori[s].nome)
-                                          .arg(a)
-                                          .arg(b)
-                                          .arg(c);
+                            errori << QString::asprintf("%s(%g, %g, %g)", Solutori[s].nome, a, b, c);
                         m.Vuota();
                         if (!m.CalcoloOk || m.S1 || m.S2 || m.Stot || m.T1 || m.T2 || m.Ttot || m.Acc || m.Vm)
                             errori << QStringLiteral("Vuota");
@@ -177,20 +173,16 @@ private slots:
                 if (voce.section('=', 0, 0) == nome)
                     m.*membro = voce.section('=', 1).toDouble();
         const Risolutore r = Solutori[sistema].risolvi;
-        QStringList testi;
-        for (const Violazione& v : VerificaSoluzione(r, m))
-            testi << Nome(v.Grandezza) + ' ' + QStringList{"nan", "inf", "-", "+", "0"}[int(v.Tipo)];
-        QTEST(testi.join(", "), "violazioni");
+        QTEST(Violazioni(VerificaSoluzione(r, m)), "violazioni");
 
         const Ammissibili ammessi = IntervalloAmmesso(r, m);
         QStringList intervalli;
         for (const Intervallo& i : ammessi.Ultimo ? std::vector{*ammessi.Ultimo} : ammessi.Dati)
-            intervalli << (i.DiversoDaZero ? Nome(i.Grandezza) + " != 0"
-                                           : QStringLiteral("%1 %2%3, %4%5")
-                                                 .arg(Nome(i.Grandezza), i.MinimoIncluso ? "[" : "(",
-                                                      QString::number(double(i.Minimo), 'g', 6),
-                                                      QString::number(double(i.Massimo), 'g', 6),
-                                                      i.MassimoIncluso ? "]" : ")"));
+            intervalli << (i.DiversoDaZero
+                               ? Nome(i.Grandezza) + " != 0"
+                               : QString::asprintf("%s %s%g, %g%s", qPrintable(Nome(i.Grandezza)),
+                                                   i.MinimoIncluso ? "[" : "(", double(i.Minimo),
+                                                   double(i.Massimo), i.MassimoIncluso ? "]" : ")"));
         if (ammessi.Esiste)
             intervalli << "esiste";
         QTEST(intervalli.join(' '), "intervallo");
@@ -212,7 +204,7 @@ private slots:
             const Risolutore r = conA ? &V::StVmA : &V::StVmT1;
             const auto offerto = VelocitaTriangolare(r, m);
             QVERIFY2(offerto && std::abs(*offerto - picco) <= 1e-15 * std::abs(picco),
-                     qPrintable(QStringLiteral("%1 %2 %3 %4").arg(m.Stot).arg(m.Vm).arg(m.Acc).arg(m.T1)));
+                     qPrintable(QString::asprintf("%g %g %g %g", m.Stot, m.Vm, m.Acc, m.T1)));
             m.Vm = *offerto;
             (m.*r)();
             AzzeraRegimeTrascurabile(m);
@@ -227,8 +219,8 @@ private slots:
     // The law in time, for T1 1 and Vm 0.5: t, s, v, a at the phase boundaries, inside the phases and
     // outside the motion; with T2 3 a stroke of 2 m in 5 s, with T2 0 a triangle of 0.5 m in 2 s.
     void istanti() {
-        const double righe[][5] = {// T2, t, s, v, a
-                                   {3, -1, 0, 0, 0},
+        // T2, t, s, v, a
+        const double righe[][5] = {{3, -1, 0, 0, 0},
                                    {3, 0, 0, 0, 0.5},
                                    {3, 0.5, 0.0625, 0.25, 0.5},
                                    {3, 1, 0.25, 0.5, 0},
@@ -267,11 +259,8 @@ private slots:
         (m.*Solutori[letto.dati->Sistema].risolvi)();
         QVERIFY(m.CalcoloOk);
         AzzeraRegimeTrascurabile(m);
-        QStringList testi;
-        for (const Violazione& v : VerificaMoto(m))
-            testi << Nome(v.Grandezza) + ' ' + QStringList{"nan", "inf", "-", "+", "0"}[int(v.Tipo)];
-        QTEST(testi.join(", "), "violazioni");
-        if (!testi.isEmpty())
+        QTEST(Violazioni(VerificaMoto(m)), "violazioni");
+        if (!VerificaMoto(m).empty())
             return;
         const LeggeMoto legge(m);
         const auto testo = [](double v) { return QString::fromStdString(TestoNumero(v, ',')); };

@@ -10,6 +10,7 @@
 #include "frmGrafico.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QWheelEvent>
@@ -18,6 +19,22 @@
 #include <memory>
 
 using Lista = QList<double>;
+
+// What a reader could not see of a window's readouts and labels: one cut by the window's edge, on the
+// plot, or over another (a label by its text).
+inline QString ControlliNascosti(const QWidget& finestra, const QRectF& piano) {
+    QStringList difetti;
+    std::vector<QRect> posti;
+    for (QWidget* w : finestra.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (w->isVisible() && (qobject_cast<QLineEdit*>(w) || qobject_cast<QLabel*>(w))) {
+            const QRect posto = qobject_cast<QLabel*>(w) ? QRect(w->pos(), w->sizeHint()) : w->geometry();
+            if (!finestra.rect().contains(w->geometry()) || piano.intersects(posto) ||
+                std::any_of(posti.begin(), posti.end(), [&](const QRect& r) { return r.intersects(posto); }))
+                difetti << w->objectName();
+            posti.push_back(posto);
+        }
+    return difetti.join("; ");
+}
 
 inline const std::map<QString, ComandoGrafico> Comandi{
     {"Cancella", ComandoGrafico::Cancella},
@@ -37,24 +54,19 @@ struct BancoGrafico {
 
     explicit BancoGrafico(const Lista& m) { Calcola(m[0], m[1], m[2]); }
     void Calcola(double T1, double T2, double Vm) {
-        Moto = {.T1 = T1, .T2 = T2, .Vm = Vm};
-        Moto.Stot = Vm * (T1 + T2);
-        Moto.Ttot = 2 * T1 + T2;
-        Moto.Acc = Vm / T1;
+        Moto = {.Stot = Vm * (T1 + T2), .T1 = T1, .T2 = T2, .Ttot = 2 * T1 + T2, .Acc = Vm / T1, .Vm = Vm};
         Punti.Vuota();
         CampionaVelocita(Punti, Moto, G.StepTempo);
     }
     // A motion backwards, built by hand: the forward curve mirrored below the time axis, the record's
     // distances, speed and acceleration negative.
     void Rovescia() {
-        XYPoli avanti;
-        CampionaVelocita(avanti, {.T1 = Moto.T1, .T2 = Moto.T2, .Vm = Moto.Vm}, G.StepTempo);
+        const std::vector<XYPoli::Punto> avanti(Punti.Punti().begin(), Punti.Punti().end());
         Punti.Vuota();
-        for (const XYPoli::Punto& p : avanti.Punti())
+        for (const XYPoli::Punto& p : avanti)
             Punti.Add(p.x, -p.y);
-        Moto.Vm = -Moto.Vm;
-        Moto.Stot = -Moto.Stot;
-        Moto.Acc = -Moto.Acc;
+        for (double* q : {&Moto.Vm, &Moto.Stot, &Moto.Acc})
+            *q = -*q;
         Moto.S1 = Moto.Acc * Moto.T1 * Moto.T1 / 2;
         Moto.S2 = Moto.Vm * Moto.T2;
     }
@@ -75,9 +87,9 @@ struct BancoGrafico {
     }
     void Premi(const QString& chiave) { finestra->Azione(Comandi.at(chiave))->trigger(); }
     // Gestures: a toolbar key, "t;v" to move the mouse there (seconds, m/sec), "clic" or "destro" where it
-    // is, "WxH" for a plot of that size, "nuova" for a new window, "moto" for a new motion (T1 2, T2 1,
-    // Vm 0.5) and "vuoto" for none, "rotella+" / "rotella-" a notch in or out where the mouse is,
-    // "sposta:N" a drag of N pixels with the middle button.
+    // is, "moto" for a new motion (T1 2, T2 1, Vm 0.5) and "vuoto" for none, "rotella+" / "rotella-" a
+    // notch in or out where the mouse is, "sposta:N" a drag of N pixels with the middle button,
+    // "maiusc:N" with Shift and the left one.
     void Gesti(const QString& gesti) {
         for (const QString& g : gesti.split(' ', Qt::SkipEmptyParts)) {
             if (g.contains(';')) { // a move onto the pointer itself would not be delivered
@@ -94,18 +106,16 @@ struct BancoGrafico {
                                     QPoint(0, g.endsWith('+') ? 120 : -120), Qt::NoButton, Qt::NoModifier,
                                     Qt::NoScrollPhase, false);
                 QApplication::sendEvent(&Piano(), &rotella);
-            } else if (g.startsWith(QLatin1String("sposta:"))) {
-                QTest::mousePress(&Piano(), Qt::MiddleButton, {}, mouse);
-                QMouseEvent mossa(QEvent::MouseMove, mouse + QPoint(g.section(':', 1).toInt(), 0),
-                                  Piano().mapToGlobal(mouse + QPoint(g.section(':', 1).toInt(), 0)),
-                                  Qt::NoButton, Qt::MiddleButton, Qt::NoModifier);
+            } else if (g.startsWith(QLatin1String("sposta:")) || g.startsWith(QLatin1String("maiusc:"))) {
+                const bool medio = g.startsWith('s');
+                const Qt::MouseButton tasto = medio ? Qt::MiddleButton : Qt::LeftButton;
+                const Qt::KeyboardModifiers tasti = medio ? Qt::NoModifier : Qt::ShiftModifier;
+                const QPoint fine = mouse + QPoint(g.section(':', 1).toInt(), 0);
+                QTest::mousePress(&Piano(), tasto, tasti, mouse);
+                QMouseEvent mossa(QEvent::MouseMove, fine, Piano().mapToGlobal(fine), Qt::NoButton, tasto,
+                                  tasti);
                 QApplication::sendEvent(&Piano(), &mossa);
-                QTest::mouseRelease(&Piano(), Qt::MiddleButton, {}, mossa.position().toPoint());
-            } else if (g.contains('x')) {
-                Misura(QSize(g.section('x', 0, 0).toInt(), g.section('x', 1).toInt()));
-            } else if (g == QLatin1String("nuova")) {
-                finestra.reset();
-                Apri();
+                QTest::mouseRelease(&Piano(), tasto, tasti, fine);
             } else if (g == QLatin1String("moto") || g == QLatin1String("vuoto")) {
                 Calcola(2, 1, g == QLatin1String("moto") ? 0.5 : 0);
                 finestra->NuovoMoto();
@@ -114,13 +124,30 @@ struct BancoGrafico {
             }
         }
     }
+    // Whether the window shows the colour within two pixels of the plot's point (seconds, m/sec).
+    bool Mostra(double t, double v, QRgb colore) const {
+        const QImage schermo = finestra->grab().toImage();
+        const QPoint p = (Vista().InPixel(t, v) * schermo.devicePixelRatio()).toPoint();
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy)
+                if (schermo.pixel(p + QPoint(dx, dy)) == colore)
+                    return true;
+        return false;
+    }
     QLineEdit* Casella(const char* nome) const { return finestra->findChild<QLineEdit*>(nome); }
-    // The tool flags (C collimator, Z zoom rectangle, D difference, V zoomed view), "/", the enabled
-    // buttons (T Tracciatore, Z ZoomArea, C Cancella), "+" when the difference readouts show; then the
-    // readouts X, Y, s, a, X1, Y1, X2, Y2, DX, DY, DS up to the last one not empty.
+    // The tool flags (C collimator, Z zoom rectangle, D difference, V zoomed view), an "x" for each of
+    // the difference's crosses (red, green) the picture keeps, "/", the enabled buttons (T Tracciatore,
+    // Z ZoomArea, C Cancella), "+" when the difference readouts show; then the readouts X, Y, s, a, X1,
+    // Y1, X2, Y2, DX, DY, DS up to the last one not empty.
     QString Stato() const {
+        const QImage piano = Piano().ImmaginePiano().convertToFormat(QImage::Format_RGB32);
+        const auto* pixel = reinterpret_cast<const QRgb*>(piano.constBits());
+        const qsizetype n = piano.sizeInBytes() / 4;
         QString s = QString(G.Collimatore ? "C" : "") + (G.ZoomRettangolo ? "Z" : "") +
-                    (G.CollimatoreDifferenza ? "D" : "") + (G.GraficoZoomato ? "V" : "") + "/";
+                    (G.CollimatoreDifferenza ? "D" : "") + (G.GraficoZoomato ? "V" : "");
+        for (const QRgb croce : {qRgb(255, 0, 0), qRgb(0, 255, 0)})
+            s += std::find(pixel, pixel + n, croce) != pixel + n ? "x" : "";
+        s += '/';
         for (const auto& [c, chiave] :
              {std::pair{ComandoGrafico::Tracciatore, 'T'}, std::pair{ComandoGrafico::ZoomArea, 'Z'},
               std::pair{ComandoGrafico::Cancella, 'C'}})

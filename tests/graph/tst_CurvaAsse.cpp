@@ -35,7 +35,10 @@ private slots:
         b.finestra->ImpostaAsse(&dati);
         b.Gesti("AggiungiParticolari Tracciatore");
         const DisposizioneGrafico& d = b.Vista();
-        QCOMPARE(d.dettagli.size(), size_t(3));
+        QSet<QRgb> colori{qRgb(0, 0, 0)}; // each curve in a colour of its own, none the speed's black
+        for (const CurvaDettaglio& curva : d.dettagli)
+            colori << curva.colore.rgb();
+        QCOMPARE(colori.size(), 4);
         QStringList visto{d.dettagli[2].nome + ':'};
         for (const TestoGrafico& t : d.Testi(RuoloTesto::Dettaglio))
             if (t.asse == 2)
@@ -57,6 +60,11 @@ private slots:
             for (const QByteArray& campo : righe[i].trimmed().split(',').mid(1))
                 visto << QString::number(campo.toDouble(), 'g', 6);
         QTEST(visto.join(' '), "atteso");
+        QBuffer nessunTempo; // a motion of no time still has its row at 0
+        QVERIFY(
+            nessunTempo.open(QIODevice::WriteOnly) && RigheCsv(0, {25, -2}) == 1 &&
+            ScriviCsv(nessunTempo, 0, {25, -2}, ColonneAsse(*Dimensiona(b.Moto, *dati)), FormaCsv::Standard));
+        QCOMPARE(nessunTempo.data().count('\n'), 2);
 
         dati.reset();
         b.finestra->NuoviParticolari();

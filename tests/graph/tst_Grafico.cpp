@@ -2,6 +2,7 @@
 #include "Collaudo.h"
 #include "Dettagli.h"
 #include "Grafico.h"
+#include "Spezzata.h"
 #include "Velantra.h"
 #include "VistaMoto.h"
 #include "XYPoli.h"
@@ -10,11 +11,7 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace {
-
 using Lista = QList<double>;
-
-} // namespace
 
 // The point list, the view of the whole curve, the sampled curve and its data out.
 class TstGrafico : public QObject {
@@ -42,15 +39,10 @@ private slots:
             punti.Add(xy[i], xy[i + 1]);
         Grafico g;
         CalcolaVistaIntera(g, punti);
-        const double y = punti.YsuX(cercato);
-        QTEST(QStringLiteral("%1 %2 %3 %4 %5 %6")
-                  .arg(cercato)
-                  .arg(y)
-                  .arg(g.ValoreMinimoX)
-                  .arg(g.ValoreMassimoX)
-                  .arg(g.ValoreMinimoY)
-                  .arg(g.ValoreMassimoY),
-              "atteso");
+        const QString atteso =
+            QString::asprintf("%g %g %g %g %g %g", cercato, punti.YsuX(cercato), g.ValoreMinimoX,
+                              g.ValoreMassimoX, g.ValoreMinimoY, g.ValoreMassimoY);
+        QTEST(atteso, "atteso");
     }
 
     // Slots 0 to 50,000 exist and read 0 when unused; a full list drops further points.
@@ -96,6 +88,7 @@ private slots:
         riga("520 s", {10, 500, 0.98}, 49999, {1, 520.0 / 49996, 0.098 * 520 / 49996});
         riga("10^-6 s", {2.5e-7, 5e-7, 1}, 4, {2, 7.5e-7, 1});
         riga("T1 negativo", {-0.5, 1, 1}, 0);
+        riga("T1 nullo", {0, 1, 1}, 0);
         riga("Vm nulla", {0.5, 1, 0}, 0);
         riga("T2 non definito", {0.5, qQNaN(), 1}, 0);
         // Phases too short to tell apart from the rest: a rectangle with vertical edges.
@@ -122,6 +115,45 @@ private slots:
             QCOMPARE(QPointF(p.X(n - 1), p.Y(n - 1)), QPointF(2 * m.T1 + m.T2, 0));
         // The details show every motion drawn but one whose acceleration underflows.
         QCOMPARE(CurveDettaglio(m, nullptr).empty(), n == 0 || m.Vm / m.T1 == 0);
+    }
+
+    // A line through points, in pixels, kept to 10-90 in both directions: cut at the edges, broken where
+    // a point is not finite, a run along one row one segment, short steps joined. A dense curve keeps of
+    // each pixel column its first and last points and its extremes, in order, and every corner of its
+    // shape. A line begun before is dropped.
+    void spezzata_data() {
+        QTest::addColumn<bool>("densa");
+        QTest::addColumn<Lista>("xy");
+        QTest::addColumn<QString>("linee");
+        const Lista colonna{20, 40, 20.2, 20, 20.4, 20, 20.5, 60, 20.6, 80, 20.8, 80, 20.9, 50, 21.5, 50};
+        QTest::newRow("tagliata") << false << Lista{5, 50, 50, 50, 95, 50, 95, 95} << "10,50 90,50";
+        QTest::newRow("tagliata in alto") << false << Lista{50, 5, 50, 50} << "50,10 50,50";
+        QTest::newRow("interrotta") << false << Lista{21, 21, 22, 29, qQNaN(), 0, 23, 23, 24, 24}
+                                    << "21,21 22,29 | 23,23 24,24";
+        QTest::newRow("passi brevi") << false << Lista{20, 20, 20.1, 20.1, 20.2, 20.2, 25, 25}
+                                     << "20,20 25,25";
+        QTest::newRow("tutti i punti") << false << colonna << "20,40 20.2,20 20.5,60 20.6,80 20.9,50 21.5,50";
+        QTest::newRow("densa") << true << colonna << "20,40 20.2,20 20.6,80 20.9,50 21.5,50";
+        QTest::newRow("densa, di ritorno")
+            << true << Lista{20.1, 20, 20.5, 25, 20.1, 20} << "20.1,20 20.5,25 20.1,20";
+    }
+    void spezzata() {
+        QFETCH(bool, densa);
+        QFETCH(Lista, xy);
+        const auto punto = [&](size_t i, QPointF& p) { return p = QPointF(xy[2 * i], xy[2 * i + 1]), true; };
+        Spezzata linea;
+        linea.Apri(QRectF(0, 0, 100, 100));
+        linea.Aggiungi(2, [](size_t i, QPointF& p) { return p = QPointF(i, 0), true; });
+        linea.Apri(QRectF(10, 10, 80, 80));
+        if (densa)
+            linea.AggiungiDensi(size_t(xy.size() / 2), punto);
+        else
+            linea.Aggiungi(size_t(xy.size() / 2), punto);
+        QString linee; // " | x,y x,y | x,y ..."
+        for (const QPolygonF& l : linea.Fine())
+            for (qsizetype i = 0; i < l.size(); ++i)
+                linee += QString::asprintf(i ? " %g,%g" : " | %g,%g", l[i].x(), l[i].y());
+        QTEST(linee.mid(3), "linee");
     }
 };
 

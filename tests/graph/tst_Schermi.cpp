@@ -1,10 +1,10 @@
 #include "Banco.h"
+#include "BancoGrafico.h"
 #include "Collaudo.h"
 #include "NumeriRegionali.h"
 #include "PianoGrafico.h"
 #include "frmGrafico.h"
 
-#include <QLabel>
 #include <QScreen>
 
 // The graph window in the main window on the screen and at the scale this run was given (1600 x 1000
@@ -19,8 +19,7 @@ class TstSchermi : public QObject {
         QStringList difetti;
         const DisposizioneGrafico& d = g.Disposizione();
         if (d.cornice.area.width() < 150 || d.cornice.area.height() < 60)
-            difetti
-                << QStringLiteral("piano %1 x %2").arg(d.cornice.area.width()).arg(d.cornice.area.height());
+            difetti << QString::asprintf("piano %g x %g", d.cornice.area.width(), d.cornice.area.height());
         for (RuoloTesto ruolo : {RuoloTesto::Tempo, RuoloTesto::Velocita}) {
             QStringList testi;
             for (const TestoGrafico& t : d.Testi(ruolo))
@@ -28,17 +27,7 @@ class TstSchermi : public QObject {
             if (testi.size() < 3 || testi.size() > 10 || QStringList(testi).removeDuplicates())
                 difetti << testi.join(' ');
         }
-        std::vector<QRect> posti;
-        for (QWidget* w : g.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (w->isVisible() && (qobject_cast<QLineEdit*>(w) || qobject_cast<QLabel*>(w))) {
-                const QRect posto = qobject_cast<QLabel*>(w) ? QRect(w->pos(), w->sizeHint()) : w->geometry();
-                if (!g.rect().contains(w->geometry()) || d.cornice.area.intersects(posto) ||
-                    std::any_of(posti.begin(), posti.end(),
-                                [&](const QRect& r) { return r.intersects(posto); }))
-                    difetti << w->objectName();
-                posti.push_back(posto);
-            }
-        return difetti.join("; ");
+        return (difetti << ControlliNascosti(g, d.cornice.area)).join("; ");
     }
 
 private slots:
