@@ -58,9 +58,6 @@ private slots:
         QWidget* finestra = banco.Apri();
         QCOMPARE(finestra->windowTitle(), QStringLiteral("Dimensionamento asse"));
         QCOMPARE(banco.Visto().section('\n', 0, 0), "Manca il valore di «Massa in movimento».");
-        banco.Digita("massa", QStringLiteral(".")); // the separator alone is said at once
-        QCOMPARE(finestra->findChild<QLabel*>("lblStato")->text(),
-                 "Il valore di «Massa in movimento» non è un numero valido.");
         for (const QString voce : {"massa=50", "passo=0.01", "rendimento=0.9", "attrito=0.01",
                                    "inerzia_motore=0.0001", "inerzia_trasmissione=0.00002", "sosta=0.5"})
             banco.Digita(qPrintable(voce.section('=', 0, 0)), voce.section('=', 1));
