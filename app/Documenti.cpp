@@ -83,6 +83,12 @@ bool Documenti::Carica(const QString& percorso) {
     return true;
 }
 
+namespace {
+constexpr const char* NonDimensionabile =
+    "il moto calcolato non si può dimensionare: forze o coppie dell'asse "
+    "andrebbero oltre i numeri del programma (doppia precisione)";
+} // namespace
+
 std::optional<QString> CalcolaDocumento(const QString& documento, Programma& programma) {
     const SimulazioneLetta letta = LeggiSimulazione(documento);
     if (!letta.dati)
@@ -104,6 +110,8 @@ std::optional<QString> CalcolaDocumento(const QString& documento, Programma& pro
         return nonCalcolato("il calcolo non è riuscito, controllare i valori", true);
     if (!VerificaMoto(programma.Moto).empty())
         return nonCalcolato("i valori calcolati non descrivono un moto", true);
+    if (programma.Asse && !Dimensiona(programma.Moto, *programma.Asse))
+        return nonCalcolato(NonDimensionabile, false);
     CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
     return std::nullopt;
 }

@@ -95,6 +95,11 @@ void Esportazione::EsportaDatiGrafico(const DatiAsse* asse) {
     std::vector<ColonnaCsv> colonne = ColonneMoto(legge);
     if (const auto dimensionamento = asse ? Dimensiona(Moto, *asse) : std::nullopt)
         std::ranges::move(ColonneAsse(*dimensionamento), std::back_inserter(colonne));
+    else if (asse) { // the sizing window says why; the file would lack its columns
+        dialoghi.Messaggio(
+            QStringLiteral("Impossibile esportare i dati: il moto calcolato non si può dimensionare."));
+        return;
+    }
     const std::optional<PassoCsv> passo = PassoPredefinito(legge.Durata());
     if (!passo) {
         dialoghi.Messaggio(

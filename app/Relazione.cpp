@@ -271,7 +271,9 @@ void Relazione::EsportaRelazione(Dialoghi& dialoghi, const FinestreFiglie& figli
         return;
     const FormatoRelazione formato = FormatoRelazioneDi(percorso).value_or(
         filtro == FiltriRelazione.value(1) ? FormatoRelazione::Testo : FormatoRelazione::Pdf);
-    const QString difetto = DifettoDimensionamento(figlie);
+    QString difetto = DifettoDimensionamento(figlie);
+    if (difetto.isEmpty() && programma.Asse && !Dimensiona(programma.Moto, *programma.Asse))
+        difetto = QStringLiteral("il moto calcolato non si può dimensionare");
     EsitoScrittura(dialoghi, percorso,
                    difetto.isEmpty() ? Scrivi(percorso, formato) : std::optional(difetto));
 }

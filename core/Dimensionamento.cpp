@@ -28,6 +28,19 @@ bool Finiti(std::initializer_list<double> valori) {
     return std::all_of(valori.begin(), valori.end(), [](double v) { return std::isfinite(v); });
 }
 
+// Root mean square of one quantity over the cycle, each phase's value weighted by its share of the
+// cycle. Taken relative to the peak, so that forces above 1e154 N give their true RMS, not infinity.
+double Efficace(const std::array<ValoriFase, NumeroFasiAsse>& fasi, double ValoriFase::*valore, double picco,
+                double ciclo) {
+    if (picco == 0 || !std::isfinite(picco))
+        return picco;
+    double somma = 0;
+    for (const ValoriFase& f : fasi)
+        if (f.Durata > 0)
+            somma += (f.*valore / picco) * (f.*valore / picco) * (f.Durata / ciclo);
+    return picco * std::sqrt(somma);
+}
+
 } // namespace
 
 std::optional<Trasmissione> LeggiTrasmissione(std::string_view nome) {
@@ -137,12 +150,9 @@ std::optional<Dimensionamento> Dimensiona(const Velantra& Moto, const DatiAsse& 
         f.Coppia = inerzia * k * f.Accelerazione + carico;
     }
 
-    double forze = 0, coppie = 0;
     const double omegaMassima = k * Vm;
     for (int i = 0; i < NumeroFasiAsse; ++i) {
         const ValoriFase& f = r.Fasi[i];
-        forze += f.Forza * f.Forza * f.Durata;
-        coppie += f.Coppia * f.Coppia * f.Durata;
         if (f.Durata <= 0)
             continue; // a phase that does not happen has no peak
         r.ForzaPicco = std::max(r.ForzaPicco, std::abs(f.Forza));
@@ -152,10 +162,16 @@ std::optional<Dimensionamento> Dimensiona(const Velantra& Moto, const DatiAsse& 
             r.PotenzaPicco = std::max(r.PotenzaPicco, f.Coppia * omegaMassima);
     }
     const double ciclo = 2 * T1 + T2 + dati.Sosta;
-    r.ForzaEfficace = std::sqrt(forze / ciclo);
-    r.CoppiaEfficace = std::sqrt(coppie / ciclo);
+    r.ForzaEfficace = Efficace(r.Fasi, &ValoriFase::Forza, r.ForzaPicco, ciclo);
+    r.CoppiaEfficace = Efficace(r.Fasi, &ValoriFase::Coppia, r.CoppiaPicco, ciclo);
     r.VelocitaMotore = std::abs(omegaMassima) * 60 / (2 * std::numbers::pi);
-    return r;
+    // A force or a torque beyond the doubles would show as a wrong figure everywhere: no sizing.
+    bool finito = true;
+    for (const ValoriFase& f : r.Fasi)
+        finito = finito && Finiti({f.Forza, f.Coppia});
+    for (const CifraAsse& cifra : CifreAsse)
+        finito = finito && std::isfinite(r.*cifra.Membro);
+    return finito ? std::optional(r) : std::nullopt;
 }
 
 std::string TestoCifre(double valore, int cifre, char separatore) {

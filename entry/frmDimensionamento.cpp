@@ -47,16 +47,6 @@ void MostraCifra(QLabel* etichetta, std::optional<double> valore) {
     etichetta->setToolTip(valore ? TestoValore(*valore) : QString());
 }
 
-// Whether every figure of the sizing is a number: one beyond the doubles would show as a wrong one.
-bool Finito(const Dimensionamento& r) {
-    bool finito = true;
-    for (const ValoriFase& fase : r.Fasi)
-        finito = finito && std::isfinite(fase.Forza) && std::isfinite(fase.Coppia);
-    for (const CifraAsse& cifra : CifreAsse)
-        finito = finito && std::isfinite(r.*cifra.Membro);
-    return finito;
-}
-
 } // namespace
 
 frmDimensionamento::frmDimensionamento(Programma& programma, Dialoghi& dialoghi,
@@ -223,7 +213,7 @@ void frmDimensionamento::Aggiorna() {
         stato->setText(letta.motivo);
     else if (!motoCalcolato())
         stato->setText(MessaggioNessunMoto);
-    else if (!(r = Dimensiona(programma.Moto, letta.dati)) || !Finito(*r)) {
+    else if (!(r = Dimensiona(programma.Moto, letta.dati))) {
         r.reset();
         stato->setText(QStringLiteral("Il moto calcolato non si può dimensionare."));
     } else
@@ -292,11 +282,10 @@ void frmDimensionamento::Copia() const {
 
 bool frmDimensionamento::eventFilter(QObject* oggetto, QEvent* evento) {
     auto* casella = qobject_cast<QLineEdit*>(oggetto);
+    // The replaced key goes in through insert(), which reports textEdited like a typed one.
     if (casella && evento->type() == QEvent::KeyPress &&
-        SostituisciTasto(*casella, *static_cast<QKeyEvent*>(evento))) {
-        Aggiorna(); // insert() is no edit for textEdited
+        SostituisciTasto(*casella, *static_cast<QKeyEvent*>(evento)))
         return true;
-    }
     return QWidget::eventFilter(oggetto, evento);
 }
 

@@ -30,7 +30,8 @@ private slots:
     // Force and torque of each phase and the figures, against values worked out apart (seven
     // significant digits): the worked example both ways, a vertical axis going up and coming down (the
     // load then drives the motor, which only brakes: no positive power), a belt with a gearbox on a
-    // slope, and a linear motor on a triangle profile (no regime phase, forces only).
+    // slope, and a linear motor on a triangle profile (no regime phase, forces only), also with forces
+    // whose squares lie beyond the doubles.
     void legge_data() {
         QTest::addColumn<double>("T1");
         QTest::addColumn<double>("T2");
@@ -64,6 +65,22 @@ private slots:
         QTest::newRow("diretta a triangolo")
             << .05 << 0. << .5 << Dati("massa=10,trasmissione=diretta,attrito=0.1,forza=20,inerzia_motore=1")
             << Attese{129.8067, 29.80665, -70.19335, 0, 0, 0, 0, 0, 129.8067, 104.3477, 0, 0, 0, 0};
+        QTest::newRow("diretta, forze oltre 1e154 N") // squares beyond the doubles, figures within
+            << .05 << 0. << .5 << Dati("massa=1e301,trasmissione=diretta,attrito=0.1,forza=2e301")
+            << Attese{129.8067e300,
+                      29.80665e300,
+                      -70.19335e300,
+                      0,
+                      0,
+                      0,
+                      0,
+                      0,
+                      129.8067e300,
+                      104.3477e300,
+                      0,
+                      0,
+                      0,
+                      0};
     }
     void legge() {
         QFETCH(double, T1);

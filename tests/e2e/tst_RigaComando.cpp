@@ -11,10 +11,10 @@
 
 // The program run as a process without a display, as a script runs it: each row is a line of bash in a
 // folder holding the documents es.vla (a 5 s motion), its mirror indietro.vla, impossibile.vla,
-// negativo.vla, piccolo.vla (a motion too small to draw), asse.vla, diretta.vla and nullo.vla (a
-// motion with its axis), a link doc.csv to es.vla, the old files vecchio.csv, .txt, .png, .svg, .pdf
-// with the special entries of Prepara(), and a folder chiusa holding an old vecchio.csv that anyone may
-// write; `velantra` runs the program.
+// negativo.vla, piccolo.vla (a motion too small to draw), asse.vla, diretta.vla, nullo.vla and
+// pesante.vla (a motion with its axis, the last one too heavy to size), a link doc.csv to es.vla, the old
+// files vecchio.csv, .txt, .png, .svg, .pdf with the special entries of Prepara(), and a folder chiusa
+// holding an old vecchio.csv that anyone may write; `velantra` runs the program.
 class TstRigaComando : public QObject {
     Q_OBJECT
 private slots:
@@ -97,6 +97,11 @@ private slots:
         riga("relazione, chiave fuori intervallo", "velantra --relazione nullo.vla out.txt", 1,
              "Il file «nullo.vla» non è una simulazione di Velantra: il valore della chiave «passo» («0») "
              "deve essere maggiore di 0.");
+        for (const char* uscita : {"--relazione pesante.vla out.txt", "-e pesante.vla vecchio.csv"})
+            riga(uscita, QStringLiteral("velantra ") + uscita, 1,
+                 "Impossibile calcolare la simulazione del file «pesante.vla»: il moto calcolato non si può "
+                 "dimensionare: forze o coppie dell'asse andrebbero oltre i numeri del programma (doppia "
+                 "precisione).");
         riga("csv con forza e coppia", "velantra --esporta asse.vla out.csv", 0, {}, "out.csv",
              "t [sec],s [m],v [m/sec],a [m/sec^2],F [N],C [N·m]\r\n0,0,0,", false);
 
@@ -162,6 +167,7 @@ private slots:
                  "es.vla:0,.25,0,2,0,0,5,0,0\r\n", "impossibile.vla:1,0,0,2,0,0,2,0,1\r\n",
                  "negativo.vla:10,0,0,1,0,3,0,.5,0\r\n", "piccolo.vla:4,0,0,1E-300,0,0,0,1E-150,1\r\n",
                  "indietro.vla:0,-.25,0,-2,0,0,5,0,0\r\n", "nullo.vla:" + asse + "passo=0",
+                 "pesante.vla:" + QString(asse).replace("50", "1e308") + "passo=0.01",
                  "diretta.vla:" + asse + "trasmissione=diretta,attrito=0.01,sosta=0.5",
                  "asse.vla:" + asse +
                      "passo=0.01,rendimento=0.9,attrito=0.01,inerzia_motore=1e-4,"

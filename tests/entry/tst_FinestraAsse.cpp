@@ -87,7 +87,7 @@ private slots:
                    cifre.arg("249,466", "198,535", "1,43926", "1,0737", "1273,24", "191,901");
         // Figures beyond the doubles: none is shown rather than a wrong one.
         QTest::newRow("oltre i double")
-            << Esempio + " massa=1e300"
+            << Esempio + " massa=1e308"
             << fasi.arg("000300000000", "", "", "", "") + cifre.arg("", "", "", "", "", "") +
                    "Il moto calcolato non si può dimensionare.";
     }
