@@ -1,3 +1,4 @@
+#include "AreaFinestre.h"
 #include "Banco.h"
 #include "Collaudo.h"
 
@@ -43,6 +44,15 @@ private slots:
             }
             QVERIFY2(controlli >= 8, nome); // the value boxes at least
         }
+        // The frame's background fills the area in the screen's own pixels: light at the top, dark at the
+        // bottom right.
+        AreaFinestre vuota;
+        vuota.resize(200, 130);
+        vuota.show();
+        const QImage sfondo = vuota.viewport()->grab().toImage();
+        const auto tinta = [&](QPoint p) { return sfondo.pixelColor(p).name(); };
+        QCOMPARE(sfondo.size() / sfondo.devicePixelRatio(), vuota.viewport()->size());
+        QCOMPARE(tinta({0, 0}) + tinta({sfondo.width() - 1, sfondo.height() - 1}), "#4a6f96#1f3652");
         // A main window that fills a screen of 1366 x 768 or more, at scale 1.
         const QSize principale = banco.finestra->size();
         if (banco.finestra->devicePixelRatio() == 1 && principale.width() >= 1360 &&

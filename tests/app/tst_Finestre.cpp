@@ -4,9 +4,9 @@
 #include "Collaudo.h"
 #include "DialoghiQt.h"
 #include "Esportazione.h"
+#include "Figura.h"
 #include "FinestraGuida.h"
 #include "Impostazioni.h"
-#include "Figura.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
 #include "frmSplash.h"
@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -69,15 +70,16 @@ private slots:
         avvio.programma.SistemaCorrente = 4;
         QList<float> passi;
         QTimer::singleShot(0, [&] { // the key comes during the first wait
-            connect(Splash()->findChild<QProgressBar*>(), &QProgressBar::valueChanged, [&](int centesimi) {
-                if ((passi << centesimi / 100.f).size() == 1)
-                    QTimer::singleShot(0, [&] {
-                        QTest::keyClick(Splash(), static_cast<Qt::Key>(tasto));
-                        avvio.programma.IntestazioneUtente = QStringLiteral("Chiusa");
-                        if (tasto == Qt::Key_Space)
-                            QTimer::singleShot(0, [&] { avvio.FinestraPrincipale->close(); });
+            connect(Splash()->findChild<QProgressBar*>("prgAvanzamento"), &QProgressBar::valueChanged,
+                    [&](int centesimi) {
+                        if ((passi << centesimi / 100.f).size() == 1)
+                            QTimer::singleShot(0, [&] {
+                                QTest::keyClick(Splash(), static_cast<Qt::Key>(tasto));
+                                avvio.programma.IntestazioneUtente = QStringLiteral("Chiusa");
+                                if (tasto == Qt::Key_Space)
+                                    QTimer::singleShot(0, [&] { avvio.FinestraPrincipale->close(); });
+                            });
                     });
-            });
         });
         QCOMPARE(Main(avvio, {AttesaSplash{}.Passi, std::chrono::hours(1)}), tasto != Qt::Key_Space);
         QCOMPARE(passi, QList<float>{0.67f});
@@ -130,14 +132,14 @@ private slots:
     }
 
     // The options dialog, modal, keeps the typed print header on OK only; the about box is modal too
-    // and closes with OK.
+    // and closes with Enter.
     void dialoghi_data() {
         QTest::addColumn<QString>("voce");
         QTest::addColumn<int>("chiusura"); // the first button or the second
         QTest::addColumn<QString>("intestazione");
         QTest::newRow("OK") << "mnuViewOptions" << 0 << "Nuova";
         QTest::newRow("Annulla") << "mnuViewOptions" << 1 << "Vecchia";
-        QTest::newRow("Informazioni") << "mnuHelpAbout" << 0 << "Vecchia";
+        QTest::newRow("Informazioni, Invio") << "mnuHelpAbout" << -1 << "Vecchia";
     }
     void dialoghi() {
         QFETCH(QString, voce);
@@ -152,53 +154,91 @@ private slots:
             testo->selectAll();
             QTest::keyClicks(testo, QStringLiteral("Nuova"));
         }
-        QTest::mouseClick(dialogo->findChildren<QPushButton*>().at(chiusura), Qt::LeftButton);
+        if (chiusura < 0)
+            QTest::keyClick(dialogo, Qt::Key_Return);
+        else
+            QTest::mouseClick(dialogo->findChildren<QPushButton*>().at(chiusura), Qt::LeftButton);
         QTEST(banco.programma.IntestazioneUtente, "intestazione");
         QTRY_VERIFY(!banco.finestra->findChild<QDialog*>());
     }
 
-    // Without a document, one message; the first found, when empty, names its file. Search lists the
-    // topics by keyword, or else finds the word in the text; Contents shows the top, in the one window.
+    // Without a document, one message; the first found, when empty, names its file. The topics are the
+    // headings; search lists them by keyword, or else finds the word in the text, saying so; Back and
+    // Forward follow the links opened; Contents shows the top, in the one window.
     void guida() {
         Banco banco;
-        const QString vuota = banco.Percorso(NomeFileGuida);
+        const QString vuota = banco.Percorso(NomeFileGuida), manca = banco.Percorso(QStringLiteral("manca"));
         banco.finestra->ImpostaPercorsiGuida({vuota});
         banco.Premi("mnuHelpContents");
         QVERIFY(QFile(vuota).open(QIODevice::WriteOnly));
-        banco.finestra->ImpostaPercorsiGuida({banco.Percorso(QStringLiteral("manca")), vuota, GuidaSorgente});
+        banco.finestra->ImpostaPercorsiGuida({manca, vuota, GuidaSorgente});
         banco.Premi("mnuHelpSearchForHelpOn");
-        QCOMPARE(banco.Chiamate(), "Messaggio Velantra dei moti !1|Messaggio Velantra");
-        QCOMPARE(banco.Messaggi(),
-                 "Impossibile visualizzare il Sommario della Guida. Nessun file della Guida "
-                 "associato al progetto.\nImpossibile leggere il file della Guida:\n" +
-                     vuota);
+        QCOMPARE(
+            banco.Chiamate() + '|' + banco.Messaggi(),
+            "Messaggio Velantra dei moti !1|Messaggio Velantra|Impossibile visualizzare il Sommario della "
+            "Guida. Nessun file della Guida associato al progetto.\nImpossibile leggere il file della "
+            "Guida:\n" +
+                vuota);
         QVERIFY(!banco.finestra->findChild<FinestraGuida*>());
 
-        banco.finestra->ImpostaPercorsiGuida({banco.Percorso(QStringLiteral("manca")), GuidaSorgente});
+        banco.finestra->ImpostaPercorsiGuida({manca, GuidaSorgente});
         banco.Premi("mnuHelpSearchForHelpOn");
         auto* guida = banco.finestra->findChild<FinestraGuida*>();
         QVERIFY(QTest::qWaitForWindowActive(guida));
         auto* campo = guida->findChild<QLineEdit*>(QStringLiteral("txtRicerca"));
-        auto* argomenti = guida->findChild<QListWidget*>();
         auto* testo = guida->findChild<QTextBrowser*>();
-        const auto inCima = [testo] {
-            return testo->cursorForPosition(QPoint(10, 10)).block().text().trimmed();
+        const auto pulsanti = guida->findChildren<QPushButton*>(); // Contents, Back, Forward
+        // The topics listed (how many, the first), the line at the top, the word searched, what the search
+        // says, the text selected, whether Back and Forward work.
+        const auto visto = [&] {
+            const QStringList argomenti = Visibili(guida->findChild<QListWidget*>());
+            return QStringList{QString::number(argomenti.size()),
+                               argomenti.value(0),
+                               testo->cursorForPosition(QPoint(10, 10)).block().text().trimmed().left(30),
+                               campo->text(),
+                               guida->findChild<QLabel*>(QStringLiteral("lblEsito"))->text(),
+                               testo->textCursor().selectedText(),
+                               QString::number(pulsanti[1]->isEnabled()) +
+                                   QString::number(pulsanti[2]->isEnabled())}
+                .join('|');
         };
-        QVERIFY(Visibili(argomenti).size() > 10);
+        const auto segui = [&](const QString& voce) { // a link of the contents
+            QTextCursor collegamento = testo->document()->find(voce);
+            collegamento.setPosition(collegamento.selectionStart() + 2);
+            QTest::mouseClick(testo->viewport(), Qt::LeftButton, {},
+                              testo->cursorRect(collegamento).center());
+            return visto();
+        };
+        const auto premi = [&](int i) { return pulsanti[i]->click(), visto(); };
+        const auto cerca = [&](const QString& parola, bool invio) {
+            campo->clear();
+            QTest::keyClicks(campo, parola);
+            if (invio)
+                QTest::keyClick(campo, Qt::Key_Return);
+            return visto();
+        };
         QTRY_VERIFY(campo->hasFocus());
-        QTest::keyClicks(campo, QStringLiteral("COMBIN"));
-        QCOMPARE(Visibili(argomenti), QStringList{QStringLiteral("Le undici combinazioni ammesse")});
-        QTest::keyClick(campo, Qt::Key_Return);
-        QCOMPARE(inCima(), QStringLiteral("Le undici combinazioni ammesse"));
-        campo->clear();
-        QTest::keyClicks(campo, QStringLiteral("collimatore"));
-        QVERIFY(Visibili(argomenti).isEmpty());
-        QTest::keyClick(campo, Qt::Key_Return);
-        QCOMPARE(testo->textCursor().selectedText().toLower(), QStringLiteral("collimatore"));
+        const QString dove = "|Le undici combinazioni ammesse|";
+        const QString undici = QStringLiteral("Le undici combinazioni ammesse"),
+                      nessuno = "Nessun argomento: premi "
+                                "Invio per cercare nel testo.";
+        QCOMPARE(
+            (QStringList{visto(), segui(undici), premi(0), segui(QStringLiteral("Come inserire i valori")),
+                         premi(1), cerca("COMBIN", true), cerca("collimatore", false),
+                         cerca("collimatore", true), cerca("zzz", true)}),
+            (QStringList{"26|Guida di Velantra|Guida di Velantra||||00",
+                         "26|Guida di Velantra|" + undici + "|||" + undici + "|00",
+                         "26|Guida di Velantra|Guida di Velantra|||" + undici + "|00",
+                         "26|Guida di Velantra|Come inserire i valori|||Come inserire i valori|10",
+                         "26|Guida di Velantra|Guida di Velantra|||Come inserire i valori|01",
+                         "1|" + undici + '|' + undici + "|COMBIN||Come inserire i valori|01",
+                         "0||" + undici + "|collimatore|" + nessuno + "|Come inserire i valori|01",
+                         "0||Con le combinazioni Stot-Vm-A |collimatore|Trovato nel testo.|collimatore|01",
+                         "0||Guida di Velantra|zzz|«zzz» non compare nella Guida.||01"}));
         testo->verticalScrollBar()->setValue(testo->verticalScrollBar()->maximum());
         banco.Premi("mnuHelpContents");
         QCOMPARE(banco.finestra->findChildren<FinestraGuida*>().size(), 1);
-        QCOMPARE(inCima() + '|' + campo->text(), QStringLiteral("Guida di Velantra|"));
+        QCOMPARE(visto().section('|', 2, 3), "Guida di Velantra|");
         QCOMPARE(banco.dialoghi.chiamate.size(), 2); // no message more
     }
 
@@ -225,85 +265,137 @@ private slots:
     }
 
     // A name typed without extension gets the chosen filter's, reported back, and Qt's question before
-    // replacing a file is about that final name; the size dialog proposes a size and gives what is typed,
-    // at least a pixel; a message shows its explanation below it.
+    // replacing a file is about that final name. The size dialog proposes a size, each side in its box
+    // with its limits beside it; a number beyond them is refused with a message, the dialog staying until
+    // one within them; it is wide enough for its whole title beside a title bar's buttons.
     void salva() {
         QTemporaryDir cartella;
         QFile vecchio(cartella.filePath("grafico.svg"));
         QVERIFY(vecchio.open(QIODevice::WriteOnly));
         QWidget finestra;
-        QStringList visto; // the dialog's title and filters, then the question
+        DialoghiQt dialoghi(&finestra);
+        QStringList visto; // titles, filters, labels and messages as they come
+        const auto scatola = [&](bool si) {
+            AlProssimo([&visto, si](QWidget* w) {
+                auto* domanda = qobject_cast<QMessageBox*>(w);
+                visto << domanda->text().section('\n', 0, 0);
+                domanda->button(si ? QMessageBox::Yes : QMessageBox::Ok)->click();
+            });
+        };
         AlProssimo([&](QWidget* w) {
             auto* dialogo = qobject_cast<QFileDialog*>(w);
             visto << dialogo->windowTitle() + ' ' + dialogo->nameFilters().join(';');
             dialogo->setDirectory(cartella.path());
             QTest::keyClick(dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
-            AlProssimo([&](QWidget* scatola) {
-                visto << qobject_cast<QMessageBox*>(scatola)->text().section('\n', 0, 0);
-                qobject_cast<QMessageBox*>(scatola)->button(QMessageBox::Yes)->click();
-            });
+            scatola(true);
             auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             nome->setText(QStringLiteral("grafico"));
             QTest::keyClick(nome, Qt::Key_Return);
         });
-        DialoghiQt dialoghi(&finestra);
         QString filtro;
         QCOMPARE(dialoghi.NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro),
                  cartella.filePath("grafico.svg"));
         QCOMPARE(visto << filtro, (QStringList{TitoloEsportaImmagine + ' ' + FiltriImmagine.join(';'),
                                                "grafico.svg already exists.", FiltriImmagine[1]}));
-        // The size: each side with its limits; a number beyond them refused with a message, the dialog
-        // staying until one within them; wide enough for its whole title beside a title bar's buttons.
+        visto.clear();
         AlProssimo([&](QWidget* dialogo) {
             const auto caselle = dialogo->findChildren<QLineEdit*>();
-            QStringList limiti;
-            for (const QLabel* etichetta : dialogo->findChildren<QLabel*>())
-                limiti << etichetta->text();
-            visto << dialogo->windowTitle() + ": " + caselle[0]->text() + ", " + caselle[1]->text() + "; " +
-                         limiti.join(", ");
+            const auto etichette = dialogo->findChildren<QLabel*>(); // each side's name, then its limits
+            visto << dialogo->windowTitle() + ": " + caselle[0]->text() + ", " + caselle[1]->text();
+            for (int i = 0; i < 2; ++i) { // the limits on the box's right, on its line
+                const QRect casella = caselle[i]->geometry(), limiti = etichette[2 * i + 1]->geometry();
+                visto << etichette[2 * i]->text() + ' ' + etichette[2 * i + 1]->text() +
+                             (limiti.left() > casella.right() &&
+                                      qAbs(limiti.center().y() - casella.center().y()) < 4
+                                  ? ""
+                                  : " altrove");
+            }
             QVERIFY(dialogo->width() >
                     dialogo->fontMetrics().horizontalAdvance(dialogo->windowTitle()) + 100);
             QPushButton* ok = dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
             caselle[0]->clear();
             QTest::keyClicks(caselle[0], "60000");
-            AlProssimo([&](QWidget* scatola) {
-                visto << qobject_cast<QMessageBox*>(scatola)->text();
-                qobject_cast<QMessageBox*>(scatola)->accept();
-            });
+            scatola(false);
             ok->click();
             QTest::keyClicks(caselle[1], "0"); // 4800
             caselle[0]->setText(QStringLiteral("200"));
             ok->click();
         });
         QCOMPARE(dialoghi.Dimensione(TitoloDimensione, QSize(847, 480)), std::optional(QSize(200, 4800)));
-        QCOMPARE(
-            visto.mid(visto.size() - 2),
-            (QStringList{"Dimensione dell'immagine: 847, 480; &Larghezza:, pixel, da 200 a 10000, &Altezza:, "
-                         "pixel, da 150 a 10000",
-                         "La larghezza dell'immagine va da 200 a 10000 pixel."}));
+        QCOMPARE(visto, (QStringList{"Dimensione dell'immagine: 847, 480",
+                                     "&Larghezza: pixel, da 200 a 10000", "&Altezza: pixel, da 150 a 10000",
+                                     "La larghezza dell'immagine va da 200 a 10000 pixel."}));
+        // Open shows the filters; the print dialog its title, without a page range. Both cancelled.
+        AlProssimo([&](QWidget* w) {
+            visto << w->windowTitle() + ' ' + qobject_cast<QFileDialog*>(w)->nameFilters().join(';');
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        QCOMPARE(dialoghi.NomeFileApri(QStringLiteral("Apri"), {"Velantra (*.vla)", "Tutti i file (*.*)"}),
+                 "");
+        AlProssimo([&](QWidget* w) {
+            auto* dialogo = qobject_cast<QPrintDialog*>(w);
+            visto << w->windowTitle() +
+                         (dialogo->testOption(QAbstractPrintDialog::PrintPageRange) ? " e pagine" : "");
+            dialogo->reject();
+        });
+        QPrinter stampante;
+        QVERIFY(!dialoghi.Stampa(stampante, QStringLiteral("Stampa")));
+        QCOMPARE(visto.mid(4), (QStringList{"Apri Velantra (*.vla);Tutti i file (*.*)", "Stampa"}));
+    }
+
+    // The messages as a person meets them: title, text, the explanation below it (in lines wide enough
+    // to read), the icon, the buttons; the button pressed, or Enter or Esc, and what the caller is told.
+    void messaggi_data() {
+        QTest::addColumn<int>("tipo"); // a message, one with another button beside OK, a question
+        QTest::addColumn<int>("icona");
+        QTest::addColumn<int>("risposta"); // a button by its place, or a key
+        QTest::addColumn<QString>("atteso");
+        const int invio = -Qt::Key_Return, esc = -Qt::Key_Escape;
+        using enum Dialoghi::Icona;
+        const std::tuple<const char*, int, Dialoghi::Icona, int, const char*> casi[] = {
+            {"avviso", 0, Avviso, 0, "Perché 2 largo OK => 1"},
+            {"errore", 0, Errore, esc, "Perché 3 largo OK => 1"},
+            {"informazione", 0, Informazione, invio, "Perché 1 largo OK => 1"},
+            {"altro premuto", 1, Nessuna, 1, "Perché 0 largo OK+Altro => 1"},
+            {"altro, Invio", 1, Avviso, invio, "Perché 2 largo OK+Altro => 0"},
+            {"altro, Esc", 1, Nessuna, esc, "Perché 0 largo OK+Altro => 0"},
+            {"domanda, OK", 2, Nessuna, 0, " 2 stretto OK+Annulla => 1"},
+            {"domanda, Esc", 2, Nessuna, esc, " 2 stretto OK+Annulla => 0"}};
+        for (const auto& [nome, tipo, icona, risposta, visto] : casi)
+            QTest::newRow(nome) << tipo << int(icona) << risposta << visto;
+    }
+    void messaggi() {
+        QFETCH(int, tipo);
+        QFETCH(int, icona);
+        QFETCH(int, risposta);
+        QWidget finestra;
+        DialoghiQt dialoghi(&finestra);
+        QString visto;
         AlProssimo([&](QWidget* w) {
             auto* scatola = qobject_cast<QMessageBox*>(w);
-            visto << scatola->windowTitle() + ": " + scatola->text() + ", " + scatola->informativeText() +
-                         ' ' + QString::number(scatola->icon());
-            scatola->accept();
+            QStringList pulsanti;
+            for (QAbstractButton* p : scatola->buttons())
+                pulsanti << p->text();
+            const bool largo = scatola->width() > scatola->fontMetrics().averageCharWidth() * 90;
+            visto = scatola->windowTitle() + ": " + scatola->text() + ", " + scatola->informativeText() +
+                    ' ' + QString::number(scatola->icon()) + (largo ? " largo " : " stretto ") +
+                    pulsanti.join('+');
+            if (risposta >= 0)
+                scatola->buttons().at(risposta)->click();
+            else
+                QTest::keyClick(scatola, Qt::Key(-risposta));
         });
-        dialoghi.Messaggio(QStringLiteral("Errore"), QStringLiteral("Velantra"), Dialoghi::Icona::Avviso,
-                           QStringLiteral("Perché"));
-        QCOMPARE(visto.last(), "Velantra: Errore, Perché 2"); // a warning
-        for (const int pulsante : {0, 1}) {                   // OK, or the other button beside it
-            AlProssimo([&](QWidget* w) {
-                auto* scatola = qobject_cast<QMessageBox*>(w);
-                QStringList pulsanti;
-                for (QAbstractButton* p : scatola->buttons())
-                    pulsanti << p->text();
-                visto << pulsanti.join('+') + ": " + scatola->informativeText();
-                scatola->buttons().at(pulsante)->click();
-            });
-            visto << QString::number(dialoghi.MessaggioConAlternativa(
-                QStringLiteral("No"), QStringLiteral("Altro"), QStringLiteral("Velantra"),
-                Dialoghi::Icona::Nessuna, QStringLiteral("Così")));
-        }
-        QCOMPARE(visto.mid(visto.size() - 4), (QStringList{"OK+Altro: Così", "0", "OK+Altro: Così", "1"}));
+        const QString titolo = QStringLiteral("Velantra"), testo = QStringLiteral("Testo"),
+                      perche = QStringLiteral("Perché");
+        const auto modo = Dialoghi::Icona(icona);
+        const bool esito = tipo == 0 ? (dialoghi.Messaggio(testo, titolo, modo, perche), true)
+                           : tipo == 1
+                               ? dialoghi.MessaggioConAlternativa(testo, "Altro", titolo, modo, perche)
+                               : dialoghi.Conferma(testo, titolo);
+        QFETCH(QString, atteso); // Qt's own Cancel in the language loaded at start
+        QCOMPARE(visto + " => " + QString::number(esito),
+                 "Velantra: Testo, " +
+                     atteso.replace("Annulla", QCoreApplication::translate("QPlatformTheme", "Cancel")));
     }
 };
 REGISTRA_COLLAUDO(TstFinestre);

@@ -39,15 +39,18 @@ private slots:
     void comandi() {
         Banco banco;
         QCOMPARE(banco.finestra->windowTitle(), QStringLiteral("Velantra dei moti"));
+        // Name=caption or tip, shortcut, " v" when checked.
+        const auto voce = [](const QAction* a, const QString& testo) {
+            const QString tasto = a->shortcut().toString();
+            return a->isSeparator() ? QStringLiteral("-")
+                                    : a->objectName() + '=' + testo + (tasto.isEmpty() ? "" : ' ' + tasto) +
+                                          (a->isChecked() ? " v" : "");
+        };
         QStringList menu;
         for (const QAction* tendina : banco.finestra->menuBar()->actions()) {
             QStringList voci{tendina->menu()->objectName() + ' ' + tendina->text()};
             for (const QAction* a : tendina->menu()->actions())
-                voci << (a->isSeparator()
-                             ? QStringLiteral("-")
-                             : a->objectName() + '=' + a->text() +
-                                   (a->shortcut().isEmpty() ? "" : ' ' + a->shortcut().toString()) +
-                                   (a->isChecked() ? " v" : ""));
+                voci << voce(a, a->text());
             menu << voci.join('|');
         }
         QCOMPARE(menu,
@@ -68,24 +71,33 @@ private slots:
         QCOMPARE(banco.Azione("mnuFileEsportaGrafico")->text(), QStringLiteral("Es&porta grafico..."));
         QStringList pulsanti;
         for (QAction* a : banco.finestra->findChild<QToolBar*>()->actions())
-            pulsanti << a->objectName() + '=' + a->toolTip() + (a->icon().isNull() ? " senza icona" : "");
+            pulsanti << voce(a, a->toolTip()) + (a->icon().isNull() ? " senza icona" : "");
         QCOMPARE(
             pulsanti.join('|'),
-            QStringLiteral("New=Nuova simulazione|Open=Carica simulazione|Save=Salva "
-                           "simulazione|Print=Print|SceltaSistema=Scelta del sistema (F4)|"
-                           "Calcolo=Calcolo (F5)|Grafico=Grafico (F6)|Tabella=Tabella (F7)|Esempio=Esempio|"
-                           "Dimensionamento=Dimensionamento asse (F8)"));
-        // Loaded in state 1; codes other than 1, 2 and 3 change nothing.
-        QCOMPARE(banco.Comandi(), QStringLiteral("1001000000011"));
-        for (const int codice : {2, 0, 4, -1})
-            banco.finestra->AbilitaComandi(static_cast<int16_t>(codice));
-        QCOMPARE(banco.Comandi(), QStringLiteral("1101001100011"));
+            QStringLiteral(
+                "New=Nuova simulazione|Open=Carica simulazione|Save=Salva "
+                "simulazione|Print=Print|SceltaSistema=Scelta del sistema (F4) F4|"
+                "Calcolo=Calcolo (F5) F5|Grafico=Grafico (F6) F6|Tabella=Tabella (F7) F7|Esempio=Esempio|"
+                "Dimensionamento=Dimensionamento asse (F8) F8"));
+        // Loaded in state 1; codes other than 1, 2 and 3 change nothing. The sizing window always opens,
+        // the report waits for a calculation.
+        const auto stato = [&] {
+            QString s = banco.Comandi() + ' ';
+            for (const char* nome : {"Dimensionamento", "mnuViewDimensionamento", "mnuFileEsportaRelazione"})
+                s += banco.Azione(QLatin1String(nome))->isEnabled() ? '1' : '0';
+            return s;
+        };
+        QStringList stati{stato()};
+        for (const int codice : {2, 0, 4, -1, 3})
+            banco.finestra->AbilitaComandi(int16_t(codice)), stati << stato();
+        QCOMPARE(stati, (QStringList{"1001000000011 110", "1101001100011 110", "1101001100011 110",
+                                     "1101001100011 110", "1101001100011 110", "1111111111111 111"}));
     }
 
     // The calculation by keyboard alone, the toolbar hidden, each key pressed wherever the focus is: F4
     // opens the data entry; Tab reaches the list of combinations, whose arrows choose a line (highlighted,
-    // announced) and Enter or Space takes it; Enter in a value box calculates; F7, F6, F5 from any child;
-    // F1 opens the help.
+    // announced) and Enter or Space takes it; Enter in a value box calculates; F7, F6, F5 from any child.
+    // A refused value brings the results to the front as well.
     void tastiera() {
         Banco banco;
         banco.finestra->activateWindow();
@@ -123,22 +135,10 @@ private slots:
         QCOMPARE(banco.Stato().section(' ', 0, 5),
                  "frmInserimentoDati FrmRisultati* frmGrafico 1 203 1111111111111");
         QCOMPARE(banco.programma.Moto.T2, std::sqrt(2));
-        QVERIFY(banco.dialoghi.chiamate.isEmpty());
-        banco.finestra->ImpostaPercorsiGuida({QStringLiteral(VELANTRA_GUIDA_SORGENTE)});
-        premi(Qt::Key_F1);
-        const auto* guida = banco.finestra->findChild<QWidget*>(QStringLiteral("FinestraGuida"));
-        QVERIFY(guida && guida->isVisible());
-    }
-
-    // After a refused input, as after any other, "Calcolo" brings the open results window to the front.
-    void calcoloRifiutato() {
-        Banco banco;
-        banco.CalcolaEsempio();
-        banco.Premi("SceltaSistema");
-        banco.Scrivi(Stot, "x");
-        banco.Premi("Calcolo");
-        QCOMPARE(banco.Messaggi(), "Il valore di Stot non è un numero valido");
-        QCOMPARE(banco.Stato().section(' ', 0, 1), "frmInserimentoDati FrmRisultati*");
+        banco.Scrivi(Stot, "x"); // refused, the results come to the front all the same
+        premi(Qt::Key_F5);
+        QCOMPARE(banco.Messaggi() + ' ' + banco.Stato().section(' ', 0, 2),
+                 "Il valore di Stot non è un numero valido frmInserimentoDati FrmRisultati* frmGrafico");
     }
 
     // The children close, running their closing code, before the record is cleared. The example is
@@ -150,32 +150,23 @@ private slots:
         QTest::addColumn<bool>("risposta");
         QTest::addColumn<QSize>("cornice");
         QTest::addColumn<QString>("grafico");
-        QTest::addColumn<QString>("dopo");
-        const QSize grande(1600, 800);
-        const QString esempio = "frmInserimentoDati FrmRisultati frmGrafico* 0 504 1111111111111 "
-                                "0.25 1.5 2 1 3 5 0.5 0.5 S1=0,25 Stot=2 Ttot=5";
-        QTest::newRow("pulsante, OK") << "New" << true << grande << ""
-                                      << "-1 0 1001000000011 0 0 0 0 0 0 0 0";
-        QTest::newRow("menu, Annulla") << "mnuFileNew" << false << grande << ""
-                                       << "";
-        QTest::newRow("esempio, OK") << "Esempio" << true << grande << "sotto i risultati" << esempio;
-        QTest::newRow("esempio, cornice larga")
-            << "Esempio" << true << QSize(2200, 800) << "accanto" << esempio;
-        QTest::newRow("esempio, cornice alta")
-            << "Esempio" << true << QSize(1200, 1150) << "sotto" << esempio;
-        QTest::newRow("esempio, cornice stretta")
-            << "Esempio" << true << QSize(1000, 1150) << "sotto i risultati" << esempio;
-        QTest::newRow("esempio, cornice piccola")
-            << "Esempio" << true << QSize(700, 500) << "tutta l'area" << esempio;
-        QTest::newRow("esempio, Annulla") << "Esempio" << false << grande << ""
-                                          << "";
+        const std::tuple<const char*, const char*, bool, QSize, const char*> casi[] = {
+            {"pulsante, OK", "New", true, {1600, 800}, ""},
+            {"menu, Annulla", "mnuFileNew", false, {1600, 800}, ""},
+            {"esempio, Annulla", "Esempio", false, {1600, 800}, ""},
+            {"esempio, OK", "Esempio", true, {1600, 800}, "sotto i risultati"},
+            {"esempio, cornice larga", "Esempio", true, {2200, 800}, "accanto"},
+            {"esempio, cornice alta", "Esempio", true, {1200, 1150}, "sotto"},
+            {"esempio, cornice stretta", "Esempio", true, {1000, 1150}, "sotto i risultati"},
+            {"esempio, cornice piccola", "Esempio", true, {700, 500}, "tutta l'area"}};
+        for (const auto& [nome, comando, risposta, cornice, grafico] : casi)
+            QTest::newRow(nome) << comando << risposta << cornice << grafico;
     }
     void nuovo() {
         QFETCH(QString, comando);
         QFETCH(bool, risposta);
         QFETCH(QSize, cornice);
         QFETCH(QString, grafico);
-        QFETCH(QString, dopo);
         Banco banco;
         banco.finestra->setWindowState(Qt::WindowNoState);
         banco.finestra->resize(cornice);
@@ -188,7 +179,11 @@ private slots:
         QCOMPARE(banco.Chiamate(), QStringLiteral("Conferma Velantra"));
         QCOMPARE(banco.dialoghi.testi[0], QStringLiteral("ATTENZIONE! Verranno azzerati tutti i valori e "
                                                          "si inizierà una nuova simulazione, continuare?"));
-        QCOMPARE(banco.Stato(), risposta ? dopo : prima);
+        QCOMPARE(banco.Stato(), !risposta ? prima
+                                : comando == "Esempio"
+                                    ? "frmInserimentoDati FrmRisultati frmGrafico* 0 504 "
+                                      "1111111111111 0.25 1.5 2 1 3 5 0.5 0.5 S1=0,25 Stot=2 Ttot=5"
+                                    : "-1 0 1001000000011 0 0 0 0 0 0 0 0");
         QCOMPARE(banco.finestra->FormAperto(QStringLiteral("Prova")), !risposta);
         if (grafico.isEmpty())
             return;
@@ -290,6 +285,11 @@ private slots:
                                      "&1 Uno* &2 Due && tre 28,28 612x372 0,0 612x372",
                                      "&1 Uno &2 Due && tre* 0,376 196x24 196,376 196x24"}));
         due->parentWidget()->showNormal();
+        for (int i = 0; i < 12; ++i) // thirteen in cascade: each keeps half the area
+            banco.Figlia(QStringLiteral("Altra"));
+        banco.Premi("mnuWindowCascade");
+        QCOMPARE(banco.finestra->findChild<QMdiArea*>()->activeSubWindow()->geometry(),
+                 QRect(336, 336, 320, 200));
         due->parentWidget()->move(600, 400);
         QTRY_VERIFY(banco.finestra->findChild<QMdiArea*>()->horizontalScrollBar()->isVisible() &&
                     banco.finestra->findChild<QMdiArea*>()->verticalScrollBar()->isVisible());
@@ -310,68 +310,69 @@ private slots:
             {QRect(-5000, -40, 300, 200), {uno, due}, QRect(0, 0, 300, 200)},     // off every screen
             {QRect(1700, 30, 900, 3000), {uno, due}, QRect(1700, 0, 900, 1024)},  // taller than its screen
             {QRect(-5000, 0, 10, 10), {}, QRect(-5000, 0, 10, 10)},               // no screen
+            {QRect(1000, 0, 900, 3000), {uno, QRect(1600, 1000, 400, 300)}, QRect(700, 0, 900, 1000)}, // most
         };
         for (const auto& [finestra, schermi, attesa] : casi)
             QCOMPARE(SuUnoSchermo(finestra, schermi), attesa);
     }
 
-    // The stored texts, the placement they give, and what closing writes back ("" is not checked).
+    // The stored texts, the placement and the header they give, and what closing writes back ("" is not
+    // checked): the placement as moved, if it was; closed minimised, nothing, not even the header.
     void collocazione_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("prima");
         QTest::addColumn<QRect>("normale");
+        QTest::addColumn<QRect>("mossa");
         QTest::addColumn<QString>("dopo");
         const QLocale it(QLocale::Italian, QLocale::Italy), us(QLocale::English, QLocale::UnitedStates);
-        const std::tuple<const char*, QLocale, const char*, QRect, const char*> casi[] = {
-            {"nulla", it, "", QRect(67, 67, 433, 433), "1000;1000;6500;6500"},
-            {"decimali", it, "1000,5;750,4;6000;4500", QRect(67, 50, 400, 300), "1000,5;750,4;6000;4500"},
-            {"decimali, americano", us, "1000.5;750.4;6000;4500", QRect(67, 50, 400, 300),
-             "1000.5;750.4;6000;4500"},
-            {"migliaia, lettere", it, "1.500;;6000x;4500", QRect(67, 67, 433, 300), ""},
-            {"misure non positive", it, "1500;750;0;-4500", QRect(100, 50, 433, 433), ""},
-            {"oltre la precisione singola", it, "1e39;750;6000;4500", QRect(67, 50, 400, 300), ""},
-            {"fuori schermo", it, "-90000;1000;6500;6500", QRect(67, 67, 433, 433), "1000;1000;6500;6500"},
-            {"troppo piccola", it, "1500;750;2999;1", QRect(100, 50, 433, 433), "1500;750;6500;6500"},
-            {"quasi zero", it, "1500;750;3000;1e-40", QRect(100, 50, 200, 433), "1500;750;3000;6500"},
+        const QRect ferma;
+        const std::tuple<const char*, QLocale, const char*, QRect, QRect, const char*> casi[] = {
+            {"nulla", it, "", QRect(67, 67, 433, 433), ferma, "1000;1000;6500;6500;Ditta"},
+            {"decimali", it, "1000,5;750,4;6000;4500", QRect(67, 50, 400, 300), ferma,
+             "1000,5;750,4;6000;4500;Ditta"},
+            {"decimali, americano", us, "1000.5;750.4;6000;4500", QRect(67, 50, 400, 300), ferma,
+             "1000.5;750.4;6000;4500;Ditta"},
+            {"migliaia, lettere", it, "1.500;;6000x;4500", QRect(67, 67, 433, 300), ferma, ""},
+            {"misure non positive", it, "1500;750;0;-4500", QRect(100, 50, 433, 433), ferma, ""},
+            {"oltre la precisione singola", it, "1e39;750;6000;4500", QRect(67, 50, 400, 300), ferma, ""},
+            {"fuori schermo", it, "-90000;1000;6500;6500", QRect(67, 67, 433, 433), ferma,
+             "1000;1000;6500;6500;Ditta"},
+            {"troppo piccola", it, "1500;750;2999;1", QRect(100, 50, 433, 433), ferma,
+             "1500;750;6500;6500;Ditta"},
+            {"quasi zero", it, "1500;750;3000;1e-40", QRect(100, 50, 200, 433), ferma,
+             "1500;750;3000;6500;Ditta"},
             {"enorme", it, "1000;1000;99999999;1e30", QGuiApplication::primaryScreen()->availableGeometry(),
-             ""},
-        };
-        for (const auto& [nome, locale, prima, normale, dopo] : casi)
-            QTest::newRow(nome) << locale << prima << normale << dopo;
+             ferma, ""},
+            {"mossa", it, "1500;1500;7500;7500;Vecchia", QRect(100, 100, 500, 500), QRect(100, 80, 600, 450),
+             "1500;1200;9000;6750;Ditta"},
+            {"ridotta", it, "1500;1500;7500;7500;Vecchia", QRect(100, 100, 500, 500), ferma,
+             "1500;1500;7500;7500;Vecchia"}};
+        for (const auto& [nome, locale, prima, normale, mossa, dopo] : casi)
+            QTest::newRow(nome) << locale << prima << normale << mossa << dopo;
     }
     void collocazione() {
         QFETCH(QLocale, locale);
         QFETCH(QString, prima);
-        QFETCH(QRect, normale);
+        QFETCH(QRect, mossa);
         QFETCH(QString, dopo);
         QLocale::setDefault(locale);
         Banco banco(false);
         Memorizza(prima);
         frmMain& finestra = banco.Apri();
-        QCOMPARE(finestra.normalGeometry(), normale);
+        QTEST(finestra.normalGeometry(), "normale");
         QVERIFY(finestra.isMaximized());
+        QCOMPARE(banco.programma.IntestazioneUtente, prima.section(';', 4));
         banco.programma.IntestazioneUtente = QStringLiteral("Ditta");
+        if (!mossa.isNull()) {
+            finestra.showNormal();
+            finestra.setGeometry(mossa);
+            finestra.showMaximized();
+        } else if (QTest::currentDataTag() == QLatin1String("ridotta")) {
+            finestra.showMinimized();
+        }
         QVERIFY(finestra.close());
         if (!dopo.isEmpty())
-            QCOMPARE(Memorizzati(), dopo + ";Ditta");
-    }
-
-    // Moved, then closed: the new placement is written. Closed minimised: nothing is, not even the header.
-    void chiusura() {
-        Banco banco(false);
-        Memorizza(QStringLiteral("1500;1500;7500;7500;Vecchia"));
-        QVERIFY(QTest::qWaitForWindowExposed(&banco.Apri()));
-        QCOMPARE(banco.programma.IntestazioneUtente, QStringLiteral("Vecchia"));
-        banco.programma.IntestazioneUtente = QStringLiteral("Nuova");
-        banco.finestra->showNormal();
-        banco.finestra->setGeometry(100, 80, 600, 450);
-        banco.finestra->showMaximized();
-        QVERIFY(banco.finestra->close());
-        QCOMPARE(Memorizzati(), QStringLiteral("1500;1200;9000;6750;Nuova"));
-        banco.Apri().showMinimized();
-        banco.programma.IntestazioneUtente = QStringLiteral("Ridotta");
-        QVERIFY(banco.finestra->close());
-        QCOMPARE(Memorizzati(), QStringLiteral("1500;1200;9000;6750;Nuova"));
+            QCOMPARE(Memorizzati(), dopo);
     }
 };
 REGISTRA_COLLAUDO(TstFrmMain);
