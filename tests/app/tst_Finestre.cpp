@@ -1,6 +1,6 @@
+#include "Aiuti.h"
 #include "AreaFinestre.h"
 #include "Avvio.h"
-#include "Banco.h"
 #include "Collaudo.h"
 #include "DialoghiQt.h"
 #include "Esportazione.h"
@@ -122,8 +122,7 @@ private slots:
                 versione->setText(QStringLiteral("Versione"));
             if (QWidget* fuoco = finestra->focusWidget()) // no blinking cursor
                 fuoco->clearFocus();
-            const QString diverso = ConfrontaImmagine(finestra->grab().toImage(), QLatin1String(nome), scala);
-            QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
+            CONFRONTA_IMMAGINE(finestra->grab().toImage(), QLatin1String(nome), scala);
         }
         area.resize(240, 150);
         AreaFinestre nuova;
@@ -352,17 +351,14 @@ private slots:
         QTest::addColumn<QString>("atteso");
         const int invio = -Qt::Key_Return, esc = -Qt::Key_Escape;
         using enum Dialoghi::Icona;
-        const std::tuple<const char*, int, Dialoghi::Icona, int, const char*> casi[] = {
-            {"avviso", 0, Avviso, 0, "Perché 2 largo OK => 1"},
-            {"errore", 0, Errore, esc, "Perché 3 largo OK => 1"},
-            {"informazione", 0, Informazione, invio, "Perché 1 largo OK => 1"},
-            {"altro premuto", 1, Nessuna, 1, "Perché 0 largo OK+Altro => 1"},
-            {"altro, Invio", 1, Avviso, invio, "Perché 2 largo OK+Altro => 0"},
-            {"altro, Esc", 1, Nessuna, esc, "Perché 0 largo OK+Altro => 0"},
-            {"domanda, OK", 2, Nessuna, 0, " 2 stretto OK+Annulla => 1"},
-            {"domanda, Esc", 2, Nessuna, esc, " 2 stretto OK+Annulla => 0"}};
-        for (const auto& [nome, tipo, icona, risposta, visto] : casi)
-            QTest::newRow(nome) << tipo << int(icona) << risposta << visto;
+        QTest::newRow("avviso") << 0 << int(Avviso) << 0 << "Perché 2 largo OK => 1";
+        QTest::newRow("errore") << 0 << int(Errore) << esc << "Perché 3 largo OK => 1";
+        QTest::newRow("informazione") << 0 << int(Informazione) << invio << "Perché 1 largo OK => 1";
+        QTest::newRow("altro premuto") << 1 << int(Nessuna) << 1 << "Perché 0 largo OK+Altro => 1";
+        QTest::newRow("altro, Invio") << 1 << int(Avviso) << invio << "Perché 2 largo OK+Altro => 0";
+        QTest::newRow("altro, Esc") << 1 << int(Nessuna) << esc << "Perché 0 largo OK+Altro => 0";
+        QTest::newRow("domanda, OK") << 2 << int(Nessuna) << 0 << " 2 stretto OK+Annulla => 1";
+        QTest::newRow("domanda, Esc") << 2 << int(Nessuna) << esc << " 2 stretto OK+Annulla => 0";
     }
     void messaggi() {
         QFETCH(int, tipo);
@@ -385,13 +381,11 @@ private slots:
             else
                 QTest::keyClick(scatola, Qt::Key(-risposta));
         });
-        const QString titolo = QStringLiteral("Velantra"), testo = QStringLiteral("Testo"),
-                      perche = QStringLiteral("Perché");
         const auto modo = Dialoghi::Icona(icona);
-        const bool esito = tipo == 0 ? (dialoghi.Messaggio(testo, titolo, modo, perche), true)
-                           : tipo == 1
-                               ? dialoghi.MessaggioConAlternativa(testo, "Altro", titolo, modo, perche)
-                               : dialoghi.Conferma(testo, titolo);
+        const bool esito =
+            tipo == 0   ? (dialoghi.Messaggio("Testo", "Velantra", modo, "Perché"), true)
+            : tipo == 1 ? dialoghi.MessaggioConAlternativa("Testo", "Altro", "Velantra", modo, "Perché")
+                        : dialoghi.Conferma("Testo", "Velantra");
         QFETCH(QString, atteso); // Qt's own Cancel in the language loaded at start
         QCOMPARE(visto + " => " + QString::number(esito),
                  "Velantra: Testo, " +
