@@ -1,12 +1,5 @@
 #include "Aiuti.h"
-#include "Collaudo.h"
-#include "Documenti.h"
 #include "Relazione.h"
-
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
 
 namespace {
 // The worked example: 0.5 m in 1 s with T1 = 0.25 s, 50 kg on a 10 mm screw.

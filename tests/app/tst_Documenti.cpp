@@ -1,10 +1,6 @@
 #include "Aiuti.h"
-#include "Collaudo.h"
-#include "Documenti.h"
-#include "Impostazioni.h"
 #include "frmGrafico.h"
 
-#include <QDir>
 #include <sys/stat.h>
 #include <unistd.h>
 

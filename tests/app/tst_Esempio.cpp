@@ -1,9 +1,5 @@
+#include "Aiuti.h"
 #include "AreaFinestre.h"
-#include "Banco.h"
-#include "Collaudo.h"
-
-#include <QMdiArea>
-#include <QScrollArea>
 
 // "Esempio" on the screen and at the scale factor ctest gives (1366 x 768 and 1600 x 1000, at 1, 1.5
 // and 2): every window it opens inside the area, every control of the forms reachable, and with the

@@ -1,33 +1,13 @@
 #include "Aiuti.h"
 #include "AreaFinestre.h"
 #include "Avvio.h"
-#include "Collaudo.h"
 #include "DialoghiQt.h"
 #include "Esportazione.h"
 #include "Figura.h"
 #include "FinestraGuida.h"
-#include "Impostazioni.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
 #include "frmSplash.h"
-
-#include <QComboBox>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QLabel>
-#include <QListWidget>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextBrowser>
-#include <QTextDocument>
-#include <QTimer>
-#include <QToolBar>
 
 namespace {
 // Looks at the modal dialog that opens next, once it is up, then answers it.

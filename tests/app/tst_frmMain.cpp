@@ -1,19 +1,7 @@
 #include "Aiuti.h"
 #include "BarraStato.h"
-#include "Collaudo.h"
 #include "Collocazione.h"
-#include "Impostazioni.h"
 #include "frmSplash.h"
-
-#include <QAccessible>
-#include <QMdiArea>
-#include <QMenu>
-#include <QMenuBar>
-#include <QProgressBar>
-#include <QRegularExpression>
-#include <QScreen>
-#include <QScrollBar>
-#include <QToolBar>
 
 namespace {
 const QStringList Chiavi = {"MainLeft", "MainTop", "MainWidth", "MainHeight", "IntestazioneUtente"};
