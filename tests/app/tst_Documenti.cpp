@@ -7,14 +7,32 @@
 class TstDocumenti : public QObject {
     Q_OBJECT
 private slots:
-    // Saved over an older document with a value typed since, taken as no longer calculated; then a document
-    // of another combination, as large as one may be, opened over the plot, and calculated.
+    // The table exported: eight lines in the user's format, over an old file without a question; the plot as
+    // last drawn, in an opaque bitmap: the closed graph window is opened for it, the caption goes to the
+    // window that was active. Saved over an older document with a value typed since, taken as no longer
+    // calculated; then a document of another combination, as large as one may be, opened over the plot,
+    // and calculated.
     void andataERitorno() {
         Banco banco;
         const QString percorso = banco.Percorso(QStringLiteral("prova.vla"));
         QVERIFY(banco.finestra->Documento().SalvaSimulazione(percorso));
         QCOMPARE(Leggi(percorso), QByteArray("-1,0,0,0,0,0,0,0,0\r\n"));
         banco.CalcolaEsempio();
+        const QString tabella = banco.Percorso(QStringLiteral("tabella.txt")),
+                      grafico = banco.Percorso(QStringLiteral("grafico.bmp"));
+        Scrivi(tabella, QByteArray(1000, 'x'));
+        banco.dialoghi.nomiFile = {tabella, grafico};
+        banco.Premi("mnuFileEsporta");
+        banco.Premi("mnuFileEsportaGrafico");
+        QCOMPARE(
+            Leggi(tabella),
+            QByteArray("  S1: 0,5 [m]\r\n  S2: 1 [m]\r\nStot: 2 [m]\r\n  T1: 1 [sec]\r\n  T2: 1 [sec]\r\n"
+                       "Ttot: 3 [sec]\r\n  Vm: 1 [m/sec]\r\n Acc: 1 [m/sec^2]\r\n"));
+        QCOMPARE(banco.Stato().section(' ', 0, 2) + ' ' + banco.Finestra("FrmRisultati")->windowTitle(),
+                 "frmInserimentoDati FrmRisultati frmGrafico* " + grafico);
+        const QImage letta = QImage(grafico, "BMP").convertToFormat(QImage::Format_RGB32);
+        const QImage piano = qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))->ImmaginePiano();
+        QCOMPARE(letta, piano.convertToFormat(QImage::Format_RGB32));
         banco.Scrivi(Stot, "4");
         banco.Premi("Grafico");
         const QString altro = banco.Percorso(QStringLiteral("altro.vla"));
@@ -26,7 +44,9 @@ private slots:
         QCOMPARE(banco.Stato().section(' ', 3), "0 0 1101001100011 0.5 1 4 1 1 3 1 1 S1=0,5 Stot=4 Ttot=3");
         banco.Premi("Open");
         QCOMPARE(banco.Chiamate(),
-                 QStringLiteral("Salva Salva con nome (Velantra (*.vla);Tutti i file (*.*))|"
+                 QStringLiteral("Salva Salva con nome (Testo (*.txt);Tutti i file (*.*))|"
+                                "Salva Salva con nome (Bitmap (*.bmp);Tutti i file (*.*))|"
+                                "Salva Salva con nome (Velantra (*.vla);Tutti i file (*.*))|"
                                 "Apri Apri (Velantra (*.vla);Tutti i file (*.*))|Conferma Velantra"));
         QCOMPARE(
             banco.Stato(),
@@ -131,33 +151,6 @@ private slots:
             QCOMPARE(Impostazioni().LeggiIntestazione(), QString::fromUtf8(testo));
         }
         QCOMPARE(impostazioni.LeggiCollocazione(), QRectF(1, 2, 3000.5, 4000));
-    }
-
-    // The table: eight lines in the user's format, over an old file without a question. The plot as last
-    // drawn, in an opaque bitmap: the closed graph window is opened for it. The caption goes to the window
-    // that was active.
-    void esportazioni() {
-        Banco banco;
-        banco.CalcolaEsempio();
-        const QString tabella = banco.Percorso(QStringLiteral("tabella.txt")),
-                      grafico = banco.Percorso(QStringLiteral("grafico.bmp"));
-        Scrivi(tabella, QByteArray(1000, 'x'));
-        banco.dialoghi.nomiFile = {tabella, grafico};
-        banco.Premi("mnuFileEsporta");
-        banco.Premi("mnuFileEsportaGrafico");
-        QCOMPARE(banco.Chiamate(),
-                 QStringLiteral("Salva Salva con nome (Testo (*.txt);Tutti i file (*.*))|"
-                                "Salva Salva con nome (Bitmap (*.bmp);Tutti i file (*.*))"));
-        QCOMPARE(
-            Leggi(tabella),
-            QByteArray("  S1: 0,5 [m]\r\n  S2: 1 [m]\r\nStot: 2 [m]\r\n  T1: 1 [sec]\r\n  T2: 1 [sec]\r\n"
-                       "Ttot: 3 [sec]\r\n  Vm: 1 [m/sec]\r\n Acc: 1 [m/sec^2]\r\n"));
-        QCOMPARE(banco.Stato().section(' ', 0, 2),
-                 QStringLiteral("frmInserimentoDati FrmRisultati frmGrafico*"));
-        QCOMPARE(banco.Finestra("FrmRisultati")->windowTitle(), grafico);
-        const QImage letta = QImage(grafico, "BMP").convertToFormat(QImage::Format_RGB32);
-        const QImage piano = qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))->ImmaginePiano();
-        QCOMPARE(letta, piano.convertToFormat(QImage::Format_RGB32));
     }
 
     // The window printed, the system, the eight values, and the page: its lines ("|") from its first
