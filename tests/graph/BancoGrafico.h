@@ -36,6 +36,15 @@ inline QString ControlliNascosti(const QWidget& finestra, const QRectF& piano) {
     return difetti.join("; ");
 }
 
+// The labels of an axis (-1: time or speed, else a details curve's), in a line.
+inline QString TestiAsse(const DisposizioneGrafico& d, RuoloTesto ruolo, int asse = -1) {
+    QStringList testi;
+    for (const TestoGrafico& t : d.Testi(ruolo))
+        if (t.asse == asse)
+            testi << t.testo;
+    return testi.join(' ');
+}
+
 // What a reader could not read of a plot's texts: an axis with fewer than 3 or more than 10 labels, or two
 // alike; a label out of its strip; two texts or names that touch.
 inline QString EtichetteIlleggibili(const DisposizioneGrafico& d) {
@@ -65,8 +74,7 @@ inline QString EtichetteIlleggibili(const DisposizioneGrafico& d) {
                 if (t.posto.intersects(l.punti.boundingRect().adjusted(-0.5, -0.5, 0.5, 0.5)))
                     difetti << "sulla linea: " + t.testo;
         }
-    for (const TestoGrafico& t : d.piano.testi)
-        tutti.push_back(t);
+    tutti.insert(tutti.end(), d.piano.testi.begin(), d.piano.testi.end());
     const QFontMetricsF metrica(d.carattere);
     for (size_t i = 0; i < tutti.size(); ++i)
         for (size_t j = i + 1; j < tutti.size(); ++j) {
@@ -194,10 +202,8 @@ struct BancoGrafico {
         for (const QRgb croce : {qRgb(255, 0, 0), qRgb(0, 255, 0)})
             s += std::find(pixel, pixel + n, croce) != pixel + n ? "x" : "";
         s += '/';
-        for (const auto& [c, chiave] :
-             {std::pair{ComandoGrafico::Tracciatore, 'T'}, std::pair{ComandoGrafico::ZoomArea, 'Z'},
-              std::pair{ComandoGrafico::Cancella, 'C'}})
-            s += finestra->Azione(c)->isEnabled() ? QString(QLatin1Char(chiave)) : "";
+        for (const char* chiave : {"Tracciatore", "ZoomArea", "Cancella"})
+            s += finestra->findChild<QAction*>(chiave)->isEnabled() ? QString(QLatin1Char(chiave[0])) : "";
         s += Casella("DiffX")->isVisible() ? "+ " : " ";
         for (const char* nome : Letture)
             s += Casella(nome)->text() + '|';

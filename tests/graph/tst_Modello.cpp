@@ -28,13 +28,6 @@ struct Figura {
         const QFont carattere = CarattereGrafico();
         d = DisponiGrafico(dati, CorniceSuMisura(dati, QRectF(QPoint(0, 0), misura), carattere), carattere);
     }
-    QString Testi(RuoloTesto ruolo, int asse = -1) const {
-        QStringList testi;
-        for (const TestoGrafico& t : d.Testi(ruolo))
-            if (t.asse == asse)
-                testi << t.testo;
-        return testi.join(' ');
-    }
 };
 
 } // namespace
@@ -90,7 +83,8 @@ private slots:
             const Figura f(moto, misura, tempi, dettagli);
             QVERIFY(f.d.disegnata);
             if (!dettagli)
-                QTEST(f.Testi(RuoloTesto::Tempo) + '|' + f.Testi(RuoloTesto::Velocita), "attese");
+                QTEST(TestiAsse(f.d, RuoloTesto::Tempo) + '|' + TestiAsse(f.d, RuoloTesto::Velocita),
+                      "attese");
             QCOMPARE(EtichetteIlleggibili(f.d), QString());
             QSet<double> righe; // of the details' names over the plot: a second only where one has no room
             for (const TestoGrafico& nome : f.d.cornice.nomi)
@@ -129,12 +123,10 @@ private slots:
                 }
         // The marks stand at T1 and T1 + T2; their texts, when drawn, clear of the speed axis.
         const double asse = f.d.InPixel(0, 0).x();
-        QStringList segni;
-        for (const TestoGrafico& t : f.d.Testi(RuoloTesto::Fase)) {
-            segni << t.testo;
-            QVERIFY2(!(t.posto.left() <= asse + 1 && t.posto.right() >= asse - 1), qPrintable(t.testo));
-        }
+        const std::vector<TestoGrafico> segni = f.d.Testi(RuoloTesto::Fase);
         QVERIFY(segni.size() >= 2);
+        for (const TestoGrafico& t : segni)
+            QVERIFY2(!(t.posto.left() <= asse + 1 && t.posto.right() >= asse - 1), qPrintable(t.testo));
         for (double t : {f.banco.Moto.T1, f.banco.Moto.T1 + f.banco.Moto.T2}) {
             const double x = f.d.InPixel(t, 0).x();
             QVERIFY(std::any_of(f.d.piano.linee.begin(), f.d.piano.linee.end(), [&](const LineaGrafico& l) {
@@ -144,8 +136,8 @@ private slots:
         }
         if (moto[2] < 0) { // the curve and s below the axis: 0 on top of the view
             QCOMPARE(f.banco.G.ValoreMassimoY, 0.0);
-            QCOMPARE(f.Testi(RuoloTesto::Dettaglio, 0), "-2 -1,5 -1 -0,5 0");
-            QCOMPARE(f.Testi(RuoloTesto::Dettaglio, 1), "-0,5 0 0,5");
+            QCOMPARE(TestiAsse(f.d, RuoloTesto::Dettaglio, 0), "-2 -1,5 -1 -0,5 0");
+            QCOMPARE(TestiAsse(f.d, RuoloTesto::Dettaglio, 1), "-0,5 0 0,5");
         }
     }
 };
