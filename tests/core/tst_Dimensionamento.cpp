@@ -109,9 +109,8 @@ private slots:
                                      {.T1 = qQNaN(), .T2 = 1, .Vm = 1},
                                      {.T1 = 1, .T2 = qInf(), .Vm = 1}})
             QVERIFY(!Dimensiona(moto, Esempio));
-        QVERIFY(!Dimensiona({.T1 = 1, .T2 = 1, .Vm = 1}, D{.Massa = 1}));
-        QVERIFY(!Dimensiona({.T1 = 1, .T2 = 1, .Vm = 1},
-                            D{.Massa = 1, .Passo = 1, .InerziaTrasmissione = qInf()}));
+        for (const D& dati : {D{.Massa = 1}, D{.Massa = 1, .Passo = 1, .InerziaTrasmissione = qInf()}})
+            QVERIFY(!Dimensiona({.T1 = 1, .T2 = 1, .Vm = 1}, dati));
     }
 
     // Written on a second line, only the keys that apply, each number in its shortest exact text; read
