@@ -73,8 +73,8 @@ private slots:
     }
 
     // Opening shows the current system from Moto in full, 15 digits of a longer value, in tab order. Values
-    // the window itself wrote are Moto's own: reopening, saving or calculating keeps them as they were,
-    // with their curve. Closing takes what was typed, but nothing when one of the three cannot be read.
+    // the window itself wrote are Moto's own: reopening, saving or calculating keeps them as they were.
+    // Closing takes what was typed, but nothing when one of the three cannot be read.
     void riapertura() {
         Banco b;
         QSignalSpy modificati(&b.finestre, &FinestreFiglie::DatiModificati);
@@ -88,14 +88,11 @@ private slots:
         QCOMPARE(percorso.join(", "),
                  "Valore di S1, Valore di Stot, Valore di Ttot, T1, S1, Stot, T2, Ttot, Vm, "
                  "A, Profilo di velocità e combinazioni possibili");
-        b.Inserimento().AssegnaSistema();
-        const int punti = b.programma.PuntiGrafico.NumeroElementi();
         b.Chiudi("frmInserimentoDati");
         QCOMPARE(b.Inserimento().LeggiDatiImmessi(), -1); // as Save reads them
         b.Inserimento().AssegnaSistema();
-        QCOMPARE(b.programma.Moto.Ttot, 1.0 / 3);
+        QVERIFY(b.programma.Moto.Ttot == 1.0 / 3); // to the last bit
         QCOMPARE(modificati.size() + b.dialoghi.chiamate.size(), 0);
-        QCOMPARE(b.programma.PuntiGrafico.NumeroElementi(), punti);
         b.Spunta(T1);
         QCOMPARE(b.dialoghi.Messaggi().size(), 1);
         b.Scrivi(Stot, "3.5");
