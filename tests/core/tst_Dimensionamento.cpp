@@ -62,25 +62,15 @@ private slots:
                     "inclinazione=30,inerzia_motore=5e-5,inerzia_trasmissione=1e-5,sosta=0.2")
             << Attese{162.6237, 42.62372, -77.37628, 39.2266,  1.035914,  0.2243354, -0.5475373,
                       0.196133, 162.6237, 76.4959,   1.035914, 0.4782156, 2864.789,  310.7743};
+        const Attese triangolo{129.8067, 29.80665, -70.19335, 0, 0, 0, 0, 0, 129.8067, 104.3477, 0, 0, 0, 0};
         QTest::newRow("diretta a triangolo")
             << .05 << 0. << .5 << Dati("massa=10,trasmissione=diretta,attrito=0.1,forza=20,inerzia_motore=1")
-            << Attese{129.8067, 29.80665, -70.19335, 0, 0, 0, 0, 0, 129.8067, 104.3477, 0, 0, 0, 0};
-        QTest::newRow("diretta, forze oltre 1e154 N") // squares beyond the doubles, figures within
-            << .05 << 0. << .5 << Dati("massa=1e301,trasmissione=diretta,attrito=0.1,forza=2e301")
-            << Attese{129.8067e300,
-                      29.80665e300,
-                      -70.19335e300,
-                      0,
-                      0,
-                      0,
-                      0,
-                      0,
-                      129.8067e300,
-                      104.3477e300,
-                      0,
-                      0,
-                      0,
-                      0};
+            << triangolo;
+        Attese enormi; // squares beyond the doubles, figures within
+        for (double a : triangolo)
+            enormi << a * 1e300;
+        QTest::newRow("diretta, forze oltre 1e154 N")
+            << .05 << 0. << .5 << Dati("massa=1e301,trasmissione=diretta,attrito=0.1,forza=2e301") << enormi;
     }
     void legge() {
         QFETCH(double, T1);
@@ -119,9 +109,8 @@ private slots:
                                      {.T1 = qQNaN(), .T2 = 1, .Vm = 1},
                                      {.T1 = 1, .T2 = qInf(), .Vm = 1}})
             QVERIFY(!Dimensiona(moto, Esempio));
-        QVERIFY(!Dimensiona({.T1 = 1, .T2 = 1, .Vm = 1}, D{.Massa = 1}));
-        QVERIFY(!Dimensiona({.T1 = 1, .T2 = 1, .Vm = 1},
-                            D{.Massa = 1, .Passo = 1, .InerziaTrasmissione = qInf()}));
+        for (const D& dati : {D{.Massa = 1}, D{.Massa = 1, .Passo = 1, .InerziaTrasmissione = qInf()}})
+            QVERIFY(!Dimensiona({.T1 = 1, .T2 = 1, .Vm = 1}, dati));
     }
 
     // Written on a second line, only the keys that apply, each number in its shortest exact text; read

@@ -55,10 +55,10 @@ inline void RestaTutto(const std::map<QString, Voce>& prima, const QString& cart
 }
 
 // The old files `vecchi`, "vecchio\n" each with mode 640 (of another owner where the test may give
-// one), among the special entries a writer may be given: each old file's name under pieno/ leading to
-// /dev/full, a disk that is always full; a socket presa.csv; the links collegamento.png to
-// vecchio.png and rotto.csv to manca/x.csv; a FIFO tubo.csv; the device nulla (a link to /dev/null
-// where the test may make none) with a link nulla.svg to it.
+// one), among the special entries a writer may be given: each old file's name under pieno/ a disk that
+// is always full (a device like /dev/full, or a link to it where the test may make none); a socket presa.csv;
+// the links collegamento.png to vecchio.png and rotto.csv to manca/x.csv; a FIFO tubo.csv; the device nulla
+// (a link to /dev/null where the test may make none) with a link nulla.svg to it.
 inline void Prepara(const QString& cartella, const QStringList& vecchi) {
     for (const QString& nome : vecchi) {
         QFile file(cartella + '/' + nome);
@@ -66,8 +66,12 @@ inline void Prepara(const QString& cartella, const QStringList& vecchi) {
                 file.write("vecchio\n") == 8 &&
                 file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         QVERIFY(geteuid() != 0 || chown(QFile::encodeName(file.fileName()).constData(), 1234, 1234) == 0);
-        QVERIFY(QDir().mkpath(QFileInfo(cartella + "/pieno/" + nome).path()) &&
-                QFile::link("/dev/full", cartella + "/pieno/" + nome));
+        // A node of the test's own where it may make one: a faulty writer then replaces that, never the
+        // system's /dev/full.
+        const QString pieno = cartella + "/pieno/" + nome;
+        QVERIFY(QDir().mkpath(QFileInfo(pieno).path()));
+        if (mknod(QFile::encodeName(pieno).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+            QVERIFY(QFile::link("/dev/full", pieno));
     }
     const auto voce = [&](const char* nome) { return QFile::encodeName(cartella + '/' + nome); };
     sockaddr_un indirizzo{AF_UNIX, {}};

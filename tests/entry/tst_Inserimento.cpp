@@ -13,7 +13,6 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -35,9 +34,7 @@ struct Banco : Utente {
     FinestreFiglie finestre{area, programma, dialoghi};
 
     Banco() {
-        area.resize(1200, 800);
-        area.show();
-        area.activateWindow();
+        area.resize(1200, 800), area.show(), area.activateWindow();
         if (!QTest::qWaitForWindowActive(&area))
             qWarning("area not active");
     }
@@ -51,43 +48,51 @@ class TstInserimento : public QObject {
 private slots:
     void init() { QLocale::setDefault(It); }
 
-    // A tick shows its box empty and focused, an untick hides it keeping the text; a fourth is
-    // refused. Only the period key turns into the decimal separator.
+    // A tick shows its box empty and focused, an untick hides it keeping the text; a fourth is refused.
+    // Only the period key turns into the decimal separator. A click on the T2 box beside a long T1 ticks
+    // T2 (run again at scale factors 1.5 and 2).
     void regolaSpunte() {
         Banco b;
         b.Inserimento();
         QCOMPARE(b.Fuoco(), "T1"); // nothing ticked: the first box in tab order
         b.Inserisci({"S1=-1a.2,"});
         b.Spunta(S1);
-        QCOMPARE(b.Spunte(), QString());
-        QCOMPARE(b.Valore(S1)->text(), "-1a,2,");
-        b.Spunta(S1);
-        b.Spunta(T1);
+        QCOMPARE(b.Spunte() + b.Valore(S1)->text(), "-1a,2,");
         b.Casella(Vm)->setFocus();
         QTest::keyClick(b.Casella(Vm), Qt::Key_Space); // the keyboard follows the same rule
         QCOMPARE(b.Fuoco(), "Valore di Vm");
+        b.Inserisci({"T1=0.12345678901234567"});
+        QTest::mouseClick(b.Casella(T2), Qt::LeftButton);
+        QCOMPARE(b.Spunte(), "T1=0,12345678901234567 T2= Vm=");
+        b.Spunta(S1);
         b.Spunta(A);
-        b.Spunta(T2);
         QCOMPARE(b.dialoghi.Messaggi(), QStringList(2, "Non si possono selezionare più di 3 variabili"));
-        QCOMPARE(b.Spunte(), "S1= T1= Vm=");
+        b.Spunta(T2);
+        b.Spunta(S1);
+        QCOMPARE(b.Spunte(), "S1= T1=0,12345678901234567 Vm=");
     }
 
-    // Opening shows the current system from Moto in full, in tab order; closing keeps what was typed
-    // for it, but nothing when one of the three cannot be read.
+    // Opening shows the current system from Moto in full, 15 digits of a longer value, in tab order. Values
+    // the window itself wrote are Moto's own: reopening, saving or calculating keeps them as they were.
+    // Closing takes what was typed, but nothing when one of the three cannot be read.
     void riapertura() {
         Banco b;
+        QSignalSpy modificati(&b.finestre, &FinestreFiglie::DatiModificati);
         b.programma.SistemaCorrente = 0;
         b.programma.Moto = Velantra{.S1 = 0.00001, .Stot = 2, .Ttot = 1.0 / 3};
         b.Inserimento();
         QCOMPARE(b.Spunte(), "S1=1E-05 Stot=2 Ttot=0,333333333333333");
         QStringList percorso{b.Fuoco()};
-        for (int passo = 0; passo < 10; ++passo) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            percorso << b.Fuoco();
-        }
+        for (int passo = 0; passo < 10; ++passo)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab), percorso << b.Fuoco();
         QCOMPARE(percorso.join(", "),
                  "Valore di S1, Valore di Stot, Valore di Ttot, T1, S1, Stot, T2, Ttot, Vm, "
                  "A, Profilo di velocità e combinazioni possibili");
+        b.Chiudi("frmInserimentoDati");
+        QCOMPARE(b.Inserimento().LeggiDatiImmessi(), -1); // as Save reads them
+        b.Inserimento().AssegnaSistema();
+        QVERIFY(b.programma.Moto.Ttot == 1.0 / 3); // to the last bit
+        QCOMPARE(modificati.size() + b.dialoghi.chiamate.size(), 0);
         b.Spunta(T1);
         QCOMPARE(b.dialoghi.Messaggi().size(), 1);
         b.Scrivi(Stot, "3.5");
@@ -97,8 +102,8 @@ private slots:
         b.Inserimento();
         b.Scrivi(Stot, "3.5");
         b.Chiudi("frmInserimentoDati");
-        b.Inserimento();
-        QCOMPARE(b.Spunte(), "S1=1E-05 Stot=3,5 Ttot=0,333333333333333");
+        QCOMPARE(b.programma.Moto.Stot, 3.5);
+        QCOMPARE(modificati.size(), 1);
     }
 
     // What the user sees, 100 twips from the frame's corner: the profile with the names of the
@@ -107,9 +112,7 @@ private slots:
     void aspetto() {
         Banco b;
         b.programma.SistemaCorrente = 10;
-        b.programma.Moto.Stot = 2;
-        b.programma.Moto.T2 = 1.0 / 3;
-        b.programma.Moto.Vm = 0.5;
+        b.programma.Moto = Velantra{.Stot = 2, .T2 = 1.0 / 3, .Vm = 0.5};
         QWidget& finestra = b.Inserimento();
         QCOMPARE(finestra.parentWidget()->pos(), QPoint(7, 7));
         QCOMPARE(finestra.windowTitle(), "Inserimento dati");
@@ -157,9 +160,10 @@ private slots:
     }
 
     // Each triple, ticked last to first, gives the profile back (even rows Italian, odd ones American),
-    // replacing the curve of the last calculation. A refusal clears the current system and changes
-    // nothing else. Values that give no motion keep their system and empty the curve, with the reason
-    // under the message; the results show such a record marked, and not at all when the solve failed.
+    // replacing the curve of the last calculation, at Vm in its middle; backward, its mirror. A refusal
+    // clears the current system and changes nothing else. Values that give no motion keep their system and
+    // empty the curve, with the reason under the message; the results show such a record marked, and not at
+    // all when the solve failed.
     void calcolo_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QStringList>("voci");
@@ -169,6 +173,7 @@ private slots:
             QTest::addRow("sistema %d", s)
                 << (s % 2 ? Us : It)
                 << QStringList{Profilo[Terne[s][2]], Profilo[Terne[s][1]], Profilo[Terne[s][0]]} << "" << s;
+        QTest::newRow("indietro") << It << QStringList{"S1=-0.25", "Ttot=5", "Stot=-2"} << "" << 0;
         QTest::newRow("non ammessa") << Us << QStringList{"S1=1", "T1=1", "A=1"}
                                      << "La combinazione delle 3 variabili non è corretta, consultate "
                                         "l'help per sapere quali combinazioni sono ammesse"
@@ -200,12 +205,10 @@ private slots:
         QTest::newRow("limite tra due double")
             << It << QStringList{"Stot=0.1", "Vm=2", "A=10"}
             << MessaggioMotoImpossibile +
-                   "\nS2 sarebbe negativo (-0,3 m), di segno opposto a Stot.\nT2 sarebbe negativo (-0,15 "
-                   "sec): "
-                   "una durata non può essere negativa.\nCon Stot = 0,1 m e Vm = 2 m/sec, A deve essere "
-                   "almeno "
-                   "40 m/sec^2.\nCon A = 10 m/sec^2 su Stot = 0,1 m la velocità più alta raggiungibile è 1 "
-                   "m/sec: profilo triangolare (T2 = 0)."
+                   "\nS2 sarebbe negativo (-0,3 m), di segno opposto a Stot.\nT2 sarebbe negativo "
+                   "(-0,15 sec): una durata non può essere negativa.\nCon Stot = 0,1 m e Vm = 2 m/sec, A "
+                   "deve essere almeno 40 m/sec^2.\nCon A = 10 m/sec^2 su Stot = 0,1 m la velocità più "
+                   "alta raggiungibile è 1 m/sec: profilo triangolare (T2 = 0)."
             << 4;
         QTest::newRow("T2 negativo")
             << It << QStringList{"Stot=2", "Vm=0.5", "T1=5"}
@@ -216,6 +219,20 @@ private slots:
                    "Con T1 = 5 sec su Stot = 2 m la velocità più alta raggiungibile è 0,4 m/sec: profilo "
                    "triangolare (T2 = 0)."
             << 5;
+        // Documents at the ends of the doubles, opened: Vm or Acc lost to the doubles is no motion, with
+        // the reason; the others are motions, drawn.
+        const QString oltre = MessaggioMotoNonCalcolabile +
+                              "\nCon questi valori il moto esiste, ma il programma non riesce a calcolare %1 "
+                              "con i suoi numeri (doppia precisione, in valore assoluto da circa 2,2E-308 a "
+                              "1,8E+308).";
+        QTest::newRow("Vm e A nulli")
+            << It << QStringList{"2,0,0,1E-154,1000000,0,1E+200,0,0"} << oltre.arg("S1, A e Vm") << 2;
+        QTest::newRow("A massima") << It << QStringList{"4,1,1,4,1,1,3,2,1.7976931348623158E+308"} << "" << 4;
+        QTest::newRow("Stot massima")
+            << It << QStringList{"4,0,0,1.7976931348623157E+308,0,0,0,7,1E-12"} << "" << 4;
+        QTest::newRow("A nulla") << It << QStringList{"0,2e+150,0,4e+150,0,0,2e+150,0,0"} << oltre.arg("A")
+                                 << 0;
+        QTest::newRow("triangolo minimo") << It << QStringList{"4,0,0,1E-300,0,0,0,1E-150,1"} << "" << 4;
     }
     void calcolo() {
         QFETCH(QLocale, locale);
@@ -226,10 +243,17 @@ private slots:
         Banco b;
         for (const Grandezza& g : Grandezze)
             b.programma.Moto.*g.Membro = 9;
-        frmInserimentoDati& finestra = b.Inserimento();
-        finestra.InserisciRisultatiInXYPoli(); // the curve of an earlier calculation
+        b.Inserimento().InserisciRisultatiInXYPoli(); // the curve of an earlier calculation
         b.programma.SistemaCorrente = 4;
-        b.Inserisci(voci);
+        const auto documento = LeggiDocumento(voci[0].toStdString()).dati;
+        if (documento) { // opened, to be calculated anew
+            b.Chiudi("frmInserimentoDati");
+            b.programma.SistemaCorrente = documento->Sistema;
+            b.programma.Moto = documento->Moto;
+        }
+        frmInserimentoDati& finestra = b.Inserimento();
+        if (!documento)
+            b.Inserisci(voci);
         // When the main window hears of success, results and curve are already in place.
         QString alSegnale;
         const XYPoli& punti = b.programma.PuntiGrafico;
@@ -243,15 +267,20 @@ private slots:
         const bool senzaMoto = sistema >= 0 && !messaggio.isEmpty();
         QCOMPARE(nonRiuscito.size(), int(senzaMoto));
         QCOMPARE(punti.NumeroElementi() == 0, senzaMoto);
-        const QString profilo = QString("0.25 1.5 2 1 3 5 0.5 0.5 5").replace('.', locale.decimalPoint());
-        QCOMPARE(alSegnale, messaggio.isEmpty() ? profilo : QString());
+        const QString profilo = QString(voci.contains("Stot=-2") ? "-0.25 -1.5 -2 1 3 5 -0.5 -0.5 5"
+                                                                 : "0.25 1.5 2 1 3 5 0.5 0.5 5")
+                                    .replace('.', locale.decimalPoint());
+        QCOMPARE(alSegnale.isEmpty(), !messaggio.isEmpty());
+        if (!documento)
+            QCOMPARE(alSegnale, messaggio.isEmpty() ? profilo : QString());
         if (messaggio.isEmpty()) { // calculated again: the same curve, not a second one after it
             const int numero = punti.NumeroElementi();
+            QCOMPARE(punti.Y(numero / 2), b.programma.Moto.Vm);
             finestra.AssegnaSistema();
             QCOMPARE(punti.NumeroElementi(), numero);
             return;
         }
-        const bool segnati = messaggio.startsWith(MessaggioMotoImpossibile);
+        const bool segnati = messaggio.startsWith("Con i valori immessi il moto non");
         QCOMPARE(b.finestre.FormAperto("FrmRisultati"), segnati);
         if (segnati) {
             QLineEdit* valore = b.Controllo("FrmRisultati", "Risultati", T2);
@@ -270,27 +299,6 @@ private slots:
             QCOMPARE(b.Fuoco(), "Valore di " + messaggio.section(' ', 3, 3));
     }
 
-    // A motion backward along the axis, the worked example's mirror: solved, shown and sampled as the
-    // mirror of the forward one, the speed below the time axis.
-    void indietro() {
-        Banco b;
-        frmInserimentoDati& finestra = b.Inserimento();
-        QList<QPointF> curve[2];
-        for (const int verso : {1, -1}) {
-            b.Inserisci({QStringLiteral("Stot=%1").arg(2 * verso), "Ttot=5",
-                         QStringLiteral("S1=%1").arg(0.25 * verso)});
-            finestra.AssegnaSistema();
-            const XYPoli& punti = b.programma.PuntiGrafico;
-            for (int i = 0; i < punti.NumeroElementi(); ++i)
-                curve[verso < 0] << QPointF(punti.X(i), verso * punti.Y(i));
-            for (int i = 0; i < 3; ++i)
-                b.Spunta(Terne[0][i]);
-        }
-        QCOMPARE(b.Messaggi() + b.Risultati().join(' '), "-0,25 -1,5 -2 1 3 5 -0,5 -0,5");
-        QVERIFY(curve[1].size() > 500);
-        QCOMPARE(curve[1], curve[0]);
-    }
-
     // The fastest move within the limits, for a stroke too short for Vm: the message adds the peak and
     // offers it beside OK. Taken, the peak goes into the Vm box as typed and the motion is calculated
     // anew, S2 and T2 exactly 0; declined, nothing changes. Both combinations, both directions.
@@ -298,19 +306,14 @@ private slots:
         QTest::addColumn<QStringList>("voci");
         QTest::addColumn<bool>("preso");
         QTest::addColumn<QString>("frase");
-        QTest::addColumn<QString>("risultati"); // with the Vm box, when taken
+        QTest::addColumn<QString>("risultati"); // when taken, then the Vm box
         const QString frase = "Con %1 su Stot = %2 m la velocità più alta raggiungibile è %3 m/sec: profilo "
                               "triangolare (T2 = 0).";
-        QTest::newRow("A, avanti, preso")
-            << QStringList{"Stot=0.1", "Vm=2", "A=10"} << true << frase.arg("A = 10 m/sec^2", "0,1", "1")
-            << "0,05 0 0,1 0,1 0 0,2 1 10 Vm=1";
         QTest::newRow("A, peak irrational, preso")
             << QStringList{"Stot=0.7", "Vm=2", "A=3"} << true << frase.arg("A = 3 m/sec^2", "0,7", "1,44913")
             << "0,35 0 0,7 0,48305 0 0,96609 1,44914 3 Vm=1,4491376746189437";
         QTest::newRow("A, indietro, rifiutato") << QStringList{"Stot=-0.1", "Vm=-2", "A=-10"} << false
-                                                << frase.arg("A = -10 m/sec^2", "-0,1", "-1") << "";
-        QTest::newRow("T1, avanti, rifiutato") << QStringList{"Stot=0.1", "Vm=2", "T1=0.2"} << false
-                                               << frase.arg("T1 = 0,2 sec", "0,1", "0,5") << "";
+                                                << frase.arg("A = -10 m/sec^2", "-0,1", "-1") << "Vm=-2";
         QTest::newRow("T1, indietro, preso") << QStringList{"Stot=-0.1", "Vm=-2", "T1=0.3"} << true
                                              << frase.arg("T1 = 0,3 sec", "-0,1", "-0,333333")
                                              << "-0,05 0 -0,1 0,3 0 0,6 -0,33333 -1,11111 "
@@ -329,64 +332,8 @@ private slots:
         QTEST(b.dialoghi.testi[0].section('\n', -1), "frase");
         QCOMPARE(riuscito.size(), int(preso));
         QCOMPARE(b.programma.PuntiGrafico.NumeroElementi() > 0, preso);
-        const Velantra& m = b.programma.Moto;
-        QCOMPARE(m.S2 == 0 && m.T2 == 0, preso);
         const QString casellaVm = b.Spunte().split(' ').filter(QRegularExpression("^Vm=")).join("");
-        QTEST(preso ? b.Risultati().join(' ') + ' ' + casellaVm : QString(), "risultati");
-        if (!preso)
-            QCOMPARE(casellaVm, voci[1].replace('.', ','));
-    }
-
-    // Values the window itself wrote are Moto's own: reopening shows 15 digits of a longer value typed, and
-    // closing again, saving or calculating keeps the value as it was, with its curve; a value typed over
-    // them is taken.
-    void valoriConservati() {
-        Banco b;
-        QSignalSpy modificati(&b.finestre, &FinestreFiglie::DatiModificati);
-        frmInserimentoDati& finestra = b.Inserimento();
-        b.Inserisci({"Stot=2", "Ttot=5", "T1=0.12345678901234567"});
-        finestra.AssegnaSistema();
-        const int punti = b.programma.PuntiGrafico.NumeroElementi();
-        b.Chiudi("frmInserimentoDati");
-        b.Inserimento();
-        QCOMPARE(b.Spunte(), "Stot=2 T1=0,123456789012346 Ttot=5");
-        b.Chiudi("frmInserimentoDati");
-        QCOMPARE(b.Inserimento().LeggiDatiImmessi(), -1); // as Save reads them
-        b.Inserimento().AssegnaSistema();
-        QCOMPARE(b.programma.Moto.T1, 0.12345678901234567);
-        QCOMPARE(modificati.size() + b.dialoghi.chiamate.size(), 0);
-        QCOMPARE(b.programma.PuntiGrafico.NumeroElementi(), punti);
-        b.Scrivi(T1, "0.2");
-        b.Chiudi("frmInserimentoDati");
-        QCOMPARE(b.programma.Moto.T1, 0.2);
-        QCOMPARE(modificati.size(), 1);
-    }
-
-    // Documents at the ends of the doubles, opened and calculated: Vm or Acc lost to the doubles is no
-    // motion, with the reason; the others are motions, drawn.
-    void documenti_data() {
-        QTest::addColumn<QByteArray>("documento");
-        QTest::addColumn<QString>("messaggio");
-        const QString oltre =
-            MessaggioMotoNonCalcolabile +
-            "\nCon questi valori il moto esiste, ma il programma non riesce a calcolare %1 con "
-            "i suoi numeri (doppia precisione, in valore assoluto da circa 2,2E-308 a 1,8E+308).";
-        QTest::newRow("Vm e A nulli")
-            << QByteArray("2,0,0,1E-154,1000000,0,1E+200,0,0") << oltre.arg("S1, A e Vm");
-        QTest::newRow("A massima") << QByteArray("4,1,1,4,1,1,3,2,1.7976931348623158E+308") << "";
-        QTest::newRow("Stot massima") << QByteArray("4,0,0,1.7976931348623157E+308,0,0,0,7,1E-12") << "";
-        QTest::newRow("A nulla") << QByteArray("0,2e+150,0,4e+150,0,0,2e+150,0,0") << oltre.arg("A");
-        QTest::newRow("triangolo minimo") << QByteArray("4,0,0,1E-300,0,0,0,1E-150,1") << "";
-    }
-    void documenti() {
-        QFETCH(QByteArray, documento);
-        Banco b;
-        const DatiDocumento dati = *LeggiDocumento(documento.toStdString()).dati;
-        b.programma.SistemaCorrente = dati.Sistema;
-        b.programma.Moto = dati.Moto;
-        b.Inserimento().AssegnaSistema();
-        QTEST(b.Messaggi(), "messaggio");
-        QCOMPARE(b.programma.PuntiGrafico.NumeroElementi() > 0, b.Messaggi().isEmpty());
+        QTEST((preso ? b.Risultati().join(' ') + ' ' : QString()) + casellaVm, "risultati");
     }
 
     // A record that is no motion, as the results show it: name, value to five decimals from its first
@@ -406,8 +353,7 @@ private slots:
         QLineEdit* s2 = b.Controllo("FrmRisultati", "Risultati", S2);
         QCOMPARE(s2->toolTip() + '|' + s2->accessibleDescription(),
                  "-12345678,123456 m\nperché|-12345678,123456 m\nperché");
-        QStringList
-            voci; // right-click on a value: the window's "Copia", name, value as shown and unit a line
+        QStringList voci; // right-click on a value: "Copia", name, value as shown and unit a line
         QTimer::singleShot(0, [&] {
             for (QAction* voce : QApplication::activePopupWidget()->actions())
                 voci << voce->text(), voce->trigger();
@@ -444,9 +390,8 @@ private slots:
 
     // The longest number the program writes stays readable in every box that shows numbers: whole, without
     // scrolling, in the results; in the entry window whole or, where that would cover a check box, a name
-    // or another box, scrolled with the whole value as its tooltip. A click on the T2 box beside a long T1
-    // ticks T2 (run again at scale factors 1.5 and 2). The graph's readouts fit the numbers of the view
-    // they measure (the graph's tests).
+    // or another box, scrolled with the whole value as its tooltip (run again at scale factors 1.5 and 2).
+    // The graph's readouts fit the numbers of the view they measure (the graph's tests).
     void numeriInteri() {
         Banco b;
         QWidget& inserimento = b.Inserimento();
@@ -481,11 +426,6 @@ private slots:
                 if (entrata)
                     occupati.push_back(casella->geometry());
             }
-        b.Chiudi("frmInserimentoDati");
-        b.Inserimento();
-        b.Inserisci({"T1=0.12345678901234567"});
-        QTest::mouseClick(b.Casella(T2), Qt::LeftButton);
-        QCOMPARE(b.Spunte(), "T1=0,12345678901234567 T2=");
     }
 };
 REGISTRA_COLLAUDO(TstInserimento);

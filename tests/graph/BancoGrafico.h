@@ -10,12 +10,12 @@
 #include "frmGrafico.h"
 
 #include <QAction>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QWheelEvent>
 #include <cmath>
-#include <map>
 #include <memory>
 
 using Lista = QList<double>;
@@ -36,14 +36,64 @@ inline QString ControlliNascosti(const QWidget& finestra, const QRectF& piano) {
     return difetti.join("; ");
 }
 
-inline const std::map<QString, ComandoGrafico> Comandi{
-    {"Cancella", ComandoGrafico::Cancella},
-    {"Tracciatore", ComandoGrafico::Tracciatore},
-    {"Disegna", ComandoGrafico::Disegna},
-    {"ZoomArea", ComandoGrafico::ZoomArea},
-    {"AggiungiParticolari", ComandoGrafico::AggiungiParticolari},
-    {"Differenza", ComandoGrafico::Differenza},
-    {"Griglia", ComandoGrafico::Griglia}};
+// The labels of an axis (-1: time or speed, else a details curve's), in a line.
+inline QString TestiAsse(const DisposizioneGrafico& d, RuoloTesto ruolo, int asse = -1) {
+    QStringList testi;
+    for (const TestoGrafico& t : d.Testi(ruolo))
+        if (t.asse == asse)
+            testi << t.testo;
+    return testi.join(' ');
+}
+
+// What a reader could not read of a plot's texts: an axis with fewer than 3 or more than 10 labels, or two
+// alike; a label out of its strip; two texts or names that touch.
+inline QString EtichetteIlleggibili(const DisposizioneGrafico& d) {
+    QStringList difetti;
+    std::vector<std::pair<RuoloTesto, int>> assi{{RuoloTesto::Tempo, -1}, {RuoloTesto::Velocita, -1}};
+    for (int i = 0; i < int(d.dettagli.size()); ++i)
+        assi.emplace_back(RuoloTesto::Dettaglio, i);
+    std::vector<TestoGrafico> tutti = d.cornice.nomi;
+    for (const auto& [ruolo, asse] : assi) {
+        QStringList testi;
+        for (const TestoGrafico& t : d.Testi(ruolo))
+            if (t.asse == asse) {
+                testi << t.testo;
+                tutti.push_back(t);
+            }
+        const QString nome = QStringLiteral("asse %1/%2: ").arg(int(ruolo)).arg(asse);
+        if (testi.size() < MinimoEtichette || testi.size() > MassimoEtichette)
+            difetti << nome + testi.join(' ');
+        if (QStringList(testi).removeDuplicates() > 0)
+            difetti << nome + "ripetute " + testi.join(' ');
+    }
+    for (const PannelloGrafico& s : d.strisce)
+        for (const TestoGrafico& t : s.testi) {
+            if (!s.posto.adjusted(-0.01, -0.01, 0.01, 0.01).contains(t.posto))
+                difetti << "fuori: " + t.testo;
+            for (const LineaGrafico& l : s.linee) // the axis and its ticks
+                if (t.posto.intersects(l.punti.boundingRect().adjusted(-0.5, -0.5, 0.5, 0.5)))
+                    difetti << "sulla linea: " + t.testo;
+        }
+    tutti.insert(tutti.end(), d.piano.testi.begin(), d.piano.testi.end());
+    const QFontMetricsF metrica(d.carattere);
+    for (size_t i = 0; i < tutti.size(); ++i)
+        for (size_t j = i + 1; j < tutti.size(); ++j) {
+            // A name's room is wider than its text.
+            const auto testo = [&](const TestoGrafico& t) {
+                return t.ruolo == RuoloTesto::Nome
+                           ? QRectF(t.posto.topLeft(),
+                                    QSizeF(metrica.horizontalAdvance(t.testo), t.posto.height()))
+                           : t.posto;
+            };
+            if (testo(tutti[i]).intersects(testo(tutti[j])))
+                difetti << "sovrapposte: " + tutti[i].testo + " / " + tutti[j].testo;
+        }
+    return difetti.join("; ");
+}
+
+// The readouts in the order the window shows them: the mouse's, then the difference's.
+inline const char* const Letture[] = {"LetturaX", "LetturaY", "LetturaS", "LetturaA", "DiffX1", "DiffY1",
+                                      "DiffX2",   "DiffY2",   "DiffX",    "DiffY",    "DiffS"};
 
 struct BancoGrafico {
     Velantra Moto;
@@ -85,7 +135,11 @@ struct BancoGrafico {
         for (int i = 0; i < 3 && Area().size() != piano; ++i) // strips may widen once drawn
             finestra->resize(finestra->size() + piano - Area().size());
     }
-    void Premi(const QString& chiave) { finestra->Azione(Comandi.at(chiave))->trigger(); }
+    void Premi(const QString& chiave) {
+        QAction* azione = finestra->findChild<QAction*>(chiave);
+        QVERIFY2(azione, qPrintable(chiave));
+        azione->trigger();
+    }
     // Gestures: a toolbar key, "t;v" to move the mouse there (seconds, m/sec), "clic" or "destro" where it
     // is, "moto" for a new motion (T1 2, T2 1, Vm 0.5) and "vuoto" for none, "rotella+" / "rotella-" a
     // notch in or out where the mouse is, "sposta:N" a drag of N pixels with the middle button,
@@ -148,13 +202,10 @@ struct BancoGrafico {
         for (const QRgb croce : {qRgb(255, 0, 0), qRgb(0, 255, 0)})
             s += std::find(pixel, pixel + n, croce) != pixel + n ? "x" : "";
         s += '/';
-        for (const auto& [c, chiave] :
-             {std::pair{ComandoGrafico::Tracciatore, 'T'}, std::pair{ComandoGrafico::ZoomArea, 'Z'},
-              std::pair{ComandoGrafico::Cancella, 'C'}})
-            s += finestra->Azione(c)->isEnabled() ? QString(QLatin1Char(chiave)) : "";
+        for (const char* chiave : {"Tracciatore", "ZoomArea", "Cancella"})
+            s += finestra->findChild<QAction*>(chiave)->isEnabled() ? QString(QLatin1Char(chiave[0])) : "";
         s += Casella("DiffX")->isVisible() ? "+ " : " ";
-        for (const char* nome : {"LetturaX", "LetturaY", "LetturaS", "LetturaA", "DiffX1", "DiffY1", "DiffX2",
-                                 "DiffY2", "DiffX", "DiffY", "DiffS"})
+        for (const char* nome : Letture)
             s += Casella(nome)->text() + '|';
         while (s.endsWith('|') || s.endsWith(' '))
             s.chop(1);

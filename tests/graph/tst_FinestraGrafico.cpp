@@ -1,9 +1,12 @@
 #include "BancoGrafico.h"
 #include "Collaudo.h"
+#include "DettagliAsse.h"
 #include "Dimensionamento.h"
+#include "Documento.h"
 #include "NumeriRegionali.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFrame>
@@ -11,7 +14,7 @@
 #include <QToolBar>
 
 // The graph window as a user works it: the tools and their readouts, the wheel and the pan, the
-// layout at any size, the commands, a few whole pictures.
+// layout at any size, the commands, the axis's sizing among the details, a few whole pictures.
 class TstFinestraGrafico : public QObject {
     Q_OBJECT
 private slots:
@@ -92,22 +95,21 @@ private slots:
                          x);
         if (gesti.endsWith(" clic 2.5;0.4")) // the zoom box follows the mouse from its first corner
             QVERIFY(b.Mostra(1.5, 1.2, qRgb(0, 0, 0)) && b.Mostra(1.5, 0.4, qRgb(0, 0, 0)));
+        const auto vicino = [](double a, double b, double scarto = 0.01) { return std::abs(a - b) < scarto; };
         if ((gesti.contains("rotella") || gesti.contains(':')) && !gesti.contains("ZoomArea"))
             QCOMPARE(QPointF(b.G.BordoInferiore, b.G.BordoSuperiore), velocita); // the time axis alone
         if (gesti.contains("rotella") && !gesti.contains("Disegna") &&
             !gesti.contains("ZoomArea")) { // a notch in: 0.8 as long, around 2 s
-            const double passi = gesti.count("rotella+") - gesti.count("rotella-");
-            QVERIFY(std::abs((b.G.BordoDestro - b.G.BordoSinistro) - std::pow(0.8, passi) * (fine - inizio)) <
-                    1e-5);
-            QVERIFY(std::abs((2 - b.G.BordoSinistro) / (fine - inizio) -
-                             std::pow(0.8, passi) * (2 - inizio) / (fine - inizio)) < 0.01);
+            const double k = std::pow(0.8, gesti.count("rotella+") - gesti.count("rotella-"));
+            QVERIFY(vicino(b.G.BordoDestro - b.G.BordoSinistro, k * (fine - inizio), 1e-5) &&
+                    vicino((2 - b.G.BordoSinistro) / (fine - inizio), k * (2 - inizio) / (fine - inizio)));
         }
         if (gesti.startsWith("ZoomArea 0.5;1.2 clic 2.5;0.4 clic") && !gesti.contains("Disegna"))
-            QVERIFY(std::abs(b.G.BordoSinistro - 0.5) < 0.01 && std::abs(b.G.BordoDestro - 2.5) < 0.01);
+            QVERIFY(vicino(b.G.BordoSinistro, 0.5) && vicino(b.G.BordoDestro, 2.5));
         if (gesti.startsWith("ZoomArea") && gesti.contains("rotella")) // the box's first corner kept its time
-            QVERIFY(std::abs(b.G.ValoreMinimoX - 0.5) < 0.01);
+            QVERIFY(vicino(b.G.ValoreMinimoX, 0.5));
         if (gesti.contains(":-100")) // a drag 100 pixels left: the times move right
-            QVERIFY(std::abs(b.G.BordoSinistro - inizio - 100 / b.Vista().kx / b.G.ScalaX) < 1e-4);
+            QVERIFY(vicino(b.G.BordoSinistro - inizio, 100 / b.Vista().kx / b.G.ScalaX, 1e-4));
     }
 
     // Every readout gives the whole value in its tooltip and its accessible description.
@@ -115,14 +117,13 @@ private slots:
         BancoGrafico b({1, 3, 0.5});
         b.Apri();
         b.Gesti("AggiungiParticolari Differenza 0.1234567;0.2 clic 3.7654321;0.2");
-        for (const char* nome : {"LetturaX", "LetturaY", "LetturaS", "LetturaA", "DiffX1", "DiffY1", "DiffX2",
-                                 "DiffY2", "DiffX", "DiffY", "DiffS"}) {
+        for (const char* nome : Letture) {
             QLineEdit* casella = b.Casella(nome);
             const auto intero = LeggiValore(casella->toolTip()), mostrato = LeggiValore(casella->text());
             QVERIFY2(intero && mostrato && casella->accessibleDescription() == casella->toolTip(), nome);
-            QVERIFY2(std::abs(*intero - *mostrato) <= 0.0005 + 1e-4 * std::abs(*intero), nome);
-            // Shown whole in its box.
-            QVERIFY2(casella->width() >= LarghezzaPerNumeri(*casella, casella->text()), nome);
+            QVERIFY2(std::abs(*intero - *mostrato) <= 0.0005 + 1e-4 * std::abs(*intero) && // shown whole:
+                         casella->width() >= LarghezzaPerNumeri(*casella, casella->text()),
+                     nome);
         }
         QCOMPARE(b.Casella("LetturaX")->toolTip(), QStringLiteral("3,76351351351351"));
         // So wide, a box with margins of its own shows the longest number whole, not scrolled.
@@ -161,13 +162,13 @@ private slots:
             b.finestra->resize(finestra);
         b.Gesti(coppia ? caso.section(':', 1) : "AggiungiParticolari Differenza");
         const QRectF area = b.Vista().cornice.area;
-        const QRect client = b.finestra->rect();
         QVERIFY(b.finestra->width() <= std::max(finestra.width(), b.finestra->minimumWidth()) ||
                 finestra.isEmpty());
         QCOMPARE(b.finestra->findChild<QFrame*>("RiquadroPosizione")->geometry().top() <= area.top() + 1,
                  progettata);
         if (b.finestra->width() > 400)
-            QVERIFY(area.width() >= client.width() / 2.0 && area.height() >= 0.25 * client.height());
+            QVERIFY(area.width() >= b.finestra->width() / 2.0 &&
+                    area.height() >= 0.25 * b.finestra->height());
         else
             QVERIFY2(area.width() >= 150 && area.height() >= 60,
                      qPrintable(QString::asprintf("%g x %g", area.width(), area.height())));
@@ -222,6 +223,63 @@ private slots:
         QCOMPARE(copiata.pixel(copiata.width() / 2, 2), qRgb(255, 255, 255));
     }
 
+    // The sizing of the axis among the details: its curve on an axis of its own, labelled with the values
+    // of its phases, read at the cursor beside s and a; no third axis once the data is taken away. In the
+    // CSV, its columns after the law's, a step at each phase, held in the dwell from the end on. The force
+    // alone for a direct drive.
+    void coppia_data() {
+        QTest::addColumn<QString>("asse");   // as the document writes it
+        QTest::addColumn<QString>("atteso"); // axis name, its labels, the readout in each phase; the CSV
+        const QString esempio = "massa=50,passo=0.01,rendimento=0.9,attrito=0.01,inerzia_motore=1e-4,"
+                                "inerzia_trasmissione=2e-5,sosta=0.5";
+        QTest::newRow("vite") << esempio
+                              << "C(t) [N·m]: -0,38502 0 0,44552 | C 0,44552 0,008671 -0,38502 | t [sec],F "
+                                 "[N],C [N·m] 138.237 0.445518 4.90332 0.00867098 4.90332 0.00867098 -128.43 "
+                                 "-0.385024 0 0";
+        QTest::newRow("diretta") << esempio + ",trasmissione=diretta"
+                                 << "F(t) [N]: -128,43 0 138,24 | F 138,24 4,9033 -128,43 | t [sec],F [N] "
+                                    "138.237 4.90332 4.90332 -128.43 0";
+    }
+    void coppia() {
+        QFETCH(QString, asse);
+        std::optional<DatiAsse> dati = LeggiDocumento("0,0,0,0,0,0,0,0,0\n" + asse.toStdString()).dati->Asse;
+        BancoGrafico b({0.25, 0.5, 0.5 / 0.75}); // the worked example
+        b.Apri();
+        b.finestra->ImpostaAsse(&dati);
+        b.Gesti("AggiungiParticolari Tracciatore");
+        const DisposizioneGrafico& d = b.Vista();
+        QSet<QRgb> colori{qRgb(0, 0, 0)}; // each curve in a colour of its own, none the speed's black
+        for (const CurvaDettaglio& curva : d.dettagli)
+            colori << curva.colore.rgb();
+        QCOMPARE(colori.size(), 4);
+        QStringList visto{d.dettagli[2].nome + ':', TestiAsse(d, RuoloTesto::Dettaglio, 2)};
+        visto << "|" << b.finestra->findChild<QLabel*>("EtichettaLetturaC")->text();
+        for (const char* gesto : {"0.1;0.3", "0.5;0.3", "0.9;0.3"}) {
+            b.Gesti(gesto);
+            visto << b.Casella("LetturaC")->text();
+        }
+        QCOMPARE(b.Casella("LetturaC")->accessibleName(), d.dettagli[2].sigla);
+
+        const auto csv = [&](double durata) {
+            QBuffer memoria;
+            memoria.open(QIODevice::WriteOnly);
+            ScriviCsv(memoria, durata, {25, -2}, ColonneAsse(*Dimensiona(b.Moto, *dati)), FormaCsv::Standard);
+            return memoria.data();
+        };
+        const QList<QByteArray> righe = csv(1).split('\n');
+        visto << "|" << righe[0].trimmed();
+        for (int i = 1; i <= 5; ++i) // 0, 0.25, 0.5, 0.75, 1 s
+            for (const QByteArray& campo : righe[i].trimmed().split(',').mid(1))
+                visto << QString::number(campo.toDouble(), 'g', 6);
+        QTEST(visto.join(' '), "atteso");
+        QVERIFY(RigheCsv(0, {25, -2}) == 1 && csv(0).count('\n') == 2); // no time: still the row at 0
+
+        dati.reset();
+        b.finestra->NuoviParticolari();
+        QCOMPARE(b.Vista().dettagli.size(), size_t(2));
+        QVERIFY(!b.Casella("LetturaC")->isVisible());
+    }
+
     // A few whole pictures: the window as designed with the worked example's mouse, with the details and
     // the difference's crosses, a motion backwards with the grid; a 400 x 250 picture file; the plot's
     // cached picture at pixel ratio 2.
@@ -244,13 +302,10 @@ private slots:
         b.Apri();
         b.Gesti(gesti);
         const QString nome = QTest::currentDataTag();
-        QImage immagine = b.finestra->grab().toImage();
-        if (nome.endsWith("400x250"))
-            immagine = ImmagineGrafico(b.finestra->Dati(), {400, 250});
-        if (nome.endsWith("rapporto_2")) {
-            immagine = ImmagineGrafico(b.finestra->Dati(), {300, 200}, 2);
-            QCOMPARE(immagine.size(), QSize(600, 400));
-        }
+        const QImage immagine = nome.endsWith("400x250") ? ImmagineGrafico(b.finestra->Dati(), {400, 250})
+                                : nome.endsWith("rapporto_2")
+                                    ? ImmagineGrafico(b.finestra->Dati(), {300, 200}, 2)
+                                    : b.finestra->grab().toImage();
         const QString diverso = ConfrontaImmagine(immagine, nome);
         QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
     }

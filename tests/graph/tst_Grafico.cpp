@@ -39,10 +39,9 @@ private slots:
             punti.Add(xy[i], xy[i + 1]);
         Grafico g;
         CalcolaVistaIntera(g, punti);
-        const QString atteso =
-            QString::asprintf("%g %g %g %g %g %g", cercato, punti.YsuX(cercato), g.ValoreMinimoX,
-                              g.ValoreMassimoX, g.ValoreMinimoY, g.ValoreMassimoY);
-        QTEST(atteso, "atteso");
+        QTEST(QString::asprintf("%g %g %g %g %g %g", cercato, punti.YsuX(cercato), g.ValoreMinimoX,
+                                g.ValoreMassimoX, g.ValoreMinimoY, g.ValoreMassimoY),
+              "atteso");
     }
 
     // Slots 0 to 50,000 exist and read 0 when unused; a full list drops further points.

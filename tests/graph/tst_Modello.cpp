@@ -28,59 +28,6 @@ struct Figura {
         const QFont carattere = CarattereGrafico();
         d = DisponiGrafico(dati, CorniceSuMisura(dati, QRectF(QPoint(0, 0), misura), carattere), carattere);
     }
-    QString Testi(RuoloTesto ruolo, int asse = -1) const {
-        QStringList testi;
-        for (const TestoGrafico& t : d.Testi(ruolo))
-            if (t.asse == asse)
-                testi << t.testo;
-        return testi.join(' ');
-    }
-    // What a reader could not read: an axis with fewer than 3 or more than 10 labels, or two alike; a
-    // label out of its strip; two texts or names that touch.
-    QString Difetti() const {
-        QStringList difetti;
-        std::vector<std::pair<RuoloTesto, int>> assi{{RuoloTesto::Tempo, -1}, {RuoloTesto::Velocita, -1}};
-        for (int i = 0; i < int(d.dettagli.size()); ++i)
-            assi.emplace_back(RuoloTesto::Dettaglio, i);
-        std::vector<TestoGrafico> tutti = d.cornice.nomi;
-        for (const auto& [ruolo, asse] : assi) {
-            QStringList testi;
-            for (const TestoGrafico& t : d.Testi(ruolo))
-                if (t.asse == asse) {
-                    testi << t.testo;
-                    tutti.push_back(t);
-                }
-            const QString nome = QStringLiteral("asse %1/%2: ").arg(int(ruolo)).arg(asse);
-            if (testi.size() < MinimoEtichette || testi.size() > MassimoEtichette)
-                difetti << nome + testi.join(' ');
-            if (QStringList(testi).removeDuplicates() > 0)
-                difetti << nome + "ripetute " + testi.join(' ');
-        }
-        for (const PannelloGrafico& s : d.strisce)
-            for (const TestoGrafico& t : s.testi) {
-                if (!s.posto.adjusted(-0.01, -0.01, 0.01, 0.01).contains(t.posto))
-                    difetti << "fuori: " + t.testo;
-                for (const LineaGrafico& l : s.linee) // the axis and its ticks
-                    if (t.posto.intersects(l.punti.boundingRect().adjusted(-0.5, -0.5, 0.5, 0.5)))
-                        difetti << "sulla linea: " + t.testo;
-            }
-        for (const TestoGrafico& t : d.piano.testi)
-            tutti.push_back(t);
-        const QFontMetricsF metrica(d.carattere);
-        for (size_t i = 0; i < tutti.size(); ++i)
-            for (size_t j = i + 1; j < tutti.size(); ++j) {
-                // A name's room is wider than its text.
-                const auto testo = [&](const TestoGrafico& t) {
-                    return t.ruolo == RuoloTesto::Nome
-                               ? QRectF(t.posto.topLeft(),
-                                        QSizeF(metrica.horizontalAdvance(t.testo), t.posto.height()))
-                               : t.posto;
-                };
-                if (testo(tutti[i]).intersects(testo(tutti[j])))
-                    difetti << "sovrapposte: " + tutti[i].testo + " / " + tutti[j].testo;
-            }
-        return difetti.join("; ");
-    }
 };
 
 } // namespace
@@ -94,7 +41,8 @@ private slots:
     // one, the example of T1 1, T2 2, Vm 1.3), round steps where they would read alike (slow, tiny,
     // long and short motions), a zoom keeping the phase labels in it and adding steps, sizes down to
     // 200 x 150, a motion backwards. Every axis, the details' too, readable: 3 to 10 labels, none alike,
-    // each inside its strip, no text touching another.
+    // each inside its strip, no text touching another; the window's text size at any size, the details'
+    // names over a small plot so that it keeps its room.
     void etichette_data() {
         QTest::addColumn<Lista>("moto"); // T1, T2, Vm
         QTest::addColumn<QSize>("misura");
@@ -121,6 +69,7 @@ private slots:
         riga("zoom su 2E+06 s", {5e5, 1e6, 1}, grande, "1100000 1200000 1300000 1400000|0,2 0,5 0,8",
              {1.04e6, 1.46e6});
         riga("piccola", {1, 3, 0.5}, piccola, "1 4 5|0 0,2 0,4");
+        riga("350 x 230", {1, 3, 0.5}, {350, 230}, "1 4 5|0 0,1 0,2 0,3 0,4");
         riga("piccola, 1e6 s", {1e5, 8e5, 1}, piccola, "0 900000 1000000|0 0,5 1");
         riga("400 x 250", {0.23456, 2, 1.3}, {400, 250}, "0,2346 2,2346 2,4691|0 0,3 0,6 0,9 1,2");
         riga("all'indietro", {1, 3, -0.5}, grande, "1 4 5|-0,5 -0,4 -0,3 -0,2 -0,1");
@@ -134,8 +83,16 @@ private slots:
             const Figura f(moto, misura, tempi, dettagli);
             QVERIFY(f.d.disegnata);
             if (!dettagli)
-                QTEST(f.Testi(RuoloTesto::Tempo) + '|' + f.Testi(RuoloTesto::Velocita), "attese");
-            QCOMPARE(f.Difetti(), QString());
+                QTEST(TestiAsse(f.d, RuoloTesto::Tempo) + '|' + TestiAsse(f.d, RuoloTesto::Velocita),
+                      "attese");
+            QCOMPARE(EtichetteIlleggibili(f.d), QString());
+            QSet<double> righe; // of the details' names over the plot: a second only where one has no room
+            for (const TestoGrafico& nome : f.d.cornice.nomi)
+                if (dettagli && nome.posto.bottom() <= f.d.cornice.area.top())
+                    righe << nome.posto.top();
+            QCOMPARE(int(righe.size()), dettagli ? 1 + (misura.width() < 350) : 0);
+            QCOMPARE(QFontMetricsF(f.d.carattere).height(), QFontMetricsF(CarattereGrafico()).height());
+            QVERIFY(f.d.cornice.area.width() >= 0.4 * misura.width());
         }
     }
 
@@ -166,12 +123,10 @@ private slots:
                 }
         // The marks stand at T1 and T1 + T2; their texts, when drawn, clear of the speed axis.
         const double asse = f.d.InPixel(0, 0).x();
-        QStringList segni;
-        for (const TestoGrafico& t : f.d.Testi(RuoloTesto::Fase)) {
-            segni << t.testo;
-            QVERIFY2(!(t.posto.left() <= asse + 1 && t.posto.right() >= asse - 1), qPrintable(t.testo));
-        }
+        const std::vector<TestoGrafico> segni = f.d.Testi(RuoloTesto::Fase);
         QVERIFY(segni.size() >= 2);
+        for (const TestoGrafico& t : segni)
+            QVERIFY2(!(t.posto.left() <= asse + 1 && t.posto.right() >= asse - 1), qPrintable(t.testo));
         for (double t : {f.banco.Moto.T1, f.banco.Moto.T1 + f.banco.Moto.T2}) {
             const double x = f.d.InPixel(t, 0).x();
             QVERIFY(std::any_of(f.d.piano.linee.begin(), f.d.piano.linee.end(), [&](const LineaGrafico& l) {
@@ -181,32 +136,9 @@ private slots:
         }
         if (moto[2] < 0) { // the curve and s below the axis: 0 on top of the view
             QCOMPARE(f.banco.G.ValoreMassimoY, 0.0);
-            QCOMPARE(f.Testi(RuoloTesto::Dettaglio, 0), "-2 -1,5 -1 -0,5 0");
-            QCOMPARE(f.Testi(RuoloTesto::Dettaglio, 1), "-0,5 0 0,5");
+            QCOMPARE(TestiAsse(f.d, RuoloTesto::Dettaglio, 0), "-2 -1,5 -1 -0,5 0");
+            QCOMPARE(TestiAsse(f.d, RuoloTesto::Dettaglio, 1), "-0,5 0 0,5");
         }
-    }
-
-    // A picture of any size from 200 x 150 keeps the window's text size; at a small size the details'
-    // names go over the plot, on a second row only where the first has no room, and "t [sec]" under its
-    // strip, so that the plot keeps its room.
-    void misure_data() {
-        QTest::addColumn<QSize>("misura");
-        QTest::addColumn<int>("righe"); // of names above the plot
-        QTest::newRow("200 x 150") << QSize(200, 150) << 2;
-        QTest::newRow("350 x 230") << QSize(350, 230) << 1;
-        QTest::newRow("1600 x 1000") << QSize(1600, 1000) << 1;
-    }
-    void misure() {
-        QFETCH(QSize, misura);
-        const Figura f({1, 3, 0.5}, misura, {}, true);
-        QSet<double> righe;
-        for (const TestoGrafico& nome : f.d.cornice.nomi)
-            if (nome.posto.bottom() <= f.d.cornice.area.top())
-                righe << nome.posto.top();
-        QTEST(int(righe.size()), "righe");
-        QCOMPARE(QFontMetricsF(f.d.carattere).height(), QFontMetricsF(CarattereGrafico()).height());
-        QVERIFY(f.d.cornice.area.width() >= 0.4 * misura.width());
-        QCOMPARE(f.Difetti(), QString());
     }
 };
 

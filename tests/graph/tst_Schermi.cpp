@@ -13,21 +13,14 @@
 class TstSchermi : public QObject {
     Q_OBJECT
 
-    // What a reader could not read in the graph window: a plot too small to show the curve, an axis
-    // with fewer than 3 or more than 10 labels or two alike, a readout cut or covered.
+    // What a reader could not read in the graph window: a plot too small to show the curve, a text
+    // of the plot unreadable, a readout cut or covered.
     static QString Difetti(frmGrafico& g) {
-        QStringList difetti;
-        const DisposizioneGrafico& d = g.Disposizione();
-        if (d.cornice.area.width() < 150 || d.cornice.area.height() < 60)
-            difetti << QString::asprintf("piano %g x %g", d.cornice.area.width(), d.cornice.area.height());
-        for (RuoloTesto ruolo : {RuoloTesto::Tempo, RuoloTesto::Velocita}) {
-            QStringList testi;
-            for (const TestoGrafico& t : d.Testi(ruolo))
-                testi << t.testo;
-            if (testi.size() < 3 || testi.size() > 10 || QStringList(testi).removeDuplicates())
-                difetti << testi.join(' ');
-        }
-        return (difetti << ControlliNascosti(g, d.cornice.area)).join("; ");
+        const QRectF area = g.Disposizione().cornice.area;
+        return EtichetteIlleggibili(g.Disposizione()) + ControlliNascosti(g, area) +
+               (area.width() < 150 || area.height() < 60
+                    ? QString::asprintf("piano %g x %g", area.width(), area.height())
+                    : QString());
     }
 
 private slots:
