@@ -13,9 +13,8 @@ struct BancoAsse : Banco {
     QWidget* Apri() {
         programma.SistemaCorrente = 2;
         Assegna({0, 0, 0.5, 0.25, 0, 1, 0, 0});
-        Premi("SceltaSistema");
-        Premi("Calcolo");
-        Premi("Dimensionamento");
+        for (const char* comando : {"SceltaSistema", "Calcolo", "Dimensionamento"})
+            Premi(comando);
         return Finestra("frmDimensionamento");
     }
     QLineEdit* Campo(const char* chiave) {

@@ -244,8 +244,7 @@ private slots:
     // one within them; it is wide enough for its whole title beside a title bar's buttons.
     void salva() {
         QTemporaryDir cartella;
-        QFile vecchio(cartella.filePath("grafico.svg"));
-        QVERIFY(vecchio.open(QIODevice::WriteOnly));
+        Scrivi(cartella.filePath("grafico.svg"), "vecchio");
         QWidget finestra;
         DialoghiQt dialoghi(&finestra);
         QStringList visto; // titles, filters, labels and messages as they come

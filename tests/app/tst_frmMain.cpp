@@ -127,9 +127,8 @@ private slots:
         premi(Qt::Key_Return);
         QCOMPARE(banco.Stato(), "frmInserimentoDati* 1 0 1001000000011 0 0 0 0 0 0 0 0 Stot= Ttot= A=");
         banco.Scrivi(Stot, "2"), banco.Scrivi(Ttot, "2"), banco.Scrivi(A, "2");
-        premi(Qt::Key_Return);
-        premi(Qt::Key_F7);
-        premi(Qt::Key_F6);
+        for (const Qt::Key tasto : {Qt::Key_Return, Qt::Key_F7, Qt::Key_F6})
+            premi(tasto);
         QCOMPARE(banco.Stato().section(' ', 0, 3), "frmInserimentoDati FrmRisultati frmGrafico* 1");
         banco.Scrivi(A, "4");
         premi(Qt::Key_F5);
@@ -176,9 +175,9 @@ private slots:
         const QString prima = banco.Stato();
         banco.dialoghi.risposte = {risposta};
         banco.Premi(qPrintable(comando));
-        QCOMPARE(banco.Chiamate(), QStringLiteral("Conferma Velantra"));
-        QCOMPARE(banco.dialoghi.testi[0], QStringLiteral("ATTENZIONE! Verranno azzerati tutti i valori e "
-                                                         "si inizierà una nuova simulazione, continuare?"));
+        QCOMPARE(banco.Chiamate() + ": " + banco.dialoghi.testi.join('|'),
+                 "Conferma Velantra: ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova "
+                 "simulazione, continuare?");
         QCOMPARE(banco.Stato(), !risposta ? prima
                                 : comando == "Esempio"
                                     ? "frmInserimentoDati FrmRisultati frmGrafico* 0 504 "
