@@ -108,6 +108,23 @@ private slots:
         AreaFinestre nuova;
         nuova.resize(area.size());
         QCOMPARE(area.grab().toImage(), nuova.grab().toImage());
+        // Every control a person can operate, in these and the main window's, has a name a screen reader
+        // reads.
+        Banco banco;
+        banco.programma.SistemaCorrente = 0;
+        banco.Premi("SceltaSistema");
+        banco.Premi("Tabella");
+        QStringList senzaNome;
+        for (QWidget* finestra : QApplication::topLevelWidgets()) {
+            QList<QWidget*> controlli = finestra->findChildren<QWidget*>();
+            for (QWidget* w : controlli << finestra)
+                if (w->isVisible() &&
+                    ((w->focusPolicy() & Qt::TabFocus) || qobject_cast<QToolBar*>(w) ||
+                     qobject_cast<QMenuBar*>(w) || qobject_cast<QProgressBar*>(w)) &&
+                    QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+                    senzaNome << QString::fromLatin1(w->metaObject()->className()) + ' ' + w->objectName();
+        }
+        QCOMPARE(senzaNome, QStringList());
     }
 
     // The options dialog, modal, keeps the typed print header on OK only; the about box is modal too

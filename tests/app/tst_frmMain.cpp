@@ -1,7 +1,6 @@
 #include "Aiuti.h"
 #include "BarraStato.h"
 #include "Collocazione.h"
-#include "frmSplash.h"
 
 namespace {
 const QStringList Chiavi = {"MainLeft", "MainTop", "MainWidth", "MainHeight", "IntestazioneUtente"};
@@ -198,32 +197,6 @@ private slots:
                  : g == libero                                                       ? "tutta l'area"
                                                                                      : "altrove",
                  grafico);
-    }
-
-    // Every control a person can operate, in every window, has a name that a screen reader reads.
-    void nomiAccessibili() {
-        Banco banco;
-        banco.programma.SistemaCorrente = 0;
-        banco.Premi("SceltaSistema");
-        banco.Premi("Tabella");
-        banco.Premi("mnuViewOptions");
-        banco.Premi("mnuHelpAbout");
-        banco.finestra->ImpostaPercorsiGuida({QStringLiteral(VELANTRA_GUIDA_SORGENTE)});
-        banco.Premi("mnuHelpContents");
-        bool salta = false;
-        frmSplash splash(salta);
-        splash.show();
-        QStringList senzaNome;
-        for (QWidget* finestra : QApplication::topLevelWidgets()) {
-            QList<QWidget*> controlli = finestra->findChildren<QWidget*>();
-            for (QWidget* w : controlli << finestra)
-                if (w->isVisible() &&
-                    ((w->focusPolicy() & Qt::TabFocus) || qobject_cast<QToolBar*>(w) ||
-                     qobject_cast<QMenuBar*>(w) || qobject_cast<QProgressBar*>(w)) &&
-                    QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
-                    senzaNome << QString::fromLatin1(w->metaObject()->className()) + ' ' + w->objectName();
-        }
-        QCOMPARE(senzaNome, QStringList());
     }
 
     // The Window menu lists the children, the active one checked, and activates the one chosen; it
