@@ -1,13 +1,23 @@
 #pragma once
 
-// What the app tests share: whole files written and read back, a tool of poppler-utils run, a command
-// printed through an accepted print dialog onto a PDF file.
+// What the app tests share: the program's and Qt's widgets and printing, whole files written and read
+// back, a tool of poppler-utils run, a command printed through an accepted print dialog onto a PDF file, a
+// picture compared with its reference.
 
 #include "Banco.h"
+#include "Collaudo.h"
+#include "Documenti.h"
+#include "Impostazioni.h"
 
-#include <QPageLayout>
-#include <QPrinter>
-#include <QProcess>
+#include <QtPrintSupport>
+#include <QtWidgets>
+
+// Fails the test where a picture differs from its reference, saying how.
+#define CONFRONTA_IMMAGINE(...)                                                                              \
+    do {                                                                                                     \
+        const QString diverso = ConfrontaImmagine(__VA_ARGS__);                                              \
+        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));                                                    \
+    } while (false)
 
 inline QByteArray Leggi(const QString& percorso) {
     QFile file(percorso);

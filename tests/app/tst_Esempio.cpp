@@ -1,9 +1,5 @@
+#include "Aiuti.h"
 #include "AreaFinestre.h"
-#include "Banco.h"
-#include "Collaudo.h"
-
-#include <QMdiArea>
-#include <QScrollArea>
 
 // "Esempio" on the screen and at the scale factor ctest gives (1366 x 768 and 1600 x 1000, at 1, 1.5
 // and 2): every window it opens inside the area, every control of the forms reachable, and with the
@@ -21,12 +17,12 @@ private slots:
             QWidget* finestra = banco.Finestra(nome);
             QVERIFY2(finestra, nome);
             const QMdiSubWindow* sotto = FinestreFiglie::SottoFinestra(finestra);
-            QVERIFY2(area.rect().contains(sotto->geometry()),
-                     qPrintable(QStringLiteral("%1 outside the area").arg(nome)));
-            if (sotto == grafico) // its inner layout is its own
+            QVERIFY2(area.rect().contains(sotto->geometry()), nome); // inside the area
+            if (sotto == grafico)                                    // its inner layout is its own
                 continue;
             // Each control shows inside its window and the area, scrolled into view if need be.
             auto* scorrevole = qobject_cast<QScrollArea*>(sotto->widget());
+            const QRect visibile(sotto->widget()->mapTo(&area, QPoint()), sotto->widget()->size());
             int controlli = 0;
             for (QWidget* controllo : finestra->findChildren<QWidget*>()) {
                 if (!controllo->isVisible() || !(controllo->focusPolicy() & Qt::TabFocus))
@@ -35,11 +31,8 @@ private slots:
                 if (scorrevole)
                     scorrevole->ensureWidgetVisible(controllo, 0, 0);
                 const QRect posto(controllo->mapTo(&area, QPoint()), controllo->size());
-                const QRect visibile =
-                    QRect(sotto->widget()->mapTo(&area, QPoint()), sotto->widget()->size());
                 // Whole, or as much of it as the window can show.
-                const QRect mostrato = posto & visibile & area.rect();
-                QVERIFY2(mostrato.size() == posto.size().boundedTo(visibile.size()),
+                QVERIFY2((posto & visibile & area.rect()).size() == posto.size().boundedTo(visibile.size()),
                          qPrintable(nome + (" " + controllo->accessibleName())));
             }
             QVERIFY2(controlli >= 8, nome); // the value boxes at least

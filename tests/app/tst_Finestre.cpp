@@ -1,33 +1,13 @@
+#include "Aiuti.h"
 #include "AreaFinestre.h"
 #include "Avvio.h"
-#include "Banco.h"
-#include "Collaudo.h"
 #include "DialoghiQt.h"
 #include "Esportazione.h"
 #include "Figura.h"
 #include "FinestraGuida.h"
-#include "Impostazioni.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
 #include "frmSplash.h"
-
-#include <QComboBox>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QLabel>
-#include <QListWidget>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextBrowser>
-#include <QTextDocument>
-#include <QTimer>
-#include <QToolBar>
 
 namespace {
 // Looks at the modal dialog that opens next, once it is up, then answers it.
@@ -122,13 +102,29 @@ private slots:
                 versione->setText(QStringLiteral("Versione"));
             if (QWidget* fuoco = finestra->focusWidget()) // no blinking cursor
                 fuoco->clearFocus();
-            const QString diverso = ConfrontaImmagine(finestra->grab().toImage(), QLatin1String(nome), scala);
-            QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
+            CONFRONTA_IMMAGINE(finestra->grab().toImage(), QLatin1String(nome), scala);
         }
         area.resize(240, 150);
         AreaFinestre nuova;
         nuova.resize(area.size());
         QCOMPARE(area.grab().toImage(), nuova.grab().toImage());
+        // Every control a person can operate, in these and the main window's, has a name a screen reader
+        // reads.
+        Banco banco;
+        banco.programma.SistemaCorrente = 0;
+        banco.Premi("SceltaSistema");
+        banco.Premi("Tabella");
+        QStringList senzaNome;
+        for (QWidget* finestra : QApplication::topLevelWidgets()) {
+            QList<QWidget*> controlli = finestra->findChildren<QWidget*>();
+            for (QWidget* w : controlli << finestra)
+                if (w->isVisible() &&
+                    ((w->focusPolicy() & Qt::TabFocus) || qobject_cast<QToolBar*>(w) ||
+                     qobject_cast<QMenuBar*>(w) || qobject_cast<QProgressBar*>(w)) &&
+                    QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+                    senzaNome << QString::fromLatin1(w->metaObject()->className()) + ' ' + w->objectName();
+        }
+        QCOMPARE(senzaNome, QStringList());
     }
 
     // The options dialog, modal, keeps the typed print header on OK only; the about box is modal too
@@ -240,16 +236,11 @@ private slots:
         QCOMPARE(banco.finestra->findChildren<FinestraGuida*>().size(), 1);
         QCOMPARE(visto().section('|', 2, 3), "Guida di Velantra|");
         QCOMPARE(banco.dialoghi.chiamate.size(), 2); // no message more
-    }
 
-    // The help names every command a person meets, with its key: each item of the main window's menus
-    // and toolbar, each tool and menu item of the graph window, the results window's menu.
-    void guidaCompleta() {
-        Banco banco;
+        // It names every command a person meets, with its key: each item of the main window's menus and
+        // toolbar, each tool and menu item of the graph window, the results window's menu.
+        banco.dialoghi.risposte = {true};
         banco.Premi("Esempio");
-        QTextDocument documento;
-        documento.setHtml(LeggiGuida({GuidaSorgente}).html);
-        const QString guida = documento.toPlainText();
         QList<QAction*> comandi = banco.finestra->findChild<QToolBar*>()->actions();
         for (QAction* tendina : banco.finestra->menuBar()->actions())
             comandi << tendina << tendina->menu()->actions();
@@ -259,7 +250,7 @@ private slots:
         for (const QAction* comando : comandi)
             for (const QString& nome :
                  {comando->toolTip(), comando->text().remove('&').trimmed(), comando->shortcut().toString()})
-                if (!comando->isSeparator() && !guida.contains(nome))
+                if (!comando->isSeparator() && !testo->toPlainText().contains(nome))
                     mancanti << nome;
         QCOMPARE(mancanti, QStringList());
     }
@@ -270,8 +261,7 @@ private slots:
     // one within them; it is wide enough for its whole title beside a title bar's buttons.
     void salva() {
         QTemporaryDir cartella;
-        QFile vecchio(cartella.filePath("grafico.svg"));
-        QVERIFY(vecchio.open(QIODevice::WriteOnly));
+        Scrivi(cartella.filePath("grafico.svg"), "vecchio");
         QWidget finestra;
         DialoghiQt dialoghi(&finestra);
         QStringList visto; // titles, filters, labels and messages as they come
@@ -352,17 +342,14 @@ private slots:
         QTest::addColumn<QString>("atteso");
         const int invio = -Qt::Key_Return, esc = -Qt::Key_Escape;
         using enum Dialoghi::Icona;
-        const std::tuple<const char*, int, Dialoghi::Icona, int, const char*> casi[] = {
-            {"avviso", 0, Avviso, 0, "Perché 2 largo OK => 1"},
-            {"errore", 0, Errore, esc, "Perché 3 largo OK => 1"},
-            {"informazione", 0, Informazione, invio, "Perché 1 largo OK => 1"},
-            {"altro premuto", 1, Nessuna, 1, "Perché 0 largo OK+Altro => 1"},
-            {"altro, Invio", 1, Avviso, invio, "Perché 2 largo OK+Altro => 0"},
-            {"altro, Esc", 1, Nessuna, esc, "Perché 0 largo OK+Altro => 0"},
-            {"domanda, OK", 2, Nessuna, 0, " 2 stretto OK+Annulla => 1"},
-            {"domanda, Esc", 2, Nessuna, esc, " 2 stretto OK+Annulla => 0"}};
-        for (const auto& [nome, tipo, icona, risposta, visto] : casi)
-            QTest::newRow(nome) << tipo << int(icona) << risposta << visto;
+        QTest::newRow("avviso") << 0 << int(Avviso) << 0 << "Perché 2 largo OK => 1";
+        QTest::newRow("errore") << 0 << int(Errore) << esc << "Perché 3 largo OK => 1";
+        QTest::newRow("informazione") << 0 << int(Informazione) << invio << "Perché 1 largo OK => 1";
+        QTest::newRow("altro premuto") << 1 << int(Nessuna) << 1 << "Perché 0 largo OK+Altro => 1";
+        QTest::newRow("altro, Invio") << 1 << int(Avviso) << invio << "Perché 2 largo OK+Altro => 0";
+        QTest::newRow("altro, Esc") << 1 << int(Nessuna) << esc << "Perché 0 largo OK+Altro => 0";
+        QTest::newRow("domanda, OK") << 2 << int(Nessuna) << 0 << " 2 stretto OK+Annulla => 1";
+        QTest::newRow("domanda, Esc") << 2 << int(Nessuna) << esc << " 2 stretto OK+Annulla => 0";
     }
     void messaggi() {
         QFETCH(int, tipo);
@@ -385,13 +372,11 @@ private slots:
             else
                 QTest::keyClick(scatola, Qt::Key(-risposta));
         });
-        const QString titolo = QStringLiteral("Velantra"), testo = QStringLiteral("Testo"),
-                      perche = QStringLiteral("Perché");
         const auto modo = Dialoghi::Icona(icona);
-        const bool esito = tipo == 0 ? (dialoghi.Messaggio(testo, titolo, modo, perche), true)
-                           : tipo == 1
-                               ? dialoghi.MessaggioConAlternativa(testo, "Altro", titolo, modo, perche)
-                               : dialoghi.Conferma(testo, titolo);
+        const bool esito =
+            tipo == 0   ? (dialoghi.Messaggio("Testo", "Velantra", modo, "Perché"), true)
+            : tipo == 1 ? dialoghi.MessaggioConAlternativa("Testo", "Altro", "Velantra", modo, "Perché")
+                        : dialoghi.Conferma("Testo", "Velantra");
         QFETCH(QString, atteso); // Qt's own Cancel in the language loaded at start
         QCOMPARE(visto + " => " + QString::number(esito),
                  "Velantra: Testo, " +

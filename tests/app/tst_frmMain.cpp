@@ -1,19 +1,6 @@
-#include "Banco.h"
+#include "Aiuti.h"
 #include "BarraStato.h"
-#include "Collaudo.h"
 #include "Collocazione.h"
-#include "Impostazioni.h"
-#include "frmSplash.h"
-
-#include <QAccessible>
-#include <QMdiArea>
-#include <QMenu>
-#include <QMenuBar>
-#include <QProgressBar>
-#include <QRegularExpression>
-#include <QScreen>
-#include <QScrollBar>
-#include <QToolBar>
 
 namespace {
 const QStringList Chiavi = {"MainLeft", "MainTop", "MainWidth", "MainHeight", "IntestazioneUtente"};
@@ -34,10 +21,23 @@ void Memorizza(const QString& testi) {
 class TstFrmMain : public QObject {
     Q_OBJECT
 private slots:
-    // Each menu's name and caption, then its items as name=caption, shortcut, " v" when checked; the
-    // toolbar's buttons as name=tip; the command state.
+    // The frame as seen at a given moment: menus, toolbar, the status bar's panels with the date and
+    // the time; the View menu hides and shows the bars. Each menu's name and caption, then its items as
+    // name=caption, shortcut, " v" when checked; the toolbar's buttons as name=tip; the command state.
     void comandi() {
         Banco banco;
+        banco.finestra->setWindowState(Qt::WindowNoState);
+        banco.finestra->resize(640, 400);
+        banco.finestra->findChild<BarraStato*>()->Aggiorna(QDateTime(QDate(2024, 3, 9), QTime(7, 5, 42)));
+        CONFRONTA_IMMAGINE(banco.finestra->grab().toImage(), QStringLiteral("cornice"));
+        const std::pair<const char*, const char*> barre[] = {{"mnuViewToolbar", "tbToolBar"},
+                                                             {"mnuViewStatusBar", "sbStatusBar"}};
+        for (const auto& [voce, barra] : barre)
+            for (const bool visibile : {false, true}) {
+                banco.Premi(voce);
+                QCOMPARE(banco.Azione(voce)->isChecked(), visibile);
+                QCOMPARE(banco.finestra->findChild<QWidget*>(barra)->isVisible(), visibile);
+            }
         QCOMPARE(banco.finestra->windowTitle(), QStringLiteral("Velantra dei moti"));
         // Name=caption or tip, shortcut, " v" when checked.
         const auto voce = [](const QAction* a, const QString& testo) {
@@ -126,9 +126,8 @@ private slots:
         premi(Qt::Key_Return);
         QCOMPARE(banco.Stato(), "frmInserimentoDati* 1 0 1001000000011 0 0 0 0 0 0 0 0 Stot= Ttot= A=");
         banco.Scrivi(Stot, "2"), banco.Scrivi(Ttot, "2"), banco.Scrivi(A, "2");
-        premi(Qt::Key_Return);
-        premi(Qt::Key_F7);
-        premi(Qt::Key_F6);
+        for (const Qt::Key tasto : {Qt::Key_Return, Qt::Key_F7, Qt::Key_F6})
+            premi(tasto);
         QCOMPARE(banco.Stato().section(' ', 0, 3), "frmInserimentoDati FrmRisultati frmGrafico* 1");
         banco.Scrivi(A, "4");
         premi(Qt::Key_F5);
@@ -150,17 +149,16 @@ private slots:
         QTest::addColumn<bool>("risposta");
         QTest::addColumn<QSize>("cornice");
         QTest::addColumn<QString>("grafico");
-        const std::tuple<const char*, const char*, bool, QSize, const char*> casi[] = {
-            {"pulsante, OK", "New", true, {1600, 800}, ""},
-            {"menu, Annulla", "mnuFileNew", false, {1600, 800}, ""},
-            {"esempio, Annulla", "Esempio", false, {1600, 800}, ""},
-            {"esempio, OK", "Esempio", true, {1600, 800}, "sotto i risultati"},
-            {"esempio, cornice larga", "Esempio", true, {2200, 800}, "accanto"},
-            {"esempio, cornice alta", "Esempio", true, {1200, 1150}, "sotto"},
-            {"esempio, cornice stretta", "Esempio", true, {1000, 1150}, "sotto i risultati"},
-            {"esempio, cornice piccola", "Esempio", true, {700, 500}, "tutta l'area"}};
-        for (const auto& [nome, comando, risposta, cornice, grafico] : casi)
-            QTest::newRow(nome) << comando << risposta << cornice << grafico;
+        const QSize cornice(1600, 800);
+        QTest::newRow("pulsante, OK") << "New" << true << cornice << "";
+        QTest::newRow("menu, Annulla") << "mnuFileNew" << false << cornice << "";
+        QTest::newRow("esempio, Annulla") << "Esempio" << false << cornice << "";
+        QTest::newRow("esempio, OK") << "Esempio" << true << cornice << "sotto i risultati";
+        QTest::newRow("esempio, cornice larga") << "Esempio" << true << QSize(2200, 800) << "accanto";
+        QTest::newRow("esempio, cornice alta") << "Esempio" << true << QSize(1200, 1150) << "sotto";
+        QTest::newRow("esempio, cornice stretta")
+            << "Esempio" << true << QSize(1000, 1150) << "sotto i risultati";
+        QTest::newRow("esempio, cornice piccola") << "Esempio" << true << QSize(700, 500) << "tutta l'area";
     }
     void nuovo() {
         QFETCH(QString, comando);
@@ -176,9 +174,9 @@ private slots:
         const QString prima = banco.Stato();
         banco.dialoghi.risposte = {risposta};
         banco.Premi(qPrintable(comando));
-        QCOMPARE(banco.Chiamate(), QStringLiteral("Conferma Velantra"));
-        QCOMPARE(banco.dialoghi.testi[0], QStringLiteral("ATTENZIONE! Verranno azzerati tutti i valori e "
-                                                         "si inizierà una nuova simulazione, continuare?"));
+        QCOMPARE(banco.Chiamate() + ": " + banco.dialoghi.testi.join('|'),
+                 "Conferma Velantra: ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova "
+                 "simulazione, continuare?");
         QCOMPARE(banco.Stato(), !risposta ? prima
                                 : comando == "Esempio"
                                     ? "frmInserimentoDati FrmRisultati frmGrafico* 0 504 "
@@ -199,52 +197,6 @@ private slots:
                  : g == libero                                                       ? "tutta l'area"
                                                                                      : "altrove",
                  grafico);
-    }
-
-    // Every control a person can operate, in every window, has a name that a screen reader reads.
-    void nomiAccessibili() {
-        Banco banco;
-        banco.programma.SistemaCorrente = 0;
-        banco.Premi("SceltaSistema");
-        banco.Premi("Tabella");
-        banco.Premi("mnuViewOptions");
-        banco.Premi("mnuHelpAbout");
-        banco.finestra->ImpostaPercorsiGuida({QStringLiteral(VELANTRA_GUIDA_SORGENTE)});
-        banco.Premi("mnuHelpContents");
-        bool salta = false;
-        frmSplash splash(salta);
-        splash.show();
-        QStringList senzaNome;
-        for (QWidget* finestra : QApplication::topLevelWidgets()) {
-            QList<QWidget*> controlli = finestra->findChildren<QWidget*>();
-            for (QWidget* w : controlli << finestra)
-                if (w->isVisible() &&
-                    ((w->focusPolicy() & Qt::TabFocus) || qobject_cast<QToolBar*>(w) ||
-                     qobject_cast<QMenuBar*>(w) || qobject_cast<QProgressBar*>(w)) &&
-                    QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
-                    senzaNome << QString::fromLatin1(w->metaObject()->className()) + ' ' + w->objectName();
-        }
-        QCOMPARE(senzaNome, QStringList());
-    }
-
-    // The frame as seen at a given moment: menus, toolbar, the status bar's panels with the date and
-    // the time. The View menu hides and shows the bars.
-    void barre() {
-        Banco banco;
-        banco.finestra->setWindowState(Qt::WindowNoState);
-        banco.finestra->resize(640, 400);
-        banco.finestra->findChild<BarraStato*>()->Aggiorna(QDateTime(QDate(2024, 3, 9), QTime(7, 5, 42)));
-        const QString diverso =
-            ConfrontaImmagine(banco.finestra->grab().toImage(), QStringLiteral("cornice"));
-        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
-        const std::pair<const char*, const char*> barre[] = {{"mnuViewToolbar", "tbToolBar"},
-                                                             {"mnuViewStatusBar", "sbStatusBar"}};
-        for (const auto& [voce, barra] : barre)
-            for (const bool visibile : {false, true}) {
-                banco.Premi(voce);
-                QCOMPARE(banco.Azione(voce)->isChecked(), visibile);
-                QCOMPARE(banco.finestra->findChild<QWidget*>(barra)->isVisible(), visibile);
-            }
     }
 
     // The Window menu lists the children, the active one checked, and activates the one chosen; it
@@ -322,38 +274,33 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("prima");
         QTest::addColumn<QRect>("normale");
-        QTest::addColumn<QRect>("mossa");
         QTest::addColumn<QString>("dopo");
         const QLocale it(QLocale::Italian, QLocale::Italy), us(QLocale::English, QLocale::UnitedStates);
-        const QRect ferma;
-        const std::tuple<const char*, QLocale, const char*, QRect, QRect, const char*> casi[] = {
-            {"nulla", it, "", QRect(67, 67, 433, 433), ferma, "1000;1000;6500;6500;Ditta"},
-            {"decimali", it, "1000,5;750,4;6000;4500", QRect(67, 50, 400, 300), ferma,
-             "1000,5;750,4;6000;4500;Ditta"},
-            {"decimali, americano", us, "1000.5;750.4;6000;4500", QRect(67, 50, 400, 300), ferma,
-             "1000.5;750.4;6000;4500;Ditta"},
-            {"migliaia, lettere", it, "1.500;;6000x;4500", QRect(67, 67, 433, 300), ferma, ""},
-            {"misure non positive", it, "1500;750;0;-4500", QRect(100, 50, 433, 433), ferma, ""},
-            {"oltre la precisione singola", it, "1e39;750;6000;4500", QRect(67, 50, 400, 300), ferma, ""},
-            {"fuori schermo", it, "-90000;1000;6500;6500", QRect(67, 67, 433, 433), ferma,
-             "1000;1000;6500;6500;Ditta"},
-            {"troppo piccola", it, "1500;750;2999;1", QRect(100, 50, 433, 433), ferma,
-             "1500;750;6500;6500;Ditta"},
-            {"quasi zero", it, "1500;750;3000;1e-40", QRect(100, 50, 200, 433), ferma,
-             "1500;750;3000;6500;Ditta"},
-            {"enorme", it, "1000;1000;99999999;1e30", QGuiApplication::primaryScreen()->availableGeometry(),
-             ferma, ""},
-            {"mossa", it, "1500;1500;7500;7500;Vecchia", QRect(100, 100, 500, 500), QRect(100, 80, 600, 450),
-             "1500;1200;9000;6750;Ditta"},
-            {"ridotta", it, "1500;1500;7500;7500;Vecchia", QRect(100, 100, 500, 500), ferma,
-             "1500;1500;7500;7500;Vecchia"}};
-        for (const auto& [nome, locale, prima, normale, mossa, dopo] : casi)
-            QTest::newRow(nome) << locale << prima << normale << mossa << dopo;
+        QTest::newRow("nulla") << it << "" << QRect(67, 67, 433, 433) << "1000;1000;6500;6500;Ditta";
+        QTest::newRow("decimali") << it << "1000,5;750,4;6000;4500" << QRect(67, 50, 400, 300)
+                                  << "1000,5;750,4;6000;4500;Ditta";
+        QTest::newRow("decimali, americano")
+            << us << "1000.5;750.4;6000;4500" << QRect(67, 50, 400, 300) << "1000.5;750.4;6000;4500;Ditta";
+        QTest::newRow("migliaia, lettere") << it << "1.500;;6000x;4500" << QRect(67, 67, 433, 300) << "";
+        QTest::newRow("misure non positive") << it << "1500;750;0;-4500" << QRect(100, 50, 433, 433) << "";
+        QTest::newRow("oltre la precisione singola")
+            << it << "1e39;750;6000;4500" << QRect(67, 50, 400, 300) << "";
+        QTest::newRow("fuori schermo")
+            << it << "-90000;1000;6500;6500" << QRect(67, 67, 433, 433) << "1000;1000;6500;6500;Ditta";
+        QTest::newRow("troppo piccola")
+            << it << "1500;750;2999;1" << QRect(100, 50, 433, 433) << "1500;750;6500;6500;Ditta";
+        QTest::newRow("quasi zero") << it << "1500;750;3000;1e-40" << QRect(100, 50, 200, 433)
+                                    << "1500;750;3000;6500;Ditta";
+        QTest::newRow("enorme") << it << "1000;1000;99999999;1e30"
+                                << QGuiApplication::primaryScreen()->availableGeometry() << "";
+        QTest::newRow("mossa") << it << "1500;1500;7500;7500;Vecchia" << QRect(100, 100, 500, 500)
+                               << "1500;1200;9000;6750;Ditta";
+        QTest::newRow("ridotta") << it << "1500;1500;7500;7500;Vecchia" << QRect(100, 100, 500, 500)
+                                 << "1500;1500;7500;7500;Vecchia";
     }
     void collocazione() {
         QFETCH(QLocale, locale);
         QFETCH(QString, prima);
-        QFETCH(QRect, mossa);
         QFETCH(QString, dopo);
         QLocale::setDefault(locale);
         Banco banco(false);
@@ -363,9 +310,9 @@ private slots:
         QVERIFY(finestra.isMaximized());
         QCOMPARE(banco.programma.IntestazioneUtente, prima.section(';', 4));
         banco.programma.IntestazioneUtente = QStringLiteral("Ditta");
-        if (!mossa.isNull()) {
+        if (QTest::currentDataTag() == QLatin1String("mossa")) {
             finestra.showNormal();
-            finestra.setGeometry(mossa);
+            finestra.setGeometry(100, 80, 600, 450);
             finestra.showMaximized();
         } else if (QTest::currentDataTag() == QLatin1String("ridotta")) {
             finestra.showMinimized();
