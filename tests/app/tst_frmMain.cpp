@@ -151,7 +151,6 @@ private slots:
         QTest::addColumn<QString>("grafico");
         const QSize cornice(1600, 800);
         QTest::newRow("pulsante, OK") << "New" << true << cornice << "";
-        QTest::newRow("menu, Annulla") << "mnuFileNew" << false << cornice << "";
         QTest::newRow("esempio, Annulla") << "Esempio" << false << cornice << "";
         QTest::newRow("esempio, OK") << "Esempio" << true << cornice << "sotto i risultati";
         QTest::newRow("esempio, cornice larga") << "Esempio" << true << QSize(2200, 800) << "accanto";

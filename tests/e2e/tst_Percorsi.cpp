@@ -188,7 +188,6 @@ private slots:
         QTest::newRow("500 intervalli") << 5.0 << QString("0.01") << qint64(501);
         QTest::newRow("50.000 righe") << 499.99 << QString("0.01") << qint64(50000);
         QTest::newRow("una riga di troppo") << 500.0 << QString("0.02") << qint64(25001);
-        QTest::newRow("un milione di secondi") << 1e6 << QString("50") << qint64(20001);
         QTest::newRow("enorme") << 1e300 << QString("5e+295") << qint64(20001);
         QTest::newRow("minuscolo") << 1e-300 << QString("2e-303") << qint64(501);
         for (const double durata : {0.0, qInf(), qQNaN(), 5e-324})

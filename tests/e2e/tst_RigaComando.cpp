@@ -97,11 +97,9 @@ private slots:
         riga("relazione, chiave fuori intervallo", "velantra --relazione nullo.vla out.txt", 1,
              "Il file «nullo.vla» non è una simulazione di Velantra: il valore della chiave «passo» («0») "
              "deve essere maggiore di 0.");
-        for (const char* uscita : {"--relazione pesante.vla out.txt", "-e pesante.vla vecchio.csv"})
-            riga(uscita, QStringLiteral("velantra ") + uscita, 1,
-                 "Impossibile calcolare la simulazione del file «pesante.vla»: il moto calcolato non si può "
-                 "dimensionare: forze o coppie dell'asse andrebbero oltre i numeri del programma (doppia "
-                 "precisione).");
+        riga("asse oltre i double", "velantra -e pesante.vla vecchio.csv", 1,
+             calcolo.arg("pesante.vla", "il moto calcolato non si può dimensionare: forze o coppie dell'asse "
+                                        "andrebbero oltre i numeri del programma (doppia precisione)"));
         riga("csv con forza e coppia", "velantra --esporta asse.vla out.csv", 0, {}, "out.csv",
              "t [sec],s [m],v [m/sec],a [m/sec^2],F [N],C [N·m]\r\n0,0,0,", false);
 
