@@ -3,6 +3,7 @@
 // figures), and one keystroke in a box, which does the same through the box's own signal. Run offscreen
 // in a Release build; the target is well under 1 ms.
 
+#include "../BenchConFinestre.h"
 #include "DialoghiQt.h"
 #include "Programma.h"
 #include "frmDimensionamento.h"
@@ -66,11 +67,5 @@ BENCHMARK(Tasto)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication applicazione(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return EseguiConFinestre(argc, argv);
 }

@@ -2,6 +2,7 @@
 // page and the graph page printed to PDF, the plot written as a bitmap. Run offscreen in a Release
 // build.
 
+#include "../BenchConFinestre.h"
 #include "Campionamento.h"
 #include "Documento.h"
 #include "FileSicuri.h"
@@ -88,11 +89,5 @@ BENCHMARK(EsportaBitmap)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication applicazione(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return EseguiConFinestre(argc, argv);
 }

@@ -2,6 +2,7 @@
 // measures 1600 x 1000 pixels with 50,000 points: the full view (layout, labels, grid, painted), one
 // wheel-zoom step and one pan step (the view laid out and painted again), one collimator move (nearest
 // sample, cross, readouts, repaint).
+#include "../BenchConFinestre.h"
 #include "Campionamento.h"
 #include "Grafico.h"
 #include "ModelloGrafico.h"
@@ -147,11 +148,5 @@ BENCHMARK(MossaCollimatore)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication applicazione(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return EseguiConFinestre(argc, argv);
 }
