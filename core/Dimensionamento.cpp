@@ -112,42 +112,65 @@ FaseAsse Dimensionamento::FaseA(double t) const {
     return t < t1 ? FaseAccelerazione : t < t12 ? FaseRegime : FaseDecelerazione;
 }
 
+std::optional<LeggeAsse> LeggeAsse::Da(const DatiAsse& dati) {
+    if (ControllaAsse(dati))
+        return std::nullopt;
+    LeggeAsse legge;
+    legge.m = dati.Massa;
+    if (dati.Tipo == Trasmissione::Vite)
+        legge.k = 2 * std::numbers::pi * dati.Rapporto / dati.Passo;
+    else if (dati.Tipo == Trasmissione::Cinghia)
+        legge.k = 2 * dati.Rapporto / dati.Diametro;
+    legge.eta = dati.Rendimento;
+    legge.inerzia = dati.InerziaMotore + dati.InerziaTrasmissione;
+    const auto [seno, coseno] = SenoCoseno(dati.Inclinazione);
+    legge.peso = legge.m * Gravita * seno; // the weight's pull along the axis, against an upward motion
+    legge.resistenza = dati.Attrito * legge.m * Gravita * coseno + dati.Forza;
+    return legge;
+}
+
+IstanteAsse LeggeAsse::Istante(double forza, double accelerazione, double velocita, int verso) const {
+    IstanteAsse r;
+    r.Forza = forza;
+    if (Diretta()) {
+        r.Potenza = forza * velocita;
+        return r;
+    }
+    const double carico = verso == 0 ? forza / k : forza * verso > 0 ? forza / (k * eta) : forza * eta / k;
+    r.Coppia = inerzia * k * accelerazione + carico;
+    r.Potenza = r.Coppia * k * velocita;
+    return r;
+}
+
+IstanteAsse LeggeAsse::InMoto(double accelerazione, double velocita, int verso) const {
+    return Istante(m * accelerazione + peso + verso * resistenza, accelerazione, velocita, verso);
+}
+
+IstanteAsse LeggeAsse::Fermo() const {
+    return Istante(peso, 0, 0, 0);
+}
+
 std::optional<Dimensionamento> Dimensiona(const Velantra& Moto, const DatiAsse& dati) {
     const double T1 = Moto.T1, T2 = Moto.T2, Vm = Moto.Vm;
-    if (!Finiti({T1, T2, Vm}) || !(T1 > 0) || !(T2 >= 0) || Vm == 0 || ControllaAsse(dati))
+    const auto legge = LeggeAsse::Da(dati);
+    if (!Finiti({T1, T2, Vm}) || !(T1 > 0) || !(T2 >= 0) || Vm == 0 || !legge)
         return std::nullopt;
     const double A = Vm / T1;
-    const double d = Vm > 0 ? 1 : -1; // direction of the motion
-    const double m = dati.Massa;
-    const auto [seno, coseno] = SenoCoseno(dati.Inclinazione);
-    const double peso = m * Gravita * seno; // the weight's pull along the axis, against an upward motion
-    // Friction and the external force always resist the motion.
-    const double resistenza = d * (dati.Attrito * m * Gravita * coseno + dati.Forza);
+    const int d = Vm > 0 ? 1 : -1; // direction of the motion
 
     Dimensionamento r;
-    r.Diretta = dati.Tipo == Trasmissione::Diretta;
-    if (dati.Tipo == Trasmissione::Vite)
-        r.Costante = 2 * std::numbers::pi * dati.Rapporto / dati.Passo;
-    else if (dati.Tipo == Trasmissione::Cinghia)
-        r.Costante = 2 * dati.Rapporto / dati.Diametro;
-    const double k = r.Costante, eta = dati.Rendimento;
-    const double inerzia = dati.InerziaMotore + dati.InerziaTrasmissione;
+    r.Diretta = legge->Diretta();
+    r.Costante = legge->Costante();
+    const double k = r.Costante;
     const std::array<double, NumeroFasiAsse> durate{T1, T2, T1, dati.Sosta};
     const std::array<double, NumeroFasiAsse> accelerazioni{A, 0, -A, 0};
     for (int i = 0; i < NumeroFasiAsse; ++i) {
         ValoriFase& f = r.Fasi[i];
         f.Durata = durate[i];
         f.Accelerazione = accelerazioni[i];
-        f.Forza = i == FaseSosta ? peso : m * f.Accelerazione + peso + resistenza;
-        if (r.Diretta)
-            continue;
-        // The efficiency costs the motor when it drives the load and spares it when the load drives it;
-        // holding at rest is taken as ideal.
-        const bool trascina = f.Forza * d > 0;
-        const double carico = i == FaseSosta ? f.Forza / k
-                              : trascina     ? f.Forza / (k * eta)
-                                             : f.Forza * eta / k;
-        f.Coppia = inerzia * k * f.Accelerazione + carico;
+        const IstanteAsse istante = i == FaseSosta ? legge->Fermo() : legge->InMoto(f.Accelerazione, Vm, d);
+        f.Forza = istante.Forza;
+        f.Coppia = istante.Coppia;
     }
 
     const double omegaMassima = k * Vm;

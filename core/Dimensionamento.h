@@ -132,6 +132,30 @@ struct Dimensionamento {
     FaseAsse FaseA(double t) const;
 };
 
+// The drive's law at one instant: the force along the axis, the motor torque and the power C·ω the
+// motor gives (negative where the load drives the motor), for the load's acceleration and speed along
+// the axis. Moving, friction and the external force resist the motion, whose direction is `verso`
+// (1 forward, -1 backward), and the efficiency costs the motor when it drives the load and spares it
+// when the load drives it. At rest the axis is held: the weight alone, the holding taken as ideal.
+struct IstanteAsse {
+    double Forza = 0;   // N
+    double Coppia = 0;  // N·m, 0 for a direct drive
+    double Potenza = 0; // W, C·ω (F·v for a direct drive)
+};
+class LeggeAsse {
+public:
+    // Nothing when the data is incomplete or out of range.
+    static std::optional<LeggeAsse> Da(const DatiAsse& dati);
+    IstanteAsse InMoto(double accelerazione, double velocita, int verso) const;
+    IstanteAsse Fermo() const;
+    bool Diretta() const { return k == 0; }
+    double Costante() const { return k; } // motor radians per metre, 0 for a direct drive
+
+private:
+    double m = 0, k = 0, eta = 1, inerzia = 0, peso = 0, resistenza = 0;
+    IstanteAsse Istante(double forza, double accelerazione, double velocita, int verso) const;
+};
+
 // The sizing of a motion taken from T1, T2 and Vm of the record (acceleration Vm / T1), in either
 // direction. Nothing when the record is no motion (T1 not positive, T2 negative, Vm zero, anything not
 // finite) or the data is incomplete or out of range.
