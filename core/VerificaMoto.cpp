@@ -1,5 +1,7 @@
 #include "VerificaMoto.h"
 
+#include "TestiNumerici.h"
+
 #include <array>
 #include <cfloat>
 #include <cmath>
@@ -209,6 +211,37 @@ Ammissibili IntervalloAmmesso(Risolutore risolutore, const Velantra& dati) {
     ammessi.Ultimo = Limitato({terzo, minimo, minimoIncluso, massimo, massimoIncluso});
     ammessi.Esiste = ammessi.Ultimo->Contiene(dati.*terzo);
     return ammessi;
+}
+
+EstremoMostrato MostraEstremo(const Intervallo& intervallo, bool minimo, Risolutore risolutore,
+                              const Velantra& dati, char separatore) {
+    const L estremo = minimo ? intervallo.Minimo : intervallo.Massimo;
+    const Arrotondamento dentro = minimo ? Arrotondamento::PerEccesso : Arrotondamento::PerDifetto;
+    const double primo = InDouble(estremo, dentro);
+    if (!(minimo ? intervallo.MinimoIncluso : intervallo.MassimoIncluso) && static_cast<L>(primo) == estremo)
+        return {false, primo, TestoEsatto(primo, separatore)};
+    const auto calcola = [&](double valore) {
+        if (!intervallo.Contiene(valore))
+            return false;
+        if (!RegolaDi(risolutore))
+            return true;
+        Velantra prova = dati;
+        prova.*intervallo.Grandezza = valore;
+        return VerificaSoluzione(risolutore, prova).empty();
+    };
+    for (int cifre = 6; cifre <= 15; ++cifre) {
+        const auto letto = LeggiNumero(TestoCifre(primo, cifre, '.', dentro), '.');
+        if (letto && calcola(*letto))
+            return {true, *letto, TestoCifre(primo, cifre, separatore, dentro)};
+    }
+    // Every short text fails: the doubles themselves, a few steps inward at most.
+    double valore = primo;
+    for (int passo = 0; passo < 64 && intervallo.Contiene(valore); ++passo) {
+        if (calcola(valore))
+            return {true, valore, TestoEsatto(valore, separatore)};
+        valore = std::nextafter(valore, minimo ? DBL_MAX : -DBL_MAX);
+    }
+    return {true, primo, TestoEsatto(primo, separatore)};
 }
 
 std::optional<double> VelocitaTriangolare(Risolutore risolutore, const Velantra& dati) {

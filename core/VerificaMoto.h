@@ -11,6 +11,7 @@
 
 #include <limits>
 #include <optional>
+#include <string>
 #include <vector>
 
 using MembroMoto = double Velantra::*;
@@ -76,6 +77,19 @@ struct Ammissibili {
 // For the solver's three inputs in the order of its name (VmT2St: Vm, T2, Stot), where the third lets the
 // first two, as `dati` holds them, make a motion. Closed forms, one per solver.
 Ammissibili IntervalloAmmesso(Risolutore risolutore, const Velantra& dati);
+
+// One end of a range as a message states it. An end that is included, or that no double reaches (the
+// first double inside it is then the end, included), is a value to type: rounded inward to 6
+// significant digits, more where 6 would leave the range or, typed as the third input of `risolutore`
+// beside the first two of `dati`, would give no motion; typing `Testo` then calculates. A strict end
+// that is a double is stated exactly. `Testo` uses the decimal separator given.
+struct EstremoMostrato {
+    bool Incluso = false;
+    double Valore = 0; // the value `Testo` reads back as
+    std::string Testo;
+};
+EstremoMostrato MostraEstremo(const Intervallo& intervallo, bool minimo, Risolutore risolutore,
+                              const Velantra& dati, char separatore);
 
 // The fastest move the limits allow when the stroke is too short to reach the typed Vm: for Stot-Vm-A
 // with |A*Stot| < Vm^2 the peak sqrt(A*Stot), for Stot-Vm-T1 with |Vm*T1| > |Stot| the peak Stot/T1,

@@ -60,26 +60,26 @@ QString Frase(const Violazione& v, const Velantra& moto, MembroMoto riferimento)
     return QStringLiteral("%1 sarebbe zero: il pezzo non si muoverebbe.").arg(nome);
 }
 
-// One end of a range. The doubles a user can type that lie inside it start at the first double inside
-// the end (included from there on, when the end itself is no double); that one is shown rounded outward
-// to 6 digits, a weaker limit that stays true.
-QString Estremo(MembroMoto m, long double estremo, bool incluso, bool minimo) {
-    const double primo = InDouble(estremo, minimo ? Arrotondamento::PerEccesso : Arrotondamento::PerDifetto);
-    incluso = incluso || static_cast<long double>(primo) != estremo;
-    const QString parola = minimo ? (incluso ? QStringLiteral("almeno ") : QStringLiteral("maggiore di "))
-                                  : (incluso ? QStringLiteral("al massimo ") : QStringLiteral("minore di "));
-    return parola + Misura(m, primo, minimo ? Arrotondamento::PerDifetto : Arrotondamento::PerEccesso);
+// One end of a range: a value that, typed, calculates (see MostraEstremo).
+QString Estremo(const Intervallo& i, bool minimo, Risolutore risolutore, const Velantra& dati) {
+    const EstremoMostrato e = MostraEstremo(i, minimo, risolutore, dati, SeparatoreDecimale());
+    const QString parola = minimo
+                               ? (e.Incluso ? QStringLiteral("almeno ") : QStringLiteral("maggiore di "))
+                               : (e.Incluso ? QStringLiteral("al massimo ") : QStringLiteral("minore di "));
+    const QString unita = QString::fromLatin1(GrandezzaDi(i.Grandezza).Unita);
+    return parola + QString::fromStdString(e.Testo) + QLatin1Char(' ') + unita.mid(1, unita.size() - 2);
 }
 
 // "maggiore di 0 m e al massimo 5 m", "almeno 2 m/sec^2", "diverso da 0 m".
-QString Condizione(const Intervallo& i) {
+// The range of one of the first two inputs has no solver: the ends only keep to it.
+QString Condizione(const Intervallo& i, Risolutore risolutore = nullptr, const Velantra& dati = {}) {
     if (i.DiversoDaZero)
         return QStringLiteral("diverso da ") + Misura(i.Grandezza, 0);
     QStringList parti;
     if (!std::isinf(i.Minimo))
-        parti << Estremo(i.Grandezza, i.Minimo, i.MinimoIncluso, true);
+        parti << Estremo(i, true, risolutore, dati);
     if (!std::isinf(i.Massimo))
-        parti << Estremo(i.Grandezza, i.Massimo, i.MassimoIncluso, false);
+        parti << Estremo(i, false, risolutore, dati);
     return parti.join(QStringLiteral(" e "));
 }
 
@@ -137,7 +137,7 @@ QStringList SpiegazioneMoto(int16_t sistema, const Velantra& moto) {
     const QString dati = primo + QStringLiteral(" e ") + Uguale(ingressi[1], moto);
     if (ammessi.Ultimo)
         frasi << QStringLiteral("Con %1, %2 deve essere %3.")
-                     .arg(dati, Nome(ingressi[2]), Condizione(*ammessi.Ultimo));
+                     .arg(dati, Nome(ingressi[2]), Condizione(*ammessi.Ultimo, terna.Risolutore, moto));
     else
         frasi << QStringLiteral("Con %1 nessun valore di %2 dà un moto possibile.")
                      .arg(dati, Nome(ingressi[2]));

@@ -3,8 +3,9 @@
 // Why the values typed for a combination give no motion, in Italian: one sentence per condition the
 // solved record breaks, then the values the last-typed quantity may take given the other two (or why
 // those two already rule out every motion), and the triangular profile when the stroke is too short for
-// the speed. Every sentence holds for the values typed: numbers show at most 6 significant digits, limits
-// rounded outward; where a motion exists but the doubles cannot carry it, the message says so instead.
+// the speed. Every sentence holds for the values typed: numbers show at most 6 significant digits; a
+// limit the user may type is rounded inward, so that typing it calculates; where a motion exists but the
+// doubles cannot carry it, the message says so instead.
 
 #include <QString>
 #include <QStringList>

@@ -63,6 +63,31 @@ Velantra Risolvi(int solutore, const double (&ingressi)[3]) {
     (m.*Solutori[solutore].risolvi)();
     return m;
 }
+// The ends of the third input's range as the message states them, each checked: the text reads back as
+// the value, which lies in the range, within 6 digits of the end and, typed, calculates.
+QString EstremiDigitati(Risolutore r, const Velantra& dati) {
+    QStringList testi;
+    const Intervallo i = *IntervalloAmmesso(r, dati).Ultimo;
+    for (const bool minimo : {true, false}) {
+        const long double fine = minimo ? i.Minimo : i.Massimo;
+        if (std::isinf(fine))
+            continue;
+        const EstremoMostrato e = MostraEstremo(i, minimo, r, dati, '.');
+        const QByteArray dove = (e.Testo + " per " + std::to_string(double(fine))).c_str();
+        Velantra digitato = dati;
+        digitato.*i.Grandezza = e.Valore;
+        const bool valido =
+            LeggiNumero(e.Testo, '.') == e.Valore &&
+            (e.Incluso ? i.Contiene(e.Valore) && VerificaSoluzione(r, digitato).empty() : e.Valore == fine) &&
+            std::abs(e.Valore - fine) <= 1e-5L * std::abs(fine);
+        if (!valido)
+            QTest::qFail(dove.constData(), __FILE__, __LINE__);
+        testi << QString(minimo ? (e.Incluso ? "almeno " : "maggiore di ")
+                                : (e.Incluso ? "al massimo " : "minore di ")) +
+                     QString::fromStdString(e.Testo);
+    }
+    return testi.join(" e ");
+}
 } // namespace
 
 class TstMoto : public QObject {
@@ -187,6 +212,48 @@ private slots:
             intervalli << "esiste";
         QTEST(intervalli.join(' '), "intervallo");
         QVERIFY(VerificaMoto(Velantra()).empty()); // nothing entered yet is no fault
+    }
+
+    // A limit that a message states as a value to type calculates when typed: rounded inward to 6 digits
+    // (not outward, not further in), for every combination in both directions over awkward inputs;
+    // a strict end is stated exactly.
+    void limitiDaDigitare_data() {
+        QTest::addColumn<int>("sistema");
+        QTest::addColumn<QString>("dati");
+        QTest::addColumn<QString>("estremi");
+        QTest::newRow("A minima") << 1 << "Stot=0.3 Ttot=0.35"
+                                  << "almeno 9.79592";
+        QTest::newRow("T1 massimo") << 5 << "Stot=1 Vm=3"
+                                    << "maggiore di 0 e al massimo 0.333333";
+        QTest::newRow("indietro") << 5 << "Stot=-1 Vm=-3"
+                                  << "maggiore di 0 e al massimo 0.333333";
+        QTest::newRow("A massima indietro") << 4 << "Stot=-0.3 Vm=-1.4"
+                                            << "al massimo -6.53334";
+        QTest::newRow("Stot tra due estremi") << 9 << "Vm=0.7 Ttot=0.3"
+                                              << "almeno 0.105 e al massimo 0.209999";
+    }
+    void limitiDaDigitare() {
+        QFETCH(int, sistema);
+        QFETCH(QString, dati);
+        Velantra m;
+        for (const QString& voce : dati.split(' '))
+            for (const auto& [nome, membro] : Grandezze)
+                if (voce.section('=', 0, 0) == nome)
+                    m.*membro = voce.section('=', 1).toDouble();
+        QTEST(EstremiDigitati(Solutori[sistema].risolvi, m), "estremi");
+        const double valori[] = {0.3, 0.35, 1.0 / 3, 3, 7.77e-5, 12345.678, 1e-9, 2.5e7};
+        for (const auto& [nome, risolvi, ingressi] : Solutori)
+            for (const double a : valori)
+                for (const double b : valori)
+                    for (const double verso : {1.0, -1.0}) {
+                        Velantra d;
+                        d.*ingressi[0] = Orientata(ingressi[0]) ? verso * a : a;
+                        d.*ingressi[1] = Orientata(ingressi[1]) ? verso * b : b;
+                        if (IntervalloAmmesso(risolvi, d).Ultimo)
+                            EstremiDigitati(risolvi, d);
+                        if (QTest::currentTestFailed())
+                            return;
+                    }
     }
 
     // The fastest move within the limits: with the peak offered for Vm, Stot-Vm-A and Stot-Vm-T1 solve to

@@ -64,8 +64,8 @@ private slots:
                  "out." + formato, (formato + (formato == "pdf" ? " 847x626" : " 847x625")).toUtf8());
         riga("calcolo fallito", "velantra -e impossibile.vla out.csv", 1,
              calcolo.arg("impossibile.vla", "il calcolo non è riuscito, controllare i valori") +
-                 "\nT1 non si può calcolare con questi valori.\nCon Stot = 2 m e Ttot = 2 sec, A "
-                 "deve essere almeno 2 m/sec^2.");
+                 "\nT1 non si può calcolare con questi valori.\nCon Stot = 0,3 m e Ttot = 0,35 sec, A "
+                 "deve essere almeno 9,79592 m/sec^2."); // the least A, rounded up: typed, it calculates
         riga("non un moto", "velantra -e negativo.vla out.csv", 1,
              calcolo.arg("negativo.vla", "i valori calcolati non descrivono un moto") +
                  "\nS1 sarebbe negativo (-0,25 m), di segno opposto a Vm.\nT1 sarebbe negativo "
@@ -162,7 +162,7 @@ private slots:
         QTemporaryDir cartella;
         const QString asse = "2,.125,.25,.5,.25,.5,1,.666666666666667,2.66666666666667\r\nmassa=50,";
         for (const QString& documento : QStringList{
-                 "es.vla:0,.25,0,2,0,0,5,0,0\r\n", "impossibile.vla:1,0,0,2,0,0,2,0,1\r\n",
+                 "es.vla:0,.25,0,2,0,0,5,0,0\r\n", "impossibile.vla:1,0,0,.3,0,0,.35,0,8\r\n",
                  "negativo.vla:10,0,0,1,0,3,0,.5,0\r\n", "piccolo.vla:4,0,0,1E-300,0,0,0,1E-150,1\r\n",
                  "indietro.vla:0,-.25,0,-2,0,0,5,0,0\r\n", "nullo.vla:" + asse + "passo=0",
                  "pesante.vla:" + QString(asse).replace("50", "1e308") + "passo=0.01",

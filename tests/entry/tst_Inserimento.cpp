@@ -186,9 +186,9 @@ private slots:
             << Us << QStringList{"A=x", "Ttot=5", "Vm=-"} << "Il valore di Vm non è un numero valido" << -1;
         const QString errore = QString::fromUtf8(MessaggioErroreCalcolo) + '\n';
         QTest::newRow("senza soluzione")
-            << Us << QStringList{"Stot=3", "Ttot=2", "A=2"}
+            << Us << QStringList{"Stot=0.3", "Ttot=0.35", "A=8"}
             << errore + "T1 non si può calcolare con questi valori.\n"
-                        "Con Stot = 3 m e Ttot = 2 sec, A deve essere almeno 3 m/sec^2."
+                        "Con Stot = 0.3 m e Ttot = 0.35 sec, A deve essere almeno 9.79592 m/sec^2."
             << 1;
         QTest::newRow("Vm zero") << Us << QStringList{"Vm=0", "T2=3", "Stot=2"}
                                  << errore +
