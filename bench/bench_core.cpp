@@ -6,8 +6,7 @@
 
 namespace {
 
-template <void (Velantra::*Solutore)()>
-void Solve(benchmark::State& stato) {
+template <void (Velantra::*Solutore)()> void Solve(benchmark::State& stato) {
     Velantra m;
     m.S1 = 0.25;
     m.Stot = 2;
