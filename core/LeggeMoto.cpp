@@ -10,14 +10,19 @@ LeggeMoto::LeggeMoto(const Velantra& Moto) {
     const double T1 = Moto.T1, T2 = Moto.T2, Vm = Moto.Vm;
     if (!(T1 > 0 && T2 >= 0 && Vm != 0 && std::isfinite(T2) && std::isfinite(Vm)))
         return;
-    if (VerificaMoto(Moto).empty()) {
-        t1 = T1, t12 = T1 + T2, ttot = Moto.Ttot, vm = Vm, acc = Moto.Acc, s1 = Moto.S1, stot = Moto.Stot;
-        return;
-    }
-    const double a = Vm / T1, fine = 2 * T1 + T2, corsa = Vm * (T1 + T2);
+    const bool moto = VerificaMoto(Moto).empty();
+    const double a = moto ? Moto.Acc : Vm / T1;
+    const double fine = moto ? Moto.Ttot : 2 * T1 + T2;
+    const double corsa = moto ? Moto.Stot : Vm * (T1 + T2);
     if (!std::isfinite(a) || !std::isfinite(fine) || !std::isfinite(corsa))
         return;
-    t1 = T1, t12 = T1 + T2, ttot = fine, vm = Vm, acc = a, s1 = 0.5 * Vm * T1, stot = corsa;
+    t1 = T1;
+    t12 = T1 + T2;
+    ttot = fine;
+    vm = Vm;
+    acc = a;
+    s1 = moto ? Moto.S1 : 0.5 * Vm * T1;
+    stot = corsa;
 }
 
 double LeggeMoto::Posizione(double t) const {

@@ -94,10 +94,14 @@ std::optional<Intervallo> Proprio(MembroMoto grandezza, int verso) {
 
 // A range of long doubles as a range of doubles: an end beyond the doubles is no end for a typed value.
 Intervallo Limitato(Intervallo i) {
-    if (i.Massimo > DBL_MAX)
-        i.Massimo = Infinito, i.MassimoIncluso = false;
-    if (i.Minimo < -DBL_MAX)
-        i.Minimo = -Infinito, i.MinimoIncluso = false;
+    if (i.Massimo > DBL_MAX) {
+        i.Massimo = Infinito;
+        i.MassimoIncluso = false;
+    }
+    if (i.Minimo < -DBL_MAX) {
+        i.Minimo = -Infinito;
+        i.MinimoIncluso = false;
+    }
     return i;
 }
 
@@ -201,7 +205,8 @@ Ammissibili IntervalloAmmesso(Risolutore risolutore, const Velantra& dati) {
     if (Orientata(terzo) && verso < 0) {
         std::swap(minimo, massimo);
         std::swap(minimoIncluso, massimoIncluso);
-        minimo = -minimo, massimo = -massimo;
+        minimo = -minimo;
+        massimo = -massimo;
     }
     // Ends that meet, or that no double reaches, leave no value to type.
     const bool vuoto = std::isnan(minimo) || std::isnan(massimo) || minimo > massimo || minimo > DBL_MAX ||
