@@ -69,7 +69,7 @@ inline constexpr const char* TestoIllimitato = "illimitato";
 
 // Why there is no table.
 inline constexpr const char* MessaggioNessunMoto =
-    "Per confrontare le leggi di moto serve un moto calcolato: Stot e Ttot non descrivono un moto";
+    "Per confrontare le leggi di moto serve un moto calcolato valido";
 inline constexpr const char* MessaggioJerk = "Il jerk J deve essere un numero finito maggiore di 0";
 inline constexpr const char* MessaggioDatiAsse =
     "I dati del dimensionamento sono incompleti o fuori dai limiti";
