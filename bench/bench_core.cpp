@@ -1,4 +1,5 @@
-// Time of each solver on the reference profile, and of the number texts.
+// Time of each solver on the reference profile, of the number texts, and of the laws compared.
+#include "ConfrontoLeggi.h"
 #include "TestiNumerici.h"
 #include "Velantra.h"
 
@@ -40,6 +41,21 @@ void Testo(benchmark::State& stato) {
         benchmark::DoNotOptimize(TestoNumero(ArrotondaPari(v, 5), ','));
 }
 BENCHMARK(Testo)->Name("ArrotondaPari+TestoNumero");
+
+// The whole table of the ten laws for the worked example, sized on a ball screw with a dwell.
+void Leggi(benchmark::State& stato) {
+    const Velantra moto{.S1 = .25, .S2 = 1.5, .Stot = 2, .T1 = 1, .T2 = 3, .Ttot = 5, .Acc = .5, .Vm = .5};
+    const DatiAsse asse{.Massa = 50,
+                        .Passo = .01,
+                        .Rendimento = .9,
+                        .Attrito = .01,
+                        .InerziaMotore = 1e-4,
+                        .InerziaTrasmissione = 2e-5,
+                        .Sosta = .5};
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(ConfrontaLeggi(moto, asse, JerkPredefinito(moto)));
+}
+BENCHMARK(Leggi)->Name("ConfrontaLeggi+dimensionamento")->Unit(benchmark::kMillisecond);
 
 } // namespace
 
