@@ -277,3 +277,10 @@ std::optional<double> LeggiNumero(std::string_view testo, char separatore) {
         return std::nullopt;
     return Converti(*s);
 }
+
+std::string Citazione(std::string_view valore) {
+    std::string s;
+    for (char c : valore.substr(0, 20))
+        s += (c >= 32 && c < 127) ? c : '?';
+    return "«" + s + (valore.size() > 20 ? "...»" : "»");
+}

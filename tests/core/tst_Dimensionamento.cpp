@@ -136,13 +136,17 @@ private slots:
                  "inclinazione=0,forza=0,sosta=0\r\n");
         QCOMPARE(LeggiDocumento(*testo).dati->Asse->Massa, 0.1 + 0.2);
         QVERIFY(!ScriviDocumento(0, moto, D{.Massa = 1})); // no pitch: no reader would take it
+        // Nor a motor without an axis, nor a jerk of 0.
+        QVERIFY(!ScriviDocumento({2, moto, std::nullopt, DatiMotore{}, std::nullopt}));
+        QVERIFY(!ScriviDocumento({2, moto, std::nullopt, std::nullopt, 0.0}));
     }
 
     // How the pairs may be written: any order, any lines, blanks, defaults for what is missing; a
-    // document without them, on as many lines as it likes, reads as ever.
+    // document without them, on as many lines as it likes, reads as ever. The motor's keys follow the
+    // axis (only those that apply written back), the jerk last, or alone.
     void lettura_data() {
         QTest::addColumn<QString>("testo");
-        QTest::addColumn<QString>("letto"); // the sizing data written again, or "-" for none
+        QTest::addColumn<QString>("letto"); // the pairs written again, or "-" for none
         const QString nove = QStringLiteral("0,1,2,3,4,5,6,7,8");
         QTest::newRow("righe sparse, senza coppie") << "0\r\n1 2\n3,\t4\r\n5\r6 ,7\r\n8\r\n"
                                                     << "-";
@@ -155,6 +159,16 @@ private slots:
             << nove + "\r\ntrasmissione=cinghia\r\ndiametro=0.05\r\nmassa=2\r\n"
             << "massa=2,trasmissione=cinghia,diametro=0.05,rapporto=1,rendimento=1,attrito=0,inclinazione=0,"
                "forza=0,inerzia_motore=0,inerzia_trasmissione=0,sosta=0\r\n";
+        QTest::newRow("motore e jerk")
+            << QString(RigaEsempio) + "jerk=40,velocita_massima=6e3," + QString(CoppieEsempio).chopped(2) +
+                   ",coppia_nominale=.32"
+            << QString(CoppieEsempio).chopped(2) + ",coppia_nominale=0.32,velocita_massima=6000,jerk=40\r\n";
+        QTest::newRow("motore lineare: le sue chiavi")
+            << nove + "\r\nmassa=2,trasmissione=diretta,coppia_massima=9,forza_massima=80,velocita_massima=3"
+            << "massa=2,trasmissione=diretta,attrito=0,inclinazione=0,forza=0,sosta=0,forza_massima=80,"
+               "velocita_massima=3\r\n";
+        QTest::newRow("jerk da solo") << nove + ",jerk=1E3"
+                                      << "jerk=1000\r\n";
     }
     void lettura() {
         QFETCH(QString, testo);
@@ -162,10 +176,10 @@ private slots:
         const EsitoLettura esito = LeggiDocumento(testo.toStdString());
         QVERIFY2(esito.dati, esito.motivo.c_str());
         QCOMPARE(esito.dati->Moto.Stot, testo.startsWith('2') ? .5 : 3);
-        QCOMPARE(esito.dati->Asse
-                     ? QString::fromStdString(ScriviDocumento(0, {}, esito.dati->Asse)->substr(19))
-                     : QStringLiteral("-"),
-                 letto);
+        const DatiDocumento& d = *esito.dati;
+        const auto coppie =
+            QString::fromStdString(ScriviDocumento({0, {}, d.Asse, d.Motore, d.Jerk})->substr(19));
+        QCOMPARE(coppie.isEmpty() ? QStringLiteral("-") : coppie, letto);
     }
 
     // Every refusal names its key (or quotes the text that is no pair), by the rules of each field:
@@ -201,6 +215,12 @@ private slots:
         riga("due virgole", "massa=1,,passo=1", "tra due virgole manca una coppia chiave=valore");
         riga("virgola finale", "massa=1,passo=1,\r\n",
              "dopo l'ultima virgola manca una coppia chiave=valore");
+        riga("motore senza asse", "jerk=2,coppia_nominale=1", "manca la chiave «massa»");
+        riga("coppia nulla", "massa=1,passo=1,coppia_massima=0",
+             "il valore della chiave «coppia_massima» («0») deve essere maggiore di 0");
+        riga("velocità ripetuta", "massa=1,trasmissione=diretta,velocita_massima=1,velocita_massima=2",
+             "la chiave «velocita_massima» compare più di una volta");
+        riga("jerk negativo", "jerk=-5", "il valore della chiave «jerk» («-5») deve essere maggiore di 0");
     }
     void rifiuti() {
         QFETCH(QString, coppie);
