@@ -1,6 +1,6 @@
+#include "CatalogoMotori.h"
 #include "Collaudo.h"
 #include "Documento.h"
-#include "GiudizioMotore.h"
 #include "PianoCoppiaVelocita.h"
 #include "RapportoOttimo.h"
 
@@ -168,6 +168,67 @@ private slots:
         QVERIFY(Vicini(piano.Efficace.Velocita, f.Giri * .75 / (1 + d.Sosta))); // the distance over the cycle
         if (o.Ottimo)
             QVERIFY(Vicini(o.Ottimo->Rapporto, d.Rapporto * ScalaMinima(d, moto, m.VelocitaMassima), 1e-6));
+    }
+
+    // Ranking a catalogue for the worked example's motion: the suitable motors first, each group by
+    // rated torque; unreadable lines by their number (a quoted name may span lines); the regional form;
+    // linear motors; what is no catalogue, or one of the other kind, refused.
+    void catalogo_data() {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("asse");
+        QTest::addColumn<QString>("attesa"); // the ranking's text, or why there is none
+        const QString lineare = "massa=10,trasmissione=diretta,attrito=0.1,forza=20";
+        const QString intestazione =
+            "nome\tesito\tcoppia_efficace_%\tcoppia_picco_%\tvelocita_%\trapporto_inerzia\tmotivo\n";
+        QTest::newRow("normale, con righe guaste")
+            << "nome,coppia_nominale,coppia_massima,velocita_massima,inerzia\r\n"
+               "\"Grande, 1,2 N·m\",1.2,3,3000,5e-4\r\nM1,0.32,0.96,6000,1e-4\n\nzero,0,1,2,3\n"
+               "\"due\nrighe \"\"x\"\"\",0.2,0.3,6000,0\r\ncorto,1\nM2 , "
+               ".3,0.5,5000,2E-5\nsolo;1;2;3;4\n\"aperto,1\n"
+            << AsseEsempio
+            << intestazione +
+                   "due righe \"x\"\tadatto\t72.085\t92.6555\t66.6667\t\trapporto d'inerzia richiede "
+                   "l'inerzia del motore\nM2\tadatto\t54.4604\t62.2953\t80\t7.33257\t\n"
+                   "M1\tadatto\t75.1388\t46.4081\t66.6667\t1.46651\t\n"
+                   "Grande, 1,2 N·m\tnon adatto\t52.247\t37.1908\t133.333\t0.293303\tvelocità 133 % della "
+                   "massima\nriga 5\t\t\t\t\t\til valore di «coppia_nominale» («0») deve essere maggiore di "
+                   "0\n"
+                   "riga 8\t\t\t\t\t\t2 campi invece di 5\nriga 10\t\t\t\t\t\t1 campo invece di 5\n"
+                   "riga 11\t\t\t\t\t\tle virgolette aperte non si chiudono\n";
+        QTest::newRow("regionale")
+            << "\uFEFFNOME;Coppia_Nominale;coppia_massima;velocita_massima;"
+               "inerzia\r\nM1;0,32;0,96;6000;1E-4\r\n"
+               "M3;0.4;1;6000;1e-4\r\n"
+            << AsseEsempio
+            << intestazione + "M1\tadatto\t75.1388\t46.4081\t66.6667\t1.46651\t\nriga 3\t\t\t\t"
+                              "\t\til valore di «coppia_nominale» («0.4») non è un numero ammesso\n";
+        QTest::newRow("lineari")
+            << "nome,forza_nominale,forza_massima,velocita_massima\nL1,60,100,1\nL2,30,100,1\n"
+            << lineare
+            << "nome\tesito\tforza_efficace_%\tforza_picco_%\tvelocita_%\tmotivo\nL1\tadatto\t58.7838\t56."
+               "4733\t"
+               "66.6667\t\nL2\tnon adatto\t117.568\t56.4733\t66.6667\tforza efficace 118 % della nominale\n";
+        QTest::newRow("lineari per una vite")
+            << "nome,forza_nominale,forza_massima,velocita_massima\nL1,60,100,1\n"
+            << AsseEsempio << "il catalogo elenca motori lineari, ma l'asse ha un motore con albero";
+        QTest::newRow("intestazione sbagliata")
+            << "nome,coppia,velocita\nM,1,2\n"
+            << AsseEsempio
+            << "la prima riga non è l'intestazione di un catalogo: «nome,coppia_nominale,coppia_massima,"
+               "velocita_massima,inerzia» oppure «nome,forza_nominale,forza_massima,"
+               "velocita_massima», o le stesse con «;»";
+        QTest::newRow("vuoto") << " \r\n\n" << AsseEsempio << "il catalogo è vuoto";
+        QTest::newRow("solo intestazione") << "nome,forza_nominale,forza_massima,velocita_massima\r\n\r\n"
+                                           << lineare << "il catalogo non elenca alcun motore";
+    }
+    void catalogo() {
+        QFETCH(QString, testo);
+        QFETCH(QString, asse);
+        const EsitoCatalogo letto = LeggiCatalogo(testo.toStdString());
+        const EsitoClassifica classifica =
+            letto.Letto ? ClassificaMotori(*letto.Letto, MotoEsempio, *Documento(asse).Asse)
+                        : EsitoClassifica{std::nullopt, letto.Motivo};
+        QTEST(Q(classifica.Fatta ? TestoClassifica(*classifica.Fatta) : classifica.Motivo), "attesa");
     }
 };
 
