@@ -176,21 +176,29 @@ EsitoClassifica ClassificaMotori(const Catalogo& catalogo, const Velantra& Moto,
     const auto senzaMotore = Dimensiona(Moto, dati);
     if (!senzaMotore)
         return {std::nullopt, "l'asse non si può dimensionare: completare il moto e i dati dell'asse"};
-    Classifica classifica;
-    classifica.Diretta = diretta;
-    classifica.Scartate = catalogo.Scartate;
+    std::vector<VoceClassifica> voci;
+    voci.reserve(catalogo.Motori.size());
     for (const MotoreCatalogo& m : catalogo.Motori) {
         VoceClassifica voce{m.Nome, m.Riga, diretta ? m.Dati.ForzaNominale : m.Dati.CoppiaNominale, {}};
         dati.InerziaMotore = m.Inerzia;
         const auto r = diretta ? senzaMotore : Dimensiona(Moto, dati);
         if (r)
             voce.Giudizio = GiudicaMotore(*r, dati, m.Dati);
-        classifica.Voci.push_back(std::move(voce));
+        voci.push_back(std::move(voce));
     }
-    std::stable_sort(classifica.Voci.begin(), classifica.Voci.end(),
-                     [](const VoceClassifica& a, const VoceClassifica& b) {
-                         return a.Adatto() != b.Adatto() ? a.Adatto() : a.Nominale < b.Nominale;
-                     });
+    // Sorted by index, so that each entry moves once.
+    std::vector<size_t> ordine(voci.size());
+    for (size_t i = 0; i < ordine.size(); ++i)
+        ordine[i] = i;
+    std::stable_sort(ordine.begin(), ordine.end(), [&voci](size_t a, size_t b) {
+        return voci[a].Adatto() != voci[b].Adatto() ? voci[a].Adatto() : voci[a].Nominale < voci[b].Nominale;
+    });
+    Classifica classifica;
+    classifica.Diretta = diretta;
+    classifica.Scartate = catalogo.Scartate;
+    classifica.Voci.reserve(voci.size());
+    for (size_t i : ordine)
+        classifica.Voci.push_back(std::move(voci[i]));
     return {std::move(classifica), {}};
 }
 
