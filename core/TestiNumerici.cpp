@@ -144,15 +144,14 @@ std::optional<std::string> Normalizza(std::string_view t, char separatore) {
             s += '-';
         ++i;
     }
-    size_t intere = 0, decimali = 0;
-    for (; cifra(i); ++i, ++intere)
+    for (; cifra(i); ++i)
         s += t[i];
     if (i < t.size() && t[i] == separatore) {
         s += '.';
-        for (++i; cifra(i); ++i, ++decimali)
+        for (++i; cifra(i); ++i)
             s += t[i];
     }
-    if (intere + decimali == 0)
+    if (s.find_first_of("0123456789") == std::string::npos) // no digit before or after the separator
         return std::nullopt;
     if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
         s += 'e';
