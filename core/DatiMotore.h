@@ -7,8 +7,10 @@
 #include "Dimensionamento.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 struct DatiMotore {
     double CoppiaNominale = NessunValore; // N·m, continuous
@@ -51,7 +53,7 @@ inline constexpr std::array<CampoMotore, 6> CampiMotore{{
 inline bool Applicabile(const CampoMotore& campo, Trasmissione tipo) {
     return campo.Trasmissioni & (1u << static_cast<unsigned>(tipo));
 }
-// The index of the first field with this key, or -1.
+// The index of the first field with this key, or -1 (velocita_massima: both rows hold one member).
 int IndiceCampoMotore(std::string_view chiave);
 
 // What is wrong with a value of a motor field, in the words of DifettoValore, or nothing.

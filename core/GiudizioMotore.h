@@ -69,8 +69,9 @@ struct GiudizioMotore {
 // The verdicts of a motor on the sizing `r` of the axis `asse` (whose InerziaMotore is the motor's).
 GiudizioMotore GiudicaMotore(const Dimensionamento& r, const DatiAsse& asse, const DatiMotore& motore);
 
-// A share in % with `cifre` significant digits as the sizing's figures are written ("75,1" with 3), the
-// number alone; an exceeded limit never reads 100, however close (more digits instead: "100,04").
+// The share of a limit given, in % with `cifre` significant digits as the sizing's figures are written
+// ("75,1" with 3), the number alone; an exceeded limit never reads 100, however close (more digits instead:
+// "100,04").
 std::string TestoQuota(const VerificaLimite& verifica, int cifre, char separatore);
 
 // "Motore adatto", or "Motore non adatto: " and each limit exceeded with its share, in LimiteMotore

@@ -43,7 +43,7 @@ struct EsitoRapporto {
 // without a maximum speed (the RMS falls for ever), nor without load.
 EsitoRapporto CercaRapportoOttimo(const Dimensionamento& r, const DatiAsse& asse, const DatiMotore& motore);
 
-// The drive at another ratio; at asse.Rapporto, the sizing's own figures.
+// The drive at another ratio (above 0); at asse.Rapporto, the sizing's own figures.
 PuntoRapporto AlRapporto(const Dimensionamento& r, const DatiAsse& asse, double rapporto);
 
 // The RMS and peak torques against the ratio, from a quarter to four times the best ratio (or, without
