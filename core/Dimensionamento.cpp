@@ -136,8 +136,9 @@ IstanteAsse LeggeAsse::Istante(double forza, double accelerazione, double veloci
         r.Potenza = forza * velocita;
         return r;
     }
-    const double carico = verso == 0 ? forza / k : forza * verso > 0 ? forza / (k * eta) : forza * eta / k;
-    r.Coppia = inerzia * k * accelerazione + carico;
+    r.CoppiaInerzia = inerzia * k * accelerazione;
+    r.CoppiaCarico = verso == 0 ? forza / k : forza * verso > 0 ? forza / (k * eta) : forza * eta / k;
+    r.Coppia = r.CoppiaInerzia + r.CoppiaCarico;
     r.Potenza = r.Coppia * k * velocita;
     return r;
 }
@@ -161,7 +162,6 @@ std::optional<Dimensionamento> Dimensiona(const Velantra& Moto, const DatiAsse& 
     Dimensionamento r;
     r.Diretta = legge->Diretta();
     r.Costante = legge->Costante();
-    const double k = r.Costante;
     const std::array<double, NumeroFasiAsse> durate{T1, T2, T1, dati.Sosta};
     const std::array<double, NumeroFasiAsse> accelerazioni{A, 0, -A, 0};
     for (int i = 0; i < NumeroFasiAsse; ++i) {
@@ -171,30 +171,47 @@ std::optional<Dimensionamento> Dimensiona(const Velantra& Moto, const DatiAsse& 
         const IstanteAsse istante = i == FaseSosta ? legge->Fermo() : legge->InMoto(f.Accelerazione, Vm, d);
         f.Forza = istante.Forza;
         f.Coppia = istante.Coppia;
-    }
-
-    const double omegaMassima = k * Vm;
-    for (int i = 0; i < NumeroFasiAsse; ++i) {
-        const ValoriFase& f = r.Fasi[i];
-        if (f.Durata <= 0)
-            continue; // a phase that does not happen has no peak
+        f.CoppiaInerzia = istante.CoppiaInerzia;
+        f.CoppiaCarico = istante.CoppiaCarico;
+        // A phase that does not happen has no peak; the holding at rest is shown at the end of the motion
+        // even without a dwell. Each moving phase's power is linear in time and reaches Vm at one end.
+        if (f.Durata <= 0 && i != FaseSosta)
+            continue;
         r.ForzaPicco = std::max(r.ForzaPicco, std::abs(f.Forza));
-        r.CoppiaPicco = std::max(r.CoppiaPicco, std::abs(f.Coppia));
-        // Each phase's power is linear in time and reaches the regime speed at one end; at rest it is 0.
-        if (i != FaseSosta)
-            r.PotenzaPicco = std::max(r.PotenzaPicco, f.Coppia * omegaMassima);
+        r.PotenzaPicco = std::max(r.PotenzaPicco, istante.Potenza);
+        r.PotenzaFrenatura = std::max(r.PotenzaFrenatura, -istante.Potenza);
     }
-    const double ciclo = 2 * T1 + T2 + dati.Sosta;
+    // A cycle so long that the motion's share of it underflows would give an RMS of nothing.
+    const double ciclo = r.Ciclo();
+    if (!std::isfinite(ciclo) || !(T1 / ciclo >= std::numeric_limits<double>::min()))
+        return std::nullopt;
     r.ForzaEfficace = Efficace(r.Fasi, &ValoriFase::Forza, r.ForzaPicco, ciclo);
-    r.CoppiaEfficace = Efficace(r.Fasi, &ValoriFase::Coppia, r.CoppiaPicco, ciclo);
-    r.VelocitaMotore = std::abs(omegaMassima) * 60 / (2 * std::numbers::pi);
+    const CoppieAsse coppie = CoppieConScala(r, 1);
+    r.CoppiaPicco = coppie.Picco;
+    r.CoppiaEfficace = coppie.Efficace;
+    r.VelocitaMotore = std::abs(r.Costante * Vm) * 60 / (2 * std::numbers::pi);
+    r.VelocitaAsse = std::abs(Vm);
+    r.TenutaEsclusa = dati.Sosta == 0 && r.Fasi[FaseSosta].Forza != 0;
     // A force or a torque beyond the doubles would show as a wrong figure everywhere: no sizing.
-    bool finito = true;
+    bool finito = std::isfinite(r.PotenzaFrenatura);
     for (const ValoriFase& f : r.Fasi)
         finito = finito && Finiti({f.Forza, f.Coppia});
     for (const CifraAsse& cifra : CifreAsse)
         finito = finito && std::isfinite(r.*cifra.Membro);
     return finito ? std::optional(r) : std::nullopt;
+}
+
+CoppieAsse CoppieConScala(const Dimensionamento& r, double scala) {
+    std::array<ValoriFase, NumeroFasiAsse> fasi = r.Fasi;
+    CoppieAsse c;
+    for (int i = 0; i < NumeroFasiAsse; ++i) {
+        ValoriFase& f = fasi[i];
+        f.Coppia = f.CoppiaInerzia * scala + f.CoppiaCarico / scala;
+        if (f.Durata > 0 || i == FaseSosta)
+            c.Picco = std::max(c.Picco, std::abs(f.Coppia));
+    }
+    c.Efficace = Efficace(fasi, &ValoriFase::Coppia, c.Picco, r.Ciclo());
+    return c;
 }
 
 std::string TestoCifre(double valore, int cifre, char separatore) {

@@ -112,19 +112,30 @@ struct ValoriFase {
     double Accelerazione = 0; // m/s²
     double Forza = 0;         // N, along the axis, positive in the axis' positive direction
     double Coppia = 0;        // N·m at the motor, 0 for a direct drive
+    // The torque's two parts: the inertias on the motor side (grows with the ratio) and the load
+    // (shrinks with it); Coppia is their sum.
+    double CoppiaInerzia = 0, CoppiaCarico = 0; // N·m
 };
 
 struct Dimensionamento {
     bool Diretta = false;
     double Costante = 0; // k, motor radians per metre (0 for a direct drive)
     std::array<ValoriFase, NumeroFasiAsse> Fasi{};
-    double ForzaPicco = 0;     // N
-    double ForzaEfficace = 0;  // N, RMS over motion and dwell
-    double CoppiaPicco = 0;    // N·m
-    double CoppiaEfficace = 0; // N·m
-    double VelocitaMotore = 0; // giri/min, maximum
-    double PotenzaPicco = 0;   // W, the largest C·ω over the motion
+    double ForzaPicco = 0;       // N
+    double ForzaEfficace = 0;    // N, RMS over motion and dwell
+    double CoppiaPicco = 0;      // N·m
+    double CoppiaEfficace = 0;   // N·m
+    double VelocitaMotore = 0;   // giri/min, maximum
+    double VelocitaAsse = 0;     // m/sec, the largest speed along the axis
+    double PotenzaPicco = 0;     // W, the largest C·ω (F·v for a direct drive) over the motion
+    double PotenzaFrenatura = 0; // W, the largest -C·ω (-F·v): what flows back from the load
+    // Without a dwell the holding at rest, though it counts in the peaks (the axis is shown held at the
+    // end of the motion), lasts no time and leaves the RMS figures: a window says so beside them.
+    bool TenutaEsclusa = false;
 
+    double Ciclo() const {
+        return 2 * Fasi[FaseAccelerazione].Durata + Fasi[FaseRegime].Durata + Fasi[FaseSosta].Durata;
+    }
     // At time t of the cycle: the value of the phase that starts at t; before 0 and from the end of the
     // motion on, that of the dwell (the axis at rest, held).
     double ForzaA(double t) const { return Fasi[FaseA(t)].Forza; }
@@ -141,6 +152,8 @@ struct IstanteAsse {
     double Forza = 0;   // N
     double Coppia = 0;  // N·m, 0 for a direct drive
     double Potenza = 0; // W, C·ω (F·v for a direct drive)
+    // Coppia = CoppiaInerzia + CoppiaCarico: J·k·a, and the load's force through the transmission.
+    double CoppiaInerzia = 0, CoppiaCarico = 0; // N·m
 };
 class LeggeAsse {
 public:
@@ -157,9 +170,19 @@ private:
 };
 
 // The sizing of a motion taken from T1, T2 and Vm of the record (acceleration Vm / T1), in either
-// direction. Nothing when the record is no motion (T1 not positive, T2 negative, Vm zero, anything not
-// finite) or the data is incomplete or out of range.
+// direction. The peaks cover every instant of the cycle, the holding at rest included; the RMS figures
+// the cycle's time. Nothing when the record is no motion (T1 not positive, T2 negative, Vm zero,
+// anything not finite), the data is incomplete or out of range, a figure lies beyond the doubles, or the
+// cycle is so long that the motion's share of it is lost to them.
 std::optional<Dimensionamento> Dimensiona(const Velantra& Moto, const DatiAsse& dati);
+
+// Peak and RMS motor torque of a sizing if the reduction ratio were `scala` times the one typed, the
+// inertias kept as typed (referred to the motor): each phase's torque is CoppiaInerzia·scala +
+// CoppiaCarico/scala. At scala 1, the sizing's own figures.
+struct CoppieAsse {
+    double Picco = 0, Efficace = 0; // N·m
+};
+CoppieAsse CoppieConScala(const Dimensionamento& r, double scala);
 
 // The figures of the sizing, in the order they are shown and reported; the torque, speed and power
 // ones only for a drive with a motor shaft.
@@ -177,6 +200,11 @@ inline constexpr std::array<CifraAsse, 6> CifreAsse{{
     {"Velocità massima motore", "giri/min", &Dimensionamento::VelocitaMotore, false},
     {"Potenza di picco", "W", &Dimensionamento::PotenzaPicco, false},
 }};
+// Shown beside the peak power by the windows that list it.
+inline constexpr CifraAsse CifraFrenatura{"Potenza di frenatura", "W", &Dimensionamento::PotenzaFrenatura,
+                                          true};
+inline constexpr const char* TestoTenutaEsclusa =
+    "senza sosta: la tenuta da fermo non entra nel valore efficace";
 inline constexpr std::array<const char*, NumeroFasiAsse> NomiFasiAsse{"accelerazione", "regime",
                                                                       "decelerazione", "sosta"};
 

@@ -2,6 +2,7 @@
 
 #include "TestiNumerici.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -17,16 +18,6 @@ constexpr std::array<double Velantra::*, 8> Ordine = {&Velantra::S1, &Velantra::
 
 bool Spazio(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-// A short, printable quotation of a bad value for the message.
-std::string Citazione(std::string_view valore) {
-    std::string s;
-    for (char c : valore.substr(0, 20))
-        s += (c >= 32 && c < 127) ? c : '?';
-    if (valore.size() > 20)
-        s += "...";
-    return "«" + s + "»";
 }
 
 // Splits on commas and on runs of blanks and line breaks; blanks around a comma are padding. An empty
@@ -83,58 +74,88 @@ std::string Breve(double valore) {
     return {testo.data(), std::to_chars(testo.data(), testo.data() + testo.size(), valore).ptr};
 }
 
-std::string TestoAsse(const DatiAsse& asse) {
-    std::string riga;
-    for (const CampoAsse& campo : CampiAsse) {
-        if (!Applicabile(campo, asse.Tipo))
-            continue;
-        riga += riga.empty() ? "" : ",";
-        riga += campo.Chiave;
-        riga += '=';
-        riga += campo.Membro ? Breve(asse.*campo.Membro) : NomiTrasmissione[static_cast<size_t>(asse.Tipo)];
-    }
-    return riga + "\r\n";
+void Aggiungi(std::string& riga, const char* chiave, const std::string& valore) {
+    riga += riga.empty() ? "" : ",";
+    riga += chiave;
+    riga += '=';
+    riga += valore;
 }
 
+void TestoAsse(std::string& riga, const DatiAsse& asse) {
+    for (const CampoAsse& campo : CampiAsse)
+        if (Applicabile(campo, asse.Tipo))
+            Aggiungi(riga, campo.Chiave,
+                     campo.Membro ? Breve(asse.*campo.Membro)
+                                  : NomiTrasmissione[static_cast<size_t>(asse.Tipo)]);
+}
+
+void TestoMotore(std::string& riga, const DatiMotore& motore, Trasmissione tipo) {
+    for (const CampoMotore& campo : CampiMotore)
+        if (Applicabile(campo, tipo) && !std::isnan(motore.*campo.Membro))
+            Aggiungi(riga, campo.Chiave, Breve(motore.*campo.Membro));
+}
+
+// The jerk's rule, in the words of the sizing fields.
+constexpr CampoAsse RegolaJerk{ChiaveJerk, "", "", nullptr, 0, false, campi_asse::Infinito, false, 0};
+
+// What the pairs hold, and which keys were seen.
+struct Coppie {
+    DatiAsse asse;
+    DatiMotore motore;
+    std::optional<double> jerk;
+    std::array<bool, NumeroCampiAsse> visteAsse{};
+    std::array<bool, CampiMotore.size()> visteMotore{};
+    bool vistoJerk = false;
+};
+
 // One `chiave=valore` pair into the data; the reason when it cannot be taken.
-std::optional<std::string> LeggiCoppia(std::string_view coppia, DatiAsse& asse,
-                                       std::array<bool, NumeroCampiAsse>& viste) {
+std::optional<std::string> LeggiCoppia(std::string_view coppia, Coppie& letto) {
     const size_t uguale = coppia.find('=');
     if (uguale == std::string_view::npos)
         return Citazione(coppia) + " non è una coppia chiave=valore";
     const std::string_view chiave = SenzaSpazi(coppia.substr(0, uguale));
     const std::string_view valore = SenzaSpazi(coppia.substr(uguale + 1));
-    const int indice = IndiceCampoAsse(chiave);
-    if (indice < 0)
+    const int asse = IndiceCampoAsse(chiave), motore = IndiceCampoMotore(chiave);
+    if (asse < 0 && motore < 0 && chiave != ChiaveJerk)
         return "la chiave " + Citazione(chiave) + " non è prevista";
-    const CampoAsse& campo = CampiAsse[indice];
-    if (std::exchange(viste[indice], true))
-        return "la chiave " + Chiave(campo) + " compare più di una volta";
-    if (!campo.Membro) {
+    const std::string nome = "«" + std::string(chiave) + "»";
+    bool& vista = asse >= 0     ? letto.visteAsse[asse]
+                  : motore >= 0 ? letto.visteMotore[motore]
+                                : letto.vistoJerk;
+    if (std::exchange(vista, true))
+        return "la chiave " + nome + " compare più di una volta";
+    if (asse >= 0 && !CampiAsse[asse].Membro) {
         const auto tipo = LeggiTrasmissione(valore);
         if (!tipo)
-            return "la chiave " + Chiave(campo) + " vale " + Citazione(valore) +
-                   " invece di vite, cinghia o diretta";
-        asse.Tipo = *tipo;
+            return "la chiave " + nome + " vale " + Citazione(valore) + " invece di vite, cinghia o diretta";
+        letto.asse.Tipo = *tipo;
         return std::nullopt;
     }
     if (valore.empty())
-        return "manca il valore della chiave " + Chiave(campo);
-    const std::string citato = "il valore della chiave " + Chiave(campo) + " (" + Citazione(valore) + ") ";
+        return "manca il valore della chiave " + nome;
+    const std::string citato = "il valore della chiave " + nome + " (" + Citazione(valore) + ") ";
     const auto numero = LeggiNumeroLista(valore);
     if (!numero)
         return citato + (FuoriIntervalloLista(valore) ? "è fuori dall'intervallo dei numeri ammessi"
                                                       : "non è un numero");
-    if (const auto difetto = DifettoValore(campo, *numero))
+    const auto difetto = asse >= 0     ? DifettoValore(CampiAsse[asse], *numero)
+                         : motore >= 0 ? DifettoValore(CampiMotore[motore], *numero)
+                                       : DifettoValore(RegolaJerk, *numero);
+    if (difetto)
         return citato + *difetto;
-    asse.*campo.Membro = *numero;
+    if (asse >= 0)
+        letto.asse.*CampiAsse[asse].Membro = *numero;
+    else if (motore >= 0)
+        letto.motore.*CampiMotore[motore].Membro = *numero;
+    else
+        letto.jerk = *numero;
     return std::nullopt;
 }
 
-// The pairs after the ninth value, separated by a comma or by line breaks, blanks around ignored; the
-// reason when they cannot be taken.
-std::optional<std::string> LeggiAsse(std::string_view testo, DatiAsse& asse) {
-    std::array<bool, NumeroCampiAsse> viste{};
+// The pairs after the ninth value, separated by a comma or by line breaks, blanks around ignored, into
+// the document; the reason when they cannot be taken.
+std::optional<std::string> LeggiCoppie(std::string_view testo, DatiDocumento& dati) {
+    Coppie letto;
     size_t i = 0;
     bool attesa = false; // a comma was read: a pair must follow
     while (true) {
@@ -148,38 +169,63 @@ std::optional<std::string> LeggiAsse(std::string_view testo, DatiAsse& asse) {
         const std::string_view coppia = SenzaSpazi(testo.substr(inizio, i - inizio));
         if (coppia.empty())
             return "tra due virgole manca una coppia chiave=valore";
-        if (auto motivo = LeggiCoppia(coppia, asse, viste))
+        if (auto motivo = LeggiCoppia(coppia, letto))
             return motivo;
         attesa = i < testo.size() && testo[i] == ',';
         i += attesa;
     }
     if (attesa)
         return "dopo l'ultima virgola manca una coppia chiave=valore";
-    for (int k = 0; k < NumeroCampiAsse; ++k)
-        if (!viste[k] && Obbligatorio(CampiAsse[k]) && Applicabile(CampiAsse[k], asse.Tipo))
-            return "manca la chiave " + Chiave(CampiAsse[k]);
+    const auto vista = [](const auto& viste) {
+        return std::find(viste.begin(), viste.end(), true) != viste.end();
+    };
+    if (vista(letto.visteAsse) || vista(letto.visteMotore)) {
+        for (int k = 0; k < NumeroCampiAsse; ++k)
+            if (!letto.visteAsse[k] && Obbligatorio(CampiAsse[k]) &&
+                Applicabile(CampiAsse[k], letto.asse.Tipo))
+                return "manca la chiave " + Chiave(CampiAsse[k]);
+        dati.Asse = letto.asse;
+    }
+    if (vista(letto.visteMotore))
+        dati.Motore = letto.motore;
+    dati.Jerk = letto.jerk;
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<std::string> ScriviDocumento(int16_t Sistema, const Velantra& Moto,
-                                           const std::optional<DatiAsse>& Asse) {
-    std::string riga = std::to_string(Sistema);
+std::optional<std::string> ScriviDocumento(const DatiDocumento& dati) {
+    std::string riga = std::to_string(dati.Sistema);
     for (double Velantra::*membro : Ordine) {
-        const auto testo = TestoLista(Moto.*membro);
+        const auto testo = TestoLista(dati.Moto.*membro);
         if (!testo)
             return std::nullopt;
         riga += ',';
         riga += *testo;
     }
     riga += "\r\n";
-    if (Asse) {
-        if (ControllaAsse(*Asse))
+    std::string coppie;
+    if (dati.Asse) {
+        if (ControllaAsse(*dati.Asse))
             return std::nullopt;
-        riga += TestoAsse(*Asse);
+        TestoAsse(coppie, *dati.Asse);
     }
-    return riga;
+    if (dati.Motore) {
+        if (!dati.Asse || ControllaMotore(*dati.Motore))
+            return std::nullopt;
+        TestoMotore(coppie, *dati.Motore, dati.Asse->Tipo);
+    }
+    if (dati.Jerk) {
+        if (DifettoValore(RegolaJerk, *dati.Jerk))
+            return std::nullopt;
+        Aggiungi(coppie, ChiaveJerk, Breve(*dati.Jerk));
+    }
+    return coppie.empty() ? riga : riga + coppie + "\r\n";
+}
+
+std::optional<std::string> ScriviDocumento(int16_t Sistema, const Velantra& Moto,
+                                           const std::optional<DatiAsse>& Asse) {
+    return ScriviDocumento(DatiDocumento{Sistema, Moto, Asse, std::nullopt, std::nullopt});
 }
 
 namespace {
@@ -244,9 +290,7 @@ EsitoLettura LeggiDocumento(std::string_view testo) {
     EsitoLettura letto = LeggiValori(valori);
     if (!letto.dati)
         return letto;
-    DatiAsse asse;
-    if (auto motivo = LeggiAsse(testo.substr(inizio), asse))
+    if (auto motivo = LeggiCoppie(testo.substr(inizio), *letto.dati))
         return {std::nullopt, *motivo};
-    letto.dati->Asse = asse;
     return letto;
 }

@@ -144,15 +144,14 @@ std::optional<std::string> Normalizza(std::string_view t, char separatore) {
             s += '-';
         ++i;
     }
-    size_t intere = 0, decimali = 0;
-    for (; cifra(i); ++i, ++intere)
+    for (; cifra(i); ++i)
         s += t[i];
     if (i < t.size() && t[i] == separatore) {
         s += '.';
-        for (++i; cifra(i); ++i, ++decimali)
+        for (++i; cifra(i); ++i)
             s += t[i];
     }
-    if (intere + decimali == 0)
+    if (s.find_first_of("0123456789") == std::string::npos) // no digit before or after the separator
         return std::nullopt;
     if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
         s += 'e';
@@ -276,4 +275,11 @@ std::optional<double> LeggiNumero(std::string_view testo, char separatore) {
     if (!s)
         return std::nullopt;
     return Converti(*s);
+}
+
+std::string Citazione(std::string_view valore) {
+    std::string s;
+    for (char c : valore.substr(0, 20))
+        s += (c >= 32 && c < 127) ? c : '?';
+    return "«" + s + (valore.size() > 20 ? "...»" : "»");
 }

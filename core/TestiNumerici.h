@@ -53,3 +53,7 @@ bool FuoriIntervalloLista(std::string_view testo);
 // Reads a number typed by the user with the given decimal separator (blanks around allowed). No
 // thousands separators; a lone separator, two separators or any other character is refused.
 std::optional<double> LeggiNumero(std::string_view testo, char separatore);
+
+// A bad value quoted in a message: its first 20 bytes in «», each one outside printable ASCII as '?'
+// and "..." when cut.
+std::string Citazione(std::string_view valore);

@@ -7,7 +7,7 @@
 
 namespace {
 using D = DatiAsse;
-using Attese = QList<double>; // F and C of the four phases, then the six figures
+using Attese = QList<double>; // F and C of the four phases, the six figures, the braking power
 
 // Sizing data as the document writes it.
 D Dati(const std::string& coppie) {
@@ -29,7 +29,8 @@ class TstDimensionamento : public QObject {
 private slots:
     // Force and torque of each phase and the figures, against values worked out apart (seven
     // significant digits): the worked example both ways, a vertical axis going up and coming down (the
-    // load then drives the motor, which only brakes: no positive power), a belt with a gearbox on a
+    // load then drives the motor, which only brakes: no positive power), also without a dwell (the
+    // holding at rest, shown at the end of the motion, is still the peak), a belt with a gearbox on a
     // slope, and a linear motor on a triangle profile (no regime phase, forces only), also with forces
     // whose squares lie beyond the doubles.
     void legge_data() {
@@ -41,28 +42,33 @@ private slots:
         QTest::newRow("esempio") << .25 << .5 << VmEsempio << Esempio
                                  << Attese{138.2367,    4.903325,   -128.4300, 0,        0.445518,
                                            0.008670982, -0.3850244, 0,         138.2367, 77.08407,
-                                           0.445518,    0.2404442,  4000,      186.6181};
+                                           0.445518,    0.2404442,  4000,      186.6181, 161.2786};
         QTest::newRow("esempio all'indietro")
             << .25 << .5 << -VmEsempio << Esempio
-            << Attese{-138.2367, -4.903325, 128.4300, 0,        -0.445518, -0.008670982, 0.3850244,
-                      0,         138.2367,  77.08407, 0.445518, 0.2404442, 4000,         186.6181};
+            << Attese{-138.2367, -4.903325, 128.4300, 0,         -0.445518, -0.008670982, 0.3850244, 0,
+                      138.2367,  77.08407,  0.445518, 0.2404442, 4000,      186.6181,     161.2786};
         const D verticale = Dati("massa=20,passo=0.005,rendimento=0.9,attrito=0.1,inclinazione=90,forza=10,"
                                  "inerzia_motore=2e-4,sosta=1");
         QTest::newRow("verticale in salita")
             << .2 << .6 << .1 << verticale
-            << Attese{216.133,   206.133, 196.133,  196.133,   0.3167672, 0.1822616, 0.04775594,
-                      0.1560777, 216.133, 201.2448, 0.3167672, 0.1800226, 1200,      39.80615};
+            << Attese{216.133, 206.133,  196.133,   196.133,   0.3167672, 0.1822616, 0.04775594, 0.1560777,
+                      216.133, 201.2448, 0.3167672, 0.1800226, 1200,      39.80615,  0};
         QTest::newRow("verticale in discesa")
             << .2 << .6 << -.1 << verticale
-            << Attese{176.133,   186.133, 196.133,  196.133,   0.000482263, 0.1333079, 0.2661336,
-                      0.1560777, 196.133, 191.2507, 0.2661336, 0.1568252,   1200,      0};
+            << Attese{176.133, 186.133,  196.133,   196.133,   0.000482263, 0.1333079, 0.2661336, 0.1560777,
+                      196.133, 191.2507, 0.2661336, 0.1568252, 1200,        0,         33.44334};
+        QTest::newRow("verticale in discesa senza sosta")
+            << .5 << 0. << -1. << Dati("massa=50,passo=0.01,rendimento=0.5,inclinazione=90")
+            << Attese{390.3325, 490.3325, 590.3325,  490.3325,  0.3106167, 0.3901942, 0.4697717, 0.7803884,
+                      590.3325, 500.4258, 0.7803884, 0.3982262, 6000,      0,         295.1662};
         QTest::newRow("cinghia con riduttore")
             << .1 << .3 << 1.5
             << Dati("massa=8,trasmissione=cinghia,diametro=0.05,rapporto=5,rendimento=0.95,attrito=0.05,"
                     "inclinazione=30,inerzia_motore=5e-5,inerzia_trasmissione=1e-5,sosta=0.2")
-            << Attese{162.6237, 42.62372, -77.37628, 39.2266,  1.035914,  0.2243354, -0.5475373,
-                      0.196133, 162.6237, 76.4959,   1.035914, 0.4782156, 2864.789,  310.7743};
-        const Attese triangolo{129.8067, 29.80665, -70.19335, 0, 0, 0, 0, 0, 129.8067, 104.3477, 0, 0, 0, 0};
+            << Attese{162.6237, 42.62372, -77.37628, 39.2266,   1.035914, 0.2243354, -0.5475373, 0.196133,
+                      162.6237, 76.4959,  1.035914,  0.4782156, 2864.789, 310.7743,  164.2612};
+        const Attese triangolo{129.8067, 29.80665, -70.19335, 0, 0, 0,        0,       0,
+                               129.8067, 104.3477, 0,         0, 0, 64.90332, 35.09668};
         QTest::newRow("diretta a triangolo")
             << .05 << 0. << .5 << Dati("massa=10,trasmissione=diretta,attrito=0.1,forza=20,inerzia_motore=1")
             << triangolo;
@@ -85,6 +91,7 @@ private slots:
             ottenute << (i < NumeroFasiAsse ? r->Fasi[i].Forza : r->Fasi[i - NumeroFasiAsse].Coppia);
         for (const CifraAsse& c : CifreAsse)
             ottenute << (*r).*c.Membro;
+        ottenute << r->PotenzaFrenatura;
         for (int i = 0; i < attese.size(); ++i)
             QVERIFY2(std::abs(ottenute[i] - attese[i]) <= 6e-7 * std::max(1.0, std::abs(attese[i])),
                      qPrintable(QString::number(i) + ": " + QString::number(ottenute[i], 'g', 10)));
@@ -101,7 +108,7 @@ private slots:
             QCOMPARE(r->ForzaA(t), r->Fasi[fase].Forza);
     }
 
-    // No motion, or data not complete: no sizing.
+    // No motion, data not complete, or a cycle so long that the motion is lost in it: no sizing.
     void senzaDimensionamento() {
         for (const Velantra& moto : {Velantra{.T1 = 0, .T2 = 1, .Vm = 1},
                                      {.T1 = 1, .T2 = -1, .Vm = 1},
@@ -109,7 +116,8 @@ private slots:
                                      {.T1 = qQNaN(), .T2 = 1, .Vm = 1},
                                      {.T1 = 1, .T2 = qInf(), .Vm = 1}})
             QVERIFY(!Dimensiona(moto, Esempio));
-        for (const D& dati : {D{.Massa = 1}, D{.Massa = 1, .Passo = 1, .InerziaTrasmissione = qInf()}})
+        for (const D& dati : {D{.Massa = 1}, D{.Massa = 1, .Passo = 1, .InerziaTrasmissione = qInf()},
+                              D{.Massa = 1, .Passo = 1, .Sosta = std::numeric_limits<double>::max()}})
             QVERIFY(!Dimensiona({.T1 = 1, .T2 = 1, .Vm = 1}, dati));
     }
 
@@ -128,13 +136,17 @@ private slots:
                  "inclinazione=0,forza=0,sosta=0\r\n");
         QCOMPARE(LeggiDocumento(*testo).dati->Asse->Massa, 0.1 + 0.2);
         QVERIFY(!ScriviDocumento(0, moto, D{.Massa = 1})); // no pitch: no reader would take it
+        // Nor a motor without an axis, nor a jerk of 0.
+        QVERIFY(!ScriviDocumento({2, moto, std::nullopt, DatiMotore{}, std::nullopt}));
+        QVERIFY(!ScriviDocumento({2, moto, std::nullopt, std::nullopt, 0.0}));
     }
 
     // How the pairs may be written: any order, any lines, blanks, defaults for what is missing; a
-    // document without them, on as many lines as it likes, reads as ever.
+    // document without them, on as many lines as it likes, reads as ever. The motor's keys follow the
+    // axis (only those that apply written back), the jerk last, or alone.
     void lettura_data() {
         QTest::addColumn<QString>("testo");
-        QTest::addColumn<QString>("letto"); // the sizing data written again, or "-" for none
+        QTest::addColumn<QString>("letto"); // the pairs written again, or "-" for none
         const QString nove = QStringLiteral("0,1,2,3,4,5,6,7,8");
         QTest::newRow("righe sparse, senza coppie") << "0\r\n1 2\n3,\t4\r\n5\r6 ,7\r\n8\r\n"
                                                     << "-";
@@ -147,6 +159,16 @@ private slots:
             << nove + "\r\ntrasmissione=cinghia\r\ndiametro=0.05\r\nmassa=2\r\n"
             << "massa=2,trasmissione=cinghia,diametro=0.05,rapporto=1,rendimento=1,attrito=0,inclinazione=0,"
                "forza=0,inerzia_motore=0,inerzia_trasmissione=0,sosta=0\r\n";
+        QTest::newRow("motore e jerk")
+            << QString(RigaEsempio) + "jerk=40,velocita_massima=6e3," + QString(CoppieEsempio).chopped(2) +
+                   ",coppia_nominale=.32"
+            << QString(CoppieEsempio).chopped(2) + ",coppia_nominale=0.32,velocita_massima=6000,jerk=40\r\n";
+        QTest::newRow("motore lineare: le sue chiavi")
+            << nove + "\r\nmassa=2,trasmissione=diretta,coppia_massima=9,forza_massima=80,velocita_massima=3"
+            << "massa=2,trasmissione=diretta,attrito=0,inclinazione=0,forza=0,sosta=0,forza_massima=80,"
+               "velocita_massima=3\r\n";
+        QTest::newRow("jerk da solo") << nove + ",jerk=1E3"
+                                      << "jerk=1000\r\n";
     }
     void lettura() {
         QFETCH(QString, testo);
@@ -154,10 +176,10 @@ private slots:
         const EsitoLettura esito = LeggiDocumento(testo.toStdString());
         QVERIFY2(esito.dati, esito.motivo.c_str());
         QCOMPARE(esito.dati->Moto.Stot, testo.startsWith('2') ? .5 : 3);
-        QCOMPARE(esito.dati->Asse
-                     ? QString::fromStdString(ScriviDocumento(0, {}, esito.dati->Asse)->substr(19))
-                     : QStringLiteral("-"),
-                 letto);
+        const DatiDocumento& d = *esito.dati;
+        const auto coppie =
+            QString::fromStdString(ScriviDocumento({0, {}, d.Asse, d.Motore, d.Jerk})->substr(19));
+        QCOMPARE(coppie.isEmpty() ? QStringLiteral("-") : coppie, letto);
     }
 
     // Every refusal names its key (or quotes the text that is no pair), by the rules of each field:
@@ -193,6 +215,12 @@ private slots:
         riga("due virgole", "massa=1,,passo=1", "tra due virgole manca una coppia chiave=valore");
         riga("virgola finale", "massa=1,passo=1,\r\n",
              "dopo l'ultima virgola manca una coppia chiave=valore");
+        riga("motore senza asse", "jerk=2,coppia_nominale=1", "manca la chiave «massa»");
+        riga("coppia nulla", "massa=1,passo=1,coppia_massima=0",
+             "il valore della chiave «coppia_massima» («0») deve essere maggiore di 0");
+        riga("velocità ripetuta", "massa=1,trasmissione=diretta,velocita_massima=1,velocita_massima=2",
+             "la chiave «velocita_massima» compare più di una volta");
+        riga("jerk negativo", "jerk=-5", "il valore della chiave «jerk» («-5») deve essere maggiore di 0");
     }
     void rifiuti() {
         QFETCH(QString, coppie);
