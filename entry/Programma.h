@@ -20,3 +20,8 @@ struct Programma {
     Grafico GraficoCorrente;
     std::optional<DatiAsse> Asse; // the sizing data of the axis; none until complete
 };
+
+// Runs the solver of SistemaCorrente on Moto (none when there is no valid system) and returns
+// Moto.CalcoloOk. A regime phase within the rounding of the solve becomes 0 (a triangular profile).
+// Showing the failure message is the caller's.
+bool Calcola(Programma& programma);
