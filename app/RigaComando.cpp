@@ -2,24 +2,20 @@
 
 #include "Avvio.h"
 #include "DatiProfilo.h"
-#include "DettagliAsse.h"
-#include "Dimensionamento.h"
 #include "Documenti.h"
 #include "Esportazione.h"
 #include "FileSicuri.h"
 #include "ImmagineGrafico.h"
 #include "LeggeMoto.h"
-#include "Programma.h"
 #include "Relazione.h"
+#include "Simulazione.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <algorithm>
 #include <cstdio>
-#include <iterator>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -112,15 +108,15 @@ int Esporta(const QString& documento, const QString& uscita, std::optional<Passo
         return nonEsportato(
             QStringLiteral("è il file della simulazione da leggere, «%1», che andrebbe perduta")
                 .arg(PercorsoMostrato(documento)));
-    Programma programma;
-    if (const auto messaggio = CalcolaDocumento(documento, programma))
+    Simulazione simulazione;
+    if (const auto messaggio = CalcolaDocumento(documento, simulazione))
         return Errore(*messaggio);
 
     std::optional<QString> motivo;
     if (Immagine(uscita)) {
-        motivo = ScriviImmagineGrafico(uscita, *FormatoImmagineDi(uscita), programma);
+        motivo = ScriviImmagineGrafico(uscita, *FormatoImmagineDi(uscita), simulazione);
     } else if (formato == QLatin1String("csv")) {
-        const LeggeMoto legge(programma.Moto);
+        const LeggeMoto legge(simulazione.Moto());
         if (!passo && !(passo = PassoPredefinito(legge.Durata())))
             return nonEsportato(
                 QStringLiteral("nessun passo di tempo divide la durata del moto, %1 sec, in righe "
@@ -136,14 +132,12 @@ int Esporta(const QString& documento, const QString& uscita, std::optional<Passo
                                                  : QString::number(righe))
                     .arg(MinimoRigheCsv)
                     .arg(MassimoRigheCsv));
-        std::vector<ColonnaCsv> colonne = ColonneMoto(legge);
-        if (const auto asse = programma.Asse ? Dimensiona(programma.Moto, *programma.Asse) : std::nullopt)
-            std::ranges::move(ColonneAsse(*asse), std::back_inserter(colonne));
+        const std::vector<ColonnaCsv> colonne = ColonneSimulazione(legge, simulazione);
         motivo = ScriviFile(uscita, [&](QIODevice& destinazione) {
             return ScriviCsv(destinazione, legge.Durata(), *passo, colonne, FormaCsv::Standard);
         });
     } else
-        motivo = ScriviFile(uscita, TestoTabella(programma.Moto).toLatin1());
+        motivo = ScriviFile(uscita, TestoTabella(simulazione.Moto()).toLatin1());
     if (motivo)
         return Errore(QStringLiteral("Impossibile salvare il file «%1»: %2.").arg(file, *motivo));
     return Riuscito;

@@ -189,10 +189,12 @@ private slots:
         banco.CalcolaEsempio();
         banco.Chiudi("frmInserimentoDati");
         banco.Chiudi("FrmRisultati");
-        banco.programma.SistemaCorrente = static_cast<int16_t>(sistema);
-        banco.programma.IntestazioneUtente = pagina.section('|', 0, 0).section(' ', 1);
-        if (!valori.isEmpty())
+        banco.simulazione.ImpostaSistema(static_cast<int16_t>(sistema));
+        banco.IntestazioneUtente = pagina.section('|', 0, 0).section(' ', 1);
+        if (!valori.isEmpty()) { // any values, printed with the commands of a calculation
             banco.Assegna(valori);
+            banco.finestra->AbilitaComandi(int16_t(3));
+        }
         if (!finestra.isEmpty())
             banco.Premi(qPrintable(finestra));
         if (pagina == QLatin1String("stampa_particolari"))

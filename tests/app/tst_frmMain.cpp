@@ -88,8 +88,10 @@ private slots:
             return s;
         };
         QStringList stati{stato()};
-        for (const int codice : {2, 0, 4, -1, 3})
-            banco.finestra->AbilitaComandi(int16_t(codice)), stati << stato();
+        for (const int codice : {2, 0, 4, -1, 3}) {
+            banco.finestra->AbilitaComandi(int16_t(codice));
+            stati << stato();
+        }
         QCOMPARE(stati, (QStringList{"1001000000011 110", "1101001100011 110", "1101001100011 110",
                                      "1101001100011 110", "1101001100011 110", "1111111111111 111"}));
     }
@@ -133,7 +135,7 @@ private slots:
         premi(Qt::Key_F5);
         QCOMPARE(banco.Stato().section(' ', 0, 5),
                  "frmInserimentoDati FrmRisultati* frmGrafico 1 203 1111111111111");
-        QCOMPARE(banco.programma.Moto.T2, std::sqrt(2));
+        QCOMPARE(banco.simulazione.Moto().T2, std::sqrt(2));
         banco.Scrivi(Stot, "x"); // refused, the results come to the front all the same
         premi(Qt::Key_F5);
         QCOMPARE(banco.Messaggi() + ' ' + banco.Stato().section(' ', 0, 2),
@@ -247,7 +249,7 @@ private slots:
 
         banco.Premi("mnuFileExit"); // the children close, running their closing code
         QVERIFY(!banco.finestra->isVisible() && !banco.finestra->FormAperto(QStringLiteral("Uno")));
-        QCOMPARE(banco.programma.Moto.S1, 7.0);
+        QCOMPARE(banco.simulazione.Moto().S1, 7.0);
     }
 
     // Brought back onto a screen when less than 100 x 50 pixels of it show on any.
@@ -307,8 +309,8 @@ private slots:
         frmMain& finestra = banco.Apri();
         QTEST(finestra.normalGeometry(), "normale");
         QVERIFY(finestra.isMaximized());
-        QCOMPARE(banco.programma.IntestazioneUtente, prima.section(';', 4));
-        banco.programma.IntestazioneUtente = QStringLiteral("Ditta");
+        QCOMPARE(banco.IntestazioneUtente, prima.section(';', 4));
+        banco.IntestazioneUtente = QStringLiteral("Ditta");
         if (QTest::currentDataTag() == QLatin1String("mossa")) {
             finestra.showNormal();
             finestra.setGeometry(100, 80, 600, 450);
