@@ -50,6 +50,8 @@ bool Main(Avvio& avvio, AttesaSplash attesa) {
     avvio.SaltaSplash = false;
     CaricaTraduzione(avvio.TraduzioneQt);
     QApplication::setWindowIcon(Icona(QStringLiteral("velantra")));
+    // The id of the desktop entry, the metadata and the icon: lets the desktop match the window to them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.velantra.Velantra"));
 
     avvio.FinestraPrincipale = std::make_unique<frmMain>(avvio.simulazione, avvio.IntestazioneUtente);
     avvio.FinestraPrincipale->show();
