@@ -75,6 +75,10 @@ void ComandiEsportazione::EsportaImmagineGrafico() {
 }
 
 void ComandiEsportazione::EsportaDatiGrafico() {
+    if (!simulazione.Calcolata()) { // the record's values no longer make the motion last calculated
+        dialoghi.Messaggio(QStringLiteral("Impossibile esportare i dati: nessun moto calcolato."));
+        return;
+    }
     if (simulazione.Asse() && !simulazione.Dimensionato()) { // the sizing window says why
         dialoghi.Messaggio(
             QStringLiteral("Impossibile esportare i dati: il moto calcolato non si può dimensionare."));

@@ -28,8 +28,8 @@ public:
     // The open graph window's view, in the format of the chosen filter (or of the name's extension),
     // at the view's size or the one the user types.
     void EsportaImmagineGrafico();
-    // The motion's values as CSV on the step of PassoPredefinito, in the standard or the regional
-    // form as the chosen filter says; with the axis' sizing, its force and torque columns too.
+    // The calculated motion's values as CSV on the step of PassoPredefinito, in the standard or the
+    // regional form as the chosen filter says; with the axis' sizing, its force and torque columns too.
     void EsportaDatiGrafico();
     // The one-page report, as PDF or text by the filter chosen (or the name's extension).
     void EsportaRelazione();
