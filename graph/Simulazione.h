@@ -94,6 +94,7 @@ public:
     bool Modificata() const;
 
 signals:
+    // Once per operation that changed something: `cosa` says what.
     void Cambiata(Simulazione::Cambi cosa);
 
 private:
