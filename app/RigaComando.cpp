@@ -232,7 +232,7 @@ RigaComando Interpreta(const QStringList& argomenti) {
     }
     if (posizionali.size() > 1)
         return Errata(QStringLiteral("si apre una simulazione alla volta.") + Suggerimento);
-    return compito(RigaComando::Compito::Programma);
+    return compito(RigaComando::Compito::Finestre);
 }
 
 } // namespace
@@ -257,7 +257,7 @@ RigaComando LeggiRigaComando(int argc, char** argv) {
 
 bool RigaComando::Grafica() const {
     switch (compito) {
-    case Compito::Programma:
+    case Compito::Finestre:
         return true;
     case Compito::Esporta:
         return Immagine(uscita);
@@ -283,7 +283,7 @@ int EseguiRigaComando(const RigaComando& riga, bool senzaSchermo) {
         const auto messaggio = RelazioneDaDocumento(riga.documento, riga.uscita);
         return messaggio ? Errore(*messaggio) : Riuscito;
     }
-    case RigaComando::Compito::Programma:
+    case RigaComando::Compito::Finestre:
         break;
     }
     if (senzaSchermo)

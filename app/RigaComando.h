@@ -23,8 +23,9 @@ bool PreparaPiattaforma();
 
 // What the command line asks for, read once.
 struct RigaComando {
-    enum class Compito : uint8_t { Programma, Esporta, Relazione, Aiuto, Versione, Errata };
-    Compito compito = Compito::Programma;
+    // The program's windows, an export, the report, the help, the version, or a wrong line.
+    enum class Compito : uint8_t { Finestre, Esporta, Relazione, Aiuto, Versione, Errata };
+    Compito compito = Compito::Finestre;
     QString documento;             // the simulation to open or to read; may be empty for the program
     QString uscita;                // the file to write
     std::optional<PassoCsv> passo; // the CSV's step, when given
