@@ -1,6 +1,6 @@
 #include "Avvio.h"
 
-#include "Documenti.h"
+#include "ComandiDocumento.h"
 #include "Risorse.h"
 #include "frmSplash.h"
 
@@ -46,12 +46,14 @@ void Attendi(const frmSplash& splash, QWidget& principale, std::chrono::millisec
 } // namespace
 
 bool Main(Avvio& avvio, AttesaSplash attesa) {
-    avvio.programma.SistemaCorrente = -1;
+    avvio.simulazione.Svuota();
     avvio.SaltaSplash = false;
     CaricaTraduzione(avvio.TraduzioneQt);
     QApplication::setWindowIcon(Icona(QStringLiteral("velantra")));
+    // The id of the desktop entry, the metadata and the icon: lets the desktop match the window to them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.velantra.Velantra"));
 
-    avvio.FinestraPrincipale = std::make_unique<frmMain>(avvio.programma);
+    avvio.FinestraPrincipale = std::make_unique<frmMain>(avvio.simulazione, avvio.IntestazioneUtente);
     avvio.FinestraPrincipale->show();
 
     frmSplash splash(avvio.SaltaSplash);

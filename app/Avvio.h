@@ -1,9 +1,9 @@
 #pragma once
 
-// The start routine and what it owns for the whole run: the program-wide objects, the SaltaSplash flag,
-// Qt's Italian translation and the main window.
+// The start routine and what it owns for the whole run: the simulation, the print header, the
+// SaltaSplash flag, Qt's Italian translation and the main window.
 
-#include "Programma.h"
+#include "Simulazione.h"
 #include "frmMain.h"
 
 #include <QTranslator>
@@ -12,7 +12,8 @@
 
 struct Avvio {
     QTranslator TraduzioneQt; // standard buttons read "OK", "Annulla"
-    Programma programma;
+    Simulazione simulazione;
+    QString IntestazioneUtente; // header of the printed pages
     bool SaltaSplash = false;
     std::unique_ptr<frmMain> FinestraPrincipale;
     QString Documento; // opened once the splash is gone, as Open does but without the question

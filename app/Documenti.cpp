@@ -1,117 +1,62 @@
 #include "Documenti.h"
 
-#include "Campionamento.h"
-#include "Dialoghi.h"
-#include "Documento.h"
 #include "FileSicuri.h"
-#include "FinestreFiglie.h"
-#include "Programma.h"
-#include "Salvataggio.h"
-#include "Sistemi.h"
-#include "SpiegazioneMoto.h"
-#include "VerificaMoto.h"
-#include "frmDimensionamento.h"
-#include "frmInserimentoDati.h"
-
-#include <cmath>
-
-void Documenti::Apri() {
-    const QString percorso = dialoghi.NomeFileApri(TitoloApri, FiltriSimulazione);
-    if (!percorso.isEmpty())
-        CaricaSimulazione(percorso);
-}
-
-void Documenti::SalvaConNome() {
-    ::SalvaConNome(dialoghi, figlie, FiltriSimulazione,
-                   [this](const QString& percorso) { return SalvaSimulazione(percorso); });
-}
-
-bool Documenti::SalvaSimulazione(const QString& percorso) {
-    if (auto* inserimento = figlie.Aperta<frmInserimentoDati>())
-        if (const int illeggibile = inserimento->LeggiDatiImmessi(); illeggibile >= 0)
-            return EsitoScrittura(dialoghi, percorso,
-                                  QStringLiteral("il valore di %1 non è un numero valido")
-                                      .arg(QString::fromLatin1(Grandezze[illeggibile].Nome)));
-    // A value of the sizing window that cannot be taken would be silently left out of the file.
-    if (const QString difetto = DifettoDimensionamento(figlie); !difetto.isEmpty())
-        return EsitoScrittura(dialoghi, percorso, difetto);
-    // What a failed solve left undefined or infinite is written as 0, which any reader takes back: the
-    // combination and the typed values are kept.
-    Velantra moto = programma.Moto;
-    for (const Grandezza& g : Grandezze)
-        if (!std::isfinite(moto.*g.Membro))
-            moto.*g.Membro = 0;
-    const auto riga = ScriviDocumento(programma.SistemaCorrente, moto, programma.Asse);
-    if (!riga)
-        return EsitoScrittura(dialoghi, percorso,
-                              QStringLiteral("i dati del dimensionamento non sono validi"));
-    return EsitoScrittura(dialoghi, percorso, ScriviFile(percorso, QByteArray::fromStdString(*riga)));
-}
+#include "Simulazione.h"
 
 SimulazioneLetta LeggiSimulazione(const QString& percorso) {
     const FileLetto file = LeggiFile(percorso, DimensioneMassimaDocumento);
     if (!file.contenuto)
-        return {std::nullopt, QStringLiteral("Impossibile aprire il file «%1»: %2.")
-                                  .arg(PercorsoMostrato(percorso), file.motivo)};
+        return {std::nullopt,
+                {},
+                QStringLiteral("Impossibile aprire il file «%1»: %2.")
+                    .arg(PercorsoMostrato(percorso), file.motivo)};
+    std::string testo = file.contenuto->toStdString();
     EsitoLettura letto = file.contenuto->size() > DimensioneMassimaDocumento
                              ? EsitoLettura{std::nullopt, "è troppo grande"}
-                             : LeggiDocumento(file.contenuto->toStdString());
+                             : LeggiDocumento(testo);
     if (!letto.dati)
-        return {std::nullopt, QStringLiteral("Il file «%1» non è una simulazione di Velantra: %2.")
-                                  .arg(PercorsoMostrato(percorso), QString::fromStdString(letto.motivo))};
-    return {std::move(letto.dati), {}};
+        return {std::nullopt,
+                {},
+                QStringLiteral("Il file «%1» non è una simulazione di Velantra: %2.")
+                    .arg(PercorsoMostrato(percorso), QString::fromStdString(letto.motivo))};
+    return {std::move(letto.dati), std::move(testo), {}};
 }
 
-bool Documenti::CaricaSimulazione(const QString& percorso) {
-    return dialoghi.Conferma(DomandaNuovaSimulazione) && Carica(percorso);
+std::optional<QString> ScriviSimulazione(const QString& percorso, Simulazione& simulazione) {
+    const std::optional<std::string> testo = simulazione.TestoDocumento();
+    if (!testo)
+        return QStringLiteral("i dati del dimensionamento non sono validi");
+    if (auto motivo = ScriviFile(percorso, QByteArray::fromStdString(*testo)))
+        return motivo;
+    simulazione.Salvata(percorso, *testo);
+    return std::nullopt;
 }
 
-bool Documenti::Carica(const QString& percorso) {
-    const SimulazioneLetta letta = LeggiSimulazione(percorso);
-    if (!letta.dati) {
-        dialoghi.Messaggio(letta.messaggio);
-        return false;
-    }
-    // The children close first: the data-entry window copies its values as it closes.
-    figlie.ChiudiFinestre();
-    programma.PuntiGrafico.Vuota();
-    programma.SistemaCorrente = letta.dati->Sistema;
-    programma.Moto = letta.dati->Moto; // all eight quantities, the calculation not done
-    programma.Asse = letta.dati->Asse;
-    figlie.ApriInserimentoDati();
-    abilitaComandi(StatoComandi::Letto);
-    return true;
-}
-
-namespace {
-constexpr const char* NonDimensionabile =
-    "il moto calcolato non si può dimensionare: forze o coppie dell'asse "
-    "andrebbero oltre i numeri del programma (doppia precisione)";
-} // namespace
-
-std::optional<QString> CalcolaDocumento(const QString& documento, Programma& programma) {
-    const SimulazioneLetta letta = LeggiSimulazione(documento);
+std::optional<QString> CalcolaDocumento(const QString& documento, Simulazione& simulazione) {
+    SimulazioneLetta letta = LeggiSimulazione(documento);
     if (!letta.dati)
         return letta.messaggio;
-    programma.SistemaCorrente = letta.dati->Sistema;
-    programma.Moto = letta.dati->Moto;
-    programma.Asse = letta.dati->Asse;
-    const auto nonCalcolato = [&](const char* motivo, bool spiega) {
+    simulazione.Carica(std::move(*letta.dati), documento, std::move(letta.testo));
+    const auto nonCalcolato = [&](const char* motivo, const QStringList& spiegazione = {}) {
         QString testo = QStringLiteral("Impossibile calcolare la simulazione del file «%1»: %2.")
                             .arg(PercorsoMostrato(documento), QString::fromUtf8(motivo));
-        for (const QString& frase :
-             spiega ? SpiegazioneMoto(programma.SistemaCorrente, programma.Moto) : QStringList())
+        for (const QString& frase : spiegazione)
             testo += QLatin1Char('\n') + frase;
         return std::optional(testo);
     };
-    if (!SistemaValido(programma.SistemaCorrente))
-        return nonCalcolato("non indica quali grandezze sono note", false);
-    if (!Calcola(programma))
-        return nonCalcolato("il calcolo non è riuscito, controllare i valori", true);
-    if (!VerificaMoto(programma.Moto).empty())
-        return nonCalcolato("i valori calcolati non descrivono un moto", true);
-    if (programma.Asse && !Dimensiona(programma.Moto, *programma.Asse))
-        return nonCalcolato(NonDimensionabile, false);
-    CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
+    const EsitoCalcolo esito = simulazione.Calcola();
+    switch (esito.tipo) {
+    case EsitoCalcolo::Tipo::SenzaSistema:
+        return nonCalcolato("non indica quali grandezze sono note");
+    case EsitoCalcolo::Tipo::Errore:
+        return nonCalcolato("il calcolo non è riuscito, controllare i valori", esito.spiegazione);
+    case EsitoCalcolo::Tipo::NessunMoto:
+        return nonCalcolato("i valori calcolati non descrivono un moto", esito.spiegazione);
+    case EsitoCalcolo::Tipo::Riuscito:
+        break;
+    }
+    if (simulazione.Asse() && !simulazione.Dimensionato())
+        return nonCalcolato("il moto calcolato non si può dimensionare: forze o coppie dell'asse "
+                            "andrebbero oltre i numeri del programma (doppia precisione)");
     return std::nullopt;
 }

@@ -1,17 +1,18 @@
 #pragma once
 
-// The results written out for use elsewhere: the eight quantities as a text table, the graph as a
-// Windows bitmap; from the graph window, its picture (PNG, SVG, PDF) and the motion's values (CSV).
-// A picture or a data file that takes long shows its progress and can be cancelled.
+// The results written out for use elsewhere, without windows: the eight quantities as a text table,
+// the motion's values as CSV columns; the dialogs' titles and filters of every export. The commands
+// that ask where are ComandiEsportazione's; the command line writes the same.
+
+#include "DatiProfilo.h"
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
-class Dialoghi;
-class FinestreFiglie;
+class LeggeMoto;
+class Simulazione;
 class Velantra;
-struct DatiAsse;
-struct PassoCsv;
 
 inline const QStringList FiltriTabella = {QStringLiteral("Testo (*.txt)"),
                                           QStringLiteral("Tutti i file (*.*)")};
@@ -34,29 +35,6 @@ QString TitoloDati(const PassoCsv& passo);
 // Eight CRLF lines of label, value in the user's format with 15 significant digits, and unit.
 QString TestoTabella(const Velantra& Moto);
 
-class Esportazione {
-public:
-    Esportazione(const Velantra& Moto, Dialoghi& dialoghi, FinestreFiglie& figlie)
-        : Moto(Moto), dialoghi(dialoghi), figlie(figlie) {}
-
-    // Each asks a name, then writes the file there.
-    void EsportaTabella();
-    void EsportaGrafico();
-
-    // False, after telling the user, when the file was not written.
-    bool EsportaTabella(const QString& percorso);
-    // Opens the graph window when none is open, then writes its plot as last drawn.
-    bool EsportaGrafico(const QString& percorso);
-
-    // The open graph window's view, in the format of the chosen filter (or of the name's extension),
-    // at the view's size or the one the user types.
-    void EsportaImmagineGrafico();
-    // The motion's values as CSV on the step of PassoPredefinito, in the standard or the regional
-    // form as the chosen filter says; with the axis' sizing data, its force and torque columns too.
-    void EsportaDatiGrafico(const DatiAsse* asse);
-
-private:
-    const Velantra& Moto;
-    Dialoghi& dialoghi;
-    FinestreFiglie& figlie;
-};
+// The motion's values: position, speed and acceleration of `legge` (which must outlive the columns)
+// and, for the simulation's sized axis, its force and torque.
+std::vector<ColonnaCsv> ColonneSimulazione(const LeggeMoto& legge, const Simulazione& simulazione);

@@ -3,7 +3,7 @@
 #include "FileSicuri.h"
 #include "Grafico.h"
 #include "ModelloGrafico.h"
-#include "Programma.h"
+#include "Simulazione.h"
 #include "VistaMoto.h"
 
 #include <QFileInfo>
@@ -53,11 +53,13 @@ std::optional<QString> EsportaImmagine(const QString& percorso, FormatoImmagine 
 }
 
 std::optional<QString> ScriviImmagineGrafico(const QString& percorso, FormatoImmagine formato,
-                                             const Programma& programma) {
-    Grafico vista = programma.GraficoCorrente;
+                                             const Simulazione& simulazione) {
+    Grafico vista = simulazione.GraficoCorrente();
     vista.StatoDisegniGrafico |= Grafico::BitParticolari;
-    CalcolaVistaIntera(vista, programma.PuntiGrafico);
-    const DatiAsse* asse = programma.Asse ? &*programma.Asse : nullptr; // its torque among the details
-    return EsportaImmagine(percorso, formato, {programma.PuntiGrafico, programma.Moto, vista, false, asse},
+    CalcolaVistaIntera(vista, simulazione.PuntiGrafico());
+    const DatiAsse* asse =
+        simulazione.Asse() ? &*simulazione.Asse() : nullptr; // its torque among the details
+    return EsportaImmagine(percorso, formato,
+                           {simulazione.PuntiGrafico(), simulazione.Moto(), vista, false, asse},
                            MisuraRigaComando);
 }

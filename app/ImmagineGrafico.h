@@ -10,7 +10,7 @@
 
 class Avanzamento;
 struct DatiGrafico;
-struct Programma;
+class Simulazione;
 
 // Said, and no file written, when the view holds no graph.
 inline const QString MotivoNonDisegnabile =
@@ -34,4 +34,4 @@ std::optional<QString> EsportaImmagine(const QString& percorso, FormatoImmagine 
 // The full view of a calculated simulation with its details, at the command line's size, written as
 // EsportaImmagine does.
 std::optional<QString> ScriviImmagineGrafico(const QString& percorso, FormatoImmagine formato,
-                                             const Programma& programma);
+                                             const Simulazione& simulazione);

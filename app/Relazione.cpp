@@ -1,19 +1,15 @@
 #include "Relazione.h"
 
-#include "Dialoghi.h"
 #include "Documenti.h"
 #include "FileSicuri.h"
-#include "FinestreFiglie.h"
 #include "Grafico.h"
 #include "Impostazioni.h"
 #include "ModelloGrafico.h"
 #include "NumeriRegionali.h"
-#include "Programma.h"
-#include "Salvataggio.h"
+#include "Simulazione.h"
 #include "Sistemi.h"
 #include "TestiAsse.h"
 #include "VistaMoto.h"
-#include "frmDimensionamento.h"
 
 #include <QFileInfo>
 #include <QIODevice>
@@ -23,8 +19,6 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-// The form a file name's extension names, or none.
 std::optional<FormatoRelazione> FormatoRelazioneDi(const QString& percorso) {
     const QString estensione = QFileInfo(percorso).suffix().toLower();
     if (estensione == QLatin1String("pdf"))
@@ -34,6 +28,7 @@ std::optional<FormatoRelazione> FormatoRelazioneDi(const QString& percorso) {
     return std::nullopt;
 }
 
+namespace {
 constexpr double Margine = 15;               // mm around the page's contents
 constexpr double LarghezzaPagina = 210;      // A4, mm
 constexpr double MezzaPagina = 80;           // mm from the left edge, where the right column starts
@@ -55,15 +50,15 @@ std::vector<Relazione::Blocco> Relazione::Blocchi() const {
     std::vector<Blocco> blocchi;
     const auto grandezza = [this](Blocco& b, int i) {
         const QString nome = QLatin1String(Grandezze[i].Nome),
-                      valore = TestoArrotondato(programma.Moto.*Grandezze[i].Membro, 5),
+                      valore = TestoArrotondato(simulazione.Moto().*Grandezze[i].Membro, 5),
                       unita = QLatin1String(Grandezze[i].Unita);
         b.celle << QStringList{nome, valore, unita};
         b.righe << QStringLiteral("%1: %2 %3").arg(nome, valore, unita);
     };
     Blocco terna;
-    if (SistemaValido(programma.SistemaCorrente)) {
+    if (const int16_t sistema = simulazione.SistemaCorrente(); SistemaValido(sistema)) {
         QStringList nomi;
-        for (const int i : Sistemi[programma.SistemaCorrente].Indici) {
+        for (const int i : Sistemi[static_cast<size_t>(sistema)].Indici) {
             nomi << QLatin1String(Grandezze[i].Nome);
             grandezza(terna, i);
         }
@@ -77,10 +72,10 @@ std::vector<Relazione::Blocco> Relazione::Blocchi() const {
     for (int i = 0; i < NumeroGrandezze; ++i)
         grandezza(risultati, i);
     blocchi.push_back(risultati);
-    if (!programma.Asse)
+    if (!simulazione.Asse())
         return blocchi;
 
-    const DatiAsse& dati = *programma.Asse;
+    const DatiAsse& dati = *simulazione.Asse();
     Blocco asse;
     asse.titolo = QStringLiteral("Dati dell'asse:");
     asse.destra = true;
@@ -92,7 +87,7 @@ std::vector<Relazione::Blocco> Relazione::Blocchi() const {
                 campo.Membro ? TestoValore(dati.*campo.Membro) : NomeTrasmissione(dati.Tipo),
                 UnitaCampo(campo).isEmpty() ? QString() : '[' + UnitaCampo(campo) + ']'};
     blocchi.push_back(asse);
-    const auto r = Dimensiona(programma.Moto, dati);
+    const std::optional<Dimensionamento>& r = simulazione.Dimensionato();
     if (!r)
         return blocchi;
     Blocco cifre;
@@ -124,8 +119,8 @@ std::vector<Relazione::Blocco> Relazione::Blocchi() const {
 
 QString Relazione::Testo() const {
     QStringList righe;
-    if (!programma.IntestazioneUtente.isEmpty())
-        righe << programma.IntestazioneUtente << QString();
+    if (!intestazione.isEmpty())
+        righe << intestazione << QString();
     for (const Blocco& blocco : Blocchi())
         righe << blocco.titolo << blocco.righe << QString();
     return righe.join(QStringLiteral("\r\n"));
@@ -183,11 +178,11 @@ QPointF DisegnaBlocco(QPainter& pittore, double x, double y, const QString& tito
 } // namespace
 
 double Relazione::DisegnaGrafico(QPainter& pittore, const QRectF& posto) const {
-    Grafico vista = programma.GraficoCorrente;
+    Grafico vista = simulazione.GraficoCorrente();
     vista.StatoDisegniGrafico |= Grafico::BitParticolari;
-    CalcolaVistaIntera(vista, programma.PuntiGrafico);
-    const DatiGrafico dati{programma.PuntiGrafico, programma.Moto, vista, false,
-                           programma.Asse ? &*programma.Asse : nullptr};
+    CalcolaVistaIntera(vista, simulazione.PuntiGrafico());
+    const DatiGrafico dati{simulazione.PuntiGrafico(), simulazione.Moto(), vista, false,
+                           simulazione.Asse() ? &*simulazione.Asse() : nullptr};
     // Laid out in pixels of 1/96 inch, as the graph's texts are sized, no taller than two thirds of
     // its width.
     const double scala = pittore.device()->logicalDpiX() / 96.0;
@@ -218,14 +213,14 @@ bool Relazione::ScriviPdf(QIODevice& file) const {
     carattere.setStyleStrategy(QFont::PreferNoShaping);
     pittore.setFont(carattere);
     double y = Margine;
-    if (!programma.IntestazioneUtente.isEmpty()) {
+    if (!intestazione.isEmpty()) {
         QFont grande = carattere;
         grande.setPointSize(12);
         pittore.setFont(grande);
         const QRectF riga(Margine * mm, y * mm, (LarghezzaPagina - 2 * Margine) * mm, 30 * mm);
         const int modo = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap; // a long header on more lines
-        pittore.drawText(riga, modo, programma.IntestazioneUtente);
-        y += pittore.boundingRect(riga, modo, programma.IntestazioneUtente).height() / mm + 4;
+        pittore.drawText(riga, modo, intestazione);
+        y += pittore.boundingRect(riga, modo, intestazione).height() / mm + 4;
         pittore.setFont(carattere);
     }
     const std::vector<Blocco> blocchi = Blocchi();
@@ -249,7 +244,7 @@ bool Relazione::ScriviPdf(QIODevice& file) const {
         y = fondo + 2;
         if (!sotto) {
             // As large as the page leaves, the sizing's lines below it.
-            const double sotto = programma.Asse ? SpazioDimensionamento : 0;
+            const double sotto = simulazione.Asse() ? SpazioDimensionamento : 0;
             const QRectF posto(Margine * mm, y * mm, (LarghezzaPagina - 2 * Margine) * mm,
                                std::max(40.0, AltezzaPagina - Margine - sotto - y) * mm);
             y += DisegnaGrafico(pittore, posto) / mm + 5;
@@ -264,31 +259,17 @@ std::optional<QString> Relazione::Scrivi(const QString& percorso, FormatoRelazio
     return ScriviFile(percorso, [this](QIODevice& file) { return ScriviPdf(file); });
 }
 
-void Relazione::EsportaRelazione(Dialoghi& dialoghi, const FinestreFiglie& figlie) const {
-    QString filtro;
-    const QString percorso = dialoghi.NomeFileSalva(TitoloEsportaRelazione, FiltriRelazione, &filtro);
-    if (percorso.isEmpty())
-        return;
-    const FormatoRelazione formato = FormatoRelazioneDi(percorso).value_or(
-        filtro == FiltriRelazione.value(1) ? FormatoRelazione::Testo : FormatoRelazione::Pdf);
-    QString difetto = DifettoDimensionamento(figlie);
-    if (difetto.isEmpty() && programma.Asse && !Dimensiona(programma.Moto, *programma.Asse))
-        difetto = QStringLiteral("il moto calcolato non si può dimensionare");
-    EsitoScrittura(dialoghi, percorso,
-                   difetto.isEmpty() ? Scrivi(percorso, formato) : std::optional(difetto));
-}
-
 std::optional<QString> RelazioneDaDocumento(const QString& documento, const QString& uscita) {
     const std::optional<FormatoRelazione> formato = FormatoRelazioneDi(uscita);
     if (!formato)
         return QStringLiteral("Impossibile scrivere la relazione nel file «%1»: l'estensione non indica un "
                               "formato noto (.pdf, .txt).")
             .arg(PercorsoMostrato(uscita));
-    Programma programma;
-    if (auto messaggio = CalcolaDocumento(documento, programma))
+    Simulazione simulazione;
+    if (auto messaggio = CalcolaDocumento(documento, simulazione))
         return messaggio;
-    programma.IntestazioneUtente = Impostazioni().LeggiIntestazione();
-    if (auto motivo = Relazione(programma).Scrivi(uscita, *formato))
+    const QString intestazione = Impostazioni().LeggiIntestazione();
+    if (auto motivo = Relazione(simulazione, intestazione).Scrivi(uscita, *formato))
         return QStringLiteral("Impossibile salvare il file «%1»: %2.").arg(PercorsoMostrato(uscita), *motivo);
     return std::nullopt;
 }

@@ -13,9 +13,7 @@
 class QIODevice;
 class QPainter;
 class QRectF;
-class Dialoghi;
-class FinestreFiglie;
-struct Programma;
+class Simulazione;
 
 inline const QStringList FiltriRelazione = {QStringLiteral("Documento PDF (*.pdf)"),
                                             QStringLiteral("Testo UTF-8 (*.txt)")};
@@ -23,10 +21,14 @@ inline const QString TitoloEsportaRelazione = QStringLiteral("Esporta relazione"
 
 // The report's forms: the A4 page, or its text.
 enum class FormatoRelazione { Pdf, Testo };
+// The form a file name's extension names (".pdf", ".txt", in any case), or none.
+std::optional<FormatoRelazione> FormatoRelazioneDi(const QString& percorso);
 
 class Relazione {
 public:
-    explicit Relazione(const Programma& programma) : programma(programma) {}
+    // A calculated simulation, under the user's print header.
+    Relazione(const Simulazione& simulazione, const QString& intestazione)
+        : simulazione(simulazione), intestazione(intestazione) {}
 
     // The text form, lines ended by CRLF.
     QString Testo() const;
@@ -35,16 +37,14 @@ public:
     // Written whole or not at all; the reason when it could not be.
     std::optional<QString> Scrivi(const QString& percorso, FormatoRelazione formato) const;
 
-    // Asks for a name (the filter, or the name's extension, gives the format) and writes the report.
-    void EsportaRelazione(Dialoghi& dialoghi, const FinestreFiglie& figlie) const;
-
 private:
     struct Blocco;
     std::vector<Blocco> Blocchi() const;
     // The graph as large as fits in `posto`; its height.
     double DisegnaGrafico(QPainter& pittore, const QRectF& posto) const;
 
-    const Programma& programma;
+    const Simulazione& simulazione;
+    const QString& intestazione;
 };
 
 // The command line's --relazione: the document's report into `uscita` (.pdf or .txt), with the print

@@ -1,25 +1,20 @@
 #include "RigaComando.h"
 
 #include "Avvio.h"
-#include "DatiProfilo.h"
-#include "DettagliAsse.h"
-#include "Dimensionamento.h"
 #include "Documenti.h"
 #include "Esportazione.h"
 #include "FileSicuri.h"
 #include "ImmagineGrafico.h"
 #include "LeggeMoto.h"
-#include "Programma.h"
 #include "Relazione.h"
+#include "Simulazione.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <algorithm>
 #include <cstdio>
-#include <iterator>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -56,7 +51,7 @@ Stato di uscita: 0 riuscito, 1 non riuscito (il motivo su standard error),
 2 riga di comando errata.
 )";
 
-const QString Suggerimento = QStringLiteral("Per l'elenco delle opzioni: velantra --help");
+const QString Suggerimento = QStringLiteral("\nPer l'elenco delle opzioni: velantra --help");
 
 int Scrivi(FILE* flusso, const QString& testo, int stato) {
     std::fputs(testo.toUtf8().constData(), flusso);
@@ -67,20 +62,6 @@ int Errore(const QString& messaggio, int stato = Fallito) {
     return Scrivi(stderr, QStringLiteral("velantra: %1\n").arg(messaggio), stato);
 }
 
-struct Opzioni {
-    const QCommandLineOption esporta{QStringList{QStringLiteral("e"), QStringLiteral("esporta")}};
-    const QCommandLineOption intervallo{QStringList{QStringLiteral("i"), QStringLiteral("intervallo")},
-                                        QString(), QStringLiteral("SECONDI")};
-    const QCommandLineOption aiuto{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
-    const QCommandLineOption versione{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
-    const QCommandLineOption relazione{QStringList{QStringLiteral("r"), QStringLiteral("relazione")}};
-
-    bool Analizza(QCommandLineParser& riga, const QStringList& argomenti) const {
-        riga.addOptions({esporta, intervallo, aiuto, versione, relazione});
-        return riga.parse(argomenti);
-    }
-};
-
 // The arguments as given: a name that is not UTF-8 keeps its bytes.
 QStringList Argomenti(int argc, char** argv) {
     QStringList argomenti;
@@ -89,16 +70,50 @@ QStringList Argomenti(int argc, char** argv) {
     return argomenti;
 }
 
+// The options QGuiApplication and QApplication take for themselves (with one or two dashes), followed
+// by a value or not: the GUI application object applies and removes them, the rest is ours.
+const QStringList OpzioniQtConValore = {
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
+    QStringLiteral("display"),         QStringLiteral("geometry"),
+    QStringLiteral("style"),           QStringLiteral("stylesheet")};
+const QStringList OpzioniQt = {QStringLiteral("reverse"), QStringLiteral("widgetcount")};
+
+QStringList SenzaOpzioniQt(const QStringList& argomenti) {
+    QStringList nostri;
+    for (qsizetype i = 0; i < argomenti.size(); ++i) {
+        const QString& a = argomenti[i];
+        if (a == QLatin1String("--")) { // what follows is no option
+            nostri << argomenti.mid(i);
+            break;
+        }
+        const QString nome = a.startsWith(QLatin1String("--")) ? a.mid(2)
+                             : a.startsWith('-')               ? a.mid(1)
+                                                               : QString();
+        if (OpzioniQtConValore.contains(nome.section('=', 0, 0)))
+            i += nome.contains('=') ? 0 : 1;
+        else if (!OpzioniQt.contains(nome))
+            nostri << a;
+    }
+    return nostri;
+}
+
 bool Immagine(const QString& uscita) {
     return FormatoImmagineDi(uscita).has_value();
+}
+
+bool Csv(const QString& uscita) {
+    return QFileInfo(uscita).suffix().toLower() == QLatin1String("csv");
 }
 
 QString Numero(double valore) {
     return QLocale().toString(valore, 'g', 6);
 }
 
-// Reads the document, solves its system as "Calcolo" does and writes `uscita`: a CSV on `passo`, or
-// on the default step when none is given.
+// Reads the document, calculates it as "Calcolo" does and writes `uscita`: a CSV on `passo`, or on the
+// default step when none is given.
 int Esporta(const QString& documento, const QString& uscita, std::optional<PassoCsv> passo) {
     const QString formato = QFileInfo(uscita).suffix().toLower();
     const QString file = PercorsoMostrato(uscita);
@@ -112,15 +127,15 @@ int Esporta(const QString& documento, const QString& uscita, std::optional<Passo
         return nonEsportato(
             QStringLiteral("è il file della simulazione da leggere, «%1», che andrebbe perduta")
                 .arg(PercorsoMostrato(documento)));
-    Programma programma;
-    if (const auto messaggio = CalcolaDocumento(documento, programma))
+    Simulazione simulazione;
+    if (const auto messaggio = CalcolaDocumento(documento, simulazione))
         return Errore(*messaggio);
 
     std::optional<QString> motivo;
     if (Immagine(uscita)) {
-        motivo = ScriviImmagineGrafico(uscita, *FormatoImmagineDi(uscita), programma);
+        motivo = ScriviImmagineGrafico(uscita, *FormatoImmagineDi(uscita), simulazione);
     } else if (formato == QLatin1String("csv")) {
-        const LeggeMoto legge(programma.Moto);
+        const LeggeMoto legge(simulazione.Moto());
         if (!passo && !(passo = PassoPredefinito(legge.Durata())))
             return nonEsportato(
                 QStringLiteral("nessun passo di tempo divide la durata del moto, %1 sec, in righe "
@@ -136,17 +151,88 @@ int Esporta(const QString& documento, const QString& uscita, std::optional<Passo
                                                  : QString::number(righe))
                     .arg(MinimoRigheCsv)
                     .arg(MassimoRigheCsv));
-        std::vector<ColonnaCsv> colonne = ColonneMoto(legge);
-        if (const auto asse = programma.Asse ? Dimensiona(programma.Moto, *programma.Asse) : std::nullopt)
-            std::ranges::move(ColonneAsse(*asse), std::back_inserter(colonne));
+        const std::vector<ColonnaCsv> colonne = ColonneSimulazione(legge, simulazione);
         motivo = ScriviFile(uscita, [&](QIODevice& destinazione) {
             return ScriviCsv(destinazione, legge.Durata(), *passo, colonne, FormaCsv::Standard);
         });
     } else
-        motivo = ScriviFile(uscita, TestoTabella(programma.Moto).toLatin1());
+        motivo = ScriviFile(uscita, TestoTabella(simulazione.Moto()).toLatin1());
     if (motivo)
         return Errore(QStringLiteral("Impossibile salvare il file «%1»: %2.").arg(file, *motivo));
     return Riuscito;
+}
+
+RigaComando Errata(const QString& errore) {
+    RigaComando errata;
+    errata.compito = RigaComando::Compito::Errata;
+    errata.errore = errore;
+    return errata;
+}
+
+// The line without its first word, Qt's options taken out.
+RigaComando Interpreta(const QStringList& argomenti) {
+    QCommandLineParser riga;
+    const QCommandLineOption esporta{{QStringLiteral("e"), QStringLiteral("esporta")}};
+    const QCommandLineOption intervallo{
+        {QStringLiteral("i"), QStringLiteral("intervallo")}, QString(), QStringLiteral("SECONDI")};
+    const QCommandLineOption aiuto{{QStringLiteral("h"), QStringLiteral("help")}};
+    const QCommandLineOption versione{{QStringLiteral("v"), QStringLiteral("version")}};
+    const QCommandLineOption relazione{{QStringLiteral("r"), QStringLiteral("relazione")}};
+    riga.addOptions({esporta, intervallo, aiuto, versione, relazione});
+    if (!riga.parse(argomenti)) {
+        const QString sconosciuta = riga.unknownOptionNames().value(0);
+        if (!sconosciuta.isEmpty())
+            return Errata(QStringLiteral("opzione sconosciuta «%1%2».")
+                              .arg(QLatin1String(sconosciuta.size() == 1 ? "-" : "--"), sconosciuta) +
+                          Suggerimento);
+        const bool manca = riga.errorText().contains(QLatin1String("'-i'")) ||
+                           riga.errorText().contains(QLatin1String("'--intervallo'"));
+        return Errata((manca ? QStringLiteral("--intervallo vuole un numero di secondi.")
+                             : QStringLiteral("riga di comando non valida.")) +
+                      Suggerimento);
+    }
+    const QStringList posizionali = riga.positionalArguments();
+    RigaComando letta;
+    letta.documento = posizionali.value(0);
+    letta.uscita = posizionali.value(1);
+    const auto compito = [&letta](RigaComando::Compito c) {
+        letta.compito = c;
+        return letta;
+    };
+    if (riga.isSet(aiuto))
+        return compito(RigaComando::Compito::Aiuto);
+    if (riga.isSet(versione))
+        return compito(RigaComando::Compito::Versione);
+    const auto dueArgomenti = [](const char* opzione) {
+        return Errata(
+            QStringLiteral("%1 vuole due argomenti: la simulazione da leggere e il file da scrivere.")
+                .arg(QLatin1String(opzione)) +
+            Suggerimento);
+    };
+    if (riga.isSet(esporta)) {
+        if (posizionali.size() != 2)
+            return dueArgomenti("--esporta");
+        if (riga.isSet(intervallo)) {
+            const QString testo = riga.value(intervallo);
+            if (!Csv(letta.uscita))
+                return Errata(QStringLiteral("--intervallo vale solo per un file .csv.") + Suggerimento);
+            if (!(letta.passo = LeggiPasso(testo.toStdString())))
+                return Errata(QStringLiteral("--intervallo vuole un numero di secondi maggiore di zero, "
+                                             "come 0,01: «%1» non lo è.")
+                                  .arg(PercorsoMostrato(testo)));
+        }
+        return compito(RigaComando::Compito::Esporta);
+    }
+    if (riga.isSet(intervallo))
+        return Errata(QStringLiteral("--intervallo vale solo con --esporta.") + Suggerimento);
+    if (riga.isSet(relazione)) {
+        if (posizionali.size() != 2)
+            return dueArgomenti("--relazione");
+        return compito(RigaComando::Compito::Relazione);
+    }
+    if (posizionali.size() > 1)
+        return Errata(QStringLiteral("si apre una simulazione alla volta.") + Suggerimento);
+    return compito(RigaComando::Compito::Finestre);
 }
 
 } // namespace
@@ -165,85 +251,47 @@ bool PreparaPiattaforma() {
     return true;
 }
 
-bool SoloTesto(int argc, char** argv) {
-    const QStringList argomenti = Argomenti(argc, argv);
-    QCommandLineParser riga;
-    const Opzioni opzioni;
-    // Not understood: perhaps Qt's own options, which only the GUI takes away.
-    if (!opzioni.Analizza(riga, argomenti))
-        return false;
-    if (riga.isSet(opzioni.aiuto) || riga.isSet(opzioni.versione))
-        return true;
-    const QStringList posizionali = riga.positionalArguments();
-    if (riga.isSet(opzioni.relazione)) // only the PDF page draws the graph
-        return !(posizionali.size() == 2 &&
-                 QFileInfo(posizionali[1]).suffix().toLower() == QLatin1String("pdf"));
-    return riga.isSet(opzioni.esporta) && !(posizionali.size() == 2 && Immagine(posizionali[1]));
+RigaComando LeggiRigaComando(int argc, char** argv) {
+    return Interpreta(SenzaOpzioniQt(Argomenti(argc, argv)));
 }
 
-int EseguiRigaComando(int argc, char** argv, bool senzaSchermo) {
-    QCommandLineParser riga;
-    const Opzioni opzioni;
-    const auto& [esporta, intervallo, aiuto, versione, relazione] = opzioni;
-    if (!opzioni.Analizza(riga, Argomenti(argc, argv))) {
-        const QString sconosciuta = riga.unknownOptionNames().value(0);
-        const QString motivo =
-            !sconosciuta.isEmpty()
-                ? QStringLiteral("opzione sconosciuta «%1%2».")
-                      .arg(QLatin1String(sconosciuta.size() == 1 ? "-" : "--"), sconosciuta)
-            : riga.errorText().contains(QLatin1String("'-i'")) ||
-                    riga.errorText().contains(QLatin1String("'--intervallo'"))
-                ? QStringLiteral("--intervallo vuole un numero di secondi.")
-                : QStringLiteral("riga di comando non valida.");
-        return Errore(motivo + '\n' + Suggerimento, RigaErrata);
+bool RigaComando::Grafica() const {
+    switch (compito) {
+    case Compito::Finestre:
+        return true;
+    case Compito::Esporta:
+        return Immagine(uscita);
+    case Compito::Relazione: // only the PDF page draws the graph
+        return QFileInfo(uscita).suffix().toLower() == QLatin1String("pdf");
+    default:
+        return false;
     }
-    const QStringList argomenti = riga.positionalArguments();
-    const auto dueArgomenti = [](const char* opzione) {
-        return Errore(
-            QStringLiteral("%1 vuole due argomenti: la simulazione da leggere e il file da scrivere.\n")
-                    .arg(QLatin1String(opzione)) +
-                Suggerimento,
-            RigaErrata);
-    };
-    if (riga.isSet(aiuto))
+}
+
+int EseguiRigaComando(const RigaComando& riga, bool senzaSchermo) {
+    switch (riga.compito) {
+    case RigaComando::Compito::Errata:
+        return Errore(riga.errore, RigaErrata);
+    case RigaComando::Compito::Aiuto:
         return Scrivi(stdout, QString::fromUtf8(Guida), Riuscito);
-    if (riga.isSet(versione))
+    case RigaComando::Compito::Versione:
         return Scrivi(stdout, QStringLiteral("Velantra dei moti %1\n").arg(QStringLiteral(VELANTRA_VERSIONE)),
                       Riuscito);
-    if (riga.isSet(esporta)) {
-        if (argomenti.size() != 2)
-            return dueArgomenti("--esporta");
-        std::optional<PassoCsv> passo;
-        if (riga.isSet(intervallo)) {
-            const QString testo = riga.value(intervallo);
-            if (QFileInfo(argomenti[1]).suffix().toLower() != QLatin1String("csv"))
-                return Errore(QStringLiteral("--intervallo vale solo per un file .csv.\n") + Suggerimento,
-                              RigaErrata);
-            if (!(passo = LeggiPasso(testo.toStdString())))
-                return Errore(
-                    QStringLiteral("--intervallo vuole un numero di secondi maggiore di zero, come 0,01: "
-                                   "«%1» non lo è.")
-                        .arg(PercorsoMostrato(testo)),
-                    RigaErrata);
-        }
-        return Esporta(argomenti[0], argomenti[1], passo);
-    }
-    if (riga.isSet(intervallo))
-        return Errore(QStringLiteral("--intervallo vale solo con --esporta.\n") + Suggerimento, RigaErrata);
-    if (riga.isSet(relazione)) {
-        if (argomenti.size() != 2)
-            return dueArgomenti("--relazione");
-        const auto messaggio = RelazioneDaDocumento(argomenti[0], argomenti[1]);
+    case RigaComando::Compito::Esporta:
+        return Esporta(riga.documento, riga.uscita, riga.passo);
+    case RigaComando::Compito::Relazione: {
+        const auto messaggio = RelazioneDaDocumento(riga.documento, riga.uscita);
         return messaggio ? Errore(*messaggio) : Riuscito;
     }
-    if (argomenti.size() > 1)
-        return Errore(QStringLiteral("si apre una simulazione alla volta.\n") + Suggerimento, RigaErrata);
+    case RigaComando::Compito::Finestre:
+        break;
+    }
     if (senzaSchermo)
         return Errore(
             QStringLiteral("nessuno schermo disponibile per aprire la finestra. Per esportare senza "
                            "finestre: velantra --esporta FILE.vla USCITA"));
     Avvio avvio;
-    avvio.Documento = argomenti.value(0);
+    avvio.Documento = riga.documento;
     if (!Main(avvio))
         return Riuscito;
     return QCoreApplication::exec();

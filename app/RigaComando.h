@@ -6,18 +6,39 @@
 //     [--intervallo SECONDI]         the step of a CSV's rows
 //   velantra --relazione FILE.vla OUT  the same, writing the one-page report (.pdf or .txt)
 //   velantra --help | --version
-// Messages in Italian on standard error. Exit status 0 when done, 1 when it failed, 2 when the
-// command line is wrong. File names are taken as the bytes given, UTF-8 or not.
+// Qt's own options (-style, -platform...) are left to the application object. Messages in Italian on
+// standard error. Exit status 0 when done, 1 when it failed, 2 when the command line is wrong. File
+// names are taken as the bytes given, UTF-8 or not.
+
+#include "DatiProfilo.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
 
 // Called before the application object is built: without a display the program runs offscreen,
 // where the exports need no screen. True when it did so. Without a runtime folder named, it names the
 // one Qt would fall back to, which Qt would otherwise announce on standard error.
 bool PreparaPiattaforma();
 
-// True when the command line asks only for text (help, version, an export that is not a picture): then
-// no GUI need start, which a script running it many times notices.
-bool SoloTesto(int argc, char** argv);
+// What the command line asks for, read once.
+struct RigaComando {
+    // The program's windows, an export, the report, the help, the version, or a wrong line.
+    enum class Compito : uint8_t { Finestre, Esporta, Relazione, Aiuto, Versione, Errata };
+    Compito compito = Compito::Finestre;
+    QString documento;             // the simulation to open or to read; may be empty for the program
+    QString uscita;                // the file to write
+    std::optional<PassoCsv> passo; // the CSV's step, when given
+    QString errore;                // why the line is wrong, the hint to --help included
 
-// Runs what the command line asks for, under the application object already built (a QApplication
-// unless SoloTesto) from the same arguments, which it has cleared of its own options; the exit status.
-int EseguiRigaComando(int argc, char** argv, bool senzaSchermo);
+    // Whether a GUI application object is needed: for the window, or to draw a picture (the graph, the
+    // report's page). Text alone starts faster without one, which a script running it often notices.
+    bool Grafica() const;
+};
+
+// Reads the arguments of main(), names taken as the bytes given.
+RigaComando LeggiRigaComando(int argc, char** argv);
+
+// Runs what the line asks for under the application object already built from the same arguments
+// (a QApplication when Grafica()); the exit status.
+int EseguiRigaComando(const RigaComando& riga, bool senzaSchermo);

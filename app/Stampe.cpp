@@ -5,7 +5,7 @@
 #include "ModelloGrafico.h"
 #include "NumeriRegionali.h"
 #include "PaginaStampa.h"
-#include "Programma.h"
+#include "Simulazione.h"
 #include "Sistemi.h"
 #include "TabellaGrandezze.h"
 #include "frmDimensionamento.h"
@@ -38,8 +38,8 @@ void Stampe::Intestazione(PaginaStampa& pagina, const QString& titolo) const {
     pagina.Stampa();
     pagina.Stampa();
     // Centred; a header wider than the page starts at its left edge rather than off it.
-    pagina.CurrentX = std::max(0.0, 50 - pagina.LarghezzaTesto(programma.IntestazioneUtente) / 2);
-    pagina.Stampa(programma.IntestazioneUtente);
+    pagina.CurrentX = std::max(0.0, 50 - pagina.LarghezzaTesto(intestazione) / 2);
+    pagina.Stampa(intestazione);
     pagina.CurrentY = alto;
     for (int riga = 0; riga < 6; ++riga)
         pagina.Stampa();
@@ -53,16 +53,16 @@ void Stampe::RigaGrandezza(PaginaStampa& pagina, int indice, bool input) const {
     const VoceTabella& voce = VociTabella[indice];
     pagina.CurrentX = ColonnaTesto;
     pagina.Stampa(QLatin1String(input ? voce.EtichettaInput : voce.Etichetta) +
-                  TestoArrotondato(programma.Moto.*Grandezze[indice].Membro, 5) + QLatin1String("  ") +
+                  TestoArrotondato(simulazione.Moto().*Grandezze[indice].Membro, 5) + QLatin1String("  ") +
                   QLatin1String(Grandezze[indice].Unita));
 }
 
 void Stampe::StampaInput() {
     PaginaStampa pagina(stampante);
     Intestazione(pagina, QStringLiteral("Terna di valori di input:"));
-    if (SistemaValido(programma.SistemaCorrente)) {
+    if (const int16_t sistema = simulazione.SistemaCorrente(); SistemaValido(sistema)) {
         // The three known quantities in the window order.
-        std::array<int, 3> indici = Sistemi[programma.SistemaCorrente].Indici;
+        std::array<int, 3> indici = Sistemi[static_cast<size_t>(sistema)].Indici;
         std::sort(indici.begin(), indici.end());
         for (const int indice : indici)
             RigaGrandezza(pagina, indice, true);

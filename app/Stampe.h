@@ -10,12 +10,12 @@ class QString;
 class QWidget;
 class frmDimensionamento;
 class frmGrafico;
-struct Programma;
+class Simulazione;
 
 class Stampe {
 public:
-    Stampe(const Programma& programma, QPaintDevice& stampante)
-        : programma(programma), stampante(stampante) {}
+    Stampe(const Simulazione& simulazione, const QString& intestazione, QPaintDevice& stampante)
+        : simulazione(simulazione), intestazione(intestazione), stampante(stampante) {}
 
     // The page of this child window, by its kind; any other window prints nothing.
     void StampaFinestra(QWidget& finestra);
@@ -29,6 +29,7 @@ private:
     void Intestazione(PaginaStampa& pagina, const QString& titolo) const;
     void RigaGrandezza(PaginaStampa& pagina, int indice, bool input) const;
 
-    const Programma& programma;
+    const Simulazione& simulazione;
+    const QString& intestazione;
     QPaintDevice& stampante;
 };

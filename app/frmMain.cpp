@@ -3,13 +3,13 @@
 #include "AreaFinestre.h"
 #include "BarraStato.h"
 #include "Collocazione.h"
+#include "ComandiDocumento.h"
+#include "ComandiEsportazione.h"
 #include "DialoghiQt.h"
-#include "Documenti.h"
-#include "Esportazione.h"
 #include "FinestraGuida.h"
 #include "FinestreFiglie.h"
-#include "Programma.h"
 #include "Risorse.h"
+#include "Simulazione.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -51,11 +51,11 @@ QList<QRect> AreeSchermi() {
 }
 } // namespace
 
-frmMain::frmMain(Programma& programma, Dialoghi* dialoghi, QWidget* parent)
-    : QMainWindow(parent), programma(programma),
+frmMain::frmMain(Simulazione& simulazione, QString& IntestazioneUtente, Dialoghi* dialoghi, QWidget* parent)
+    : QMainWindow(parent), simulazione(simulazione), IntestazioneUtente(IntestazioneUtente),
       dialoghiQt(dialoghi ? nullptr : std::make_unique<DialoghiQt>(this)),
       dialoghi(dialoghi ? *dialoghi : *dialoghiQt), area(new AreaFinestre(this)),
-      figlie(new FinestreFiglie(*area, programma, this->dialoghi, this)), percorsiGuida(PercorsiGuida()) {
+      figlie(new FinestreFiglie(*area, simulazione, this->dialoghi, this)), percorsiGuida(PercorsiGuida()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velantra dei moti"));
     setWindowIcon(Icona(QStringLiteral("velantra")));
@@ -66,22 +66,15 @@ frmMain::frmMain(Programma& programma, Dialoghi* dialoghi, QWidget* parent)
     CreaMenu();
     CreaBarraStrumenti();
     setStatusBar(new BarraStato(this));
-    connect(figlie, &FinestreFiglie::CalcoloRiuscito, this,
-            [this] { AbilitaComandi(StatoComandi::Calcolato); });
-    connect(figlie, &FinestreFiglie::CalcoloNonRiuscito, this,
-            [this] { AbilitaComandi(StatoComandi::Letto); });
-    // New values over calculated results: not calculated any more. Before a calculation nothing changes.
-    connect(figlie, &FinestreFiglie::DatiModificati, this, [this] {
-        if (statoComandi == StatoComandi::Calcolato)
-            AbilitaComandi(StatoComandi::Letto);
+    connect(&simulazione, &Simulazione::Cambiata, this, [this](Simulazione::Cambi cosa) {
+        if (cosa & Simulazione::Cambio::Stato)
+            AbilitaComandi(this->simulazione.Stato());
     });
     connect(figlie, &FinestreFiglie::CalcoloRichiesto, Pulsante(ComandoPrincipale::Calcolo),
             &QAction::trigger);
     connect(figlie, &FinestreFiglie::EsportaImmagineRichiesta, this,
             [this] { Esporta().EsportaImmagineGrafico(); });
-    connect(figlie, &FinestreFiglie::EsportaDatiRichiesta, this, [this] {
-        Esporta().EsportaDatiGrafico(this->programma.Asse ? &*this->programma.Asse : nullptr);
-    });
+    connect(figlie, &FinestreFiglie::EsportaDatiRichiesta, this, [this] { Esporta().EsportaDatiGrafico(); });
     Carica();
 }
 
@@ -90,14 +83,14 @@ frmMain::~frmMain() {
     delete figlie;
 }
 
-// The window's load: placement and print header from the settings, then command state 1.
+// The window's load: placement and print header from the settings, then the simulation's command state.
 void frmMain::Carica() {
     collocazioneLetta = SuGliSchermi(impostazioni.LeggiCollocazione(), AreeSchermi());
     // The size it takes when un-maximised: set before maximising, so that Qt keeps it as such.
     setGeometry(SuUnoSchermo(InPixel(collocazioneLetta), AreeSchermi()));
     setWindowState(windowState() | Qt::WindowMaximized);
-    programma.IntestazioneUtente = impostazioni.LeggiIntestazione();
-    AbilitaComandi(StatoComandi::Vuoto);
+    IntestazioneUtente = impostazioni.LeggiIntestazione();
+    AbilitaComandi(simulazione.Stato());
 }
 
 void frmMain::closeEvent(QCloseEvent* evento) {
@@ -108,7 +101,7 @@ void frmMain::closeEvent(QCloseEvent* evento) {
     if (!isMinimized()) {
         auto messaggio = impostazioni.ScriviCollocazione(InTwips(normalGeometry(), collocazioneLetta));
         if (!messaggio)
-            messaggio = impostazioni.ScriviIntestazione(programma.IntestazioneUtente);
+            messaggio = impostazioni.ScriviIntestazione(IntestazioneUtente);
         if (messaggio)
             dialoghi.Messaggio(*messaggio);
     }
@@ -116,7 +109,6 @@ void frmMain::closeEvent(QCloseEvent* evento) {
 }
 
 void frmMain::AbilitaComandi(StatoComandi stato) {
-    statoComandi = stato;
     for (const auto& [comando, da] : AbilitatiDa)
         for (QAction* azione : {Voce(comando), Pulsante(comando)})
             if (azione)
@@ -140,12 +132,12 @@ QWidget* frmMain::FinestraAttiva() const {
     return figlie->FinestraAttiva();
 }
 
-Documenti frmMain::Documento() {
-    return Documenti(programma, dialoghi, *figlie, [this](StatoComandi stato) { AbilitaComandi(stato); });
+ComandiDocumento frmMain::Documento() {
+    return ComandiDocumento(simulazione, dialoghi, *figlie);
 }
 
-Esportazione frmMain::Esporta() {
-    return Esportazione(programma.Moto, dialoghi, *figlie);
+ComandiEsportazione frmMain::Esporta() {
+    return ComandiEsportazione(simulazione, IntestazioneUtente, dialoghi, *figlie);
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* evento) {

@@ -17,16 +17,16 @@
 #include <memory>
 
 class AreaFinestre;
+class ComandiDocumento;
+class ComandiEsportazione;
 class Dialoghi;
 class DialoghiQt;
-class Documenti;
-class Esportazione;
 class FinestraGuida;
 class FinestreFiglie;
 class QAction;
 class QMenu;
 class QToolBar;
-struct Programma;
+class Simulazione;
 
 inline const QString MessaggioGuidaMancante = QStringLiteral(
     "Impossibile visualizzare il Sommario della Guida. Nessun file della Guida associato al progetto.");
@@ -65,13 +65,15 @@ inline constexpr size_t NumeroComandiPrincipali = size_t(ComandoPrincipale::Esem
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    // Without dialogs of its own the window uses Qt's. Loading reads the placement and the print
-    // header from the settings, opens maximised and applies command state 1.
-    explicit frmMain(Programma& programma, Dialoghi* dialoghi = nullptr, QWidget* parent = nullptr);
+    // The commands of `simulazione`, whose command state they follow; `IntestazioneUtente` is the print
+    // header, read from the settings as the window loads and written as it closes. Without dialogs of
+    // its own the window uses Qt's. Loading also places it from the settings and opens it maximised.
+    frmMain(Simulazione& simulazione, QString& IntestazioneUtente, Dialoghi* dialoghi = nullptr,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Enables the commands of the state; by its code 1 (empty), 2 (document read) or 3 (calculated),
-    // where any other code changes nothing.
+    // Enables the commands of a state (the simulation's at each of its changes); by its code 1 (empty),
+    // 2 (document read) or 3 (calculated), where any other code changes nothing.
     void AbilitaComandi(StatoComandi stato);
     void AbilitaComandi(int16_t codice);
     // True when an open window ("frmMain" itself, or a child) has this form name.
@@ -81,7 +83,7 @@ public:
     QWidget* FinestraAttiva() const;
 
     // The document commands, on this frame's simulation, dialogs and child windows.
-    Documenti Documento();
+    ComandiDocumento Documento();
 
     // Where the help document is looked for, first to last.
     void ImpostaPercorsiGuida(const QStringList& percorsi) { percorsiGuida = percorsi; }
@@ -134,9 +136,10 @@ private:
     void MostraGrafico();
     void MostraTabella();
     void Esempio();
-    Esportazione Esporta();
+    ComandiEsportazione Esporta();
 
-    Programma& programma;
+    Simulazione& simulazione;
+    QString& IntestazioneUtente;
     std::unique_ptr<DialoghiQt> dialoghiQt; // only when no dialogs were given
     Dialoghi& dialoghi;
     AreaFinestre* area;
@@ -150,5 +153,4 @@ private:
     QStringList percorsiGuida;
     Impostazioni impostazioni;
     QRectF collocazioneLetta; // twips, as read at load
-    StatoComandi statoComandi = StatoComandi::Vuoto;
 };

@@ -1,14 +1,14 @@
 // What the main window's commands do: each menu item and toolbar button runs one of these.
 
 #include "AreaFinestre.h"
+#include "ComandiDocumento.h"
+#include "ComandiEsportazione.h"
 #include "Dialoghi.h"
 #include "Documenti.h"
-#include "Esportazione.h"
 #include "FinestraGuida.h"
 #include "FinestreFiglie.h"
 #include "FrmRisultati.h"
-#include "Programma.h"
-#include "Relazione.h"
+#include "Simulazione.h"
 #include "Stampe.h"
 #include "frmAbout.h"
 #include "frmDimensionamento.h"
@@ -31,11 +31,7 @@ void frmMain::Nuovo() {
 
 void frmMain::NuovaSimulazione() {
     ChiudiFinestre();
-    AbilitaComandi(StatoComandi::Vuoto);
-    programma.SistemaCorrente = -1;
-    programma.Moto.Vuota();
-    programma.PuntiGrafico.Vuota();
-    programma.Asse.reset();
+    simulazione.Svuota();
 }
 
 void frmMain::SceltaSistema() {
@@ -63,11 +59,8 @@ void frmMain::MostraTabella() {
 void frmMain::Esempio() {
     if (!dialoghi.Conferma(DomandaNuovaSimulazione))
         return;
-    NuovaSimulazione();
-    programma.SistemaCorrente = 0; // Stot, Ttot, S1
-    programma.Moto.Stot = 2;
-    programma.Moto.Ttot = 5;
-    programma.Moto.S1 = 0.25;
+    ChiudiFinestre();
+    simulazione.Esempio();
     figlie->ApriInserimentoDati();
     Calcolo();
     if (QMdiSubWindow* grafico = FinestreFiglie::SottoFinestra(&figlie->ApriGrafico()))
@@ -96,7 +89,7 @@ void frmMain::EsportaGrafico() {
 }
 
 void frmMain::EsportaRelazione() {
-    Relazione(programma).EsportaRelazione(dialoghi, *figlie);
+    Esporta().EsportaRelazione();
 }
 
 // Prints the active child window on one page. A printer that fails ends the print without a word.
@@ -109,7 +102,7 @@ void frmMain::Stampa() {
     if (!dialoghi.Stampa(stampante, QStringLiteral("Stampa")) || !attiva)
         return;
     try {
-        Stampe(programma, stampante).StampaFinestra(*attiva);
+        Stampe(simulazione, IntestazioneUtente, stampante).StampaFinestra(*attiva);
     } catch (const std::exception&) {
         // Nothing may leave an event handler; the page is simply not printed.
     }
@@ -128,14 +121,13 @@ void frmMain::MostraBarraStato() {
 }
 
 void frmMain::Opzioni() {
-    auto* opzioni = new frmOptions(programma.IntestazioneUtente, this);
+    auto* opzioni = new frmOptions(IntestazioneUtente, this);
     opzioni->setAttribute(Qt::WA_DeleteOnClose);
     opzioni->open();
 }
 
 void frmMain::MostraDimensionamento() {
-    ApriDimensionamento(*figlie, programma, dialoghi,
-                        [this] { return statoComandi == StatoComandi::Calcolato; });
+    ApriDimensionamento(*figlie, simulazione, dialoghi);
 }
 
 void frmMain::Sovrapponi() {

@@ -1,7 +1,7 @@
 #include "FinestreFiglie.h"
 
 #include "FrmRisultati.h"
-#include "Programma.h"
+#include "Simulazione.h"
 #include "Twips.h"
 #include "frmGrafico.h"
 #include "frmInserimentoDati.h"
@@ -45,8 +45,16 @@ QWidget* PrimoInTabulazione(QWidget& finestra) {
 
 } // namespace
 
-FinestreFiglie::FinestreFiglie(QMdiArea& area, Programma& programma, Dialoghi& dialoghi, QObject* parent)
-    : QObject(parent), area(area), programma(programma), dialoghi(dialoghi) {}
+FinestreFiglie::FinestreFiglie(QMdiArea& area, Simulazione& simulazione, Dialoghi& dialoghi, QObject* parent)
+    : QObject(parent), area(area), simulazione(simulazione), dialoghi(dialoghi) {
+    connect(&simulazione, &Simulazione::Cambiata, this, [this](Simulazione::Cambi cosa) {
+        if (cosa & Simulazione::Cambio::Curva)
+            MotoCambiato();
+        // An open graph shows the torque of the sizing data as it now stands.
+        else if (auto* grafico = Aperta<frmGrafico>(); grafico && (cosa & Simulazione::Cambio::Asse))
+            grafico->NuoviParticolari();
+    });
+}
 
 QWidget* FinestreFiglie::Contenuto(const QMdiSubWindow* sotto) {
     QWidget* contenuto = sotto ? sotto->widget() : nullptr;
@@ -150,21 +158,7 @@ void FinestreFiglie::Colloca(QMdiSubWindow* sotto, QPoint posto) const {
 frmInserimentoDati& FinestreFiglie::ApriInserimentoDati() {
     auto* finestra = Aperta<frmInserimentoDati>();
     if (!finestra) {
-        finestra = new frmInserimentoDati(programma, dialoghi, *this);
-        // Whatever the outcome, an open graph window shows the curve of the record as it now stands, or
-        // nothing when no curve matches it.
-        connect(finestra, &frmInserimentoDati::CalcoloRiuscito, this, [this] {
-            MotoCambiato();
-            emit CalcoloRiuscito();
-        });
-        connect(finestra, &frmInserimentoDati::CalcoloNonRiuscito, this, [this] {
-            MotoCambiato();
-            emit CalcoloNonRiuscito();
-        });
-        connect(finestra, &frmInserimentoDati::DatiModificati, this, [this] {
-            MotoCambiato();
-            emit DatiModificati();
-        });
+        finestra = new frmInserimentoDati(simulazione, dialoghi, *this);
         connect(finestra, &frmInserimentoDati::CalcoloRichiesto, this, &FinestreFiglie::CalcoloRichiesto);
         Colloca(Carica(finestra), QPoint(Px(AngoloInserimento), Px(AngoloInserimento)));
     }
@@ -175,7 +169,7 @@ frmInserimentoDati& FinestreFiglie::ApriInserimentoDati() {
 FrmRisultati& FinestreFiglie::ApriRisultati() {
     auto* finestra = Aperta<FrmRisultati>();
     if (!finestra) {
-        finestra = new FrmRisultati(programma.Moto);
+        finestra = new FrmRisultati(simulazione.Moto());
         QMdiSubWindow* sotto = Carica(finestra);
         Colloca(sotto, PostoRisultati(sotto->width()));
     }
@@ -186,8 +180,9 @@ FrmRisultati& FinestreFiglie::ApriRisultati() {
 frmGrafico& FinestreFiglie::ApriGrafico() {
     auto* finestra = Aperta<frmGrafico>();
     if (!finestra) {
-        finestra = new frmGrafico(programma.PuntiGrafico, programma.GraficoCorrente, programma.Moto);
-        finestra->ImpostaAsse(&programma.Asse);
+        finestra =
+            new frmGrafico(simulazione.PuntiGrafico(), simulazione.GraficoCorrente(), simulazione.Moto());
+        finestra->ImpostaAsse(&simulazione.Asse());
         connect(finestra, &frmGrafico::EsportaImmagineRichiesta, this,
                 &FinestreFiglie::EsportaImmagineRichiesta);
         connect(finestra, &frmGrafico::EsportaDatiRichiesta, this, &FinestreFiglie::EsportaDatiRichiesta);
@@ -201,7 +196,7 @@ void FinestreFiglie::MotoCambiato() {
     if (auto* grafico = Aperta<frmGrafico>())
         grafico->NuovoMoto();
     else
-        programma.GraficoCorrente.GraficoZoomato = false;
+        simulazione.GraficoCorrente().GraficoZoomato = false;
 }
 
 // Beside the data-entry window, 100 twips to its right at the same top, when the whole results

@@ -19,12 +19,13 @@ class QMdiSubWindow;
 class QWidget;
 class frmGrafico;
 class frmInserimentoDati;
-struct Programma;
+class Simulazione;
 
 class FinestreFiglie : public QObject, public CorniceInserimento {
     Q_OBJECT
 public:
-    FinestreFiglie(QMdiArea& area, Programma& programma, Dialoghi& dialoghi, QObject* parent = nullptr);
+    // The child windows follow the simulation's changes from now on.
+    FinestreFiglie(QMdiArea& area, Simulazione& simulazione, Dialoghi& dialoghi, QObject* parent = nullptr);
 
     // True when an open child window has this form name (exact, case-sensitive).
     bool FormAperto(const QString& nome) const;
@@ -63,18 +64,7 @@ public:
     // Closes every child window; each runs its own closing code first.
     void ChiudiFinestre();
 
-    // The motion (and its sampled curve) changed: an open graph window shows the new curve, or a
-    // blank plot when the curve is empty; a closed one will open on the full view, since a zoom of
-    // the former motion would frame nothing of the new one.
-    void MotoCambiato();
-
 signals:
-    // A calculation in the data-entry window succeeded (its last step).
-    void CalcoloRiuscito();
-    // A calculation failed or gave no motion; the curve is empty and the graph cleared.
-    void CalcoloNonRiuscito();
-    // Typed values went into the record outside a calculation; the curve is empty and the graph cleared.
-    void DatiModificati();
     // Enter in a value box of the data-entry window.
     void CalcoloRichiesto();
     // The graph window's "Esporta immagine..." and "Esporta dati...": files are the program's to write.
@@ -89,8 +79,12 @@ private:
     // Moves the sub-window to the point, or as near as keeps it inside the area.
     void Colloca(QMdiSubWindow* sotto, QPoint posto) const;
     QPoint PostoRisultati(int larghezza) const;
+    // The motion (and its sampled curve) changed: an open graph window shows the new curve, or a
+    // blank plot when the curve is empty; a closed one will open on the full view, since a zoom of
+    // the former motion would frame nothing of the new one.
+    void MotoCambiato();
 
     QMdiArea& area;
-    Programma& programma;
+    Simulazione& simulazione;
     Dialoghi& dialoghi;
 };

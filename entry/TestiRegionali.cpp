@@ -4,14 +4,6 @@
 #include <QLineEdit>
 #include <algorithm>
 
-QString TestoMessaggio(double valore, Arrotondamento verso) {
-    return QString::fromStdString(TestoCifre(valore, 6, SeparatoreDecimale(), verso));
-}
-
-QString TestoValoreEsatto(double valore) {
-    return QString::fromStdString(TestoEsatto(valore, SeparatoreDecimale()));
-}
-
 int16_t PuntoInVirgola(int16_t CodiceTasto, char Separatore) {
     return CodiceTasto == '.' ? static_cast<int16_t>(Separatore) : CodiceTasto;
 }

@@ -15,11 +15,6 @@ inline QString TestoRisultato(double valore) {
     return TestoArrotondato(valore, 5);
 }
 
-// A number of a message: at most 6 significant digits, rounded as asked (a limit outward).
-QString TestoMessaggio(double valore, Arrotondamento verso);
-// The shortest text that reads back as exactly this double, in the user's format.
-QString TestoValoreEsatto(double valore);
-
 // Key filter of the value boxes: a typed period becomes the decimal separator, every other key is
 // left as typed.
 int16_t PuntoInVirgola(int16_t CodiceTasto, char Separatore);

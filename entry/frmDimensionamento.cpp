@@ -3,10 +3,9 @@
 #include "Dialoghi.h"
 #include "FinestreFiglie.h"
 #include "NumeriRegionali.h"
-#include "Programma.h"
+#include "Simulazione.h"
 #include "TestiAsse.h"
 #include "TestiRegionali.h"
-#include "frmGrafico.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -49,9 +48,8 @@ void MostraCifra(QLabel* etichetta, std::optional<double> valore) {
 
 } // namespace
 
-frmDimensionamento::frmDimensionamento(Programma& programma, Dialoghi& dialoghi,
-                                       std::function<bool()> motoCalcolato, QWidget* parent)
-    : QWidget(parent), programma(programma), dialoghi(dialoghi), motoCalcolato(std::move(motoCalcolato)) {
+frmDimensionamento::frmDimensionamento(Simulazione& simulazione, Dialoghi& dialoghi, QWidget* parent)
+    : QWidget(parent), simulazione(simulazione), dialoghi(dialoghi) {
     setObjectName(QStringLiteral("frmDimensionamento"));
     setWindowTitle(QStringLiteral("Dimensionamento asse"));
     auto* colonne = new QHBoxLayout;
@@ -70,8 +68,13 @@ frmDimensionamento::frmDimensionamento(Programma& programma, Dialoghi& dialoghi,
     auto* finestra = new QVBoxLayout(this);
     finestra->addLayout(colonne);
     finestra->addLayout(piede);
-    MostraDati(programma.Asse.value_or(DatiAsse{}));
+    MostraDati(simulazione.Asse().value_or(DatiAsse{}));
     Aggiorna();
+    // A new motion, or none: its sizing.
+    connect(&simulazione, &Simulazione::Cambiata, this, [this](Simulazione::Cambi cosa) {
+        if (cosa & Simulazione::Cambio::Curva)
+            Aggiorna();
+    });
 }
 
 QWidget* frmDimensionamento::CreaDati() {
@@ -95,7 +98,7 @@ QWidget* frmDimensionamento::CreaDati() {
             connect(casella, &QLineEdit::textEdited, this, [this, i] {
                 rifiutati[i].clear();
                 if (!primaDellaModifica)
-                    primaDellaModifica = this->programma.Asse;
+                    primaDellaModifica = this->simulazione.Asse();
                 Aggiorna();
             });
             connect(casella, &QLineEdit::editingFinished, this, [this, i] { ValoreConfermato(i); });
@@ -202,24 +205,20 @@ void frmDimensionamento::Aggiorna() {
             valori[i]->setPalette(colori);
         }
     }
-    const std::optional<DatiAsse> presi =
-        letta.campo < 0 ? std::optional(letta.dati) : primaDellaModifica.value_or(programma.Asse);
-    if (bool(presi) != bool(programma.Asse) || (presi && !StessiDati(*presi, *programma.Asse))) {
-        programma.Asse = presi;
-        emit AsseCambiato();
-    }
-    std::optional<Dimensionamento> r;
+    simulazione.ImpostaAsse(letta.campo < 0 ? std::optional(letta.dati)
+                                            : primaDellaModifica.value_or(simulazione.Asse()));
+    const std::optional<Dimensionamento>& r = simulazione.Dimensionato();
+    const bool mostrato = letta.campo < 0 && r;
     if (letta.campo >= 0)
         stato->setText(letta.motivo);
-    else if (!motoCalcolato())
+    else if (!simulazione.Calcolata())
         stato->setText(MessaggioNessunMoto);
-    else if (!(r = Dimensiona(programma.Moto, letta.dati))) {
-        r.reset();
+    else if (!r)
         stato->setText(QStringLiteral("Il moto calcolato non si può dimensionare."));
-    } else
+    else
         stato->clear();
     stato->setVisible(!stato->text().isEmpty());
-    MostraRisultati(r ? &*r : nullptr);
+    MostraRisultati(mostrato ? &*r : nullptr);
 }
 
 void frmDimensionamento::MostraRisultati(const Dimensionamento* r) {
@@ -294,19 +293,11 @@ void frmDimensionamento::closeEvent(QCloseEvent* evento) {
     QWidget::closeEvent(evento);
 }
 
-frmDimensionamento& ApriDimensionamento(FinestreFiglie& figlie, Programma& programma, Dialoghi& dialoghi,
-                                        std::function<bool()> motoCalcolato) {
+frmDimensionamento& ApriDimensionamento(FinestreFiglie& figlie, Simulazione& simulazione,
+                                        Dialoghi& dialoghi) {
     auto* finestra = figlie.Aperta<frmDimensionamento>();
     if (!finestra) {
-        finestra = new frmDimensionamento(programma, dialoghi, std::move(motoCalcolato));
-        for (auto segnale : {&FinestreFiglie::CalcoloRiuscito, &FinestreFiglie::CalcoloNonRiuscito,
-                             &FinestreFiglie::DatiModificati})
-            QObject::connect(&figlie, segnale, finestra, &frmDimensionamento::Aggiorna);
-        // An open graph shows the torque of the data as it now stands.
-        QObject::connect(finestra, &frmDimensionamento::AsseCambiato, &figlie, [&figlie] {
-            if (auto* grafico = figlie.Aperta<frmGrafico>())
-                grafico->NuoviParticolari();
-        });
+        finestra = new frmDimensionamento(simulazione, dialoghi);
         figlie.AggiungiFissa(finestra, PostoFinestra);
     }
     figlie.Mostra(finestra);

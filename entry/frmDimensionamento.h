@@ -2,40 +2,36 @@
 
 // The window "Dimensionamento asse": the data of the axis on the left, and on the right the force and
 // motor torque of each phase of the calculated motion and the figures for choosing the drive. Every
-// change of a value, and every calculation of the motion, recalculates them at once. Values that
-// cannot be taken are not: the window says which and why, and the sizing data stays as it was.
+// change of a value goes into the simulation, which sizes the calculated motion anew, as it does at
+// every calculation; the window shows it at once. Values that cannot be taken are not: the window says
+// which and why, and the sizing data stays as it was.
 
 #include "Dimensionamento.h"
 
 #include <QWidget>
 #include <array>
-#include <functional>
+#include <optional>
 
 class Dialoghi;
 class FinestreFiglie;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-struct Programma;
+class Simulazione;
 
 class frmDimensionamento : public QWidget {
     Q_OBJECT
 public:
-    // `motoCalcolato` says whether the record holds a calculated motion.
-    frmDimensionamento(Programma& programma, Dialoghi& dialoghi, std::function<bool()> motoCalcolato,
-                       QWidget* parent = nullptr);
+    // Follows the simulation's calculations from now on.
+    frmDimensionamento(Simulazione& simulazione, Dialoghi& dialoghi, QWidget* parent = nullptr);
 
-    // Takes the values when all can be taken, then shows the sizing of the current motion.
+    // Takes the values when all can be taken, then shows the sizing of the calculated motion.
     void Aggiorna();
     // Why the values on screen cannot be taken, naming the field; empty when they can.
     QString Difetto() const;
     // What the window shows, one line of name, value and unit each, separated by tabs.
     QStringList Righe() const;
     void Copia() const;
-
-signals:
-    // The program's sizing data changed.
-    void AsseCambiato();
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -55,9 +51,8 @@ private:
     // Enter in a box, or leaving one whose text changed: a value that cannot be taken is said at once.
     void ValoreConfermato(int campo);
 
-    Programma& programma;
+    Simulazione& simulazione;
     Dialoghi& dialoghi;
-    std::function<bool()> motoCalcolato;
     std::array<QLineEdit*, NumeroCampiAsse> valori{}; // none for the transmission
     std::array<QLabel*, NumeroCampiAsse> etichette{};
     std::array<QLabel*, NumeroCampiAsse> unita{};
@@ -77,10 +72,8 @@ private:
     bool chiusura = false;
 };
 
-// The one sizing window: created when not open (recalculated at every calculation of the motion),
-// shown and focused.
-frmDimensionamento& ApriDimensionamento(FinestreFiglie& figlie, Programma& programma, Dialoghi& dialoghi,
-                                        std::function<bool()> motoCalcolato);
+// The one sizing window: created when not open, shown and focused.
+frmDimensionamento& ApriDimensionamento(FinestreFiglie& figlie, Simulazione& simulazione, Dialoghi& dialoghi);
 // Why the open sizing window's values cannot be taken, as the tail of a sentence ("manca il valore di
 // «Massa in movimento»"); empty when they can or the window is closed. A file written now would
 // silently leave them out.

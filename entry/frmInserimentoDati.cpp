@@ -1,17 +1,15 @@
 #include "frmInserimentoDati.h"
 
-#include "Campionamento.h"
 #include "CorniceInserimento.h"
 #include "Dialoghi.h"
 #include "FrmRisultati.h"
 #include "GeometriaInserimento.h"
 #include "ProfiloVelocita.h"
-#include "Programma.h"
+#include "Simulazione.h"
 #include "Sistemi.h"
 #include "SpiegazioneMoto.h"
 #include "TestiRegionali.h"
 #include "Twips.h"
-#include "VerificaMoto.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -38,9 +36,9 @@ QRect Rettangolo(PostoTwips posto, int larghezza, int altezza) {
 
 } // namespace
 
-frmInserimentoDati::frmInserimentoDati(Programma& programma, Dialoghi& dialoghi, CorniceInserimento& cornice,
-                                       QWidget* parent)
-    : QWidget(parent), programma(programma), dialoghi(dialoghi), cornice(cornice) {
+frmInserimentoDati::frmInserimentoDati(Simulazione& simulazione, Dialoghi& dialoghi,
+                                       CorniceInserimento& cornice, QWidget* parent)
+    : QWidget(parent), simulazione(simulazione), dialoghi(dialoghi), cornice(cornice) {
     setObjectName(QStringLiteral("frmInserimentoDati"));
     setWindowTitle(QStringLiteral("Inserimento dati"));
     setFixedSize(Px(LarghezzaInserimentoTwips), Px(AltezzaInserimentoTwips));
@@ -141,18 +139,18 @@ void frmInserimentoDati::ProfiloPremuto(float X, float Y) {
     for (QCheckBox* casella : Selezionato)
         casella->setChecked(false);
     const auto sopra = std::upper_bound(BandeElenco.begin(), BandeElenco.end(), Y);
-    programma.SistemaCorrente = static_cast<int16_t>(sopra - BandeElenco.begin() - 1);
-    for (const int i : SistemaDi(programma.SistemaCorrente).Indici)
+    simulazione.ImpostaSistema(static_cast<int16_t>(sopra - BandeElenco.begin() - 1));
+    for (const int i : SistemaDi(simulazione.SistemaCorrente()).Indici)
         Selezionato[i]->setChecked(true);
 }
 
 void frmInserimentoDati::MostraSistema() {
-    if (!SistemaValido(programma.SistemaCorrente))
+    if (!SistemaValido(simulazione.SistemaCorrente()))
         return;
-    for (const int i : SistemaDi(programma.SistemaCorrente).Indici) {
+    for (const int i : SistemaDi(simulazione.SistemaCorrente()).Indici) {
         ImpostaSpunta(i, true);
         Risultati[i]->show();
-        ScriviValore(i, TestoValore(programma.Moto.*Grandezze[i].Membro), true);
+        ScriviValore(i, TestoValore(simulazione.Moto().*Grandezze[i].Membro), true);
     }
     NumeroSelezionati = 3;
 }
@@ -160,14 +158,14 @@ void frmInserimentoDati::MostraSistema() {
 void frmInserimentoDati::ScriviValore(int indice, const QString& testo, bool delMoto) {
     Risultati[indice]->setText(testo);
     Risultati[indice]->setCursorPosition(0); // a long value shows from its first digit
-    const double valore = programma.Moto.*Grandezze[indice].Membro;
+    const double valore = simulazione.Moto().*Grandezze[indice].Membro;
     TestiMostrati[indice] = delMoto ? std::optional(Mostrato{testo, valore}) : std::nullopt;
 }
 
 bool frmInserimentoDati::Invariato(int indice) const {
     const auto& mostrato = TestiMostrati[indice];
     return mostrato && mostrato->testo == Risultati[indice]->text() &&
-           mostrato->valore == programma.Moto.*Grandezze[indice].Membro;
+           mostrato->valore == simulazione.Moto().*Grandezze[indice].Membro;
 }
 
 bool frmInserimentoDati::eventFilter(QObject* oggetto, QEvent* evento) {
@@ -183,7 +181,7 @@ void frmInserimentoDati::AssegnaSistema() {
 }
 
 void frmInserimentoDati::Calcolo(bool offriTriangolo) {
-    programma.SistemaCorrente = -1;
+    simulazione.ImpostaSistema(-1);
     const auto spuntato = [this](int i) { return Selezionato[i]->isChecked(); };
     const auto vuoto = [this](int i) { return Risultati[i]->text().isEmpty(); };
     const auto completo = std::find_if(Sistemi.begin(), Sistemi.end(), [&](const Sistema& s) {
@@ -208,31 +206,25 @@ void frmInserimentoDati::Calcolo(bool offriTriangolo) {
         Risultati[illeggibile]->setFocus();
         return;
     }
-    programma.SistemaCorrente = id;
+    simulazione.ImpostaSistema(id);
     CopiaValori();
-    if (!Calcola(programma) || !VerificaMoto(programma.Moto).empty()) {
-        MotoNonCalcolato(offriTriangolo);
+    if (const EsitoCalcolo esito = simulazione.Calcola(); !esito.Riuscito()) {
+        MotoNonCalcolato(esito, offriTriangolo);
         return;
     }
     InserisciRisultati();
-    InserisciRisultatiInXYPoli();
-    emit CalcoloRiuscito();
 }
 
 // A failed solve leaves the results window as it was; a record that is no motion is shown there marked,
-// never as a result. Either way no curve is left to draw. Where the stroke is too short for Vm, the
-// message offers the fastest move the limits allow: taking it writes its peak into the Vm box as the
-// user would, and calculates again (once: the peak gives a motion).
-void frmInserimentoDati::MotoNonCalcolato(bool offriTriangolo) {
-    const int16_t sistema = programma.SistemaCorrente;
-    const Velantra& moto = programma.Moto;
-    const QString spiegazione = SpiegazioneMoto(sistema, moto).join(u'\n');
-    if (moto.CalcoloOk)
+// never as a result. Where the stroke is too short for Vm, the message offers the fastest move the
+// limits allow: taking it writes its peak into the Vm box as the user would, and calculates again
+// (once: the peak gives a motion).
+void frmInserimentoDati::MotoNonCalcolato(const EsitoCalcolo& esito, bool offriTriangolo) {
+    const QString spiegazione = esito.spiegazione.join(u'\n');
+    if (esito.tipo == EsitoCalcolo::Tipo::NessunMoto)
         cornice.ApriRisultati().SegnaMotoImpossibile(spiegazione);
-    programma.PuntiGrafico.Vuota();
-    emit CalcoloNonRiuscito();
-    const QString messaggio = MessaggioMoto(sistema, moto);
-    const auto picco = offriTriangolo ? VelocitaTriangolare(Sistemi[sistema].Risolutore, moto) : std::nullopt;
+    const QString& messaggio = esito.messaggio;
+    const auto picco = offriTriangolo ? esito.piccoTriangolare : std::nullopt;
     if (!picco) {
         dialoghi.Messaggio(messaggio, TitoloApplicazione, Dialoghi::Icona::Nessuna, spiegazione);
         return;
@@ -252,38 +244,23 @@ int frmInserimentoDati::PrimoValoreIlleggibile(int16_t sistema) const {
 }
 
 int frmInserimentoDati::LeggiDatiImmessi() {
-    if (!SistemaValido(programma.SistemaCorrente))
+    if (!SistemaValido(simulazione.SistemaCorrente()))
         return -1;
     // Part of the values would make a record that is neither the old one nor the typed one.
-    if (const int illeggibile = PrimoValoreIlleggibile(programma.SistemaCorrente); illeggibile >= 0)
+    if (const int illeggibile = PrimoValoreIlleggibile(simulazione.SistemaCorrente()); illeggibile >= 0)
         return illeggibile;
-    if (CopiaValori()) {
-        programma.PuntiGrafico.Vuota();
-        emit DatiModificati();
-    }
+    CopiaValori();
     return -1;
 }
 
-bool frmInserimentoDati::CopiaValori() {
-    bool cambiato = false;
-    for (const int i : SistemaDi(programma.SistemaCorrente).Indici) {
-        if (Invariato(i))
-            continue;
-        const double valore = LeggiValore(Risultati[i]->text()).value_or(0);
-        double& membro = programma.Moto.*Grandezze[i].Membro;
-        cambiato = cambiato || !(membro == valore);
-        membro = valore;
-    }
-    return cambiato;
+void frmInserimentoDati::CopiaValori() {
+    for (const int i : SistemaDi(simulazione.SistemaCorrente()).Indici)
+        if (!Invariato(i))
+            simulazione.ImpostaValore(i, LeggiValore(Risultati[i]->text()).value_or(0));
 }
 
 void frmInserimentoDati::InserisciRisultati() {
     cornice.ApriRisultati().RiempiFrmRisultati();
-}
-
-void frmInserimentoDati::InserisciRisultatiInXYPoli() {
-    programma.PuntiGrafico.Vuota();
-    CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
 }
 
 void frmInserimentoDati::closeEvent(QCloseEvent* evento) {

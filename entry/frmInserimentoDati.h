@@ -2,7 +2,8 @@
 
 // The data-entry window: the profile picture with one check box and one value box per quantity. The
 // user ticks the three known quantities (or picks a line of the list on the picture), types their
-// values and asks for the calculation, which solves the ticked system and shows the results.
+// values and asks for the calculation: the simulation solves the ticked system, the window shows the
+// results or why there are none.
 
 #include <QWidget>
 #include <array>
@@ -14,35 +15,27 @@ class Dialoghi;
 class ProfiloVelocita;
 class QCheckBox;
 class QLineEdit;
-struct Programma;
+class Simulazione;
+struct EsitoCalcolo;
 
 class frmInserimentoDati : public QWidget {
     Q_OBJECT
 public:
-    frmInserimentoDati(Programma& programma, Dialoghi& dialoghi, CorniceInserimento& cornice,
+    frmInserimentoDati(Simulazione& simulazione, Dialoghi& dialoghi, CorniceInserimento& cornice,
                        QWidget* parent = nullptr);
 
-    // The "Calcolo" command: finds the ticked system, checks and copies its three values, solves it
-    // and, when it gives a motion, shows the results, resamples the curve and announces it. Otherwise
-    // it empties the curve, announces that, and explains why there is no motion; where a stroke too
-    // short for Vm allows a triangular profile, the user may take its peak for Vm and calculate again.
+    // The "Calcolo" command: finds the ticked system, checks and copies its three values and has the
+    // simulation calculate it; then shows the results or explains why there is no motion. Where a
+    // stroke too short for Vm allows a triangular profile, the user may take its peak for Vm and
+    // calculate again.
     void AssegnaSistema();
     // Shows the results window and fills it from Moto.
     void InserisciRisultati();
-    // Rebuilds the sampled speed curve from Moto.
-    void InserisciRisultatiInXYPoli();
     // Copies the current system's three values into Moto, all or none: returns the index of the first
-    // value that cannot be read (then nothing is copied), else -1. A copy that changes Moto outside a
-    // calculation leaves results that no longer match it: the curve is emptied and DatiModificati sent.
+    // value that cannot be read (then nothing is copied), else -1.
     int LeggiDatiImmessi();
 
 signals:
-    // Last step of a calculation that gives a motion.
-    void CalcoloRiuscito();
-    // A calculation failed or gave no motion; the curve is already emptied.
-    void CalcoloNonRiuscito();
-    // New values went into Moto outside a calculation (closing, saving); the curve is already emptied.
-    void DatiModificati();
     // Enter in a value box.
     void CalcoloRichiesto();
 
@@ -68,13 +61,13 @@ private:
     bool Invariato(int indice) const;
     // The first of the system's boxes whose text is not a number, or -1.
     int PrimoValoreIlleggibile(int16_t sistema) const;
-    // The current system's three values into Moto, all readable; true when Moto changed.
-    bool CopiaValori();
+    // The current system's three values into Moto, all readable.
+    void CopiaValori();
     // AssegnaSistema, offering the triangular profile or not.
     void Calcolo(bool offriTriangolo);
-    void MotoNonCalcolato(bool offriTriangolo);
+    void MotoNonCalcolato(const EsitoCalcolo& esito, bool offriTriangolo);
 
-    Programma& programma;
+    Simulazione& simulazione;
     Dialoghi& dialoghi;
     CorniceInserimento& cornice;
     ProfiloVelocita* Profilo = nullptr;

@@ -1,19 +1,16 @@
-// Any byte string read as a document goes the whole way a script takes it: the calculation, the motion
-// check, the sampling of the curve, and, for a motion, the exports: the CSV on its default step, the
-// table, and a picture (PNG, SVG or PDF by the input's length) through the program's file writer into
-// a temporary folder. Nothing may crash, leak or misbehave, and the CSV must keep its promises: from 0 to the
+// Any byte string read as a document goes the whole way a script takes it: the calculation (solve,
+// motion check, sizing, sampling of the curve) and, for a motion, the exports: the CSV on its default step,
+// the table, and a picture (PNG, SVG or PDF by the input's length) through the program's file writer into a
+// temporary folder. Nothing may crash, leak or misbehave, and the CSV must keep its promises: from 0 to the
 // end time, times rising, between 501 and 50,000 rows, every value a finite number.
-#include "Campionamento.h"
 #include "DatiProfilo.h"
 #include "Documento.h"
 #include "Esportazione.h"
 #include "FileSicuri.h"
 #include "ImmagineGrafico.h"
 #include "LeggeMoto.h"
-#include "Programma.h"
 #include "RigaComando.h"
-#include "Sistemi.h"
-#include "VerificaMoto.h"
+#include "Simulazione.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -76,19 +73,17 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     const EsitoLettura letto =
         LeggiDocumento(std::string_view(reinterpret_cast<const char*>(dati), dimensione));
-    if (!letto.dati || !SistemaValido(letto.dati->Sistema))
+    if (!letto.dati)
         return 0;
-    Programma programma;
-    programma.SistemaCorrente = letto.dati->Sistema;
-    programma.Moto = letto.dati->Moto;
-    if (!Calcola(programma) || !VerificaMoto(programma.Moto).empty())
+    Simulazione simulazione;
+    simulazione.Carica(std::move(*letto.dati), {}, {});
+    if (!simulazione.Calcola().Riuscito())
         return 0;
-    CampionaVelocita(programma.PuntiGrafico, programma.Moto, programma.GraficoCorrente.StepTempo);
-    VerificaCsv(programma.Moto);
-    Verifica(TestoTabella(programma.Moto).count(QLatin1String("\r\n")) == 8);
+    VerificaCsv(simulazione.Moto());
+    Verifica(TestoTabella(simulazione.Moto()).count(QLatin1String("\r\n")) == 8);
     static const QTemporaryDir cartella; // removed when the run ends
     const char* estensione = std::array{"png", "svg", "pdf"}[dimensione % 3];
     const QString file = cartella.filePath(QStringLiteral("grafico.") + QLatin1String(estensione));
-    ScriviImmagineGrafico(file, *FormatoImmagineDi(file), programma);
+    ScriviImmagineGrafico(file, *FormatoImmagineDi(file), simulazione);
     return 0;
 }

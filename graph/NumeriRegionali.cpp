@@ -1,7 +1,5 @@
 #include "NumeriRegionali.h"
 
-#include "TestiNumerici.h"
-
 #include <QLineEdit>
 #include <QLocale>
 #include <QStyle>
@@ -20,6 +18,14 @@ QString TestoArrotondato(double valore, int decimali) {
 
 QString TestoValore(double valore) {
     return QString::fromStdString(TestoNumero(valore, SeparatoreDecimale()));
+}
+
+QString TestoMessaggio(double valore, Arrotondamento verso) {
+    return QString::fromStdString(TestoCifre(valore, 6, SeparatoreDecimale(), verso));
+}
+
+QString TestoValoreEsatto(double valore) {
+    return QString::fromStdString(TestoEsatto(valore, SeparatoreDecimale()));
 }
 
 QString TestoSingolo(float valore) {

@@ -3,6 +3,8 @@
 // Numbers as the user sees and types them: the core's number texts with the decimal separator of the
 // regional settings (QLocale()) at the moment of use.
 
+#include "TestiNumerici.h"
+
 #include <QString>
 #include <optional>
 
@@ -16,6 +18,10 @@ char SeparatoreDecimale();
 QString TestoArrotondato(double valore, int decimali);
 // The general conversion, 15 significant digits.
 QString TestoValore(double valore);
+// A number of a message: at most 6 significant digits, rounded as asked (a limit outward).
+QString TestoMessaggio(double valore, Arrotondamento verso);
+// The shortest text that reads back as exactly this double, in the user's format.
+QString TestoValoreEsatto(double valore);
 // A single-precision value, 7 significant digits.
 QString TestoSingolo(float valore);
 // A number in the user's format; empty when the text is not one.

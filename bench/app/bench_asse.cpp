@@ -5,7 +5,7 @@
 
 #include "../BenchConFinestre.h"
 #include "DialoghiQt.h"
-#include "Programma.h"
+#include "Simulazione.h"
 #include "frmDimensionamento.h"
 
 #include <QApplication>
@@ -15,23 +15,26 @@
 
 namespace {
 struct Ambiente {
-    Programma programma;
+    Simulazione simulazione;
     QWidget padre;
     DialoghiQt dialoghi{&padre};
     std::unique_ptr<frmDimensionamento> finestra;
 
     Ambiente() {
-        Velantra& m = programma.Moto;
-        m.Stot = 0.5, m.Ttot = 1, m.T1 = 0.25;
-        m.StTtT1();
-        programma.Asse = DatiAsse{.Massa = 50,
-                                  .Passo = 0.01,
-                                  .Rendimento = 0.9,
-                                  .Attrito = 0.01,
-                                  .InerziaMotore = 1e-4,
-                                  .InerziaTrasmissione = 2e-5,
-                                  .Sosta = 0.5};
-        finestra = std::make_unique<frmDimensionamento>(programma, dialoghi, [] { return true; });
+        simulazione.ImpostaSistema(2); // Stot, Ttot, T1
+        simulazione.ImpostaValore(2, 0.5);
+        simulazione.ImpostaValore(5, 1);
+        simulazione.ImpostaValore(3, 0.25);
+        simulazione.ImpostaAsse(DatiAsse{.Massa = 50,
+                                         .Passo = 0.01,
+                                         .Rendimento = 0.9,
+                                         .Attrito = 0.01,
+                                         .InerziaMotore = 1e-4,
+                                         .InerziaTrasmissione = 2e-5,
+                                         .Sosta = 0.5});
+        if (!simulazione.Calcola().Riuscito())
+            qFatal("example not calculated");
+        finestra = std::make_unique<frmDimensionamento>(simulazione, dialoghi);
         finestra->show();
         if (!QTest::qWaitForWindowExposed(finestra.get()))
             qFatal("sizing window not shown");
@@ -60,7 +63,7 @@ void Tasto(benchmark::State& stato) {
         QTest::keyClick(massa, aggiungi ? Qt::Key_5 : Qt::Key_Backspace);
         aggiungi = !aggiungi;
     }
-    if (Dati().programma.Asse->Massa != 50 && Dati().programma.Asse->Massa != 505)
+    if (Dati().simulazione.Asse()->Massa != 50 && Dati().simulazione.Asse()->Massa != 505)
         stato.SkipWithError("the keys were not taken");
 }
 BENCHMARK(Tasto)->Unit(benchmark::kMicrosecond);

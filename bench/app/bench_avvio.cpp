@@ -5,7 +5,7 @@
 #include "Avvio.h"
 #include "Dialoghi.h"
 #include "ModelloGrafico.h"
-#include "Programma.h"
+#include "Simulazione.h"
 #include "frmGrafico.h"
 #include "frmMain.h"
 
@@ -58,9 +58,10 @@ struct SempreSi : Dialoghi {
 };
 
 void Esempio(benchmark::State& stato) {
-    Programma programma;
+    Simulazione simulazione;
+    QString intestazione;
     SempreSi dialoghi;
-    frmMain finestra(programma, &dialoghi);
+    frmMain finestra(simulazione, intestazione, &dialoghi);
     finestra.setGeometry(0, 0, 1600, 1000);
     finestra.show();
     if (!QTest::qWaitForWindowExposed(&finestra))

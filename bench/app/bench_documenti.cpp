@@ -3,10 +3,9 @@
 // build.
 
 #include "../BenchConFinestre.h"
-#include "Campionamento.h"
 #include "Documento.h"
 #include "FileSicuri.h"
-#include "Programma.h"
+#include "Simulazione.h"
 #include "Stampe.h"
 #include "frmGrafico.h"
 
@@ -21,16 +20,19 @@
 namespace {
 struct Ambiente {
     QTemporaryDir cartella;
-    Programma programma;
+    Simulazione simulazione;
+    const QString intestazione = QStringLiteral("Officina Rossi S.p.A.");
     std::unique_ptr<frmGrafico> grafico;
 
     Ambiente() {
-        Velantra& m = programma.Moto;
-        m.S1 = .5, m.S2 = 1, m.Stot = 2, m.T1 = 1, m.T2 = 1, m.Ttot = 3, m.Vm = 1, m.Acc = 1;
-        programma.SistemaCorrente = 0;
-        programma.IntestazioneUtente = QStringLiteral("Officina Rossi S.p.A.");
-        CampionaVelocita(programma.PuntiGrafico, m, programma.GraficoCorrente.StepTempo);
-        grafico = std::make_unique<frmGrafico>(programma.PuntiGrafico, programma.GraficoCorrente, m);
+        simulazione.ImpostaSistema(0); // Stot 2, Ttot 3, S1 0.5: T1 = T2 = 1, Vm = 1
+        simulazione.ImpostaValore(2, 2);
+        simulazione.ImpostaValore(5, 3);
+        simulazione.ImpostaValore(0, 0.5);
+        if (!simulazione.Calcola().Riuscito())
+            qFatal("motion not calculated");
+        grafico = std::make_unique<frmGrafico>(simulazione.PuntiGrafico(), simulazione.GraficoCorrente(),
+                                               simulazione.Moto());
         grafico->resize(1033, 613); // a plot of 800 x 480 pixels
         grafico->show();
         if (!QTest::qWaitForWindowExposed(grafico.get()))
@@ -47,7 +49,7 @@ Ambiente& Dati() {
 void SalvaERileggi(benchmark::State& stato) {
     const QString percorso = Dati().Percorso("sim.vla");
     for (auto _ : stato) {
-        const auto riga = ScriviDocumento(Dati().programma.SistemaCorrente, Dati().programma.Moto);
+        const auto riga = Dati().simulazione.TestoDocumento();
         if (ScriviFile(percorso, QByteArray::fromStdString(*riga)))
             stato.SkipWithError("not written");
         const FileLetto letto = LeggiFile(percorso, 4096);
@@ -61,7 +63,7 @@ void Stampa(benchmark::State& stato, bool grafico) {
         QPrinter stampante(QPrinter::HighResolution);
         stampante.setOutputFormat(QPrinter::PdfFormat);
         stampante.setOutputFileName(Dati().Percorso("pagina.pdf"));
-        Stampe stampe(Dati().programma, stampante);
+        Stampe stampe(Dati().simulazione, Dati().intestazione, stampante);
         if (grafico)
             stampe.StampaGrafico(*Dati().grafico);
         else

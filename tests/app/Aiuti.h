@@ -6,6 +6,7 @@
 
 #include "Banco.h"
 #include "Collaudo.h"
+#include "ComandiDocumento.h"
 #include "Documenti.h"
 #include "Impostazioni.h"
 

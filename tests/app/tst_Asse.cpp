@@ -11,7 +11,7 @@ const QByteArray Asse =
 struct BancoAsse : Banco {
     // The example's motion typed and calculated, then the sizing window opened with F8's button.
     QWidget* Apri() {
-        programma.SistemaCorrente = 2;
+        simulazione.ImpostaSistema(2);
         Assegna({0, 0, 0.5, 0.25, 0, 1, 0, 0});
         for (const char* comando : {"SceltaSistema", "Calcolo", "Dimensionamento"})
             Premi(comando);
@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(banco.dialoghi.Messaggi(), QStringList{rifiuto});
         banco.Campo("rendimento")->clearFocus();
         CONFRONTA_IMMAGINE(finestra->grab().toImage(), QStringLiteral("dimensionamento_rifiuto"));
-        QCOMPARE(banco.programma.Asse->Rendimento, 0.9);
+        QCOMPARE(banco.simulazione.Asse()->Rendimento, 0.9);
         // Nor saved in its place: Save refuses, naming it.
         const QString percorso = banco.Percorso(QStringLiteral("prova.vla"));
         banco.dialoghi.nomiFile = {percorso};
@@ -97,7 +97,7 @@ private slots:
             qPrintable(banco.Visto()));
 
         finestra->findChild<QComboBox*>("trasmissione")->setCurrentIndex(2);
-        QCOMPARE(banco.programma.Asse->Tipo, Trasmissione::Diretta);
+        QCOMPARE(banco.simulazione.Asse()->Tipo, Trasmissione::Diretta);
     }
 
     // New and "Esempio" clear the sizing data, Open takes the document's or none (a document refused
@@ -120,10 +120,10 @@ private slots:
         BancoAsse banco;
         const QString percorso = banco.Percorso(QStringLiteral("prova.vla"));
         Scrivi(percorso, aperto);
-        banco.programma.Asse = DatiAsse{.Massa = 1, .Passo = 1};
+        banco.simulazione.ImpostaAsse(DatiAsse{.Massa = 1, .Passo = 1});
         banco.dialoghi.nomiFile = {percorso};
         banco.Premi(qPrintable(comando));
-        QCOMPARE(banco.programma.Asse ? banco.programma.Asse->Massa : 0, massa);
+        QCOMPARE(banco.simulazione.Asse() ? banco.simulazione.Asse()->Massa : 0, massa);
         QCOMPARE(banco.dialoghi.Messaggi().join(""),
                  massa == 1 ? "Il file «" + percorso +
                                   "» non è una simulazione di Velantra: la chiave «colore» non è prevista."
@@ -136,7 +136,7 @@ private slots:
     void relazione() {
         BancoAsse banco;
         Scrivi(banco.Percorso(QStringLiteral("esempio.vla")), Moto + Asse);
-        banco.programma.IntestazioneUtente = QStringLiteral("Officina Rossi S.p.A.");
+        banco.IntestazioneUtente = QStringLiteral("Officina Rossi S.p.A.");
         banco.dialoghi.nomiFile = {banco.Percorso(QStringLiteral("esempio.vla"))};
         banco.Premi("Open");
         banco.Premi("Calcolo");

@@ -76,6 +76,8 @@ private slots:
                                          "mnuEsportaImmagine", "mnuEsportaDati"})
             riga(esportazione, esportazione, "", {}, {}); // its file dialog cancelled
         riga("misura annullata", "mnuEsportaImmagine", "grafico.png", {}, {});
+        riga("dati di un moto non più calcolato", "mnuEsportaDati", "dati.csv", {},
+             "Impossibile esportare i dati: nessun moto calcolato.");
         riga("mancante", "Open", "manca.vla", {}, apri + "il file non esiste.");
         riga("cartella", "Open", "cartella", {}, apri + "è una cartella.");
         riga("FIFO", "Open", "fifo", {}, apri + "non è un file di dati.");
@@ -116,8 +118,14 @@ private slots:
                 QFile::link(QStringLiteral("/proc/self/mem"), banco.Percorso(QStringLiteral("memoria.vla"))));
         if (!scritto.isEmpty())
             Scrivi(banco.Percorso(nome), scritto);
-        if (QTest::currentDataTag() == QLatin1String("valore illeggibile")) // and a readable one after it
-            banco.Scrivi(Stot, "4x"), banco.Scrivi(S1, "0.6");
+        if (QTest::currentDataTag() == QLatin1String("valore illeggibile")) { // and a readable one after it
+            banco.Scrivi(Stot, "4x");
+            banco.Scrivi(S1, "0.6");
+        }
+        if (QString(QTest::currentDataTag()).startsWith("dati")) { // a value typed over the results
+            banco.Scrivi(Stot, "3");
+            banco.Chiudi("frmInserimentoDati");
+        }
         if (QTest::currentDataTag() == QLatin1String("misura annullata"))
             banco.dialoghi.dimensioni = {std::nullopt};
         const QStringList file = cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
@@ -189,10 +197,12 @@ private slots:
         banco.CalcolaEsempio();
         banco.Chiudi("frmInserimentoDati");
         banco.Chiudi("FrmRisultati");
-        banco.programma.SistemaCorrente = static_cast<int16_t>(sistema);
-        banco.programma.IntestazioneUtente = pagina.section('|', 0, 0).section(' ', 1);
-        if (!valori.isEmpty())
+        banco.simulazione.ImpostaSistema(static_cast<int16_t>(sistema));
+        banco.IntestazioneUtente = pagina.section('|', 0, 0).section(' ', 1);
+        if (!valori.isEmpty()) { // any values, printed with the commands of a calculation
             banco.Assegna(valori);
+            banco.finestra->AbilitaComandi(int16_t(3));
+        }
         if (!finestra.isEmpty())
             banco.Premi(qPrintable(finestra));
         if (pagina == QLatin1String("stampa_particolari"))

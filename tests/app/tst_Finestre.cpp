@@ -47,7 +47,7 @@ private slots:
     void avvio() {
         QFETCH(int, tasto);
         Avvio avvio;
-        avvio.programma.SistemaCorrente = 4;
+        avvio.simulazione.ImpostaSistema(4);
         QList<float> passi;
         QTimer::singleShot(0, [&] { // the key comes during the first wait
             connect(Splash()->findChild<QProgressBar*>("prgAvanzamento"), &QProgressBar::valueChanged,
@@ -55,7 +55,7 @@ private slots:
                         if ((passi << centesimi / 100.f).size() == 1)
                             QTimer::singleShot(0, [&] {
                                 QTest::keyClick(Splash(), static_cast<Qt::Key>(tasto));
-                                avvio.programma.IntestazioneUtente = QStringLiteral("Chiusa");
+                                avvio.IntestazioneUtente = QStringLiteral("Chiusa");
                                 if (tasto == Qt::Key_Space)
                                     QTimer::singleShot(0, [&] { avvio.FinestraPrincipale->close(); });
                             });
@@ -67,7 +67,7 @@ private slots:
                  tasto == Qt::Key_Space);
         QVERIFY(!Splash());
         QCOMPARE(avvio.SaltaSplash, tasto != Qt::Key_Space);
-        QCOMPARE(avvio.programma.SistemaCorrente, int16_t(-1));
+        QCOMPARE(avvio.simulazione.SistemaCorrente(), int16_t(-1));
         QVERIFY(avvio.FinestraPrincipale->isMaximized());
         // Qt's own texts in Italian: the standard buttons of the message boxes.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
@@ -111,7 +111,7 @@ private slots:
         // Every control a person can operate, in these and the main window's, has a name a screen reader
         // reads.
         Banco banco;
-        banco.programma.SistemaCorrente = 0;
+        banco.simulazione.ImpostaSistema(0);
         banco.Premi("SceltaSistema");
         banco.Premi("Tabella");
         QStringList senzaNome;
@@ -141,7 +141,7 @@ private slots:
         QFETCH(QString, voce);
         QFETCH(int, chiusura);
         Banco banco;
-        banco.programma.IntestazioneUtente = QStringLiteral("Vecchia");
+        banco.IntestazioneUtente = QStringLiteral("Vecchia");
         banco.Azione(voce)->trigger();
         auto* dialogo = banco.finestra->findChild<QDialog*>();
         QVERIFY(dialogo && dialogo->isVisible() && dialogo->isModal());
@@ -154,7 +154,7 @@ private slots:
             QTest::keyClick(dialogo, Qt::Key_Return);
         else
             QTest::mouseClick(dialogo->findChildren<QPushButton*>().at(chiusura), Qt::LeftButton);
-        QTEST(banco.programma.IntestazioneUtente, "intestazione");
+        QTEST(banco.IntestazioneUtente, "intestazione");
         QTRY_VERIFY(!banco.finestra->findChild<QDialog*>());
     }
 

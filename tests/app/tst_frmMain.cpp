@@ -88,8 +88,10 @@ private slots:
             return s;
         };
         QStringList stati{stato()};
-        for (const int codice : {2, 0, 4, -1, 3})
-            banco.finestra->AbilitaComandi(int16_t(codice)), stati << stato();
+        for (const int codice : {2, 0, 4, -1, 3}) {
+            banco.finestra->AbilitaComandi(int16_t(codice));
+            stati << stato();
+        }
         QCOMPARE(stati, (QStringList{"1001000000011 110", "1101001100011 110", "1101001100011 110",
                                      "1101001100011 110", "1101001100011 110", "1111111111111 111"}));
     }
@@ -125,7 +127,8 @@ private slots:
                  "Vm-T2-Stot Vm-Ttot-Stot Vm-Ttot-Stot Stot-Ttot-S1 Stot-Ttot-A Stot-Ttot-T1 Stot-Ttot-A");
         premi(Qt::Key_Return);
         QCOMPARE(banco.Stato(), "frmInserimentoDati* 1 0 1001000000011 0 0 0 0 0 0 0 0 Stot= Ttot= A=");
-        banco.Scrivi(Stot, "2"), banco.Scrivi(Ttot, "2"), banco.Scrivi(A, "2");
+        for (const int i : {Stot, Ttot, A})
+            banco.Scrivi(i, "2");
         for (const Qt::Key tasto : {Qt::Key_Return, Qt::Key_F7, Qt::Key_F6})
             premi(tasto);
         QCOMPARE(banco.Stato().section(' ', 0, 3), "frmInserimentoDati FrmRisultati frmGrafico* 1");
@@ -133,11 +136,41 @@ private slots:
         premi(Qt::Key_F5);
         QCOMPARE(banco.Stato().section(' ', 0, 5),
                  "frmInserimentoDati FrmRisultati* frmGrafico 1 203 1111111111111");
-        QCOMPARE(banco.programma.Moto.T2, std::sqrt(2));
+        QCOMPARE(banco.simulazione.Moto().T2, std::sqrt(2));
         banco.Scrivi(Stot, "x"); // refused, the results come to the front all the same
         premi(Qt::Key_F5);
         QCOMPARE(banco.Messaggi() + ' ' + banco.Stato().section(' ', 0, 2),
                  "Il valore di Stot non è un numero valido frmInserimentoDati FrmRisultati* frmGrafico");
+    }
+
+    // A calculation that fails takes a calculated simulation's results away, and its commands with them;
+    // right after start or New, or after Open, the commands stay as they were.
+    void calcoloFallito_data() {
+        QTest::addColumn<QStringList>("prima");
+        QTest::addColumn<QString>("comandi");
+        QTest::newRow("all'avvio") << QStringList{} << "Salva=spento Grafico=spento";
+        QTest::newRow("dopo Nuovo") << QStringList{"Esempio", "New"} << "Salva=spento Grafico=spento";
+        QTest::newRow("dopo Apri") << QStringList{"Open"} << "Salva=acceso Grafico=spento";
+        QTest::newRow("dopo un calcolo") << QStringList{"Esempio"} << "Salva=acceso Grafico=spento";
+    }
+    void calcoloFallito() {
+        QFETCH(QStringList, prima);
+        Banco banco;
+        banco.dialoghi.nomiFile = {banco.Percorso(QStringLiteral("es.vla"))};
+        Scrivi(banco.dialoghi.nomiFile.front(), "0,.25,0,2,0,0,5,0,0\r\n");
+        for (const QString& comando : prima)
+            banco.Premi(qPrintable(comando));
+        banco.Premi("SceltaSistema");
+        for (int i = 0; i < 8; ++i)
+            if (banco.Casella(i)->isChecked())
+                banco.Spunta(i);
+        banco.Inserisci({"Stot=2", "Ttot=2", "A=1"}); // no solution
+        banco.Premi("Calcolo");
+        const auto acceso = [&](const char* nome) {
+            return QLatin1String(banco.Azione(QLatin1String(nome))->isEnabled() ? "acceso" : "spento");
+        };
+        QTEST(QStringLiteral("Salva=%1 Grafico=%2").arg(acceso("Save"), acceso("Grafico")), "comandi");
+        QCOMPARE(banco.simulazione.PuntiGrafico().NumeroElementi(), 0);
     }
 
     // The children close, running their closing code, before the record is cleared. The example is
@@ -247,7 +280,7 @@ private slots:
 
         banco.Premi("mnuFileExit"); // the children close, running their closing code
         QVERIFY(!banco.finestra->isVisible() && !banco.finestra->FormAperto(QStringLiteral("Uno")));
-        QCOMPARE(banco.programma.Moto.S1, 7.0);
+        QCOMPARE(banco.simulazione.Moto().S1, 7.0);
     }
 
     // Brought back onto a screen when less than 100 x 50 pixels of it show on any.
@@ -307,8 +340,8 @@ private slots:
         frmMain& finestra = banco.Apri();
         QTEST(finestra.normalGeometry(), "normale");
         QVERIFY(finestra.isMaximized());
-        QCOMPARE(banco.programma.IntestazioneUtente, prima.section(';', 4));
-        banco.programma.IntestazioneUtente = QStringLiteral("Ditta");
+        QCOMPARE(banco.IntestazioneUtente, prima.section(';', 4));
+        banco.IntestazioneUtente = QStringLiteral("Ditta");
         if (QTest::currentDataTag() == QLatin1String("mossa")) {
             finestra.showNormal();
             finestra.setGeometry(100, 80, 600, 450);

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the app and end-to-end tests start from: a settings store of their own in a temporary folder,
-// the main window loaded over fresh program objects and scripted dialogs, and the gestures of a user.
+// the main window loaded over a fresh simulation and scripted dialogs, and the gestures of a user.
 
 #include "Sistemi.h"
 #include "Utente.h"
@@ -24,7 +24,7 @@ struct Banco : Utente {
             Apri();
     }
     frmMain& Apri() {
-        finestra = std::make_unique<frmMain>(programma, &dialoghi);
+        finestra = std::make_unique<frmMain>(simulazione, IntestazioneUtente, &dialoghi);
         finestra->show();
         if (!QTest::qWaitForWindowExposed(finestra.get())) // laid out at its size, as a user sees it
             qWarning("main window not shown");
@@ -38,11 +38,11 @@ struct Banco : Utente {
     // A resizable child window with this form name, whose closing code writes S1 = 7 into the record.
     QWidget* Figlia(const QString& nome) {
         struct Prova : QWidget {
-            Programma& programma;
-            explicit Prova(Programma& programma) : programma(programma) {}
-            void closeEvent(QCloseEvent*) override { programma.Moto.S1 = 7; }
+            Simulazione& simulazione;
+            explicit Prova(Simulazione& simulazione) : simulazione(simulazione) {}
+            void closeEvent(QCloseEvent*) override { simulazione.ImpostaValore(S1, 7); }
         };
-        auto* figlia = new Prova(programma);
+        auto* figlia = new Prova(simulazione);
         figlia->setObjectName(nome);
         figlia->setWindowTitle(nome);
         Figlie().Aggiungi(figlia)->resize(200, 150);
@@ -52,11 +52,11 @@ struct Banco : Utente {
 
     void Assegna(const QList<double>& v) { // in the window order
         for (int i = 0; i < 8; ++i)
-            programma.Moto.*Grandezze[i].Membro = v[i];
+            simulazione.ImpostaValore(i, v[i]);
     }
     // The example, Stot 2, Ttot 3 and S1 0.5, shown in the data-entry window and calculated.
     void CalcolaEsempio() {
-        programma.SistemaCorrente = 0;
+        simulazione.ImpostaSistema(0);
         Assegna({0.5, 0, 2, 0, 0, 3, 0, 0});
         Premi("SceltaSistema");
         Premi("Calcolo");
@@ -79,10 +79,10 @@ struct Banco : Utente {
         for (const char* nome : {"frmInserimentoDati", "FrmRisultati", "frmGrafico"})
             if (QWidget* figlia = Finestra(nome))
                 parti << QLatin1String(nome) + (figlia == finestra->FinestraAttiva() ? "*" : "");
-        parti << QString::number(programma.SistemaCorrente)
-              << QString::number(programma.PuntiGrafico.NumeroElementi()) << Comandi();
+        parti << QString::number(simulazione.SistemaCorrente())
+              << QString::number(simulazione.PuntiGrafico().NumeroElementi()) << Comandi();
         for (const Grandezza& g : Grandezze)
-            parti << QString::number(programma.Moto.*g.Membro, 'g', 17);
+            parti << QString::number(simulazione.Moto().*g.Membro, 'g', 17);
         return (parti << Spunte()).join(' ').trimmed();
     }
 };

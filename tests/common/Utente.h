@@ -1,11 +1,12 @@
 #pragma once
 
-// The gestures of a user on the child windows, over fresh program objects and scripted dialogs. A test
+// The gestures of a user on the child windows, over a fresh simulation and scripted dialogs. A test
 // bench derives from it and says where the child windows live (a bare area, or the main window).
 
 #include "DialoghiFinti.h"
 #include "FinestreFiglie.h"
-#include "Programma.h"
+#include "Simulazione.h"
+#include "Sistemi.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,12 +18,19 @@ enum { S1, S2, Stot, T1, T2, Ttot, Vm, A }; // the window order of the quantitie
 
 struct Utente {
     static constexpr const char* Nomi[8] = {"S1", "S2", "Stot", "T1", "T2", "Ttot", "Vm", "A"};
-    Programma programma;
+    Simulazione simulazione;
+    QString IntestazioneUtente;
     DialoghiFinti dialoghi;
 
     virtual ~Utente() = default;
     virtual FinestreFiglie& Figlie() = 0;
 
+    // A combination and a record, as typed.
+    void Imposta(int16_t sistema, const Velantra& moto) {
+        simulazione.ImpostaSistema(sistema);
+        for (int i = 0; i < 8; ++i)
+            simulazione.ImpostaValore(i, moto.*Grandezze[i].Membro);
+    }
     QWidget* Finestra(const char* nome) { return Figlie().Finestra(QLatin1String(nome)); }
     template <typename T = QLineEdit> T* Controllo(const char* finestra, const char* nome, int i) {
         return Finestra(finestra)->findChild<T*>(QStringLiteral("%1(%2)").arg(QLatin1String(nome)).arg(i));

@@ -166,7 +166,7 @@ private slots:
     // A motion that the graph cannot draw at any scale: its picture is refused before any question.
     void nonDisegnabile() {
         Banco banco;
-        banco.programma.SistemaCorrente = 4; // Stot, Vm, A
+        banco.simulazione.ImpostaSistema(4); // Stot, Vm, A
         banco.Assegna({0, 0, 1e-300, 0, 0, 0, 1e-150, 1});
         for (const char* comando : {"SceltaSistema", "Calcolo", "Grafico"})
             banco.Premi(comando);

@@ -49,6 +49,8 @@ private slots:
         riga("tabella", "velantra -e es.vla out.TXT", 0, {}, "out.TXT", tabella);
         riga("versione", "velantra --version", 0, {}, {}, "Velantra dei moti 4.0.0\n");
         riga("opzione di Qt", "velantra -style Fusion -e es.vla out.txt", 0, {}, "out.txt", tabella);
+        riga("opzioni di Qt, altre forme", "velantra --style=Fusion -reverse -e es.vla out.txt", 0, {},
+             "out.txt", tabella);
         riga("opzione ignota", "velantra -e --tutto es.vla out.csv", 2,
              "opzione sconosciuta «--tutto»." + aiuto);
         riga("finestra", "velantra es.vla", 1,

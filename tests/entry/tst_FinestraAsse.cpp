@@ -14,14 +14,17 @@ namespace {
 const QString Esempio = "massa=50 passo=0.01 rendimento=0.9 attrito=0.01 inerzia_motore=0.0001 "
                         "inerzia_trasmissione=0.00002 sosta=0.5";
 
-// The child windows in an area; the motion counts as calculated while its curve is drawn.
+// The child windows in an area.
 struct Banco : Utente {
     QMdiArea area;
-    FinestreFiglie finestre{area, programma, dialoghi};
-    std::function<bool()> calcolato = [this] { return programma.PuntiGrafico.NumeroElementi() > 0; };
-    Banco() { area.resize(1600, 1000), area.show(), finestre.ApriInserimentoDati(); }
+    FinestreFiglie finestre{area, simulazione, dialoghi};
+    Banco() {
+        area.resize(1600, 1000);
+        area.show();
+        finestre.ApriInserimentoDati();
+    }
     FinestreFiglie& Figlie() override { return finestre; }
-    QWidget* Asse() { return &ApriDimensionamento(finestre, programma, dialoghi, calcolato); }
+    QWidget* Asse() { return &ApriDimensionamento(finestre, simulazione, dialoghi); }
     void Calcola() { // the example's motion, typed in the data-entry window
         Inserisci({"Stot=0.5", "Ttot=1", "T1=0.25"});
         finestre.ApriInserimentoDati().AssegnaSistema();

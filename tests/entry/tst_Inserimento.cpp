@@ -1,3 +1,4 @@
+#include "BancoArea.h"
 #include "Collaudo.h"
 #include "Documento.h"
 #include "FrmRisultati.h"
@@ -5,16 +6,8 @@
 #include "ProfiloVelocita.h"
 #include "Sistemi.h"
 #include "SpiegazioneMoto.h"
-#include "Utente.h"
-#include "frmInserimentoDati.h"
 
-#include <QAction>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QLabel>
-#include <QMdiArea>
 #include <QSignalSpy>
-#include <QTimer>
 
 namespace {
 // The eleven allowed triples, as listed on the picture.
@@ -28,19 +21,7 @@ constexpr int Bande[12] = {132, 143, 157, 169, 183, 195, 209, 220, 233, 248, 262
 const QLocale It(QLocale::Italian, QLocale::Italy);
 const QLocale Us(QLocale::English, QLocale::UnitedStates);
 
-// The child windows in an active multiple-document area, as the main frame holds them.
-struct Banco : Utente {
-    QMdiArea area;
-    FinestreFiglie finestre{area, programma, dialoghi};
-
-    Banco() {
-        area.resize(1200, 800), area.show(), area.activateWindow();
-        if (!QTest::qWaitForWindowActive(&area))
-            qWarning("area not active");
-    }
-    FinestreFiglie& Figlie() override { return finestre; }
-    frmInserimentoDati& Inserimento() { return finestre.ApriInserimentoDati(); }
-};
+using Banco = BancoArea;
 } // namespace
 
 class TstInserimento : public QObject {
@@ -77,33 +58,36 @@ private slots:
     // Closing takes what was typed, but nothing when one of the three cannot be read.
     void riapertura() {
         Banco b;
-        QSignalSpy modificati(&b.finestre, &FinestreFiglie::DatiModificati);
-        b.programma.SistemaCorrente = 0;
-        b.programma.Moto = Velantra{.S1 = 0.00001, .Stot = 2, .Ttot = 1.0 / 3};
+        b.Imposta(0, {.S1 = 0.00001, .Stot = 2, .Ttot = 1.0 / 3});
+        QSignalSpy cambi(&b.simulazione, &Simulazione::Cambiata);
         b.Inserimento();
         QCOMPARE(b.Spunte(), "S1=1E-05 Stot=2 Ttot=0,333333333333333");
         QStringList percorso{b.Fuoco()};
-        for (int passo = 0; passo < 10; ++passo)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab), percorso << b.Fuoco();
+        for (int passo = 0; passo < 10; ++passo) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            percorso << b.Fuoco();
+        }
         QCOMPARE(percorso.join(", "),
                  "Valore di S1, Valore di Stot, Valore di Ttot, T1, S1, Stot, T2, Ttot, Vm, "
                  "A, Profilo di velocità e combinazioni possibili");
         b.Chiudi("frmInserimentoDati");
         QCOMPARE(b.Inserimento().LeggiDatiImmessi(), -1); // as Save reads them
+        QCOMPARE(cambi.size(), 0);
         b.Inserimento().AssegnaSistema();
-        QVERIFY(b.programma.Moto.Ttot == 1.0 / 3); // to the last bit
-        QCOMPARE(modificati.size() + b.dialoghi.chiamate.size(), 0);
+        QVERIFY(b.simulazione.Moto().Ttot == 1.0 / 3); // to the last bit
+        QVERIFY(b.simulazione.Calcolata() && b.dialoghi.chiamate.isEmpty());
         b.Spunta(T1);
         QCOMPARE(b.dialoghi.Messaggi().size(), 1);
         b.Scrivi(Stot, "3.5");
         b.Scrivi(S1, "x");
         b.Chiudi("frmInserimentoDati");
-        QCOMPARE(b.programma.Moto.Stot, 2.0);
+        QCOMPARE(b.simulazione.Moto().Stot, 2.0);
+        QVERIFY(b.simulazione.Calcolata());
         b.Inserimento();
         b.Scrivi(Stot, "3.5");
-        b.Chiudi("frmInserimentoDati");
-        QCOMPARE(b.programma.Moto.Stot, 3.5);
-        QCOMPARE(modificati.size(), 1);
+        b.Chiudi("frmInserimentoDati"); // the results no longer match the record
+        QCOMPARE(b.simulazione.Moto().Stot, 3.5);
+        QVERIFY(!b.simulazione.Calcolata() && b.simulazione.PuntiGrafico().NumeroElementi() == 0);
     }
 
     // What the user sees, 100 twips from the frame's corner: the profile with the names of the
@@ -111,8 +95,7 @@ private slots:
     // of the current system ticked, their values shown from the first digit.
     void aspetto() {
         Banco b;
-        b.programma.SistemaCorrente = 10;
-        b.programma.Moto = Velantra{.Stot = 2, .T2 = 1.0 / 3, .Vm = 0.5};
+        b.Imposta(10, {.Stot = 2, .T2 = 1.0 / 3, .Vm = 0.5});
         QWidget& finestra = b.Inserimento();
         QCOMPARE(finestra.parentWidget()->pos(), QPoint(7, 7));
         QCOMPARE(finestra.windowTitle(), "Inserimento dati");
@@ -151,7 +134,7 @@ private slots:
         b.Inserimento();
         b.Inserisci({"Stot=4"});
         QTest::mouseClick(b.Profilo(), tasto, {}, punto);
-        QCOMPARE(b.programma.SistemaCorrente, sistema);
+        QCOMPARE(b.simulazione.SistemaCorrente(), sistema);
         // Three boxes ticked, the cursor in the last of the triple; or the box typed before untouched.
         QCOMPARE(b.Spunte().split(' ').size(), sistema < 0 ? 1 : 3);
         QCOMPARE(b.Spunte().contains("Stot=4"), sistema < 0);
@@ -241,41 +224,34 @@ private slots:
         QFETCH(int, sistema);
         QLocale::setDefault(locale);
         Banco b;
-        for (const Grandezza& g : Grandezze)
-            b.programma.Moto.*g.Membro = 9;
-        b.Inserimento().InserisciRisultatiInXYPoli(); // the curve of an earlier calculation
-        b.programma.SistemaCorrente = 4;
+        b.Inserimento(); // nothing ticked
+        b.Imposta(4, {.S1 = 9, .S2 = 9, .Stot = 9, .T1 = 9, .T2 = 9, .Ttot = 9, .Acc = 9, .Vm = 9});
+        QVERIFY(b.simulazione.Calcola().Riuscito()); // the curve of an earlier calculation
         const auto documento = LeggiDocumento(voci[0].toStdString()).dati;
         if (documento) { // opened, to be calculated anew
             b.Chiudi("frmInserimentoDati");
-            b.programma.SistemaCorrente = documento->Sistema;
-            b.programma.Moto = documento->Moto;
+            b.Imposta(documento->Sistema, documento->Moto);
         }
+        const Velantra prima = b.simulazione.Moto();
         frmInserimentoDati& finestra = b.Inserimento();
         if (!documento)
             b.Inserisci(voci);
-        // When the main window hears of success, results and curve are already in place.
-        QString alSegnale;
-        const XYPoli& punti = b.programma.PuntiGrafico;
-        connect(&finestra, &frmInserimentoDati::CalcoloRiuscito, this, [&] {
-            alSegnale = b.Risultati().join(' ') + ' ' + QString::number(punti.X(punti.NumeroElementi() - 1));
-        });
-        QSignalSpy nonRiuscito(&finestra, &frmInserimentoDati::CalcoloNonRiuscito);
         finestra.AssegnaSistema();
         QCOMPARE(b.Messaggi(), messaggio);
-        QCOMPARE(b.programma.SistemaCorrente, sistema);
+        QCOMPARE(b.simulazione.SistemaCorrente(), sistema);
         const bool senzaMoto = sistema >= 0 && !messaggio.isEmpty();
-        QCOMPARE(nonRiuscito.size(), int(senzaMoto));
+        const XYPoli& punti = b.simulazione.PuntiGrafico();
         QCOMPARE(punti.NumeroElementi() == 0, senzaMoto);
+        QCOMPARE(b.simulazione.Calcolata(), !senzaMoto);
         const QString profilo = QString(voci.contains("Stot=-2") ? "-0.25 -1.5 -2 1 3 5 -0.5 -0.5 5"
                                                                  : "0.25 1.5 2 1 3 5 0.5 0.5 5")
                                     .replace('.', locale.decimalPoint());
-        QCOMPARE(alSegnale.isEmpty(), !messaggio.isEmpty());
-        if (!documento)
-            QCOMPARE(alSegnale, messaggio.isEmpty() ? profilo : QString());
+        if (!documento && messaggio.isEmpty())
+            QCOMPARE(b.Risultati().join(' ') + ' ' + QString::number(punti.X(punti.NumeroElementi() - 1)),
+                     profilo);
         if (messaggio.isEmpty()) { // calculated again: the same curve, not a second one after it
             const int numero = punti.NumeroElementi();
-            QCOMPARE(punti.Y(numero / 2), b.programma.Moto.Vm);
+            QCOMPARE(punti.Y(numero / 2), b.simulazione.Moto().Vm);
             finestra.AssegnaSistema();
             QCOMPARE(punti.NumeroElementi(), numero);
             return;
@@ -288,13 +264,13 @@ private slots:
             QCOMPARE(valore->toolTip().section('\n', 1), messaggio.section('\n', 1)); // under the value
             Velantra soliDati; // the explanation solves for itself: the three inputs are all it needs
             for (const int i : Terne[sistema])
-                soliDati.*Grandezze[i].Membro = b.programma.Moto.*Grandezze[i].Membro;
+                soliDati.*Grandezze[i].Membro = b.simulazione.Moto().*Grandezze[i].Membro;
             QCOMPARE(SpiegazioneMoto(sistema, soliDati).join('\n'), messaggio.section('\n', 1));
             b.finestre.ApriRisultati().RiempiFrmRisultati(); // a motion again: no marks left
             QVERIFY(valore->palette().color(QPalette::Text) != Qt::red && !valore->toolTip().contains('\n'));
         }
         for (int i = 0; i < 8 && sistema < 0; ++i)
-            QCOMPARE(b.programma.Moto.*Grandezze[i].Membro, 9.0);
+            QCOMPARE(b.simulazione.Moto().*Grandezze[i].Membro, prima.*Grandezze[i].Membro);
         if (messaggio.startsWith("Il valore di "))
             QCOMPARE(b.Fuoco(), "Valore di " + messaggio.section(' ', 3, 3));
     }
@@ -326,66 +302,12 @@ private slots:
         frmInserimentoDati& finestra = b.Inserimento();
         b.Inserisci(voci);
         b.dialoghi.alternative.push_back(preso);
-        QSignalSpy riuscito(&finestra, &frmInserimentoDati::CalcoloRiuscito);
         finestra.AssegnaSistema();
         QCOMPARE(b.dialoghi.chiamate, QStringList{"Messaggio Velantra [Usa profilo triangolare]"});
         QTEST(b.dialoghi.testi[0].section('\n', -1), "frase");
-        QCOMPARE(riuscito.size(), int(preso));
-        QCOMPARE(b.programma.PuntiGrafico.NumeroElementi() > 0, preso);
+        QCOMPARE(b.simulazione.PuntiGrafico().NumeroElementi() > 0, preso);
         const QString casellaVm = b.Spunte().split(' ').filter(QRegularExpression("^Vm=")).join("");
         QTEST((preso ? b.Risultati().join(' ') + ' ' : QString()) + casellaVm, "risultati");
-    }
-
-    // A record that is no motion, as the results show it: name, value to five decimals from its first
-    // digit, in red, and unit, whole in any font; values cannot be changed, but can be copied. Placed
-    // beside the data-entry window when it fits strictly inside the area, else at 200, 200 twips; left
-    // where the user puts it.
-    void finestraRisultati() {
-        Banco b;
-        b.programma.Moto = Velantra{.S1 = 0.292893, .S2 = -12345678.123456, .Stot = 2.5, .Acc = qInf()};
-        FrmRisultati& finestra = b.finestre.ApriRisultati();
-        finestra.SegnaMotoImpossibile(QStringLiteral("perché"));
-        const QString diverso = ConfrontaImmagine(finestra.grab().toImage(), QStringLiteral("risultati"));
-        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
-        QTest::keyClicks(b.Controllo("FrmRisultati", "Risultati", S1), "9");
-        QCOMPARE(b.Risultati()[S1], "0,29289");
-        // The whole value a tooltip away, for the eye and for assistive tools, the reason below it.
-        QLineEdit* s2 = b.Controllo("FrmRisultati", "Risultati", S2);
-        QCOMPARE(s2->toolTip() + '|' + s2->accessibleDescription(),
-                 "-12345678,123456 m\nperché|-12345678,123456 m\nperché");
-        QStringList voci; // right-click on a value: "Copia", name, value as shown and unit a line
-        QTimer::singleShot(0, [&] {
-            for (QAction* voce : QApplication::activePopupWidget()->actions())
-                voci << voce->text(), voce->trigger();
-            QApplication::activePopupWidget()->close();
-        });
-        QWidget* valore = b.Controllo("FrmRisultati", "Risultati", T1);
-        QContextMenuEvent destro(QContextMenuEvent::Mouse, QPoint(5, 5), valore->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(valore, &destro);
-        QCOMPARE(voci, QStringList{"Copia"});
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 "S1\t0,29289\t[m]\nS2\t-12345678,12346\t[m]\nStot\t2,5\t[m]\nT1\t0\t[sec]\nT2\t0\t[sec]\n"
-                 "Ttot\t0\t[sec]\nVm\t0\t[m/sec]\nAcc\tinfinito\t[m/sec^2]\n");
-        const QFont carattere = QApplication::font(); // a large font widens the window rather than cut a unit
-        QApplication::setFont(QFont(carattere.family(), 20));
-        FrmRisultati grande(b.programma.Moto);
-        QApplication::setFont(carattere);
-        for (const QLabel* etichetta : grande.findChildren<QLabel*>())
-            QVERIFY(etichetta->geometry().right() < grande.width());
-
-        const int larghezza = finestra.parentWidget()->width();
-        QList<QPoint> posti{finestra.parentWidget()->pos()};
-        b.Chiudi("FrmRisultati");
-        const QRect e = b.Inserimento().parentWidget()->geometry();
-        const int sinistra = e.x() + e.width() + 7; // 100 twips to the right
-        for (const int margine : {1, 0}) {
-            b.area.resize(sinistra + larghezza + margine, 700);
-            posti << b.finestre.ApriRisultati().parentWidget()->pos();
-            b.Chiudi("FrmRisultati");
-        }
-        QCOMPARE(posti, (QList<QPoint>{{13, 13}, {sinistra, e.y()}, {13, 13}}));
-        b.finestre.ApriRisultati().parentWidget()->move(300, 40);
-        QCOMPARE(b.finestre.ApriRisultati().parentWidget()->pos(), QPoint(300, 40));
     }
 
     // The longest number the program writes stays readable in every box that shows numbers: whole, without

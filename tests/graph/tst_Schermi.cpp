@@ -64,7 +64,7 @@ private slots:
                           Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(g->findChild<PianoGrafico*>(), &mossa);
         const auto a = LeggiValore(g->findChild<QLineEdit*>("LetturaA")->text());
-        QVERIFY2(a && std::abs(*a / b.programma.Moto.Acc - 1) < 1e-4,
+        QVERIFY2(a && std::abs(*a / b.simulazione.Moto().Acc - 1) < 1e-4,
                  qPrintable(g->findChild<QLineEdit*>("LetturaA")->text()));
         QCOMPARE(Difetti(*g), QString());
     }

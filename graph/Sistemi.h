@@ -1,8 +1,8 @@
 #pragma once
 
-// The eight quantities in the order of the entry and results windows, the eleven allowed triples of
-// known quantities, and the routine that solves the current triple. The window order puts Vm before
-// A, unlike the member order of Velantra.
+// The eight quantities in the order of the entry and results windows, and the eleven allowed triples
+// of known quantities with their solvers. The window order puts Vm before A, unlike the member order of
+// Velantra.
 
 #include "Velantra.h"
 
@@ -52,10 +52,3 @@ inline constexpr std::array<Sistema, NumeroSistemi> Sistemi{{
 inline bool SistemaValido(int16_t Id) {
     return Id >= 0 && Id < NumeroSistemi;
 }
-
-struct Programma;
-
-// Runs the solver of SistemaCorrente on Moto (none when there is no valid system) and returns
-// Moto.CalcoloOk. A regime phase within the rounding of the solve becomes 0 (a triangular profile).
-// Showing the failure message is the caller's.
-bool Calcola(Programma& programma);

@@ -1,7 +1,7 @@
 #include "SpiegazioneMoto.h"
 
+#include "NumeriRegionali.h"
 #include "Sistemi.h"
-#include "TestiRegionali.h"
 #include "VerificaMoto.h"
 
 #include <algorithm>

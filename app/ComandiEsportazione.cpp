@@ -1,0 +1,124 @@
+#include "ComandiEsportazione.h"
+
+#include "DatiProfilo.h"
+#include "Dialoghi.h"
+#include "Esportazione.h"
+#include "FileSicuri.h"
+#include "FinestreFiglie.h"
+#include "ImmagineGrafico.h"
+#include "LeggeMoto.h"
+#include "NumeriRegionali.h"
+#include "Relazione.h"
+#include "Salvataggio.h"
+#include "Simulazione.h"
+#include "frmDimensionamento.h"
+#include "frmGrafico.h"
+
+#include <QFileInfo>
+#include <QIODevice>
+#include <QImage>
+#include <QPointer>
+
+namespace {
+// The file's name alone: a whole path would widen the progress dialog past the screen.
+QString Scrittura(const QString& percorso) {
+    return QStringLiteral("Scrittura di «%1»...").arg(PercorsoMostrato(QFileInfo(percorso).fileName()));
+}
+} // namespace
+
+void ComandiEsportazione::EsportaTabella() {
+    SalvaConNome(dialoghi, figlie, FiltriTabella,
+                 [this](const QString& percorso) { return EsportaTabella(percorso); });
+}
+
+void ComandiEsportazione::EsportaGrafico() {
+    SalvaConNome(dialoghi, figlie, FiltriGrafico,
+                 [this](const QString& percorso) { return EsportaGrafico(percorso); });
+}
+
+bool ComandiEsportazione::EsportaTabella(const QString& percorso) {
+    return EsitoScrittura(dialoghi, percorso,
+                          ScriviFile(percorso, TestoTabella(simulazione.Moto()).toLatin1()));
+}
+
+bool ComandiEsportazione::EsportaGrafico(const QString& percorso) {
+    auto* aperta = figlie.Aperta<frmGrafico>();
+    frmGrafico& grafico = aperta ? *aperta : figlie.ApriGrafico();
+    // Opaque: a bitmap with an alpha channel is not one that every viewer reads.
+    const QImage immagine = grafico.ImmaginePiano().convertToFormat(QImage::Format_RGB32);
+    return EsitoScrittura(dialoghi, percorso,
+                          ScriviFile(percorso, [&](QIODevice& file) { return immagine.save(&file, "BMP"); }));
+}
+
+void ComandiEsportazione::EsportaImmagineGrafico() {
+    const QPointer<frmGrafico> grafico = figlie.Aperta<frmGrafico>();
+    if (!grafico)
+        return;
+    if (!ImmagineDisegnabile(grafico->Dati(), grafico->MisuraImmagine())) {
+        dialoghi.Messaggio(QStringLiteral("Impossibile esportare l'immagine: %1.").arg(MotivoNonDisegnabile));
+        return;
+    }
+    QString filtro;
+    const QString percorso = dialoghi.NomeFileSalva(TitoloEsportaImmagine, FiltriImmagine, &filtro);
+    if (percorso.isEmpty() || !grafico)
+        return;
+    // A name that says png, svg or pdf gets what it says; otherwise the filter decides.
+    const qsizetype scelto = FiltriImmagine.indexOf(filtro);
+    const FormatoImmagine formato =
+        FormatoImmagineDi(percorso).value_or(scelto > 0 ? FormatoImmagine(scelto) : FormatoImmagine::Png);
+    const auto misura = dialoghi.Dimensione(TitoloDimensione, grafico->MisuraImmagine());
+    if (!misura || !grafico)
+        return;
+    const auto avanzamento = dialoghi.Avanza(TitoloEsportaImmagine, Scrittura(percorso));
+    EsitoScrittura(dialoghi, percorso,
+                   EsportaImmagine(percorso, formato, grafico->Dati(), *misura, avanzamento.get()));
+}
+
+void ComandiEsportazione::EsportaDatiGrafico() {
+    if (!simulazione.Calcolata()) { // the record's values no longer make the motion last calculated
+        dialoghi.Messaggio(QStringLiteral("Impossibile esportare i dati: nessun moto calcolato."));
+        return;
+    }
+    if (simulazione.Asse() && !simulazione.Dimensionato()) { // the sizing window says why
+        dialoghi.Messaggio(
+            QStringLiteral("Impossibile esportare i dati: il moto calcolato non si può dimensionare."));
+        return;
+    }
+    const LeggeMoto legge(simulazione.Moto());
+    const std::vector<ColonnaCsv> colonne = ColonneSimulazione(legge, simulazione);
+    const std::optional<PassoCsv> passo = PassoPredefinito(legge.Durata());
+    if (!passo) {
+        dialoghi.Messaggio(
+            QStringLiteral("Impossibile esportare i dati: nessun passo di tempo divide la durata "
+                           "del moto, %1 sec, in righe di valori distinti.")
+                .arg(TestoValore(legge.Durata())));
+        return;
+    }
+    QString filtro;
+    const QString percorso = dialoghi.NomeFileSalva(TitoloDati(*passo), FiltriDati, &filtro);
+    if (percorso.isEmpty())
+        return;
+    const FormaCsv forma = filtro == FiltriDati.value(1) ? FormaCsv::Regionale : FormaCsv::Standard;
+    const auto avanzamento = dialoghi.Avanza(TitoloEsportaDati, Scrittura(percorso));
+    EsitoScrittura(
+        dialoghi, percorso,
+        ScriviFile(
+            percorso,
+            [&](QIODevice& file) { return ScriviCsv(file, legge.Durata(), *passo, colonne, forma); },
+            avanzamento.get()));
+}
+
+void ComandiEsportazione::EsportaRelazione() {
+    QString filtro;
+    const QString percorso = dialoghi.NomeFileSalva(TitoloEsportaRelazione, FiltriRelazione, &filtro);
+    if (percorso.isEmpty())
+        return;
+    const FormatoRelazione formato = FormatoRelazioneDi(percorso).value_or(
+        filtro == FiltriRelazione.value(1) ? FormatoRelazione::Testo : FormatoRelazione::Pdf);
+    QString difetto = DifettoDimensionamento(figlie);
+    if (difetto.isEmpty() && simulazione.Asse() && !simulazione.Dimensionato())
+        difetto = QStringLiteral("il moto calcolato non si può dimensionare");
+    EsitoScrittura(dialoghi, percorso,
+                   difetto.isEmpty() ? Relazione(simulazione, intestazione).Scrivi(percorso, formato)
+                                     : std::optional(difetto));
+}

@@ -1,0 +1,70 @@
+#include "Collaudo.h"
+#include "Documento.h"
+#include "Simulazione.h"
+
+#include <QTest>
+
+namespace {
+// The worked example's document, solved, with its axis: 0.5 m in 1 s, T1 0.25 s, 50 kg on a 10 mm screw.
+std::string Esempio() {
+    Velantra moto{.Stot = 0.5, .T1 = 0.25, .Ttot = 1};
+    moto.StTtT1();
+    return *ScriviDocumento(2, moto, DatiAsse{.Massa = 50, .Passo = 0.01});
+}
+} // namespace
+
+// The one owner of the simulation: what a change does to the curve, the command state and the sizing,
+// and "changed since saved".
+class TstSimulazione : public QObject {
+    Q_OBJECT
+private slots:
+    // Steps: "Stot=2" a typed value, "apri" a document with its axis opened, "calcola", "asse" another
+    // mass, "salva", "nuova".
+    void modifiche_data() {
+        QTest::addColumn<QString>("passi");
+        QTest::addColumn<bool>("modificata");
+        QTest::addColumn<QString>("stato");
+        QTest::addColumn<QString>("documento");
+        QTest::newRow("all'avvio") << "" << false << "vuota" << QString();
+        QTest::newRow("un valore") << "Stot=2" << true << "vuota" << QString();
+        QTest::newRow("riscritto com'era") << "Stot=2 Stot=0" << false << "vuota" << QString();
+        QTest::newRow("salvata") << "Stot=2 salva" << false << "vuota" << QString("a.vla");
+        QTest::newRow("aperta") << "apri" << false << "letta" << QString("b.vla");
+        QTest::newRow("calcolata come letta")
+            << "apri calcola" << false << "calcolata dimensionata" << QString("b.vla");
+        QTest::newRow("asse cambiato")
+            << "apri calcola asse" << true << "calcolata dimensionata" << QString("b.vla");
+        QTest::newRow("valore dopo il calcolo")
+            << "apri calcola Stot=1" << true << "letta" << QString("b.vla");
+        QTest::newRow("nuova") << "apri nuova" << false << "vuota" << QString();
+    }
+    void modifiche() {
+        QFETCH(QString, passi);
+        Simulazione s;
+        for (const QString& passo : passi.split(' ', Qt::SkipEmptyParts)) {
+            if (passo.startsWith(QLatin1String("Stot=")))
+                s.ImpostaValore(2, passo.mid(5).toDouble());
+            else if (passo == QLatin1String("apri"))
+                s.Carica(*LeggiDocumento(Esempio()).dati, "b.vla", Esempio());
+            else if (passo == QLatin1String("calcola"))
+                QVERIFY(s.Calcola().Riuscito());
+            else if (passo == QLatin1String("asse"))
+                s.ImpostaAsse(DatiAsse{.Massa = 60, .Passo = 0.01});
+            else if (passo == QLatin1String("salva"))
+                s.Salvata("a.vla", *s.TestoDocumento());
+            else
+                s.Svuota();
+        }
+        QTEST(s.Modificata(), "modificata");
+        QTEST(s.Documento(), "documento");
+        const char* stati[] = {"", "vuota", "letta", "calcolata"};
+        QTEST(QLatin1String(stati[int(s.Stato())]) + (s.Dimensionato() ? " dimensionata" : ""), "stato");
+        QCOMPARE(s.PuntiGrafico().NumeroElementi() > 0, s.Calcolata());
+        // The sizing shown is that of the data as it now stands.
+        if (s.Dimensionato())
+            QCOMPARE(s.Dimensionato()->ForzaPicco, Dimensiona(s.Moto(), *s.Asse())->ForzaPicco);
+    }
+};
+
+REGISTRA_COLLAUDO(TstSimulazione);
+#include "tst_Simulazione.moc"
