@@ -3,6 +3,7 @@
 
 #include "DisposizioneInterna.h"
 #include "Grafico.h"
+#include "MisureCornice.h"
 #include "MisureProgetto.h"
 #include "NumeriRegionali.h"
 #include "VistaMoto.h"
@@ -39,14 +40,16 @@ double LarghezzaStrisciaVelocita(const DatiGrafico& dati, const QFont& carattere
     const auto velocita = VelocitaEtichette(G.ValoreMinimoY, G.ValoreMassimoY);
     for (float v : velocita)
         if (std::isfinite(v))
-            necessaria = std::max(necessaria, metrica.horizontalAdvance(TestoSingolo(v)) + 2);
+            necessaria =
+                std::max(necessaria, metrica.horizontalAdvance(TestoSingolo(v)) + Cornice::SpazioTesto);
     // Round steps in their place: as wide as the widest of the view's ends on a fine step.
     const double ampiezza = double(G.BordoSuperiore) - G.BordoInferiore;
     if (VelocitaIndistinte(velocita) && std::isfinite(ampiezza) && ampiezza > 0) {
         const double passo = std::pow(10.0, std::floor(std::log10(ampiezza / 10)));
         for (double v : {double(G.BordoInferiore), double(G.BordoSuperiore)})
             necessaria = std::max(
-                necessaria, metrica.horizontalAdvance(TestoPasso(std::trunc(v / passo) * passo, passo)) + 2);
+                necessaria, metrica.horizontalAdvance(TestoPasso(std::trunc(v / passo) * passo, passo)) +
+                                Cornice::SpazioTesto);
     }
     return std::max(progettata ? double(Px(Progetto::StrisciaVelocita)) : 0.0, std::ceil(necessaria));
 }
@@ -60,10 +63,11 @@ std::vector<LarghezzaDettaglio> LarghezzeDettagli(const DatiGrafico& dati, const
         double etichette = 0;
         for (const EtichettaAsse& e :
              ValoriDettaglio(curva, dati.vista.BordoInferiore, dati.vista.BordoSuperiore))
-            etichette = std::max(etichette, 8 + metrica.horizontalAdvance(e.testo) + 2);
+            etichette = std::max(etichette, Cornice::RientroEtichetta + metrica.horizontalAdvance(e.testo) +
+                                                Cornice::SpazioTesto);
         etichette = std::max(double(Px(Progetto::StrisciaVelocita)), std::ceil(etichette));
-        larghezze.push_back(
-            {etichette, std::max(etichette, std::ceil(metrica.horizontalAdvance(curva.nome)) + 4)});
+        larghezze.push_back({etichette, std::max(etichette, std::ceil(metrica.horizontalAdvance(curva.nome)) +
+                                                                Cornice::SpazioNome)});
     }
     return larghezze;
 }
@@ -85,7 +89,8 @@ CorniceGrafico CorniceSuMisura(const DatiGrafico& dati, const QRectF& spazio, co
     double assi = 0;
     for (const LarghezzaDettaglio& l : dettagli)
         assi += l.conNome;
-    const double destraNomeTempo = std::max(0.0, scostamento + larghezzaNomeTempo + 2 - assi);
+    const double destraNomeTempo =
+        std::max(0.0, scostamento + larghezzaNomeTempo + Cornice::SpazioTesto - assi);
     double larghezza = std::floor(destra - pianoSinistra - assi - destraNomeTempo);
     const bool stretta = larghezza < spazio.width() / 2;
     if (stretta) { // the plot keeps the room the names took, and the strips' blank room
@@ -111,7 +116,8 @@ CorniceGrafico CorniceSuMisura(const DatiGrafico& dati, const QRectF& spazio, co
         double fine = destra, riga = alto;
         for (size_t i = curve.size(); i-- > 0;) {
             const double w = std::ceil(metrica.horizontalAdvance(curve[i].nome));
-            if (fine - w < nomi[0].posto.left() + metrica.horizontalAdvance(NomeVelocita()) + 8 &&
+            if (fine - w <
+                    nomi[0].posto.left() + metrica.horizontalAdvance(NomeVelocita()) + Cornice::TraNomi &&
                 riga == alto) {
                 riga += altezzaNome;
                 fine = destra;
@@ -119,7 +125,7 @@ CorniceGrafico CorniceSuMisura(const DatiGrafico& dati, const QRectF& spazio, co
             }
             nomi.push_back(
                 {QRectF(fine - w, riga, w, altezzaNome), curve[i].nome, RuoloTesto::Nome, curve[i].colore});
-            fine -= w + 8;
+            fine -= w + Cornice::TraNomi;
         }
     }
     const double pianoAlto = alto + banda + (righe - 1) * altezzaNome;

@@ -3,6 +3,7 @@
 
 #include "DisposizioneInterna.h"
 #include "Grafico.h"
+#include "MisureCornice.h"
 #include "Spezzata.h"
 #include "Velantra.h"
 
@@ -13,7 +14,6 @@
 namespace {
 
 const QColor ColoreSegni(96, 96, 96); // phase marks
-constexpr double Scostamento = 3;     // pixels between a mark and its text
 
 // The round step (1, 2, 2.5 or 5 times a power of ten) nearest above `grezzo`.
 double PassoTondo(double grezzo) {
@@ -59,7 +59,8 @@ void DisponiCurva(DisposizioneGrafico& d, const Grafico& G, const CurvaDettaglio
         d.piano.linee.push_back({std::move(linea), penna});
 }
 
-// An axis along the strip's left edge in the curve's line, with a tick and a text at each label.
+// An axis along the strip's left edge in the curve's line (its pen of 2 inside the strip), with a tick
+// and a text at each label.
 void DisponiAsse(DisposizioneGrafico& d, const Grafico& G, size_t indice, const QFontMetricsF& metrica) {
     const CurvaDettaglio& curva = d.dettagli[indice];
     PannelloGrafico& striscia = d.strisce[indice + 2];
@@ -71,7 +72,7 @@ void DisponiAsse(DisposizioneGrafico& d, const Grafico& G, size_t indice, const 
     asse.pixelZero = d.InPixel(0, curva.Velocita(0)).y();
     asse.pixelPerValore = d.InPixel(0, curva.Velocita(1)).y() - asse.pixelZero;
     asse.striscia = s;
-    asse.posa = [x = s.left() + 8](double y, QSizeF m) {
+    asse.posa = [x = s.left() + Cornice::RientroEtichetta](double y, QSizeF m) {
         return QRectF(x, y - m.height() / 2, m.width(), m.height());
     };
     std::vector<EtichettaAsse> descritte = ValoriDettaglio(curva, G.BordoInferiore, G.BordoSuperiore);
@@ -81,7 +82,8 @@ void DisponiAsse(DisposizioneGrafico& d, const Grafico& G, size_t indice, const 
     const QPen tacca(curva.colore, 1, Qt::SolidLine);
     for (const EtichettaAsse& e : ScegliEtichette(asse, descritte, metrica)) {
         const double y = asse.Posizione(e.valore);
-        striscia.linee.push_back({QPolygonF{QPointF(s.left(), y), QPointF(s.left() + 6, y)}, tacca});
+        striscia.linee.push_back(
+            {QPolygonF{QPointF(s.left(), y), QPointF(s.left() + Cornice::Tacca, y)}, tacca});
         TestoGrafico t{e.posto, e.testo, RuoloTesto::Dettaglio, curva.colore, static_cast<int>(indice),
                        e.valore};
         t.dopoLinee = striscia.linee.size();
@@ -132,7 +134,7 @@ void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFon
     if (area.contains(puntoVm)) {
         TestoGrafico t{{}, QStringLiteral("Vm = %1").arg(TestoParticolare(vm)), RuoloTesto::Fase};
         const QSizeF m(metrica.horizontalAdvance(t.testo), metrica.height());
-        QRectF r(puntoVm + QPointF(Scostamento + 2, -1 - m.height()), m);
+        QRectF r(puntoVm + QPointF(Cornice::TaccaVm + 1, -1 - m.height()), m); // right of its tick
         r.moveLeft(std::clamp(r.left(), area.left(), area.right() - m.width()));
         r.moveTop(std::clamp(r.top(), area.top(), area.bottom() - m.height()));
         t.posto = r;
@@ -167,11 +169,13 @@ void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFon
         const double w = metrica.horizontalAdvance(t.testo), h = metrica.height();
         // Below the axis, raised to the plot's edge if need be but never onto the axis; else above it.
         const bool sopra = area.bottom() - h < asse + 1;
-        const double primaRiga = sopra ? asse - 2 - h : std::min(asse + 2, area.bottom() - h);
+        const double primaRiga = sopra ? asse - Cornice::DistanzaAsse - h
+                                       : std::min(asse + Cornice::DistanzaAsse, area.bottom() - h);
         for (double riga : {0.0, 1.0}) {
             const double y = sopra ? primaRiga - riga * h : primaRiga + riga * h;
             for (double verso : {f.verso, -f.verso}) {
-                const QRectF r(verso < 0 ? x - Scostamento - w : x + Scostamento, y, w, h);
+                const QRectF r(verso < 0 ? x - Cornice::ScostamentoSegno - w : x + Cornice::ScostamentoSegno,
+                               y, w, h);
                 const bool attraversa =
                     x0 >= area.left() && x0 <= area.right() && r.left() <= x0 + 1 && r.right() >= x0 - 1;
                 const double spazio = metrica.horizontalAdvance(QLatin1Char(' '));
@@ -190,8 +194,9 @@ void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFon
         d.piano.testi.push_back(t);
     }
     if (testoVm) {
-        if (const auto linea = LineaTagliata(puntoVm - QPointF(4, 0), puntoVm + QPointF(4, 0),
-                                             QPen(Qt::black, 1, Qt::SolidLine), LimitePiano(area)))
+        if (const auto linea =
+                LineaTagliata(puntoVm - QPointF(Cornice::TaccaVm, 0), puntoVm + QPointF(Cornice::TaccaVm, 0),
+                              QPen(Qt::black, 1, Qt::SolidLine), LimitePiano(area)))
             d.piano.linee.push_back(*linea);
         testoVm->dopoLinee = d.piano.linee.size();
         d.piano.testi.push_back(*testoVm);

@@ -3,6 +3,7 @@
 
 #include "DisposizioneInterna.h"
 #include "Grafico.h"
+#include "MisureCornice.h"
 #include "NumeriRegionali.h"
 #include "Spezzata.h"
 #include "TestiNumerici.h"
@@ -15,10 +16,6 @@
 #include <cmath>
 
 namespace {
-
-// Lines that leave the plot are kept to this much around it: the rasteriser stays in its exact range
-// and a curve far out of a zoomed view costs nothing to paint.
-constexpr double MargineTaglio = 64;
 
 float Arrotonda(double valore, int decimali) {
     return static_cast<float>(ArrotondaPari(valore, decimali));
@@ -181,7 +178,8 @@ bool VelocitaIndistinte(const std::array<float, 5>& velocita) {
 }
 
 QRectF LimitePiano(const QRectF& area) {
-    return area.adjusted(-MargineTaglio, -MargineTaglio, MargineTaglio, MargineTaglio);
+    return area.adjusted(-Cornice::MargineTaglio, -Cornice::MargineTaglio, Cornice::MargineTaglio,
+                         Cornice::MargineTaglio);
 }
 
 std::optional<LineaGrafico> LineaTagliata(QPointF a, QPointF b, const QPen& penna, const QRectF& limite) {
@@ -237,7 +235,9 @@ DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico
     d.disegnata = VistaDisegnabile(G) && !area.isEmpty() && std::isfinite(d.kx) && std::isfinite(d.ky) &&
                   std::isfinite(d.bx) && std::isfinite(d.by) && d.kx != 0 && d.ky != 0;
     if (!d.disegnata) {
-        d.piano.testi.push_back({area.adjusted(8, 8, -8, -8), FraseNonDisegnabile, RuoloTesto::Avviso});
+        d.piano.testi.push_back({area.adjusted(Cornice::RientroAvviso, Cornice::RientroAvviso,
+                                               -Cornice::RientroAvviso, -Cornice::RientroAvviso),
+                                 FraseNonDisegnabile, RuoloTesto::Avviso});
         return d;
     }
     const QFontMetricsF metrica(carattere);
