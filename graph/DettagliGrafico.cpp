@@ -26,12 +26,17 @@ double PassoTondo(double grezzo) {
 
 // The curve through points near enough for each chord to stay within a quarter of a pixel of it: few
 // where it bends little, two for a straight stretch, the stretches' ends exact.
+// A details curve's values to the plot's pixels of the speeds its band stands at.
+MappaScala MappaDettaglio(const DisposizioneGrafico& d, const CurvaDettaglio& curva) {
+    const MappaScala& banda = curva.banda;
+    return {banda.V1(), banda.V2(), d.InPixel(0, banda.P1()).y(), d.InPixel(0, banda.P2()).y()};
+}
+
 void DisponiCurva(DisposizioneGrafico& d, const Grafico& G, const CurvaDettaglio& curva) {
-    const QPointF origine = d.InPixel(0, 0);
-    const double pixelSecondo = std::abs(d.InPixel(1, 0).x() - origine.x());
-    const double pixelValore =
-        std::abs(d.InPixel(0, curva.Velocita(1)).y() - d.InPixel(0, curva.Velocita(0)).y());
-    std::vector<QPointF> punti;
+    const MappaScala mappa = MappaDettaglio(d, curva);
+    const double pixelSecondo = std::abs(d.mappaX.Passo() * G.ScalaX);
+    const double pixelValore = std::abs(mappa.Passo());
+    std::vector<QPointF> punti; // time, value
     for (const CurvaDettaglio::Tratto& tratto : curva.tratti) {
         const double p0 = std::max(tratto.da, double(G.BordoSinistro)),
                      p1 = std::min(tratto.a, double(G.BordoDestro));
@@ -43,7 +48,7 @@ void DisponiCurva(DisposizioneGrafico& d, const Grafico& G, const CurvaDettaglio
         const double parti = curvatura > 0 ? std::clamp(std::ceil((p1 - p0) / passo), 1.0, 16384.0) : 1;
         for (double k = 0; k <= parti; ++k) {
             const double t = k == parti ? p1 : p0 + (p1 - p0) * k / parti;
-            const QPointF p(t, curva.Velocita(tratto.valore(t)));
+            const QPointF p(t, tratto.valore(t));
             if (punti.empty() || punti.back() != p)
                 punti.push_back(p);
         }
@@ -51,7 +56,7 @@ void DisponiCurva(DisposizioneGrafico& d, const Grafico& G, const CurvaDettaglio
     Spezzata spezzata;
     spezzata.Apri(LimitePiano(d.cornice.area));
     spezzata.Aggiungi(punti.size(), [&](size_t i, QPointF& p) {
-        p = d.InUnita(G.ScalaX * punti[i].x(), G.ScalaY * punti[i].y());
+        p = QPointF(d.mappaX.Trasforma(G.ScalaX * punti[i].x()), mappa.Trasforma(punti[i].y()));
         return true;
     });
     const QPen penna(curva.colore, 2, curva.stile);
@@ -69,8 +74,7 @@ void DisponiAsse(DisposizioneGrafico& d, const Grafico& G, size_t indice, const 
                               QPen(curva.colore, 2, curva.stile)});
     AsseEtichette asse;
     asse.orizzontale = false;
-    asse.pixelZero = d.InPixel(0, curva.Velocita(0)).y();
-    asse.pixelPerValore = d.InPixel(0, curva.Velocita(1)).y() - asse.pixelZero;
+    asse.mappa = MappaDettaglio(d, curva);
     asse.striscia = s;
     asse.posa = [x = s.left() + Cornice::RientroEtichetta](double y, QSizeF m) {
         return QRectF(x, y - m.height() / 2, m.width(), m.height());
@@ -98,12 +102,12 @@ bool Libero(const QRectF& r, const std::vector<QRectF>& occupati) {
 } // namespace
 
 std::vector<EtichettaAsse> ValoriDettaglio(const CurvaDettaglio& curva, double da, double a) {
-    double vDa = curva.Valore(da), vA = curva.Valore(a);
+    double vDa = curva.banda.Inversa(da), vA = curva.banda.Inversa(a);
     if (vDa > vA)
         std::swap(vDa, vA);
     std::vector<EtichettaAsse> valori;
-    const double basso = std::max(vDa, std::min(curva.basso, curva.alto)),
-                 alto = std::min(vA, std::max(curva.basso, curva.alto));
+    const double basso = std::max(vDa, std::min(curva.banda.V1(), curva.banda.V2())),
+                 alto = std::min(vA, std::max(curva.banda.V1(), curva.banda.V2()));
     if (!(basso <= alto))
         return valori;
     if (curva.tondi) {

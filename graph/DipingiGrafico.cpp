@@ -89,8 +89,9 @@ void DipingiSegni(QPainter& pittore, const DisposizioneGrafico& d, const std::ve
             continue;
         }
         const double v = double(d.scalaY) * s.a.y();
-        for (const auto& [a, b] : {std::pair{d.InUnita(s.a.x(), d.basso), d.InUnita(s.a.x(), d.alto)},
-                                   std::pair{d.InUnita(d.sinistra, v), d.InUnita(d.destra, v)}})
+        const MappaScala &x = d.mappaX, &y = d.mappaY;
+        for (const auto& [a, b] : {std::pair{d.InUnita(s.a.x(), y.V2()), d.InUnita(s.a.x(), y.V1())},
+                                   std::pair{d.InUnita(x.V1(), v), d.InUnita(x.V2(), v)}})
             if (const auto parte = Taglia(a, b, limite))
                 pittore.drawLine(parte->first, parte->second);
     }

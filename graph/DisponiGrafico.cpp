@@ -78,8 +78,7 @@ std::vector<double> DisponiTempi(DisposizioneGrafico& d, const DatiGrafico& dati
     }
     AsseEtichette asse;
     asse.orizzontale = true;
-    asse.pixelPerValore = double(d.scalaX) * d.kx;
-    asse.pixelZero = d.InUnita(0, 0).x();
+    asse.mappa = d.AsseTempi();
     asse.striscia = s;
     asse.posa = [alto](double x, QSizeF m) { return QRectF(x - m.width() / 2, alto, m.width(), m.height()); };
     std::vector<double> tondi;
@@ -110,10 +109,9 @@ std::vector<double> DisponiVelocita(DisposizioneGrafico& d, const DatiGrafico& d
         }
     AsseEtichette asse;
     asse.orizzontale = false;
-    asse.pixelPerValore = double(d.scalaY) * d.ky;
-    asse.pixelZero = d.InUnita(0, 0).y();
+    asse.mappa = d.AsseVelocita();
     asse.striscia = striscia.posto;
-    const double sopra = alzata * std::abs(d.ky), sinistra = striscia.posto.left();
+    const double sopra = alzata * std::abs(d.mappaY.Passo()), sinistra = striscia.posto.left();
     asse.posa = [sopra, sinistra](double y, QSizeF m) {
         return QRectF(sinistra, y - sopra, m.width(), m.height());
     };
@@ -131,10 +129,9 @@ void DisponiCurva(DisposizioneGrafico& d, const XYPoli& Punti, double DaTempo, d
     const QRectF limite = LimitePiano(d.cornice.area);
     spezzata.Apri(limite);
     const double sx = d.scalaX, sy = d.scalaY;
-    // As DisposizioneGrafico::InUnita, with its terms held in registers for the loop.
-    const double kx = d.kx, bx = d.bx, ky = d.ky, by = d.by, x0 = d.cornice.area.left(),
-                 y0 = d.cornice.area.top();
-    const auto inPixel = [=](double u, double w) { return QPointF((u * kx + bx) + x0, (w * ky + by) + y0); };
+    // As DisposizioneGrafico::InUnita, with the maps held in registers for the loop.
+    const MappaScala mx = d.mappaX, my = d.mappaY;
+    const auto inPixel = [=](double u, double w) { return QPointF(mx.Trasforma(u), my.Trasforma(w)); };
     const bool tutti = DaTempo == 0 && ATempo == 0;
     if (tutti)
         spezzata.Aggiungi(1, [&](size_t, QPointF& p) { return p = inPixel(0, sy * Punti.Y(0)), true; });
@@ -192,6 +189,14 @@ std::optional<LineaGrafico> LineaTagliata(QPointF a, QPointF b, const QPen& penn
     return LineaGrafico{QPolygonF{parte->first, parte->second}, penna};
 }
 
+MappaScala DisposizioneGrafico::AsseTempi() const {
+    return {mappaX.V1() / scalaX, mappaX.V2() / scalaX, mappaX.P1(), mappaX.P2()};
+}
+
+MappaScala DisposizioneGrafico::AsseVelocita() const {
+    return {mappaY.V1() / scalaY, mappaY.V2() / scalaY, mappaY.P1(), mappaY.P2()};
+}
+
 std::vector<TestoGrafico> DisposizioneGrafico::Testi(RuoloTesto ruolo) const {
     std::vector<TestoGrafico> testi;
     const auto aggiungi = [&](const std::vector<TestoGrafico>& elenco) {
@@ -224,16 +229,9 @@ DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico
     const float alto = G.ScalaY * G.BordoSuperiore, basso = G.ScalaY * G.BordoInferiore;
     d.scalaX = G.ScalaX;
     d.scalaY = G.ScalaY;
-    d.sinistra = sinistra;
-    d.destra = destra;
-    d.alto = alto;
-    d.basso = basso;
-    d.kx = area.width() / (double(destra) - sinistra);
-    d.ky = area.height() / (double(basso) - alto);
-    d.bx = -sinistra * d.kx;
-    d.by = -alto * d.ky;
-    d.disegnata = VistaDisegnabile(G) && !area.isEmpty() && std::isfinite(d.kx) && std::isfinite(d.ky) &&
-                  std::isfinite(d.bx) && std::isfinite(d.by) && d.kx != 0 && d.ky != 0;
+    d.mappaX = MappaScala(sinistra, destra, area.left(), area.right());
+    d.mappaY = MappaScala(alto, basso, area.top(), area.bottom());
+    d.disegnata = VistaDisegnabile(G) && !area.isEmpty() && d.mappaX.Valida() && d.mappaY.Valida();
     if (!d.disegnata) {
         d.piano.testi.push_back({area.adjusted(Cornice::RientroAvviso, Cornice::RientroAvviso,
                                                -Cornice::RientroAvviso, -Cornice::RientroAvviso),

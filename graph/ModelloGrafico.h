@@ -1,12 +1,13 @@
 #pragma once
 
 // The graph as one picture laid out at one size: the frame (plot, value strips, axis names), the
-// scales from the motion to the plot's pixels, the curves and marks, and every text with the rectangle
+// scale maps from the motion to the plot's pixels, the curves and marks, and every text with the rectangle
 // it takes. One routine paints it on any QPainter: the graph window, the clipboard, a PNG, SVG or PDF
 // file, the printed page. Laying out reads the curve, the motion and the view and changes nothing.
 
 #include "Dettagli.h"
 #include "EtichetteAssi.h"
+#include "MappaScala.h"
 
 #include <QFont>
 #include <QPen>
@@ -76,20 +77,21 @@ struct DisposizioneGrafico {
     QFont carattereNomi; // of the axis names: the same, or the window's own
     // The view drawn with its scales; false: blank, or only the sentence saying why it cannot be drawn.
     bool disegnata = false;
-    float scalaX = 1, scalaY = 1;                        // graph units per second and per m/sec
-    float sinistra = 0, destra = 0, alto = 0, basso = 0; // the plot's edges in graph units
-    // Graph units to pixels: x = (u * kx + bx) + the plot's left edge, y likewise from its top.
-    double kx = 1, bx = 0, ky = 1, by = 0;
+    float scalaX = 1, scalaY = 1; // graph units per second and per m/sec
+    // The plot's coordinates, graph units to pixels: its edges (ScalaX * BordoSinistro to ScalaX *
+    // BordoDestro, ScalaY * BordoSuperiore to ScalaY * BordoInferiore) to its sides.
+    MappaScala mappaX, mappaY;
     PannelloGrafico piano;                // the plot
     std::vector<PannelloGrafico> strisce; // speed, time, then one per details axis
     std::vector<CurvaDettaglio> dettagli; // the details shown, in the order of their axes
 
-    QPointF InUnita(double u, double w) const { // from graph units
-        return {(u * kx + bx) + cornice.area.left(), (w * ky + by) + cornice.area.top()};
-    }
+    QPointF InUnita(double u, double w) const { return {mappaX.Trasforma(u), mappaY.Trasforma(w)}; }
     QPointF InPixel(double t, double v) const { return InUnita(double(scalaX) * t, double(scalaY) * v); }
-    double Tempo(double x) const { return ((x - cornice.area.left()) - bx) / kx / scalaX; }
-    double Velocita(double y) const { return ((y - cornice.area.top()) - by) / ky / scalaY; }
+    double Tempo(double x) const { return mappaX.Inversa(x) / scalaX; }
+    double Velocita(double y) const { return mappaY.Inversa(y) / scalaY; }
+    // The time axis in seconds, the speed axis in m/sec.
+    MappaScala AsseTempi() const;
+    MappaScala AsseVelocita() const;
     // Every text of the picture with this role, in drawing order.
     std::vector<TestoGrafico> Testi(RuoloTesto ruolo) const;
 };

@@ -100,8 +100,7 @@ QImage PianoGrafico::ImmaginePiano() const {
 }
 
 QPointF PianoGrafico::InUnita(QPointF p) const {
-    const DisposizioneGrafico& d = disposizione;
-    return {((p.x() - d.cornice.area.left()) - d.bx) / d.kx, ((p.y() - d.cornice.area.top()) - d.by) / d.ky};
+    return {disposizione.mappaX.Inversa(p.x()), disposizione.mappaY.Inversa(p.y())};
 }
 
 bool PianoGrafico::SulPiano(QPointF p) const {
@@ -140,7 +139,7 @@ void PianoGrafico::mouseMoveEvent(QMouseEvent* evento) {
         const double passo = *trascinamento - p.x();
         trascinamento = p.x();
         if (passo != 0 && mouseAttivo)
-            emit Spostamento(passo / disposizione.kx / disposizione.scalaX);
+            emit Spostamento(passo / disposizione.mappaX.Passo() / disposizione.scalaX);
         return;
     }
     if (sopra) {

@@ -78,7 +78,8 @@ QString frmGrafico::NumeroPiuLungoVista() const {
     QString piuLungo;
     std::vector<QString> testi{PiuLungoArrotondato(tempi), PiuLungoArrotondato(velocita)};
     for (const CurvaDettaglio& curva : CurveDettaglio(Moto, Asse()))
-        testi.push_back(PiuLungoParticolare(std::max(std::abs(curva.basso), std::abs(curva.alto))));
+        testi.push_back(
+            PiuLungoParticolare(std::max(std::abs(curva.banda.V1()), std::abs(curva.banda.V2()))));
     const QFontMetricsF metrica(letturaX.casella->font());
     for (const QString& t : testi)
         if (metrica.horizontalAdvance(t) > metrica.horizontalAdvance(piuLungo))

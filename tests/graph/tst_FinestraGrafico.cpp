@@ -109,7 +109,7 @@ private slots:
         if (gesti.startsWith("ZoomArea") && gesti.contains("rotella")) // the box's first corner kept its time
             QVERIFY(vicino(b.G.ValoreMinimoX, 0.5));
         if (gesti.contains(":-100")) // a drag 100 pixels left: the times move right
-            QVERIFY(vicino(b.G.BordoSinistro - inizio, 100 / b.Vista().kx / b.G.ScalaX, 1e-4));
+            QVERIFY(vicino(b.G.BordoSinistro - inizio, 100 / b.Vista().mappaX.Passo() / b.G.ScalaX, 1e-4));
     }
 
     // Every readout gives the whole value in its tooltip and its accessible description.
