@@ -26,16 +26,10 @@ double PassoTondo(double grezzo) {
 
 // The curve through points near enough for each chord to stay within a quarter of a pixel of it: few
 // where it bends little, two for a straight stretch, the stretches' ends exact.
-// A details curve's values to the plot's pixels of the speeds its band stands at.
-MappaScala MappaDettaglio(const DisposizioneGrafico& d, const CurvaDettaglio& curva) {
-    const MappaScala& banda = curva.banda;
-    return {banda.V1(), banda.V2(), d.InPixel(0, banda.P1()).y(), d.InPixel(0, banda.P2()).y()};
-}
-
-void DisponiCurva(DisposizioneGrafico& d, const Grafico& G, const CurvaDettaglio& curva) {
-    const MappaScala mappa = MappaDettaglio(d, curva);
+void DisponiCurva(DisposizioneGrafico& d, const Grafico& G, const AsseDettaglio& asse, int indice) {
+    const CurvaDettaglio& curva = asse.curva;
     const double pixelSecondo = std::abs(d.mappaX.Passo() * G.ScalaX);
-    const double pixelValore = std::abs(mappa.Passo());
+    const double pixelValore = std::abs(asse.mappa.Passo());
     std::vector<QPointF> punti; // time, value
     for (const CurvaDettaglio::Tratto& tratto : curva.tratti) {
         const double p0 = std::max(tratto.da, double(G.BordoSinistro)),
@@ -56,25 +50,25 @@ void DisponiCurva(DisposizioneGrafico& d, const Grafico& G, const CurvaDettaglio
     Spezzata spezzata;
     spezzata.Apri(LimitePiano(d.cornice.area));
     spezzata.Aggiungi(punti.size(), [&](size_t i, QPointF& p) {
-        p = QPointF(d.mappaX.Trasforma(G.ScalaX * punti[i].x()), mappa.Trasforma(punti[i].y()));
+        p = QPointF(d.mappaX.Trasforma(G.ScalaX * punti[i].x()), asse.mappa.Trasforma(punti[i].y()));
         return true;
     });
     const QPen penna(curva.colore, 2, curva.stile);
     for (QPolygonF& linea : spezzata.Fine())
-        d.piano.linee.push_back({std::move(linea), penna});
+        d.piano.linee.push_back({std::move(linea), penna, RuoloLinea::Dettaglio, indice});
 }
 
 // An axis along the strip's left edge in the curve's line (its pen of 2 inside the strip), with a tick
 // and a text at each label.
-void DisponiAsse(DisposizioneGrafico& d, const Grafico& G, size_t indice, const QFontMetricsF& metrica) {
-    const CurvaDettaglio& curva = d.dettagli[indice];
-    PannelloGrafico& striscia = d.strisce[indice + 2];
+void DisponiAsse(AsseDettaglio& dettaglio, const Grafico& G, int indice, const QFontMetricsF& metrica) {
+    const CurvaDettaglio& curva = dettaglio.curva;
+    PannelloGrafico& striscia = dettaglio.striscia;
     const QRectF& s = striscia.posto;
     striscia.linee.push_back({QPolygonF{QPointF(s.left() + 1, s.top()), QPointF(s.left() + 1, s.bottom())},
-                              QPen(curva.colore, 2, curva.stile)});
+                              QPen(curva.colore, 2, curva.stile), RuoloLinea::Asse, indice});
     AsseEtichette asse;
     asse.orizzontale = false;
-    asse.mappa = MappaDettaglio(d, curva);
+    asse.mappa = dettaglio.mappa;
     asse.striscia = s;
     asse.posa = [x = s.left() + Cornice::RientroEtichetta](double y, QSizeF m) {
         return QRectF(x, y - m.height() / 2, m.width(), m.height());
@@ -86,10 +80,9 @@ void DisponiAsse(DisposizioneGrafico& d, const Grafico& G, size_t indice, const 
     const QPen tacca(curva.colore, 1, Qt::SolidLine);
     for (const EtichettaAsse& e : ScegliEtichette(asse, descritte, metrica)) {
         const double y = asse.Posizione(e.valore);
-        striscia.linee.push_back(
-            {QPolygonF{QPointF(s.left(), y), QPointF(s.left() + Cornice::Tacca, y)}, tacca});
-        TestoGrafico t{e.posto, e.testo, RuoloTesto::Dettaglio, curva.colore, static_cast<int>(indice),
-                       e.valore};
+        striscia.linee.push_back({QPolygonF{QPointF(s.left(), y), QPointF(s.left() + Cornice::Tacca, y)},
+                                  tacca, RuoloLinea::Tacca, indice});
+        TestoGrafico t{e.posto, e.testo, RuoloTesto::Dettaglio, curva.colore, indice, e.valore};
         t.dopoLinee = striscia.linee.size();
         striscia.testi.push_back(t);
     }
@@ -126,8 +119,17 @@ std::vector<EtichettaAsse> ValoriDettaglio(const CurvaDettaglio& curva, double d
 
 void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFontMetricsF& metrica) {
     const Grafico& G = dati.vista;
-    for (const CurvaDettaglio& curva : d.dettagli)
-        DisponiCurva(d, G, curva);
+    // Each axis maps its band of values onto the plot's pixels of the speeds the band stands at.
+    const auto mostrato = [](const AsseDettaglio& a) { return bool(a.curva.valore); };
+    for (size_t i = 0; i < d.dettagli.size(); ++i) {
+        AsseDettaglio& a = d.dettagli[i];
+        if (!mostrato(a))
+            continue;
+        const MappaScala& banda = a.curva.banda;
+        a.mappa =
+            MappaScala(banda.V1(), banda.V2(), d.InPixel(0, banda.P1()).y(), d.InPixel(0, banda.P2()).y());
+        DisponiCurva(d, G, a, static_cast<int>(i));
+    }
 
     // Vm by a tick on the speed axis, its text above the tick and right of the axis.
     const QRectF& area = d.cornice.area;
@@ -153,7 +155,7 @@ void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFon
     const double asse = d.InUnita(0, 0).y();
     const double x0 = d.InUnita(0, 0).x();
     const double alto = G.ScalaY * G.BordoSuperiore, basso = G.ScalaY * G.BordoInferiore;
-    const QPen segno(ColoreSegni, 1, Qt::DotLine);
+    const LineaGrafico segno{{}, QPen(ColoreSegni, 1, Qt::DotLine), RuoloLinea::Fase};
     struct Fase {
         double t;
         const char* modello;
@@ -200,11 +202,12 @@ void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFon
     if (testoVm) {
         if (const auto linea =
                 LineaTagliata(puntoVm - QPointF(Cornice::TaccaVm, 0), puntoVm + QPointF(Cornice::TaccaVm, 0),
-                              QPen(Qt::black, 1, Qt::SolidLine), LimitePiano(area)))
+                              {{}, QPen(Qt::black, 1, Qt::SolidLine), RuoloLinea::Tacca}, LimitePiano(area)))
             d.piano.linee.push_back(*linea);
         testoVm->dopoLinee = d.piano.linee.size();
         d.piano.testi.push_back(*testoVm);
     }
     for (size_t i = 0; i < d.dettagli.size(); ++i)
-        DisponiAsse(d, G, i, metrica);
+        if (mostrato(d.dettagli[i]))
+            DisponiAsse(d.dettagli[i], G, static_cast<int>(i), metrica);
 }

@@ -61,8 +61,8 @@ void DipingiGrafico(QPainter& pittore, const DisposizioneGrafico& d, bool bianco
     const QFontMetricsF metrica(d.carattere);
     if (d.cornice.strisceSopra)
         DipingiPannello(pittore, d.piano, metrica, bianco);
-    for (const PannelloGrafico& s : d.strisce)
-        DipingiPannello(pittore, s, metrica, bianco || d.cornice.strisceSopra);
+    for (const PannelloGrafico* s : d.Strisce())
+        DipingiPannello(pittore, *s, metrica, bianco || d.cornice.strisceSopra);
     if (!d.cornice.strisceSopra)
         DipingiPannello(pittore, d.piano, metrica, bianco);
     pittore.setFont(d.carattereNomi);

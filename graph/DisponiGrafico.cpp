@@ -66,7 +66,7 @@ TestoGrafico Testo(const EtichettaAsse& e, RuoloTesto ruolo, size_t dopo) {
 // The time labels on their strip; the values of those on round steps, which the grid marks too.
 std::vector<double> DisponiTempi(DisposizioneGrafico& d, const DatiGrafico& dati,
                                  const QFontMetricsF& metrica) {
-    PannelloGrafico& striscia = d.strisce[1];
+    PannelloGrafico& striscia = d.strisciaTempi;
     const QRectF& s = striscia.posto;
     const double alto = s.top() + 0.2 * s.height(); // 8 of 10 units from the bottom
     std::vector<EtichettaAsse> descritte;
@@ -95,7 +95,7 @@ std::vector<double> DisponiTempi(DisposizioneGrafico& d, const DatiGrafico& dati
 std::vector<double> DisponiVelocita(DisposizioneGrafico& d, const DatiGrafico& dati,
                                     const QFontMetricsF& metrica) {
     const Grafico& G = dati.vista;
-    PannelloGrafico& striscia = d.strisce[0];
+    PannelloGrafico& striscia = d.strisciaVelocita;
     const float alzata = G.GraficoZoomato ? 0 : 2;
     const auto velocita = VelocitaEtichette(G.ValoreMinimoY, G.ValoreMassimoY);
     std::vector<EtichettaAsse> descritte;
@@ -150,7 +150,7 @@ void DisponiCurva(DisposizioneGrafico& d, const XYPoli& Punti, double DaTempo, d
         spezzata.Aggiungi(punti.size(), punto);
     const QPen penna(Qt::black, 2, Qt::SolidLine);
     for (QPolygonF& linea : spezzata.Fine())
-        d.piano.linee.push_back({std::move(linea), penna});
+        d.piano.linee.push_back({std::move(linea), penna, RuoloLinea::Velocita});
 }
 
 } // namespace
@@ -179,14 +179,15 @@ QRectF LimitePiano(const QRectF& area) {
                          Cornice::MargineTaglio);
 }
 
-std::optional<LineaGrafico> LineaTagliata(QPointF a, QPointF b, const QPen& penna, const QRectF& limite) {
+std::optional<LineaGrafico> LineaTagliata(QPointF a, QPointF b, LineaGrafico linea, const QRectF& limite) {
     for (double v : {a.x(), a.y(), b.x(), b.y()})
         if (!std::isfinite(v))
             return std::nullopt;
     const auto parte = Taglia(a, b, limite);
     if (!parte)
         return std::nullopt;
-    return LineaGrafico{QPolygonF{parte->first, parte->second}, penna};
+    linea.punti = QPolygonF{parte->first, parte->second};
+    return linea;
 }
 
 MappaScala DisposizioneGrafico::AsseTempi() const {
@@ -197,6 +198,13 @@ MappaScala DisposizioneGrafico::AsseVelocita() const {
     return {mappaY.V1() / scalaY, mappaY.V2() / scalaY, mappaY.P1(), mappaY.P2()};
 }
 
+std::vector<const PannelloGrafico*> DisposizioneGrafico::Strisce() const {
+    std::vector<const PannelloGrafico*> strisce{&strisciaVelocita, &strisciaTempi};
+    for (const AsseDettaglio& a : dettagli)
+        strisce.push_back(&a.striscia);
+    return strisce;
+}
+
 std::vector<TestoGrafico> DisposizioneGrafico::Testi(RuoloTesto ruolo) const {
     std::vector<TestoGrafico> testi;
     const auto aggiungi = [&](const std::vector<TestoGrafico>& elenco) {
@@ -204,11 +212,21 @@ std::vector<TestoGrafico> DisposizioneGrafico::Testi(RuoloTesto ruolo) const {
             if (t.ruolo == ruolo)
                 testi.push_back(t);
     };
-    for (const PannelloGrafico& s : strisce)
-        aggiungi(s.testi);
+    for (const PannelloGrafico* s : Strisce())
+        aggiungi(s->testi);
     aggiungi(piano.testi);
     aggiungi(cornice.nomi);
     return testi;
+}
+
+std::vector<LineaGrafico> DisposizioneGrafico::Linee(RuoloLinea ruolo) const {
+    std::vector<LineaGrafico> linee;
+    for (const PannelloGrafico* p : Strisce())
+        std::copy_if(p->linee.begin(), p->linee.end(), std::back_inserter(linee),
+                     [&](const LineaGrafico& l) { return l.ruolo == ruolo; });
+    std::copy_if(piano.linee.begin(), piano.linee.end(), std::back_inserter(linee),
+                 [&](const LineaGrafico& l) { return l.ruolo == ruolo; });
+    return linee;
 }
 
 DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico& cornice,
@@ -218,9 +236,10 @@ DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico
     d.carattere = carattere;
     d.carattereNomi = carattere;
     d.piano.posto = cornice.area;
-    d.strisce = {{cornice.strisciaVelocita, {}, {}}, {cornice.strisciaTempi, {}, {}}};
+    d.strisciaVelocita.posto = cornice.strisciaVelocita;
+    d.strisciaTempi.posto = cornice.strisciaTempi;
     for (const QRectF& r : cornice.strisceDettagli)
-        d.strisce.push_back({r, {}, {}});
+        d.dettagli.push_back({{r, {}, {}}, {}, {}});
     if (dati.vuoto)
         return d;
     const Grafico& G = dati.vista;
@@ -241,15 +260,16 @@ DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico
     const QFontMetricsF metrica(carattere);
     const QRectF limite = LimitePiano(area);
 
-    const QPen asse(Qt::black, 1, Qt::SolidLine);
+    const LineaGrafico asse{{}, QPen(Qt::black, 1, Qt::SolidLine), RuoloLinea::Asse};
     for (const auto& [a, b] : {std::pair{d.InUnita(sinistra, 0), d.InUnita(destra, 0)},
                                std::pair{d.InUnita(0, basso), d.InUnita(0, alto)}})
         if (const auto linea = LineaTagliata(a, b, asse, limite))
             d.piano.linee.push_back(*linea);
 
-    if (G.Particolari() && d.strisce.size() > 2) { // under the speed, which stays on top
-        d.dettagli = CurveDettaglio(dati.moto, dati.asse);
-        d.dettagli.resize(std::min(d.dettagli.size(), d.strisce.size() - 2));
+    if (G.Particolari() && !d.dettagli.empty()) { // under the speed, which stays on top
+        const std::vector<CurvaDettaglio> curve = CurveDettaglio(dati.moto, dati.asse);
+        for (size_t i = 0; i < d.dettagli.size() && i < curve.size(); ++i)
+            d.dettagli[i].curva = curve[i];
         DisponiDettagli(d, dati, metrica);
     }
     if (G.GraficoZoomato)
@@ -260,7 +280,7 @@ DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico
     const std::vector<double> tempiTondi = DisponiTempi(d, dati, metrica);
     const std::vector<double> velocita = DisponiVelocita(d, dati, metrica);
     if (G.Griglia()) { // the phase times and the labelled values, from the curve's side to the axes
-        const QPen tratteggio(Qt::black, 1, Qt::DashLine);
+        const LineaGrafico tratteggio{{}, QPen(Qt::black, 1, Qt::DashLine), RuoloLinea::Griglia};
         const bool sotto = G.BordoInferiore < 0 && -G.BordoInferiore > G.BordoSuperiore;
         std::vector<double> tempi{dati.moto.T1, dati.moto.T1 + dati.moto.T2, 2 * dati.moto.T1 + dati.moto.T2};
         tempi.insert(tempi.end(), tempiTondi.begin(), tempiTondi.end());

@@ -1,9 +1,11 @@
 #pragma once
 
-// The graph as one picture laid out at one size: the frame (plot, value strips, axis names), the
-// scale maps from the motion to the plot's pixels, the curves and marks, and every text with the rectangle
-// it takes. One routine paints it on any QPainter: the graph window, the clipboard, a PNG, SVG or PDF
-// file, the printed page. Laying out reads the curve, the motion and the view and changes nothing.
+// The graph as one picture laid out at one size: the frame (the plot, the speed strip, the time strip,
+// each details axis, the axis names), the scale maps from the motion to the plot's pixels, the curves
+// and marks, and every text with the rectangle it takes; each line and text of a kind, so that a reader
+// asks for "the speed curve" or "the time labels". One routine paints it on any QPainter: the graph
+// window, the clipboard, a PNG, SVG or PDF file, the printed page. Laying out reads the curve, the
+// motion and the view and changes nothing.
 
 #include "Dettagli.h"
 #include "EtichetteAssi.h"
@@ -35,7 +37,12 @@ struct DatiGrafico {
     const DatiAsse* asse = nullptr; // the axis' sizing: its curve joins the details
 };
 
+// A text's kind: a label of the time, the speed or a details axis, an axis name, a phase mark's text (or
+// Vm's), the sentence shown in place of a view that cannot be drawn.
 enum class RuoloTesto : uint8_t { Tempo, Velocita, Dettaglio, Nome, Fase, Avviso };
+// A line's kind: the speed curve, an axis (of the plot, or a details curve's own), the grid, a phase
+// mark, a tick (Vm's on the speed axis, those of a details axis), a details curve.
+enum class RuoloLinea : uint8_t { Velocita, Asse, Griglia, Fase, Tacca, Dettaglio };
 
 struct TestoGrafico {
     QRectF posto; // the text's box; a name's is the room it is centred in vertically
@@ -51,6 +58,8 @@ struct TestoGrafico {
 struct LineaGrafico {
     QPolygonF punti; // pixels
     QPen penna;
+    RuoloLinea ruolo = RuoloLinea::Asse;
+    int asse = -1; // the details axis of a details curve, its axis line and ticks
 };
 
 // A part of the picture painted on white and kept to its rectangle: the plot or a value strip.
@@ -71,6 +80,13 @@ struct CorniceGrafico {
     bool strisceSopra = false;           // strips painted over the plot (else under it)
 };
 
+// A details curve's axis: its strip right of the plot, the curve, its values to the plot's pixels.
+struct AsseDettaglio {
+    PannelloGrafico striscia;
+    CurvaDettaglio curva; // none (no name, no values) in a picture without a view
+    MappaScala mappa;     // values -> y
+};
+
 struct DisposizioneGrafico {
     CorniceGrafico cornice;
     QFont carattere;     // of the labels and marks, sized in pixels
@@ -81,9 +97,8 @@ struct DisposizioneGrafico {
     // The plot's coordinates, graph units to pixels: its edges (ScalaX * BordoSinistro to ScalaX *
     // BordoDestro, ScalaY * BordoSuperiore to ScalaY * BordoInferiore) to its sides.
     MappaScala mappaX, mappaY;
-    PannelloGrafico piano;                // the plot
-    std::vector<PannelloGrafico> strisce; // speed, time, then one per details axis
-    std::vector<CurvaDettaglio> dettagli; // the details shown, in the order of their axes
+    PannelloGrafico piano, strisciaVelocita, strisciaTempi;
+    std::vector<AsseDettaglio> dettagli; // in the order of their strips
 
     QPointF InUnita(double u, double w) const { return {mappaX.Trasforma(u), mappaY.Trasforma(w)}; }
     QPointF InPixel(double t, double v) const { return InUnita(double(scalaX) * t, double(scalaY) * v); }
@@ -92,8 +107,11 @@ struct DisposizioneGrafico {
     // The time axis in seconds, the speed axis in m/sec.
     MappaScala AsseTempi() const;
     MappaScala AsseVelocita() const;
-    // Every text of the picture with this role, in drawing order.
+    // The strips in their painting order: speed, time, each details axis.
+    std::vector<const PannelloGrafico*> Strisce() const;
+    // Every text of the picture with this kind, in drawing order; every line likewise.
     std::vector<TestoGrafico> Testi(RuoloTesto ruolo) const;
+    std::vector<LineaGrafico> Linee(RuoloLinea ruolo) const;
 };
 
 // Shown on the plot in place of the curve when the view's scales cannot be drawn.

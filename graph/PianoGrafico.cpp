@@ -15,8 +15,8 @@ PianoGrafico::PianoGrafico(QWidget* parent) : QWidget(parent) {
 // The part of the widget the picture takes: its strips, plot and names.
 static QRect Riquadro(const DisposizioneGrafico& d) {
     QRectF r = d.piano.posto;
-    for (const PannelloGrafico& s : d.strisce)
-        r |= s.posto;
+    for (const PannelloGrafico* s : d.Strisce())
+        r |= s->posto;
     for (const TestoGrafico& n : d.cornice.nomi)
         r |= n.posto;
     return r.toAlignedRect();
@@ -79,8 +79,8 @@ const QImage& PianoGrafico::Sfondo() const {
         pittore.translate(-riquadro.topLeft());
         QRegion intorno(riquadro);
         intorno -= disposizione.piano.posto.toAlignedRect();
-        for (const PannelloGrafico& p : disposizione.strisce)
-            intorno -= p.posto.toAlignedRect();
+        for (const PannelloGrafico* p : disposizione.Strisce())
+            intorno -= p->posto.toAlignedRect();
         for (const QRect& r : intorno)
             pittore.fillRect(r, palette().color(QPalette::Window));
         DipingiGrafico(pittore, disposizione, false);

@@ -233,9 +233,10 @@ void frmGrafico::MouseMosso(double X, double Y) {
     Scrivi(letturaX, t);
     Scrivi(letturaY, v);
     if (Particolari()) { // exact at the cursor's time, from the closed form
-        const std::vector<CurvaDettaglio>& curve = piano->Disposizione().dettagli;
-        for (size_t i = 0; i < curve.size() && i < lettureDettagli.size(); ++i)
-            Scrivi(lettureDettagli[i], curve[i].valore(t), true);
+        const std::vector<AsseDettaglio>& assi = piano->Disposizione().dettagli;
+        for (size_t i = 0; i < assi.size() && i < lettureDettagli.size(); ++i)
+            if (assi[i].curva.valore)
+                Scrivi(lettureDettagli[i], assi[i].curva.valore(t), true);
     }
 }
 
