@@ -65,7 +65,7 @@ void DipingiGrafico(QPainter& pittore, const DisposizioneGrafico& d, bool bianco
         DipingiPannello(pittore, *s, metrica, bianco || d.cornice.strisceSopra);
     if (!d.cornice.strisceSopra)
         DipingiPannello(pittore, d.piano, metrica, bianco);
-    pittore.setFont(d.carattereNomi);
+    pittore.setFont(d.cornice.carattereNomi);
     for (const TestoGrafico& nome : d.cornice.nomi) {
         pittore.setPen(nome.colore);
         pittore.drawText(nome.posto, Qt::AlignLeft | Qt::AlignVCenter, nome.testo);

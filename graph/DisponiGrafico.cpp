@@ -234,7 +234,6 @@ DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico
     DisposizioneGrafico d;
     d.cornice = cornice;
     d.carattere = carattere;
-    d.carattereNomi = carattere;
     d.piano.posto = cornice.area;
     d.strisciaVelocita.posto = cornice.strisciaVelocita;
     d.strisciaTempi.posto = cornice.strisciaTempi;
@@ -267,7 +266,7 @@ DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico
             d.piano.linee.push_back(*linea);
 
     if (G.Particolari() && !d.dettagli.empty()) { // under the speed, which stays on top
-        const std::vector<CurvaDettaglio> curve = CurveDettaglio(dati.moto, dati.asse);
+        const std::vector<CurvaDettaglio>& curve = dati.Dettagli();
         for (size_t i = 0; i < d.dettagli.size() && i < curve.size(); ++i)
             d.dettagli[i].curva = curve[i];
         DisponiDettagli(d, dati, metrica);

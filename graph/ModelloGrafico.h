@@ -16,6 +16,7 @@
 #include <QPolygonF>
 #include <QRectF>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class Grafico;
@@ -23,6 +24,8 @@ class QIODevice;
 struct DatiAsse;
 class QImage;
 class QPainter;
+struct PartiCornice;
+struct RegoleCornice;
 class Velantra;
 class XYPoli;
 
@@ -35,6 +38,11 @@ struct DatiGrafico {
     const Grafico& vista;
     bool vuoto = false;
     const DatiAsse* asse = nullptr; // the axis' sizing: its curve joins the details
+
+    // The details curves of the motion, whether the view shows them or not: made at the first call and
+    // kept, with its copies, for the picture this is made for.
+    const std::vector<CurvaDettaglio>& Dettagli() const;
+    mutable std::shared_ptr<const std::vector<CurvaDettaglio>> curve = nullptr; // Dettagli()'s, once made
 };
 
 // A text's kind: a label of the time, the speed or a details axis, an axis name, a phase mark's text (or
@@ -69,14 +77,14 @@ struct PannelloGrafico {
     std::vector<TestoGrafico> testi;
 };
 
-// Where the parts go. The window places them by its designed layout, the printed page by its own;
-// CorniceSuMisura lays them out in any rectangle.
+// Where the parts go, laid out by DisponiCornice.
 struct CorniceGrafico {
     QRectF area;                         // the plot
     QRectF strisciaVelocita;             // speed labels, left of the plot
     QRectF strisciaTempi;                // time labels, below the plot
     std::vector<QRectF> strisceDettagli; // one axis per details curve, right of the plot
     std::vector<TestoGrafico> nomi;      // the axis names, each in its room
+    QFont carattereNomi;                 // of the names: the labels' face, or the window's own
     bool strisceSopra = false;           // strips painted over the plot (else under it)
 };
 
@@ -89,8 +97,7 @@ struct AsseDettaglio {
 
 struct DisposizioneGrafico {
     CorniceGrafico cornice;
-    QFont carattere;     // of the labels and marks, sized in pixels
-    QFont carattereNomi; // of the axis names: the same, or the window's own
+    QFont carattere; // of the labels and marks, sized in pixels
     // The view drawn with its scales; false: blank, or only the sentence saying why it cannot be drawn.
     bool disegnata = false;
     float scalaX = 1, scalaY = 1; // graph units per second and per m/sec
@@ -121,17 +128,17 @@ extern const QString FraseNonDisegnabile;
 // among the lines whatever the resolution of the device.
 QFont CarattereGrafico();
 
-// The frame laid out in `spazio`: names above the plot, the speed strip left of it, the time strip below
-// it, the details' axes right of it and "t [sec]" right of the time strip; where that would leave the
-// plot less than half the width, the details' names move above the plot and "t [sec]" below the strip.
+// The one layout of a plot's frame, by its rules: the graph window's designed layout, a picture of any
+// size, the printed page. The names above the plot, the left axis' strip left of it, the time strip
+// below it, the other axes right of it and the time axis' name right of the time strip; where the rules
+// allow it and the plot would be narrow, the right axes' names move above the plot and the time axis'
+// name below the strip. The strips are as wide as their labels need, at least as designed.
+CorniceGrafico DisponiCornice(const PartiCornice& parti, const RegoleCornice& regole);
+// The speed graph's parts: its names, the room of its speed labels and of the details shown.
+PartiCornice PartiGrafico(const DatiGrafico& dati, const QFont& carattere);
+// The speed graph's frame by its rules, and in `spazio` by the rules of any size (RegoleSuMisura).
+CorniceGrafico DisponiCornice(const DatiGrafico& dati, const RegoleCornice& regole);
 CorniceGrafico CorniceSuMisura(const DatiGrafico& dati, const QRectF& spazio, const QFont& carattere);
-// Pixels the speed strip needs for the view's labels (at least its designed 49 unless told otherwise),
-// and each details strip for its labels alone and with its name (at least 49 then).
-double LarghezzaStrisciaVelocita(const DatiGrafico& dati, const QFont& carattere, bool progettata = true);
-struct LarghezzaDettaglio {
-    double etichette, conNome;
-};
-std::vector<LarghezzaDettaglio> LarghezzeDettagli(const DatiGrafico& dati, const QFont& carattere);
 // The names of the axes as the window shows them.
 QString NomeVelocita();
 QString NomeTempo();
