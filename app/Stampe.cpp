@@ -1,10 +1,10 @@
 #include "Stampe.h"
 
 #include "FrmRisultati.h"
-#include "MisureProgetto.h"
 #include "ModelloGrafico.h"
 #include "NumeriRegionali.h"
 #include "PaginaStampa.h"
+#include "RegoleCornice.h"
 #include "Simulazione.h"
 #include "Sistemi.h"
 #include "TabellaGrandezze.h"
@@ -94,34 +94,23 @@ void Stampe::StampaDimensionamento(const frmDimensionamento& asse) {
 
 // The plot laid out at 180 x 120 mm at 15, 10 mm; the speed strip at 5 mm with its own width and the
 // time strip at 127 mm with its own height, both over the plot's margins; the axis names in the page's
-// font. With the details on, their two axes stand right of the plot, which gives them its room, with
-// their names above them as on screen, and the time axis name moves right of the time strip, under them.
+// font. With the details on, their axes stand right of the plot, which gives them its room, with their
+// names above them at 5 mm as on screen, and the time axis name moves right of the time strip, under them.
 void Stampe::StampaGrafico(frmGrafico& grafico) {
     const auto mm = [](double millimetri) { return millimetri * 96 / 25.4; }; // pixels of 1/96 inch
     const DatiGrafico dati = grafico.Dati();
-    const QFont carattere = CarattereGrafico();
-    const std::vector<LarghezzaDettaglio> dettagli = LarghezzeDettagli(dati, carattere);
-    double assi = 0;
-    for (const LarghezzaDettaglio& l : dettagli)
-        assi += l.conNome;
-    CorniceGrafico cornice;
-    cornice.strisceSopra = true;
-    cornice.area = QRectF(mm(15), mm(10), mm(180) - assi, mm(120));
-    cornice.strisciaVelocita = QRectF(mm(5), mm(10), LarghezzaStrisciaVelocita(dati, carattere), mm(120));
-    cornice.strisciaTempi = QRectF(mm(15), mm(127), mm(180) - assi, Px(Progetto::StrisciaTempi));
-    const std::vector<CurvaDettaglio> curve =
-        dati.vista.Particolari() ? CurveDettaglio(dati.moto, dati.asse) : std::vector<CurvaDettaglio>{};
-    double x = cornice.area.right();
-    for (size_t i = 0; i < dettagli.size() && i < curve.size(); ++i) {
-        cornice.strisceDettagli.emplace_back(x, mm(10), dettagli[i].conNome, mm(120));
-        cornice.nomi.push_back({QRectF(x, mm(5), dettagli[i].conNome, QFontMetricsF(carattere).height()),
-                                curve[i].nome, RuoloTesto::Nome, curve[i].colore});
-        x += dettagli[i].conNome;
-    }
+    RegoleCornice regole;
+    regole.carattere = regole.carattereNomi = CarattereGrafico();
+    regole.spazio = QRectF(QPointF(mm(5), mm(5)), QPointF(mm(195), mm(127) + regole.strisciaTempi));
+    regole.piano = QRectF(mm(15), mm(10), mm(180), mm(120));
+    regole.altezzaNome = QFontMetricsF(regole.carattere).height();
+    regole.nomiAssi = false;
+    regole.strisceSopra = true;
+    const CorniceGrafico cornice = DisponiCornice(dati, regole);
     PaginaStampa pagina(stampante);
-    pagina.StampaGrafico(DisponiGrafico(dati, cornice, carattere));
+    pagina.StampaGrafico(DisponiGrafico(dati, cornice, regole.carattere));
     pagina.StampaTesto(QPointF(mm(10), mm(5)), QStringLiteral("V(t)  [m/sec]"));
-    pagina.StampaTesto(dettagli.empty()
+    pagina.StampaTesto(cornice.strisceDettagli.empty()
                            ? QPointF(mm(190), mm(120))
                            : QPointF(cornice.area.right() + mm(1), cornice.area.bottom() + mm(1)),
                        QStringLiteral("t  [sec]"));

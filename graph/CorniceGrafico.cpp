@@ -1,10 +1,13 @@
-// The frame of the graph: its face, the axis names, the widths of the value strips and the layout of
-// the parts in any rectangle.
+// The speed graph's frame: its face, the names of its axes and what its parts need, laid out by the
+// one layout of a plot's frame (DisponiCornice.cpp).
 
 #include "DisposizioneInterna.h"
 #include "Grafico.h"
+#include "MisureCornice.h"
 #include "MisureProgetto.h"
 #include "NumeriRegionali.h"
+#include "PartiCornice.h"
+#include "RegoleCornice.h"
 #include "VistaMoto.h"
 #include "XYPoli.h"
 
@@ -25,6 +28,12 @@ QString NomeTempo() {
     return QStringLiteral("t [sec]");
 }
 
+const std::vector<CurvaDettaglio>& DatiGrafico::Dettagli() const {
+    if (!curve)
+        curve = std::make_shared<const std::vector<CurvaDettaglio>>(CurveDettaglio(moto, asse));
+    return *curve;
+}
+
 QFont CarattereGrafico() {
     QFont carattere = QApplication::font();
     carattere.setPointSizeF(8);
@@ -32,116 +41,51 @@ QFont CarattereGrafico() {
     return carattere;
 }
 
-double LarghezzaStrisciaVelocita(const DatiGrafico& dati, const QFont& carattere, bool progettata) {
-    const QFontMetricsF metrica(carattere);
+namespace {
+
+// Pixels the speed strip needs for the view's labels.
+double EtichetteVelocita(const DatiGrafico& dati, const QFontMetricsF& metrica) {
     const Grafico& G = dati.vista;
     double necessaria = 0;
     const auto velocita = VelocitaEtichette(G.ValoreMinimoY, G.ValoreMassimoY);
     for (float v : velocita)
         if (std::isfinite(v))
-            necessaria = std::max(necessaria, metrica.horizontalAdvance(TestoSingolo(v)) + 2);
+            necessaria =
+                std::max(necessaria, metrica.horizontalAdvance(TestoSingolo(v)) + Cornice::SpazioTesto);
     // Round steps in their place: as wide as the widest of the view's ends on a fine step.
     const double ampiezza = double(G.BordoSuperiore) - G.BordoInferiore;
     if (VelocitaIndistinte(velocita) && std::isfinite(ampiezza) && ampiezza > 0) {
         const double passo = std::pow(10.0, std::floor(std::log10(ampiezza / 10)));
         for (double v : {double(G.BordoInferiore), double(G.BordoSuperiore)})
             necessaria = std::max(
-                necessaria, metrica.horizontalAdvance(TestoPasso(std::trunc(v / passo) * passo, passo)) + 2);
+                necessaria, metrica.horizontalAdvance(TestoPasso(std::trunc(v / passo) * passo, passo)) +
+                                Cornice::SpazioTesto);
     }
-    return std::max(progettata ? double(Px(Progetto::StrisciaVelocita)) : 0.0, std::ceil(necessaria));
+    return std::ceil(necessaria);
 }
 
-std::vector<LarghezzaDettaglio> LarghezzeDettagli(const DatiGrafico& dati, const QFont& carattere) {
-    std::vector<LarghezzaDettaglio> larghezze;
-    if (!dati.vista.Particolari())
-        return larghezze;
+} // namespace
+
+PartiCornice PartiGrafico(const DatiGrafico& dati, const QFont& carattere) {
     const QFontMetricsF metrica(carattere);
-    for (const CurvaDettaglio& curva : CurveDettaglio(dati.moto, dati.asse)) {
+    PartiCornice parti{NomeVelocita(), NomeTempo(), EtichetteVelocita(dati, metrica), {}};
+    if (!dati.vista.Particolari())
+        return parti;
+    for (const CurvaDettaglio& curva : dati.Dettagli()) {
         double etichette = 0;
         for (const EtichettaAsse& e :
              ValoriDettaglio(curva, dati.vista.BordoInferiore, dati.vista.BordoSuperiore))
-            etichette = std::max(etichette, 8 + metrica.horizontalAdvance(e.testo) + 2);
-        etichette = std::max(double(Px(Progetto::StrisciaVelocita)), std::ceil(etichette));
-        larghezze.push_back(
-            {etichette, std::max(etichette, std::ceil(metrica.horizontalAdvance(curva.nome)) + 4)});
+            etichette = std::max(etichette, Cornice::RientroEtichetta + metrica.horizontalAdvance(e.testo) +
+                                                Cornice::SpazioTesto);
+        parti.assi.push_back({curva.nome, curva.colore, std::ceil(etichette)});
     }
-    return larghezze;
+    return parti;
+}
+
+CorniceGrafico DisponiCornice(const DatiGrafico& dati, const RegoleCornice& regole) {
+    return DisponiCornice(PartiGrafico(dati, regole.carattere), regole);
 }
 
 CorniceGrafico CorniceSuMisura(const DatiGrafico& dati, const QRectF& spazio, const QFont& carattere) {
-    const QFontMetricsF metrica(carattere);
-    const double altezzaNome = Px(Progetto::AltezzaNome), banda = Px(Progetto::SopraNomi),
-                 tempi = Px(Progetto::StrisciaTempi), scostamento = Px(Progetto::ScostamentoNomeTempo);
-    const double sinistra = std::round(spazio.left()), alto = std::round(spazio.top());
-    const double destra = std::floor(spazio.right()), basso = std::floor(spazio.bottom());
-    double valY = LarghezzaStrisciaVelocita(dati, carattere);
-    const double larghezzaNomeTempo = std::ceil(metrica.horizontalAdvance(NomeTempo()));
-    const std::vector<LarghezzaDettaglio> dettagli = LarghezzeDettagli(dati, carattere);
-    const std::vector<CurvaDettaglio> curve =
-        dati.vista.Particolari() ? CurveDettaglio(dati.moto, dati.asse) : std::vector<CurvaDettaglio>{};
-    double pianoSinistra = sinistra + valY - 1;
-
-    // As designed: names over their strips, "t [sec]" right of the time strip.
-    double assi = 0;
-    for (const LarghezzaDettaglio& l : dettagli)
-        assi += l.conNome;
-    const double destraNomeTempo = std::max(0.0, scostamento + larghezzaNomeTempo + 2 - assi);
-    double larghezza = std::floor(destra - pianoSinistra - assi - destraNomeTempo);
-    const bool stretta = larghezza < spazio.width() / 2;
-    if (stretta) { // the plot keeps the room the names took, and the strips' blank room
-        valY = LarghezzaStrisciaVelocita(dati, carattere, false);
-        assi = 0;
-        for (const LarghezzaDettaglio& l : dettagli)
-            assi += l.etichette;
-        pianoSinistra = sinistra + valY - 1;
-        larghezza = std::floor(destra - pianoSinistra - assi);
-    }
-    larghezza = std::max(1.0, larghezza);
-
-    // Names above the plot: the speed's on the left; the details' over their strips, or, when narrow,
-    // ending at the right edge, on a second row where the first has no room for them.
-    CorniceGrafico c;
-    std::vector<TestoGrafico> nomi{{{}, NomeVelocita(), RuoloTesto::Nome}};
-    nomi[0].posto = QRectF(sinistra, alto,
-                           std::max(double(Px(Progetto::LarghezzaNomeVelocita)),
-                                    std::ceil(metrica.horizontalAdvance(NomeVelocita()))),
-                           altezzaNome);
-    double righe = 1;
-    if (stretta && !curve.empty()) {
-        double fine = destra, riga = alto;
-        for (size_t i = curve.size(); i-- > 0;) {
-            const double w = std::ceil(metrica.horizontalAdvance(curve[i].nome));
-            if (fine - w < nomi[0].posto.left() + metrica.horizontalAdvance(NomeVelocita()) + 8 &&
-                riga == alto) {
-                riga += altezzaNome;
-                fine = destra;
-                righe = 2;
-            }
-            nomi.push_back(
-                {QRectF(fine - w, riga, w, altezzaNome), curve[i].nome, RuoloTesto::Nome, curve[i].colore});
-            fine -= w + 8;
-        }
-    }
-    const double pianoAlto = alto + banda + (righe - 1) * altezzaNome;
-    const double altezza = std::max(1.0, std::floor(basso - pianoAlto - tempi - (stretta ? altezzaNome : 0)));
-    c.area = QRectF(pianoSinistra, pianoAlto, larghezza, altezza);
-    c.strisciaVelocita = QRectF(sinistra, pianoAlto, valY, altezza);
-    c.strisciaTempi = QRectF(pianoSinistra, pianoAlto + altezza, larghezza, tempi);
-    double x = pianoSinistra + larghezza;
-    for (size_t i = 0; i < dettagli.size(); ++i) {
-        const double w = stretta ? dettagli[i].etichette : dettagli[i].conNome;
-        c.strisceDettagli.emplace_back(x, pianoAlto, w, altezza);
-        if (!stretta)
-            nomi.push_back({QRectF(x, pianoAlto - banda, w, altezzaNome), curve[i].nome, RuoloTesto::Nome,
-                            curve[i].colore});
-        x += w;
-    }
-    const double w = std::max(double(Px(Progetto::LarghezzaNomeTempo)), larghezzaNomeTempo);
-    nomi.push_back(
-        {stretta ? QRectF(c.strisciaTempi.right() - larghezzaNomeTempo, c.strisciaTempi.bottom(),
-                          larghezzaNomeTempo, altezzaNome)
-                 : QRectF(c.area.right() + scostamento, c.strisciaTempi.top() + scostamento, w, altezzaNome),
-         NomeTempo(), RuoloTesto::Nome});
-    c.nomi = std::move(nomi);
-    return c;
+    return DisponiCornice(dati, RegoleSuMisura(spazio, carattere));
 }

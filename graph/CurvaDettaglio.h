@@ -3,6 +3,8 @@
 // One curve among the graph's details: a quantity of time on an axis of its own right of the plot,
 // drawn in the plot's own coordinates as speeds (its range maps linearly onto a band of speeds).
 
+#include "MappaScala.h"
+
 #include <QColor>
 #include <QString>
 #include <functional>
@@ -22,15 +24,8 @@ struct CurvaDettaglio {
     Qt::PenStyle stile = Qt::SolidLine;
     std::vector<Tratto> tratti;
     std::function<double(double)> valore; // at any time
-    // The band: the value `basso` stands at the speed `velocitaBasso`, `alto` at `velocitaAlto`.
-    double basso = 0, alto = 1, velocitaBasso = 0, velocitaAlto = 1;
+    // The band: its values (the ends of its range) to the speeds they stand at.
+    MappaScala banda;
     std::vector<double> segnati; // values its axis always labels when in view
     bool tondi = false;          // and about five round values between them
-
-    double Velocita(double v) const {
-        return velocitaBasso + (v - basso) / (alto - basso) * (velocitaAlto - velocitaBasso);
-    }
-    double Valore(double velocita) const {
-        return basso + (velocita - velocitaBasso) / (velocitaAlto - velocitaBasso) * (alto - basso);
-    }
 };

@@ -35,8 +35,7 @@ std::vector<CurvaDettaglio> CurveDettaglio(const Velantra& Moto, const DatiAsse*
     const auto s = [legge](double t) { return legge->Posizione(t); };
     posizione.valore = s;
     posizione.tratti = {{0, t1, s, std::abs(acc)}, {t1, t12, s, 0}, {t12, fine, s, std::abs(acc)}};
-    posizione.alto = corsa;
-    posizione.velocitaAlto = vm;
+    posizione.banda = MappaScala(0, corsa, 0, vm);
     posizione.segnati = {corsa};
     posizione.tondi = true;
 
@@ -53,10 +52,7 @@ std::vector<CurvaDettaglio> CurveDettaglio(const Velantra& Moto, const DatiAsse*
                             {t1, t12, costante(0)},
                             {t12, fine, costante(-acc)},
                             {fine, fine, costante(0)}};
-    accelerazione.basso = -acc;
-    accelerazione.alto = acc;
-    accelerazione.velocitaBasso = 0.1 * vm;
-    accelerazione.velocitaAlto = 0.9 * vm;
+    accelerazione.banda = MappaScala(-acc, acc, 0.1 * vm, 0.9 * vm);
     accelerazione.segnati = {acc, 0, -acc};
     std::vector<CurvaDettaglio> curve{posizione, accelerazione};
     if (const auto dimensionamento = asse ? CurvaAsse(Moto, *asse) : std::nullopt)

@@ -28,10 +28,7 @@ std::optional<CurvaDettaglio> CurvaAsse(const Velantra& Moto, const DatiAsse& da
                     {fine, fine, costante(valori[FaseSosta])}};
     const auto [basso, alto] = std::minmax_element(valori.begin(), valori.end());
     // Its steps clear of the acceleration's (0.1 to 0.9 of Vm), mirrored backwards as the others.
-    curva.basso = *basso;
-    curva.alto = *alto > *basso ? *alto : *basso + 1;
-    curva.velocitaBasso = 0.2 * Moto.Vm;
-    curva.velocitaAlto = 0.8 * Moto.Vm;
+    curva.banda = MappaScala(*basso, *alto > *basso ? *alto : *basso + 1, 0.2 * Moto.Vm, 0.8 * Moto.Vm);
     curva.segnati = {valori[FaseAccelerazione], valori[FaseDecelerazione], valori[FaseSosta]};
     return curva;
 }

@@ -3,6 +3,7 @@
 
 #include "DisposizioneInterna.h"
 #include "Grafico.h"
+#include "MisureCornice.h"
 #include "Spezzata.h"
 #include "Velantra.h"
 
@@ -13,7 +14,6 @@
 namespace {
 
 const QColor ColoreSegni(96, 96, 96); // phase marks
-constexpr double Scostamento = 3;     // pixels between a mark and its text
 
 // The round step (1, 2, 2.5 or 5 times a power of ten) nearest above `grezzo`.
 double PassoTondo(double grezzo) {
@@ -26,12 +26,11 @@ double PassoTondo(double grezzo) {
 
 // The curve through points near enough for each chord to stay within a quarter of a pixel of it: few
 // where it bends little, two for a straight stretch, the stretches' ends exact.
-void DisponiCurva(DisposizioneGrafico& d, const Grafico& G, const CurvaDettaglio& curva) {
-    const QPointF origine = d.InPixel(0, 0);
-    const double pixelSecondo = std::abs(d.InPixel(1, 0).x() - origine.x());
-    const double pixelValore =
-        std::abs(d.InPixel(0, curva.Velocita(1)).y() - d.InPixel(0, curva.Velocita(0)).y());
-    std::vector<QPointF> punti;
+void DisponiCurva(DisposizioneGrafico& d, const Grafico& G, const AsseDettaglio& asse, int indice) {
+    const CurvaDettaglio& curva = asse.curva;
+    const double pixelSecondo = std::abs(d.mappaX.Passo() * G.ScalaX);
+    const double pixelValore = std::abs(asse.mappa.Passo());
+    std::vector<QPointF> punti; // time, value
     for (const CurvaDettaglio::Tratto& tratto : curva.tratti) {
         const double p0 = std::max(tratto.da, double(G.BordoSinistro)),
                      p1 = std::min(tratto.a, double(G.BordoDestro));
@@ -43,7 +42,7 @@ void DisponiCurva(DisposizioneGrafico& d, const Grafico& G, const CurvaDettaglio
         const double parti = curvatura > 0 ? std::clamp(std::ceil((p1 - p0) / passo), 1.0, 16384.0) : 1;
         for (double k = 0; k <= parti; ++k) {
             const double t = k == parti ? p1 : p0 + (p1 - p0) * k / parti;
-            const QPointF p(t, curva.Velocita(tratto.valore(t)));
+            const QPointF p(t, tratto.valore(t));
             if (punti.empty() || punti.back() != p)
                 punti.push_back(p);
         }
@@ -51,27 +50,27 @@ void DisponiCurva(DisposizioneGrafico& d, const Grafico& G, const CurvaDettaglio
     Spezzata spezzata;
     spezzata.Apri(LimitePiano(d.cornice.area));
     spezzata.Aggiungi(punti.size(), [&](size_t i, QPointF& p) {
-        p = d.InUnita(G.ScalaX * punti[i].x(), G.ScalaY * punti[i].y());
+        p = QPointF(d.mappaX.Trasforma(G.ScalaX * punti[i].x()), asse.mappa.Trasforma(punti[i].y()));
         return true;
     });
     const QPen penna(curva.colore, 2, curva.stile);
     for (QPolygonF& linea : spezzata.Fine())
-        d.piano.linee.push_back({std::move(linea), penna});
+        d.piano.linee.push_back({std::move(linea), penna, RuoloLinea::Dettaglio, indice});
 }
 
-// An axis along the strip's left edge in the curve's line, with a tick and a text at each label.
-void DisponiAsse(DisposizioneGrafico& d, const Grafico& G, size_t indice, const QFontMetricsF& metrica) {
-    const CurvaDettaglio& curva = d.dettagli[indice];
-    PannelloGrafico& striscia = d.strisce[indice + 2];
+// An axis along the strip's left edge in the curve's line (its pen of 2 inside the strip), with a tick
+// and a text at each label.
+void DisponiAsse(AsseDettaglio& dettaglio, const Grafico& G, int indice, const QFontMetricsF& metrica) {
+    const CurvaDettaglio& curva = dettaglio.curva;
+    PannelloGrafico& striscia = dettaglio.striscia;
     const QRectF& s = striscia.posto;
     striscia.linee.push_back({QPolygonF{QPointF(s.left() + 1, s.top()), QPointF(s.left() + 1, s.bottom())},
-                              QPen(curva.colore, 2, curva.stile)});
+                              QPen(curva.colore, 2, curva.stile), RuoloLinea::Asse, indice});
     AsseEtichette asse;
     asse.orizzontale = false;
-    asse.pixelZero = d.InPixel(0, curva.Velocita(0)).y();
-    asse.pixelPerValore = d.InPixel(0, curva.Velocita(1)).y() - asse.pixelZero;
+    asse.mappa = dettaglio.mappa;
     asse.striscia = s;
-    asse.posa = [x = s.left() + 8](double y, QSizeF m) {
+    asse.posa = [x = s.left() + Cornice::RientroEtichetta](double y, QSizeF m) {
         return QRectF(x, y - m.height() / 2, m.width(), m.height());
     };
     std::vector<EtichettaAsse> descritte = ValoriDettaglio(curva, G.BordoInferiore, G.BordoSuperiore);
@@ -81,9 +80,9 @@ void DisponiAsse(DisposizioneGrafico& d, const Grafico& G, size_t indice, const 
     const QPen tacca(curva.colore, 1, Qt::SolidLine);
     for (const EtichettaAsse& e : ScegliEtichette(asse, descritte, metrica)) {
         const double y = asse.Posizione(e.valore);
-        striscia.linee.push_back({QPolygonF{QPointF(s.left(), y), QPointF(s.left() + 6, y)}, tacca});
-        TestoGrafico t{e.posto, e.testo, RuoloTesto::Dettaglio, curva.colore, static_cast<int>(indice),
-                       e.valore};
+        striscia.linee.push_back({QPolygonF{QPointF(s.left(), y), QPointF(s.left() + Cornice::Tacca, y)},
+                                  tacca, RuoloLinea::Tacca, indice});
+        TestoGrafico t{e.posto, e.testo, RuoloTesto::Dettaglio, curva.colore, indice, e.valore};
         t.dopoLinee = striscia.linee.size();
         striscia.testi.push_back(t);
     }
@@ -96,12 +95,12 @@ bool Libero(const QRectF& r, const std::vector<QRectF>& occupati) {
 } // namespace
 
 std::vector<EtichettaAsse> ValoriDettaglio(const CurvaDettaglio& curva, double da, double a) {
-    double vDa = curva.Valore(da), vA = curva.Valore(a);
+    double vDa = curva.banda.Inversa(da), vA = curva.banda.Inversa(a);
     if (vDa > vA)
         std::swap(vDa, vA);
     std::vector<EtichettaAsse> valori;
-    const double basso = std::max(vDa, std::min(curva.basso, curva.alto)),
-                 alto = std::min(vA, std::max(curva.basso, curva.alto));
+    const double basso = std::max(vDa, std::min(curva.banda.V1(), curva.banda.V2())),
+                 alto = std::min(vA, std::max(curva.banda.V1(), curva.banda.V2()));
     if (!(basso <= alto))
         return valori;
     if (curva.tondi) {
@@ -120,8 +119,17 @@ std::vector<EtichettaAsse> ValoriDettaglio(const CurvaDettaglio& curva, double d
 
 void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFontMetricsF& metrica) {
     const Grafico& G = dati.vista;
-    for (const CurvaDettaglio& curva : d.dettagli)
-        DisponiCurva(d, G, curva);
+    // Each axis maps its band of values onto the plot's pixels of the speeds the band stands at.
+    const auto mostrato = [](const AsseDettaglio& a) { return bool(a.curva.valore); };
+    for (size_t i = 0; i < d.dettagli.size(); ++i) {
+        AsseDettaglio& a = d.dettagli[i];
+        if (!mostrato(a))
+            continue;
+        const MappaScala& banda = a.curva.banda;
+        a.mappa =
+            MappaScala(banda.V1(), banda.V2(), d.InPixel(0, banda.P1()).y(), d.InPixel(0, banda.P2()).y());
+        DisponiCurva(d, G, a, static_cast<int>(i));
+    }
 
     // Vm by a tick on the speed axis, its text above the tick and right of the axis.
     const QRectF& area = d.cornice.area;
@@ -132,7 +140,7 @@ void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFon
     if (area.contains(puntoVm)) {
         TestoGrafico t{{}, QStringLiteral("Vm = %1").arg(TestoParticolare(vm)), RuoloTesto::Fase};
         const QSizeF m(metrica.horizontalAdvance(t.testo), metrica.height());
-        QRectF r(puntoVm + QPointF(Scostamento + 2, -1 - m.height()), m);
+        QRectF r(puntoVm + QPointF(Cornice::TaccaVm + 1, -1 - m.height()), m); // right of its tick
         r.moveLeft(std::clamp(r.left(), area.left(), area.right() - m.width()));
         r.moveTop(std::clamp(r.top(), area.top(), area.bottom() - m.height()));
         t.posto = r;
@@ -147,7 +155,7 @@ void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFon
     const double asse = d.InUnita(0, 0).y();
     const double x0 = d.InUnita(0, 0).x();
     const double alto = G.ScalaY * G.BordoSuperiore, basso = G.ScalaY * G.BordoInferiore;
-    const QPen segno(ColoreSegni, 1, Qt::DotLine);
+    const LineaGrafico segno{{}, QPen(ColoreSegni, 1, Qt::DotLine), RuoloLinea::Fase};
     struct Fase {
         double t;
         const char* modello;
@@ -167,11 +175,13 @@ void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFon
         const double w = metrica.horizontalAdvance(t.testo), h = metrica.height();
         // Below the axis, raised to the plot's edge if need be but never onto the axis; else above it.
         const bool sopra = area.bottom() - h < asse + 1;
-        const double primaRiga = sopra ? asse - 2 - h : std::min(asse + 2, area.bottom() - h);
+        const double primaRiga = sopra ? asse - Cornice::DistanzaAsse - h
+                                       : std::min(asse + Cornice::DistanzaAsse, area.bottom() - h);
         for (double riga : {0.0, 1.0}) {
             const double y = sopra ? primaRiga - riga * h : primaRiga + riga * h;
             for (double verso : {f.verso, -f.verso}) {
-                const QRectF r(verso < 0 ? x - Scostamento - w : x + Scostamento, y, w, h);
+                const QRectF r(verso < 0 ? x - Cornice::ScostamentoSegno - w : x + Cornice::ScostamentoSegno,
+                               y, w, h);
                 const bool attraversa =
                     x0 >= area.left() && x0 <= area.right() && r.left() <= x0 + 1 && r.right() >= x0 - 1;
                 const double spazio = metrica.horizontalAdvance(QLatin1Char(' '));
@@ -190,12 +200,14 @@ void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFon
         d.piano.testi.push_back(t);
     }
     if (testoVm) {
-        if (const auto linea = LineaTagliata(puntoVm - QPointF(4, 0), puntoVm + QPointF(4, 0),
-                                             QPen(Qt::black, 1, Qt::SolidLine), LimitePiano(area)))
+        if (const auto linea =
+                LineaTagliata(puntoVm - QPointF(Cornice::TaccaVm, 0), puntoVm + QPointF(Cornice::TaccaVm, 0),
+                              {{}, QPen(Qt::black, 1, Qt::SolidLine), RuoloLinea::Tacca}, LimitePiano(area)))
             d.piano.linee.push_back(*linea);
         testoVm->dopoLinee = d.piano.linee.size();
         d.piano.testi.push_back(*testoVm);
     }
     for (size_t i = 0; i < d.dettagli.size(); ++i)
-        DisponiAsse(d, G, i, metrica);
+        if (mostrato(d.dettagli[i]))
+            DisponiAsse(d.dettagli[i], G, static_cast<int>(i), metrica);
 }

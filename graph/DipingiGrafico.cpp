@@ -1,8 +1,9 @@
 // The graph's one painting routine, its tools' marks, and the pictures and files made with it.
 
+#include "DisposizioneInterna.h"
 #include "Grafico.h"
 #include "MemoriaGrande.h"
-#include "ModelloGrafico.h"
+#include "MisureCornice.h"
 #include "Spezzata.h"
 
 #include <QFontMetricsF>
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr double Margine = 6;               // pixels of white around a picture
 constexpr double PuntiPerPixel = 72.0 / 96; // PDF points per pixel of 1/96 inch
 
 void DipingiPannello(QPainter& pittore, const PannelloGrafico& p, const QFontMetricsF& metrica, bool bianco) {
@@ -48,10 +48,9 @@ void DipingiPannello(QPainter& pittore, const PannelloGrafico& p, const QFontMet
 // The frame laid out in a picture of `misura` pixels with a white margin.
 DisposizioneGrafico DisponiImmagine(const DatiGrafico& dati, QSize misura) {
     const QFont carattere = CarattereGrafico();
-    const QRectF spazio =
-        QRectF(QPointF(0, 0), QSizeF(misura)).adjusted(Margine, Margine, -Margine, -Margine);
-    DisposizioneGrafico d = DisponiGrafico(dati, CorniceSuMisura(dati, spazio, carattere), carattere);
-    return d;
+    const double m = Cornice::MargineImmagine;
+    const QRectF spazio = QRectF(QPointF(0, 0), QSizeF(misura)).adjusted(m, m, -m, -m);
+    return DisponiGrafico(dati, CorniceSuMisura(dati, spazio, carattere), carattere);
 }
 
 } // namespace
@@ -62,11 +61,11 @@ void DipingiGrafico(QPainter& pittore, const DisposizioneGrafico& d, bool bianco
     const QFontMetricsF metrica(d.carattere);
     if (d.cornice.strisceSopra)
         DipingiPannello(pittore, d.piano, metrica, bianco);
-    for (const PannelloGrafico& s : d.strisce)
-        DipingiPannello(pittore, s, metrica, bianco || d.cornice.strisceSopra);
+    for (const PannelloGrafico* s : d.Strisce())
+        DipingiPannello(pittore, *s, metrica, bianco || d.cornice.strisceSopra);
     if (!d.cornice.strisceSopra)
         DipingiPannello(pittore, d.piano, metrica, bianco);
-    pittore.setFont(d.carattereNomi);
+    pittore.setFont(d.cornice.carattereNomi);
     for (const TestoGrafico& nome : d.cornice.nomi) {
         pittore.setPen(nome.colore);
         pittore.drawText(nome.posto, Qt::AlignLeft | Qt::AlignVCenter, nome.testo);
@@ -77,7 +76,7 @@ void DipingiGrafico(QPainter& pittore, const DisposizioneGrafico& d, bool bianco
 void DipingiSegni(QPainter& pittore, const DisposizioneGrafico& d, const std::vector<SegnoStrumento>& segni) {
     if (!d.disegnata || segni.empty())
         return;
-    const QRectF limite = d.cornice.area.adjusted(-64, -64, 64, 64);
+    const QRectF limite = LimitePiano(d.cornice.area);
     pittore.save();
     pittore.setClipRect(d.cornice.area, Qt::IntersectClip);
     for (const SegnoStrumento& s : segni) {
@@ -90,8 +89,9 @@ void DipingiSegni(QPainter& pittore, const DisposizioneGrafico& d, const std::ve
             continue;
         }
         const double v = double(d.scalaY) * s.a.y();
-        for (const auto& [a, b] : {std::pair{d.InUnita(s.a.x(), d.basso), d.InUnita(s.a.x(), d.alto)},
-                                   std::pair{d.InUnita(d.sinistra, v), d.InUnita(d.destra, v)}})
+        const MappaScala &x = d.mappaX, &y = d.mappaY;
+        for (const auto& [a, b] : {std::pair{d.InUnita(s.a.x(), y.V2()), d.InUnita(s.a.x(), y.V1())},
+                                   std::pair{d.InUnita(x.V1(), v), d.InUnita(x.V2(), v)}})
             if (const auto parte = Taglia(a, b, limite))
                 pittore.drawLine(parte->first, parte->second);
     }

@@ -3,6 +3,7 @@
 
 #include "DisposizioneInterna.h"
 #include "Grafico.h"
+#include "MisureCornice.h"
 #include "NumeriRegionali.h"
 #include "Spezzata.h"
 #include "TestiNumerici.h"
@@ -15,10 +16,6 @@
 #include <cmath>
 
 namespace {
-
-// Lines that leave the plot are kept to this much around it: the rasteriser stays in its exact range
-// and a curve far out of a zoomed view costs nothing to paint.
-constexpr double MargineTaglio = 64;
 
 float Arrotonda(double valore, int decimali) {
     return static_cast<float>(ArrotondaPari(valore, decimali));
@@ -69,7 +66,7 @@ TestoGrafico Testo(const EtichettaAsse& e, RuoloTesto ruolo, size_t dopo) {
 // The time labels on their strip; the values of those on round steps, which the grid marks too.
 std::vector<double> DisponiTempi(DisposizioneGrafico& d, const DatiGrafico& dati,
                                  const QFontMetricsF& metrica) {
-    PannelloGrafico& striscia = d.strisce[1];
+    PannelloGrafico& striscia = d.strisciaTempi;
     const QRectF& s = striscia.posto;
     const double alto = s.top() + 0.2 * s.height(); // 8 of 10 units from the bottom
     std::vector<EtichettaAsse> descritte;
@@ -81,8 +78,7 @@ std::vector<double> DisponiTempi(DisposizioneGrafico& d, const DatiGrafico& dati
     }
     AsseEtichette asse;
     asse.orizzontale = true;
-    asse.pixelPerValore = double(d.scalaX) * d.kx;
-    asse.pixelZero = d.InUnita(0, 0).x();
+    asse.mappa = d.AsseTempi();
     asse.striscia = s;
     asse.posa = [alto](double x, QSizeF m) { return QRectF(x - m.width() / 2, alto, m.width(), m.height()); };
     std::vector<double> tondi;
@@ -99,7 +95,7 @@ std::vector<double> DisponiTempi(DisposizioneGrafico& d, const DatiGrafico& dati
 std::vector<double> DisponiVelocita(DisposizioneGrafico& d, const DatiGrafico& dati,
                                     const QFontMetricsF& metrica) {
     const Grafico& G = dati.vista;
-    PannelloGrafico& striscia = d.strisce[0];
+    PannelloGrafico& striscia = d.strisciaVelocita;
     const float alzata = G.GraficoZoomato ? 0 : 2;
     const auto velocita = VelocitaEtichette(G.ValoreMinimoY, G.ValoreMassimoY);
     std::vector<EtichettaAsse> descritte;
@@ -113,10 +109,9 @@ std::vector<double> DisponiVelocita(DisposizioneGrafico& d, const DatiGrafico& d
         }
     AsseEtichette asse;
     asse.orizzontale = false;
-    asse.pixelPerValore = double(d.scalaY) * d.ky;
-    asse.pixelZero = d.InUnita(0, 0).y();
+    asse.mappa = d.AsseVelocita();
     asse.striscia = striscia.posto;
-    const double sopra = alzata * std::abs(d.ky), sinistra = striscia.posto.left();
+    const double sopra = alzata * std::abs(d.mappaY.Passo()), sinistra = striscia.posto.left();
     asse.posa = [sopra, sinistra](double y, QSizeF m) {
         return QRectF(sinistra, y - sopra, m.width(), m.height());
     };
@@ -134,10 +129,9 @@ void DisponiCurva(DisposizioneGrafico& d, const XYPoli& Punti, double DaTempo, d
     const QRectF limite = LimitePiano(d.cornice.area);
     spezzata.Apri(limite);
     const double sx = d.scalaX, sy = d.scalaY;
-    // As DisposizioneGrafico::InUnita, with its terms held in registers for the loop.
-    const double kx = d.kx, bx = d.bx, ky = d.ky, by = d.by, x0 = d.cornice.area.left(),
-                 y0 = d.cornice.area.top();
-    const auto inPixel = [=](double u, double w) { return QPointF((u * kx + bx) + x0, (w * ky + by) + y0); };
+    // As DisposizioneGrafico::InUnita, with the maps held in registers for the loop.
+    const MappaScala mx = d.mappaX, my = d.mappaY;
+    const auto inPixel = [=](double u, double w) { return QPointF(mx.Trasforma(u), my.Trasforma(w)); };
     const bool tutti = DaTempo == 0 && ATempo == 0;
     if (tutti)
         spezzata.Aggiungi(1, [&](size_t, QPointF& p) { return p = inPixel(0, sy * Punti.Y(0)), true; });
@@ -156,7 +150,7 @@ void DisponiCurva(DisposizioneGrafico& d, const XYPoli& Punti, double DaTempo, d
         spezzata.Aggiungi(punti.size(), punto);
     const QPen penna(Qt::black, 2, Qt::SolidLine);
     for (QPolygonF& linea : spezzata.Fine())
-        d.piano.linee.push_back({std::move(linea), penna});
+        d.piano.linee.push_back({std::move(linea), penna, RuoloLinea::Velocita});
 }
 
 } // namespace
@@ -181,17 +175,34 @@ bool VelocitaIndistinte(const std::array<float, 5>& velocita) {
 }
 
 QRectF LimitePiano(const QRectF& area) {
-    return area.adjusted(-MargineTaglio, -MargineTaglio, MargineTaglio, MargineTaglio);
+    return area.adjusted(-Cornice::MargineTaglio, -Cornice::MargineTaglio, Cornice::MargineTaglio,
+                         Cornice::MargineTaglio);
 }
 
-std::optional<LineaGrafico> LineaTagliata(QPointF a, QPointF b, const QPen& penna, const QRectF& limite) {
+std::optional<LineaGrafico> LineaTagliata(QPointF a, QPointF b, LineaGrafico linea, const QRectF& limite) {
     for (double v : {a.x(), a.y(), b.x(), b.y()})
         if (!std::isfinite(v))
             return std::nullopt;
     const auto parte = Taglia(a, b, limite);
     if (!parte)
         return std::nullopt;
-    return LineaGrafico{QPolygonF{parte->first, parte->second}, penna};
+    linea.punti = QPolygonF{parte->first, parte->second};
+    return linea;
+}
+
+MappaScala DisposizioneGrafico::AsseTempi() const {
+    return {mappaX.V1() / scalaX, mappaX.V2() / scalaX, mappaX.P1(), mappaX.P2()};
+}
+
+MappaScala DisposizioneGrafico::AsseVelocita() const {
+    return {mappaY.V1() / scalaY, mappaY.V2() / scalaY, mappaY.P1(), mappaY.P2()};
+}
+
+std::vector<const PannelloGrafico*> DisposizioneGrafico::Strisce() const {
+    std::vector<const PannelloGrafico*> strisce{&strisciaVelocita, &strisciaTempi};
+    for (const AsseDettaglio& a : dettagli)
+        strisce.push_back(&a.striscia);
+    return strisce;
 }
 
 std::vector<TestoGrafico> DisposizioneGrafico::Testi(RuoloTesto ruolo) const {
@@ -201,11 +212,21 @@ std::vector<TestoGrafico> DisposizioneGrafico::Testi(RuoloTesto ruolo) const {
             if (t.ruolo == ruolo)
                 testi.push_back(t);
     };
-    for (const PannelloGrafico& s : strisce)
-        aggiungi(s.testi);
+    for (const PannelloGrafico* s : Strisce())
+        aggiungi(s->testi);
     aggiungi(piano.testi);
     aggiungi(cornice.nomi);
     return testi;
+}
+
+std::vector<LineaGrafico> DisposizioneGrafico::Linee(RuoloLinea ruolo) const {
+    std::vector<LineaGrafico> linee;
+    for (const PannelloGrafico* p : Strisce())
+        std::copy_if(p->linee.begin(), p->linee.end(), std::back_inserter(linee),
+                     [&](const LineaGrafico& l) { return l.ruolo == ruolo; });
+    std::copy_if(piano.linee.begin(), piano.linee.end(), std::back_inserter(linee),
+                 [&](const LineaGrafico& l) { return l.ruolo == ruolo; });
+    return linee;
 }
 
 DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico& cornice,
@@ -213,11 +234,11 @@ DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico
     DisposizioneGrafico d;
     d.cornice = cornice;
     d.carattere = carattere;
-    d.carattereNomi = carattere;
     d.piano.posto = cornice.area;
-    d.strisce = {{cornice.strisciaVelocita, {}, {}}, {cornice.strisciaTempi, {}, {}}};
+    d.strisciaVelocita.posto = cornice.strisciaVelocita;
+    d.strisciaTempi.posto = cornice.strisciaTempi;
     for (const QRectF& r : cornice.strisceDettagli)
-        d.strisce.push_back({r, {}, {}});
+        d.dettagli.push_back({{r, {}, {}}, {}, {}});
     if (dati.vuoto)
         return d;
     const Grafico& G = dati.vista;
@@ -226,32 +247,28 @@ DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico
     const float alto = G.ScalaY * G.BordoSuperiore, basso = G.ScalaY * G.BordoInferiore;
     d.scalaX = G.ScalaX;
     d.scalaY = G.ScalaY;
-    d.sinistra = sinistra;
-    d.destra = destra;
-    d.alto = alto;
-    d.basso = basso;
-    d.kx = area.width() / (double(destra) - sinistra);
-    d.ky = area.height() / (double(basso) - alto);
-    d.bx = -sinistra * d.kx;
-    d.by = -alto * d.ky;
-    d.disegnata = VistaDisegnabile(G) && !area.isEmpty() && std::isfinite(d.kx) && std::isfinite(d.ky) &&
-                  std::isfinite(d.bx) && std::isfinite(d.by) && d.kx != 0 && d.ky != 0;
+    d.mappaX = MappaScala(sinistra, destra, area.left(), area.right());
+    d.mappaY = MappaScala(alto, basso, area.top(), area.bottom());
+    d.disegnata = VistaDisegnabile(G) && !area.isEmpty() && d.mappaX.Valida() && d.mappaY.Valida();
     if (!d.disegnata) {
-        d.piano.testi.push_back({area.adjusted(8, 8, -8, -8), FraseNonDisegnabile, RuoloTesto::Avviso});
+        d.piano.testi.push_back({area.adjusted(Cornice::RientroAvviso, Cornice::RientroAvviso,
+                                               -Cornice::RientroAvviso, -Cornice::RientroAvviso),
+                                 FraseNonDisegnabile, RuoloTesto::Avviso});
         return d;
     }
     const QFontMetricsF metrica(carattere);
     const QRectF limite = LimitePiano(area);
 
-    const QPen asse(Qt::black, 1, Qt::SolidLine);
+    const LineaGrafico asse{{}, QPen(Qt::black, 1, Qt::SolidLine), RuoloLinea::Asse};
     for (const auto& [a, b] : {std::pair{d.InUnita(sinistra, 0), d.InUnita(destra, 0)},
                                std::pair{d.InUnita(0, basso), d.InUnita(0, alto)}})
         if (const auto linea = LineaTagliata(a, b, asse, limite))
             d.piano.linee.push_back(*linea);
 
-    if (G.Particolari() && d.strisce.size() > 2) { // under the speed, which stays on top
-        d.dettagli = CurveDettaglio(dati.moto, dati.asse);
-        d.dettagli.resize(std::min(d.dettagli.size(), d.strisce.size() - 2));
+    if (G.Particolari() && !d.dettagli.empty()) { // under the speed, which stays on top
+        const std::vector<CurvaDettaglio>& curve = dati.Dettagli();
+        for (size_t i = 0; i < d.dettagli.size() && i < curve.size(); ++i)
+            d.dettagli[i].curva = curve[i];
         DisponiDettagli(d, dati, metrica);
     }
     if (G.GraficoZoomato)
@@ -262,7 +279,7 @@ DisposizioneGrafico DisponiGrafico(const DatiGrafico& dati, const CorniceGrafico
     const std::vector<double> tempiTondi = DisponiTempi(d, dati, metrica);
     const std::vector<double> velocita = DisponiVelocita(d, dati, metrica);
     if (G.Griglia()) { // the phase times and the labelled values, from the curve's side to the axes
-        const QPen tratteggio(Qt::black, 1, Qt::DashLine);
+        const LineaGrafico tratteggio{{}, QPen(Qt::black, 1, Qt::DashLine), RuoloLinea::Griglia};
         const bool sotto = G.BordoInferiore < 0 && -G.BordoInferiore > G.BordoSuperiore;
         std::vector<double> tempi{dati.moto.T1, dati.moto.T1 + dati.moto.T2, 2 * dati.moto.T1 + dati.moto.T2};
         tempi.insert(tempi.end(), tempiTondi.begin(), tempiTondi.end());

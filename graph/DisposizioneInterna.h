@@ -21,10 +21,12 @@ bool VelocitaIndistinte(const std::array<float, 5>& velocita);
 // power of ten, none closer than a third of a step to a marked one. Texts as TestoParticolare.
 std::vector<EtichettaAsse> ValoriDettaglio(const CurvaDettaglio& curva, double da, double a);
 
-// A line between two points in pixels, cut to the rectangle; nothing when it lies outside.
-std::optional<LineaGrafico> LineaTagliata(QPointF a, QPointF b, const QPen& penna, const QRectF& limite);
+// A line between two points in pixels, cut to the rectangle, with the pen and kind of `linea`; nothing
+// when it lies outside.
+std::optional<LineaGrafico> LineaTagliata(QPointF a, QPointF b, LineaGrafico linea, const QRectF& limite);
 // The plot's rectangle with the room kept around it for lines that leave it.
 QRectF LimitePiano(const QRectF& area);
 
-// The details' curves, phase marks and Vm on the plot, their axes on their strips.
+// The details' curves, phase marks and Vm on the plot, their axes on their strips: those of d.dettagli
+// with a curve.
 void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFontMetricsF& metrica);

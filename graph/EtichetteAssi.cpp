@@ -84,8 +84,7 @@ std::vector<EtichettaAsse> Tondi(const AsseEtichette& asse, const std::vector<Et
                                  const QFontMetricsF& metrica, const std::vector<QRectF>& vietati,
                                  double spazio) {
     const double inizio = Inizio(asse, asse.striscia), fine = Fine(asse, asse.striscia);
-    double da = (inizio - asse.pixelZero) / asse.pixelPerValore,
-           a = (fine - asse.pixelZero) / asse.pixelPerValore;
+    double da = asse.mappa.Inversa(inizio), a = asse.mappa.Inversa(fine);
     if (da > a)
         std::swap(da, a);
     // With no designed label, about as many as the five passes give; else as few as reach three.
@@ -196,7 +195,7 @@ std::vector<EtichettaAsse> ScegliEtichette(const AsseEtichette& asse, std::vecto
         }
     }
 
-    if (static_cast<int>(tenute.size()) < MinimoEtichette && asse.pixelPerValore != 0) {
+    if (static_cast<int>(tenute.size()) < MinimoEtichette && asse.mappa.Passo() != 0) {
         std::vector<EtichettaAsse> tondi = Tondi(asse, tenute, metrica, vietati, spazio);
         // Where the designed labels leave too little room for three, round steps alone.
         if (!tenute.empty() && int(tenute.size() + tondi.size()) < MinimoEtichette) {

@@ -6,6 +6,8 @@
 // fewer than three are in view, labels on round steps (1, 2 or 5 times a power of ten, with the decimals
 // the step needs) join or replace them, as many as fit without touching one another.
 
+#include "MappaScala.h"
+
 #include <QRectF>
 #include <QString>
 #include <functional>
@@ -23,12 +25,12 @@ struct EtichettaAsse {
 struct AsseEtichette {
     bool orizzontale = true;
     // A value's position along the axis, in pixels: x for a horizontal axis, y for a vertical one.
-    double pixelPerValore = 1, pixelZero = 0;
+    MappaScala mappa;
     QRectF striscia; // the room the labels keep to
     // Where a round-step label goes, from its value's position along the axis and its text's size.
     std::function<QRectF(double posizione, QSizeF misura)> posa;
 
-    double Posizione(double valore) const { return pixelZero + pixelPerValore * valore; }
+    double Posizione(double valore) const { return mappa.Trasforma(valore); }
 };
 
 inline constexpr int MinimoEtichette = 3;

@@ -1,18 +1,22 @@
 #pragma once
 
-// The graph as one picture laid out at one size: the frame (plot, value strips, axis names), the
-// scales from the motion to the plot's pixels, the curves and marks, and every text with the rectangle
-// it takes. One routine paints it on any QPainter: the graph window, the clipboard, a PNG, SVG or PDF
-// file, the printed page. Laying out reads the curve, the motion and the view and changes nothing.
+// The graph as one picture laid out at one size: the frame (the plot, the speed strip, the time strip,
+// each details axis, the axis names), the scale maps from the motion to the plot's pixels, the curves
+// and marks, and every text with the rectangle it takes; each line and text of a kind, so that a reader
+// asks for "the speed curve" or "the time labels". One routine paints it on any QPainter: the graph
+// window, the clipboard, a PNG, SVG or PDF file, the printed page. Laying out reads the curve, the
+// motion and the view and changes nothing.
 
 #include "Dettagli.h"
 #include "EtichetteAssi.h"
+#include "MappaScala.h"
 
 #include <QFont>
 #include <QPen>
 #include <QPolygonF>
 #include <QRectF>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class Grafico;
@@ -20,6 +24,8 @@ class QIODevice;
 struct DatiAsse;
 class QImage;
 class QPainter;
+struct PartiCornice;
+struct RegoleCornice;
 class Velantra;
 class XYPoli;
 
@@ -32,9 +38,19 @@ struct DatiGrafico {
     const Grafico& vista;
     bool vuoto = false;
     const DatiAsse* asse = nullptr; // the axis' sizing: its curve joins the details
+
+    // The details curves of the motion, whether the view shows them or not: made at the first call and
+    // kept, with its copies, for the picture this is made for.
+    const std::vector<CurvaDettaglio>& Dettagli() const;
+    mutable std::shared_ptr<const std::vector<CurvaDettaglio>> curve = nullptr; // Dettagli()'s, once made
 };
 
+// A text's kind: a label of the time, the speed or a details axis, an axis name, a phase mark's text (or
+// Vm's), the sentence shown in place of a view that cannot be drawn.
 enum class RuoloTesto : uint8_t { Tempo, Velocita, Dettaglio, Nome, Fase, Avviso };
+// A line's kind: the speed curve, an axis (of the plot, or a details curve's own), the grid, a phase
+// mark, a tick (Vm's on the speed axis, those of a details axis), a details curve.
+enum class RuoloLinea : uint8_t { Velocita, Asse, Griglia, Fase, Tacca, Dettaglio };
 
 struct TestoGrafico {
     QRectF posto; // the text's box; a name's is the room it is centred in vertically
@@ -50,6 +66,8 @@ struct TestoGrafico {
 struct LineaGrafico {
     QPolygonF punti; // pixels
     QPen penna;
+    RuoloLinea ruolo = RuoloLinea::Asse;
+    int asse = -1; // the details axis of a details curve, its axis line and ticks
 };
 
 // A part of the picture painted on white and kept to its rectangle: the plot or a value strip.
@@ -59,39 +77,48 @@ struct PannelloGrafico {
     std::vector<TestoGrafico> testi;
 };
 
-// Where the parts go. The window places them by its designed layout, the printed page by its own;
-// CorniceSuMisura lays them out in any rectangle.
+// Where the parts go, laid out by DisponiCornice.
 struct CorniceGrafico {
     QRectF area;                         // the plot
     QRectF strisciaVelocita;             // speed labels, left of the plot
     QRectF strisciaTempi;                // time labels, below the plot
     std::vector<QRectF> strisceDettagli; // one axis per details curve, right of the plot
     std::vector<TestoGrafico> nomi;      // the axis names, each in its room
+    QFont carattereNomi;                 // of the names: the labels' face, or the window's own
     bool strisceSopra = false;           // strips painted over the plot (else under it)
+};
+
+// A details curve's axis: its strip right of the plot, the curve, its values to the plot's pixels.
+struct AsseDettaglio {
+    PannelloGrafico striscia;
+    CurvaDettaglio curva; // none (no name, no values) in a picture without a view
+    MappaScala mappa;     // values -> y
 };
 
 struct DisposizioneGrafico {
     CorniceGrafico cornice;
-    QFont carattere;     // of the labels and marks, sized in pixels
-    QFont carattereNomi; // of the axis names: the same, or the window's own
+    QFont carattere; // of the labels and marks, sized in pixels
     // The view drawn with its scales; false: blank, or only the sentence saying why it cannot be drawn.
     bool disegnata = false;
-    float scalaX = 1, scalaY = 1;                        // graph units per second and per m/sec
-    float sinistra = 0, destra = 0, alto = 0, basso = 0; // the plot's edges in graph units
-    // Graph units to pixels: x = (u * kx + bx) + the plot's left edge, y likewise from its top.
-    double kx = 1, bx = 0, ky = 1, by = 0;
-    PannelloGrafico piano;                // the plot
-    std::vector<PannelloGrafico> strisce; // speed, time, then one per details axis
-    std::vector<CurvaDettaglio> dettagli; // the details shown, in the order of their axes
+    float scalaX = 1, scalaY = 1; // graph units per second and per m/sec
+    // The plot's coordinates, graph units to pixels: its edges (ScalaX * BordoSinistro to ScalaX *
+    // BordoDestro, ScalaY * BordoSuperiore to ScalaY * BordoInferiore) to its sides.
+    MappaScala mappaX, mappaY;
+    PannelloGrafico piano, strisciaVelocita, strisciaTempi;
+    std::vector<AsseDettaglio> dettagli; // in the order of their strips
 
-    QPointF InUnita(double u, double w) const { // from graph units
-        return {(u * kx + bx) + cornice.area.left(), (w * ky + by) + cornice.area.top()};
-    }
+    QPointF InUnita(double u, double w) const { return {mappaX.Trasforma(u), mappaY.Trasforma(w)}; }
     QPointF InPixel(double t, double v) const { return InUnita(double(scalaX) * t, double(scalaY) * v); }
-    double Tempo(double x) const { return ((x - cornice.area.left()) - bx) / kx / scalaX; }
-    double Velocita(double y) const { return ((y - cornice.area.top()) - by) / ky / scalaY; }
-    // Every text of the picture with this role, in drawing order.
+    double Tempo(double x) const { return mappaX.Inversa(x) / scalaX; }
+    double Velocita(double y) const { return mappaY.Inversa(y) / scalaY; }
+    // The time axis in seconds, the speed axis in m/sec.
+    MappaScala AsseTempi() const;
+    MappaScala AsseVelocita() const;
+    // The strips in their painting order: speed, time, each details axis.
+    std::vector<const PannelloGrafico*> Strisce() const;
+    // Every text of the picture with this kind, in drawing order; every line likewise.
     std::vector<TestoGrafico> Testi(RuoloTesto ruolo) const;
+    std::vector<LineaGrafico> Linee(RuoloLinea ruolo) const;
 };
 
 // Shown on the plot in place of the curve when the view's scales cannot be drawn.
@@ -101,17 +128,17 @@ extern const QString FraseNonDisegnabile;
 // among the lines whatever the resolution of the device.
 QFont CarattereGrafico();
 
-// The frame laid out in `spazio`: names above the plot, the speed strip left of it, the time strip below
-// it, the details' axes right of it and "t [sec]" right of the time strip; where that would leave the
-// plot less than half the width, the details' names move above the plot and "t [sec]" below the strip.
+// The one layout of a plot's frame, by its rules: the graph window's designed layout, a picture of any
+// size, the printed page. The names above the plot, the left axis' strip left of it, the time strip
+// below it, the other axes right of it and the time axis' name right of the time strip; where the rules
+// allow it and the plot would be narrow, the right axes' names move above the plot and the time axis'
+// name below the strip. The strips are as wide as their labels need, at least as designed.
+CorniceGrafico DisponiCornice(const PartiCornice& parti, const RegoleCornice& regole);
+// The speed graph's parts: its names, the room of its speed labels and of the details shown.
+PartiCornice PartiGrafico(const DatiGrafico& dati, const QFont& carattere);
+// The speed graph's frame by its rules, and in `spazio` by the rules of any size (RegoleSuMisura).
+CorniceGrafico DisponiCornice(const DatiGrafico& dati, const RegoleCornice& regole);
 CorniceGrafico CorniceSuMisura(const DatiGrafico& dati, const QRectF& spazio, const QFont& carattere);
-// Pixels the speed strip needs for the view's labels (at least its designed 49 unless told otherwise),
-// and each details strip for its labels alone and with its name (at least 49 then).
-double LarghezzaStrisciaVelocita(const DatiGrafico& dati, const QFont& carattere, bool progettata = true);
-struct LarghezzaDettaglio {
-    double etichette, conNome;
-};
-std::vector<LarghezzaDettaglio> LarghezzeDettagli(const DatiGrafico& dati, const QFont& carattere);
 // The names of the axes as the window shows them.
 QString NomeVelocita();
 QString NomeTempo();

@@ -15,8 +15,8 @@ PianoGrafico::PianoGrafico(QWidget* parent) : QWidget(parent) {
 // The part of the widget the picture takes: its strips, plot and names.
 static QRect Riquadro(const DisposizioneGrafico& d) {
     QRectF r = d.piano.posto;
-    for (const PannelloGrafico& s : d.strisce)
-        r |= s.posto;
+    for (const PannelloGrafico* s : d.Strisce())
+        r |= s->posto;
     for (const TestoGrafico& n : d.cornice.nomi)
         r |= n.posto;
     return r.toAlignedRect();
@@ -79,8 +79,8 @@ const QImage& PianoGrafico::Sfondo() const {
         pittore.translate(-riquadro.topLeft());
         QRegion intorno(riquadro);
         intorno -= disposizione.piano.posto.toAlignedRect();
-        for (const PannelloGrafico& p : disposizione.strisce)
-            intorno -= p.posto.toAlignedRect();
+        for (const PannelloGrafico* p : disposizione.Strisce())
+            intorno -= p->posto.toAlignedRect();
         for (const QRect& r : intorno)
             pittore.fillRect(r, palette().color(QPalette::Window));
         DipingiGrafico(pittore, disposizione, false);
@@ -100,8 +100,7 @@ QImage PianoGrafico::ImmaginePiano() const {
 }
 
 QPointF PianoGrafico::InUnita(QPointF p) const {
-    const DisposizioneGrafico& d = disposizione;
-    return {((p.x() - d.cornice.area.left()) - d.bx) / d.kx, ((p.y() - d.cornice.area.top()) - d.by) / d.ky};
+    return {disposizione.mappaX.Inversa(p.x()), disposizione.mappaY.Inversa(p.y())};
 }
 
 bool PianoGrafico::SulPiano(QPointF p) const {
@@ -140,7 +139,7 @@ void PianoGrafico::mouseMoveEvent(QMouseEvent* evento) {
         const double passo = *trascinamento - p.x();
         trascinamento = p.x();
         if (passo != 0 && mouseAttivo)
-            emit Spostamento(passo / disposizione.kx / disposizione.scalaX);
+            emit Spostamento(passo / disposizione.mappaX.Passo() / disposizione.scalaX);
         return;
     }
     if (sopra) {

@@ -100,10 +100,11 @@ private:
     // Layout: the designed one where it leaves the plot room enough, else the readouts below the plot.
     // True when the plot's frame changed.
     QSize MisuraProgettata() const;
-    QString NumeroPiuLungoVista() const;
-    bool Disponi();
-    bool DisponiComeProgettato();
-    void DisponiLettureSotto();
+    QString NumeroPiuLungoVista(const DatiGrafico& dati) const;
+    bool Disponi() { return Disponi(Dati()); }
+    bool Disponi(const DatiGrafico& dati);
+    bool DisponiComeProgettato(const DatiGrafico& dati);
+    void DisponiLettureSotto(const DatiGrafico& dati);
     void Mostra(QWidget* controllo, bool visibile);
     std::vector<Lettura*> LettureVisibili();
 

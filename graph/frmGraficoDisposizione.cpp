@@ -7,6 +7,7 @@
 #include "MisureProgetto.h"
 #include "NumeriRegionali.h"
 #include "PianoGrafico.h"
+#include "RegoleCornice.h"
 #include "frmGrafico.h"
 
 #include <QFrame>
@@ -20,12 +21,9 @@ namespace {
 
 using namespace Progetto;
 
-QRectF Posto(double sinistra, double alto, double larghezza, double altezza) {
-    return QRectF(Px(sinistra), Px(alto), std::max(1, Px(larghezza)), std::max(1, Px(altezza)));
-}
-
 void Colloca(QWidget* controllo, double sinistra, double alto, double larghezza, double altezza) {
-    controllo->setGeometry(Posto(sinistra, alto, larghezza, altezza).toRect());
+    controllo->setGeometry(
+        QRect(Px(sinistra), Px(alto), std::max(1, Px(larghezza)), std::max(1, Px(altezza))));
 }
 
 // Twips of the readouts: each box as designed, or wider when the longest number it can show would not
@@ -69,7 +67,7 @@ QFont Pixel(const QFont& carattere) {
 
 // The longest number a readout can show in this view: times and speeds with their differences, the
 // details' values and the distance.
-QString frmGrafico::NumeroPiuLungoVista() const {
+QString frmGrafico::NumeroPiuLungoVista(const DatiGrafico& dati) const {
     const Grafico& G = GraficoCorrente;
     const double tempi =
         std::max(std::abs(G.BordoSinistro), std::abs(G.BordoDestro)) + (G.BordoDestro - G.BordoSinistro);
@@ -77,8 +75,9 @@ QString frmGrafico::NumeroPiuLungoVista() const {
                             (G.BordoSuperiore - G.BordoInferiore);
     QString piuLungo;
     std::vector<QString> testi{PiuLungoArrotondato(tempi), PiuLungoArrotondato(velocita)};
-    for (const CurvaDettaglio& curva : CurveDettaglio(Moto, Asse()))
-        testi.push_back(PiuLungoParticolare(std::max(std::abs(curva.basso), std::abs(curva.alto))));
+    for (const CurvaDettaglio& curva : dati.Dettagli())
+        testi.push_back(
+            PiuLungoParticolare(std::max(std::abs(curva.banda.V1()), std::abs(curva.banda.V2()))));
     const QFontMetricsF metrica(letturaX.casella->font());
     for (const QString& t : testi)
         if (metrica.horizontalAdvance(t) > metrica.horizontalAdvance(piuLungo))
@@ -87,7 +86,7 @@ QString frmGrafico::NumeroPiuLungoVista() const {
 }
 
 QSize frmGrafico::MisuraProgettata() const {
-    const MisureLetture m(*letturaX.casella, NumeroPiuLungoVista());
+    const MisureLetture m(*letturaX.casella, NumeroPiuLungoVista(Dati()));
     return {Px(LarghezzaPiano + MargineDestro + m.Eccesso()), Px(AltezzaPiano + MargineBasso)};
 }
 
@@ -106,14 +105,14 @@ std::vector<frmGrafico::Lettura*> frmGrafico::LettureVisibili() {
     return letture;
 }
 
-bool frmGrafico::Disponi() {
+bool frmGrafico::Disponi(const DatiGrafico& dati) {
     if (barra)
         barra->setGeometry(0, 0, width(), barra->sizeHint().height());
     piano->setGeometry(rect());
     piano->lower();
     const CorniceGrafico prima = cornice;
-    if (!DisponiComeProgettato())
-        DisponiLettureSotto();
+    if (!DisponiComeProgettato(dati))
+        DisponiLettureSotto(dati);
     const auto uguali = [](const CorniceGrafico& a, const CorniceGrafico& b) {
         return a.area == b.area && a.strisciaVelocita == b.strisciaVelocita &&
                a.strisciaTempi == b.strisciaTempi && a.strisceDettagli == b.strisceDettagli;
@@ -125,54 +124,30 @@ bool frmGrafico::Disponi() {
 // box, the box widens; a label it would cover moves right, its frame grows, and the plot gives up the
 // room (as it does to a speed strip widened for its labels). The details take the room of their axes
 // from the plot, a second column of readouts and a fourth row of differences (DS).
-bool frmGrafico::DisponiComeProgettato() {
-    const MisureLetture m(*letturaX.casella, NumeroPiuLungoVista());
+bool frmGrafico::DisponiComeProgettato(const DatiGrafico& dati) {
+    const MisureLetture m(*letturaX.casella, NumeroPiuLungoVista(dati));
     const bool particolari = Particolari();
-    const QFont carattere = Pixel(font());
-    const DatiGrafico dati = Dati();
-    const double valY = std::max(StrisciaVelocita, Twips(LarghezzaStrisciaVelocita(dati, carattere)));
-    std::vector<double> strisce;
-    for (const LarghezzaDettaglio& l : LarghezzeDettagli(dati, carattere))
-        strisce.push_back(std::max(StrisciaVelocita, Twips(l.conNome)));
-    double assi = 0;
-    for (double s : strisce)
-        assi += s;
-    const double sinistra = valY - Sovrapposizione, alto = AltoPiano;
-    const double larghezza = std::max(TwipsPerPixel, Twips(width()) - MargineDestro - m.Eccesso() -
-                                                         (sinistra - SinistraPiano) - assi);
-    const double altezza = std::max(TwipsPerPixel, Twips(height()) - MargineBasso);
+    const auto pixel = [](double twips) { return twips / TwipsPerPixel; }; // not rounded: the frame rounds
+    // The room: the names above the plot, which with the details' axes ends where the designed plot ends
+    // (the readouts' margin right of it) and is as high as the client area less its bottom margin, the
+    // time strip under it.
+    const double destraAssi = Twips(width()) - MargineDestro - m.Eccesso() + SinistraPiano;
+    const double bassoTempi = Twips(height()) - MargineBasso + AltoPiano + StrisciaTempi;
+    const RegoleCornice regole = RegoleProgettate(
+        QRectF(QPointF(0, pixel(AltoPiano - SopraNomi)), QPointF(pixel(destraAssi), pixel(bassoTempi))),
+        Pixel(font()), font());
+    const CorniceGrafico c = DisponiCornice(dati, regole);
+    const double alto = AltoPiano;
     // The readouts whole in the window, the difference group (with DS) included when shown.
-    const double righeDettagli = std::max<double>(2, double(CurveDettaglio(Moto, Asse()).size()));
-    const double riquadro = sinistra + larghezza + assi + DistanzaRiquadro;
+    const double righeDettagli = std::max<double>(2, double(dati.Dettagli().size()));
+    const double riquadro = destraAssi + DistanzaRiquadro;
     const double gruppo = alto + DistanzaDifferenza + PassoRiga * (righeDettagli - 2) * particolari;
     const double fine = riquadroDifferenza->isHidden()
                             ? alto + AltezzaRiquadroXY + PassoRiga * (righeDettagli - 2) * particolari
                             : gruppo + (particolari ? AltezzaDifferenzaDettagli : AltezzaDifferenza);
-    if (Px(larghezza) < width() / 2.0 || Px(altezza) < 0.4 * height() || Px(fine) > height() ||
+    if (c.area.width() < width() / 2.0 || c.area.height() < 0.4 * height() || Px(fine) > height() ||
         Px(riquadro + std::max(m.riquadroXY, m.riquadroDifferenza)) > width())
         return false;
-
-    CorniceGrafico c;
-    c.area = Posto(sinistra, alto, larghezza, altezza);
-    c.strisciaTempi = Posto(sinistra, alto + altezza, larghezza, StrisciaTempi);
-    c.strisciaVelocita = Posto(0, alto, valY, altezza);
-    const QFontMetricsF metrica(font());
-    const auto nome = [&](const QString& testo, double x, double y, double w, QColor colore = Qt::black) {
-        QRectF posto = Posto(x, y, w, AltezzaNome);
-        posto.setWidth(std::max(posto.width(), std::ceil(metrica.horizontalAdvance(testo))));
-        return TestoGrafico{posto, testo, RuoloTesto::Nome, colore};
-    };
-    c.nomi.push_back(nome(NomeVelocita(), 0, alto - SopraNomi, LarghezzaNomeVelocita));
-    double x = sinistra + larghezza;
-    const std::vector<CurvaDettaglio> curve =
-        particolari ? CurveDettaglio(Moto, Asse()) : std::vector<CurvaDettaglio>{};
-    for (size_t i = 0; i < strisce.size(); ++i) {
-        c.strisceDettagli.push_back(Posto(x, alto, strisce[i], altezza));
-        c.nomi.push_back(nome(curve[i].nome, x, alto - SopraNomi, strisce[i], curve[i].colore));
-        x += strisce[i];
-    }
-    c.nomi.push_back(nome(NomeTempo(), sinistra + larghezza + ScostamentoNomeTempo,
-                          alto + altezza + ScostamentoNomeTempo, LarghezzaNomeTempo));
     cornice = c;
 
     // The readout rows stand 800 twips apart, so the frames are made tall enough to hold them.
@@ -207,11 +182,12 @@ bool frmGrafico::DisponiComeProgettato() {
 
 // Rows of label and box below the plot, the mouse's readouts first, then the difference's on a row of
 // their own; each group in its frame.
-void frmGrafico::DisponiLettureSotto() {
+void frmGrafico::DisponiLettureSotto(const DatiGrafico& dati) {
     const int margine = 6, spazio = 12, distanza = 4;
     const int riga = letturaX.casella->sizeHint().height() + distanza;
-    const MisureLetture m(*letturaX.casella, NumeroPiuLungoVista());
-    const double compatta = LarghezzaPerNumeri(*letturaX.casella, NumeroPiuLungoVista());
+    const QString piuLungo = NumeroPiuLungoVista(dati);
+    const MisureLetture m(*letturaX.casella, piuLungo);
+    const double compatta = LarghezzaPerNumeri(*letturaX.casella, piuLungo);
     std::vector<Lettura*> gruppi[2];
     for (Lettura* l : LettureVisibili())
         gruppi[l == &letturaX || l == &letturaY ||
@@ -266,5 +242,8 @@ void frmGrafico::DisponiLettureSotto() {
         occupata = colloca(casella, 0, false, true);
     }
     colloca(casella, height() - occupata, true, piegate);
-    cornice = CorniceSuMisura(Dati(), QRectF(0, alto, width(), height() - alto - occupata), Pixel(font()));
+    RegoleCornice regole =
+        RegoleSuMisura(QRectF(0, alto, width(), height() - alto - occupata), Pixel(font()));
+    regole.carattereNomi = font();
+    cornice = DisponiCornice(dati, regole);
 }

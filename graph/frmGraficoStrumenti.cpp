@@ -26,9 +26,7 @@ void frmGrafico::PulisciGrafico(bool primaDiUnDisegno) {
         vuoto = true;
         QFont carattere = font();
         carattere.setPixelSize(QFontInfo(font()).pixelSize());
-        DisposizioneGrafico bianca = DisponiGrafico(Dati(), cornice, carattere);
-        bianca.carattereNomi = font();
-        piano->Mostra(std::move(bianca));
+        piano->Mostra(DisponiGrafico(Dati(), cornice, carattere));
         AbilitaPulsanti(false, false);
     }
     SvuotaLetture(false); // no readout outlives the graph it measured
@@ -45,11 +43,11 @@ void frmGrafico::AbilitaPulsanti(bool grafico, bool zoom) {
 // on it when asked.
 void frmGrafico::MostraVista(bool tieniSegni) {
     vuoto = false;
-    Disponi(); // the strips follow the view's labels
+    const DatiGrafico dati = Dati(); // its details curves made once, for the frame and the picture
+    Disponi(dati);                   // the strips follow the view's labels
     QFont carattere = font();
     carattere.setPixelSize(QFontInfo(font()).pixelSize());
-    DisposizioneGrafico d = DisponiGrafico(Dati(), cornice, carattere);
-    d.carattereNomi = font();
+    DisposizioneGrafico d = DisponiGrafico(dati, cornice, carattere);
     // What the axes read, for a screen reader.
     QStringList assi;
     for (const auto& [ruolo, nome] :
@@ -169,7 +167,8 @@ void frmGrafico::MostraDifferenza(bool mostra) {
         l->etichetta->setVisible(visibile);
         l->casella->setVisible(visibile);
     }
-    const std::vector<CurvaDettaglio> curve = CurveDettaglio(Moto, Asse());
+    const DatiGrafico dati = Dati();
+    const std::vector<CurvaDettaglio>& curve = dati.Dettagli();
     for (size_t i = 0; i < lettureDettagli.size(); ++i) {
         const Lettura& l = lettureDettagli[i];
         if (i < curve.size()) { // the sizing's reads C, or F for a direct drive
@@ -180,7 +179,7 @@ void frmGrafico::MostraDifferenza(bool mostra) {
         l.casella->setVisible(Particolari() && i < curve.size());
     }
     // Below the plot, a group shown or hidden changes the plot's room: the view is laid out again.
-    if (Disponi() && vistaDisegnata)
+    if (Disponi(dati) && vistaDisegnata)
         MostraVista(true);
 }
 
@@ -233,9 +232,10 @@ void frmGrafico::MouseMosso(double X, double Y) {
     Scrivi(letturaX, t);
     Scrivi(letturaY, v);
     if (Particolari()) { // exact at the cursor's time, from the closed form
-        const std::vector<CurvaDettaglio>& curve = piano->Disposizione().dettagli;
-        for (size_t i = 0; i < curve.size() && i < lettureDettagli.size(); ++i)
-            Scrivi(lettureDettagli[i], curve[i].valore(t), true);
+        const std::vector<AsseDettaglio>& assi = piano->Disposizione().dettagli;
+        for (size_t i = 0; i < assi.size() && i < lettureDettagli.size(); ++i)
+            if (assi[i].curva.valore)
+                Scrivi(lettureDettagli[i], assi[i].curva.valore(t), true);
     }
 }
 

@@ -1,6 +1,7 @@
 // Data out of the graph window: the plot's context menu and its keys, and the picture of the view. The
 // window copies the picture itself; the files are the program's to write, so it only asks for them.
 
+#include "MisureCornice.h"
 #include "PianoGrafico.h"
 #include "frmGrafico.h"
 
@@ -80,7 +81,8 @@ QSize frmGrafico::MisuraImmagine() const {
         r |= s;
     for (const TestoGrafico& n : cornice.nomi)
         r |= n.posto;
-    return QSize(int(std::ceil(r.width())) + 12, int(std::ceil(r.height())) + 12);
+    const int margini = int(2 * Cornice::MargineImmagine);
+    return QSize(int(std::ceil(r.width())) + margini, int(std::ceil(r.height())) + margini);
 }
 
 void frmGrafico::Copia() {

@@ -66,11 +66,11 @@ inline QString EtichetteIlleggibili(const DisposizioneGrafico& d) {
         if (QStringList(testi).removeDuplicates() > 0)
             difetti << nome + "ripetute " + testi.join(' ');
     }
-    for (const PannelloGrafico& s : d.strisce)
-        for (const TestoGrafico& t : s.testi) {
-            if (!s.posto.adjusted(-0.01, -0.01, 0.01, 0.01).contains(t.posto))
+    for (const PannelloGrafico* s : d.Strisce())
+        for (const TestoGrafico& t : s->testi) {
+            if (!s->posto.adjusted(-0.01, -0.01, 0.01, 0.01).contains(t.posto))
                 difetti << "fuori: " + t.testo;
-            for (const LineaGrafico& l : s.linee) // the axis and its ticks
+            for (const LineaGrafico& l : s->linee) // the axis and its ticks
                 if (t.posto.intersects(l.punti.boundingRect().adjusted(-0.5, -0.5, 0.5, 0.5)))
                     difetti << "sulla linea: " + t.testo;
         }

@@ -109,7 +109,7 @@ private slots:
         if (gesti.startsWith("ZoomArea") && gesti.contains("rotella")) // the box's first corner kept its time
             QVERIFY(vicino(b.G.ValoreMinimoX, 0.5));
         if (gesti.contains(":-100")) // a drag 100 pixels left: the times move right
-            QVERIFY(vicino(b.G.BordoSinistro - inizio, 100 / b.Vista().kx / b.G.ScalaX, 1e-4));
+            QVERIFY(vicino(b.G.BordoSinistro - inizio, 100 / b.Vista().mappaX.Passo() / b.G.ScalaX, 1e-4));
     }
 
     // Every readout gives the whole value in its tooltip and its accessible description.
@@ -249,16 +249,16 @@ private slots:
         b.Gesti("AggiungiParticolari Tracciatore");
         const DisposizioneGrafico& d = b.Vista();
         QSet<QRgb> colori{qRgb(0, 0, 0)}; // each curve in a colour of its own, none the speed's black
-        for (const CurvaDettaglio& curva : d.dettagli)
-            colori << curva.colore.rgb();
+        for (const AsseDettaglio& asse : d.dettagli)
+            colori << asse.curva.colore.rgb();
         QCOMPARE(colori.size(), 4);
-        QStringList visto{d.dettagli[2].nome + ':', TestiAsse(d, RuoloTesto::Dettaglio, 2)};
+        QStringList visto{d.dettagli[2].curva.nome + ':', TestiAsse(d, RuoloTesto::Dettaglio, 2)};
         visto << "|" << b.finestra->findChild<QLabel*>("EtichettaLetturaC")->text();
         for (const char* gesto : {"0.1;0.3", "0.5;0.3", "0.9;0.3"}) {
             b.Gesti(gesto);
             visto << b.Casella("LetturaC")->text();
         }
-        QCOMPARE(b.Casella("LetturaC")->accessibleName(), d.dettagli[2].sigla);
+        QCOMPARE(b.Casella("LetturaC")->accessibleName(), d.dettagli[2].curva.sigla);
 
         const auto csv = [&](double durata) {
             QBuffer memoria;

@@ -113,25 +113,28 @@ private slots:
             QSKIP("the law of motion reads no motion backwards");
         const double pixelVelocita = std::abs(f.d.InPixel(0, 1).y() - f.d.InPixel(0, 0).y());
         const LeggeMoto avanti({.T1 = moto[0], .T2 = moto[1], .Vm = std::abs(moto[2])});
-        for (const LineaGrafico& l : f.d.piano.linee)
-            if (l.penna.color() == Qt::black && l.penna.widthF() == 2)
-                for (QPointF p : l.punti) {
-                    const QPointF u(f.d.Tempo(p.x()), f.d.Velocita(p.y()));
-                    const double v = moto[2] < 0 ? -avanti.Velocita(u.x()) : avanti.Velocita(u.x());
-                    QVERIFY2(std::abs(u.y() - v) * pixelVelocita < 1.5,
-                             qPrintable(QString::asprintf("%g %g", u.x(), u.y())));
-                }
+        const std::vector<LineaGrafico> curva = f.d.Linee(RuoloLinea::Velocita);
+        QVERIFY(!curva.empty());
+        for (const LineaGrafico& l : curva)
+            for (QPointF p : l.punti) {
+                const QPointF u(f.d.Tempo(p.x()), f.d.Velocita(p.y()));
+                const double v = moto[2] < 0 ? -avanti.Velocita(u.x()) : avanti.Velocita(u.x());
+                QVERIFY2(std::abs(u.y() - v) * pixelVelocita < 1.5,
+                         qPrintable(QString::asprintf("%g %g", u.x(), u.y())));
+            }
         // The marks stand at T1 and T1 + T2; their texts, when drawn, clear of the speed axis.
         const double asse = f.d.InPixel(0, 0).x();
         const std::vector<TestoGrafico> segni = f.d.Testi(RuoloTesto::Fase);
         QVERIFY(segni.size() >= 2);
         for (const TestoGrafico& t : segni)
             QVERIFY2(!(t.posto.left() <= asse + 1 && t.posto.right() >= asse - 1), qPrintable(t.testo));
+        const std::vector<LineaGrafico> fasi = f.d.Linee(RuoloLinea::Fase);
+        QCOMPARE(fasi.size(), size_t(2));
         for (double t : {f.banco.Moto.T1, f.banco.Moto.T1 + f.banco.Moto.T2}) {
             const double x = f.d.InPixel(t, 0).x();
-            QVERIFY(std::any_of(f.d.piano.linee.begin(), f.d.piano.linee.end(), [&](const LineaGrafico& l) {
-                return l.penna.style() == Qt::DotLine && l.punti.size() == 2 &&
-                       std::abs(l.punti[0].x() - x) < 0.01 && l.punti[0].x() == l.punti[1].x();
+            QVERIFY(std::any_of(fasi.begin(), fasi.end(), [&](const LineaGrafico& l) {
+                return l.punti.size() == 2 && std::abs(l.punti[0].x() - x) < 0.01 &&
+                       l.punti[0].x() == l.punti[1].x();
             }));
         }
         if (moto[2] < 0) { // the curve and s below the axis: 0 on top of the view
