@@ -114,11 +114,11 @@ EsitoCalcolo Simulazione::Calcola() {
 std::optional<std::string> Simulazione::TestoDocumento() const {
     // What a failed solve left undefined or infinite is written as 0, which any reader takes back: the
     // combination and the typed values are kept.
-    Velantra moto = dati.Moto;
+    DatiDocumento scritti = dati;
     for (const Grandezza& g : Grandezze)
-        if (!std::isfinite(moto.*g.Membro))
-            moto.*g.Membro = 0;
-    return ScriviDocumento(dati.Sistema, moto, dati.Asse);
+        if (!std::isfinite(scritti.Moto.*g.Membro))
+            scritti.Moto.*g.Membro = 0;
+    return ScriviDocumento(scritti);
 }
 
 void Simulazione::Salvata(const QString& percorso, std::string testo) {
