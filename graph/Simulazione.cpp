@@ -16,6 +16,7 @@ constexpr Simulazione::Cambi Tutto = Simulazione::Cambio::Dati | Simulazione::Ca
 
 void Simulazione::Azzera() {
     dati = DatiDocumento{};
+    leggiMostrate = false;
     punti.Vuota();
     dimensionamento.reset();
     stato = StatoComandi::Vuoto;
@@ -40,6 +41,7 @@ void Simulazione::Esempio() {
 
 void Simulazione::Carica(DatiDocumento letti, const QString& percorso, std::string testo) {
     dati = std::move(letti);
+    leggiMostrate = false;
     punti.Vuota();
     dimensionamento.reset();
     stato = StatoComandi::Letto;
@@ -72,7 +74,22 @@ void Simulazione::ImpostaAsse(const std::optional<DatiAsse>& asse) {
     emit Cambiata(Cambio::Dati | Cambio::Asse);
 }
 
+void Simulazione::ImpostaMotore(const std::optional<DatiMotore>& motore) {
+    if (bool(motore) == bool(dati.Motore) && (!motore || StessiDati(*motore, *dati.Motore)))
+        return;
+    dati.Motore = motore;
+    emit Cambiata(Cambio::Dati | Cambio::Asse);
+}
+
+void Simulazione::ImpostaJerk(std::optional<double> jerk) {
+    if (jerk == dati.Jerk)
+        return;
+    dati.Jerk = jerk;
+    emit Cambiata(Cambio::Dati);
+}
+
 Simulazione::Cambi Simulazione::SvuotaCurva() {
+    leggiMostrate = false;
     punti.Vuota();
     dimensionamento.reset();
     Cambi cambi = Cambio::Curva | Cambio::Asse;
@@ -104,6 +121,7 @@ EsitoCalcolo Simulazione::Calcola() {
         return esito;
     }
     dimensionamento = dati.Asse ? Dimensiona(moto, *dati.Asse) : std::nullopt;
+    leggiMostrate = false; // a new motion: the laws shown were another's
     punti.Vuota();
     CampionaVelocita(punti, moto, grafico.StepTempo);
     stato = StatoComandi::Calcolato;

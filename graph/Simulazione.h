@@ -48,6 +48,12 @@ public:
     int16_t SistemaCorrente() const { return dati.Sistema; }
     const Velantra& Moto() const { return dati.Moto; }
     const std::optional<DatiAsse>& Asse() const { return dati.Asse; }
+    // The motor chosen for the axis (its limits; its inertia is in the sizing data), or none.
+    const std::optional<DatiMotore>& Motore() const { return dati.Motore; }
+    // The jerk of the laws compared, when the user set one (else the laws window's default).
+    const std::optional<double>& Jerk() const { return dati.Jerk; }
+    // True once the laws compared were shown for the motion now calculated (the report then adds them).
+    bool LeggiMostrate() const { return leggiMostrate; }
     // All that a document holds of the simulation.
     const DatiDocumento& Dati() const { return dati; }
     const XYPoli& PuntiGrafico() const { return punti; }
@@ -76,6 +82,12 @@ public:
     bool ImpostaValore(int indice, double valore);
     // The sizing data, or none.
     void ImpostaAsse(const std::optional<DatiAsse>& asse);
+    // The motor, or none; the jerk of the laws, or none (the default). Neither is an input of the
+    // motion: the curve stays.
+    void ImpostaMotore(const std::optional<DatiMotore>& motore);
+    void ImpostaJerk(std::optional<double> jerk);
+    // The laws compared were shown for the calculated motion; forgotten when the curve changes.
+    void SegnaLeggiMostrate() { leggiMostrate = Calcolata(); }
 
     // Solves the current combination into the record, then checks, sizes and samples it.
     EsitoCalcolo Calcola();
@@ -110,6 +122,7 @@ private:
     std::optional<Dimensionamento> dimensionamento;
     QString documento;
     std::string testoSalvato;
+    bool leggiMostrate = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Simulazione::Cambi)
