@@ -8,7 +8,9 @@ namespace {
 // The worked example's document, solved, with its axis, its motor and a jerk of the laws window: 0.5 m
 // in 1 s, T1 0.25 s, 50 kg on a 10 mm screw.
 std::string Esempio() {
-    DatiDocumento dati{.Sistema = 2, .Moto = {.Stot = 0.5, .T1 = 0.25, .Ttot = 1}};
+    DatiDocumento dati;
+    dati.Sistema = 2;
+    dati.Moto = {.Stot = 0.5, .T1 = 0.25, .Ttot = 1};
     dati.Moto.StTtT1();
     dati.Asse = DatiAsse{.Massa = 50, .Passo = 0.01};
     dati.Motore = DatiMotore{.CoppiaNominale = 0.32, .VelocitaMassima = 6000};
