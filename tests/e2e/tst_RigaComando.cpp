@@ -139,6 +139,10 @@ private slots:
         riga("collegamento a una cartella mancante", "velantra -e es.vla rotto.csv", 1,
              salva.arg("rotto.csv",
                        "è un collegamento a «./manca/x.csv», ma la cartella «./manca» non esiste"));
+        riga("nome con caratteri di controllo",
+             "velantra -e es.vla $'nodir\\e[2J\\a\\nvelantra: tutto bene/x.csv'", 1,
+             salva.arg("nodir\\x1B[2J\\x07\\nvelantra: tutto bene/x.csv",
+                       "la cartella «nodir\\x1B[2J\\x07\\nvelantra: tutto bene» non esiste"));
         // A folder that takes no new file: its writable file rewritten in place, or left as it was.
         const QString chiusa =
             "chmod 755 .; chmod 555 chiusa; "
