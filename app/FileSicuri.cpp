@@ -359,9 +359,13 @@ FileLetto LeggiFile(const QString& percorso, qint64 massimo) {
     return {std::move(contenuto), {}};
 }
 
-bool StessoFile(const QString& uno, const QString& altro) {
-    struct stat a {
-    }, b{};
-    return stat(ByteDaNome(uno).constData(), &a) == 0 && stat(ByteDaNome(altro).constData(), &b) == 0 &&
-           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+std::optional<QString> SovrascriveIngresso(const QString& ingresso, const QString& uscita) {
+    struct stat letto {};
+    struct stat scritto {};
+    if (stat(ByteDaNome(ingresso).constData(), &letto) != 0 || !S_ISREG(letto.st_mode) ||
+        stat(ByteDaNome(uscita).constData(), &scritto) != 0 || letto.st_dev != scritto.st_dev ||
+        letto.st_ino != scritto.st_ino)
+        return std::nullopt;
+    return QStringLiteral("«%1» è lo stesso file di «%2», da leggere, che andrebbe perduto")
+        .arg(PercorsoMostrato(uscita), PercorsoMostrato(ingresso));
 }

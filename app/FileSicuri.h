@@ -39,8 +39,11 @@ struct FileLetto {
 // Reads at most `massimo` + 1 bytes, so that a caller can tell an oversized file.
 FileLetto LeggiFile(const QString& percorso, qint64 massimo);
 
-// Whether both names lead to the same existing file (through links too).
-bool StessoFile(const QString& uno, const QString& altro);
+// For a command that reads `ingresso` and writes `uscita`, asked before anything is written: why the
+// write would destroy what it reads, when both names reach the same regular file (the same name, a
+// symbolic link, a hard link: the same device and inode), as a reason in Italian naming both; nothing
+// when they are different files or either is missing.
+std::optional<QString> SovrascriveIngresso(const QString& ingresso, const QString& uscita);
 
 // From now on a write beyond the size the process may give a file (ulimit -f), or into a pipe whose
 // reader has gone, fails with its reason instead of the system ending the program (SIGXFSZ, SIGPIPE).

@@ -108,10 +108,8 @@ int Esporta(const QString& documento, const QString& uscita, std::optional<Passo
     if (formato != QLatin1String("csv") && formato != QLatin1String("txt") && !Immagine(uscita))
         return nonEsportato(
             QStringLiteral("l'estensione non indica un formato noto (.csv, .txt, .png, .svg, .pdf)"));
-    if (StessoFile(documento, uscita))
-        return nonEsportato(
-            QStringLiteral("è il file della simulazione da leggere, «%1», che andrebbe perduta")
-                .arg(PercorsoMostrato(documento)));
+    if (const auto motivo = SovrascriveIngresso(documento, uscita))
+        return nonEsportato(*motivo);
     Programma programma;
     if (const auto messaggio = CalcolaDocumento(documento, programma))
         return Errore(*messaggio);

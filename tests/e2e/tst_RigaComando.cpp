@@ -125,9 +125,19 @@ private slots:
              "--intervallo vale solo con --esporta." + aiuto);
 
         // Names and special files.
-        riga(
-            "se stessa da un collegamento", "velantra -e es.vla doc.csv", 1,
-            esporta.arg("doc.csv", "è il file della simulazione da leggere, «es.vla», che andrebbe perduta"));
+        // An output that is the input by another name: refused before anything is read or written.
+        const QString perduto = "«%1» è lo stesso file di «%2», da leggere, che andrebbe perduto";
+        riga("se stessa da un collegamento", "velantra -e es.vla doc.csv", 1,
+             esporta.arg("doc.csv", perduto.arg("doc.csv", "es.vla")));
+        const QString relazione = "Impossibile scrivere la relazione nel file «%1»: %2.";
+        riga("relazione su se stessa",
+             "cp asse.vla doc.txt; velantra -r doc.txt doc.txt; s=$?; "
+             "cmp -s asse.vla doc.txt && rm doc.txt; exit $s",
+             1, relazione.arg("doc.txt", perduto.arg("doc.txt", "doc.txt")));
+        riga("relazione su un collegamento fisso",
+             "cp asse.vla a.vla; ln a.vla a.pdf; velantra -r a.vla a.pdf; s=$?; "
+             "cmp -s asse.vla a.pdf && rm a.*; exit $s",
+             1, relazione.arg("a.pdf", perduto.arg("a.pdf", "a.vla")));
         riga("nomi non UTF-8",
              "cp es.vla $'perch\\xe9.vla' && velantra -e $'perch\\xe9.vla' $'out\\xe9.csv' && mv "
              "$'out\\xe9.csv' letto && rm $'perch\\xe9.vla'",
