@@ -1,6 +1,7 @@
 #include "FileSicuri.h"
 
 #include "Avanzamento.h"
+#include "FileTemporaneo.h"
 
 #include <QIODevice>
 #include <cerrno>
@@ -191,44 +192,20 @@ std::optional<QString> ScriviDiretto(const QByteArray& nome, const std::function
     return motivo;
 }
 
-// A file that may be written where no file may be made: rewritten in place, its old contents written
-// back when the new ones fail.
-std::optional<QString> ScriviSulPosto(const QByteArray& nome, const QString& negato,
-                                      const std::function<bool(QIODevice&)>& scrivi,
-                                      Avanzamento* avanzamento) {
-    constexpr qint64 Massimo = qint64(1) << 30; // kept whole in memory
-    const int descrittore = open(nome.constData(), O_RDWR | O_CLOEXEC);
-    struct stat info {};
-    if (descrittore < 0 || fstat(descrittore, &info) != 0 || info.st_size > Massimo) {
-        if (descrittore >= 0)
-            close(descrittore);
-        return negato;
-    }
-    QByteArray vecchio(info.st_size, Qt::Uninitialized);
-    qint64 letti = 0;
-    for (ssize_t n = 1; n > 0 && letti < vecchio.size(); letti += std::max<ssize_t>(n, 0))
-        n = pread(descrittore, vecchio.data() + letti, size_t(vecchio.size() - letti), letti);
-    std::optional<QString> motivo;
-    if (letti != vecchio.size())
-        motivo = negato;
-    else if (ftruncate(descrittore, 0) != 0)
-        motivo = Errore(errno);
-    else if (!(motivo = Produci(descrittore, scrivi, avanzamento, true)))
-        DistinguiDa(descrittore, info);
-    else {
-        bool ripristinato = ftruncate(descrittore, 0) == 0;
-        for (qint64 scritti = 0; ripristinato && scritti < vecchio.size();) {
-            const ssize_t n =
-                pwrite(descrittore, vecchio.constData() + scritti, size_t(vecchio.size() - scritti), scritti);
-            ripristinato = n > 0;
-            scritti += std::max<ssize_t>(n, 0);
-        }
-        if (!(ripristinato && fsync(descrittore) == 0))
-            *motivo += QString::fromUtf8(motivo->isEmpty() ? "" : "; ") +
-                       QStringLiteral("il contenuto precedente non si è potuto ripristinare");
-    }
-    if (close(descrittore) != 0 && !motivo)
-        motivo = Errore(errno);
+// Why nothing may be written in `cartella`, and where it could be: the user's home folder, when it may
+// be written and is another folder.
+QString Negato(const QByteArray& cartella, bool esiste) {
+    QString motivo = QStringLiteral("non è permesso scrivere nella cartella «%1»").arg(Mostrato(cartella));
+    if (esiste)
+        motivo += QStringLiteral(": il file resta com'era");
+    const QByteArray casa = qgetenv("HOME");
+    struct stat li {};
+    struct stat qui {};
+    if (casa.startsWith('/') && stat(casa.constData(), &li) == 0 && S_ISDIR(li.st_mode) &&
+        access(casa.constData(), W_OK | X_OK) == 0 &&
+        !(stat(cartella.constData(), &qui) == 0 && qui.st_dev == li.st_dev && qui.st_ino == li.st_ino))
+        motivo += QStringLiteral("; si può salvare altrove, per esempio nella cartella personale «%1»")
+                      .arg(Mostrato(casa));
     return motivo;
 }
 
@@ -259,6 +236,7 @@ mode_t ModoNuovo() {
 void PreparaScritture() {
     std::signal(SIGXFSZ, SIG_IGN);
     std::signal(SIGPIPE, SIG_IGN);
+    FileTemporaneo::PreparaSegnali();
 }
 
 std::optional<QString> ScriviFile(const QString& percorso, const std::function<bool(QIODevice&)>& scrivi,
@@ -290,16 +268,10 @@ std::optional<QString> ScriviFile(const QString& percorso, const std::function<b
     if (esiste && access(bersaglio->constData(), W_OK) != 0)
         return errno == EROFS ? Errore(EROFS) : QStringLiteral("il file è di sola lettura");
 
-    QByteArray temporaneo = cartella + "/.velantra-XXXXXX";
-    const int descrittore = mkostemp(temporaneo.data(), O_CLOEXEC);
-    if (descrittore < 0) {
-        const int errore = errno;
-        const QString negato =
-            QStringLiteral("non è permesso scrivere nella cartella «%1»").arg(Mostrato(cartella));
-        if (errore == EACCES || errore == EPERM)
-            return esiste ? ScriviSulPosto(*bersaglio, negato, scrivi, avanzamento) : negato;
-        return Errore(errore);
-    }
+    FileTemporaneo temporaneo(cartella);
+    if (const int errore = temporaneo.Errore())
+        return errore == EACCES || errore == EPERM ? Negato(cartella, esiste) : Errore(errore);
+    const int descrittore = temporaneo.Descrittore();
     if (esiste) { // the owner where the system allows it, else the group if it does; the mode always
         if ((info.st_uid != geteuid() || info.st_gid != getegid()) &&
             fchown(descrittore, info.st_uid, info.st_gid) != 0) {
@@ -311,13 +283,11 @@ std::optional<QString> ScriviFile(const QString& percorso, const std::function<b
     motivo = Produci(descrittore, scrivi, avanzamento, true);
     if (!motivo && esiste)
         DistinguiDa(descrittore, info);
-    if (close(descrittore) != 0 && !motivo)
-        motivo = Errore(errno);
-    if (!motivo && rename(temporaneo.constData(), bersaglio->constData()) != 0)
-        motivo = Errore(errno);
     if (motivo)
-        unlink(temporaneo.constData());
-    return motivo;
+        return motivo;
+    if (const int errore = temporaneo.Sostituisci(bersaglio->mid(bersaglio->lastIndexOf('/') + 1)))
+        return Errore(errore);
+    return std::nullopt;
 }
 
 std::optional<QString> ScriviFile(const QString& percorso, const QByteArray& contenuto) {

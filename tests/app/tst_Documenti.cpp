@@ -92,7 +92,10 @@ private slots:
              salva + "«%2/file» non è una cartella.");
         riga("nome di una cartella", "Save", "cartella", {}, salva + "esiste una cartella con questo nome.");
         riga("sola lettura", "Save", "sola/sim.vla", {},
-             salva + "non è permesso scrivere nella cartella «%2/sola».");
+             salva +
+                 "non è permesso scrivere nella cartella «%2/sola»; si può salvare altrove, per esempio "
+                 "nella cartella personale «" +
+                 qEnvironmentVariable("HOME") + "».");
         riga("valore illeggibile", "Save", "sim.vla", {},
              salva + "il valore di Stot non è un numero valido.");
     }

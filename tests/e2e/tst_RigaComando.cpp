@@ -10,9 +10,9 @@
 #include <QTest>
 
 // The program run as a process without a display, as a script runs it: each row is a line of bash in a
-// folder holding the documents es.vla (a 5 s motion), its mirror indietro.vla, impossibile.vla,
-// negativo.vla, piccolo.vla (a motion too small to draw), asse.vla, diretta.vla, nullo.vla and
-// pesante.vla (a motion with its axis, the last one too heavy to size), a link doc.csv to es.vla, the old
+// folder holding the documents es.vla (a 5 s motion), grande.vla (999 s), its mirror indietro.vla,
+// impossibile.vla, negativo.vla, piccolo.vla (a motion too small to draw), asse.vla, diretta.vla, nullo.vla
+// and pesante.vla (a motion with its axis, the last one too heavy to size), a link doc.csv to es.vla, the old
 // files vecchio.csv, .txt, .png, .svg, .pdf with the special entries of Prepara(), and a folder chiusa
 // holding an old vecchio.csv that anyone may write; `velantra` runs the program.
 class TstRigaComando : public QObject {
@@ -153,14 +153,41 @@ private slots:
              "velantra -e es.vla $'nodir\\e[2J\\a\\nvelantra: tutto bene/x.csv'", 1,
              salva.arg("nodir\\x1B[2J\\x07\\nvelantra: tutto bene/x.csv",
                        "la cartella «nodir\\x1B[2J\\x07\\nvelantra: tutto bene» non esiste"));
-        // A folder that takes no new file: its writable file rewritten in place, or left as it was.
-        const QString chiusa =
-            "chmod 755 .; chmod 555 chiusa; "
-            "[ $(id -u) = 0 ] && come='setpriv --reuid 65534 --regid 65534 --clear-groups'; "
-            "%1 $come \"$V\" -e es.vla chiusa/vecchio.csv; s=$?; chmod 755 chiusa; exit $s";
-        riga("cartella chiusa", chiusa.arg(""), 0, {}, "chiusa/vecchio.csv", csv);
-        riga("cartella chiusa, limite", chiusa.arg("ulimit -f 4;"), 1,
-             salva.arg("chiusa/vecchio.csv", limite));
+        riga("percorso di 4086 byte",
+             "a=$(printf %0250d 0); p=$a; while [ ${#p} -lt 3800 ]; do p=$p/$a; done; "
+             "p=$p/$(printf %0$((4079 - ${#p}))d 0); mkdir -p $p; "
+             "velantra -e es.vla $p/x.csv; s=$?; mv $p/x.csv letto; rm -r $a; exit $s",
+             0, {}, "letto", csv);
+        // A folder that takes no new file: its writable file left as it was, never written in place.
+        riga("cartella chiusa",
+             "chmod 755 .; chmod 555 chiusa; "
+             "[ $(id -u) = 0 ] && come='setpriv --reuid 65534 --regid 65534 --clear-groups'; "
+             "HOME=/tmp $come \"$V\" -e es.vla chiusa/vecchio.csv; s=$?; chmod 755 chiusa; exit $s",
+             1,
+             salva.arg("chiusa/vecchio.csv", "non è permesso scrivere nella cartella «chiusa»: il file resta "
+                                             "com'era; si può salvare altrove, per esempio nella cartella "
+                                             "personale «/tmp»"));
+        // Writers at once on one name: each puts a whole file in its place.
+        riga("dieci scrittori insieme",
+             "velantra -e es.vla uno.csv; velantra -e indietro.vla due.csv; "
+             "for i in {1..10}; do velantra -e $( ((i % 2)) && echo es || echo indietro).vla out.csv & done; "
+             "s=0; for p in $(jobs -p); do wait $p || s=1; done; "
+             "(cmp -s out.csv uno.csv || cmp -s out.csv due.csv) && echo intero; "
+             "rm uno.csv due.csv out.csv; exit $s",
+             0, {}, {}, "intero\n");
+        // Ended by a signal while writing a large file: the old one stays, nothing is left beside it. KILL
+        // cannot be caught, so only a file with no name survives it; where the system cannot make one
+        // (here without /proc, in a mount space of the test's own) the others remove the hidden one.
+        const QString senzaProc = "unshare -m true 2> /dev/null || exit 77; set -m; "
+                                  "unshare -m bash -c 'mount -t tmpfs none /proc && exec \"$0\" \"$@\"' ";
+        for (const auto& [segnale, numero] : {std::pair{"KILL", 9}, {"INT", 2}, {"TERM", 15}, {"HUP", 1}})
+            riga(qPrintable(QStringLiteral("ucciso da ") + segnale),
+                 (numero == 9 ? QString() : senzaProc) +
+                     "\"$V\" -e grande.vla vecchio.csv -i 0.001 & p=$!; "
+                     "until ls -l /proc/$p/fd 2> /dev/null | grep -q \"$PWD/[#.]\"; do "
+                     "kill -0 $p || break; sleep 0.01; done; kill -" +
+                     segnale + " $p; wait $p 2> /dev/null",
+                 128 + numero, {});
         // Every format over a file-size limit and on a full disk: the old file stays.
         for (const QString formato : {"csv", "txt", "png", "svg", "pdf"}) {
             riga(qPrintable("limite, " + formato), "ulimit -f 0; velantra -e es.vla vecchio." + formato, 1,
@@ -183,7 +210,8 @@ private slots:
                  "diretta.vla:" + asse + "trasmissione=diretta,attrito=0.01,sosta=0.5",
                  "asse.vla:" + asse +
                      "passo=0.01,rendimento=0.9,attrito=0.01,inerzia_motore=1e-4,"
-                     "inerzia_trasmissione=2e-5,sosta=0.5"}) {
+                     "inerzia_trasmissione=2e-5,sosta=0.5",
+                 "grande.vla:0,250,0,1000,0,0,999,0,0\r\n"}) {
             QFile f(cartella.filePath(documento.section(':', 0, 0)));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(documento.section(':', 1).toUtf8()) > 0);
         }
@@ -203,6 +231,8 @@ private slots:
                                        "'; velantra() { LC_ALL=it_IT.UTF-8 \"$V\" \"$@\"; }; " +
                                            comando});
         QVERIFY(programma.waitForFinished(30000));
+        if (programma.exitCode() == 77)
+            QSKIP("a mount space of the test's own needs the super-user");
         QTEST(QString::fromUtf8(programma.readAllStandardError()), "errore");
         QTEST(programma.exitCode(), "stato");
 
