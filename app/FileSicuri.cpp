@@ -37,13 +37,15 @@ QString Errore(int numero) {
     case EPERM:
         return QStringLiteral("il sistema non lo permette");
     case ELOOP:
-        return QStringLiteral("i collegamenti simbolici del percorso formano un ciclo");
+        return QStringLiteral("i collegamenti simbolici del percorso sono troppi o formano un ciclo");
     case EISDIR:
         return QStringLiteral("esiste una cartella con questo nome");
     case EPIPE:
         return QStringLiteral("il programma che leggeva ha chiuso la pipe prima della fine");
     case ENXIO:
         return QStringLiteral("nessun programma sta leggendo dalla pipe");
+    case ENAMETOOLONG:
+        return QStringLiteral("il percorso è più lungo di quanto il sistema permetta");
     case ENOMEM:
         return QStringLiteral("la memoria non basta");
     case EMFILE:
@@ -85,10 +87,14 @@ std::optional<QString> MotivoCartella(const QByteArray& cartella) {
     return QStringLiteral("la cartella «%1» non esiste").arg(Mostrato(mancante));
 }
 
-// The file a name leads to through its symbolic links (the name itself when it is none, or missing).
+// The file a name leads to through its symbolic links (the name itself when it is none, or missing);
+// nothing when the system finds a cycle, or more links than it follows, on its way to the file.
 std::optional<QByteArray> Bersaglio(QByteArray nome) {
-    for (int salti = 0; salti < 40; ++salti) {
-        struct stat info {};
+    struct stat info {};
+    if (stat(nome.constData(), &info) != 0 && errno == ELOOP)
+        return std::nullopt;
+    // The system follows no more than 40, so a longer way here is a chain changed meanwhile.
+    for (int salti = 0; salti <= 2 * 40; ++salti) {
         if (lstat(nome.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
             return nome;
         char destinazione[PATH_MAX];
@@ -98,7 +104,7 @@ std::optional<QByteArray> Bersaglio(QByteArray nome) {
         const QByteArray letto(destinazione, lunghezza);
         nome = letto.startsWith('/') ? letto : Cartella(nome) + '/' + letto;
     }
-    return std::nullopt; // a cycle
+    return std::nullopt;
 }
 
 // Writes straight to a file descriptor and keeps the first failure, or the user's cancel, to itself:
@@ -169,11 +175,12 @@ void DistinguiDa(int descrittore, const struct stat& vecchio) {
 }
 
 // A FIFO or a device: opened and written as it is. A FIFO with no reader is waited for.
-std::optional<QString> ScriviDiretto(const QByteArray& nome, const std::function<bool(QIODevice&)>& scrivi,
+std::optional<QString> ScriviDiretto(const QByteArray& nome, bool fifo,
+                                     const std::function<bool(QIODevice&)>& scrivi,
                                      Avanzamento* avanzamento) {
     const int modo = O_WRONLY | O_CLOEXEC | O_NOCTTY;
     int descrittore = open(nome.constData(), modo | O_NONBLOCK);
-    while (descrittore < 0 && errno == ENXIO) {
+    while (fifo && descrittore < 0 && errno == ENXIO) {
         if (!avanzamento) {
             descrittore = open(nome.constData(), modo);
             break;
@@ -183,6 +190,8 @@ std::optional<QString> ScriviDiretto(const QByteArray& nome, const std::function
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         descrittore = open(nome.constData(), modo | O_NONBLOCK);
     }
+    if (descrittore < 0 && !fifo && errno == ENXIO) // a device with nothing behind it
+        return QStringLiteral("il dispositivo non esiste o non è collegato");
     if (descrittore < 0)
         return errno == EACCES ? QStringLiteral("non è permesso scriverci") : Errore(errno);
     fcntl(descrittore, F_SETFL, fcntl(descrittore, F_GETFL) & ~O_NONBLOCK);
@@ -251,7 +260,7 @@ std::optional<QString> ScriviFile(const QString& percorso, const std::function<b
         if (S_ISSOCK(info.st_mode))
             return QStringLiteral("è un socket, non un file: non vi si scrive");
         if (!S_ISREG(info.st_mode))
-            return ScriviDiretto(nome, scrivi, avanzamento);
+            return ScriviDiretto(nome, S_ISFIFO(info.st_mode), scrivi, avanzamento);
     }
     const std::optional<QByteArray> bersaglio = Bersaglio(nome);
     if (!bersaglio)

@@ -80,7 +80,7 @@ private slots:
         riga("cartella", "Open", "cartella", {}, apri + "è una cartella.");
         riga("FIFO", "Open", "fifo", {}, apri + "non è un file di dati.");
         riga("ciclo di collegamenti", "Open", "ciclo/sim.vla", {},
-             apri + "i collegamenti simbolici del percorso formano un ciclo.");
+             apri + "i collegamenti simbolici del percorso sono troppi o formano un ciclo.");
         riga("lettura fallita", "Open", "memoria.vla", {},
              apri + "la lettura non è riuscita: il dispositivo ha dato un errore di lettura o scrittura.");
         riga("troppo grande", "Open", "grande.vla",

@@ -153,6 +153,16 @@ private slots:
              "velantra -e es.vla $'nodir\\e[2J\\a\\nvelantra: tutto bene/x.csv'", 1,
              salva.arg("nodir\\x1B[2J\\x07\\nvelantra: tutto bene/x.csv",
                        "la cartella «nodir\\x1B[2J\\x07\\nvelantra: tutto bene» non esiste"));
+        riga("dispositivo che non risponde",
+             "ln -s /dev/tty t.csv; setsid -w \"$V\" -e es.vla t.csv; s=$?; rm t.csv; exit $s", 1,
+             salva.arg("t.csv", "il dispositivo non esiste o non è collegato"));
+        // 40 links the system follows; one more it does not.
+        const QString catena =
+            "ln -s out.csv c1.csv; for i in {2..%1}; do ln -s c$((i-1)).csv c$i.csv; done; "
+            "velantra -e es.vla c%1.csv; s=$?; rm c*.csv; exit $s";
+        riga("40 collegamenti", catena.arg(40), 0, {}, "out.csv", csv);
+        riga("41 collegamenti", catena.arg(41), 1,
+             salva.arg("c41.csv", "i collegamenti simbolici del percorso sono troppi o formano un ciclo"));
         riga("percorso di 4086 byte",
              "a=$(printf %0250d 0); p=$a; while [ ${#p} -lt 3800 ]; do p=$p/$a; done; "
              "p=$p/$(printf %0$((4079 - ${#p}))d 0); mkdir -p $p; "
