@@ -10,9 +10,9 @@
 #include <QTest>
 
 // The program run as a process without a display, as a script runs it: each row is a line of bash in a
-// folder holding the documents es.vla (a 5 s motion), grande.vla (999 s), its mirror indietro.vla,
-// impossibile.vla, negativo.vla, piccolo.vla (a motion too small to draw), asse.vla, diretta.vla, nullo.vla
-// and pesante.vla (a motion with its axis, the last one too heavy to size), a link doc.csv to es.vla, the old
+// folder holding the documents es.vla (a 5 s motion), its mirror indietro.vla, impossibile.vla,
+// negativo.vla, piccolo.vla (a motion too small to draw), asse.vla, diretta.vla, nullo.vla and
+// pesante.vla (a motion with its axis, the last one too heavy to size), a link doc.csv to es.vla, the old
 // files vecchio.csv, .txt, .png, .svg, .pdf with the special entries of Prepara(), and a folder chiusa
 // holding an old vecchio.csv that anyone may write; `velantra` runs the program.
 class TstRigaComando : public QObject {
@@ -129,15 +129,10 @@ private slots:
         const QString perduto = "«%1» è lo stesso file di «%2», da leggere, che andrebbe perduto";
         riga("se stessa da un collegamento", "velantra -e es.vla doc.csv", 1,
              esporta.arg("doc.csv", perduto.arg("doc.csv", "es.vla")));
-        const QString relazione = "Impossibile scrivere la relazione nel file «%1»: %2.";
-        riga("relazione su se stessa",
-             "cp asse.vla doc.txt; velantra -r doc.txt doc.txt; s=$?; "
-             "cmp -s asse.vla doc.txt && rm doc.txt; exit $s",
-             1, relazione.arg("doc.txt", perduto.arg("doc.txt", "doc.txt")));
         riga("relazione su un collegamento fisso",
              "cp asse.vla a.vla; ln a.vla a.pdf; velantra -r a.vla a.pdf; s=$?; "
-             "cmp -s asse.vla a.pdf && rm a.*; exit $s",
-             1, relazione.arg("a.pdf", perduto.arg("a.pdf", "a.vla")));
+             "cmp asse.vla a.pdf && rm a.*; exit $s",
+             1, "Impossibile scrivere la relazione nel file «a.pdf»: " + perduto.arg("a.pdf", "a.vla") + '.');
         riga("nomi non UTF-8",
              "cp es.vla $'perch\\xe9.vla' && velantra -e $'perch\\xe9.vla' $'out\\xe9.csv' && mv "
              "$'out\\xe9.csv' letto && rm $'perch\\xe9.vla'",
@@ -156,17 +151,13 @@ private slots:
         riga("dispositivo che non risponde",
              "ln -s /dev/tty t.csv; setsid -w \"$V\" -e es.vla t.csv; s=$?; rm t.csv; exit $s", 1,
              salva.arg("t.csv", "il dispositivo non esiste o non è collegato"));
-        // 40 links the system follows; one more it does not.
-        const QString catena =
-            "ln -s out.csv c1.csv; for i in {2..%1}; do ln -s c$((i-1)).csv c$i.csv; done; "
-            "velantra -e es.vla c%1.csv; s=$?; rm c*.csv; exit $s";
-        riga("40 collegamenti", catena.arg(40), 0, {}, "out.csv", csv);
-        riga("41 collegamenti", catena.arg(41), 1,
-             salva.arg("c41.csv", "i collegamenti simbolici del percorso sono troppi o formano un ciclo"));
+        riga("40 collegamenti, quanti il sistema ne segue",
+             "ln -s out.csv 1.csv; for i in {2..40}; do ln -s $((i-1)).csv $i.csv; done; "
+             "velantra -e es.vla 40.csv; s=$?; rm [0-9]*.csv; exit $s",
+             0, {}, "out.csv", csv);
         riga("percorso di 4086 byte",
-             "a=$(printf %0250d 0); p=$a; while [ ${#p} -lt 3800 ]; do p=$p/$a; done; "
-             "p=$p/$(printf %0$((4079 - ${#p}))d 0); mkdir -p $p; "
-             "velantra -e es.vla $p/x.csv; s=$?; mv $p/x.csv letto; rm -r $a; exit $s",
+             "p=$(printf %0250d/ {1..17}); p=${p:0:4080}; mkdir -p $p; "
+             "velantra -e es.vla $p/x.csv; s=$?; mv $p/x.csv letto; rm -r 0*; exit $s",
              0, {}, "letto", csv);
         // A folder that takes no new file: its writable file left as it was, never written in place.
         riga("cartella chiusa",
@@ -177,24 +168,19 @@ private slots:
              salva.arg("chiusa/vecchio.csv", "non è permesso scrivere nella cartella «chiusa»: il file resta "
                                              "com'era; si può salvare altrove, per esempio nella cartella "
                                              "personale «/tmp»"));
-        // Writers at once on one name: each puts a whole file in its place.
         riga("dieci scrittori insieme",
-             "velantra -e es.vla uno.csv; velantra -e indietro.vla due.csv; "
-             "for i in {1..10}; do velantra -e $( ((i % 2)) && echo es || echo indietro).vla out.csv & done; "
-             "s=0; for p in $(jobs -p); do wait $p || s=1; done; "
-             "(cmp -s out.csv uno.csv || cmp -s out.csv due.csv) && echo intero; "
-             "rm uno.csv due.csv out.csv; exit $s",
-             0, {}, {}, "intero\n");
+             "for i in {1..10}; do velantra -e es.vla out.csv || echo $i & done; wait", 0, {}, "out.csv",
+             csv);
         // Ended by a signal while writing a large file: the old one stays, nothing is left beside it. KILL
         // cannot be caught, so only a file with no name survives it; where the system cannot make one
         // (here without /proc, in a mount space of the test's own) the others remove the hidden one.
-        const QString senzaProc = "unshare -m true 2> /dev/null || exit 77; set -m; "
+        const QString senzaProc = "unshare -m true || exit 77; set -m; "
                                   "unshare -m bash -c 'mount -t tmpfs none /proc && exec \"$0\" \"$@\"' ";
         for (const auto& [segnale, numero] : {std::pair{"KILL", 9}, {"INT", 2}, {"TERM", 15}, {"HUP", 1}})
             riga(qPrintable(QStringLiteral("ucciso da ") + segnale),
                  (numero == 9 ? QString() : senzaProc) +
-                     "\"$V\" -e grande.vla vecchio.csv -i 0.001 & p=$!; "
-                     "until ls -l /proc/$p/fd 2> /dev/null | grep -q \"$PWD/[#.]\"; do "
+                     "\"$V\" -e es.vla vecchio.csv -i 6e-6 & p=$!; "
+                     "until ls -l /proc/$p/fd | grep -q \"$PWD/[#.]\"; do "
                      "kill -0 $p || break; sleep 0.01; done; kill -" +
                      segnale + " $p; wait $p 2> /dev/null",
                  128 + numero, {});
@@ -220,8 +206,7 @@ private slots:
                  "diretta.vla:" + asse + "trasmissione=diretta,attrito=0.01,sosta=0.5",
                  "asse.vla:" + asse +
                      "passo=0.01,rendimento=0.9,attrito=0.01,inerzia_motore=1e-4,"
-                     "inerzia_trasmissione=2e-5,sosta=0.5",
-                 "grande.vla:0,250,0,1000,0,0,999,0,0\r\n"}) {
+                     "inerzia_trasmissione=2e-5,sosta=0.5"}) {
             QFile f(cartella.filePath(documento.section(':', 0, 0)));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(documento.section(':', 1).toUtf8()) > 0);
         }
@@ -242,7 +227,7 @@ private slots:
                                            comando});
         QVERIFY(programma.waitForFinished(30000));
         if (programma.exitCode() == 77)
-            QSKIP("a mount space of the test's own needs the super-user");
+            QSKIP("a mount space of its own needs the super-user");
         QTEST(QString::fromUtf8(programma.readAllStandardError()), "errore");
         QTEST(programma.exitCode(), "stato");
 
