@@ -73,33 +73,42 @@ FileTemporaneo::~FileTemporaneo() {
         close(cartella);
 }
 
-// Gives the file a hidden name of its own: makes it, or links the unnamed one there.
+// Gives the file a hidden name of its own: makes it, or links the unnamed one there. The name is given
+// to the signal handler before it exists, as the process may be stopped and ended right after making
+// it; a name found taken is withdrawn at once.
 int FileTemporaneo::DaiNome() {
     const QByteArray proprio = "/proc/self/fd/" + QByteArray::number(descrittore);
     for (int i = 0; i < Tentativi; ++i) {
         const QByteArray prova = NomeNascosto();
+        Prenota(prova);
         const bool fatto =
             anonimo
                 ? linkat(AT_FDCWD, proprio.constData(), cartella, prova.constData(), AT_SYMLINK_FOLLOW) == 0
                 : (descrittore = openat(cartella, prova.constData(),
                                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600)) >= 0;
-        if (!fatto && errno != EEXIST)
-            return errno;
-        if (!fatto)
-            continue;
-        nome = prova;
-        for (std::size_t p = 0; p < posti.size() && posto < 0; ++p) {
-            int libero = Libero;
-            if (posti[p].stato.compare_exchange_strong(libero, Riempito)) {
-                posti[p].cartella = cartella;
-                std::memcpy(posti[p].nome, nome.constData(), size_t(nome.size()) + 1);
-                posti[p].stato.store(Nominato);
-                posto = int(p);
-            }
-        } // with every place taken, a signal leaves it behind; any failure still removes it
-        return 0;
+        if (fatto) {
+            nome = prova;
+            return 0;
+        }
+        const int motivo = errno;
+        Libera();
+        if (motivo != EEXIST)
+            return motivo;
     }
     return EEXIST;
+}
+
+// With every place taken, a signal leaves the file behind; any failure still removes it.
+void FileTemporaneo::Prenota(const QByteArray& prova) {
+    for (std::size_t p = 0; p < posti.size() && posto < 0; ++p) {
+        int libero = Libero;
+        if (posti[p].stato.compare_exchange_strong(libero, Riempito)) {
+            posti[p].cartella = cartella;
+            std::memcpy(posti[p].nome, prova.constData(), size_t(prova.size()) + 1);
+            posti[p].stato.store(Nominato);
+            posto = int(p);
+        }
+    }
 }
 
 void FileTemporaneo::Libera() {

@@ -32,6 +32,7 @@ public:
 
 private:
     int DaiNome();
+    void Prenota(const QByteArray& prova);
     void Libera();
 
     int cartella = -1;

@@ -180,7 +180,7 @@ private slots:
             riga(qPrintable(QStringLiteral("ucciso da ") + segnale),
                  (numero == 9 ? QString() : senzaProc) +
                      "\"$V\" -e es.vla vecchio.csv -i 6e-6 & p=$!; "
-                     "until ls -l /proc/$p/fd | grep -q \"$PWD/[#.]\"; do "
+                     "until ls -l /proc/$p/fd 2> /dev/null | grep -q \"$PWD/[#.]\"; do "
                      "kill -0 $p || break; sleep 0.01; done; kill -" +
                      segnale + " $p; wait $p 2> /dev/null",
                  128 + numero, {});
