@@ -1,6 +1,7 @@
 #include "FileSicuri.h"
 
 #include "Avanzamento.h"
+#include "FileTemporaneo.h"
 
 #include <QIODevice>
 #include <cerrno>
@@ -36,13 +37,15 @@ QString Errore(int numero) {
     case EPERM:
         return QStringLiteral("il sistema non lo permette");
     case ELOOP:
-        return QStringLiteral("i collegamenti simbolici del percorso formano un ciclo");
+        return QStringLiteral("i collegamenti simbolici del percorso sono troppi o formano un ciclo");
     case EISDIR:
         return QStringLiteral("esiste una cartella con questo nome");
     case EPIPE:
         return QStringLiteral("il programma che leggeva ha chiuso la pipe prima della fine");
     case ENXIO:
         return QStringLiteral("nessun programma sta leggendo dalla pipe");
+    case ENAMETOOLONG:
+        return QStringLiteral("il percorso è più lungo di quanto il sistema permetta");
     case ENOMEM:
         return QStringLiteral("la memoria non basta");
     case EMFILE:
@@ -84,10 +87,14 @@ std::optional<QString> MotivoCartella(const QByteArray& cartella) {
     return QStringLiteral("la cartella «%1» non esiste").arg(Mostrato(mancante));
 }
 
-// The file a name leads to through its symbolic links (the name itself when it is none, or missing).
+// The file a name leads to through its symbolic links (the name itself when it is none, or missing);
+// nothing when the system finds a cycle, or more links than it follows, on its way to the file.
 std::optional<QByteArray> Bersaglio(QByteArray nome) {
-    for (int salti = 0; salti < 40; ++salti) {
-        struct stat info {};
+    struct stat info {};
+    if (stat(nome.constData(), &info) != 0 && errno == ELOOP)
+        return std::nullopt;
+    // The system follows no more than 40, so a longer way here is a chain changed meanwhile.
+    for (int salti = 0; salti <= 2 * 40; ++salti) {
         if (lstat(nome.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
             return nome;
         char destinazione[PATH_MAX];
@@ -97,7 +104,7 @@ std::optional<QByteArray> Bersaglio(QByteArray nome) {
         const QByteArray letto(destinazione, lunghezza);
         nome = letto.startsWith('/') ? letto : Cartella(nome) + '/' + letto;
     }
-    return std::nullopt; // a cycle
+    return std::nullopt;
 }
 
 // Writes straight to a file descriptor and keeps the first failure, or the user's cancel, to itself:
@@ -168,11 +175,12 @@ void DistinguiDa(int descrittore, const struct stat& vecchio) {
 }
 
 // A FIFO or a device: opened and written as it is. A FIFO with no reader is waited for.
-std::optional<QString> ScriviDiretto(const QByteArray& nome, const std::function<bool(QIODevice&)>& scrivi,
+std::optional<QString> ScriviDiretto(const QByteArray& nome, bool fifo,
+                                     const std::function<bool(QIODevice&)>& scrivi,
                                      Avanzamento* avanzamento) {
     const int modo = O_WRONLY | O_CLOEXEC | O_NOCTTY;
     int descrittore = open(nome.constData(), modo | O_NONBLOCK);
-    while (descrittore < 0 && errno == ENXIO) {
+    while (fifo && descrittore < 0 && errno == ENXIO) {
         if (!avanzamento) {
             descrittore = open(nome.constData(), modo);
             break;
@@ -182,6 +190,8 @@ std::optional<QString> ScriviDiretto(const QByteArray& nome, const std::function
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         descrittore = open(nome.constData(), modo | O_NONBLOCK);
     }
+    if (descrittore < 0 && !fifo && errno == ENXIO) // a device with nothing behind it
+        return QStringLiteral("il dispositivo non esiste o non è collegato");
     if (descrittore < 0)
         return errno == EACCES ? QStringLiteral("non è permesso scriverci") : Errore(errno);
     fcntl(descrittore, F_SETFL, fcntl(descrittore, F_GETFL) & ~O_NONBLOCK);
@@ -191,44 +201,20 @@ std::optional<QString> ScriviDiretto(const QByteArray& nome, const std::function
     return motivo;
 }
 
-// A file that may be written where no file may be made: rewritten in place, its old contents written
-// back when the new ones fail.
-std::optional<QString> ScriviSulPosto(const QByteArray& nome, const QString& negato,
-                                      const std::function<bool(QIODevice&)>& scrivi,
-                                      Avanzamento* avanzamento) {
-    constexpr qint64 Massimo = qint64(1) << 30; // kept whole in memory
-    const int descrittore = open(nome.constData(), O_RDWR | O_CLOEXEC);
-    struct stat info {};
-    if (descrittore < 0 || fstat(descrittore, &info) != 0 || info.st_size > Massimo) {
-        if (descrittore >= 0)
-            close(descrittore);
-        return negato;
-    }
-    QByteArray vecchio(info.st_size, Qt::Uninitialized);
-    qint64 letti = 0;
-    for (ssize_t n = 1; n > 0 && letti < vecchio.size(); letti += std::max<ssize_t>(n, 0))
-        n = pread(descrittore, vecchio.data() + letti, size_t(vecchio.size() - letti), letti);
-    std::optional<QString> motivo;
-    if (letti != vecchio.size())
-        motivo = negato;
-    else if (ftruncate(descrittore, 0) != 0)
-        motivo = Errore(errno);
-    else if (!(motivo = Produci(descrittore, scrivi, avanzamento, true)))
-        DistinguiDa(descrittore, info);
-    else {
-        bool ripristinato = ftruncate(descrittore, 0) == 0;
-        for (qint64 scritti = 0; ripristinato && scritti < vecchio.size();) {
-            const ssize_t n =
-                pwrite(descrittore, vecchio.constData() + scritti, size_t(vecchio.size() - scritti), scritti);
-            ripristinato = n > 0;
-            scritti += std::max<ssize_t>(n, 0);
-        }
-        if (!(ripristinato && fsync(descrittore) == 0))
-            *motivo += QString::fromUtf8(motivo->isEmpty() ? "" : "; ") +
-                       QStringLiteral("il contenuto precedente non si è potuto ripristinare");
-    }
-    if (close(descrittore) != 0 && !motivo)
-        motivo = Errore(errno);
+// Why nothing may be written in `cartella`, and where it could be: the user's home folder, when it may
+// be written and is another folder.
+QString Negato(const QByteArray& cartella, bool esiste) {
+    QString motivo = QStringLiteral("non è permesso scrivere nella cartella «%1»").arg(Mostrato(cartella));
+    if (esiste)
+        motivo += QStringLiteral(": il file resta com'era");
+    const QByteArray casa = qgetenv("HOME");
+    struct stat li {};
+    struct stat qui {};
+    if (casa.startsWith('/') && stat(casa.constData(), &li) == 0 && S_ISDIR(li.st_mode) &&
+        access(casa.constData(), W_OK | X_OK) == 0 &&
+        !(stat(cartella.constData(), &qui) == 0 && qui.st_dev == li.st_dev && qui.st_ino == li.st_ino))
+        motivo += QStringLiteral("; si può salvare altrove, per esempio nella cartella personale «%1»")
+                      .arg(Mostrato(casa));
     return motivo;
 }
 
@@ -259,6 +245,7 @@ mode_t ModoNuovo() {
 void PreparaScritture() {
     std::signal(SIGXFSZ, SIG_IGN);
     std::signal(SIGPIPE, SIG_IGN);
+    FileTemporaneo::PreparaSegnali();
 }
 
 std::optional<QString> ScriviFile(const QString& percorso, const std::function<bool(QIODevice&)>& scrivi,
@@ -273,7 +260,7 @@ std::optional<QString> ScriviFile(const QString& percorso, const std::function<b
         if (S_ISSOCK(info.st_mode))
             return QStringLiteral("è un socket, non un file: non vi si scrive");
         if (!S_ISREG(info.st_mode))
-            return ScriviDiretto(nome, scrivi, avanzamento);
+            return ScriviDiretto(nome, S_ISFIFO(info.st_mode), scrivi, avanzamento);
     }
     const std::optional<QByteArray> bersaglio = Bersaglio(nome);
     if (!bersaglio)
@@ -290,16 +277,10 @@ std::optional<QString> ScriviFile(const QString& percorso, const std::function<b
     if (esiste && access(bersaglio->constData(), W_OK) != 0)
         return errno == EROFS ? Errore(EROFS) : QStringLiteral("il file è di sola lettura");
 
-    QByteArray temporaneo = cartella + "/.velantra-XXXXXX";
-    const int descrittore = mkostemp(temporaneo.data(), O_CLOEXEC);
-    if (descrittore < 0) {
-        const int errore = errno;
-        const QString negato =
-            QStringLiteral("non è permesso scrivere nella cartella «%1»").arg(Mostrato(cartella));
-        if (errore == EACCES || errore == EPERM)
-            return esiste ? ScriviSulPosto(*bersaglio, negato, scrivi, avanzamento) : negato;
-        return Errore(errore);
-    }
+    FileTemporaneo temporaneo(cartella);
+    if (const int errore = temporaneo.Errore())
+        return errore == EACCES || errore == EPERM ? Negato(cartella, esiste) : Errore(errore);
+    const int descrittore = temporaneo.Descrittore();
     if (esiste) { // the owner where the system allows it, else the group if it does; the mode always
         if ((info.st_uid != geteuid() || info.st_gid != getegid()) &&
             fchown(descrittore, info.st_uid, info.st_gid) != 0) {
@@ -311,13 +292,11 @@ std::optional<QString> ScriviFile(const QString& percorso, const std::function<b
     motivo = Produci(descrittore, scrivi, avanzamento, true);
     if (!motivo && esiste)
         DistinguiDa(descrittore, info);
-    if (close(descrittore) != 0 && !motivo)
-        motivo = Errore(errno);
-    if (!motivo && rename(temporaneo.constData(), bersaglio->constData()) != 0)
-        motivo = Errore(errno);
     if (motivo)
-        unlink(temporaneo.constData());
-    return motivo;
+        return motivo;
+    if (const int errore = temporaneo.Sostituisci(bersaglio->mid(bersaglio->lastIndexOf('/') + 1)))
+        return Errore(errore);
+    return std::nullopt;
 }
 
 std::optional<QString> ScriviFile(const QString& percorso, const QByteArray& contenuto) {
@@ -359,9 +338,13 @@ FileLetto LeggiFile(const QString& percorso, qint64 massimo) {
     return {std::move(contenuto), {}};
 }
 
-bool StessoFile(const QString& uno, const QString& altro) {
-    struct stat a {
-    }, b{};
-    return stat(ByteDaNome(uno).constData(), &a) == 0 && stat(ByteDaNome(altro).constData(), &b) == 0 &&
-           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+std::optional<QString> SovrascriveIngresso(const QString& ingresso, const QString& uscita) {
+    struct stat letto {};
+    struct stat scritto {};
+    if (stat(ByteDaNome(ingresso).constData(), &letto) != 0 || !S_ISREG(letto.st_mode) ||
+        stat(ByteDaNome(uscita).constData(), &scritto) != 0 || letto.st_dev != scritto.st_dev ||
+        letto.st_ino != scritto.st_ino)
+        return std::nullopt;
+    return QStringLiteral("«%1» è lo stesso file di «%2», da leggere, che andrebbe perduto")
+        .arg(PercorsoMostrato(uscita), PercorsoMostrato(ingresso));
 }

@@ -66,11 +66,24 @@ QByteArray ByteDaNome(const QString& nome) {
 
 QString PercorsoMostrato(const QString& percorso) {
     QString mostrato;
+    const auto codice = [&](const char* prima, uint numero, int cifre) {
+        mostrato += QLatin1String(prima) + QString::number(numero, 16).toUpper().rightJustified(cifre, u'0');
+    };
     PerTratti(
-        QDir::toNativeSeparators(percorso), [&](QStringView testo) { mostrato += testo; },
-        [&](int b) {
-            mostrato +=
-                QStringLiteral("\\x") + QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
-        });
+        QDir::toNativeSeparators(percorso),
+        [&](QStringView testo) {
+            for (const QChar c : testo)
+                if (c == u'\n')
+                    mostrato += QStringLiteral("\\n");
+                else if (c == u'\t')
+                    mostrato += QStringLiteral("\\t");
+                else if (c.category() != QChar::Other_Control)
+                    mostrato += c;
+                else if (c.unicode() < 0x80)
+                    codice("\\x", c.unicode(), 2);
+                else // a C1 control: not \x, which stands for a byte that is not UTF-8
+                    codice("\\u", c.unicode(), 4);
+        },
+        [&](int b) { codice("\\x", uint(b), 2); });
     return mostrato;
 }

@@ -11,5 +11,6 @@
 QString NomeDaByte(const QByteArray& byte);
 QByteArray ByteDaNome(const QString& nome);
 
-// A path as messages show it.
+// A path as messages show it: a control character as \n, \t or \x1B (\u0085 beyond ASCII), so that no
+// name can move the cursor, clear a terminal or forge a line of its own.
 QString PercorsoMostrato(const QString& percorso);

@@ -265,6 +265,9 @@ std::optional<QString> RelazioneDaDocumento(const QString& documento, const QStr
         return QStringLiteral("Impossibile scrivere la relazione nel file «%1»: l'estensione non indica un "
                               "formato noto (.pdf, .txt).")
             .arg(PercorsoMostrato(uscita));
+    if (auto motivo = SovrascriveIngresso(documento, uscita))
+        return QStringLiteral("Impossibile scrivere la relazione nel file «%1»: %2.")
+            .arg(PercorsoMostrato(uscita), *motivo);
     Simulazione simulazione;
     if (auto messaggio = CalcolaDocumento(documento, simulazione))
         return messaggio;

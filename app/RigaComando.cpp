@@ -123,10 +123,8 @@ int Esporta(const QString& documento, const QString& uscita, std::optional<Passo
     if (formato != QLatin1String("csv") && formato != QLatin1String("txt") && !Immagine(uscita))
         return nonEsportato(
             QStringLiteral("l'estensione non indica un formato noto (.csv, .txt, .png, .svg, .pdf)"));
-    if (StessoFile(documento, uscita))
-        return nonEsportato(
-            QStringLiteral("è il file della simulazione da leggere, «%1», che andrebbe perduta")
-                .arg(PercorsoMostrato(documento)));
+    if (const auto motivo = SovrascriveIngresso(documento, uscita))
+        return nonEsportato(*motivo);
     Simulazione simulazione;
     if (const auto messaggio = CalcolaDocumento(documento, simulazione))
         return Errore(*messaggio);

@@ -82,7 +82,7 @@ private slots:
         riga("cartella", "Open", "cartella", {}, apri + "è una cartella.");
         riga("FIFO", "Open", "fifo", {}, apri + "non è un file di dati.");
         riga("ciclo di collegamenti", "Open", "ciclo/sim.vla", {},
-             apri + "i collegamenti simbolici del percorso formano un ciclo.");
+             apri + "i collegamenti simbolici del percorso sono troppi o formano un ciclo.");
         riga("lettura fallita", "Open", "memoria.vla", {},
              apri + "la lettura non è riuscita: il dispositivo ha dato un errore di lettura o scrittura.");
         riga("troppo grande", "Open", "grande.vla",
@@ -94,7 +94,10 @@ private slots:
              salva + "«%2/file» non è una cartella.");
         riga("nome di una cartella", "Save", "cartella", {}, salva + "esiste una cartella con questo nome.");
         riga("sola lettura", "Save", "sola/sim.vla", {},
-             salva + "non è permesso scrivere nella cartella «%2/sola».");
+             salva +
+                 "non è permesso scrivere nella cartella «%2/sola»; si può salvare altrove, per esempio "
+                 "nella cartella personale «" +
+                 qEnvironmentVariable("HOME") + "».");
         riga("valore illeggibile", "Save", "sim.vla", {},
              salva + "il valore di Stot non è un numero valido.");
     }

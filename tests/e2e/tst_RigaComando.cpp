@@ -127,9 +127,14 @@ private slots:
              "--intervallo vale solo con --esporta." + aiuto);
 
         // Names and special files.
-        riga(
-            "se stessa da un collegamento", "velantra -e es.vla doc.csv", 1,
-            esporta.arg("doc.csv", "è il file della simulazione da leggere, «es.vla», che andrebbe perduta"));
+        // An output that is the input by another name: refused before anything is read or written.
+        const QString perduto = "«%1» è lo stesso file di «%2», da leggere, che andrebbe perduto";
+        riga("se stessa da un collegamento", "velantra -e es.vla doc.csv", 1,
+             esporta.arg("doc.csv", perduto.arg("doc.csv", "es.vla")));
+        riga("relazione su un collegamento fisso",
+             "cp asse.vla a.vla; ln a.vla a.pdf; velantra -r a.vla a.pdf; s=$?; "
+             "cmp asse.vla a.pdf && rm a.*; exit $s",
+             1, "Impossibile scrivere la relazione nel file «a.pdf»: " + perduto.arg("a.pdf", "a.vla") + '.');
         riga("nomi non UTF-8",
              "cp es.vla $'perch\\xe9.vla' && velantra -e $'perch\\xe9.vla' $'out\\xe9.csv' && mv "
              "$'out\\xe9.csv' letto && rm $'perch\\xe9.vla'",
@@ -141,14 +146,46 @@ private slots:
         riga("collegamento a una cartella mancante", "velantra -e es.vla rotto.csv", 1,
              salva.arg("rotto.csv",
                        "è un collegamento a «./manca/x.csv», ma la cartella «./manca» non esiste"));
-        // A folder that takes no new file: its writable file rewritten in place, or left as it was.
-        const QString chiusa =
-            "chmod 755 .; chmod 555 chiusa; "
-            "[ $(id -u) = 0 ] && come='setpriv --reuid 65534 --regid 65534 --clear-groups'; "
-            "%1 $come \"$V\" -e es.vla chiusa/vecchio.csv; s=$?; chmod 755 chiusa; exit $s";
-        riga("cartella chiusa", chiusa.arg(""), 0, {}, "chiusa/vecchio.csv", csv);
-        riga("cartella chiusa, limite", chiusa.arg("ulimit -f 4;"), 1,
-             salva.arg("chiusa/vecchio.csv", limite));
+        riga("nome con caratteri di controllo",
+             "velantra -e es.vla $'nodir\\e[2J\\a\\nvelantra: tutto bene/x.csv'", 1,
+             salva.arg("nodir\\x1B[2J\\x07\\nvelantra: tutto bene/x.csv",
+                       "la cartella «nodir\\x1B[2J\\x07\\nvelantra: tutto bene» non esiste"));
+        riga("dispositivo che non risponde",
+             "ln -s /dev/tty t.csv; setsid -w \"$V\" -e es.vla t.csv; s=$?; rm t.csv; exit $s", 1,
+             salva.arg("t.csv", "il dispositivo non esiste o non è collegato"));
+        riga("40 collegamenti, quanti il sistema ne segue",
+             "ln -s out.csv 1.csv; for i in {2..40}; do ln -s $((i-1)).csv $i.csv; done; "
+             "velantra -e es.vla 40.csv; s=$?; rm [0-9]*.csv; exit $s",
+             0, {}, "out.csv", csv);
+        riga("percorso di 4086 byte",
+             "p=$(printf %0250d/ {1..17}); p=${p:0:4080}; mkdir -p $p; "
+             "velantra -e es.vla $p/x.csv; s=$?; mv $p/x.csv letto; rm -r 0*; exit $s",
+             0, {}, "letto", csv);
+        // A folder that takes no new file: its writable file left as it was, never written in place.
+        riga("cartella chiusa",
+             "chmod 755 .; chmod 555 chiusa; "
+             "[ $(id -u) = 0 ] && come='setpriv --reuid 65534 --regid 65534 --clear-groups'; "
+             "HOME=/tmp $come \"$V\" -e es.vla chiusa/vecchio.csv; s=$?; chmod 755 chiusa; exit $s",
+             1,
+             salva.arg("chiusa/vecchio.csv", "non è permesso scrivere nella cartella «chiusa»: il file resta "
+                                             "com'era; si può salvare altrove, per esempio nella cartella "
+                                             "personale «/tmp»"));
+        riga("dieci scrittori insieme",
+             "for i in {1..10}; do velantra -e es.vla out.csv || echo $i & done; wait", 0, {}, "out.csv",
+             csv);
+        // Ended by a signal while writing a large file: the old one stays, nothing is left beside it. KILL
+        // cannot be caught, so only a file with no name survives it; where the system cannot make one
+        // (here without /proc, in a mount space of the test's own) the others remove the hidden one.
+        const QString senzaProc = "unshare -m true || exit 77; set -m; "
+                                  "unshare -m bash -c 'mount -t tmpfs none /proc && exec \"$0\" \"$@\"' ";
+        for (const auto& [segnale, numero] : {std::pair{"KILL", 9}, {"INT", 2}, {"TERM", 15}, {"HUP", 1}})
+            riga(qPrintable(QStringLiteral("ucciso da ") + segnale),
+                 (numero == 9 ? QString() : senzaProc) +
+                     "\"$V\" -e es.vla vecchio.csv -i 6e-6 & p=$!; "
+                     "until ls -l /proc/$p/fd 2> /dev/null | grep -q \"$PWD/[#.]\"; do "
+                     "kill -0 $p || break; sleep 0.01; done; kill -" +
+                     segnale + " $p; wait $p 2> /dev/null",
+                 128 + numero, {});
         // Every format over a file-size limit and on a full disk: the old file stays.
         for (const QString formato : {"csv", "txt", "png", "svg", "pdf"}) {
             riga(qPrintable("limite, " + formato), "ulimit -f 0; velantra -e es.vla vecchio." + formato, 1,
@@ -191,6 +228,8 @@ private slots:
                                        "'; velantra() { LC_ALL=it_IT.UTF-8 \"$V\" \"$@\"; }; " +
                                            comando});
         QVERIFY(programma.waitForFinished(30000));
+        if (programma.exitCode() == 77)
+            QSKIP("a mount space of its own needs the super-user");
         QTEST(QString::fromUtf8(programma.readAllStandardError()), "errore");
         QTEST(programma.exitCode(), "stato");
 
