@@ -9,6 +9,7 @@
 #include "LeggeMoto.h"
 #include "NumeriRegionali.h"
 #include "Relazione.h"
+#include "RichiestaImmagine.h"
 #include "Salvataggio.h"
 #include "Simulazione.h"
 #include "frmDimensionamento.h"
@@ -50,11 +51,11 @@ bool ComandiEsportazione::EsportaGrafico(const QString& percorso) {
                           ScriviFile(percorso, [&](QIODevice& file) { return immagine.save(&file, "BMP"); }));
 }
 
-void ComandiEsportazione::EsportaImmagineGrafico() {
-    const QPointer<frmGrafico> grafico = figlie.Aperta<frmGrafico>();
+void ComandiEsportazione::EsportaImmagineGrafico(const RichiestaImmagine& richiesta) {
+    const QPointer<QObject>& grafico = richiesta.fonte;
     if (!grafico)
         return;
-    if (!ImmagineDisegnabile(grafico->Dati(), grafico->MisuraImmagine())) {
+    if (!ImmagineDisegnabile(richiesta.grafico, richiesta.misura)) {
         dialoghi.Messaggio(QStringLiteral("Impossibile esportare l'immagine: %1.").arg(MotivoNonDisegnabile));
         return;
     }
@@ -66,12 +67,12 @@ void ComandiEsportazione::EsportaImmagineGrafico() {
     const qsizetype scelto = FiltriImmagine.indexOf(filtro);
     const FormatoImmagine formato =
         FormatoImmagineDi(percorso).value_or(scelto > 0 ? FormatoImmagine(scelto) : FormatoImmagine::Png);
-    const auto misura = dialoghi.Dimensione(TitoloDimensione, grafico->MisuraImmagine());
+    const auto misura = dialoghi.Dimensione(TitoloDimensione, richiesta.misura);
     if (!misura || !grafico)
         return;
     const auto avanzamento = dialoghi.Avanza(TitoloEsportaImmagine, Scrittura(percorso));
     EsitoScrittura(dialoghi, percorso,
-                   EsportaImmagine(percorso, formato, grafico->Dati(), *misura, avanzamento.get()));
+                   EsportaImmagine(percorso, formato, richiesta.grafico, *misura, avanzamento.get()));
 }
 
 void ComandiEsportazione::EsportaDatiGrafico() {

@@ -9,6 +9,7 @@
 class Dialoghi;
 class FinestreFiglie;
 class Simulazione;
+struct RichiestaImmagine;
 
 class ComandiEsportazione {
 public:
@@ -25,9 +26,10 @@ public:
     // Opens the graph window when none is open, then writes its plot as last drawn.
     bool EsportaGrafico(const QString& percorso);
 
-    // The open graph window's view, in the format of the chosen filter (or of the name's extension),
-    // at the view's size or the one the user types.
-    void EsportaImmagineGrafico();
+    // The picture a plot asks for (the graph window's view, or another plot), in the format of the chosen
+    // filter (or of the name's extension), at its size on screen or the one the user types; nothing once
+    // the plot is gone.
+    void EsportaImmagineGrafico(const RichiestaImmagine& richiesta);
     // The calculated motion's values as CSV on the step of PassoPredefinito, in the standard or the
     // regional form as the chosen filter says; with the axis' sizing, its force and torque columns too.
     void EsportaDatiGrafico();

@@ -26,23 +26,22 @@ std::optional<FormatoImmagine> FormatoImmagineDi(const QString& percorso) {
     return std::nullopt;
 }
 
-bool ImmagineDisegnabile(const DatiGrafico& dati, QSize misura) {
-    const QFont carattere = CarattereGrafico();
-    return DisponiGrafico(dati, CorniceSuMisura(dati, QRectF(QPointF(), misura), carattere), carattere)
-        .disegnata;
+bool ImmagineDisegnabile(const GraficoAMisura& grafico, QSize misura) {
+    return grafico(misura).disegnata;
 }
 
 std::optional<QString> EsportaImmagine(const QString& percorso, FormatoImmagine formato,
-                                       const DatiGrafico& dati, QSize misura, Avanzamento* avanzamento) {
-    if (!ImmagineDisegnabile(dati, misura))
+                                       const GraficoAMisura& grafico, QSize misura,
+                                       Avanzamento* avanzamento) {
+    if (!ImmagineDisegnabile(grafico, misura))
         return MotivoNonDisegnabile;
     if (formato == FormatoImmagine::Svg)
         return ScriviFile(
-            percorso, [&](QIODevice& file) { return ScriviSvgGrafico(file, dati, misura); }, avanzamento);
+            percorso, [&](QIODevice& file) { return ScriviSvgGrafico(file, grafico, misura); }, avanzamento);
     if (formato == FormatoImmagine::Pdf)
         return ScriviFile(
-            percorso, [&](QIODevice& file) { return ScriviPdfGrafico(file, dati, misura); }, avanzamento);
-    const QImage immagine = ImmagineGrafico(dati, misura);
+            percorso, [&](QIODevice& file) { return ScriviPdfGrafico(file, grafico, misura); }, avanzamento);
+    const QImage immagine = ImmagineGrafico(grafico, misura);
     if (immagine.isNull())
         return QStringLiteral("un'immagine di %1 × %2 pixel non entra nella memoria")
             .arg(misura.width())
@@ -59,7 +58,8 @@ std::optional<QString> ScriviImmagineGrafico(const QString& percorso, FormatoImm
     CalcolaVistaIntera(vista, simulazione.PuntiGrafico());
     const DatiAsse* asse =
         simulazione.Asse() ? &*simulazione.Asse() : nullptr; // its torque among the details
-    return EsportaImmagine(percorso, formato,
-                           {simulazione.PuntiGrafico(), simulazione.Moto(), vista, false, asse},
-                           MisuraRigaComando);
+    const DatiGrafico dati{simulazione.PuntiGrafico(), simulazione.Moto(), vista, false, asse};
+    return EsportaImmagine(
+        percorso, formato, [&dati](QSize misura) { return DisponiImmagine(dati, misura); },
+        MisuraRigaComando);
 }

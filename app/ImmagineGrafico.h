@@ -4,12 +4,13 @@
 // painted by its one routine onto the device of the format (an image saved as PNG, an SVG generator, a
 // PDF writer). From the graph window's "Esporta immagine..." and from "--esporta" on the command line.
 
+#include "ModelloGrafico.h"
+
 #include <QSize>
 #include <QString>
 #include <optional>
 
 class Avanzamento;
-struct DatiGrafico;
 class Simulazione;
 
 // Said, and no file written, when the view holds no graph.
@@ -21,15 +22,15 @@ enum class FormatoImmagine { Png, Svg, Pdf };
 // The format a file name's extension names (".png", ".svg", ".pdf", in any case), or none.
 std::optional<FormatoImmagine> FormatoImmagineDi(const QString& percorso);
 
-// Whether the picture of the graph at `misura` shows it, rather than only the sentence that it cannot
-// be drawn at this scale.
-bool ImmagineDisegnabile(const DatiGrafico& dati, QSize misura);
+// Whether the picture at `misura` shows its plot, rather than only the sentence that it cannot be drawn
+// at this scale.
+bool ImmagineDisegnabile(const GraficoAMisura& grafico, QSize misura);
 
-// The graph at `misura` pixels, written to `percorso` in `formato`. The reason, in
+// The picture at `misura` pixels, written to `percorso` in `formato`. The reason, in
 // Italian, when it could not; no file, not even in part, then; an empty one when cancelled through
 // `avanzamento`. A picture that could only say the graph cannot be drawn is not written.
 std::optional<QString> EsportaImmagine(const QString& percorso, FormatoImmagine formato,
-                                       const DatiGrafico& dati, QSize misura,
+                                       const GraficoAMisura& grafico, QSize misura,
                                        Avanzamento* avanzamento = nullptr);
 // The full view of a calculated simulation with its details, at the command line's size, written as
 // EsportaImmagine does.

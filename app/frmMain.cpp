@@ -73,7 +73,7 @@ frmMain::frmMain(Simulazione& simulazione, QString& IntestazioneUtente, Dialoghi
     connect(figlie, &FinestreFiglie::CalcoloRichiesto, Pulsante(ComandoPrincipale::Calcolo),
             &QAction::trigger);
     connect(figlie, &FinestreFiglie::EsportaImmagineRichiesta, this,
-            [this] { Esporta().EsportaImmagineGrafico(); });
+            [this](const RichiestaImmagine& richiesta) { Esporta().EsportaImmagineGrafico(richiesta); });
     connect(figlie, &FinestreFiglie::EsportaDatiRichiesta, this, [this] { Esporta().EsportaDatiGrafico(); });
     Carica();
 }

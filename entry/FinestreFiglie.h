@@ -6,6 +6,7 @@
 // larger than the area scrolls inside a sub-window that fits the area.
 
 #include "CorniceInserimento.h"
+#include "RichiestaImmagine.h"
 
 #include <QList>
 #include <QObject>
@@ -67,8 +68,9 @@ public:
 signals:
     // Enter in a value box of the data-entry window.
     void CalcoloRichiesto();
-    // The graph window's "Esporta immagine..." and "Esporta dati...": files are the program's to write.
-    void EsportaImmagineRichiesta();
+    // A plot's "Esporta immagine..." (the graph window's, or another window's plot connected here) and
+    // the graph window's "Esporta dati...": files are the program's to write.
+    void EsportaImmagineRichiesta(const RichiestaImmagine& richiesta);
     void EsportaDatiRichiesta();
 
 private:

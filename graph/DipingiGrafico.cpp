@@ -45,15 +45,17 @@ void DipingiPannello(QPainter& pittore, const PannelloGrafico& p, const QFontMet
     pittore.restore();
 }
 
-// The frame laid out in a picture of `misura` pixels with a white margin.
-DisposizioneGrafico DisponiImmagine(const DatiGrafico& dati, QSize misura) {
-    const QFont carattere = CarattereGrafico();
+} // namespace
+
+QRectF SpazioImmagine(QSize misura) {
     const double m = Cornice::MargineImmagine;
-    const QRectF spazio = QRectF(QPointF(0, 0), QSizeF(misura)).adjusted(m, m, -m, -m);
-    return DisponiGrafico(dati, CorniceSuMisura(dati, spazio, carattere), carattere);
+    return QRectF(QPointF(0, 0), QSizeF(misura)).adjusted(m, m, -m, -m);
 }
 
-} // namespace
+DisposizioneGrafico DisponiImmagine(const DatiGrafico& dati, QSize misura) {
+    const QFont carattere = CarattereGrafico();
+    return DisponiGrafico(dati, CorniceSuMisura(dati, SpazioImmagine(misura), carattere), carattere);
+}
 
 void DipingiGrafico(QPainter& pittore, const DisposizioneGrafico& d, bool bianco) {
     pittore.save();
@@ -99,6 +101,10 @@ void DipingiSegni(QPainter& pittore, const DisposizioneGrafico& d, const std::ve
 }
 
 QImage ImmagineGrafico(const DatiGrafico& dati, QSize misura, qreal rapporto) {
+    return ImmagineGrafico([&dati](QSize m) { return DisponiImmagine(dati, m); }, misura, rapporto);
+}
+
+QImage ImmagineGrafico(const GraficoAMisura& grafico, QSize misura, qreal rapporto) {
     const QSize pixel = misura * rapporto;
     if (misura.isEmpty() || pixel.isEmpty())
         return {};
@@ -112,11 +118,11 @@ QImage ImmagineGrafico(const DatiGrafico& dati, QSize misura, qreal rapporto) {
     immagine.setDevicePixelRatio(rapporto);
     immagine.fill(Qt::white);
     QPainter pittore(&immagine);
-    DipingiGrafico(pittore, DisponiImmagine(dati, misura), false);
+    DipingiGrafico(pittore, grafico(misura), false);
     return immagine;
 }
 
-bool ScriviSvgGrafico(QIODevice& file, const DatiGrafico& dati, QSize misura) {
+bool ScriviSvgGrafico(QIODevice& file, const GraficoAMisura& grafico, QSize misura) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(misura);
@@ -128,11 +134,11 @@ bool ScriviSvgGrafico(QIODevice& file, const DatiGrafico& dati, QSize misura) {
     if (!pittore.begin(&svg))
         return false;
     pittore.fillRect(QRect(QPoint(0, 0), misura), Qt::white);
-    DipingiGrafico(pittore, DisponiImmagine(dati, misura));
+    DipingiGrafico(pittore, grafico(misura));
     return pittore.end();
 }
 
-bool ScriviPdfGrafico(QIODevice& file, const DatiGrafico& dati, QSize misura) {
+bool ScriviPdfGrafico(QIODevice& file, const GraficoAMisura& grafico, QSize misura) {
     QPdfWriter pdf(&file);
     pdf.setCreator(QStringLiteral("Velantra dei moti"));
     pdf.setTitle(QStringLiteral("Grafico"));
@@ -143,6 +149,6 @@ bool ScriviPdfGrafico(QIODevice& file, const DatiGrafico& dati, QSize misura) {
     QPainter pittore;
     if (!pittore.begin(&pdf))
         return false;
-    DipingiGrafico(pittore, DisponiImmagine(dati, misura));
+    DipingiGrafico(pittore, grafico(misura));
     return pittore.end();
 }

@@ -16,6 +16,7 @@
 #include <QPolygonF>
 #include <QRectF>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -160,9 +161,18 @@ struct SegnoStrumento {
 void DipingiSegni(QPainter& pittore, const DisposizioneGrafico& disposizione,
                   const std::vector<SegnoStrumento>& segni);
 
-// The graph laid out by CorniceSuMisura at `misura` logical pixels on white: an image at the pixel ratio
-// (null when it would not fit in memory), or an SVG or PDF file (false when the device refused what was
-// written).
+// A picture laid out at any size: its layout in a picture of `misura` logical pixels, white margin
+// included. The speed graph's (DisponiImmagine) or another plot's on the same model.
+using GraficoAMisura = std::function<DisposizioneGrafico(QSize misura)>;
+// The room of a picture of `misura` pixels inside its white margin.
+QRectF SpazioImmagine(QSize misura);
+// The graph laid out by CorniceSuMisura in SpazioImmagine(misura), with the graph's texts.
+DisposizioneGrafico DisponiImmagine(const DatiGrafico& dati, QSize misura);
+
+// The picture at `misura` logical pixels on white: an image at the pixel ratio (null when it would not
+// fit in memory), or an SVG or PDF file (false when the device refused what was written). Of the graph,
+// or of any picture laid out at a size.
+QImage ImmagineGrafico(const GraficoAMisura& grafico, QSize misura, qreal rapporto = 1);
+bool ScriviSvgGrafico(QIODevice& file, const GraficoAMisura& grafico, QSize misura);
+bool ScriviPdfGrafico(QIODevice& file, const GraficoAMisura& grafico, QSize misura);
 QImage ImmagineGrafico(const DatiGrafico& dati, QSize misura, qreal rapporto = 1);
-bool ScriviSvgGrafico(QIODevice& file, const DatiGrafico& dati, QSize misura);
-bool ScriviPdfGrafico(QIODevice& file, const DatiGrafico& dati, QSize misura);

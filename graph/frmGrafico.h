@@ -11,6 +11,7 @@
 
 #include "Dimensionamento.h"
 #include "ModelloGrafico.h"
+#include "RichiestaImmagine.h"
 
 #include <QWidget>
 #include <array>
@@ -68,7 +69,7 @@ public:
 
 signals:
     // "Esporta immagine..." and "Esporta dati..." chosen: the program asks where and writes the file.
-    void EsportaImmagineRichiesta();
+    void EsportaImmagineRichiesta(const RichiestaImmagine& richiesta);
     void EsportaDatiRichiesta();
 
 protected:
@@ -95,6 +96,7 @@ private:
     void CreaMenuContestuale();
     void MostraMenu(QPoint globale);
     void Copia();
+    void RichiediImmagine();
     bool Minimizzata() const;
 
     // Layout: the designed one where it leaves the plot room enough, else the readouts below the plot.

@@ -26,7 +26,7 @@ void frmGrafico::CreaMenuContestuale() {
     const Voce voci[] = {
         {"mnuCopia", "Copia", QKeySequence::Copy, &frmGrafico::Copia},
         {"mnuEsportaImmagine", "Esporta immagine...", QKeySequence(Qt::CTRL | Qt::Key_E),
-         &frmGrafico::EsportaImmagineRichiesta},
+         &frmGrafico::RichiediImmagine},
         {"mnuEsportaDati", "Esporta dati...", QKeySequence(Qt::CTRL | Qt::Key_D),
          &frmGrafico::EsportaDatiRichiesta},
     };
@@ -87,4 +87,11 @@ QSize frmGrafico::MisuraImmagine() const {
 
 void frmGrafico::Copia() {
     QApplication::clipboard()->setImage(ImmagineGrafico(Dati(), MisuraImmagine(), devicePixelRatioF()));
+}
+
+// The view as it shows: what it reads (the curve, the motion, the view) is the program's, not the
+// window's, so the picture can still be laid out while the file is written.
+void frmGrafico::RichiediImmagine() {
+    emit EsportaImmagineRichiesta(
+        {this, MisuraImmagine(), [dati = Dati()](QSize misura) { return DisponiImmagine(dati, misura); }});
 }
