@@ -94,7 +94,6 @@ private:
     void MostraBarra();
     Lettura CreaLettura(const QString& testo, const char* nome);
     void CreaMenuContestuale();
-    void MostraMenu(QPoint globale);
     void Copia();
     void RichiediImmagine();
     bool Minimizzata() const;

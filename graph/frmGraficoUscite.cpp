@@ -1,6 +1,7 @@
 // Data out of the graph window: the plot's context menu and its keys, and the picture of the view. The
 // window copies the picture itself; the files are the program's to write, so it only asks for them.
 
+#include "MenuContestuale.h"
 #include "MisureCornice.h"
 #include "PianoGrafico.h"
 #include "frmGrafico.h"
@@ -8,9 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QImage>
-#include <QKeyEvent>
 #include <QMenu>
 #include <cmath>
 
@@ -45,33 +44,9 @@ void frmGrafico::CreaMenuContestuale() {
 }
 
 bool frmGrafico::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto != piano)
-        return QWidget::eventFilter(oggetto, evento);
-    const QRect area = cornice.area.toRect();
-    const QPoint centro = piano->mapToGlobal(area.center());
-    if (evento->type() == QEvent::ContextMenu) {
-        const auto* richiesta = static_cast<QContextMenuEvent*>(evento);
-        if (richiesta->reason() != QContextMenuEvent::Mouse)
-            MostraMenu(centro);
-        else if (area.contains(richiesta->pos()))
-            MostraMenu(richiesta->globalPos());
+    if (oggetto == piano && ApriMenuContestuale(*menu, *piano, cornice.area.toRect(), *evento))
         return true;
-    }
-    if (evento->type() == QEvent::KeyPress) {
-        const auto* tasto = static_cast<QKeyEvent*>(evento);
-        if (tasto->key() == Qt::Key_Menu ||
-            (tasto->key() == Qt::Key_F10 && tasto->modifiers() == Qt::ShiftModifier)) {
-            MostraMenu(centro);
-            return true;
-        }
-    }
     return QWidget::eventFilter(oggetto, evento);
-}
-
-// Where the platform also turns the menu key into a context-menu request, the menu is already open.
-void frmGrafico::MostraMenu(QPoint globale) {
-    if (!QApplication::activePopupWidget())
-        menu->popup(globale);
 }
 
 // The size of the graph on screen: its parts and names, with the picture's white margin.
