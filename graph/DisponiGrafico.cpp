@@ -202,6 +202,8 @@ std::vector<const PannelloGrafico*> DisposizioneGrafico::Strisce() const {
     std::vector<const PannelloGrafico*> strisce{&strisciaVelocita, &strisciaTempi};
     for (const AsseDettaglio& a : dettagli)
         strisce.push_back(&a.striscia);
+    if (!legenda.posto.isEmpty())
+        strisce.push_back(&legenda);
     return strisce;
 }
 

@@ -47,18 +47,43 @@ struct DatiGrafico {
 };
 
 // A text's kind: a label of the time, the speed or a details axis, an axis name, a phase mark's text (or
-// Vm's), the sentence shown in place of a view that cannot be drawn.
-enum class RuoloTesto : uint8_t { Tempo, Velocita, Dettaglio, Nome, Fase, Avviso };
+// Vm's), the sentence shown in place of a view that cannot be drawn; in a plot of series a label of
+// its x or y axis, a legend's text, a marked point's, a reference line's.
+enum class RuoloTesto : uint8_t {
+    Tempo,
+    Velocita,
+    Dettaglio,
+    Nome,
+    Fase,
+    Avviso,
+    Ascissa,
+    Ordinata,
+    Legenda,
+    Punto,
+    Riferimento
+};
 // A line's kind: the speed curve, an axis (of the plot, or a details curve's own), the grid, a phase
-// mark, a tick (Vm's on the speed axis, those of a details axis), a details curve.
-enum class RuoloLinea : uint8_t { Velocita, Asse, Griglia, Fase, Tacca, Dettaglio };
+// mark, a tick (Vm's on the speed axis, those of a details axis), a details curve; in a plot of series
+// a series, a marked point, a reference line, a legend's sample of a series' line.
+enum class RuoloLinea : uint8_t {
+    Velocita,
+    Asse,
+    Griglia,
+    Fase,
+    Tacca,
+    Dettaglio,
+    Serie,
+    Punto,
+    Riferimento,
+    Legenda
+};
 
 struct TestoGrafico {
     QRectF posto; // the text's box; a name's is the room it is centred in vertically
     QString testo;
     RuoloTesto ruolo = RuoloTesto::Tempo;
     QColor colore = Qt::black;
-    int asse = -1;         // the details axis of a Dettaglio label
+    int asse = -1;         // the details axis of a Dettaglio label; what a plot of series' text is of
     double valore = 0;     // of a label, in its axis' unit
     bool centrato = false; // a name: left-aligned and centred vertically in its room
     size_t dopoLinee = 0;  // in its part, drawn after this many of its lines
@@ -68,7 +93,7 @@ struct LineaGrafico {
     QPolygonF punti; // pixels
     QPen penna;
     RuoloLinea ruolo = RuoloLinea::Asse;
-    int asse = -1; // the details axis of a details curve, its axis line and ticks
+    int asse = -1; // the details axis of a details curve, its axis line and ticks; what a series' line is of
 };
 
 // A part of the picture painted on white and kept to its rectangle: the plot or a value strip.
@@ -107,6 +132,7 @@ struct DisposizioneGrafico {
     MappaScala mappaX, mappaY;
     PannelloGrafico piano, strisciaVelocita, strisciaTempi;
     std::vector<AsseDettaglio> dettagli; // in the order of their strips
+    PannelloGrafico legenda;             // a plot of series' legend; none (empty) in the speed graph
 
     QPointF InUnita(double u, double w) const { return {mappaX.Trasforma(u), mappaY.Trasforma(w)}; }
     QPointF InPixel(double t, double v) const { return InUnita(double(scalaX) * t, double(scalaY) * v); }
@@ -115,7 +141,7 @@ struct DisposizioneGrafico {
     // The time axis in seconds, the speed axis in m/sec.
     MappaScala AsseTempi() const;
     MappaScala AsseVelocita() const;
-    // The strips in their painting order: speed, time, each details axis.
+    // The strips in their painting order: speed, time, each details axis, the legend when there is one.
     std::vector<const PannelloGrafico*> Strisce() const;
     // Every text of the picture with this kind, in drawing order; every line likewise.
     std::vector<TestoGrafico> Testi(RuoloTesto ruolo) const;

@@ -15,8 +15,9 @@ double QuadratoDistanza(QPointF p, QPointF a, QPointF b) {
     return QPointF::dotProduct(d, d);
 }
 
-// Douglas-Peucker: the vertices without which the line would move by more than the tolerance.
-QPolygonF Semplifica(const QPolygonF& linea) {
+} // namespace
+
+QPolygonF Semplifica(const QPolygonF& linea, double tolleranza) {
     const qsizetype n = linea.size();
     if (n < 3)
         return linea;
@@ -33,7 +34,7 @@ QPolygonF Semplifica(const QPolygonF& linea) {
                 massima = d;
                 lontano = k;
             }
-        if (massima > Tolleranza * Tolleranza) {
+        if (massima > tolleranza * tolleranza) {
             tenuto[static_cast<size_t>(lontano)] = 1;
             pila.emplace_back(a, lontano);
             pila.emplace_back(lontano, b);
@@ -45,8 +46,6 @@ QPolygonF Semplifica(const QPolygonF& linea) {
             semplice << linea[k];
     return semplice;
 }
-
-} // namespace
 
 std::optional<std::pair<QPointF, QPointF>> Taglia(QPointF a, QPointF b, const QRectF& r) {
     double t0 = 0, t1 = 1;
@@ -126,7 +125,7 @@ QList<QPolygonF> Spezzata::Fine() {
     QList<QPolygonF> risultato = std::move(linee);
     if (densa) // straight runs of the reduced columns become one segment each
         for (QPolygonF& linea : risultato)
-            linea = Semplifica(linea);
+            linea = Semplifica(linea, Tolleranza);
     *this = Spezzata();
     return risultato;
 }

@@ -18,6 +18,9 @@
 // The part of segment a-b inside the rectangle (Liang-Barsky), or nothing. End points inside are kept
 // as given, so consecutive segments still join exactly.
 std::optional<std::pair<QPointF, QPointF>> Taglia(QPointF a, QPointF b, const QRectF& r);
+// Douglas-Peucker: the line through only the vertices without which it would move by more than
+// `tolleranza` pixels.
+QPolygonF Semplifica(const QPolygonF& linea, double tolleranza);
 
 class Spezzata {
 public:

@@ -45,21 +45,22 @@ inline QString TestiAsse(const DisposizioneGrafico& d, RuoloTesto ruolo, int ass
     return testi.join(' ');
 }
 
-// What a reader could not read of a plot's texts: an axis with fewer than 3 or more than 10 labels, or two
-// alike; a label out of its strip; two texts or names that touch.
+// What a reader could not read of a plot's texts (the speed graph's, or a plot of series'): an axis with
+// fewer than 3 or more than 10 labels, or two alike; a text out of its strip; two texts or names that
+// touch.
 inline QString EtichetteIlleggibili(const DisposizioneGrafico& d) {
     QStringList difetti;
-    std::vector<std::pair<RuoloTesto, int>> assi{{RuoloTesto::Tempo, -1}, {RuoloTesto::Velocita, -1}};
+    const bool serie = !d.Testi(RuoloTesto::Ascissa).empty();
+    std::vector<std::pair<RuoloTesto, int>> assi{{serie ? RuoloTesto::Ascissa : RuoloTesto::Tempo, -1},
+                                                 {serie ? RuoloTesto::Ordinata : RuoloTesto::Velocita, -1}};
     for (int i = 0; i < int(d.dettagli.size()); ++i)
         assi.emplace_back(RuoloTesto::Dettaglio, i);
     std::vector<TestoGrafico> tutti = d.cornice.nomi;
     for (const auto& [ruolo, asse] : assi) {
         QStringList testi;
         for (const TestoGrafico& t : d.Testi(ruolo))
-            if (t.asse == asse) {
+            if (t.asse == asse)
                 testi << t.testo;
-                tutti.push_back(t);
-            }
         const QString nome = QStringLiteral("asse %1/%2: ").arg(int(ruolo)).arg(asse);
         if (testi.size() < MinimoEtichette || testi.size() > MassimoEtichette)
             difetti << nome + testi.join(' ');
@@ -68,6 +69,7 @@ inline QString EtichetteIlleggibili(const DisposizioneGrafico& d) {
     }
     for (const PannelloGrafico* s : d.Strisce())
         for (const TestoGrafico& t : s->testi) {
+            tutti.push_back(t);
             if (!s->posto.adjusted(-0.01, -0.01, 0.01, 0.01).contains(t.posto))
                 difetti << "fuori: " + t.testo;
             for (const LineaGrafico& l : s->linee) // the axis and its ticks
