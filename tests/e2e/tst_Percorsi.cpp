@@ -4,6 +4,7 @@
 #include "Esportazione.h"
 #include "FileSicuri.h"
 #include "LeggeMoto.h"
+#include "PianoSerie.h"
 #include "Uscite.h"
 #include "frmGrafico.h"
 
@@ -16,6 +17,24 @@ const QStringList Scrittori =
                    "vecchio.svg,mnuEsportaImmagine vecchio.pdf,mnuEsportaDati "
                    "vecchio.csv,impostazioni Velantra/Velantra.conf")
         .split(',');
+
+// A child window of the frame with three series in the colours of the speed and the details, its picture
+// asked for as a window of the program asks: through the frame's child windows.
+PianoSerie* PianoEsempio(Banco& banco) {
+    const std::vector<CurvaDettaglio> dettagli = CurveDettaglio({.T1 = 1, .T2 = 1, .Vm = 1}, nullptr);
+    GraficoSerie g;
+    for (const QColor colore : {QColor(Qt::black), dettagli.at(0).colore, dettagli.at(1).colore})
+        g.serie.push_back({.punti = {{0, g.serie.size() * 1.0}, {1, g.serie.size() + 3.0}},
+                           .colore = colore,
+                           .spessore = 4});
+    auto* piano = new PianoSerie;
+    piano->Mostra(g);
+    QObject::connect(piano, &PianoSerie::EsportaImmagineRichiesta, &banco.Figlie(),
+                     &FinestreFiglie::EsportaImmagineRichiesta);
+    banco.Figlie().Aggiungi(piano);
+    banco.Figlie().Mostra(piano);
+    return piano;
+}
 
 // The labels of one axis as the graph draws them.
 QStringList Etichette(const frmGrafico* grafico, RuoloTesto asse) {
@@ -74,8 +93,9 @@ private slots:
 
     // The files the windows write, as a user has them written: the example calculated, its graph open
     // with the details on, in a folder of old files with the settings' own, among the special entries
-    // of Prepara(). A picture in the format of the chosen filter (or named) at the size typed, the data
-    // in the form of the chosen filter; a failure reported with the old file left whole.
+    // of Prepara(). A picture (of the graph, or of a plot of series) in the format of the chosen filter
+    // (or named) at the size typed, the data in the form of the chosen filter; a failure reported with the
+    // old file left whole.
     void scrittori_data() {
         QTest::addColumn<QString>("comando");
         QTest::addColumn<QString>("nome");       // given to the file dialog
@@ -112,6 +132,9 @@ private slots:
         riga("svg dal filtro", "mnuEsportaImmagine", "grafico", {}, "grafico", "svg 400x300",
              FiltriImmagine[1]);
         riga("pdf dal nome", "mnuEsportaImmagine", "grafico.pdf", {}, "grafico.pdf", "pdf 400x300");
+        riga("serie png", "serie", "serie.png", {}, "serie.png", "png 400x300");
+        riga("serie svg dal filtro", "serie", "serie", {}, "serie", "svg 400x300", FiltriImmagine[1]);
+        riga("serie pdf dal nome", "serie", "serie.pdf", {}, "serie.pdf", "pdf 400x300");
         Velantra esempio{.S1 = 0.5, .Stot = 2, .Ttot = 3};
         esempio.StTtS1();
         riga("csv standard", "mnuEsportaDati", "profilo.csv", {}, "profilo.csv",
@@ -146,7 +169,12 @@ private slots:
         getrlimit(RLIMIT_FSIZE, &prima);
         const rlimit limite = {tag.startsWith("limite") ? 8 : prima.rlim_cur, prima.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limite);
-        comando == "impostazioni" ? void(banco.finestra->close()) : banco.Premi(qPrintable(comando));
+        if (comando == "impostazioni")
+            banco.finestra->close();
+        else if (comando == "serie") // a plot of series' menu
+            PianoEsempio(banco)->findChild<QAction*>(QStringLiteral("mnuEsportaImmagine"))->trigger();
+        else
+            banco.Premi(qPrintable(comando));
         setrlimit(RLIMIT_FSIZE, &prima);
 
         QFETCH(QString, messaggio);
@@ -155,7 +183,8 @@ private slots:
         const QString domanda = comando.endsWith("Dati")
                                     ? "Esporta dati: una riga ogni 0,005 s (" + FiltriDati.join(';')
                                     : TitoloEsportaImmagine + " (" + FiltriImmagine.join(';');
-        if (comando.startsWith("mnuEsporta")) // the graph's: its question, with its filters
+        if (comando.startsWith("mnuEsporta") ||
+            comando == "serie") // a plot's: its question, with its filters
             QCOMPARE(banco.dialoghi.chiamate.value(0), "Salva " + domanda + ')');
         RestaTutto(voci, cartella, file);
         QFETCH(QByteArray, scritto);

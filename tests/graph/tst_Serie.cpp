@@ -1,7 +1,10 @@
 #include "BancoGrafico.h"
 #include "Collaudo.h"
 #include "GraficoSerie.h"
+#include "PianoSerie.h"
 
+#include <QClipboard>
+#include <QMenu>
 #include <numbers>
 
 namespace {
@@ -36,7 +39,7 @@ GraficoSerie Piano(bool leggi) {
 } // namespace
 
 // A plot of series on the graph's model: readable at any size, its marks where their values map, its
-// jumps upright.
+// jumps upright, its picture copied and asked for as the graph's is.
 class TstSerie : public QObject {
     Q_OBJECT
 private slots:
@@ -104,6 +107,34 @@ private slots:
                                                                                                  : "pendenza";
             }
         QTEST(visto, "atteso");
+    }
+
+    // The menu key opens the plot's menu; "Copia" puts the picture on the clipboard at the plot's size,
+    // "Esporta immagine..." asks for the picture at that size.
+    void menu() {
+        PianoSerie piano;
+        piano.Mostra(Piano(false));
+        piano.resize(400, 250);
+        piano.show();
+        piano.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&piano));
+        piano.setFocus();
+        QTest::keyClick(&piano, Qt::Key_Menu);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList voci;
+        for (const QAction* a : menu->actions())
+            voci << a->text() + '\t' + a->shortcut().toString();
+        QCOMPARE(voci, (QStringList{"Copia\tCtrl+C", "Esporta immagine...\tCtrl+E"}));
+        menu->close();
+        QTest::keyClick(&piano, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->image().size(), QSize(400, 250));
+        std::optional<RichiestaImmagine> chiesta;
+        connect(&piano, &PianoSerie::EsportaImmagineRichiesta, this,
+                [&](const RichiestaImmagine& r) { chiesta = r; });
+        QTest::keyClick(&piano, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(chiesta && chiesta->fonte == &piano && chiesta->misura == QSize(400, 250) &&
+                chiesta->grafico(chiesta->misura).disegnata);
     }
 };
 
