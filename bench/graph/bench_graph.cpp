@@ -1,10 +1,11 @@
 // Sampling of a 500 s motion and of a 10^6 s one (both fill the list); on a graph window whose plot
 // measures 1600 x 1000 pixels with 50,000 points: the full view (layout, labels, grid, painted), one
 // wheel-zoom step and one pan step (the view laid out and painted again), one collimator move (nearest
-// sample, cross, readouts, repaint).
+// sample, cross, readouts, repaint); a plot of four series of 2000 points laid out and painted.
 #include "../BenchConFinestre.h"
 #include "Campionamento.h"
 #include "Grafico.h"
+#include "GraficoSerie.h"
 #include "ModelloGrafico.h"
 #include "PianoGrafico.h"
 #include "Velantra.h"
@@ -17,7 +18,9 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <benchmark/benchmark.h>
+#include <cmath>
 #include <memory>
+#include <numbers>
 
 namespace {
 
@@ -127,6 +130,33 @@ void ImmagineIntera(benchmark::State& stato) {
     stato.counters["punti"] = punti->NumeroElementi();
 }
 BENCHMARK(ImmagineIntera)->Unit(benchmark::kMillisecond);
+
+// Four laws of motion as the laws window shows them, each of 2000 points in its colour and line, the
+// last an acceleration with its jumps, laid out with the legend and painted on an image of 1600 x 1000.
+void SerieImmagine(benchmark::State& stato) {
+    GraficoSerie g{.x = {.nome = "t [sec]"}, .y = {.nome = "v(t) [m/sec]"}};
+    const QColor colori[] = {Qt::black, QColor(0, 80, 200), QColor(190, 90, 0), Qt::darkGreen};
+    for (int k = 0; k < 4; ++k) {
+        QPolygonF punti;
+        for (int i = 0; i < 2000; ++i) {
+            const double t = i / 1999.0;
+            const double salita = (1 - std::cos(2 * std::numbers::pi * t)) * (1 + k / 10.0);
+            const double gradino = t < 0.25 ? 4 : t < 0.75 ? 0 : -4;
+            punti << QPointF(t, k < 3 ? salita : gradino);
+            if (k == 3 && (i == 499 || i == 1499)) // the jumps, upright
+                punti << QPointF(t, i == 499 ? 0 : -4);
+        }
+        g.serie.push_back({.nome = QStringLiteral("Legge %1").arg(k + 1),
+                           .punti = punti,
+                           .colore = colori[k],
+                           .stile = Qt::PenStyle(Qt::SolidLine + k)});
+    }
+    const GraficoAMisura grafico = SerieAMisura(g);
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(ImmagineGrafico(grafico, QSize(1600, 1000)).constBits());
+    stato.counters["punti"] = 4 * 2000;
+}
+BENCHMARK(SerieImmagine)->Unit(benchmark::kMillisecond);
 
 void MossaCollimatore(benchmark::State& stato) {
     Banco banco;
