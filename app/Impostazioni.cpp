@@ -25,6 +25,7 @@ const std::array<ChiaveCollocazione, 4> ChiaviCollocazione = {
      {QStringLiteral("MainWidth"), Impostazioni::LarghezzaMinima},
      {QStringLiteral("MainHeight"), Impostazioni::AltezzaMinima}}};
 const QString ChiaveIntestazione = QStringLiteral("IntestazioneUtente");
+const QString ChiaveCartella = QStringLiteral("UltimaCartella");
 
 QString Chiave(const QString& nome) {
     return QStringLiteral("Settings/") + nome;
@@ -133,4 +134,12 @@ QString Impostazioni::LeggiIntestazione() const {
 
 std::optional<QString> Impostazioni::ScriviIntestazione(const QString& intestazione) {
     return ScriviTesto(ChiaveIntestazione, intestazione);
+}
+
+QString Impostazioni::LeggiUltimaCartella() const {
+    return Testo(ChiaveCartella);
+}
+
+std::optional<QString> Impostazioni::ScriviUltimaCartella(const QString& cartella) {
+    return cartella == LeggiUltimaCartella() ? std::nullopt : ScriviTesto(ChiaveCartella, cartella);
 }

@@ -29,6 +29,10 @@ public:
     QString LeggiIntestazione() const;
     std::optional<QString> ScriviIntestazione(const QString& intestazione);
 
+    // The folder last chosen in a file dialog; empty when none.
+    QString LeggiUltimaCartella() const;
+    std::optional<QString> ScriviUltimaCartella(const QString& cartella);
+
     // The stored text of a key, empty when missing.
     QString Testo(const QString& chiave) const;
     std::optional<QString> ScriviTesto(const QString& chiave, const QString& testo);
