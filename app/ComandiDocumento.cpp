@@ -15,9 +15,9 @@ void ComandiDocumento::Apri() {
         CaricaSimulazione(percorso);
 }
 
-void ComandiDocumento::SalvaConNome() {
-    ::SalvaConNome(dialoghi, figlie, FiltriSimulazione,
-                   [this](const QString& percorso) { return SalvaSimulazione(percorso); });
+bool ComandiDocumento::SalvaConNome() {
+    return ::SalvaConNome(dialoghi, figlie, FiltriSimulazione,
+                          [this](const QString& percorso) { return SalvaSimulazione(percorso); });
 }
 
 bool ComandiDocumento::SalvaSimulazione(const QString& percorso) {
@@ -26,10 +26,12 @@ bool ComandiDocumento::SalvaSimulazione(const QString& percorso) {
             return EsitoScrittura(dialoghi, percorso,
                                   QStringLiteral("il valore di %1 non è un numero valido")
                                       .arg(QString::fromLatin1(Grandezze[illeggibile].Nome)));
-    // A value of the sizing window that cannot be taken would be silently left out of the file.
-    if (const QString difetto = DifettoDimensionamento(figlie); !difetto.isEmpty())
-        return EsitoScrittura(dialoghi, percorso, difetto);
-    return EsitoScrittura(dialoghi, percorso, ScriviSimulazione(percorso, simulazione));
+    // The motion is never held back by what is beside it: the sizing data goes as last taken.
+    const QString difetto = DifettoDimensionamento(figlie);
+    if (!EsitoScrittura(dialoghi, percorso, ScriviSimulazione(percorso, simulazione)))
+        return false;
+    AvvisaDimensionamento(dialoghi, percorso, difetto, simulazione.Asse().has_value());
+    return true;
 }
 
 bool ComandiDocumento::CaricaSimulazione(const QString& percorso) {

@@ -16,10 +16,12 @@ public:
         : simulazione(simulazione), dialoghi(dialoghi), figlie(figlie) {}
 
     void Apri();         // the Open command
-    void SalvaConNome(); // the Save and Save As commands
+    bool SalvaConNome(); // the Save and Save As commands; true when written
 
-    // Copies the typed values when the data-entry window is open, then writes the document. False,
-    // after telling the user, when nothing was written.
+    // Copies the typed values when the data-entry window is open, then writes the document, with the
+    // sizing data the simulation holds (the last the sizing window could take): a value there that
+    // could not be taken is said after the file is written. False, after telling the user, when
+    // nothing was written.
     bool SalvaSimulazione(const QString& percorso);
     // Asks, then replaces the simulation with the document's and shows the data-entry window. A file
     // that cannot be read as a document is reported and changes nothing. False when nothing changed.

@@ -116,10 +116,12 @@ void ComandiEsportazione::EsportaRelazione() {
         return;
     const FormatoRelazione formato = FormatoRelazioneDi(percorso).value_or(
         filtro == FiltriRelazione.value(1) ? FormatoRelazione::Testo : FormatoRelazione::Pdf);
-    QString difetto = DifettoDimensionamento(figlie);
-    if (difetto.isEmpty() && simulazione.Asse() && !simulazione.Dimensionato())
-        difetto = QStringLiteral("il moto calcolato non si può dimensionare");
-    EsitoScrittura(dialoghi, percorso,
-                   difetto.isEmpty() ? Relazione(simulazione, intestazione).Scrivi(percorso, formato)
-                                     : std::optional(difetto));
+    // As the document: with the sizing data last taken, a value the window could not take said after.
+    const bool dimensionabile = !simulazione.Asse() || simulazione.Dimensionato();
+    if (EsitoScrittura(dialoghi, percorso,
+                       dimensionabile
+                           ? Relazione(simulazione, intestazione).Scrivi(percorso, formato)
+                           : std::optional(QStringLiteral("il moto calcolato non si può dimensionare"))))
+        AvvisaDimensionamento(dialoghi, percorso, DifettoDimensionamento(figlie),
+                              simulazione.Asse().has_value());
 }

@@ -1,9 +1,12 @@
 #include "DialoghiQt.h"
 
+#include "Impostazioni.h"
+
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -82,9 +85,38 @@ bool DialoghiQt::Conferma(const QString& testo, const QString& titolo) {
            QMessageBox::Ok;
 }
 
+Dialoghi::Risposta DialoghiQt::SiNoAnnulla(const QString& testo, const QString& titolo) {
+    QMessageBox scatola(QMessageBox::Warning, titolo, testo,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, finestra);
+    // The program's own words, whatever Qt's translation calls them.
+    scatola.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+    scatola.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    scatola.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+    scatola.setDefaultButton(QMessageBox::Yes);
+    scatola.setEscapeButton(QMessageBox::Cancel);
+    const int scelta = scatola.exec();
+    return scelta == QMessageBox::Yes  ? Risposta::Si
+           : scelta == QMessageBox::No ? Risposta::No
+                                       : Risposta::Annulla;
+}
+
+QString DialoghiQt::NomeFile(QFileDialog& dialogo) {
+    Impostazioni impostazioni;
+    if (const QString cartella = impostazioni.LeggiUltimaCartella(); QFileInfo(cartella).isDir())
+        dialogo.setDirectory(cartella);
+    if (dialogo.exec() != QDialog::Accepted)
+        return {};
+    const QString nome = dialogo.selectedFiles().value(0);
+    // A folder not remembered loses the user nothing: the command goes on without a word.
+    impostazioni.ScriviUltimaCartella(QFileInfo(nome).absolutePath());
+    return nome;
+}
+
 // Qt's file dialogs take the filters as one text.
 QString DialoghiQt::NomeFileApri(const QString& titolo, const QStringList& filtri) {
-    return QFileDialog::getOpenFileName(finestra, titolo, QString(), filtri.join(QStringLiteral(";;")));
+    QFileDialog dialogo(finestra, titolo, QString(), filtri.join(QStringLiteral(";;")));
+    dialogo.setFileMode(QFileDialog::ExistingFile);
+    return NomeFile(dialogo);
 }
 
 // A name typed without extension gets the chosen filter's (the first one's until another is chosen;
@@ -99,11 +131,10 @@ QString DialoghiQt::NomeFileSalva(const QString& titolo, const QStringList& filt
     };
     suffisso(filtri.value(0));
     QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, suffisso);
-    if (dialogo.exec() != QDialog::Accepted)
-        return {};
-    if (filtroScelto)
+    const QString nome = NomeFile(dialogo);
+    if (!nome.isEmpty() && filtroScelto)
         *filtroScelto = dialogo.selectedNameFilter();
-    return dialogo.selectedFiles().value(0);
+    return nome;
 }
 
 // Each side in a box of its own with its limits beside it. What is typed outside them is refused with

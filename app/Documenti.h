@@ -17,6 +17,8 @@ class Simulazione;
 // Asked before the current simulation is cleared.
 inline const QString DomandaNuovaSimulazione = QStringLiteral(
     "ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, continuare?");
+// Asked before the program closes over a simulation changed since saved.
+inline const QString DomandaSalvaModifiche = QStringLiteral("Salvare le modifiche alla simulazione?");
 inline const QStringList FiltriSimulazione = {QStringLiteral("Velantra (*.vla)"),
                                               QStringLiteral("Tutti i file (*.*)")};
 inline const QString TitoloApri = QStringLiteral("Apri");

@@ -1,5 +1,6 @@
 #include "FinestraGuida.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -114,6 +115,14 @@ FinestraGuida::FinestraGuida(QWidget* parent)
     auto* impianto = new QVBoxLayout(this);
     impianto->addLayout(pulsanti);
     impianto->addWidget(divisore, 1);
+
+    // Closed as a person closes any window of the desktop's own.
+    for (const QKeySequence& tasto : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* chiudi = new QAction(this);
+        chiudi->setShortcut(tasto);
+        connect(chiudi, &QAction::triggered, this, &QWidget::close);
+        addAction(chiudi);
+    }
 }
 
 void FinestraGuida::Carica(const QString& html) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // The help: the document "VELANTRA.HLP" (HTML inside), shown in a window of its own with the document
-// on the right and, on the left, its topics under a keyword search field.
+// on the right and, on the left, its topics under a keyword search field. Esc and Ctrl+W close it.
 
 #include <QString>
 #include <QStringList>

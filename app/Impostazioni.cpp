@@ -25,6 +25,9 @@ const std::array<ChiaveCollocazione, 4> ChiaviCollocazione = {
      {QStringLiteral("MainWidth"), Impostazioni::LarghezzaMinima},
      {QStringLiteral("MainHeight"), Impostazioni::AltezzaMinima}}};
 const QString ChiaveIntestazione = QStringLiteral("IntestazioneUtente");
+const QString ChiaveCartella = QStringLiteral("UltimaCartella");
+const QString ChiaveRecenti = QStringLiteral("DocumentiRecenti");
+const QChar SeparatoreRecenti = QLatin1Char('\n');
 
 QString Chiave(const QString& nome) {
     return QStringLiteral("Settings/") + nome;
@@ -133,4 +136,35 @@ QString Impostazioni::LeggiIntestazione() const {
 
 std::optional<QString> Impostazioni::ScriviIntestazione(const QString& intestazione) {
     return ScriviTesto(ChiaveIntestazione, intestazione);
+}
+
+QString Impostazioni::LeggiUltimaCartella() const {
+    return Testo(ChiaveCartella);
+}
+
+std::optional<QString> Impostazioni::ScriviUltimaCartella(const QString& cartella) {
+    return cartella == LeggiUltimaCartella() ? std::nullopt : ScriviTesto(ChiaveCartella, cartella);
+}
+
+QStringList Impostazioni::LeggiDocumentiRecenti() const {
+    return Testo(ChiaveRecenti).split(SeparatoreRecenti, Qt::SkipEmptyParts).mid(0, MassimoRecenti);
+}
+
+std::optional<QString> Impostazioni::AggiungiDocumentoRecente(const QString& percorso) {
+    const QString intero = QDir::cleanPath(QFileInfo(percorso).absoluteFilePath());
+    // It would read back as two names.
+    if (intero.contains(SeparatoreRecenti))
+        return std::nullopt;
+    const QStringList prima = LeggiDocumentiRecenti();
+    QStringList elenco = prima;
+    elenco.removeAll(intero);
+    elenco.prepend(intero);
+    elenco = elenco.mid(0, MassimoRecenti);
+    return elenco == prima ? std::nullopt : ScriviTesto(ChiaveRecenti, elenco.join(SeparatoreRecenti));
+}
+
+std::optional<QString> Impostazioni::TogliDocumentoRecente(const QString& percorso) {
+    QStringList elenco = LeggiDocumentiRecenti();
+    return elenco.removeAll(percorso) == 0 ? std::nullopt
+                                           : ScriviTesto(ChiaveRecenti, elenco.join(SeparatoreRecenti));
 }

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <utility>
 
@@ -28,6 +29,18 @@ public:
 
     QString LeggiIntestazione() const;
     std::optional<QString> ScriviIntestazione(const QString& intestazione);
+
+    // The folder last chosen in a file dialog; empty when none.
+    QString LeggiUltimaCartella() const;
+    std::optional<QString> ScriviUltimaCartella(const QString& cartella);
+
+    // The documents last opened or saved, newest first, at most MassimoRecenti, each a whole path.
+    static constexpr qsizetype MassimoRecenti = 8;
+    QStringList LeggiDocumentiRecenti() const;
+    // Puts the document first, once; the oldest beyond the last place goes. Read anew each time, so
+    // that two runs of the program at once both keep theirs.
+    std::optional<QString> AggiungiDocumentoRecente(const QString& percorso);
+    std::optional<QString> TogliDocumentoRecente(const QString& percorso);
 
     // The stored text of a key, empty when missing.
     QString Testo(const QString& chiave) const;

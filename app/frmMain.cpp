@@ -6,13 +6,18 @@
 #include "ComandiDocumento.h"
 #include "ComandiEsportazione.h"
 #include "DialoghiQt.h"
+#include "Documenti.h"
 #include "FinestraGuida.h"
 #include "FinestreFiglie.h"
+#include "MenuRecenti.h"
+#include "NomiFile.h"
 #include "Risorse.h"
 #include "Simulazione.h"
+#include "frmInserimentoDati.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QScreen>
@@ -69,6 +74,8 @@ frmMain::frmMain(Simulazione& simulazione, QString& IntestazioneUtente, Dialoghi
     connect(&simulazione, &Simulazione::Cambiata, this, [this](Simulazione::Cambi cosa) {
         if (cosa & Simulazione::Cambio::Stato)
             AbilitaComandi(this->simulazione.Stato());
+        if (cosa & Simulazione::Cambio::Documento && !this->simulazione.Documento().isEmpty())
+            RicordaDocumento(this->simulazione.Documento());
     });
     connect(figlie, &FinestreFiglie::CalcoloRichiesto, Pulsante(ComandoPrincipale::Calcolo),
             &QAction::trigger);
@@ -94,6 +101,10 @@ void frmMain::Carica() {
 }
 
 void frmMain::closeEvent(QCloseEvent* evento) {
+    if (!ChiediSalvataggio()) {
+        evento->ignore();
+        return;
+    }
     ChiudiFinestre();
     if (guida)
         guida->close();
@@ -106,6 +117,48 @@ void frmMain::closeEvent(QCloseEvent* evento) {
             dialoghi.Messaggio(*messaggio);
     }
     evento->accept();
+}
+
+bool frmMain::DaSalvare() const {
+    const auto* inserimento = figlie->Aperta<frmInserimentoDati>();
+    if (!inserimento)
+        return simulazione.Modificata();
+    // A value that cannot be read is work too: Save would refuse it, and say why.
+    const std::optional<Velantra> immesso = inserimento->MotoImmesso();
+    return !immesso || simulazione.Modificata(*immesso);
+}
+
+// Asked before any window closes, so that "Annulla" finds everything as it was. A close asked for
+// while the question or its Save As is up (the window manager's, Ctrl+Q) waits for that answer.
+bool frmMain::ChiediSalvataggio() {
+    if (chiedendo)
+        return false;
+    if (!DaSalvare())
+        return true;
+    chiedendo = true;
+    const Dialoghi::Risposta risposta = dialoghi.SiNoAnnulla(DomandaSalvaModifiche);
+    const bool chiudi = risposta == Dialoghi::Risposta::No ||
+                        (risposta == Dialoghi::Risposta::Si && Documento().SalvaConNome());
+    chiedendo = false;
+    return chiudi;
+}
+
+void frmMain::RicordaDocumento(const QString& percorso) {
+    if (const auto messaggio = impostazioni.AggiungiDocumentoRecente(percorso))
+        dialoghi.Messaggio(*messaggio);
+    mnuRecenti->Aggiorna();
+}
+
+void frmMain::ApriRecente(const QString& percorso) {
+    if (QFileInfo::exists(percorso)) {
+        Documento().CaricaSimulazione(percorso);
+        return;
+    }
+    dialoghi.Messaggio(QStringLiteral("Il file «%1» non esiste più ed è stato tolto dai documenti recenti.")
+                           .arg(PercorsoMostrato(percorso)));
+    if (const auto messaggio = impostazioni.TogliDocumentoRecente(percorso))
+        dialoghi.Messaggio(*messaggio);
+    mnuRecenti->Aggiorna();
 }
 
 void frmMain::AbilitaComandi(StatoComandi stato) {

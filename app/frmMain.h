@@ -23,6 +23,7 @@ class Dialoghi;
 class DialoghiQt;
 class FinestraGuida;
 class FinestreFiglie;
+class MenuRecenti;
 class QAction;
 class QMenu;
 class QToolBar;
@@ -92,6 +93,7 @@ public:
     void Nuovo();
 
 protected:
+    // Asks first whether to save changed work; "Annulla" leaves every window open.
     void closeEvent(QCloseEvent* evento) override;
     // A *.vla file dropped on the window is opened as Open does, after the same question.
     void dragEnterEvent(QDragEnterEvent* evento) override;
@@ -106,6 +108,14 @@ private:
     void CreaBarraStrumenti();
     void Carica();
     void AggiornaMenuFinestra();
+    // True when closing now would lose work: the simulation changed since saved, the values typed in
+    // the data-entry window counted as if copied in.
+    bool DaSalvare() const;
+    // Asks whether to save the changed work before the program closes: true to go on closing.
+    bool ChiediSalvataggio();
+    // The document opened or saved goes first in the recent list; one chosen there is opened.
+    void RicordaDocumento(const QString& percorso);
+    void ApriRecente(const QString& percorso);
     QAction* Voce(ComandoPrincipale comando) const { return voci[size_t(comando)]; }
     QAction* Pulsante(ComandoPrincipale comando) const { return pulsanti[size_t(comando)]; }
 
@@ -148,6 +158,8 @@ private:
     std::array<QAction*, NumeroComandiPrincipali> pulsanti{}; // the toolbar button of each command, if any
     QToolBar* tbToolBar = nullptr;
     QMenu* mnuWindow = nullptr;
+    MenuRecenti* mnuRecenti = nullptr;
+    bool chiedendo = false;       // the question before closing, or its Save As, is up
     QList<QAction*> vociFinestre; // the open child windows, listed in the Window menu
     QPointer<FinestraGuida> guida;
     QStringList percorsiGuida;

@@ -54,10 +54,11 @@ void frmMain::MostraTabella() {
     figlie->ApriRisultati().RiempiFrmRisultati();
 }
 
-// A worked example, to see the whole program work in one click: asks as New does, then types
-// Stot 2 m, Ttot 5 s and S1 0.25 m, calculates as "Calcolo" does and opens the graph.
+// A worked example, to see the whole program work in one click: asks as New does when something typed
+// or calculated would be lost, then types Stot 2 m, Ttot 5 s and S1 0.25 m, calculates as "Calcolo"
+// does and opens the graph.
 void frmMain::Esempio() {
-    if (!dialoghi.Conferma(DomandaNuovaSimulazione))
+    if ((DaSalvare() || simulazione.Calcolata()) && !dialoghi.Conferma(DomandaNuovaSimulazione))
         return;
     ChiudiFinestre();
     simulazione.Esempio();

@@ -2,6 +2,7 @@
 // button is an action of the window, named for assistive tools and tests, connected to its command.
 
 #include "AreaFinestre.h"
+#include "MenuRecenti.h"
 #include "Risorse.h"
 #include "frmMain.h"
 
@@ -70,29 +71,40 @@ QMenu* frmMain::CreaMenu(const QString& nome, const QString& titolo, std::initia
 void frmMain::CreaMenu() {
     using C = ComandoPrincipale;
     menuBar()->setAccessibleName(QStringLiteral("Barra dei menu"));
-    CreaMenu(
-        QStringLiteral("mnuFile"), QStringLiteral("&File"),
-        {{C::Nuovo, "mnuFileNew", QStringLiteral("Nu&ovo"), &frmMain::Nuovo,
-          QKeySequence(Qt::CTRL | Qt::Key_N)},
-         {C::Apri, "mnuFileOpen", QStringLiteral("&Apri..."), &frmMain::Apri,
-          QKeySequence(Qt::CTRL | Qt::Key_O)},
-         {},
-         {C::Salva, "mnuFileSave", QStringLiteral("&Salva"), &frmMain::Salva},
-         {C::SalvaConNome, "mnuFileSaveAs", QStringLiteral("Sal&va con nome..."), &frmMain::SalvaConNome},
-         {},
-         {C::EsportaTabella, "mnuFileEsporta", QStringLiteral("E&sporta tabella..."),
-          &frmMain::EsportaTabella},
-         {.comando = C::EsportaGrafico,
-          .nome = "mnuFileEsportaGrafico",
-          .testo = QStringLiteral("Es&porta grafico..."),
-          .esegui = &frmMain::EsportaGrafico,
-          .nascosta = true},
-         {C::EsportaRelazione, "mnuFileEsportaRelazione", QStringLiteral("Esporta &relazione..."),
-          &frmMain::EsportaRelazione},
-         {},
-         {C::Stampa, "mnuFilePrint", QStringLiteral("S&tampa..."), &frmMain::Stampa},
-         {},
-         {C::Esci, "mnuFileExit", QStringLiteral("&Esci"), &frmMain::Esci}});
+    CreaMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"),
+             {{C::Nuovo, "mnuFileNew", QStringLiteral("Nu&ovo"), &frmMain::Nuovo,
+               QKeySequence(Qt::CTRL | Qt::Key_N)},
+              {C::Apri, "mnuFileOpen", QStringLiteral("&Apri..."), &frmMain::Apri,
+               QKeySequence(Qt::CTRL | Qt::Key_O)},
+              {},
+              {C::Salva, "mnuFileSave", QStringLiteral("&Salva"), &frmMain::Salva,
+               QKeySequence(Qt::CTRL | Qt::Key_S)},
+              {C::SalvaConNome, "mnuFileSaveAs", QStringLiteral("Sal&va con nome..."), &frmMain::SalvaConNome,
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+              {},
+              {C::EsportaTabella, "mnuFileEsporta", QStringLiteral("E&sporta tabella..."),
+               &frmMain::EsportaTabella},
+              {.comando = C::EsportaGrafico,
+               .nome = "mnuFileEsportaGrafico",
+               .testo = QStringLiteral("Es&porta grafico..."),
+               .esegui = &frmMain::EsportaGrafico,
+               .nascosta = true},
+              {C::EsportaRelazione, "mnuFileEsportaRelazione", QStringLiteral("Esporta &relazione..."),
+               &frmMain::EsportaRelazione},
+              {},
+              {C::Stampa, "mnuFilePrint", QStringLiteral("S&tampa..."), &frmMain::Stampa,
+               QKeySequence(Qt::CTRL | Qt::Key_P)},
+              {},
+              {C::Esci, "mnuFileExit", QStringLiteral("&Esci"), &frmMain::Esci,
+               QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+    // Before "Esci", between separators of its own; listed anew each time the File menu opens, so that it
+    // shows what another run of the program added too.
+    mnuRecenti = new MenuRecenti(this);
+    auto* file = findChild<QMenu*>(QStringLiteral("mnuFile"));
+    file->insertMenu(Voce(C::Esci), mnuRecenti);
+    file->insertSeparator(Voce(C::Esci));
+    connect(file, &QMenu::aboutToShow, mnuRecenti, &MenuRecenti::Aggiorna);
+    connect(mnuRecenti, &MenuRecenti::Scelto, this, &frmMain::ApriRecente);
 
     CreaMenu(QStringLiteral("mnuView"), QStringLiteral("&Visualizza"),
              {{.comando = C::BarraStrumenti,
@@ -107,6 +119,7 @@ void frmMain::CreaMenu() {
                .spuntata = true},
               {},
               {C::Opzioni, "mnuViewOptions", QStringLiteral("&Opzioni..."), &frmMain::Opzioni},
+              {C::Esempio, "mnuViewEsempio", QStringLiteral("&Esempio"), &frmMain::Esempio},
               {C::Dimensionamento, "mnuViewDimensionamento", QStringLiteral("&Dimensionamento asse..."),
                &frmMain::MostraDimensionamento}});
 
@@ -143,7 +156,7 @@ void frmMain::CreaBarraStrumenti() {
         {C::Calcolo, "Calcolo", "Calcolo", "calcolo", &frmMain::Calcolo, Qt::Key_F5},
         {C::Grafico, "Grafico", "Grafico", "grafico", &frmMain::MostraGrafico, Qt::Key_F6},
         {C::Tabella, "Tabella", "Tabella", "tabella", &frmMain::MostraTabella, Qt::Key_F7},
-        {C::Esempio, "Esempio", "Esempio", "esempio", &frmMain::Esempio},
+        {C::Esempio, "Esempio", "Esempio", "esempio", &frmMain::Esempio, Qt::Key_F2},
         {C::Dimensionamento, "Dimensionamento", "Dimensionamento asse", "dimensionamento",
          &frmMain::MostraDimensionamento, Qt::Key_F8},
     };
@@ -161,11 +174,17 @@ void frmMain::CreaBarraStrumenti() {
         azione->setIcon(Icona(QLatin1String(pulsante.icona)));
         azione->setToolTip(suggerimento);
         if (pulsante.tasto != Qt::Key_unknown) {
-            azione->setShortcut(pulsante.tasto);
-            azione->setToolTip(QStringLiteral("%1 (%2)").arg(
-                suggerimento, azione->shortcut().toString(QKeySequence::NativeText)));
-            // Also on the window, so that the key works with the bar hidden and from any child window.
-            addAction(azione);
+            const QKeySequence tasto(pulsante.tasto);
+            azione->setToolTip(
+                QStringLiteral("%1 (%2)").arg(suggerimento, tasto.toString(QKeySequence::NativeText)));
+            // The menu item, where there is one, holds the key and shows it; otherwise the button does, on
+            // the window too, so that the key works with the bar hidden and from any child window.
+            if (QAction* voce = Voce(pulsante.comando)) {
+                voce->setShortcut(tasto);
+            } else {
+                azione->setShortcut(tasto);
+                addAction(azione);
+            }
         }
         pulsanti[size_t(pulsante.comando)] = azione;
         tbToolBar->addAction(azione);

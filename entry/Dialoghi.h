@@ -19,6 +19,7 @@ inline const QString TitoloApplicazione = QStringLiteral("Velantra");
 class Dialoghi {
 public:
     enum class Icona { Nessuna, Informazione, Avviso, Errore };
+    enum class Risposta { Si, No, Annulla };
 
     virtual ~Dialoghi() = default;
 
@@ -31,9 +32,11 @@ public:
                                          Icona icona = Icona::Nessuna, const QString& dettaglio = {}) = 0;
     // A question with OK and Annulla and the warning icon; true for OK.
     virtual bool Conferma(const QString& testo, const QString& titolo = TitoloApplicazione) = 0;
+    // A question with "Sì", "No" and "Annulla" and the warning icon; Esc means Annulla.
+    virtual Risposta SiNoAnnulla(const QString& testo, const QString& titolo = TitoloApplicazione) = 0;
     // File names: filters are Qt filter texts such as "Velantra (*.vla)". Empty when cancelled. A name
     // to save under that is typed without extension gets the chosen filter's; the filter chosen goes
-    // into `filtroScelto` when given.
+    // into `filtroScelto` when given. Every file dialog opens in the folder last chosen in any of them.
     virtual QString NomeFileApri(const QString& titolo, const QStringList& filtri) = 0;
     virtual QString NomeFileSalva(const QString& titolo, const QStringList& filtri,
                                   QString* filtroScelto = nullptr) = 0;

@@ -70,9 +70,10 @@ frmDimensionamento::frmDimensionamento(Simulazione& simulazione, Dialoghi& dialo
     finestra->addLayout(piede);
     MostraDati(simulazione.Asse().value_or(DatiAsse{}));
     Aggiorna();
-    // A new motion, or none: its sizing.
+    // A new motion, or none: its sizing. Not once closed: its boxes would overwrite the sizing data of
+    // the document opened (or the simulation emptied) while it waits to be deleted.
     connect(&simulazione, &Simulazione::Cambiata, this, [this](Simulazione::Cambi cosa) {
-        if (cosa & Simulazione::Cambio::Curva)
+        if (cosa & Simulazione::Cambio::Curva && !chiusura)
             Aggiorna();
     });
 }

@@ -253,10 +253,23 @@ int frmInserimentoDati::LeggiDatiImmessi() {
     return -1;
 }
 
-void frmInserimentoDati::CopiaValori() {
-    for (const int i : SistemaDi(simulazione.SistemaCorrente()).Indici)
+std::optional<Velantra> frmInserimentoDati::MotoImmesso() const {
+    Velantra moto = simulazione.Moto();
+    const int16_t sistema = simulazione.SistemaCorrente();
+    if (!SistemaValido(sistema))
+        return moto;
+    if (PrimoValoreIlleggibile(sistema) >= 0)
+        return std::nullopt;
+    for (const int i : SistemaDi(sistema).Indici)
         if (!Invariato(i))
-            simulazione.ImpostaValore(i, LeggiValore(Risultati[i]->text()).value_or(0));
+            moto.*Grandezze[i].Membro = LeggiValore(Risultati[i]->text()).value_or(0);
+    return moto;
+}
+
+void frmInserimentoDati::CopiaValori() {
+    const std::optional<Velantra> moto = MotoImmesso();
+    for (const int i : SistemaDi(simulazione.SistemaCorrente()).Indici)
+        simulazione.ImpostaValore(i, (*moto).*Grandezze[i].Membro);
 }
 
 void frmInserimentoDati::InserisciRisultati() {

@@ -5,6 +5,8 @@
 // values and asks for the calculation: the simulation solves the ticked system, the window shows the
 // results or why there are none.
 
+#include "Velantra.h"
+
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -34,6 +36,9 @@ public:
     // Copies the current system's three values into Moto, all or none: returns the index of the first
     // value that cannot be read (then nothing is copied), else -1.
     int LeggiDatiImmessi();
+    // The record as LeggiDatiImmessi would leave it, leaving it as it is; none when a value cannot be
+    // read (what is typed there is in no record).
+    std::optional<Velantra> MotoImmesso() const;
 
 signals:
     // Enter in a value box.

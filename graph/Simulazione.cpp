@@ -11,7 +11,17 @@ Simulazione::Simulazione(QObject* parent) : QObject(parent), testoSalvato(TestoD
 
 namespace {
 constexpr Simulazione::Cambi Tutto = Simulazione::Cambio::Dati | Simulazione::Cambio::Curva |
-                                     Simulazione::Cambio::Asse | Simulazione::Cambio::Stato;
+                                     Simulazione::Cambio::Asse | Simulazione::Cambio::Stato |
+                                     Simulazione::Cambio::Documento;
+
+// What a failed solve left undefined or infinite is written as 0, which any reader takes back: the
+// combination and the typed values are kept.
+std::optional<std::string> Testo(DatiDocumento dati) {
+    for (const Grandezza& g : Grandezze)
+        if (!std::isfinite(dati.Moto.*g.Membro))
+            dati.Moto.*g.Membro = 0;
+    return ScriviDocumento(dati);
+}
 } // namespace
 
 void Simulazione::Azzera() {
@@ -46,7 +56,9 @@ void Simulazione::Carica(DatiDocumento letti, const QString& percorso, std::stri
     dimensionamento.reset();
     stato = StatoComandi::Letto;
     documento = percorso;
-    testoSalvato = std::move(testo);
+    // As Save would write it back: a document in another form of the same data (written by hand, with
+    // other line ends) is no change.
+    testoSalvato = Testo(dati).value_or(std::move(testo));
     emit Cambiata(Tutto);
 }
 
@@ -130,20 +142,21 @@ EsitoCalcolo Simulazione::Calcola() {
 }
 
 std::optional<std::string> Simulazione::TestoDocumento() const {
-    // What a failed solve left undefined or infinite is written as 0, which any reader takes back: the
-    // combination and the typed values are kept.
-    DatiDocumento scritti = dati;
-    for (const Grandezza& g : Grandezze)
-        if (!std::isfinite(scritti.Moto.*g.Membro))
-            scritti.Moto.*g.Membro = 0;
-    return ScriviDocumento(scritti);
+    return Testo(dati);
 }
 
 void Simulazione::Salvata(const QString& percorso, std::string testo) {
     documento = percorso;
     testoSalvato = std::move(testo);
+    emit Cambiata(Cambio::Documento);
 }
 
 bool Simulazione::Modificata() const {
     return TestoDocumento() != testoSalvato;
+}
+
+bool Simulazione::Modificata(const Velantra& moto) const {
+    DatiDocumento conMoto = dati;
+    conMoto.Moto = moto;
+    return Testo(std::move(conMoto)) != testoSalvato;
 }

@@ -35,10 +35,11 @@ class Simulazione : public QObject {
 public:
     // What an operation changed.
     enum class Cambio : uint8_t {
-        Dati = 1,  // the combination, the record or the sizing data
-        Curva = 2, // the curve, sampled anew or emptied: the motion to show is another
-        Asse = 4,  // the sizing data or the sizing of the calculated motion
-        Stato = 8, // the command state
+        Dati = 1,       // the combination, the record or the sizing data
+        Curva = 2,      // the curve, sampled anew or emptied: the motion to show is another
+        Asse = 4,       // the sizing data or the sizing of the calculated motion
+        Stato = 8,      // the command state
+        Documento = 16, // the document last read or written, or its text
     };
     Q_DECLARE_FLAGS(Cambi, Cambio)
 
@@ -72,7 +73,8 @@ public:
     // combination Stot-Ttot-S1, not yet calculated.
     void Esempio();
     // Replaces the whole simulation with a document read from `percorso` and checked whole, whose
-    // exact text is `testo`: state 2, no curve, the calculation still to do.
+    // exact text is `testo`: state 2, no curve, the calculation still to do. Unchanged from then on
+    // until the data changes, whatever form the text had.
     void Carica(DatiDocumento letti, const QString& percorso, std::string testo);
 
     // The current combination, 0 to 10, or -1 for none. The record stays as it is.
@@ -97,13 +99,16 @@ public:
     std::optional<std::string> TestoDocumento() const;
     // The document file last opened or saved in this run; empty when none.
     const QString& Documento() const { return documento; }
-    // The exact text last read from or written to it (before any, the empty simulation's).
+    // The text last written to it, or the one Save would write for the data last read from it (before
+    // any, the empty simulation's).
     const std::string& TestoSalvato() const { return testoSalvato; }
     // `testo` was written whole to `percorso`.
     void Salvata(const QString& percorso, std::string testo);
     // Changed since saved: Save would now write another text than the one last read or written. Values
     // typed in a window count once they went into the record (the window copies them as it closes).
     bool Modificata() const;
+    // The same with `moto` in place of the record: the values typed in a window, not yet copied in.
+    bool Modificata(const Velantra& moto) const;
 
 signals:
     // Once per operation that changed something: `cosa` says what.

@@ -50,6 +50,17 @@ private slots:
         QWidget* finestra = banco.Apri();
         QCOMPARE(finestra->windowTitle(), QStringLiteral("Dimensionamento asse"));
         QCOMPARE(banco.Visto().section('\n', 0, 0), "Manca il valore di «Massa in movimento».");
+        // Saved, and said, with the motion alone while no sizing data could be taken.
+        const QString percorso = banco.Percorso(QStringLiteral("prova.vla")),
+                      salvato = "Il file «" + percorso;
+        banco.dialoghi.nomiFile = {percorso};
+        banco.Premi("Save");
+        QCOMPARE(Leggi(percorso).toStdString(), banco.simulazione.TestoDocumento());
+        QCOMPARE(banco.Messaggi().trimmed(),
+                 salvato + "» è stato salvato senza i dati del dimensionamento: manca il "
+                           "valore di «Massa in movimento».");
+        banco.dialoghi.chiamate.clear();
+        banco.dialoghi.testi.clear();
         for (const QString voce : {"massa=50", "passo=0.01", "rendimento=0.9", "attrito=0.01",
                                    "inerzia_motore=0.0001", "inerzia_trasmissione=0.00002", "sosta=0.5"})
             banco.Digita(qPrintable(voce.section('=', 0, 0)), voce.section('=', 1));
@@ -76,13 +87,18 @@ private slots:
         banco.Campo("rendimento")->clearFocus();
         CONFRONTA_IMMAGINE(finestra->grab().toImage(), QStringLiteral("dimensionamento_rifiuto"));
         QCOMPARE(banco.simulazione.Asse()->Rendimento, 0.9);
-        // Nor saved in its place: Save refuses, naming it.
-        const QString percorso = banco.Percorso(QStringLiteral("prova.vla"));
-        banco.dialoghi.nomiFile = {percorso};
+        // Nor saved in its place: the document and the report keep the last good data, each saying once
+        // which value was left out; the document reads back as it was.
+        const auto salvata = banco.simulazione.TestoDocumento();
+        const QString relazione = banco.Percorso(QStringLiteral("prova.txt"));
+        banco.dialoghi.nomiFile = {percorso, relazione};
         banco.Premi("Save");
-        QCOMPARE(banco.dialoghi.Messaggi().last(),
-                 "Impossibile salvare il file «" + percorso + "»: i" + rifiuto.mid(1));
-        QVERIFY(!QFile::exists(percorso));
+        banco.Premi("mnuFileEsportaRelazione");
+        const QString avviso =
+            "» è stato salvato con gli ultimi dati validi del dimensionamento: i" + rifiuto.mid(1);
+        QCOMPARE(banco.dialoghi.Messaggi().mid(1),
+                 (QStringList{salvato + avviso, "Il file «" + relazione + avviso}));
+        QCOMPARE(Leggi(percorso).toStdString(), salvata);
         banco.Digita("rendimento", QStringLiteral("0,9"));
 
         banco.Scrivi(Stot, QStringLiteral("1"));
@@ -98,6 +114,9 @@ private slots:
 
         finestra->findChild<QComboBox*>("trasmissione")->setCurrentIndex(2);
         QCOMPARE(banco.simulazione.Asse()->Tipo, Trasmissione::Diretta);
+        banco.dialoghi.nomiFile = {percorso};
+        banco.Premi("Open");
+        QCOMPARE(banco.simulazione.TestoDocumento(), salvata);
     }
 
     // New and "Esempio" clear the sizing data, Open takes the document's or none (a document refused
@@ -121,6 +140,7 @@ private slots:
         const QString percorso = banco.Percorso(QStringLiteral("prova.vla"));
         Scrivi(percorso, aperto);
         banco.simulazione.ImpostaAsse(DatiAsse{.Massa = 1, .Passo = 1});
+        banco.Apri(); // the sizing window, closed by the command, has no say on what follows
         banco.dialoghi.nomiFile = {percorso};
         banco.Premi(qPrintable(comando));
         QCOMPARE(banco.simulazione.Asse() ? banco.simulazione.Asse()->Massa : 0, massa);

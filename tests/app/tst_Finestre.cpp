@@ -253,8 +253,10 @@ private slots:
     // A name typed without extension gets the chosen filter's, reported back, and Qt's question before
     // replacing a file is about that final name. The size dialog proposes a size, each side in its box
     // with its limits beside it; a number beyond them is refused with a message, the dialog staying until
-    // one within them; it is wide enough for its whole title beside a title bar's buttons.
+    // one within them; it is wide enough for its whole title beside a title bar's buttons. The folder
+    // chosen is where any file dialog opens next, in the next run too.
     void salva() {
+        const Banco impostazioni(false);
         QTemporaryDir cartella;
         Scrivi(cartella.filePath("grafico.svg"), "vecchio");
         QWidget finestra;
@@ -310,13 +312,15 @@ private slots:
         QCOMPARE(visto, (QStringList{"Dimensione dell'immagine: 847, 480",
                                      "&Larghezza: pixel, da 200 a 10000", "&Altezza: pixel, da 150 a 10000",
                                      "La larghezza dell'immagine va da 200 a 10000 pixel."}));
-        // Open shows the filters; the print dialog its title, without a page range. Both cancelled.
+        // Open shows the filters and the folder; the print dialog its title, without a page range. Both
+        // cancelled.
         AlProssimo([&](QWidget* w) {
-            visto << w->windowTitle() + ' ' + qobject_cast<QFileDialog*>(w)->nameFilters().join(';');
-            qobject_cast<QDialog*>(w)->reject();
+            auto* dialogo = qobject_cast<QFileDialog*>(w);
+            visto << w->windowTitle() + ' ' + dialogo->nameFilters().join(';') + ' ' +
+                         dialogo->directory().path();
+            dialogo->reject();
         });
-        QCOMPARE(dialoghi.NomeFileApri(QStringLiteral("Apri"), {"Velantra (*.vla)", "Tutti i file (*.*)"}),
-                 "");
+        QCOMPARE(DialoghiQt(&finestra).NomeFileApri(QStringLiteral("Apri"), FiltriSimulazione), "");
         AlProssimo([&](QWidget* w) {
             auto* dialogo = qobject_cast<QPrintDialog*>(w);
             visto << w->windowTitle() +
@@ -325,13 +329,15 @@ private slots:
         });
         QPrinter stampante;
         QVERIFY(!dialoghi.Stampa(stampante, QStringLiteral("Stampa")));
-        QCOMPARE(visto.mid(4), (QStringList{"Apri Velantra (*.vla);Tutti i file (*.*)", "Stampa"}));
+        QCOMPARE(visto.mid(4),
+                 (QStringList{"Apri Velantra (*.vla);Tutti i file (*.*) " + cartella.path(), "Stampa"}));
     }
 
     // The messages as a person meets them: title, text, the explanation below it (in lines wide enough
     // to read), the icon, the buttons; the button pressed, or Enter or Esc, and what the caller is told.
     void messaggi_data() {
-        QTest::addColumn<int>("tipo"); // a message, one with another button beside OK, a question
+        // A message, one with another button beside OK, a question, one with Sì, No and Annulla.
+        QTest::addColumn<int>("tipo");
         QTest::addColumn<int>("icona");
         QTest::addColumn<int>("risposta"); // a button by its place, or a key
         QTest::addColumn<QString>("atteso");
@@ -345,6 +351,9 @@ private slots:
         QTest::newRow("altro, Esc") << 1 << int(Nessuna) << esc << "Perché 0 largo OK+Altro => 0";
         QTest::newRow("domanda, OK") << 2 << int(Nessuna) << 0 << " 2 stretto OK+Annulla => 1";
         QTest::newRow("domanda, Esc") << 2 << int(Nessuna) << esc << " 2 stretto OK+Annulla => 0";
+        QTest::newRow("tre risposte, No") << 3 << int(Nessuna) << 2 << " 2 stretto Annulla+Sì+No => No";
+        QTest::newRow("tre risposte, Esc")
+            << 3 << int(Nessuna) << esc << " 2 stretto Annulla+Sì+No => Annulla";
     }
     void messaggi() {
         QFETCH(int, tipo);
@@ -368,14 +377,19 @@ private slots:
                 QTest::keyClick(scatola, Qt::Key(-risposta));
         });
         const auto modo = Dialoghi::Icona(icona);
-        const bool esito =
-            tipo == 0   ? (dialoghi.Messaggio("Testo", "Velantra", modo, "Perché"), true)
-            : tipo == 1 ? dialoghi.MessaggioConAlternativa("Testo", "Altro", "Velantra", modo, "Perché")
-                        : dialoghi.Conferma("Testo", "Velantra");
-        QFETCH(QString, atteso); // Qt's own Cancel in the language loaded at start
-        QCOMPARE(visto + " => " + QString::number(esito),
-                 "Velantra: Testo, " +
-                     atteso.replace("Annulla", QCoreApplication::translate("QPlatformTheme", "Cancel")));
+        QString esito = QStringLiteral("1");
+        if (tipo == 0)
+            dialoghi.Messaggio("Testo", "Velantra", modo, "Perché");
+        else if (tipo == 3)
+            esito = QStringList{"Sì", "No", "Annulla"}.at(int(dialoghi.SiNoAnnulla("Testo", "Velantra")));
+        else
+            esito = QString::number(
+                tipo == 1 ? dialoghi.MessaggioConAlternativa("Testo", "Altro", "Velantra", modo, "Perché")
+                          : dialoghi.Conferma("Testo", "Velantra"));
+        QFETCH(QString, atteso); // Qt's own Cancel in the language loaded at start; ours in any
+        if (tipo == 2)
+            atteso.replace("Annulla", QCoreApplication::translate("QPlatformTheme", "Cancel"));
+        QCOMPARE(visto + " => " + esito, "Velantra: Testo, " + atteso);
     }
 };
 REGISTRA_COLLAUDO(TstFinestre);

@@ -1,10 +1,10 @@
 #pragma once
 
 // A scripted stand-in for the program's dialogs: records every call and answers from queues that the
-// test fills beforehand (a question with no scripted answer is answered OK, a file dialog with no
-// scripted name is cancelled and without a scripted filter chooses the first, the size dialog takes
-// its proposal, the print dialog is accepted unless told otherwise, a progress dialog is not cancelled
-// unless told after how many steps).
+// test fills beforehand (a question with no scripted answer is answered OK, one with Sì, No and Annulla
+// No, a file dialog with no scripted name is cancelled and without a scripted filter chooses the first,
+// the size dialog takes its proposal, the print dialog is accepted unless told otherwise, a progress
+// dialog is not cancelled unless told after how many steps).
 
 #include "Dialoghi.h"
 
@@ -17,6 +17,7 @@ public:
     QStringList chiamate; // "Messaggio Velantra", "Salva Salva con nome (filter;filter)"...
     QStringList testi;    // of the messages and questions, each with its explanation on the next line
     std::deque<bool> risposte;
+    std::deque<Risposta> scelte;  // of the questions with Sì, No and Annulla
     std::deque<bool> alternative; // true: the message's extra button pressed (default: OK)
     std::deque<QString> nomiFile;
     std::deque<QString> filtriScelti;
@@ -49,6 +50,10 @@ public:
     bool Conferma(const QString& testo, const QString& titolo) override {
         Registra(QStringLiteral("Conferma"), titolo, testo);
         return Prendi(risposte, true);
+    }
+    Risposta SiNoAnnulla(const QString& testo, const QString& titolo) override {
+        Registra(QStringLiteral("Domanda"), titolo, testo);
+        return Prendi(scelte, Risposta::No);
     }
     QString NomeFileApri(const QString& titolo, const QStringList& filtri) override {
         Registra(QStringLiteral("Apri"), titolo + " (" + filtri.join(';') + ')');
