@@ -152,9 +152,9 @@ private slots:
         Esegui("pdftoppm", {"-r", "30", "-png", "-singlefile", pdf, pdf}); // the A4 page as seen
         CONFRONTA_IMMAGINE(QImage(pdf + ".png"), QStringLiteral("relazione"));
         const QStringList righe = QString::fromUtf8(Leggi(txt)).split(QStringLiteral("\r\n"));
-        QCOMPARE(righe.mid(0, 7), (QStringList{"Officina Rossi S.p.A.", "",
+        QCOMPARE(righe.mid(0, 8), (QStringList{"Officina Rossi S.p.A.", "esempio.vla", "14 novembre 2023", "",
                                                "Terna di valori di input (Stot, Ttot, T1):", "Stot: 0,5 [m]",
-                                               "Ttot: 1 [sec]", "T1: 0,25 [sec]", ""}));
+                                               "Ttot: 1 [sec]", "T1: 0,25 [sec]"}));
 
         banco.Premi("Dimensionamento"); // the document's data, each value from its first digit
         for (const QLineEdit* casella : banco.Finestra("frmDimensionamento")->findChildren<QLineEdit*>())
