@@ -141,7 +141,11 @@ std::vector<Relazione::Sezione> Relazione::Sezioni() const {
         b.righe << QStringLiteral("%1: %2 %3").arg(nome, valore, unita);
     };
     // The motion, with the axis' data beside it; the graph; the sizing.
-    std::vector<Sezione> sezioni{Sezione{}, Sezione{{}, {}, true}};
+    std::vector<Sezione> sezioni{
+        Sezione{}, Sezione{{},
+                           {},
+                           [this](QPainter& pittore, const QRectF& posto) { DisegnaGrafico(pittore, posto); },
+                           GraficoMinimo}};
     Blocco terna;
     if (const int16_t sistema = simulazione.SistemaCorrente(); SistemaValido(sistema)) {
         QStringList nomi;
@@ -259,9 +263,8 @@ bool Relazione::ScriviPdf(QIODevice& file) const {
     Impaginazione pagine(contenuto, Spazio * mm);
     pagine.Aggiungi(ParteTitolo(intestazione, NomeDocumento(), carattere, &pdf, contenuto.width()));
     for (const Sezione& sezione : Sezioni()) {
-        if (sezione.grafico) {
-            pagine.Aggiungi({GraficoMinimo * mm, true,
-                             [this](QPainter& p, const QRectF& posto) { DisegnaGrafico(p, posto); }});
+        if (sezione.figura) {
+            pagine.Aggiungi({sezione.minima * mm, true, sezione.figura});
             continue;
         }
         std::vector<TabellaPagina> colonne[2];

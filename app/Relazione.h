@@ -8,12 +8,14 @@
 //
 // The report is a list of sections in their order, each a band of tables in two columns or a picture
 // that takes the room its page leaves; the page flow (Impaginazione) puts them on the pages. A further
-// part of the report is one more section in Sezioni(): on the page it goes where the flow has room,
-// on the next page when the first is full, and its tables are in the text form too.
+// part of the report (more lines of figures, a table of many columns, another picture) is one more
+// section in Sezioni(): on the page it goes where the flow has room, on the next page when the first
+// is full, and its tables are in the text form too.
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -56,10 +58,12 @@ private:
         QList<QStringList> celle;
         QStringList righe;
     };
-    // A band of the report: tables in a left and a right column, or the graph.
+    // A band of the report: tables in a left and a right column (the left one alone takes the whole
+    // width), or a picture that fills the room its page leaves, at least `minima` mm tall.
     struct Sezione {
         std::vector<Blocco> sinistra, destra;
-        bool grafico = false;
+        std::function<void(QPainter&, const QRectF&)> figura;
+        double minima = 0;
     };
     std::vector<Sezione> Sezioni() const;
     // The document's name, or "Simulazione senza nome".
