@@ -46,7 +46,7 @@ TabellaPagina::Disposizione TabellaPagina::Disponi(const QFont& carattere, const
         return c > 0 && !(r == 0 && !intestazione.isEmpty()) && !tabella[r][c].isEmpty() &&
                tabella[r][c][0].isLetter();
     };
-    std::vector<double> colonne;
+    std::vector<double> colonne(1); // the names', at least
     for (qsizetype r = 0; r < tabella.size(); ++r)
         for (qsizetype c = 0; c < tabella[r].size(); ++c) {
             colonne.resize(std::max<size_t>(colonne.size(), size_t(c) + 1));
@@ -54,10 +54,6 @@ TabellaPagina::Disposizione TabellaPagina::Disponi(const QFont& carattere, const
                 colonne[size_t(c)] =
                     std::max(colonne[size_t(c)], metrica.horizontalAdvance(tabella[r][c]) + Spazio * mm);
         }
-    if (colonne.empty()) {
-        d.altezza = y;
-        return d;
-    }
     // The last column's room after it may fall outside.
     const double spazio = larghezza + Spazio * mm;
     const double altre = std::accumulate(colonne.begin() + 1, colonne.end(), 0.0);

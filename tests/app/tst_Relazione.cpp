@@ -49,7 +49,7 @@ private slots:
         QTest::newRow("senza asse: il grafico fino in fondo")
             << QByteArray("0,.25,0,2,0,0,5,0,0") << "/tmp/esempio.vla"
             << QStringList{"Officina Rossi S.p.A. esempio.vla 14 novembre 2023 Terna"}
-            << QStringList{"Officina Rossi S.p.A.\r\nesempio.vla\r\n14 novembre 2023\r\n\r\nTerna"} << 170;
+            << QStringList{"S.p.A.\r\nesempio.vla\r\n14 novembre 2023\r\n\r\nTerna"} << 170;
         QTest::newRow("valori piccoli: sei cifre")
             << QByteArray("2,0,0,.0001,.001,0,.005,0,0") << QString()
             << QStringList{"Simulazione senza nome", "1,25E-05", "7,5E-05"}
@@ -68,7 +68,7 @@ private slots:
         QVERIFY(dati.dati);
         simulazione.Carica(std::move(*dati.dati), nome, {});
         QVERIFY(simulazione.Calcola().Riuscito());
-        const QString intestazione = QStringLiteral("Officina Rossi S.p.A.");
+        const QString intestazione = QStringLiteral("Officina\x01Rossi\nS.p.A."); // a control, a line break
         const Relazione relazione(simulazione, intestazione);
         const QTemporaryDir cartella;
         const QString file = cartella.filePath(QStringLiteral("relazione.pdf"));
