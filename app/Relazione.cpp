@@ -216,7 +216,7 @@ QString Relazione::NomeDocumento() const {
 QString Relazione::Testo() const {
     QStringList righe;
     if (!intestazione.isEmpty())
-        righe << intestazione;
+        righe << Stampabile(intestazione).split(u'\n');
     righe << NomeDocumento() << TestoData() << QString();
     for (const Sezione& sezione : Sezioni())
         for (const auto* colonna : {&sezione.sinistra, &sezione.destra})

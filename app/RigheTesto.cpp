@@ -3,14 +3,17 @@
 #include <QFontMetricsF>
 #include <QTextLayout>
 
+QString Stampabile(const QString& testo) {
+    QString stampabile = testo;
+    for (QChar& c : stampabile)
+        if (c != u'\n' && c.category() == QChar::Other_Control)
+            c = u' ';
+    return stampabile;
+}
+
 QStringList RigheTesto(const QString& testo, const QFont& carattere, const QPaintDevice* dispositivo,
                        double larghezza, int massimo) {
-    QString pulito = testo;
-    for (QChar& c : pulito)
-        if (c == u'\n')
-            c = QChar::LineSeparator;
-        else if (c.category() == QChar::Other_Control)
-            c = u' ';
+    const QString pulito = Stampabile(testo).replace(u'\n', QChar::LineSeparator);
     QTextLayout disposizione(pulito, carattere, dispositivo);
     QTextOption opzione;
     opzione.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

@@ -10,8 +10,11 @@
 class QFont;
 class QPaintDevice;
 
+// The text as it can be printed: control characters as blanks, line breaks kept.
+QString Stampabile(const QString& testo);
+
 // The lines of `testo` no wider than `larghezza` (device pixels of `carattere` on `dispositivo`): broken
 // at spaces where it can, inside a word longer than a line, and at every line break; at most `massimo`
-// lines, the last one shortened with "…" when the text goes on. Control characters read as blanks.
+// lines, the last one shortened with "…" when the text goes on. The text is made Stampabile first.
 QStringList RigheTesto(const QString& testo, const QFont& carattere, const QPaintDevice* dispositivo,
                        double larghezza, int massimo = INT_MAX);
