@@ -33,7 +33,7 @@ public:
     // The calculated motion's values as CSV on the step of PassoPredefinito, in the standard or the
     // regional form as the chosen filter says; with the axis' sizing, its force and torque columns too.
     void EsportaDatiGrafico();
-    // The one-page report, as PDF or text by the filter chosen (or the name's extension).
+    // The report, as PDF or text by the filter chosen (or the name's extension).
     void EsportaRelazione();
 
 private:

@@ -3,21 +3,26 @@
 #include "Documenti.h"
 #include "FileSicuri.h"
 #include "Grafico.h"
+#include "Impaginazione.h"
 #include "Impostazioni.h"
 #include "ModelloGrafico.h"
+#include "NomiFile.h"
 #include "NumeriRegionali.h"
+#include "RigheTesto.h"
 #include "Simulazione.h"
 #include "Sistemi.h"
+#include "TabellaPagina.h"
 #include "TestiAsse.h"
 #include "VistaMoto.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
-#include <vector>
 
 std::optional<FormatoRelazione> FormatoRelazioneDi(const QString& percorso) {
     const QString estensione = QFileInfo(percorso).suffix().toLower();
@@ -28,33 +33,119 @@ std::optional<FormatoRelazione> FormatoRelazioneDi(const QString& percorso) {
     return std::nullopt;
 }
 
+QDate DataRelazione() {
+    bool letta = false;
+    const qint64 secondi = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&letta);
+    const QDate data = QDateTime::fromSecsSinceEpoch(secondi, Qt::UTC).date();
+    return letta && data.isValid() ? data : QDate::currentDate();
+}
+
 namespace {
-constexpr double Margine = 15;               // mm around the page's contents
-constexpr double LarghezzaPagina = 210;      // A4, mm
-constexpr double MezzaPagina = 80;           // mm from the left edge, where the right column starts
-constexpr double AltezzaPagina = 297;        // A4, mm
-constexpr double SpazioDimensionamento = 45; // mm kept below the graph for the sizing
+constexpr double Margine = 15;       // mm around the page's contents
+constexpr double Spazio = 5;         // mm between two parts of the page
+constexpr double SpazioTabelle = 3;  // mm between two tables of a column
+constexpr double SpazioColonne = 8;  // mm between the left column and the right one
+constexpr double InizioDestra = 65;  // mm from the contents' left edge, the right column's least start
+constexpr double GraficoMinimo = 80; // mm, the graph's least height
+constexpr int RigheIntestazione = 4; // the header's share of the page
+constexpr int RigheNome = 2;         // the document's name's
+
+QString TestoData() {
+    return QLocale().toString(DataRelazione(), QStringLiteral("d MMMM yyyy"));
+}
+
+// The print header centred, then the document's name with the date on its right, over a rule.
+Impaginazione::Parte ParteTitolo(const QString& intestazione, const QString& nome, const QFont& carattere,
+                                 const QPaintDevice* dispositivo, double larghezza) {
+    const double mm = dispositivo->logicalDpiX() / 25.4;
+    QFont grande = carattere;
+    grande.setPointSize(12);
+    QFont titolo = grande;
+    titolo.setBold(true);
+    const QFontMetricsF metricaGrande(grande, dispositivo), metricaTitolo(titolo, dispositivo);
+    const QString data = TestoData();
+    const double larghezzaData = QFontMetricsF(carattere, dispositivo).horizontalAdvance(data);
+    const QStringList testata =
+        intestazione.isEmpty() ? QStringList()
+                               : RigheTesto(intestazione, grande, dispositivo, larghezza, RigheIntestazione);
+    const QStringList righeNome =
+        RigheTesto(nome, titolo, dispositivo, larghezza - larghezzaData - 5 * mm, RigheNome);
+    const double sottoTestata = testata.isEmpty() ? 0 : metricaGrande.height() * testata.size() + 2 * mm;
+    const double altezza = sottoTestata + metricaTitolo.height() * righeNome.size() + 1.5 * mm;
+    return {altezza, false, [=](QPainter& pittore, const QRectF& posto) {
+                double y = posto.top();
+                pittore.save();
+                const auto scrivi = [&](const QFont& font, const QStringList& righe, bool centro) {
+                    pittore.setFont(font);
+                    const QFontMetricsF metrica(font, pittore.device());
+                    for (const QString& riga : righe) {
+                        const double x =
+                            centro ? posto.center().x() - metrica.horizontalAdvance(riga) / 2 : posto.left();
+                        pittore.drawText(QPointF(x, y + metrica.ascent()), riga);
+                        y += metrica.height();
+                    }
+                };
+                scrivi(grande, testata, true);
+                y = posto.top() + sottoTestata;
+                scrivi(titolo, righeNome, false);
+                pittore.setFont(carattere);
+                pittore.drawText(QPointF(posto.right() - larghezzaData,
+                                         posto.top() + sottoTestata + metricaTitolo.ascent()),
+                                 data);
+                pittore.setPen(QPen(Qt::black, 0.3 * mm));
+                pittore.drawLine(QPointF(posto.left(), posto.top() + altezza),
+                                 QPointF(posto.right(), posto.top() + altezza));
+                pittore.restore();
+            }};
+}
+
+// Tables in two columns: the left one as wide as its tables (at most half the width), the right one in
+// what is left of it.
+Impaginazione::Parte ParteColonne(const std::vector<TabellaPagina>& sinistra,
+                                  const std::vector<TabellaPagina>& destra, const QFont& carattere,
+                                  const QPaintDevice* dispositivo, double larghezza) {
+    const double mm = dispositivo->logicalDpiX() / 25.4;
+    double larga = destra.empty() ? larghezza : 0;
+    for (const TabellaPagina& tabella : sinistra)
+        larga = std::max(larga, std::min(tabella.Larghezza(carattere, dispositivo), larghezza / 2));
+    const double inizio = std::max(larga + SpazioColonne * mm, InizioDestra * mm);
+    const auto colonna = [&](const std::vector<TabellaPagina>& tabelle, double x, double w) {
+        std::vector<QRectF> posti;
+        double y = 0;
+        for (const TabellaPagina& tabella : tabelle) {
+            posti.emplace_back(x, y, w, tabella.Altezza(carattere, dispositivo, w));
+            y = posti.back().bottom() + SpazioTabelle * mm;
+        }
+        return posti;
+    };
+    const std::vector<QRectF> posti[] = {colonna(sinistra, 0, larga),
+                                         colonna(destra, inizio, larghezza - inizio)};
+    double altezza = 0;
+    for (const auto& posto : posti)
+        altezza = std::max(altezza, posto.empty() ? 0 : posto.back().bottom());
+    return {altezza, false, [=](QPainter& pittore, const QRectF& posto) {
+                for (int c = 0; c < 2; ++c)
+                    for (size_t i = 0; i < posti[c].size(); ++i)
+                        (c == 0 ? sinistra : destra)[i].Disegna(pittore,
+                                                                posti[c][i].translated(posto.topLeft()));
+            }};
+}
 } // namespace
 
-// A titled table: a name, then values and units, on the page; the same as lines of text.
-struct Relazione::Blocco {
-    QString titolo;
-    QStringList intestazione; // headings of the columns after the names, or none
-    QList<QStringList> celle;
-    QStringList righe;
-    bool destra = false; // in the right column
-    bool sotto = false;  // below the graph
-};
-
-std::vector<Relazione::Blocco> Relazione::Blocchi() const {
-    std::vector<Blocco> blocchi;
+std::vector<Relazione::Sezione> Relazione::Sezioni() const {
     const auto grandezza = [this](Blocco& b, int i) {
         const QString nome = QLatin1String(Grandezze[i].Nome),
-                      valore = TestoArrotondato(simulazione.Moto().*Grandezze[i].Membro, 5),
+                      valore = TestoCifra(simulazione.Moto().*Grandezze[i].Membro),
                       unita = QLatin1String(Grandezze[i].Unita);
         b.celle << QStringList{nome, valore, unita};
         b.righe << QStringLiteral("%1: %2 %3").arg(nome, valore, unita);
     };
+    // The motion, with the axis' data beside it; the graph; the sizing.
+    std::vector<Sezione> sezioni{
+        Sezione{}, Sezione{{},
+                           {},
+                           [this](QPainter& pittore, const QRectF& posto) { DisegnaGrafico(pittore, posto); },
+                           GraficoMinimo}};
     Blocco terna;
     if (const int16_t sistema = simulazione.SistemaCorrente(); SistemaValido(sistema)) {
         QStringList nomi;
@@ -66,19 +157,18 @@ std::vector<Relazione::Blocco> Relazione::Blocchi() const {
     } else {
         terna.titolo = QStringLiteral("Terna di valori di input: nessuna");
     }
-    blocchi.push_back(terna);
+    sezioni.front().sinistra.push_back(terna);
     Blocco risultati;
     risultati.titolo = QStringLiteral("Valori dei parametri calcolati:");
     for (int i = 0; i < NumeroGrandezze; ++i)
         grandezza(risultati, i);
-    blocchi.push_back(risultati);
+    sezioni.front().sinistra.push_back(risultati);
     if (!simulazione.Asse())
-        return blocchi;
+        return sezioni;
 
     const DatiAsse& dati = *simulazione.Asse();
     Blocco asse;
     asse.titolo = QStringLiteral("Dati dell'asse:");
-    asse.destra = true;
     asse.righe = RigheDati(dati);
     for (const CampoAsse& campo : CampiAsse)
         if (Applicabile(campo, dati.Tipo))
@@ -86,22 +176,21 @@ std::vector<Relazione::Blocco> Relazione::Blocchi() const {
                 EtichettaCampo(campo),
                 campo.Membro ? TestoValore(dati.*campo.Membro) : NomeTrasmissione(dati.Tipo),
                 UnitaCampo(campo).isEmpty() ? QString() : '[' + UnitaCampo(campo) + ']'};
-    blocchi.push_back(asse);
+    sezioni.front().destra.push_back(asse);
     const std::optional<Dimensionamento>& r = simulazione.Dimensionato();
     if (!r)
-        return blocchi;
+        return sezioni;
+    Sezione dimensionamento;
     Blocco cifre;
     cifre.titolo = QStringLiteral("Dimensionamento asse:");
-    cifre.sotto = true;
     cifre.righe = RigheCifre(*r);
     for (const CifraAsse& cifra : CifreAsse)
         if (cifra.AncheDiretta || !r->Diretta)
             cifre.celle << QStringList{QString::fromUtf8(cifra.Nome), TestoCifra((*r).*cifra.Membro),
                                        QStringLiteral("[%1]").arg(QString::fromUtf8(cifra.Unita))};
-    blocchi.push_back(cifre);
+    dimensionamento.sinistra.push_back(cifre);
     Blocco fasi;
     fasi.titolo = r->Diretta ? QStringLiteral("Forza per fase:") : QStringLiteral("Forza e coppia per fase:");
-    fasi.sotto = fasi.destra = true;
     fasi.intestazione = {QStringLiteral("F [N]")};
     if (!r->Diretta)
         fasi.intestazione << QStringLiteral("C [N·m]");
@@ -113,80 +202,38 @@ std::vector<Relazione::Blocco> Relazione::Blocchi() const {
         if (!r->Diretta)
             fasi.celle.back() << TestoCifra(r->Fasi[i].Coppia);
     }
-    blocchi.push_back(fasi);
-    return blocchi;
+    dimensionamento.destra.push_back(fasi);
+    sezioni.push_back(dimensionamento);
+    return sezioni;
+}
+
+QString Relazione::NomeDocumento() const {
+    return simulazione.Documento().isEmpty()
+               ? QStringLiteral("Simulazione senza nome")
+               : PercorsoMostrato(QFileInfo(simulazione.Documento()).fileName());
 }
 
 QString Relazione::Testo() const {
     QStringList righe;
     if (!intestazione.isEmpty())
-        righe << intestazione << QString();
-    for (const Blocco& blocco : Blocchi())
-        righe << blocco.titolo << blocco.righe << QString();
+        righe << Stampabile(intestazione).split(u'\n');
+    righe << NomeDocumento() << TestoData() << QString();
+    for (const Sezione& sezione : Sezioni())
+        for (const auto* colonna : {&sezione.sinistra, &sezione.destra})
+            for (const Blocco& blocco : *colonna)
+                righe << blocco.titolo << blocco.righe << QString();
     return righe.join(QStringLiteral("\r\n"));
 }
 
-namespace {
-
-// A table at `x`, `y` mm: the title, then rows of a name and values, numbers (and the headings over
-// them) right-aligned in their column, a unit (a cell in brackets) just after its number, a word from
-// its column's start on, over the columns after it. Its right edge and bottom, in mm.
-QPointF DisegnaBlocco(QPainter& pittore, double x, double y, const QString& titolo,
-                      const QStringList& intestazione, const QList<QStringList>& celle) {
-    const double mm = pittore.device()->logicalDpiX() / 25.4;
-    const QFontMetricsF metrica(pittore.font(), pittore.device());
-    const double riga = metrica.height() / mm;
-    const auto larghezza = [&](const QString& testo) { return metrica.horizontalAdvance(testo) / mm; };
-    QFont grassetto = pittore.font();
-    grassetto.setBold(true);
-    double destra = x + QFontMetricsF(grassetto, pittore.device()).horizontalAdvance(titolo) / mm;
-    pittore.save();
-    pittore.setFont(grassetto);
-    pittore.drawText(QPointF(x * mm, y * mm + metrica.ascent()), titolo);
-    pittore.restore();
-    y += riga * 1.3;
-    QList<QStringList> tabella = celle;
-    if (!intestazione.isEmpty())
-        tabella.prepend(QStringList{QString()} + intestazione);
-    const auto parola = [&](int r, int c) {
-        return c > 0 && !(r == 0 && !intestazione.isEmpty()) && !tabella[r][c].isEmpty() &&
-               tabella[r][c][0].isLetter();
-    };
-    std::vector<double> colonne;
-    for (int r = 0; r < tabella.size(); ++r)
-        for (int c = 0; c < tabella[r].size(); ++c) {
-            colonne.resize(std::max<size_t>(colonne.size(), c + 1));
-            if (!parola(r, c))
-                colonne[c] = std::max(colonne[c], larghezza(tabella[r][c]) + 3);
-        }
-    for (int r = 0; r < tabella.size(); ++r) {
-        double sinistra = x;
-        for (int c = 0; c < tabella[r].size(); ++c) {
-            const QString& cella = tabella[r][c];
-            const double posto = c == 0 || parola(r, c)  ? sinistra
-                                 : cella.startsWith('[') ? sinistra - 2
-                                                         : sinistra + colonne[c] - 3 - larghezza(cella);
-            pittore.drawText(QPointF(posto * mm, y * mm + metrica.ascent()), cella);
-            destra = std::max(destra, posto + larghezza(cella));
-            sinistra += colonne[c];
-        }
-        y += riga;
-    }
-    return {destra, y};
-}
-
-} // namespace
-
-double Relazione::DisegnaGrafico(QPainter& pittore, const QRectF& posto) const {
+void Relazione::DisegnaGrafico(QPainter& pittore, const QRectF& posto) const {
     Grafico vista = simulazione.GraficoCorrente();
     vista.StatoDisegniGrafico |= Grafico::BitParticolari;
     CalcolaVistaIntera(vista, simulazione.PuntiGrafico());
     const DatiGrafico dati{simulazione.PuntiGrafico(), simulazione.Moto(), vista, false,
                            simulazione.Asse() ? &*simulazione.Asse() : nullptr};
-    // Laid out in pixels of 1/96 inch, as the graph's texts are sized, no taller than two thirds of
-    // its width.
+    // Laid out in pixels of 1/96 inch, as the graph's texts are sized.
     const double scala = pittore.device()->logicalDpiX() / 96.0;
-    const QSizeF misura(posto.width() / scala, std::min(posto.height(), posto.width() * 2 / 3) / scala);
+    const QSizeF misura = posto.size() / scala;
     const QFont carattere = CarattereGrafico();
     pittore.save();
     pittore.translate(posto.topLeft());
@@ -195,7 +242,6 @@ double Relazione::DisegnaGrafico(QPainter& pittore, const QRectF& posto) const {
         pittore,
         DisponiGrafico(dati, CorniceSuMisura(dati, QRectF(QPointF(0, 0), misura), carattere), carattere));
     pittore.restore();
-    return misura.height() * scala;
 }
 
 bool Relazione::ScriviPdf(QIODevice& file) const {
@@ -212,45 +258,23 @@ bool Relazione::ScriviPdf(QIODevice& file) const {
     QFont carattere(QStringLiteral("DejaVu Sans"), 9);
     carattere.setStyleStrategy(QFont::PreferNoShaping);
     pittore.setFont(carattere);
-    double y = Margine;
-    if (!intestazione.isEmpty()) {
-        QFont grande = carattere;
-        grande.setPointSize(12);
-        pittore.setFont(grande);
-        const QRectF riga(Margine * mm, y * mm, (LarghezzaPagina - 2 * Margine) * mm, 30 * mm);
-        const int modo = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap; // a long header on more lines
-        pittore.drawText(riga, modo, intestazione);
-        y += pittore.boundingRect(riga, modo, intestazione).height() / mm + 4;
-        pittore.setFont(carattere);
-    }
-    const std::vector<Blocco> blocchi = Blocchi();
-    // Above the graph the motion on the left and the axis' data on the right; below it the sizing.
-    for (const bool sotto : {false, true}) {
-        if (sotto && std::none_of(blocchi.begin(), blocchi.end(), [](const Blocco& b) { return b.sotto; }))
-            break;
-        double fondo = y, sinistra = Margine;
-        for (const bool destra : {false, true}) {
-            QPointF angolo(sinistra, y);
-            for (const Blocco& b : blocchi)
-                if (b.sotto == sotto && b.destra == destra) {
-                    const QPointF fine =
-                        DisegnaBlocco(pittore, angolo.x(), angolo.y(), b.titolo, b.intestazione, b.celle);
-                    angolo.setY(fine.y() + 3);
-                    sinistra = std::max(sinistra, fine.x() + 8); // the right column clear of the left one
-                }
-            fondo = std::max(fondo, angolo.y());
-            sinistra = std::max(sinistra, MezzaPagina);
+    const QRectF contenuto = QRectF(0, 0, pdf.width(), pdf.height())
+                                 .adjusted(Margine * mm, Margine * mm, -Margine * mm, -Margine * mm);
+    Impaginazione pagine(contenuto, Spazio * mm);
+    pagine.Aggiungi(ParteTitolo(intestazione, NomeDocumento(), carattere, &pdf, contenuto.width()));
+    for (const Sezione& sezione : Sezioni()) {
+        if (sezione.figura) {
+            pagine.Aggiungi({sezione.minima * mm, true, sezione.figura});
+            continue;
         }
-        y = fondo + 2;
-        if (!sotto) {
-            // As large as the page leaves, the sizing's lines below it.
-            const double sotto = simulazione.Asse() ? SpazioDimensionamento : 0;
-            const QRectF posto(Margine * mm, y * mm, (LarghezzaPagina - 2 * Margine) * mm,
-                               std::max(40.0, AltezzaPagina - Margine - sotto - y) * mm);
-            y += DisegnaGrafico(pittore, posto) / mm + 5;
-        }
+        std::vector<TabellaPagina> colonne[2];
+        for (int c = 0; c < 2; ++c)
+            for (const Blocco& b : c == 0 ? sezione.sinistra : sezione.destra)
+                colonne[c].emplace_back(b.titolo, b.intestazione, b.celle);
+        pagine.Aggiungi(ParteColonne(colonne[0], colonne[1], carattere, &pdf, contenuto.width()));
     }
-    return pittore.end();
+    const bool scritte = pagine.Dipingi(pittore, pdf);
+    return pittore.end() && scritte;
 }
 
 std::optional<QString> Relazione::Scrivi(const QString& percorso, FormatoRelazione formato) const {

@@ -11,12 +11,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
 #include <cstdio>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace {
 
@@ -42,8 +40,8 @@ Opzioni:
                                   50000 righe
   -r, --relazione FILE.vla RELAZIONE
                                   legge la simulazione, la calcola e ne scrive la
-                                  relazione di una pagina: .pdf (A4, con il grafico)
-                                  o .txt (testo UTF-8)
+                                  relazione: .pdf (pagine A4, con il grafico) o .txt
+                                  (testo UTF-8)
   -h, --help                      mostra questa guida
   -v, --version                   mostra la versione
 
@@ -167,16 +165,53 @@ RigaComando Errata(const QString& errore) {
     return errata;
 }
 
+int ScriviRelazione(const RigaComando& riga) {
+    const auto messaggio = RelazioneDaDocumento(riga.documento, riga.uscita);
+    return messaggio ? Errore(*messaggio) : Riuscito;
+}
+
+// The tasks an option names, in the order they win when more are given: the option, whether it takes a
+// document and an output, whether it needs a GUI application object for that output (to draw a picture;
+// text alone starts faster without one, which a script running it often notices), and the task itself.
+struct OpzioneCompito {
+    RigaComando::Compito compito;
+    const char* breve;
+    const char* lunga;
+    bool file;
+    bool (*grafica)(const QString& uscita);
+    int (*esegui)(const RigaComando& riga);
+};
+const OpzioneCompito Compiti[] = {
+    {RigaComando::Compito::Aiuto, "h", "help", false, nullptr,
+     [](const RigaComando&) { return Scrivi(stdout, QString::fromUtf8(Guida), Riuscito); }},
+    {RigaComando::Compito::Versione, "v", "version", false, nullptr,
+     [](const RigaComando&) {
+         return Scrivi(stdout,
+                       QStringLiteral("Velantra dei moti %1\n").arg(QStringLiteral(VELANTRA_VERSIONE)),
+                       Riuscito);
+     }},
+    {RigaComando::Compito::Esporta, "e", "esporta", true, Immagine,
+     [](const RigaComando& riga) { return Esporta(riga.documento, riga.uscita, riga.passo); }},
+    {RigaComando::Compito::Relazione, "r", "relazione", true,
+     [](const QString& uscita) { return FormatoRelazioneDi(uscita) == FormatoRelazione::Pdf; },
+     ScriviRelazione},
+};
+
+const OpzioneCompito* CompitoDi(RigaComando::Compito compito) {
+    for (const OpzioneCompito& voce : Compiti)
+        if (voce.compito == compito)
+            return &voce;
+    return nullptr;
+}
+
 // The line without its first word, Qt's options taken out.
 RigaComando Interpreta(const QStringList& argomenti) {
     QCommandLineParser riga;
-    const QCommandLineOption esporta{{QStringLiteral("e"), QStringLiteral("esporta")}};
     const QCommandLineOption intervallo{
         {QStringLiteral("i"), QStringLiteral("intervallo")}, QString(), QStringLiteral("SECONDI")};
-    const QCommandLineOption aiuto{{QStringLiteral("h"), QStringLiteral("help")}};
-    const QCommandLineOption versione{{QStringLiteral("v"), QStringLiteral("version")}};
-    const QCommandLineOption relazione{{QStringLiteral("r"), QStringLiteral("relazione")}};
-    riga.addOptions({esporta, intervallo, aiuto, versione, relazione});
+    riga.addOption(intervallo);
+    for (const OpzioneCompito& voce : Compiti)
+        riga.addOption(QCommandLineOption(QStringList{QLatin1String(voce.breve), QLatin1String(voce.lunga)}));
     if (!riga.parse(argomenti)) {
         const QString sconosciuta = riga.unknownOptionNames().value(0);
         if (!sconosciuta.isEmpty())
@@ -193,97 +228,57 @@ RigaComando Interpreta(const QStringList& argomenti) {
     RigaComando letta;
     letta.documento = posizionali.value(0);
     letta.uscita = posizionali.value(1);
-    const auto compito = [&letta](RigaComando::Compito c) {
-        letta.compito = c;
+    const auto scelta =
+        std::find_if(std::begin(Compiti), std::end(Compiti),
+                     [&riga](const OpzioneCompito& voce) { return riga.isSet(QLatin1String(voce.lunga)); });
+    const bool compito = scelta != std::end(Compiti);
+    if (compito && !scelta->file) {
+        letta.compito = scelta->compito;
         return letta;
-    };
-    if (riga.isSet(aiuto))
-        return compito(RigaComando::Compito::Aiuto);
-    if (riga.isSet(versione))
-        return compito(RigaComando::Compito::Versione);
-    const auto dueArgomenti = [](const char* opzione) {
-        return Errata(
-            QStringLiteral("%1 vuole due argomenti: la simulazione da leggere e il file da scrivere.")
-                .arg(QLatin1String(opzione)) +
-            Suggerimento);
-    };
-    if (riga.isSet(esporta)) {
-        if (posizionali.size() != 2)
-            return dueArgomenti("--esporta");
-        if (riga.isSet(intervallo)) {
-            const QString testo = riga.value(intervallo);
-            if (!Csv(letta.uscita))
-                return Errata(QStringLiteral("--intervallo vale solo per un file .csv.") + Suggerimento);
-            if (!(letta.passo = LeggiPasso(testo.toStdString())))
-                return Errata(QStringLiteral("--intervallo vuole un numero di secondi maggiore di zero, "
-                                             "come 0,01: «%1» non lo è.")
-                                  .arg(PercorsoMostrato(testo)));
-        }
-        return compito(RigaComando::Compito::Esporta);
     }
-    if (riga.isSet(intervallo))
-        return Errata(QStringLiteral("--intervallo vale solo con --esporta.") + Suggerimento);
-    if (riga.isSet(relazione)) {
-        if (posizionali.size() != 2)
-            return dueArgomenti("--relazione");
-        return compito(RigaComando::Compito::Relazione);
+    if (compito && posizionali.size() != 2)
+        return Errata(
+            QStringLiteral("--%1 vuole due argomenti: la simulazione da leggere e il file da scrivere.")
+                .arg(QLatin1String(scelta->lunga)) +
+            Suggerimento);
+    if (riga.isSet(intervallo)) {
+        if (!compito || scelta->compito != RigaComando::Compito::Esporta)
+            return Errata(QStringLiteral("--intervallo vale solo con --esporta.") + Suggerimento);
+        if (!Csv(letta.uscita))
+            return Errata(QStringLiteral("--intervallo vale solo per un file .csv.") + Suggerimento);
+        const QString testo = riga.value(intervallo);
+        if (!(letta.passo = LeggiPasso(testo.toStdString())))
+            return Errata(QStringLiteral("--intervallo vuole un numero di secondi maggiore di zero, "
+                                         "come 0,01: «%1» non lo è.")
+                              .arg(PercorsoMostrato(testo)));
+    }
+    if (compito) {
+        letta.compito = scelta->compito;
+        return letta;
     }
     if (posizionali.size() > 1)
         return Errata(QStringLiteral("si apre una simulazione alla volta.") + Suggerimento);
-    return compito(RigaComando::Compito::Finestre);
+    return letta;
 }
 
 } // namespace
-
-bool PreparaPiattaforma() {
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const passwd* utente = getpwuid(geteuid());
-        qputenv("XDG_RUNTIME_DIR",
-                QFile::encodeName(QDir::tempPath()) + "/runtime-" +
-                    (utente ? QByteArray(utente->pw_name) : QByteArray::number(geteuid())));
-    }
-    for (const char* variabile : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        if (!qEnvironmentVariableIsEmpty(variabile))
-            return false;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return true;
-}
 
 RigaComando LeggiRigaComando(int argc, char** argv) {
     return Interpreta(SenzaOpzioniQt(Argomenti(argc, argv)));
 }
 
 bool RigaComando::Grafica() const {
-    switch (compito) {
-    case Compito::Finestre:
+    if (compito == Compito::Finestre)
         return true;
-    case Compito::Esporta:
-        return Immagine(uscita);
-    case Compito::Relazione: // only the PDF page draws the graph
-        return QFileInfo(uscita).suffix().toLower() == QLatin1String("pdf");
-    default:
-        return false;
-    }
+    const OpzioneCompito* voce = CompitoDi(compito);
+    return voce && voce->grafica && voce->grafica(uscita);
 }
 
 int EseguiRigaComando(const RigaComando& riga, bool senzaSchermo) {
-    switch (riga.compito) {
-    case RigaComando::Compito::Errata:
+    if (riga.compito == RigaComando::Compito::Errata)
         return Errore(riga.errore, RigaErrata);
-    case RigaComando::Compito::Aiuto:
-        return Scrivi(stdout, QString::fromUtf8(Guida), Riuscito);
-    case RigaComando::Compito::Versione:
-        return Scrivi(stdout, QStringLiteral("Velantra dei moti %1\n").arg(QStringLiteral(VELANTRA_VERSIONE)),
-                      Riuscito);
-    case RigaComando::Compito::Esporta:
-        return Esporta(riga.documento, riga.uscita, riga.passo);
-    case RigaComando::Compito::Relazione: {
-        const auto messaggio = RelazioneDaDocumento(riga.documento, riga.uscita);
-        return messaggio ? Errore(*messaggio) : Riuscito;
-    }
-    case RigaComando::Compito::Finestre:
-        break;
-    }
+    if (const OpzioneCompito* voce = CompitoDi(riga.compito))
+        return voce->esegui(riga);
     if (senzaSchermo)
         return Errore(
             QStringLiteral("nessuno schermo disponibile per aprire la finestra. Per esportare senza "

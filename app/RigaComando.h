@@ -4,22 +4,19 @@
 //   velantra [FILE.vla]              the program, with the document opened
 //   velantra --esporta FILE.vla OUT  reads, calculates and writes OUT by its extension; no window
 //     [--intervallo SECONDI]         the step of a CSV's rows
-//   velantra --relazione FILE.vla OUT  the same, writing the one-page report (.pdf or .txt)
+//   velantra --relazione FILE.vla OUT  the same, writing the report (.pdf or .txt)
 //   velantra --help | --version
-// Qt's own options (-style, -platform...) are left to the application object. Messages in Italian on
-// standard error. Exit status 0 when done, 1 when it failed, 2 when the command line is wrong. File
-// names are taken as the bytes given, UTF-8 or not.
+// Qt's own options (-style, -platform...) are left to the application object of the windows; an output
+// takes none of them and never needs a display (see Ambiente.h). Messages in Italian on standard error.
+// Exit status 0 when done, 1 when it failed, 2 when the command line is wrong. File names are taken as
+// the bytes given, UTF-8 or not. A further task is one more row of the options' table in RigaComando.cpp:
+// its option, whether it takes a document and an output, whether it draws, and what it runs.
 
 #include "DatiProfilo.h"
 
 #include <QString>
 #include <cstdint>
 #include <optional>
-
-// Called before the application object is built: without a display the program runs offscreen,
-// where the exports need no screen. True when it did so. Without a runtime folder named, it names the
-// one Qt would fall back to, which Qt would otherwise announce on standard error.
-bool PreparaPiattaforma();
 
 // What the command line asks for, read once.
 struct RigaComando {
@@ -34,11 +31,12 @@ struct RigaComando {
     // Whether a GUI application object is needed: for the window, or to draw a picture (the graph, the
     // report's page). Text alone starts faster without one, which a script running it often notices.
     bool Grafica() const;
+    bool Finestre() const { return compito == Compito::Finestre; }
 };
 
 // Reads the arguments of main(), names taken as the bytes given.
 RigaComando LeggiRigaComando(int argc, char** argv);
 
-// Runs what the line asks for under the application object already built from the same arguments
-// (a QApplication when Grafica()); the exit status.
+// Runs what the line asks for under the application object already built (a QApplication when
+// Grafica()); the exit status. `senzaSchermo`: the windows would have no display.
 int EseguiRigaComando(const RigaComando& riga, bool senzaSchermo);

@@ -1,3 +1,4 @@
+#include "Ambiente.h"
 #include "FileSicuri.h"
 #include "RigaComando.h"
 
@@ -5,12 +6,14 @@
 
 int main(int argc, char** argv) {
     PreparaScritture();
-    const bool senzaSchermo = PreparaPiattaforma();
     const RigaComando riga = LeggiRigaComando(argc, argv);
+    const bool senzaSchermo = PreparaAmbiente(riga.Finestre());
+    // Qt's own options (-platform, -display, -style...) are the windows': an output takes none of them.
+    int argomentiQt = riga.Finestre() ? argc : 1;
     if (riga.Grafica()) {
-        QApplication applicazione(argc, argv);
+        QApplication applicazione(argomentiQt, argv);
         return EseguiRigaComando(riga, senzaSchermo);
     }
-    QCoreApplication applicazione(argc, argv);
+    QCoreApplication applicazione(argomentiQt, argv);
     return EseguiRigaComando(riga, senzaSchermo);
 }

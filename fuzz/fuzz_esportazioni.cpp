@@ -1,15 +1,17 @@
 // Any byte string read as a document goes the whole way a script takes it: the calculation (solve,
 // motion check, sizing, sampling of the curve) and, for a motion, the exports: the CSV on its default step,
-// the table, and a picture (PNG, SVG or PDF by the input's length) through the program's file writer into a
-// temporary folder. Nothing may crash, leak or misbehave, and the CSV must keep its promises: from 0 to the
-// end time, times rising, between 501 and 50,000 rows, every value a finite number.
+// the table, a picture (PNG, SVG or PDF by the input's length) through the program's file writer into a
+// temporary folder, and the report in both forms in memory, under a header of the same bytes. Nothing may
+// crash, leak or misbehave, and the CSV must keep its promises: from 0 to the end time, times rising, between
+// 501 and 50,000 rows, every value a finite number.
+#include "Ambiente.h"
 #include "DatiProfilo.h"
 #include "Documento.h"
 #include "Esportazione.h"
 #include "FileSicuri.h"
 #include "ImmagineGrafico.h"
 #include "LeggeMoto.h"
-#include "RigaComando.h"
+#include "Relazione.h"
 #include "Simulazione.h"
 
 #include <QApplication>
@@ -64,7 +66,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static char nome[] = "fuzz_esportazioni";
     static char* argv[] = {nome, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    PreparaPiattaforma();
+    PreparaAmbiente(false);
     PreparaScritture();
     new QApplication(argc, argv); // for the whole run
     return 0;
@@ -85,5 +87,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     const char* estensione = std::array{"png", "svg", "pdf"}[dimensione % 3];
     const QString file = cartella.filePath(QStringLiteral("grafico.") + QLatin1String(estensione));
     ScriviImmagineGrafico(file, *FormatoImmagineDi(file), simulazione);
+
+    const QString intestazione =
+        QString::fromUtf8(reinterpret_cast<const char*>(dati), qsizetype(dimensione));
+    const Relazione relazione(simulazione, intestazione);
+    Verifica(relazione.Testo().contains(QLatin1String("\r\nValori dei parametri calcolati:\r\n")));
+    QByteArray pdf;
+    QBuffer pagine(&pdf);
+    pagine.open(QIODevice::WriteOnly);
+    Verifica(relazione.ScriviPdf(pagine) && pdf.startsWith("%PDF") && pdf.trimmed().endsWith("%%EOF"));
     return 0;
 }

