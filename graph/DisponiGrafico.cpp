@@ -123,7 +123,9 @@ std::vector<double> DisponiVelocita(DisposizioneGrafico& d, const DatiGrafico& d
     return valori;
 }
 
-// The speed curve through the points with DaTempo < X < ATempo (every point when both are 0).
+// The speed curve through the points with DaTempo < X < ATempo (every point when both are 0), and
+// through the point just outside at either end, so that the segments crossing the view's edges are drawn
+// up to them: a zoom between two samples draws its stretch of the curve too.
 void DisponiCurva(DisposizioneGrafico& d, const XYPoli& Punti, double DaTempo, double ATempo) {
     Spezzata spezzata;
     const QRectF limite = LimitePiano(d.cornice.area);
@@ -136,9 +138,13 @@ void DisponiCurva(DisposizioneGrafico& d, const XYPoli& Punti, double DaTempo, d
     if (tutti)
         spezzata.Aggiungi(1, [&](size_t, QPointF& p) { return p = inPixel(0, sy * Punti.Y(0)), true; });
     const std::span<const XYPoli::Punto> punti = Punti.Punti();
+    const auto entra = [&](size_t i, size_t j) { // the segment from point i to point j crosses the view
+        return std::min(punti[i].x, punti[j].x) < ATempo && std::max(punti[i].x, punti[j].x) > DaTempo;
+    };
     const auto punto = [&](size_t i, QPointF& p) {
         const XYPoli::Punto& q = punti[i];
-        if (!tutti && !(DaTempo < q.x && q.x < ATempo))
+        if (!tutti && !(DaTempo < q.x && q.x < ATempo) && !(i > 0 && entra(i - 1, i)) &&
+            !(i + 1 < punti.size() && entra(i, i + 1)))
             return false;
         p = inPixel(sx * q.x, sy * q.y);
         return true;
