@@ -12,6 +12,7 @@
 #include "XYPoli.h"
 
 #include <QFontMetricsF>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -81,6 +82,7 @@ std::vector<double> DisponiTempi(DisposizioneGrafico& d, const DatiGrafico& dati
     asse.mappa = d.AsseTempi();
     asse.striscia = s;
     asse.posa = [alto](double x, QSizeF m) { return QRectF(x - m.width() / 2, alto, m.width(), m.height()); };
+    asse.minimo = MinimoTempi;
     std::vector<double> tondi;
     for (const EtichettaAsse& e : ScegliEtichette(asse, descritte, metrica)) {
         striscia.testi.push_back(Testo(e, RuoloTesto::Tempo, 0));
@@ -174,10 +176,11 @@ std::array<float, 5> VelocitaEtichette(double da, double a) {
 }
 
 bool VelocitaIndistinte(const std::array<float, 5>& velocita) {
-    for (size_t i = 1; i < velocita.size(); ++i)
-        if (TestoSingolo(velocita[i]) == TestoSingolo(velocita[i - 1]))
-            return true;
-    return false;
+    QStringList testi;
+    for (float v : velocita)
+        if (const QString t = TestoSingolo(v); !testi.contains(t))
+            testi << t;
+    return testi.size() < MinimoEtichette;
 }
 
 QRectF LimitePiano(const QRectF& area) {
