@@ -10,6 +10,8 @@ class CorniceInserimento {
 public:
     // The results window, loaded (and placed) when not open, shown and activated.
     virtual FrmRisultati& ApriRisultati() = 0;
+    // The results window when it is open, else nullptr.
+    virtual FrmRisultati* RisultatiAperti() const = 0;
     // Shows a child window's sub-window and gives it the focus.
     virtual void Mostra(QWidget* finestra) = 0;
 

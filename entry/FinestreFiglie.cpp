@@ -177,6 +177,10 @@ FrmRisultati& FinestreFiglie::ApriRisultati() {
     return *finestra;
 }
 
+FrmRisultati* FinestreFiglie::RisultatiAperti() const {
+    return Aperta<FrmRisultati>();
+}
+
 frmGrafico& FinestreFiglie::ApriGrafico() {
     auto* finestra = Aperta<frmGrafico>();
     if (!finestra) {

@@ -59,6 +59,7 @@ public:
     // The results window, loaded when not open (placed beside the data-entry window when it fits in
     // the area, else near the top left), shown and activated.
     FrmRisultati& ApriRisultati() override;
+    FrmRisultati* RisultatiAperti() const override;
     // The one graph window: created when not open (it places and draws itself), shown and focused.
     frmGrafico& ApriGrafico();
 

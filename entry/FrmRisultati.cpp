@@ -83,23 +83,35 @@ FrmRisultati::FrmRisultati(const Velantra& Moto, QWidget* parent) : QWidget(pare
 }
 
 void FrmRisultati::RiempiFrmRisultati() {
-    Riempi({});
+    Riempi(ValoriMoto(), {});
 }
 
 void FrmRisultati::SegnaMotoImpossibile(const QString& motivo) {
-    Riempi(motivo);
+    Riempi(ValoriMoto(), motivo);
 }
 
-void FrmRisultati::Riempi(const QString& motivo) {
+void FrmRisultati::SegnaCalcoloFallito(const QString& motivo) {
+    Riempi(valori, QStringLiteral("Valori del calcolo precedente.\n") + motivo);
+}
+
+std::array<double, 8> FrmRisultati::ValoriMoto() const {
+    std::array<double, 8> letti{};
+    for (int i = 0; i < NumeroGrandezze; ++i)
+        letti[i] = Moto.*Grandezze[i].Membro;
+    return letti;
+}
+
+void FrmRisultati::Riempi(const std::array<double, 8>& nuovi, const QString& motivo) {
+    valori = nuovi;
     for (int i = 0; i < NumeroGrandezze; ++i) {
         QLineEdit* valore = Risultati[i];
-        valore->setText(TestoRisultato(Moto.*Grandezze[i].Membro));
+        valore->setText(TestoRisultato(valori[i]));
         valore->setCursorPosition(0);
         QPalette colori = valore->palette();
         colori.setColor(QPalette::Text, motivo.isEmpty() ? palette().color(QPalette::Text) : QColor(Qt::red));
         valore->setPalette(colori);
         // The whole value a tooltip away: five decimals can show a value as 0, or cut its digits.
-        const QString tutto = TestoValore(Moto.*Grandezze[i].Membro) + QLatin1Char(' ') +
+        const QString tutto = TestoValore(valori[i]) + QLatin1Char(' ') +
                               QString::fromLatin1(Grandezze[i].Unita).mid(1).chopped(1);
         const QString descrizione = motivo.isEmpty() ? tutto : tutto + QLatin1Char('\n') + motivo;
         valore->setToolTip(descrizione);

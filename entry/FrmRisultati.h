@@ -21,14 +21,19 @@ public:
     void RiempiFrmRisultati();
     // The same, with the values marked as no motion: red, the reason under the value in their tooltip.
     void SegnaMotoImpossibile(const QString& motivo);
+    // The values shown kept, marked as no motion is: a failed solve leaves them those of an earlier
+    // calculation, which the reason says first.
+    void SegnaCalcoloFallito(const QString& motivo);
     // Puts the eight rows on the clipboard as lines of name, value as shown and unit, separated by
     // tabs, so that they paste as a table in a spreadsheet.
     void Copia() const;
 
 private:
-    void Riempi(const QString& motivo);
+    void Riempi(const std::array<double, 8>& nuovi, const QString& motivo);
+    std::array<double, 8> ValoriMoto() const;
 
     const Velantra& Moto;
+    std::array<double, 8> valori{}; // as last shown
     std::array<QLabel*, 8> LRis{};
     std::array<QLineEdit*, 8> Risultati{};
     std::array<QLabel*, 8> Unita{};

@@ -215,15 +215,17 @@ void frmInserimentoDati::Calcolo(bool offriTriangolo) {
     InserisciRisultati();
 }
 
-// A failed solve leaves the results window as it was; a record that is no motion is shown there marked,
-// never as a result. Where the stroke is too short for Vm, the message offers the fastest move the
-// limits allow: taking it writes its peak into the Vm box as the user would, and calculates again
-// (once: the peak gives a motion).
+// A record that is no motion is shown in the results window marked, never as a result; after the
+// solver's error an open results window keeps the values it shows, marked as another calculation's. Where the
+// stroke is too short for Vm, the message offers the fastest move the limits allow: taking it writes its peak
+// into the Vm box as the user would, and calculates again (once: the peak gives a motion).
 void frmInserimentoDati::MotoNonCalcolato(const EsitoCalcolo& esito, bool offriTriangolo) {
     const QString spiegazione = esito.spiegazione.join(u'\n');
+    const QString& messaggio = esito.messaggio;
     if (esito.tipo == EsitoCalcolo::Tipo::NessunMoto)
         cornice.ApriRisultati().SegnaMotoImpossibile(spiegazione);
-    const QString& messaggio = esito.messaggio;
+    else if (FrmRisultati* risultati = cornice.RisultatiAperti())
+        risultati->SegnaCalcoloFallito(spiegazione.isEmpty() ? messaggio : messaggio + u'\n' + spiegazione);
     const auto picco = offriTriangolo ? esito.piccoTriangolare : std::nullopt;
     if (!picco) {
         dialoghi.Messaggio(messaggio, TitoloApplicazione, Dialoghi::Icona::Nessuna, spiegazione);

@@ -131,79 +131,117 @@ void DisponiDettagli(DisposizioneGrafico& d, const DatiGrafico& dati, const QFon
         DisponiCurva(d, G, a, static_cast<int>(i));
     }
 
-    // Vm by a tick on the speed axis, its text above the tick and right of the axis.
+    // The marks' texts keep to the plot, off the strips painted over it (the page's), and clear of the
+    // speed axis and of the marks' lines; a blank apart from one another.
     const QRectF& area = d.cornice.area;
-    const double vm = dati.moto.Vm;
-    const QPointF puntoVm = d.InUnita(0, G.ScalaY * vm);
-    std::optional<TestoGrafico> testoVm;
-    std::vector<QRectF> occupati;
-    if (area.contains(puntoVm)) {
-        TestoGrafico t{{}, QStringLiteral("Vm = %1").arg(TestoParticolare(vm)), RuoloTesto::Fase};
-        const QSizeF m(metrica.horizontalAdvance(t.testo), metrica.height());
-        QRectF r(puntoVm + QPointF(Cornice::TaccaVm + 1, -1 - m.height()), m); // right of its tick
-        r.moveLeft(std::clamp(r.left(), area.left(), area.right() - m.width()));
-        r.moveTop(std::clamp(r.top(), area.top(), area.bottom() - m.height()));
-        t.posto = r;
-        t.valore = vm;
-        testoVm = t;
-        occupati.push_back(r);
-    }
-
-    // Dotted verticals at T1 and T1 + T2 with their times just off the time axis on the curve's side,
-    // the first left of its mark and the second right of it; each on the other side, or a row further,
-    // where it would cross the speed axis, leave the plot or cover the other; left out if nowhere fits.
     const double asse = d.InUnita(0, 0).y();
     const double x0 = d.InUnita(0, 0).x();
     const double alto = G.ScalaY * G.BordoSuperiore, basso = G.ScalaY * G.BordoInferiore;
+    const double spazio = metrica.horizontalAdvance(QLatin1Char(' ')), h = metrica.height();
+    std::vector<QRectF> occupati;
+    if (d.cornice.strisceSopra) {
+        occupati = {d.cornice.strisciaVelocita, d.cornice.strisciaTempi};
+        occupati.insert(occupati.end(), d.cornice.strisceDettagli.begin(), d.cornice.strisceDettagli.end());
+    }
+    std::vector<double> verticali; // x of the lines no text may cross
+    if (x0 >= area.left() && x0 <= area.right())
+        verticali.push_back(x0);
+
+    // Dotted verticals at T1 and T1 + T2; where the two coincide (T2 = 0), one mark names both.
     const LineaGrafico segno{{}, QPen(ColoreSegni, 1, Qt::DotLine), RuoloLinea::Fase};
     struct Fase {
         double t;
-        const char* modello;
+        QString modello;
         double verso; // -1: the text ends left of its mark, +1: it starts right of it
     };
-    const Fase fasi[] = {{dati.moto.T1, "T1 = %1", -1}, {dati.moto.T1 + dati.moto.T2, "T1 + T2 = %1", 1}};
+    const double t1 = dati.moto.T1, t12 = dati.moto.T1 + dati.moto.T2;
+    std::vector<Fase> fasi{{t1, QStringLiteral("T1 = %1"), -1}};
+    if (t12 == t1)
+        fasi[0].modello = QStringLiteral("T1 = T1 + T2 = %1");
+    else
+        fasi.push_back({t12, QStringLiteral("T1 + T2 = %1"), 1});
+    std::vector<double> xFasi;
     for (const Fase& f : fasi) {
         const double x = d.InPixel(f.t, 0).x();
+        xFasi.push_back(x);
         if (!(x >= area.left() && x <= area.right()))
             continue;
+        verticali.push_back(x);
         if (const auto linea = LineaTagliata(d.InUnita(G.ScalaX * f.t, basso),
                                              d.InUnita(G.ScalaX * f.t, alto), segno, LimitePiano(area)))
             d.piano.linee.push_back(*linea);
-        TestoGrafico t{
-            {}, QString::fromLatin1(f.modello).arg(TestoParticolare(f.t)), RuoloTesto::Fase, ColoreSegni};
-        t.valore = f.t;
-        const double w = metrica.horizontalAdvance(t.testo), h = metrica.height();
-        // Below the axis, raised to the plot's edge if need be but never onto the axis; else above it.
-        const bool sopra = area.bottom() - h < asse + 1;
-        const double primaRiga = sopra ? asse - Cornice::DistanzaAsse - h
-                                       : std::min(asse + Cornice::DistanzaAsse, area.bottom() - h);
-        for (double riga : {0.0, 1.0}) {
-            const double y = sopra ? primaRiga - riga * h : primaRiga + riga * h;
-            for (double verso : {f.verso, -f.verso}) {
-                const QRectF r(verso < 0 ? x - Cornice::ScostamentoSegno - w : x + Cornice::ScostamentoSegno,
-                               y, w, h);
-                const bool attraversa =
-                    x0 >= area.left() && x0 <= area.right() && r.left() <= x0 + 1 && r.right() >= x0 - 1;
-                const double spazio = metrica.horizontalAdvance(QLatin1Char(' '));
-                if (area.contains(r) && !attraversa && Libero(r.adjusted(-spazio, 0, spazio, 0), occupati)) {
-                    t.posto = r;
-                    break;
-                }
-            }
-            if (!t.posto.isNull())
-                break;
+    }
+    const auto libero = [&](const QRectF& r) {
+        return area.contains(r) && Libero(r.adjusted(-spazio, 0, spazio, 0), occupati) &&
+               std::none_of(verticali.begin(), verticali.end(),
+                            [&](double x) { return r.left() <= x + 1 && r.right() >= x - 1; });
+    };
+
+    // Vm by a tick on the speed axis, its text above the tick and right of the axis, or right of the
+    // first mark's line that would cross it; left of the axis where the right has no room.
+    const double vm = dati.moto.Vm;
+    const QPointF puntoVm = d.InUnita(0, G.ScalaY * vm);
+    std::optional<TestoGrafico> testoVm;
+    if (area.contains(puntoVm)) {
+        TestoGrafico t{{}, QStringLiteral("Vm = %1").arg(TestoParticolare(vm)), RuoloTesto::Fase};
+        t.valore = vm;
+        const double w = metrica.horizontalAdvance(t.testo);
+        const double y = std::clamp(puntoVm.y() - 1 - h, area.top(), area.bottom() - h);
+        std::vector<double> destre{puntoVm.x() + Cornice::TaccaVm + 1},
+            sinistre{puntoVm.x() - Cornice::TaccaVm - 1};
+        for (double x : verticali) {
+            if (x > puntoVm.x())
+                destre.push_back(x + Cornice::ScostamentoSegno);
+            else if (x < puntoVm.x())
+                sinistre.push_back(x - Cornice::ScostamentoSegno);
         }
-        if (t.posto.isNull())
+        std::sort(destre.begin(), destre.end());
+        std::sort(sinistre.begin(), sinistre.end(), std::greater<>());
+        std::vector<QRectF> posti;
+        for (double x : destre)
+            posti.emplace_back(x, y, w, h);
+        for (double x : sinistre)
+            posti.emplace_back(x - w, y, w, h);
+        if (const auto r = std::find_if(posti.begin(), posti.end(), libero); r != posti.end()) {
+            t.posto = *r;
+            testoVm = t;
+            occupati.push_back(*r);
+        }
+    }
+
+    // Each phase time just off the time axis, below it (raised to the plot's edge if need be but never
+    // onto the axis) or else above it: the first left of its mark and the second right of it; each on the
+    // other side, or a row further, where it would not be clear; left out if nowhere fits.
+    const double sotto = std::max(asse + 1, std::min(asse + Cornice::DistanzaAsse, area.bottom() - h));
+    const double sopra = asse - Cornice::DistanzaAsse - h;
+    for (size_t i = 0; i < fasi.size(); ++i) {
+        const Fase& f = fasi[i];
+        const double x = xFasi[i];
+        if (!(x >= area.left() && x <= area.right()))
             continue;
+        TestoGrafico t{{}, f.modello.arg(TestoParticolare(f.t)), RuoloTesto::Fase, ColoreSegni};
+        t.valore = f.t;
+        const double w = metrica.horizontalAdvance(t.testo);
+        std::vector<QRectF> posti;
+        for (double y : {sotto, sotto + h, sopra, sopra - h})
+            for (double verso : {f.verso, -f.verso})
+                posti.emplace_back(
+                    verso < 0 ? x - Cornice::ScostamentoSegno - w : x + Cornice::ScostamentoSegno, y, w, h);
+        const auto r = std::find_if(posti.begin(), posti.end(), libero);
+        if (r == posti.end())
+            continue;
+        t.posto = *r;
         occupati.push_back(t.posto);
         t.dopoLinee = d.piano.linee.size();
         d.piano.testi.push_back(t);
     }
-    if (testoVm) {
+    if (area.contains(puntoVm)) {
         if (const auto linea =
                 LineaTagliata(puntoVm - QPointF(Cornice::TaccaVm, 0), puntoVm + QPointF(Cornice::TaccaVm, 0),
                               {{}, QPen(Qt::black, 1, Qt::SolidLine), RuoloLinea::Tacca}, LimitePiano(area)))
             d.piano.linee.push_back(*linea);
+    }
+    if (testoVm) {
         testoVm->dopoLinee = d.piano.linee.size();
         d.piano.testi.push_back(*testoVm);
     }

@@ -12,6 +12,7 @@
 #include "XYPoli.h"
 
 #include <QFontMetricsF>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -81,6 +82,7 @@ std::vector<double> DisponiTempi(DisposizioneGrafico& d, const DatiGrafico& dati
     asse.mappa = d.AsseTempi();
     asse.striscia = s;
     asse.posa = [alto](double x, QSizeF m) { return QRectF(x - m.width() / 2, alto, m.width(), m.height()); };
+    asse.minimo = MinimoTempi;
     std::vector<double> tondi;
     for (const EtichettaAsse& e : ScegliEtichette(asse, descritte, metrica)) {
         striscia.testi.push_back(Testo(e, RuoloTesto::Tempo, 0));
@@ -123,7 +125,9 @@ std::vector<double> DisponiVelocita(DisposizioneGrafico& d, const DatiGrafico& d
     return valori;
 }
 
-// The speed curve through the points with DaTempo < X < ATempo (every point when both are 0).
+// The speed curve through the points with DaTempo < X < ATempo (every point when both are 0), and
+// through the point just outside at either end, so that the segments crossing the view's edges are drawn
+// up to them: a zoom between two samples draws its stretch of the curve too.
 void DisponiCurva(DisposizioneGrafico& d, const XYPoli& Punti, double DaTempo, double ATempo) {
     Spezzata spezzata;
     const QRectF limite = LimitePiano(d.cornice.area);
@@ -136,9 +140,13 @@ void DisponiCurva(DisposizioneGrafico& d, const XYPoli& Punti, double DaTempo, d
     if (tutti)
         spezzata.Aggiungi(1, [&](size_t, QPointF& p) { return p = inPixel(0, sy * Punti.Y(0)), true; });
     const std::span<const XYPoli::Punto> punti = Punti.Punti();
+    const auto entra = [&](size_t i, size_t j) { // the segment from point i to point j crosses the view
+        return std::min(punti[i].x, punti[j].x) < ATempo && std::max(punti[i].x, punti[j].x) > DaTempo;
+    };
     const auto punto = [&](size_t i, QPointF& p) {
         const XYPoli::Punto& q = punti[i];
-        if (!tutti && !(DaTempo < q.x && q.x < ATempo))
+        if (!tutti && !(DaTempo < q.x && q.x < ATempo) && !(i > 0 && entra(i - 1, i)) &&
+            !(i + 1 < punti.size() && entra(i, i + 1)))
             return false;
         p = inPixel(sx * q.x, sy * q.y);
         return true;
@@ -168,10 +176,11 @@ std::array<float, 5> VelocitaEtichette(double da, double a) {
 }
 
 bool VelocitaIndistinte(const std::array<float, 5>& velocita) {
-    for (size_t i = 1; i < velocita.size(); ++i)
-        if (TestoSingolo(velocita[i]) == TestoSingolo(velocita[i - 1]))
-            return true;
-    return false;
+    QStringList testi;
+    for (float v : velocita)
+        if (const QString t = TestoSingolo(v); !testi.contains(t))
+            testi << t;
+    return testi.size() < MinimoEtichette;
 }
 
 QRectF LimitePiano(const QRectF& area) {

@@ -13,7 +13,7 @@ class QFontMetricsF;
 // Five speeds from `da` in steps of a quarter of the range, each rounded to one decimal before the
 // next step is added: for 0 to 1.3 they read 0, 0.3, 0.6, 0.9, 1.2.
 std::array<float, 5> VelocitaEtichette(double da, double a);
-// Whether the five passes give labels that cannot be told apart (two neighbours alike).
+// Whether the five passes, each text drawn once, give fewer than three labels to tell apart.
 bool VelocitaIndistinte(const std::array<float, 5>& velocita);
 
 // The values a details axis is designed to label between the speeds da and a of the plot: its marked

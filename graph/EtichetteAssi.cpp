@@ -195,10 +195,10 @@ std::vector<EtichettaAsse> ScegliEtichette(const AsseEtichette& asse, std::vecto
         }
     }
 
-    if (static_cast<int>(tenute.size()) < MinimoEtichette && asse.mappa.Passo() != 0) {
+    if (static_cast<int>(tenute.size()) < asse.minimo && asse.mappa.Passo() != 0) {
         std::vector<EtichettaAsse> tondi = Tondi(asse, tenute, metrica, vietati, spazio);
-        // Where the designed labels leave too little room for three, round steps alone.
-        if (!tenute.empty() && int(tenute.size() + tondi.size()) < MinimoEtichette) {
+        // Where the designed labels leave too little room for enough of them, round steps alone.
+        if (!tenute.empty() && int(tenute.size() + tondi.size()) < asse.minimo) {
             std::vector<EtichettaAsse> soli = Tondi(asse, {}, metrica, vietati, spazio);
             if (soli.size() > tenute.size() + tondi.size()) {
                 tenute.clear();

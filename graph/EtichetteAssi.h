@@ -2,9 +2,10 @@
 
 // The value labels of one axis. An axis first offers the labels it is designed to show (for the speed
 // and time axes, the labels of the five passes; for a details axis, its round values and marked
-// values); those that stand in view and fit stay where they are. Where they cannot be told apart, or
-// fewer than three are in view, labels on round steps (1, 2 or 5 times a power of ten, with the decimals
-// the step needs) join or replace them, as many as fit without touching one another.
+// values); those that stand in view and fit stay where they are, each place drawn once. Where they
+// cannot be told apart, or too few are in view (three; two on the time axis), labels on round steps
+// (1, 2 or 5 times a power of ten, with the decimals the step needs) join or replace them, as many as
+// fit without touching one another.
 
 #include "MappaScala.h"
 
@@ -22,6 +23,10 @@ struct EtichettaAsse {
     QRectF posto;
 };
 
+inline constexpr int MinimoEtichette = 3;
+inline constexpr int MinimoTempi = 2; // the phase times alone, where two read apart
+inline constexpr int MassimoEtichette = 10;
+
 struct AsseEtichette {
     bool orizzontale = true;
     // A value's position along the axis, in pixels: x for a horizontal axis, y for a vertical one.
@@ -29,14 +34,12 @@ struct AsseEtichette {
     QRectF striscia; // the room the labels keep to
     // Where a round-step label goes, from its value's position along the axis and its text's size.
     std::function<QRectF(double posizione, QSizeF misura)> posa;
+    int minimo = MinimoEtichette; // designed labels enough to go without round steps
 
     double Posizione(double valore) const { return mappa.Trasforma(valore); }
 };
 
-inline constexpr int MinimoEtichette = 3;
-inline constexpr int MassimoEtichette = 10;
-
-// The labels the axis shows, in order of value: 3 to 10 where there is room for them, none covering
+// The labels the axis shows, in order of value: its minimum to 10 where there is room for them, none covering
 // another or one of the `vietati` rectangles. Of the designed labels (`descritte`, in order of
 // preference), those whose value lies outside the strip (to within a pixel) go, two with the same text
 // in the same place are drawn once, and if two neighbours read the same at different places they all

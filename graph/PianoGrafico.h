@@ -27,6 +27,7 @@ public:
     // The temporary marks, replacing the previous ones.
     void ImpostaSegni(std::vector<SegnoStrumento> segni);
     void CancellaSegni() { ImpostaSegni({}); }
+    const std::vector<SegnoStrumento>& Segni() const { return segni; }
     // The temporary marks become part of the picture until the next one.
     void RendiPersistenti();
 

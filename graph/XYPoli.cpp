@@ -41,7 +41,7 @@ void XYPoli::RimuoviUltimo() {
     ordineNoto = false;
 }
 
-double XYPoli::YsuX(double& ValX) const {
+bool XYPoli::Ordinata() const {
     const Punto* inizio = punti.get();
     const Punto* fine = inizio + numero;
     if (!ordineNoto) {
@@ -49,7 +49,28 @@ double XYPoli::YsuX(double& ValX) const {
                    std::is_sorted(inizio, fine, [](const Punto& a, const Punto& b) { return a.x < b.x; });
         ordineNoto = true;
     }
-    if (ordinata && numero > 0 && std::isfinite(ValX)) {
+    return ordinata;
+}
+
+double XYPoli::YSullaLinea(double x) const {
+    const Punto* inizio = punti.get();
+    const Punto* fine = inizio + numero;
+    if (!Ordinata() || numero == 0 || !std::isfinite(x))
+        return YsuX(x);
+    const Punto* dopo = std::lower_bound(inizio, fine, x, [](const Punto& p, double v) { return p.x < v; });
+    if (dopo == fine)
+        return (fine - 1)->y;
+    if (dopo == inizio || dopo->x == x)
+        return dopo->y;
+    const Punto& a = *(dopo - 1);
+    const double f = (x - a.x) / (dopo->x - a.x); // within 0 and 1: no overflow between opposite signs
+    return a.y * (1 - f) + dopo->y * f;
+}
+
+double XYPoli::YsuX(double& ValX) const {
+    const Punto* inizio = punti.get();
+    const Punto* fine = inizio + numero;
+    if (Ordinata() && numero > 0 && std::isfinite(ValX)) {
         auto primoDiX = [&](auto da) { // the lowest index with the same X
             return std::lower_bound(inizio, da, da->x, [](const Punto& p, double x) { return p.x < x; });
         };

@@ -44,8 +44,13 @@ public:
     // list); writes that point's X back into ValX. A search by halves while the times go forward, as
     // a sampled curve's do; a walk of the whole list otherwise.
     double YsuX(double& ValX) const;
+    // Y of the line through the points at x: on the segment joining the two points around it (the
+    // first of points with the same X where one stands at x); before the first point and after the
+    // last, theirs. In a list whose X go back, the nearest point's, as YsuX.
+    double YSullaLinea(double x) const;
 
 private:
+    bool Ordinata() const;
     const Punto& Slot(int32_t Posizione) const;
 
     struct Libera {

@@ -101,7 +101,7 @@ private:
     // Layout: the designed one where it leaves the plot room enough, else the readouts below the plot.
     // True when the plot's frame changed.
     QSize MisuraProgettata() const;
-    QString NumeroPiuLungoVista(const DatiGrafico& dati) const;
+    QString NumeroPiuLungoVista(const DatiGrafico& dati, bool dettagli) const;
     bool Disponi() { return Disponi(Dati()); }
     bool Disponi(const DatiGrafico& dati);
     bool DisponiComeProgettato(const DatiGrafico& dati);

@@ -27,13 +27,13 @@ void Colloca(QWidget* controllo, double sinistra, double alto, double larghezza,
 }
 
 // Twips of the readouts: each box as designed, or wider when the longest number it can show would not
-// show whole in it; then the second column of the difference group and both frames, moved and widened
-// to hold them.
+// show whole in it (X and Y a time or a speed; the others the details' values too); then the second
+// column of the difference group and both frames, moved and widened to hold them.
 struct MisureLetture {
-    double numero, casellaXY, casellaDiff, secondaColonna, riquadroXY, riquadroDifferenza;
-    MisureLetture(const QLineEdit& casella, const QString& testo)
-        : numero(Twips(LarghezzaPerNumeri(casella, testo))), casellaXY(std::max(CasellaXY, numero)),
-          casellaDiff(std::max(CasellaDifferenza, numero)),
+    double casellaXY, casellaDiff, secondaColonna, riquadroXY, riquadroDifferenza;
+    MisureLetture(const QLineEdit& casella, const QString& testoXY, const QString& testo)
+        : casellaXY(std::max(CasellaXY, Twips(LarghezzaPerNumeri(casella, testoXY)))),
+          casellaDiff(std::max(CasellaDifferenza, Twips(LarghezzaPerNumeri(casella, testo)))),
           secondaColonna(std::max(SecondaColonna, RientroCasella + casellaDiff + DopoCasella)),
           riquadroXY(std::max(LarghezzaRiquadroXY, RientroCasellaXY + casellaXY + DopoCasellaXY)),
           riquadroDifferenza(std::max(LarghezzaRiquadroDifferenza, RientroEtichetta + secondaColonna +
@@ -50,11 +50,18 @@ QString PiuLungoArrotondato(double massimo) {
     return TestoArrotondato(-(std::pow(10.0, cifre) - 0.001), 3);
 }
 
-// And with 5 significant digits ("-0,00099999").
-QString PiuLungoParticolare(double massimo) {
+// And with 5 significant digits: the widest of those of a value up to `massimo`, whose small values
+// (a position near the start) may take more room than the largest ("-0,00099999", "-9,9999E-05").
+QString PiuLungoParticolare(double massimo, const QFontMetricsF& metrica) {
     if (!(massimo > 0) || !std::isfinite(massimo))
         return QStringLiteral("-0");
-    return TestoParticolare(-9.9999 * std::pow(10.0, std::floor(std::log10(massimo))));
+    const int alto = static_cast<int>(std::floor(std::log10(massimo)));
+    QString piuLungo;
+    for (int e = alto; e >= std::max(-5, alto - 40); --e)
+        if (const QString testo = TestoParticolare(-9.9999 * std::pow(10.0, e));
+            metrica.horizontalAdvance(testo) > metrica.horizontalAdvance(piuLungo))
+            piuLungo = testo;
+    return piuLungo;
 }
 
 QFont Pixel(const QFont& carattere) {
@@ -65,20 +72,21 @@ QFont Pixel(const QFont& carattere) {
 
 } // namespace
 
-// The longest number a readout can show in this view: times and speeds with their differences, the
-// details' values and the distance.
-QString frmGrafico::NumeroPiuLungoVista(const DatiGrafico& dati) const {
+// The longest number a readout can show in this view: times and speeds with their differences, and
+// with `dettagli` the values of the details shown and the distance.
+QString frmGrafico::NumeroPiuLungoVista(const DatiGrafico& dati, bool dettagli) const {
     const Grafico& G = GraficoCorrente;
     const double tempi =
         std::max(std::abs(G.BordoSinistro), std::abs(G.BordoDestro)) + (G.BordoDestro - G.BordoSinistro);
     const double velocita = std::max(std::abs(G.BordoInferiore), std::abs(G.BordoSuperiore)) +
                             (G.BordoSuperiore - G.BordoInferiore);
     QString piuLungo;
-    std::vector<QString> testi{PiuLungoArrotondato(tempi), PiuLungoArrotondato(velocita)};
-    for (const CurvaDettaglio& curva : dati.Dettagli())
-        testi.push_back(
-            PiuLungoParticolare(std::max(std::abs(curva.banda.V1()), std::abs(curva.banda.V2()))));
     const QFontMetricsF metrica(letturaX.casella->font());
+    std::vector<QString> testi{PiuLungoArrotondato(tempi), PiuLungoArrotondato(velocita)};
+    for (const CurvaDettaglio& curva :
+         dettagli&& Particolari() ? dati.Dettagli() : std::vector<CurvaDettaglio>{})
+        testi.push_back(
+            PiuLungoParticolare(std::max(std::abs(curva.banda.V1()), std::abs(curva.banda.V2())), metrica));
     for (const QString& t : testi)
         if (metrica.horizontalAdvance(t) > metrica.horizontalAdvance(piuLungo))
             piuLungo = t;
@@ -86,7 +94,9 @@ QString frmGrafico::NumeroPiuLungoVista(const DatiGrafico& dati) const {
 }
 
 QSize frmGrafico::MisuraProgettata() const {
-    const MisureLetture m(*letturaX.casella, NumeroPiuLungoVista(Dati()));
+    const DatiGrafico dati = Dati();
+    const MisureLetture m(*letturaX.casella, NumeroPiuLungoVista(dati, false),
+                          NumeroPiuLungoVista(dati, true));
     return {Px(LarghezzaPiano + MargineDestro + m.Eccesso()), Px(AltezzaPiano + MargineBasso)};
 }
 
@@ -125,7 +135,8 @@ bool frmGrafico::Disponi(const DatiGrafico& dati) {
 // room (as it does to a speed strip widened for its labels). The details take the room of their axes
 // from the plot, a second column of readouts and a fourth row of differences (DS).
 bool frmGrafico::DisponiComeProgettato(const DatiGrafico& dati) {
-    const MisureLetture m(*letturaX.casella, NumeroPiuLungoVista(dati));
+    const MisureLetture m(*letturaX.casella, NumeroPiuLungoVista(dati, false),
+                          NumeroPiuLungoVista(dati, true));
     const bool particolari = Particolari();
     const auto pixel = [](double twips) { return twips / TwipsPerPixel; }; // not rounded: the frame rounds
     // The room: the names above the plot, which with the details' axes ends where the designed plot ends
@@ -185,8 +196,8 @@ bool frmGrafico::DisponiComeProgettato(const DatiGrafico& dati) {
 void frmGrafico::DisponiLettureSotto(const DatiGrafico& dati) {
     const int margine = 6, spazio = 12, distanza = 4;
     const int riga = letturaX.casella->sizeHint().height() + distanza;
-    const QString piuLungo = NumeroPiuLungoVista(dati);
-    const MisureLetture m(*letturaX.casella, piuLungo);
+    const QString piuLungo = NumeroPiuLungoVista(dati, true);
+    const MisureLetture m(*letturaX.casella, NumeroPiuLungoVista(dati, false), piuLungo);
     const double compatta = LarghezzaPerNumeri(*letturaX.casella, piuLungo);
     std::vector<Lettura*> gruppi[2];
     for (Lettura* l : LettureVisibili())

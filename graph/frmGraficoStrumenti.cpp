@@ -206,9 +206,10 @@ void frmGrafico::MouseMosso(double X, double Y) {
     const Grafico& G = GraficoCorrente;
     double t = X / G.ScalaX;
     double v = Y / G.ScalaY;
+    // The speed read is the drawn curve's at the mouse's time: the phase corners are samples, so it is
+    // the motion's own, however far apart the samples are.
     if (G.Collimatore) {
-        double campione = t;
-        v = PuntiGrafico.YsuX(campione);
+        v = PuntiGrafico.YSullaLinea(t);
         piano->ImpostaSegni({Croce(X, v, Qt::black)});
     } else if (passo == Passo::SecondoClic && G.ZoomRettangolo) {
         piano->ImpostaSegni({{SegnoStrumento::Rettangolo, QPointF(x1, y1), QPointF(X, Y), Qt::black}});
@@ -220,8 +221,7 @@ void frmGrafico::MouseMosso(double X, double Y) {
             Scrivi(diffY1, v);
             piano->ImpostaSegni({Croce(G.ScalaX * t, v, Qt::red)});
         } else if (passo == Passo::SecondoClic) {
-            double campione = t;
-            v = PuntiGrafico.YsuX(campione);
+            v = PuntiGrafico.YSullaLinea(t);
             tempo2 = t;
             Scrivi(diffX2, t);
             Scrivi(diffY2, v);

@@ -4,6 +4,28 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// The words of a page with no ink just above their baseline: cut by something painted over them.
+static QString ParoleTagliate(const QString& pdf) {
+    Esegui("pdftoppm", {"-r", "144", "-png", "-singlefile", pdf, pdf + "144"});
+    const QImage pagina(pdf + "144.png");
+    QStringList tagliate;
+    const QRegularExpression parola(
+        R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*\w.*)<)re");
+    for (auto trovate = parola.globalMatch(Esegui("pdftotext", {"-bbox", pdf, "-"})); trovate.hasNext();) {
+        const QRegularExpressionMatch p = trovate.next();
+        const auto punto = [&](int x, double quanto) { // 144 dpi: 2 pixels to a point
+            return 2 * (p.captured(x).toDouble() * (1 - quanto) + p.captured(x + 2).toDouble() * quanto);
+        };
+        int inchiostro = 0;
+        for (int y = int(punto(2, 0.6)); y < int(punto(2, 0.78)); ++y)
+            for (int x = int(punto(1, 0)); x < int(punto(1, 1)); ++x)
+                inchiostro += qGray(pagina.pixel(x, y)) < 160;
+        if (inchiostro == 0)
+            tagliate << p.captured(5);
+    }
+    return tagliate.join(' ');
+}
+
 class TstDocumenti : public QObject {
     Q_OBJECT
 private slots:
@@ -219,6 +241,8 @@ private slots:
         if (pagina.isEmpty() || valori.isEmpty()) {
             QCOMPARE(QFile::exists(pdf), !pagina.isEmpty());
             Esegui("pdftoppm", {"-r", "30", "-png", "-singlefile", pdf, pdf});
+            if (!pagina.isEmpty()) // each word with a letter or digit inked down to its baseline: none cut
+                QCOMPARE(ParoleTagliate(pdf), QString());
             if (!pagina.isEmpty())
                 CONFRONTA_IMMAGINE(QImage(pdf + ".png"), pagina);
             return;

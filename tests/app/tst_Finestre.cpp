@@ -224,7 +224,7 @@ private slots:
                          "26|Guida di Velantra|Come inserire i valori|||Come inserire i valori|10",
                          "26|Guida di Velantra|Guida di Velantra|||Come inserire i valori|01",
                          "1|" + undici + '|' + undici + "|COMBIN||Come inserire i valori|01",
-                         "0||Con le combinazioni Stot-Vm-A |collimatore|Trovato nel testo.|collimatore|01",
+                         "0||con Stot-Vm-A: la radice quadr|collimatore|Trovato nel testo.|collimatore|01",
                          "0||Guida di Velantra|zzz|«zzz» non compare nella Guida.||01"}));
         testo->verticalScrollBar()->setValue(testo->verticalScrollBar()->maximum());
         banco.Premi("mnuHelpContents");

@@ -20,15 +20,25 @@
 
 using Lista = QList<double>;
 
+// Whether a box shows its text from the first character to the last.
+inline bool Intera(QLineEdit& casella) {
+    casella.grab(); // scrolled as painted
+    const QRect r = casella.contentsRect();
+    return casella.cursorPositionAt(QPoint(r.left() + 1, r.center().y())) == 0 &&
+           casella.cursorPositionAt(QPoint(r.right() - 1, r.center().y())) == casella.text().size();
+}
+
 // What a reader could not see of a window's readouts and labels: one cut by the window's edge, on the
-// plot, or over another (a label by its text).
+// plot, or over another (a label by its text); a box whose text shows in part.
 inline QString ControlliNascosti(const QWidget& finestra, const QRectF& piano) {
     QStringList difetti;
     std::vector<QRect> posti;
     for (QWidget* w : finestra.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (w->isVisible() && (qobject_cast<QLineEdit*>(w) || qobject_cast<QLabel*>(w))) {
             const QRect posto = qobject_cast<QLabel*>(w) ? QRect(w->pos(), w->sizeHint()) : w->geometry();
+            auto* casella = qobject_cast<QLineEdit*>(w);
             if (!finestra.rect().contains(w->geometry()) || piano.intersects(posto) ||
+                (casella && !Intera(*casella)) ||
                 std::any_of(posti.begin(), posti.end(), [&](const QRect& r) { return r.intersects(posto); }))
                 difetti << w->objectName();
             posti.push_back(posto);
@@ -46,8 +56,8 @@ inline QString TestiAsse(const DisposizioneGrafico& d, RuoloTesto ruolo, int ass
 }
 
 // What a reader could not read of a plot's texts (the speed graph's, or a plot of series'): an axis with
-// fewer than 3 or more than 10 labels, or two alike; a text out of its strip; two texts or names that
-// touch.
+// too few labels (3, 2 for time) or more than 10, or two alike; a label out of its strip; two texts or
+// names that touch; a phase mark's line across a text.
 inline QString EtichetteIlleggibili(const DisposizioneGrafico& d) {
     QStringList difetti;
     const bool serie = !d.Testi(RuoloTesto::Ascissa).empty();
@@ -62,7 +72,8 @@ inline QString EtichetteIlleggibili(const DisposizioneGrafico& d) {
             if (t.asse == asse)
                 testi << t.testo;
         const QString nome = QStringLiteral("asse %1/%2: ").arg(int(ruolo)).arg(asse);
-        if (testi.size() < MinimoEtichette || testi.size() > MassimoEtichette)
+        if (testi.size() < (ruolo == RuoloTesto::Tempo ? MinimoTempi : MinimoEtichette) ||
+            testi.size() > MassimoEtichette)
             difetti << nome + testi.join(' ');
         if (QStringList(testi).removeDuplicates() > 0)
             difetti << nome + "ripetute " + testi.join(' ');
@@ -77,6 +88,11 @@ inline QString EtichetteIlleggibili(const DisposizioneGrafico& d) {
                     difetti << "sulla linea: " + t.testo;
         }
     tutti.insert(tutti.end(), d.piano.testi.begin(), d.piano.testi.end());
+    for (const RuoloLinea ruolo : {RuoloLinea::Fase, RuoloLinea::Asse}) // a vertical one, across a text
+        for (const LineaGrafico& l : d.Linee(ruolo))
+            for (const TestoGrafico& t : d.piano.testi)
+                if (t.posto.intersects(l.punti.boundingRect().adjusted(-1, 0, 1, 0)))
+                    difetti << "attraversata: " + t.testo;
     const QFontMetricsF metrica(d.carattere);
     for (size_t i = 0; i < tutti.size(); ++i)
         for (size_t j = i + 1; j < tutti.size(); ++j) {
@@ -93,6 +109,14 @@ inline QString EtichetteIlleggibili(const DisposizioneGrafico& d) {
     return difetti.join("; ");
 }
 
+// Whether the speed curve runs from the plot's left edge to its right one.
+inline bool CurvaAiBordi(const DisposizioneGrafico& d) {
+    QRectF curva;
+    for (const LineaGrafico& l : d.Linee(RuoloLinea::Velocita))
+        curva |= l.punti.boundingRect();
+    return curva.left() < d.cornice.area.left() + 0.01 && curva.right() > d.cornice.area.right() - 0.01;
+}
+
 // The readouts in the order the window shows them: the mouse's, then the difference's.
 inline const char* const Letture[] = {"LetturaX", "LetturaY", "LetturaS", "LetturaA", "DiffX1", "DiffY1",
                                       "DiffX2",   "DiffY2",   "DiffX",    "DiffY",    "DiffS"};
@@ -101,7 +125,8 @@ struct BancoGrafico {
     Velantra Moto;
     XYPoli Punti;
     Grafico G;
-    std::unique_ptr<frmGrafico> finestra;
+    std::unique_ptr<frmGrafico> grafico;
+    frmGrafico* finestra = nullptr; // its own, or one of the program's
     QPoint mouse;
 
     explicit BancoGrafico(const Lista& m) { Calcola(m[0], m[1], m[2]); }
@@ -126,10 +151,11 @@ struct BancoGrafico {
     const DisposizioneGrafico& Vista() const { return finestra->Disposizione(); }
     QRect Area() const { return Vista().cornice.area.toRect(); }
     void Apri(QSize piano = {800, 480}) {
-        finestra = std::make_unique<frmGrafico>(Punti, G, Moto);
+        grafico = std::make_unique<frmGrafico>(Punti, G, Moto);
+        finestra = grafico.get();
         QCursor::setPos(5000, 5000); // off the buttons it would light
         finestra->show();
-        QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(finestra));
         if (piano.isValid())
             Misura(piano);
     }
@@ -148,7 +174,8 @@ struct BancoGrafico {
     // "maiusc:N" with Shift and the left one.
     void Gesti(const QString& gesti) {
         for (const QString& g : gesti.split(' ', Qt::SkipEmptyParts)) {
-            if (g.contains(';')) { // a move onto the pointer itself would not be delivered
+            QCoreApplication::processEvents(); // what the last gesture left: a user waits for it
+            if (g.contains(';')) {             // a move onto the pointer itself would not be delivered
                 const QPointF p =
                     Vista().InPixel(g.section(';', 0, 0).toDouble(), g.section(';', 1).toDouble());
                 mouse = QPoint(int(std::floor(p.x())), int(std::floor(p.y())));

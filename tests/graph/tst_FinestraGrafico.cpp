@@ -22,10 +22,11 @@ private slots:
     void init() { QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support)")); }
     // Toolbar keys and gestures on the plot (the row's name), and the state and readouts they leave
     // (BancoGrafico::Stato): the mouse's time and speed to three decimals; the collimator's speed that
-    // of the nearest sample; the difference snaps its first time, not its second, and subtracts; s, a
-    // and DS exact from the closed form to 5 significant digits, so that a small acceleration does not
-    // read 0. The wheel and a drag change the view and keep the tools; "Disegna" goes back to the whole.
-    // A view that cannot be drawn leaves no number.
+    // of the curve at the mouse's time; the difference snaps its first time, not its second, and
+    // subtracts; s, a and DS exact from the closed form to 5 significant digits, so that a small
+    // acceleration does not read 0. The wheel and a drag change the view and keep the tools; "Disegna"
+    // goes back to the whole. A zoomed curve runs to both edges of the plot, however few its samples
+    // in view. A view that cannot be drawn leaves no number.
     void strumenti_data() {
         QTest::addColumn<Lista>("moto");
         QTest::addColumn<QString>("stato");
@@ -55,22 +56,23 @@ private slots:
         riga("Tracciatore 1;1 moto", "/TZC");
         riga("moto vuoto", "/");
         riga("Differenza 1.2432;0.9 clic 0.5432;0.2",
-             "Dx/TZC+ 0,542|0,702|||1,24|1,3|0,542|0,702|-0,698|-0,598|0");
+             "Dx/TZC+ 0,542|0,705|||1,24|1,3|0,542|0,705|-0,698|-0,595|0");
         riga("Tracciatore 515;0.5", "C/TZC 514,54|0,535", {10, 500, 0.98}); // past 500 s
-        riga(s + "0.19;0.3", "C/TZC 0,188|0,095|0,0088067|0,5", {1, 3, 0.5});
-        riga(s + "5.03;0.3", "C/TZC 5,027|0|2|0", {1, 3, 0.5});
-        riga(s + "4.5;0.0001", "C/TZC 4,324|0,002|0,0044523|0,00047619", {60, 3480, 0.028571428571428571});
+        riga(s + "0.19;0.3", "C/TZC 0,183|0,091|0,0083528|0,5", {1, 3, 0.5});
+        riga(s + "5.03;0.3", "C/TZC 5,025|0|2|0", {1, 3, 0.5});
+        riga(s + "20;0.0001", "C/TZC 18,621|0,009|0,082555|0,00047619", {60, 3480, 0.028571428571428571});
         riga(d + "0.19;0.2 clic 4.15;0.2 clic",
-             "xx/TZC+ 4,143|0,43|1,8166|-0,5|0,19|0,095|4,143|0,43|3,953|0,335|1,8075", {1, 3, 0.5});
+             "xx/TZC+ 4,15|0,425|1,8194|-0,5|0,18|0,09|4,15|0,425|3,97|0,335|1,8113", {1, 3, 0.5});
         // The wheel zooms around the mouse, a drag pans; the tools stay on, the readouts follow.
         riga("Tracciatore 2;0.5 rotella+", "CV/TC 2|1,3");
         riga("Tracciatore 2;0.5 rotella+ rotella- rotella-", "CV/TC 2|1,3");
         riga("2;0.5 sposta:-100 2;0.5", "V/TC 1,995|0,501");
         riga("2;0.5 maiusc:-100 2;0.5", "V/TC 1,995|0,501");
         riga("Differenza 0.5;1.2 clic 2.5;0.4 clic 2;0.5 rotella+ Tracciatore 1;1",
-             "CVxx/TC+ 0,997|1,3|||0,5|0,65|2,495|1,3|1,995|0,65|0");
+             "CVxx/TC+ 0,997|1,296|||0,5|0,65|2,495|1,3|1,995|0,65|0");
         riga("ZoomArea 0.5;1.2 clic 2;0.5 rotella+ 2.5;0.4 clic", "V/TC");
         riga("2;0.5 rotella+ Disegna", "/TZC");
+        riga("1.3;0.3" + QString(" rotella+").repeated(14), "V/TC 1,297|0,3", {1, 3, 0.5});
         riga(tutto, "/C", {1, 1, 1e39});
         riga(tutto + " ", "/C", {1e-300, 1e-300, 1});
     }
@@ -99,15 +101,18 @@ private slots:
         if ((gesti.contains("rotella") || gesti.contains(':')) && !gesti.contains("ZoomArea"))
             QCOMPARE(QPointF(b.G.BordoInferiore, b.G.BordoSuperiore), velocita); // the time axis alone
         if (gesti.contains("rotella") && !gesti.contains("Disegna") &&
-            !gesti.contains("ZoomArea")) { // a notch in: 0.8 as long, around 2 s
+            !gesti.contains("ZoomArea")) { // a notch in: 0.8 as long, around the mouse
             const double k = std::pow(0.8, gesti.count("rotella+") - gesti.count("rotella-"));
+            const double c = gesti.section(" rotella", 0, 0).section(' ', -1).section(';', 0, 0).toDouble();
             QVERIFY(vicino(b.G.BordoDestro - b.G.BordoSinistro, k * (fine - inizio), 1e-5) &&
-                    vicino((2 - b.G.BordoSinistro) / (fine - inizio), k * (2 - inizio) / (fine - inizio)));
+                    vicino((c - b.G.BordoSinistro) / (fine - inizio), k * (c - inizio) / (fine - inizio)));
         }
         if (gesti.startsWith("ZoomArea 0.5;1.2 clic 2.5;0.4 clic") && !gesti.contains("Disegna"))
             QVERIFY(vicino(b.G.BordoSinistro, 0.5) && vicino(b.G.BordoDestro, 2.5));
         if (gesti.startsWith("ZoomArea") && gesti.contains("rotella")) // the box's first corner kept its time
             QVERIFY(vicino(b.G.ValoreMinimoX, 0.5));
+        if (b.G.GraficoZoomato && b.G.BordoSinistro > 0 && b.G.BordoDestro < b.Moto.Ttot)
+            QVERIFY(CurvaAiBordi(b.Vista()));
         if (gesti.contains(":-100")) // a drag 100 pixels left: the times move right
             QVERIFY(vicino(b.G.BordoSinistro - inizio, 100 / b.Vista().mappaX.Passo() / b.G.ScalaX, 1e-4));
     }
@@ -125,7 +130,7 @@ private slots:
                          casella->width() >= LarghezzaPerNumeri(*casella, casella->text()),
                      nome);
         }
-        QCOMPARE(b.Casella("LetturaX")->toolTip(), QStringLiteral("3,76351351351351"));
+        QCOMPARE(b.Casella("LetturaX")->toolTip(), QStringLiteral("3,76229508196721"));
         // So wide, a box with margins of its own shows the longest number whole, not scrolled.
         QLineEdit casella(NumeroPiuLungo());
         casella.setTextMargins(4, 0, 6, 0);

@@ -17,19 +17,23 @@ using Lista = QList<double>;
 class TstGrafico : public QObject {
     Q_OBJECT
 private slots:
-    // The sample nearest a time (the first of equally near ones), and the extremes of the full view: a
-    // largest time or speed of 0 counts as 10, but a curve below the time axis keeps 0 on top.
+    // The sample nearest a time (the first of equally near ones), the line through the samples at it (the
+    // nearest sample's speed where the times go back), and the extremes of the full view: a largest time
+    // or speed of 0 counts as 10, but a curve below the time axis keeps 0 on top.
     void lista_data() {
         QTest::addColumn<Lista>("xy"); // X and Y of each point in turn
         QTest::addColumn<double>("cercato");
-        QTest::addColumn<QString>("atteso"); // X and Y found; smallest X, largest X, smallest Y, largest Y
+        QTest::addColumn<QString>(
+            "atteso"); // X and Y found; smallest X, largest X, smallest Y, largest Y; line
         const Lista tre{0, 10, 1, 11, 2, 12};
-        QTest::newRow("lista vuota") << Lista{} << 0.7 << "0 0 0 10 0 10";
-        QTest::newRow("pari distanza: il primo") << tre << 0.5 << "0 10 0 2 10 12";
-        QTest::newRow("oltre la fine") << tre << 7.0 << "2 12 0 2 10 12";
-        QTest::newRow("non ordinata") << Lista{2, 10, 0, 11, 1, 12, 0.2, 13} << 0.15 << "0.2 13 0 2 10 13";
-        QTest::newRow("doppioni: il primo") << Lista{3, -1, -2, 5, 3, 5, -2, -1} << 2.0 << "3 -1 -2 3 -1 5";
-        QTest::newRow("sotto l'asse") << Lista{0, 0, 1, -2, 2, 0} << 1.2 << "1 -2 0 2 -2 0";
+        QTest::newRow("lista vuota") << Lista{} << 0.7 << "0 0 0 10 0 10 0";
+        QTest::newRow("pari distanza: il primo") << tre << 0.5 << "0 10 0 2 10 12 10.5";
+        QTest::newRow("prima dell'inizio") << tre << -1.0 << "0 10 0 2 10 12 10";
+        QTest::newRow("oltre la fine") << tre << 7.0 << "2 12 0 2 10 12 12";
+        QTest::newRow("non ordinata") << Lista{2, 10, 0, 11, 1, 12, 0.2, 13} << 0.15 << "0.2 13 0 2 10 13 13";
+        QTest::newRow("doppioni: il primo")
+            << Lista{3, -1, -2, 5, 3, 5, -2, -1} << 2.0 << "3 -1 -2 3 -1 5 -1";
+        QTest::newRow("sotto l'asse") << Lista{0, 0, 1, -2, 2, 0} << 1.2 << "1 -2 0 2 -2 0 -1.6";
     }
     void lista() {
         QFETCH(Lista, xy);
@@ -39,8 +43,10 @@ private slots:
             punti.Add(xy[i], xy[i + 1]);
         Grafico g;
         CalcolaVistaIntera(g, punti);
-        QTEST(QString::asprintf("%g %g %g %g %g %g", cercato, punti.YsuX(cercato), g.ValoreMinimoX,
-                                g.ValoreMassimoX, g.ValoreMinimoY, g.ValoreMassimoY),
+        const double linea = punti.YSullaLinea(cercato);
+        const double y = punti.YsuX(cercato);
+        QTEST(QString::asprintf("%g %g %g %g %g %g %g", cercato, y, g.ValoreMinimoX, g.ValoreMassimoX,
+                                g.ValoreMinimoY, g.ValoreMassimoY, linea),
               "atteso");
     }
 

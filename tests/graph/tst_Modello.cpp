@@ -40,9 +40,9 @@ private slots:
     // Time and speed labels: the five passes where they read apart (the worked example, the 204-point
     // one, the example of T1 1, T2 2, Vm 1.3), round steps where they would read alike (slow, tiny,
     // long and short motions), a zoom keeping the phase labels in it and adding steps, sizes down to
-    // 200 x 150, a motion backwards. Every axis, the details' too, readable: 3 to 10 labels, none alike,
-    // each inside its strip, no text touching another; the window's text size at any size, the details'
-    // names over a small plot so that it keeps its room.
+    // 200 x 150, a motion backwards. Every axis, the details' too, readable: 3 to 10 labels (time 2),
+    // none alike, each inside its strip, no text touching another; the window's text size at any size,
+    // the details' names over a small plot so that it keeps its room.
     void etichette_data() {
         QTest::addColumn<Lista>("moto"); // T1, T2, Vm
         QTest::addColumn<QSize>("misura");
@@ -70,7 +70,7 @@ private slots:
              {1.04e6, 1.46e6});
         riga("piccola", {1, 3, 0.5}, piccola, "1 4 5|0 0,2 0,4");
         riga("350 x 230", {1, 3, 0.5}, {350, 230}, "1 4 5|0 0,1 0,2 0,3 0,4");
-        riga("piccola, 1e6 s", {1e5, 8e5, 1}, piccola, "0 900000 1000000|0 0,5 1");
+        riga("piccola, 1e6 s", {1e5, 8e5, 1}, piccola, "900000 1000000|0 0,5 1");
         riga("400 x 250", {0.23456, 2, 1.3}, {400, 250}, "0,2346 2,2346 2,4691|0 0,3 0,6 0,9 1,2");
         riga("all'indietro", {1, 3, -0.5}, grande, "1 4 5|-0,5 -0,4 -0,3 -0,2 -0,1");
     }
@@ -122,12 +122,9 @@ private slots:
                 QVERIFY2(std::abs(u.y() - v) * pixelVelocita < 1.5,
                          qPrintable(QString::asprintf("%g %g", u.x(), u.y())));
             }
-        // The marks stand at T1 and T1 + T2; their texts, when drawn, clear of the speed axis.
-        const double asse = f.d.InPixel(0, 0).x();
-        const std::vector<TestoGrafico> segni = f.d.Testi(RuoloTesto::Fase);
-        QVERIFY(segni.size() >= 2);
-        for (const TestoGrafico& t : segni)
-            QVERIFY2(!(t.posto.left() <= asse + 1 && t.posto.right() >= asse - 1), qPrintable(t.testo));
+        // The marks stand at T1 and T1 + T2; their texts, when drawn, clear of the axes and lines.
+        QVERIFY(f.d.Testi(RuoloTesto::Fase).size() >= 2);
+        QCOMPARE(EtichetteIlleggibili(f.d), QString());
         const std::vector<LineaGrafico> fasi = f.d.Linee(RuoloLinea::Fase);
         QCOMPARE(fasi.size(), size_t(2));
         for (double t : {f.banco.Moto.T1, f.banco.Moto.T1 + f.banco.Moto.T2}) {
