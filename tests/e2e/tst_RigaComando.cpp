@@ -253,7 +253,11 @@ private slots:
         QVERIFY(programma.waitForFinished(30000));
         if (programma.exitCode() == 77)
             QSKIP("a mount space of its own needs the super-user");
-        QTEST(QString::fromUtf8(programma.readAllStandardError()), "errore");
+        // Where a row hides /proc, a sanitizer's runtime says it cannot name the executable: the test's
+        // doing.
+        QTEST(QString::fromUtf8(programma.readAllStandardError())
+                  .remove(QRegularExpression("==\\d+==WARNING: reading executable name failed[^\n]*\n")),
+              "errore");
         QTEST(programma.exitCode(), "stato");
 
         // What was there keeps its kind, owner and mode, and an old file its contents unless written.
