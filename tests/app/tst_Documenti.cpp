@@ -63,18 +63,18 @@ private slots:
         banco.Premi("Save");
         QCOMPARE(Leggi(percorso), QByteArray("0,.5,1,4,1,1,3,1,1\r\n"));
         QCOMPARE(banco.finestra->FinestraAttiva()->windowTitle(), percorso); // the graph window
-        QCOMPARE(banco.Stato().section(' ', 3), "0 0 1101001100011 0.5 1 4 1 1 3 1 1 S1=0,5 Stot=4 Ttot=3");
+        QCOMPARE(banco.Stato().section(' ', 3),
+                 "0 0 Apri+Salva+SalvaCome+Calcolo+Nuovo 0.5 1 4 1 1 3 1 1 S1=0,5 Stot=4 Ttot=3");
         banco.Premi("Open");
         QCOMPARE(banco.Chiamate(),
                  QStringLiteral("Salva Salva con nome (Testo (*.txt);Tutti i file (*.*))|"
                                 "Salva Salva con nome (Bitmap (*.bmp);Tutti i file (*.*))|"
                                 "Salva Salva con nome (Velantra (*.vla);Tutti i file (*.*))|"
                                 "Apri Apri (Velantra (*.vla);Tutti i file (*.*))|Conferma Velantra"));
-        QCOMPARE(
-            banco.Stato(),
-            QStringLiteral("frmInserimentoDati* 10 0 1101001100011 0 0 2 0 3 0 0.5 0 Stot=2 T2=3 Vm=0,5"));
+        QCOMPARE(banco.Stato(), QStringLiteral("frmInserimentoDati* 10 0 Apri+Salva+SalvaCome+Calcolo+Nuovo "
+                                               "0 0 2 0 3 0 0.5 0 Stot=2 T2=3 Vm=0,5"));
         banco.Premi("Calcolo");
-        QCOMPARE(banco.Comandi(), QStringLiteral("1111111111111"));
+        QCOMPARE(banco.Comandi(), QStringLiteral("tutti"));
     }
 
     // A command refused or failed changes nothing, on screen (captions too) or on disk, and tells why.

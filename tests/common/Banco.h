@@ -63,14 +63,26 @@ struct Banco : Utente {
     }
 
     QString Chiamate() const { return dialoghi.chiamate.join('|'); } // "type title (filters)|..."
-    // Whether the commands that follow the command state are enabled ("1") or not, then New's two.
+    // The commands that follow the command state and are enabled, each toolbar button with its menu
+    // item ("Salva" is both, "Salva(discordi)" where they disagree), or "tutti".
     QString Comandi() const {
-        QString stato;
-        for (const char* nome :
-             {"Open", "Save", "Print", "Calcolo", "Grafico", "Tabella", "mnuFileSave", "mnuFileSaveAs",
-              "mnuFilePrint", "mnuFileEsporta", "mnuFileEsportaGrafico", "New", "mnuFileNew"})
-            stato += Azione(QLatin1String(nome))->isEnabled() ? '1' : '0';
-        return stato;
+        const std::pair<const char*, QStringList> comandi[] = {{"Apri", {"Open"}},
+                                                               {"Salva", {"Save", "mnuFileSave"}},
+                                                               {"SalvaCome", {"mnuFileSaveAs"}},
+                                                               {"Stampa", {"Print", "mnuFilePrint"}},
+                                                               {"Calcolo", {"Calcolo"}},
+                                                               {"Grafico", {"Grafico"}},
+                                                               {"Tabella", {"Tabella"}},
+                                                               {"Esporta", {"mnuFileEsporta"}},
+                                                               {"EsportaGrafico", {"mnuFileEsportaGrafico"}},
+                                                               {"Nuovo", {"New", "mnuFileNew"}}};
+        QStringList accesi;
+        for (const auto& [nome, azioni] : comandi) {
+            const bool pulsante = Azione(azioni.first())->isEnabled();
+            if (pulsante || Azione(azioni.last())->isEnabled())
+                accesi << nome + QString(pulsante == Azione(azioni.last())->isEnabled() ? "" : "(discordi)");
+        }
+        return accesi.size() == int(std::size(comandi)) ? QStringLiteral("tutti") : accesi.join('+');
     }
     // What a command may change: the open children (the active one marked "*"), the system, the plot's
     // points, the commands, the record, and the ticked quantities with their texts.

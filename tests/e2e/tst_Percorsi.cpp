@@ -63,11 +63,11 @@ private slots:
         QTest::keyClicks(u.Valore(Stot), "2");
         QTest::keyClicks(u.Valore(Ttot), "5");
         QTest::keyClicks(QApplication::focusWidget(), "0.25"); // the cursor is in S1, the last of the three
-        QCOMPARE(u.Valore(S1)->text() + ' ' + u.Comandi(), "0,25 1001000000011");
+        QCOMPARE(u.Valore(S1)->text() + ' ' + u.Comandi(), "0,25 Apri+Calcolo+Nuovo");
         u.Premi("Calcolo");
         u.Premi("Grafico");
         QCOMPARE(u.Risultati() << u.Comandi(),
-                 (QStringList{"0,25", "1,5", "2", "1", "3", "5", "0,5", "0,5", "1111111111111"}));
+                 (QStringList{"0,25", "1,5", "2", "1", "3", "5", "0,5", "0,5", "tutti"}));
         auto* grafico = qobject_cast<frmGrafico*>(u.Finestra("frmGrafico"));
         QTRY_COMPARE(Etichette(grafico, RuoloTesto::Tempo), (QStringList{"1", "4", "5"}));
         QCOMPARE(Etichette(grafico, RuoloTesto::Velocita), (QStringList{"0", "0,1", "0,2", "0,3", "0,4"}));
@@ -81,14 +81,14 @@ private slots:
         QCOMPARE(u.dialoghi.Messaggi(), QStringList{QString::fromUtf8(MessaggioErroreCalcolo)});
         QCOMPARE(u.Risultati(), (QStringList{"0,25", "2,5", "3", "0,71429", "3,57143", "5", "0,7", "0,98"}));
         QCOMPARE(u.Stato().section(' ', 3, 5) + Etichette(grafico, RuoloTesto::Tempo).join(' '),
-                 "0 0 1101001100011");
+                 "0 0 Apri+Salva+SalvaCome+Calcolo+Nuovo");
         u.dialoghi.nomiFile = {u.Percorso(QStringLiteral("fallito.vla"))};
         u.Premi("Save");
         Verifica(u.Percorso(QStringLiteral("fallito.vla")), "0,-1.5,2.5,3,0,3.57142857142857,5,.7,.98\r\n");
 
         u.dialoghi.risposte = {true};
         u.Premi("New");
-        QCOMPARE(u.Stato(), QStringLiteral("-1 0 1001000000011 0 0 0 0 0 0 0 0"));
+        QCOMPARE(u.Stato(), QStringLiteral("-1 0 Apri+Calcolo+Nuovo 0 0 0 0 0 0 0 0"));
     }
 
     // The files the windows write, as a user has them written: the example calculated, its graph open
