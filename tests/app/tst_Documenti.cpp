@@ -82,12 +82,15 @@ private slots:
     // a FIFO "fifo", a symbolic link "ciclo" to itself and "memoria.vla" to a file whose reading fails.
     void nienteCambia_data() {
         QTest::addColumn<QString>("comando");
-        QTest::addColumn<QString>("nome");       // "" cancels the file dialog
-        QTest::addColumn<QByteArray>("scritto"); // written to "nome" first
-        QTest::addColumn<QString>("messaggio");  // %1 the path, %2 the folder; none: No to the question
+        QTest::addColumn<QString>("nome");           // "" cancels the file dialog
+        QTest::addColumn<QByteArray>("scritto");     // written to "nome" first
+        QTest::addColumn<QString>("messaggio");      // %1 the path, %2 the folder; none: No to the question
+        QTest::addColumn<QStringList>("digitati");   // typed first, as "Stot=4x"
+        QTest::addColumn<bool>("chiudeInserimento"); // then the data-entry window closed
         const auto riga = [](const char* caso, const char* comando, const QString& nome,
-                             const QByteArray& scritto, const QString& messaggio) {
-            QTest::newRow(caso) << QString(comando) << nome << scritto << messaggio;
+                             const QByteArray& scritto, const QString& messaggio,
+                             const QStringList& digitati = {}, bool chiude = false) {
+            QTest::newRow(caso) << QString(comando) << nome << scritto << messaggio << digitati << chiude;
         };
         const QString apri = QStringLiteral("Impossibile aprire il file «%1»: ");
         const QString non = QStringLiteral("Il file «%1» non è una simulazione di Velantra: ");
@@ -99,7 +102,7 @@ private slots:
             riga(esportazione, esportazione, "", {}, {}); // its file dialog cancelled
         riga("misura annullata", "mnuEsportaImmagine", "grafico.png", {}, {});
         riga("dati di un moto non più calcolato", "mnuEsportaDati", "dati.csv", {},
-             "Impossibile esportare i dati: nessun moto calcolato.");
+             "Impossibile esportare i dati: nessun moto calcolato.", {"Stot=3"}, true);
         riga("mancante", "Open", "manca.vla", {}, apri + "il file non esiste.");
         riga("cartella", "Open", "cartella", {}, apri + "è una cartella.");
         riga("FIFO", "Open", "fifo", {}, apri + "non è un file di dati.");
@@ -120,8 +123,8 @@ private slots:
                  "non è permesso scrivere nella cartella «%2/sola»; si può salvare altrove, per esempio "
                  "nella cartella personale «" +
                  qEnvironmentVariable("HOME") + "».");
-        riga("valore illeggibile", "Save", "sim.vla", {},
-             salva + "il valore di Stot non è un numero valido.");
+        riga("valore illeggibile", "Save", "sim.vla", {}, salva + "il valore di Stot non è un numero valido.",
+             {"Stot=4x", "S1=0.6"});
     }
     void nienteCambia() {
         QFETCH(QString, comando);
@@ -143,16 +146,15 @@ private slots:
                 QFile::link(QStringLiteral("/proc/self/mem"), banco.Percorso(QStringLiteral("memoria.vla"))));
         if (!scritto.isEmpty())
             Scrivi(banco.Percorso(nome), scritto);
-        if (QTest::currentDataTag() == QLatin1String("valore illeggibile")) { // and a readable one after it
-            banco.Scrivi(Stot, "4x");
-            banco.Scrivi(S1, "0.6");
-        }
-        if (QString(QTest::currentDataTag()).startsWith("dati")) { // a value typed over the results
-            banco.Scrivi(Stot, "3");
+        QFETCH(QStringList, digitati);
+        for (const QString& digitato : digitati)
+            for (int i = 0; i < NumeroGrandezze; ++i)
+                if (digitato.section('=', 0, 0) == QLatin1String(Grandezze[i].Nome))
+                    banco.Scrivi(i, digitato.section('=', 1));
+        QFETCH(bool, chiudeInserimento);
+        if (chiudeInserimento)
             banco.Chiudi("frmInserimentoDati");
-        }
-        if (QTest::currentDataTag() == QLatin1String("misura annullata"))
-            banco.dialoghi.dimensioni = {std::nullopt};
+        banco.dialoghi.dimensioni = {std::nullopt}; // a picture's size, when asked, is cancelled
         const QStringList file = cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         QWidget* attiva = banco.finestra->FinestraAttiva();
         const QString prima = banco.Stato() + attiva->windowTitle();
