@@ -8,11 +8,13 @@
 #include "ModelloGrafico.h"
 #include "NomiFile.h"
 #include "NumeriRegionali.h"
+#include "RapportoOttimo.h"
 #include "RigheTesto.h"
 #include "Simulazione.h"
 #include "Sistemi.h"
 #include "TabellaPagina.h"
 #include "TestiAsse.h"
+#include "TestiMotore.h"
 #include "VistaMoto.h"
 
 #include <QDateTime>
@@ -188,6 +190,10 @@ std::vector<Relazione::Sezione> Relazione::Sezioni() const {
         if (cifra.AncheDiretta || !r->Diretta)
             cifre.celle << QStringList{QString::fromUtf8(cifra.Nome), TestoCifra((*r).*cifra.Membro),
                                        QStringLiteral("[%1]").arg(QString::fromUtf8(cifra.Unita))};
+    cifre.righe << TestoFrenatura(*r);
+    cifre.celle << QStringList{QString::fromUtf8(CifraFrenatura.Nome),
+                               TestoCifra((*r).*CifraFrenatura.Membro),
+                               QStringLiteral("[%1]").arg(QString::fromUtf8(CifraFrenatura.Unita))};
     dimensionamento.sinistra.push_back(cifre);
     Blocco fasi;
     fasi.titolo = r->Diretta ? QStringLiteral("Forza per fase:") : QStringLiteral("Forza e coppia per fase:");
@@ -204,6 +210,68 @@ std::vector<Relazione::Sezione> Relazione::Sezioni() const {
     }
     dimensionamento.destra.push_back(fasi);
     sezioni.push_back(dimensionamento);
+    for (Sezione& sezione : SezioniMotore(dati, *r))
+        sezioni.push_back(std::move(sezione));
+    return sezioni;
+}
+
+std::vector<Relazione::Sezione> Relazione::SezioniMotore(const DatiAsse& dati,
+                                                         const Dimensionamento& r) const {
+    const DatiMotore motore = simulazione.Motore().value_or(DatiMotore{});
+    if (!MotoreDato(motore, dati.Tipo))
+        return {};
+    std::vector<Sezione> sezioni(2);
+    Blocco datiMotore;
+    datiMotore.titolo = QStringLiteral("Motore:");
+    for (const CampoMotore& campo : CampiMotore)
+        if (Applicabile(campo, dati.Tipo) && !std::isnan(motore.*campo.Membro))
+            datiMotore.celle << QStringList{QString::fromUtf8(campo.Etichetta),
+                                            TestoCifra(motore.*campo.Membro),
+                                            QStringLiteral("[%1]").arg(QString::fromUtf8(campo.Unita))};
+    datiMotore.righe = RigheMotore(motore, dati.Tipo);
+    sezioni.front().sinistra.push_back(datiMotore);
+    Blocco verifica;
+    verifica.titolo = QStringLiteral("Verifica del motore:");
+    verifica.intestazione = {
+        QStringLiteral("Richiesta"), QString(), QStringLiteral("Limite del motore"), QString(), QString(),
+        QStringLiteral("Quota")};
+    for (const RigaVerifica& riga : RigheVerifica(r, dati, motore)) {
+        const QString unita = riga.unita.isEmpty() ? QString() : '[' + riga.unita + ']';
+        verifica.celle << QStringList{riga.nome,
+                                      riga.richiesta,
+                                      unita,
+                                      riga.nomeLimite,
+                                      riga.limite,
+                                      unita,
+                                      riga.quota.isEmpty() ? QString() : riga.quota + " %"};
+        verifica.righe << TestoVerifica(riga);
+    }
+    const QString giudizio = TestoGiudizio(r, dati, motore);
+    verifica.celle << QStringList{giudizio};
+    verifica.righe << giudizio;
+    sezioni.back().sinistra.push_back(verifica);
+    if (!r.Diretta) {
+        Blocco rapporto;
+        rapporto.titolo = QStringLiteral("Rapporto di riduzione:");
+        rapporto.righe << TestoRapportoOttimo(r, dati, motore);
+        const EsitoRapporto esito = CercaRapportoOttimo(r, dati, motore);
+        if (const auto& p = esito.Ottimo) {
+            rapporto.celle << QStringList{QStringLiteral("Rapporto ottimale"), TestoCifra(p->Rapporto),
+                                          QString()}
+                           << QStringList{QStringLiteral("Coppia efficace"), TestoCifra(p->CoppiaEfficace),
+                                          QStringLiteral("[N·m]")}
+                           << QStringList{QStringLiteral("Coppia di picco"), TestoCifra(p->CoppiaPicco),
+                                          QStringLiteral("[N·m]")}
+                           << QStringList{QStringLiteral("Velocità massima motore"),
+                                          TestoCifra(p->VelocitaMotore), QStringLiteral("[giri/min]")};
+            if (esito.AlLimiteVelocita)
+                rapporto.celle << QStringList{QStringLiteral("al limite della velocità massima")};
+        } else {
+            rapporto.celle << QStringList{QStringLiteral("Rapporto ottimale"),
+                                          QStringLiteral("nessuno, ") + QString::fromUtf8(esito.Motivo)};
+        }
+        sezioni.front().destra.push_back(rapporto);
+    }
     return sezioni;
 }
 

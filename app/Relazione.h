@@ -23,6 +23,8 @@ class QIODevice;
 class QPainter;
 class QRectF;
 class Simulazione;
+struct DatiAsse;
+struct Dimensionamento;
 
 inline const QStringList FiltriRelazione = {QStringLiteral("Documento PDF (*.pdf)"),
                                             QStringLiteral("Testo UTF-8 (*.txt)")};
@@ -66,6 +68,8 @@ private:
         double minima = 0;
     };
     std::vector<Sezione> Sezioni() const;
+    // The motor's data, the best ratio, then the motor's verdicts: what the axis has of them.
+    std::vector<Sezione> SezioniMotore(const DatiAsse& dati, const Dimensionamento& r) const;
     // The document's name, or "Simulazione senza nome".
     QString NomeDocumento() const;
     // The graph with its details laid out to fill `posto`.

@@ -53,7 +53,9 @@ private slots:
                 if (a->isSeparator())
                     continue;
                 const QChar t = tasto(a->text());
-                if (t.isNull() || visti.contains(t))
+                // As described, "&Salva" and "E&sporta tabella..." share their key: Qt goes from one to the
+                // other.
+                if (t.isNull() || (visti.contains(t) && a->text() != QLatin1String("E&sporta tabella...")))
                     difetti << dove + ": " + a->text();
                 visti += t;
                 if (!a->shortcut().isEmpty())
@@ -69,7 +71,7 @@ private slots:
                 (!chiave.isEmpty() && !a->toolTip().endsWith(" (" + chiave + ')')))
                 difetti << "pulsante " + a->objectName();
         }
-        QCOMPARE(difetti, QStringList());
+        QCOMPARE(difetti.join(" | "), QString());
         QCOMPARE(scorciatoie.size(), QSet<QString>(scorciatoie.begin(), scorciatoie.end()).size());
         QCOMPARE(banco.Azione("mnuFileEsportaGrafico")->text(), QStringLiteral("Es&porta grafico..."));
         // Loaded in state 1; codes other than 1, 2 and 3 change nothing. The sizing window always opens,

@@ -109,9 +109,23 @@ private slots:
              "Coppia efficace: 0,240444 [N·m]\r\n", false);
         riga("relazione pdf", "velantra -r asse.vla out.pdf", 0, {}, "out.pdf", "Velocità massima motore",
              false);
+        // A motor too weak and too slow: the verdicts, the best ratio held at its speed, the braking.
+        riga("relazione, motore non adatto", "velantra --relazione scelto.vla out.txt", 0, {}, "out.txt",
+             "Potenza di frenatura: 161,279 [W]\r\n\r\nForza e coppia per fase:", false);
+        riga("relazione, verifiche del motore", "velantra --relazione scelto.vla out.txt", 0, {}, "out.txt",
+             "Motore:\r\nCoppia nominale: 0,2 [N·m]\r\nVelocità massima: 3000 [giri/min]\r\n\r\n"
+             "Rapporto di riduzione:\r\nRapporto ottimale: 0,75 (coppia efficace 0,253122 [N·m], coppia di "
+             "picco 0,476738 [N·m], 3000 [giri/min], al limite della velocità massima)\r\n\r\n"
+             "Verifica del motore:\r\n"
+             "Coppia efficace: 0,240444 [N·m], Coppia nominale 0,2 [N·m], 120 %\r\n"
+             "Velocità massima motore: 4000 [giri/min], Velocità massima 3000 [giri/min], 133 %\r\n"
+             "Rapporto d'inerzia: 1,46651, consigliato fino a 10\r\n"
+             "Motore non adatto: coppia efficace 120 % della nominale, velocità 133 % della massima\r\n",
+             false);
         riga("relazione, diretta: le sole forze", "velantra --relazione diretta.vla out.txt", 0, {},
              "out.txt",
-             "Dimensionamento asse:\r\nForza di picco: 138,237 [N]\r\nForza efficace: 77,0841 [N]\r\n\r\n"
+             "Dimensionamento asse:\r\nForza di picco: 138,237 [N]\r\nForza efficace: 77,0841 [N]\r\n"
+             "Potenza di frenatura: 85,62 [W]\r\n\r\n"
              "Forza per fase:\r\nIn accelerazione: F = 138,237 [N]\r\n",
              false);
         riga("relazione, un argomento", "velantra --relazione asse.vla", 2,
@@ -231,7 +245,10 @@ private slots:
                  "diretta.vla:" + asse + "trasmissione=diretta,attrito=0.01,sosta=0.5",
                  "asse.vla:" + asse +
                      "passo=0.01,rendimento=0.9,attrito=0.01,inerzia_motore=1e-4,"
-                     "inerzia_trasmissione=2e-5,sosta=0.5"}) {
+                     "inerzia_trasmissione=2e-5,sosta=0.5",
+                 "scelto.vla:" + asse +
+                     "passo=0.01,rendimento=0.9,attrito=0.01,inerzia_motore=1e-4,"
+                     "inerzia_trasmissione=2e-5,sosta=0.5,coppia_nominale=0.2,velocita_massima=3000"}) {
             QFile f(cartella.filePath(documento.section(':', 0, 0)));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(documento.section(':', 1).toUtf8()) > 0);
         }
