@@ -1,5 +1,6 @@
 #include "Relazione.h"
 
+#include "ConfrontoLeggi.h"
 #include "Documenti.h"
 #include "FileSicuri.h"
 #include "Grafico.h"
@@ -135,6 +136,13 @@ Impaginazione::Parte ParteColonne(const std::vector<TabellaPagina>& sinistra,
 } // namespace
 
 std::vector<Relazione::Sezione> Relazione::Sezioni() const {
+    std::vector<Sezione> sezioni = SezioniMoto();
+    for (Sezione& sezione : SezioniLeggi())
+        sezioni.push_back(std::move(sezione));
+    return sezioni;
+}
+
+std::vector<Relazione::Sezione> Relazione::SezioniMoto() const {
     const auto grandezza = [this](Blocco& b, int i) {
         const QString nome = QLatin1String(Grandezze[i].Nome),
                       valore = TestoCifra(simulazione.Moto().*Grandezze[i].Membro),
@@ -212,6 +220,75 @@ std::vector<Relazione::Sezione> Relazione::Sezioni() const {
     sezioni.push_back(dimensionamento);
     for (Sezione& sezione : SezioniMotore(dati, *r))
         sezioni.push_back(std::move(sezione));
+    return sezioni;
+}
+
+std::vector<Relazione::Sezione> Relazione::SezioniLeggi() const {
+    if (!simulazione.LeggiMostrate())
+        return {};
+    const Velantra& moto = simulazione.Moto();
+    const EsitoConfronto esito =
+        ConfrontaLeggi(moto, simulazione.Asse(), simulazione.Jerk().value_or(JerkPredefinito(moto)));
+    Blocco leggi;
+    leggi.titolo = QStringLiteral("Leggi di moto a confronto:");
+    if (!esito.Confronto) {
+        leggi.righe << QString::fromStdString(esito.Motivo);
+        leggi.celle << leggi.righe;
+        return {Sezione{{leggi}, {}, {}, 0}};
+    }
+    const ConfrontoLeggi& c = *esito.Confronto;
+    // On the page the law's motion and, below it, the drive under each law: two tables of one width.
+    QStringList colonne;
+    for (const char* colonna : ColonneLeggi)
+        colonne << QString::fromUtf8(colonna);
+    Blocco azionamento;
+    azionamento.titolo = c.Diretta ? QStringLiteral("Forza e potenza per legge:")
+                                   : QStringLiteral("Coppia e potenza per legge:");
+    azionamento.intestazione << QString();
+    if (c.Dimensionato)
+        for (const char* colonna : c.Diretta ? ColonneForza : ColonneCoppia)
+            azionamento.intestazione << QString::fromUtf8(colonna);
+    leggi.intestazione = colonne.mid(1);
+    for (int i = 0; i < NumeroLeggi; ++i) {
+        const RigaLegge& riga = c.Righe[size_t(i)];
+        const PicchiLegge& p = riga.Legge.Picchi();
+        const QString nome = QString::fromUtf8(NomiLeggi[size_t(i)]);
+        const QStringList moto{TestoCifra(riga.Legge.Durata()), TestoCifra(p.Vmax), TestoCifra(p.Amax),
+                               std::isinf(p.Jmax) ? QString::fromUtf8(TestoIllimitato) : TestoCifra(p.Jmax),
+                               TestoCifra(p.Aeff)};
+        const QStringList asse{QString(), TestoCifra(riga.Asse.Picco), TestoCifra(riga.Asse.Efficace),
+                               TestoCifra(riga.Asse.PotenzaPicco)};
+        leggi.celle << (QStringList{nome} << moto);
+        if (c.Dimensionato)
+            azionamento.celle << (QStringList{nome} << asse);
+        // The text: one line per law, each value after its column's name and before its unit.
+        QStringList parti;
+        const QStringList valori = c.Dimensionato ? moto + asse.mid(1) : moto;
+        const QStringList nomi =
+            c.Dimensionato ? leggi.intestazione + azionamento.intestazione.mid(1) : leggi.intestazione;
+        for (qsizetype k = 0; k < valori.size(); ++k) {
+            const QString unita =
+                valori[k] == QString::fromUtf8(TestoIllimitato) ? QString() : ' ' + nomi[k].section(' ', -1);
+            parti << nomi[k].section(QStringLiteral(" ["), 0, 0) + ' ' + valori[k] + unita;
+        }
+        leggi.righe << nome + QStringLiteral(": ") + parti.join(QStringLiteral(", "));
+    }
+    // The rows the window marks.
+    Blocco migliori;
+    migliori.titolo = QStringLiteral("Le leggi migliori:");
+    QList<std::pair<int, QString>> segnate{{c.MinimaAmax, QStringLiteral("Amax minima")},
+                                           {c.MinimaJmax, QStringLiteral("Jmax minimo")}};
+    if (c.Dimensionato)
+        segnate.append({c.MinimaEfficace, c.Diretta ? QStringLiteral("Forza efficace minima")
+                                                    : QStringLiteral("Coppia efficace minima")});
+    for (const auto& [indice, testo] : segnate) {
+        migliori.celle << QStringList{testo, QString::fromUtf8(NomiLeggi[size_t(indice)])};
+        migliori.righe << testo + QStringLiteral(": ") + migliori.celle.back().last();
+    }
+    std::vector<Sezione> sezioni{Sezione{{leggi}, {}, {}, 0}};
+    if (c.Dimensionato)
+        sezioni.push_back(Sezione{{azionamento}, {}, {}, 0});
+    sezioni.push_back(Sezione{{migliori}, {}, {}, 0});
     return sezioni;
 }
 

@@ -68,6 +68,10 @@ private:
         double minima = 0;
     };
     std::vector<Sezione> Sezioni() const;
+    // The motion, the graph, the axis and its sizing, the motor.
+    std::vector<Sezione> SezioniMoto() const;
+    // The laws of motion compared, once the user has looked at them for this motion.
+    std::vector<Sezione> SezioniLeggi() const;
     // The motor's data, the best ratio, then the motor's verdicts: what the axis has of them.
     std::vector<Sezione> SezioniMotore(const DatiAsse& dati, const Dimensionamento& r) const;
     // The document's name, or "Simulazione senza nome".
