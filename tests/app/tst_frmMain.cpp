@@ -62,7 +62,8 @@ private slots:
                      "mnuFileExit=&Esci Ctrl+Q",
                      "mnuView &Visualizza|mnuViewToolbar=Barra degli &strumenti v|"
                      "mnuViewStatusBar=&Barra di stato v|-|mnuViewOptions=&Opzioni...|"
-                     "mnuViewEsempio=&Esempio F2|mnuViewDimensionamento=&Dimensionamento asse... F8",
+                     "mnuViewEsempio=&Esempio F2|mnuViewDimensionamento=&Dimensionamento asse... F8|"
+                     "mnuViewLeggi=&Leggi di moto... F9",
                      "mnuWindow Fi&nestra|mnuWindowCascade=&Sovrapponi|mnuWindowTileHorizontal=Affianca "
                      "&orizzontalmente|mnuWindowTileVertical=Affianca &verticalmente|"
                      "mnuWindowArrangeIcons=&Disponi icone",
