@@ -5,6 +5,7 @@
 #include "Esportazione.h"
 #include "FileSicuri.h"
 #include "FinestreFiglie.h"
+#include "GraficiLeggi.h"
 #include "ImmagineGrafico.h"
 #include "LeggeMoto.h"
 #include "NumeriRegionali.h"
@@ -12,8 +13,10 @@
 #include "RichiestaImmagine.h"
 #include "Salvataggio.h"
 #include "Simulazione.h"
+#include "TabellaLeggi.h"
 #include "frmDimensionamento.h"
 #include "frmGrafico.h"
+#include "frmLeggi.h"
 
 #include <QFileInfo>
 #include <QIODevice>
@@ -107,6 +110,52 @@ void ComandiEsportazione::EsportaDatiGrafico() {
             percorso,
             [&](QIODevice& file) { return ScriviCsv(file, legge.Durata(), *passo, colonne, forma); },
             avanzamento.get()));
+}
+
+void ComandiEsportazione::EsportaDatiLeggi() {
+    const QPointer<frmLeggi> finestra = figlie.Aperta<frmLeggi>();
+    if (!finestra)
+        return;
+    if (!finestra->Confronto()) { // the window says why
+        dialoghi.Messaggio(
+            QStringLiteral("Impossibile esportare i dati: nessuna tabella delle leggi di moto."));
+        return;
+    }
+    QString filtro;
+    const QString percorso = dialoghi.NomeFileSalva(TitoloEsportaDati, FiltriLeggi, &filtro);
+    if (percorso.isEmpty() || !finestra || !finestra->Confronto())
+        return;
+    // The document the table comes from is no place for it.
+    if (const auto motivo = SovrascriveIngresso(simulazione.Documento(), percorso)) {
+        EsitoScrittura(dialoghi, percorso, motivo);
+        return;
+    }
+    const ConfrontoLeggi confronto = *finestra->Confronto();
+    if (filtro != FiltriLeggi.value(1)) {
+        EsitoScrittura(dialoghi, percorso,
+                       ScriviFile(percorso, QByteArray::fromStdString(CsvConfronto(confronto))));
+        return;
+    }
+    const std::vector<int> leggi = finestra->Spuntate();
+    const double durata = DurataLeggi(confronto, leggi);
+    const std::optional<PassoCsv> passo = PassoPredefinito(durata);
+    if (leggi.empty() || !passo) {
+        dialoghi.Messaggio(leggi.empty()
+                               ? QStringLiteral("Impossibile esportare le curve: nessuna legge spuntata.")
+                               : QStringLiteral("Impossibile esportare le curve: nessun passo di tempo "
+                                                "divide la durata, %1 sec, in righe di valori distinti.")
+                                     .arg(TestoValore(durata)));
+        return;
+    }
+    const CurveLeggiCsv curve(confronto, leggi);
+    const auto avanzamento = dialoghi.Avanza(TitoloEsportaDati, Scrittura(percorso));
+    EsitoScrittura(dialoghi, percorso,
+                   ScriviFile(
+                       percorso,
+                       [&](QIODevice& file) {
+                           return ScriviCsv(file, durata, *passo, curve.colonne, FormaCsv::Standard);
+                       },
+                       avanzamento.get()));
 }
 
 void ComandiEsportazione::EsportaRelazione() {

@@ -33,6 +33,8 @@ public:
     // The calculated motion's values as CSV on the step of PassoPredefinito, in the standard or the
     // regional form as the chosen filter says; with the axis' sizing, its force and torque columns too.
     void EsportaDatiGrafico();
+    // The open laws window's table, or the curves of the laws ticked there, as CSV by the filter chosen.
+    void EsportaDatiLeggi();
     // The report, as PDF or text by the filter chosen (or the name's extension).
     void EsportaRelazione();
 

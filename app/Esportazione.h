@@ -25,6 +25,9 @@ inline const QStringList FiltriImmagine = {QStringLiteral("Immagine PNG (*.png)"
 inline const QStringList FiltriDati = {
     QStringLiteral("CSV standard: virgola, punto decimale (*.csv)"),
     QStringLiteral("CSV regionale: punto e virgola, decimali del sistema (*.csv)")};
+// The laws window's data: the filter chosen gives what is written.
+inline const QStringList FiltriLeggi = {QStringLiteral("Tabella delle leggi, CSV (*.csv)"),
+                                        QStringLiteral("Curve delle leggi spuntate, CSV (*.csv)")};
 inline const QString TitoloEsportaImmagine = QStringLiteral("Esporta immagine");
 inline const QString TitoloEsportaDati = QStringLiteral("Esporta dati");
 inline const QString TitoloDimensione = QStringLiteral("Dimensione dell'immagine");

@@ -1,19 +1,23 @@
 #include "RigaComando.h"
 
 #include "Avvio.h"
+#include "ConfrontoLeggi.h"
 #include "Documenti.h"
 #include "Esportazione.h"
 #include "FileSicuri.h"
 #include "ImmagineGrafico.h"
 #include "LeggeMoto.h"
+#include "NumeriRegionali.h"
 #include "Relazione.h"
 #include "Simulazione.h"
+#include "TabellaLeggi.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -23,6 +27,7 @@ enum Uscita { Riuscito = 0, Fallito = 1, RigaErrata = 2 };
 const char* const Guida = R"(Uso: velantra [FILE.vla]
      velantra --esporta FILE.vla USCITA
      velantra --relazione FILE.vla RELAZIONE
+     velantra --leggi FILE.vla TABELLA [--jerk J]
 
 Velantra dei moti calcola, traccia e stampa la legge di moto di un asse con profilo di
 velocità trapezoidale. Senza argomenti apre la finestra del programma; con FILE.vla la apre
@@ -42,6 +47,12 @@ Opzioni:
                                   legge la simulazione, la calcola e ne scrive la
                                   relazione: .pdf (pagine A4, con il grafico) o .txt
                                   (testo UTF-8)
+  -l, --leggi FILE.vla TABELLA    legge la simulazione, la calcola e ne scrive il confronto
+                                  delle leggi di moto: .csv (RFC 4180) o .txt (colonne
+                                  allineate, decimali del sistema)
+  -j, --jerk J                    con --leggi, il jerk J della legge a jerk limitato in
+                                  m/sec^3 (con punto o virgola). Senza: quello salvato
+                                  nella simulazione, o 4·|A|/T1
   -h, --help                      mostra questa guida
   -v, --version                   mostra la versione
 
@@ -158,6 +169,37 @@ int Esporta(const QString& documento, const QString& uscita, std::optional<Passo
     return Riuscito;
 }
 
+// Reads the document, calculates it as "Calcolo" does and writes its laws compared, with the jerk
+// given, else the document's, else the default.
+int ScriviLeggi(const RigaComando& riga) {
+    const QString& uscita = riga.uscita;
+    const bool csv = Csv(uscita);
+    const auto nonScritto = [&](const QString& motivo) {
+        return Errore(QStringLiteral("Impossibile scrivere le leggi di moto nel file «%1»: %2.")
+                          .arg(PercorsoMostrato(uscita), motivo));
+    };
+    if (!csv && QFileInfo(uscita).suffix().toLower() != QLatin1String("txt"))
+        return nonScritto(QStringLiteral("l'estensione non indica un formato noto (.csv, .txt)"));
+    if (const auto motivo = SovrascriveIngresso(riga.documento, uscita))
+        return nonScritto(*motivo);
+    Simulazione simulazione;
+    if (const auto messaggio = CalcolaDocumento(riga.documento, simulazione))
+        return Errore(*messaggio);
+    const double jerk = riga.jerk.value_or(simulazione.Jerk().value_or(JerkPredefinito(simulazione.Moto())));
+    const EsitoConfronto esito = ConfrontaLeggi(simulazione.Moto(), simulazione.Asse(), jerk);
+    if (!esito.Confronto)
+        return Errore(QStringLiteral("Impossibile confrontare le leggi di moto del file «%1»: %2.")
+                          .arg(PercorsoMostrato(riga.documento), QString::fromStdString(esito.Motivo)));
+    std::string testo = csv ? CsvConfronto(*esito.Confronto) : std::string();
+    if (!csv)
+        for (const std::string& linea : RigheConfronto(*esito.Confronto, SeparatoreDecimale()))
+            testo += linea + "\r\n";
+    if (const auto motivo = ScriviFile(uscita, QByteArray::fromStdString(testo)))
+        return Errore(
+            QStringLiteral("Impossibile salvare il file «%1»: %2.").arg(PercorsoMostrato(uscita), *motivo));
+    return Riuscito;
+}
+
 RigaComando Errata(const QString& errore) {
     RigaComando errata;
     errata.compito = RigaComando::Compito::Errata;
@@ -195,6 +237,7 @@ const OpzioneCompito Compiti[] = {
     {RigaComando::Compito::Relazione, "r", "relazione", true,
      [](const QString& uscita) { return FormatoRelazioneDi(uscita) == FormatoRelazione::Pdf; },
      ScriviRelazione},
+    {RigaComando::Compito::Leggi, "l", "leggi", true, nullptr, ScriviLeggi},
 };
 
 const OpzioneCompito* CompitoDi(RigaComando::Compito compito) {
@@ -210,6 +253,9 @@ RigaComando Interpreta(const QStringList& argomenti) {
     const QCommandLineOption intervallo{
         {QStringLiteral("i"), QStringLiteral("intervallo")}, QString(), QStringLiteral("SECONDI")};
     riga.addOption(intervallo);
+    const QCommandLineOption jerk{
+        {QStringLiteral("j"), QStringLiteral("jerk")}, QString(), QStringLiteral("J")};
+    riga.addOption(jerk);
     for (const OpzioneCompito& voce : Compiti)
         riga.addOption(QCommandLineOption(QStringList{QLatin1String(voce.breve), QLatin1String(voce.lunga)}));
     if (!riga.parse(argomenti)) {
@@ -218,10 +264,13 @@ RigaComando Interpreta(const QStringList& argomenti) {
             return Errata(QStringLiteral("opzione sconosciuta «%1%2».")
                               .arg(QLatin1String(sconosciuta.size() == 1 ? "-" : "--"), sconosciuta) +
                           Suggerimento);
-        const bool manca = riga.errorText().contains(QLatin1String("'-i'")) ||
-                           riga.errorText().contains(QLatin1String("'--intervallo'"));
-        return Errata((manca ? QStringLiteral("--intervallo vuole un numero di secondi.")
-                             : QStringLiteral("riga di comando non valida.")) +
+        const auto manca = [&riga](const char* breve, const char* lunga) {
+            return riga.errorText().contains(QStringLiteral("'-%1'").arg(QLatin1String(breve))) ||
+                   riga.errorText().contains(QStringLiteral("'--%1'").arg(QLatin1String(lunga)));
+        };
+        return Errata((manca("i", "intervallo") ? QStringLiteral("--intervallo vuole un numero di secondi.")
+                       : manca("j", "jerk")     ? QStringLiteral("--jerk vuole un numero di m/sec^3.")
+                                                : QStringLiteral("riga di comando non valida.")) +
                       Suggerimento);
     }
     const QStringList posizionali = riga.positionalArguments();
@@ -251,6 +300,18 @@ RigaComando Interpreta(const QStringList& argomenti) {
             return Errata(QStringLiteral("--intervallo vuole un numero di secondi maggiore di zero, "
                                          "come 0,01: «%1» non lo è.")
                               .arg(PercorsoMostrato(testo)));
+    }
+    if (riga.isSet(jerk)) {
+        if (!compito || scelta->compito != RigaComando::Compito::Leggi)
+            return Errata(QStringLiteral("--jerk vale solo con --leggi.") + Suggerimento);
+        const std::string testo = riga.value(jerk).toStdString();
+        letta.jerk = LeggiNumero(testo, '.');
+        if (!letta.jerk)
+            letta.jerk = LeggiNumero(testo, ',');
+        if (!letta.jerk || !(*letta.jerk > 0) || !std::isfinite(*letta.jerk))
+            return Errata(QStringLiteral("--jerk vuole un numero di m/sec^3 maggiore di zero, come 2,5: «%1» "
+                                         "non lo è.")
+                              .arg(PercorsoMostrato(riga.value(jerk))));
     }
     if (compito) {
         letta.compito = scelta->compito;

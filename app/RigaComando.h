@@ -5,6 +5,8 @@
 //   velantra --esporta FILE.vla OUT  reads, calculates and writes OUT by its extension; no window
 //     [--intervallo SECONDI]         the step of a CSV's rows
 //   velantra --relazione FILE.vla OUT  the same, writing the report (.pdf or .txt)
+//   velantra --leggi FILE.vla OUT    the same, writing the laws of motion compared (.csv or .txt)
+//     [--jerk J]                     the jerk of the jerk-limited law, m/sec^3
 //   velantra --help | --version
 // Qt's own options (-style, -platform...) are left to the application object of the windows; an output
 // takes none of them and never needs a display (see Ambiente.h). Messages in Italian on standard error.
@@ -21,11 +23,12 @@
 // What the command line asks for, read once.
 struct RigaComando {
     // The program's windows, an export, the report, the help, the version, or a wrong line.
-    enum class Compito : uint8_t { Finestre, Esporta, Relazione, Aiuto, Versione, Errata };
+    enum class Compito : uint8_t { Finestre, Esporta, Relazione, Leggi, Aiuto, Versione, Errata };
     Compito compito = Compito::Finestre;
     QString documento;             // the simulation to open or to read; may be empty for the program
     QString uscita;                // the file to write
     std::optional<PassoCsv> passo; // the CSV's step, when given
+    std::optional<double> jerk;    // the laws' jerk, when given
     QString errore;                // why the line is wrong, the hint to --help included
 
     // Whether a GUI application object is needed: for the window, or to draw a picture (the graph, the

@@ -82,6 +82,7 @@ frmMain::frmMain(Simulazione& simulazione, QString& IntestazioneUtente, Dialoghi
     connect(figlie, &FinestreFiglie::EsportaImmagineRichiesta, this,
             [this](const RichiestaImmagine& richiesta) { Esporta().EsportaImmagineGrafico(richiesta); });
     connect(figlie, &FinestreFiglie::EsportaDatiRichiesta, this, [this] { Esporta().EsportaDatiGrafico(); });
+    connect(figlie, &FinestreFiglie::EsportaLeggiRichiesta, this, [this] { Esporta().EsportaDatiLeggi(); });
     Carica();
 }
 

@@ -48,6 +48,7 @@ enum class ComandoPrincipale : uint8_t {
     BarraStato,
     Opzioni,
     Dimensionamento,
+    Leggi,
     Sovrapponi,
     AffiancaOrizzontalmente,
     AffiancaVerticalmente,
@@ -133,6 +134,7 @@ private:
     void MostraBarraStato();
     void Opzioni();
     void MostraDimensionamento();
+    void MostraLeggi();
     void Sovrapponi();
     void AffiancaOrizzontalmente();
     void AffiancaVerticalmente();

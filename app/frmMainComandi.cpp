@@ -14,6 +14,7 @@
 #include "frmDimensionamento.h"
 #include "frmGrafico.h"
 #include "frmInserimentoDati.h"
+#include "frmLeggi.h"
 #include "frmMain.h"
 #include "frmOptions.h"
 
@@ -129,6 +130,10 @@ void frmMain::Opzioni() {
 
 void frmMain::MostraDimensionamento() {
     ApriDimensionamento(*figlie, simulazione, dialoghi);
+}
+
+void frmMain::MostraLeggi() {
+    ApriLeggi(*figlie, simulazione, dialoghi);
 }
 
 void frmMain::Sovrapponi() {

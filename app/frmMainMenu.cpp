@@ -121,7 +121,9 @@ void frmMain::CreaMenu() {
               {C::Opzioni, "mnuViewOptions", QStringLiteral("&Opzioni..."), &frmMain::Opzioni},
               {C::Esempio, "mnuViewEsempio", QStringLiteral("&Esempio"), &frmMain::Esempio},
               {C::Dimensionamento, "mnuViewDimensionamento", QStringLiteral("&Dimensionamento asse..."),
-               &frmMain::MostraDimensionamento}});
+               &frmMain::MostraDimensionamento},
+              {C::Leggi, "mnuViewLeggi", QStringLiteral("&Leggi di moto..."), &frmMain::MostraLeggi,
+               QKeySequence(Qt::Key_F9)}});
 
     mnuWindow =
         CreaMenu(QStringLiteral("mnuWindow"), QStringLiteral("Fi&nestra"),

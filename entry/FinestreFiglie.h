@@ -73,6 +73,8 @@ signals:
     // the graph window's "Esporta dati...": files are the program's to write.
     void EsportaImmagineRichiesta(const RichiestaImmagine& richiesta);
     void EsportaDatiRichiesta();
+    // The laws window's "Esporta dati...".
+    void EsportaLeggiRichiesta();
 
 private:
     // The open child windows, in the area's order.

@@ -1,9 +1,11 @@
 // Sampling of a 500 s motion and of a 10^6 s one (both fill the list); on a graph window whose plot
 // measures 1600 x 1000 pixels with 50,000 points: the full view (layout, labels, grid, painted), one
 // wheel-zoom step and one pan step (the view laid out and painted again), one collimator move (nearest
-// sample, cross, readouts, repaint); a plot of four series of 2000 points laid out and painted.
+// sample, cross, readouts, repaint); a plot of four series of 2000 points laid out and painted; the
+// laws window's plot of four laws built, laid out and painted.
 #include "../BenchConFinestre.h"
 #include "Campionamento.h"
+#include "GraficiLeggi.h"
 #include "Grafico.h"
 #include "GraficoSerie.h"
 #include "ModelloGrafico.h"
@@ -157,6 +159,21 @@ void SerieImmagine(benchmark::State& stato) {
     stato.counters["punti"] = 4 * 2000;
 }
 BENCHMARK(SerieImmagine)->Unit(benchmark::kMillisecond);
+
+// The laws window's plot itself: the curves of four laws of the worked example (the trapezoid, the
+// cycloidal, the 3-4-5 and the jerk-limited law) built from their closed forms, laid out and painted
+// on an image of 1600 x 1000.
+void LeggiImmagine(benchmark::State& stato) {
+    const Velantra moto{.S1 = .25, .S2 = 1.5, .Stot = 2, .T1 = 1, .T2 = 3, .Ttot = 5, .Acc = .5, .Vm = .5};
+    const ConfrontoLeggi confronto = *ConfrontaLeggi(moto, std::nullopt, JerkPredefinito(moto)).Confronto;
+    const std::vector<int> leggi{LeggeTrapezioMoto, LeggeCicloidale, LeggePolinomiale345, LeggeJerkLimitato};
+    for (auto _ : stato) {
+        const GraficoAMisura grafico =
+            SerieAMisura(GraficoLeggi(confronto, leggi, GrandezzaLegge::Accelerazione));
+        benchmark::DoNotOptimize(ImmagineGrafico(grafico, QSize(1600, 1000)).constBits());
+    }
+}
+BENCHMARK(LeggiImmagine)->Unit(benchmark::kMillisecond);
 
 void MossaCollimatore(benchmark::State& stato) {
     Banco banco;

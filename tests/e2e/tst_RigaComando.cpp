@@ -142,6 +142,29 @@ private slots:
         riga("csv con forza e coppia", "velantra --esporta asse.vla out.csv", 0, {}, "out.csv",
              "t [sec],s [m],v [m/sec],a [m/sec^2],F [N],C [N·m]\r\n0,0,0,", false);
 
+        // The laws of motion compared: the CSV, the aligned text, and what they refuse.
+        const QString leggi = "Impossibile scrivere le leggi di moto nel file «%1»: %2.";
+        riga("leggi csv, jerk 1: Vm e A raggiunte", "velantra -l es.vla out.csv -j 1", 0, {}, "out.csv",
+             "\r\nJerk limitato,5.5,0.5,0.5,1,", false);
+        riga("leggi testo", "velantra --leggi asse.vla out.txt", 0, {}, "out.txt",
+             "\r\nArmonica                         1      0,785398          2,4674      illimitato         "
+             "1,74472               0,412875               0,222732                102,77  Coppia "
+             "efficace\r\n",
+             false);
+        riga("leggi, nessun moto", "velantra --leggi negativo.vla out.csv", 1,
+             calcolo.arg("negativo.vla", "i valori calcolati non descrivono un moto") +
+                 "\nS1 sarebbe negativo (-0,25 m), di segno opposto a Vm.\nT1 sarebbe negativo "
+                 "(-1 sec): una durata non può essere negativa.\nA sarebbe negativo (-0,5 m/sec^2), "
+                 "di segno opposto a Vm.\nCon Vm = 0,5 m/sec e T2 = 3 sec, Stot deve essere maggiore "
+                 "di 1,5 m.");
+        riga("leggi, jerk zero", "velantra --leggi es.vla out.csv --jerk 0", 2,
+             "--jerk vuole un numero di m/sec^3 maggiore di zero, come 2,5: «0» non lo è.");
+        riga("leggi, formato ignoto", "velantra --leggi es.vla out.pdf", 1,
+             leggi.arg("out.pdf", "l'estensione non indica un formato noto (.csv, .txt)"));
+        riga(
+            "leggi su se stessa", "velantra --leggi es.vla doc.csv", 1,
+            leggi.arg("doc.csv", "«doc.csv» è lo stesso file di «es.vla», da leggere, che andrebbe perduto"));
+
         // The step of the CSV's rows.
         riga("intervallo", "velantra -e es.vla out.csv --intervallo 0.5", 0, {}, "out.csv",
              TestoCsv(esempio, {5, -1}, FormaCsv::Standard));
