@@ -1,6 +1,5 @@
 #include "Relazione.h"
 
-#include "ConfrontoLeggi.h"
 #include "Documenti.h"
 #include "FileSicuri.h"
 #include "Grafico.h"
@@ -13,6 +12,7 @@
 #include "RigheTesto.h"
 #include "Simulazione.h"
 #include "Sistemi.h"
+#include "TabellaLeggi.h"
 #include "TabellaPagina.h"
 #include "TestiAsse.h"
 #include "TestiMotore.h"
@@ -238,39 +238,30 @@ std::vector<Relazione::Sezione> Relazione::SezioniLeggi() const {
     }
     const ConfrontoLeggi& c = *esito.Confronto;
     // On the page the law's motion and, below it, the drive under each law: two tables of one width.
-    QStringList colonne;
-    for (const char* colonna : ColonneLeggi)
-        colonne << QString::fromUtf8(colonna);
+    QStringList colonne; // after the law's name
+    for (const std::string& colonna : ColonneConfronto(c))
+        colonne << QString::fromStdString(colonna);
+    colonne.removeFirst();
     Blocco azionamento;
     azionamento.titolo = c.Diretta ? QStringLiteral("Forza e potenza per legge:")
                                    : QStringLiteral("Coppia e potenza per legge:");
-    azionamento.intestazione << QString();
-    if (c.Dimensionato)
-        for (const char* colonna : c.Diretta ? ColonneForza : ColonneCoppia)
-            azionamento.intestazione << QString::fromUtf8(colonna);
-    leggi.intestazione = colonne.mid(1);
+    const qsizetype cinematica = qsizetype(ColonneLeggi.size()) - 1;
+    leggi.intestazione = colonne.mid(0, cinematica);
+    azionamento.intestazione = colonne.mid(cinematica);
     for (int i = 0; i < NumeroLeggi; ++i) {
-        const RigaLegge& riga = c.Righe[size_t(i)];
-        const PicchiLegge& p = riga.Legge.Picchi();
         const QString nome = QString::fromUtf8(NomiLeggi[size_t(i)]);
-        const QStringList moto{TestoCifra(riga.Legge.Durata()), TestoCifra(p.Vmax), TestoCifra(p.Amax),
-                               std::isinf(p.Jmax) ? QString::fromUtf8(TestoIllimitato) : TestoCifra(p.Jmax),
-                               TestoCifra(p.Aeff)};
-        const QStringList asse{QString(), TestoCifra(riga.Asse.Picco), TestoCifra(riga.Asse.Efficace),
-                               TestoCifra(riga.Asse.PotenzaPicco)};
-        leggi.celle << (QStringList{nome} << moto);
+        QStringList valori, parti;
+        for (const double valore : ValoriRiga(c, i))
+            valori << QString::fromStdString(TestoCella(valore, SeparatoreDecimale()));
+        leggi.celle << (QStringList{nome} << valori.mid(0, cinematica));
         if (c.Dimensionato)
-            azionamento.celle << (QStringList{nome} << asse);
+            azionamento.celle << (QStringList{nome} << valori.mid(cinematica));
         // The text: one line per law, each value after its column's name and before its unit.
-        QStringList parti;
-        const QStringList valori = c.Dimensionato ? moto + asse.mid(1) : moto;
-        const QStringList nomi =
-            c.Dimensionato ? leggi.intestazione + azionamento.intestazione.mid(1) : leggi.intestazione;
-        for (qsizetype k = 0; k < valori.size(); ++k) {
-            const QString unita =
-                valori[k] == QString::fromUtf8(TestoIllimitato) ? QString() : ' ' + nomi[k].section(' ', -1);
-            parti << nomi[k].section(QStringLiteral(" ["), 0, 0) + ' ' + valori[k] + unita;
-        }
+        for (qsizetype k = 0; k < valori.size(); ++k)
+            parti << colonne[k].section(QStringLiteral(" ["), 0, 0) + ' ' + valori[k] +
+                         (valori[k] == QString::fromUtf8(TestoIllimitato)
+                              ? QString()
+                              : ' ' + colonne[k].section(' ', -1));
         leggi.righe << nome + QStringLiteral(": ") + parti.join(QStringLiteral(", "));
     }
     // The rows the window marks.

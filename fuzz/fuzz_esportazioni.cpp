@@ -1,10 +1,12 @@
 // Any byte string read as a document goes the whole way a script takes it: the calculation (solve,
 // motion check, sizing, sampling of the curve) and, for a motion, the exports: the CSV on its default step,
 // the table, a picture (PNG, SVG or PDF by the input's length) through the program's file writer into a
-// temporary folder, and the report in both forms in memory, under a header of the same bytes. Nothing may
+// temporary folder, the same bytes ranked as a motor list, and the report (with the laws compared) in both
+// forms in memory, under a header of the same bytes. Nothing may
 // crash, leak or misbehave, and the CSV must keep its promises: from 0 to the end time, times rising, between
 // 501 and 50,000 rows, every value a finite number.
 #include "Ambiente.h"
+#include "CatalogoMotori.h"
 #include "DatiProfilo.h"
 #include "Documento.h"
 #include "Esportazione.h"
@@ -88,6 +90,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     const QString file = cartella.filePath(QStringLiteral("grafico.") + QLatin1String(estensione));
     ScriviImmagineGrafico(file, *FormatoImmagineDi(file), simulazione);
 
+    // The same bytes as a motor list, ranked on the axis; the report with the laws compared too.
+    const std::string_view testo(reinterpret_cast<const char*>(dati), dimensione);
+    // (A motor list of a few kinds of motor, for the axes that the bytes make.)
+    static const EsitoCatalogo motori = LeggiCatalogo("nome,coppia_nominale,coppia_massima,velocita_massima,"
+                                                      "inerzia\nA,0.32,0.96,6000,1e-4\nB,1e-300,1e300,1,0\n"
+                                                      "C,1e308,1e308,1e308,1e308\n");
+    for (const EsitoCatalogo& catalogo : {LeggiCatalogo(testo), motori})
+        if (catalogo.Letto && simulazione.Asse())
+            if (const EsitoClassifica c =
+                    ClassificaMotori(*catalogo.Letto, simulazione.Moto(), *simulazione.Asse());
+                c.Fatta)
+                Verifica(TestoClassifica(*c.Fatta).ends_with('\n'));
+    simulazione.SegnaLeggiMostrate();
     const QString intestazione =
         QString::fromUtf8(reinterpret_cast<const char*>(dati), qsizetype(dimensione));
     const Relazione relazione(simulazione, intestazione);
