@@ -124,7 +124,10 @@ void ScegliDaCatalogo(QWidget* finestra, Dialoghi& dialoghi, const Simulazione& 
         return errore(QStringLiteral("serve un moto calcolato e dimensionato con i dati dell'asse"));
     QFile ingresso(nome);
     if (!ingresso.open(QIODevice::ReadOnly))
-        return errore(ingresso.errorString());
+        return errore(!QFileInfo::exists(nome) ? QStringLiteral("il file non esiste")
+                      : ingresso.error() == QFileDevice::PermissionsError
+                          ? QStringLiteral("non è permesso leggerlo")
+                          : ingresso.errorString());
     if (ingresso.size() > MassimoCatalogo)
         return errore(QStringLiteral("il file è troppo grande per un catalogo"));
     const QByteArray testo = ingresso.readAll();
