@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -55,6 +56,7 @@ frmCatalogoMotori::frmCatalogoMotori(Catalogo letto, Classifica fatta, QWidget* 
         celle << QString::fromStdString(MotivoVoce(voce, SeparatoreDecimale()));
         auto* riga = new QTreeWidgetItem(elenco, celle);
         riga->setData(0, Qt::UserRole, voce.Riga);
+        riga->setToolTip(motivo, celle.back());
         for (int c = 2; c < motivo; ++c)
             riga->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         if (!voce.Adatto())
@@ -65,6 +67,7 @@ frmCatalogoMotori::frmCatalogoMotori(Catalogo letto, Classifica fatta, QWidget* 
         riga->setText(0, QStringLiteral("riga %1").arg(scartata.Riga));
         riga->setText(1, QStringLiteral("illeggibile"));
         riga->setText(motivo, QString::fromStdString(scartata.Motivo));
+        riga->setToolTip(motivo, riga->text(motivo));
         riga->setFlags(riga->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
     }
     for (int c = 0; c < elenco->columnCount(); ++c)
@@ -94,7 +97,10 @@ frmCatalogoMotori::frmCatalogoMotori(Catalogo letto, Classifica fatta, QWidget* 
     colonna->addWidget(nota);
     colonna->addWidget(elenco, 1);
     colonna->addWidget(pulsanti);
-    resize(std::min(elenco->header()->length() + 40, 1000), 360);
+    // As wide as the columns, where the screen has room.
+    const QScreen* schermo = parent ? parent->screen() : nullptr;
+    const int largo = schermo ? schermo->availableGeometry().width() * 9 / 10 : 1000;
+    resize(std::min(elenco->header()->length() + 40, largo), 360);
 }
 
 const MotoreCatalogo* frmCatalogoMotori::Scelto() const {
