@@ -218,11 +218,11 @@ private slots:
         QCOMPARE(
             (QStringList{visto(), segui(undici), premi(0), segui(QStringLiteral("Come inserire i valori")),
                          premi(1), cerca("COMBIN", true), cerca("collimatore", true), cerca("zzz", true)}),
-            (QStringList{"26|Guida di Velantra|Guida di Velantra||||00",
-                         "26|Guida di Velantra|" + undici + "|||" + undici + "|00",
-                         "26|Guida di Velantra|Guida di Velantra|||" + undici + "|00",
-                         "26|Guida di Velantra|Come inserire i valori|||Come inserire i valori|10",
-                         "26|Guida di Velantra|Guida di Velantra|||Come inserire i valori|01",
+            (QStringList{"27|Guida di Velantra|Guida di Velantra||||00",
+                         "27|Guida di Velantra|" + undici + "|||" + undici + "|00",
+                         "27|Guida di Velantra|Guida di Velantra|||" + undici + "|00",
+                         "27|Guida di Velantra|Come inserire i valori|||Come inserire i valori|10",
+                         "27|Guida di Velantra|Guida di Velantra|||Come inserire i valori|01",
                          "1|" + undici + '|' + undici + "|COMBIN||Come inserire i valori|01",
                          "0||con Stot-Vm-A: la radice quadr|collimatore|Trovato nel testo.|collimatore|01",
                          "0||Guida di Velantra|zzz|«zzz» non compare nella Guida.||01"}));
