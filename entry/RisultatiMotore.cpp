@@ -189,7 +189,9 @@ QStringList RisultatiMotore::Righe() const {
         for (int i = 0; i < NumeroLimitiMotore; ++i) {
             riga(nomi[i]->text(), richieste[i], unita[i]->text());
             riga(limiti[i]->accessibleName(), limiti[i], unita[i]->text());
-            riga(quote[i]->accessibleName(), quote[i], QString());
+            if (!quote[i]->isHidden()) // the share's unit in its own column
+                righe << quote[i]->accessibleName() + '\t' + quote[i]->text().chopped(2) +
+                             QStringLiteral("\t%");
         }
         riga(nomeInerzia->text(), rapportoInerzia, notaInerzia->text());
         if (!nomeInerzia->isHidden() && rapportoInerzia->text().isEmpty())

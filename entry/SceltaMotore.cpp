@@ -57,6 +57,9 @@ frmCatalogoMotori::frmCatalogoMotori(Catalogo letto, Classifica fatta, QWidget* 
         auto* riga = new QTreeWidgetItem(elenco, celle);
         riga->setData(0, Qt::UserRole, voce.Riga);
         riga->setToolTip(motivo, celle.back());
+        for (int i = 0; voce.Giudizio && i < NumeroLimitiMotore; ++i) // the whole share a tooltip away
+            if (const VerificaLimite& v = voce.Giudizio->Limiti[i]; v.Dato())
+                riga->setToolTip(2 + i, TestoValore(v.Richiesta / v.Limite * 100) + QStringLiteral(" %"));
         for (int c = 2; c < motivo; ++c)
             riga->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         if (!voce.Adatto())

@@ -65,7 +65,7 @@ struct Banco : Utente {
         QStringList visti;
         for (const QString& riga : static_cast<frmDimensionamento*>(Asse())->Righe())
             if (riga.startsWith("Quota di ") || riga.startsWith("Rapporto d'inerzia"))
-                visti << riga.section('\t', 1).trimmed();
+                visti << riga.section('\t', 1).trimmed().replace('\t', ' ');
         auto* verdetto = Asse()->findChild<QLabel*>("lblVerdetto");
         return visti.join(' ') + " | " + (verdetto->isVisibleTo(Asse()) ? verdetto->text() : "");
     }
@@ -134,7 +134,7 @@ private slots:
     void motore_data() {
         QTest::addColumn<QString>("motore");
         QTest::addColumn<QString>("verdetti");
-        const QString nota = "1,46651\tconsigliato fino a 10 | ";
+        const QString nota = "1,46651 consigliato fino a 10 | ";
         QTest::newRow("esempio, adatto") << "coppia_nominale=0.32 coppia_massima=0.96 velocita_massima=6000"
                                          << "75,1 % 46,4 % 66,7 % " + nota + "Motore adatto";
         QTest::newRow("non adatto")
@@ -146,7 +146,7 @@ private slots:
                                                   << "27,8 % richiede l'inerzia del motore | Motore adatto";
         QTest::newRow("inerzia oltre il consiglio")
             << "coppia_nominale=1 inerzia_motore=1e-5"
-            << "15,4 % 14,6651\toltre il consigliato: la regolazione può risultare difficile | Motore adatto";
+            << "15,4 % 14,6651 oltre il consigliato: la regolazione può risultare difficile | Motore adatto";
         QTest::newRow("motore lineare")
             << "trasmissione=diretta forza_nominale=70 forza_massima=200 velocita_massima_lineare=0.5"
             << "110 % 69,1 % 133 % | Motore non adatto: forza efficace 110 % della nominale, velocità 133 % "
