@@ -107,10 +107,16 @@ QWidget* RisultatiMotore::CreaOttimo(QWidget* genitore) {
 }
 
 QWidget* RisultatiMotore::CreaDiagramma(QWidget* genitore) {
-    pianoLavoro = new PianoSerie(genitore);
+    auto* pagina = new QWidget(genitore);
+    senzaDiagramma = new QLabel(QStringLiteral("Nessun dimensionamento da mostrare."), pagina);
+    senzaDiagramma->setWordWrap(true);
+    pianoLavoro = new PianoSerie(pagina);
     pianoLavoro->setObjectName(QStringLiteral("pianoCoppiaVelocita"));
     pianoLavoro->setAccessibleName(QStringLiteral("Diagramma coppia-velocità"));
-    return pianoLavoro;
+    auto* colonna = new QVBoxLayout(pagina);
+    colonna->addWidget(senzaDiagramma);
+    colonna->addWidget(pianoLavoro, 1);
+    return pagina;
 }
 
 void RisultatiMotore::Mostra(const Dimensionamento* r, const DatiAsse& asse,
@@ -175,8 +181,10 @@ void RisultatiMotore::Mostra(const Dimensionamento* r, const DatiAsse& asse,
     pianoRapporto->setVisible(curva.has_value());
     if (curva)
         pianoRapporto->Mostra(GraficoRapporto(*curva, dati));
-    pianoLavoro->setEnabled(r != nullptr);
-    pianoLavoro->Mostra(r ? GraficoCoppiaVelocita(PianoDiLavoro(*r, dati)) : GraficoSerie{});
+    senzaDiagramma->setVisible(!r);
+    pianoLavoro->setVisible(r != nullptr);
+    if (r)
+        pianoLavoro->Mostra(GraficoCoppiaVelocita(PianoDiLavoro(*r, dati)));
 }
 
 QStringList RisultatiMotore::Righe() const {

@@ -51,5 +51,6 @@ private:
     QPushButton* usaOttimo = nullptr;
     PianoSerie* pianoRapporto = nullptr;
     PianoSerie* pianoLavoro = nullptr;
+    QLabel* senzaDiagramma = nullptr;
     std::optional<double> rapportoOttimo;
 };
