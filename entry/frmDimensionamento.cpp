@@ -6,10 +6,10 @@
 #include "NumeriRegionali.h"
 #include "PianoSerie.h"
 #include "RisultatiMotore.h"
-#include "SceltaMotore.h"
 #include "Simulazione.h"
 #include "TestiAsse.h"
 #include "TestiRegionali.h"
+#include "frmCatalogoMotori.h"
 
 #include <QClipboard>
 #include <QComboBox>

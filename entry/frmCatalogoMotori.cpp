@@ -1,4 +1,4 @@
-#include "SceltaMotore.h"
+#include "frmCatalogoMotori.h"
 
 #include "Dialoghi.h"
 #include "NumeriRegionali.h"
