@@ -1,10 +1,6 @@
 #include "TestiAsse.h"
 
-#include "GiudizioMotore.h"
 #include "NumeriRegionali.h"
-#include "RapportoOttimo.h"
-
-#include <cmath>
 
 namespace {
 QString Unita(const char* unita) {
@@ -64,39 +60,4 @@ QString NomeTrasmissione(Trasmissione tipo) {
                                    QStringLiteral("cinghia, o pignone e cremagliera"),
                                    QStringLiteral("diretta (motore lineare)")};
     return nomi[static_cast<int>(tipo)];
-}
-
-QStringList RigheGiudizio(const GiudizioMotore& giudizio) {
-    QStringList righe;
-    for (int i = 0; i < NumeroLimitiMotore; ++i) {
-        const VerificaLimite& v = giudizio.Limiti[i];
-        const NomiLimite& nomi = NomiLimiti[giudizio.Diretta][i];
-        if (v.Dato())
-            righe << QStringLiteral("%1: %2%3 su %4%3 (%5 %)")
-                         .arg(QString::fromUtf8(nomi.Richiesta), TestoCifra(v.Richiesta), Unita(nomi.Unita),
-                              TestoCifra(v.Limite),
-                              QString::fromStdString(TestoQuota(v, 3, SeparatoreDecimale())));
-    }
-    if (!giudizio.Diretta)
-        righe << QStringLiteral("%1: %2").arg(
-            QString::fromUtf8(NomeRapportoInerzia),
-            std::isnan(giudizio.RapportoInerzia)
-                ? QString::fromUtf8(TestoSenzaInerzia)
-                : QStringLiteral("%1 (%2)").arg(TestoCifra(giudizio.RapportoInerzia),
-                                                QString::fromUtf8(giudizio.InerziaOltreConsiglio()
-                                                                      ? AvvisoRapportoInerzia
-                                                                      : NotaRapportoInerzia)));
-    righe << QString::fromStdString(RigaGiudizio(giudizio, SeparatoreDecimale()));
-    return righe;
-}
-
-QString RigaRapportoOttimo(const EsitoRapporto& esito) {
-    if (!esito.Ottimo)
-        return QStringLiteral("Rapporto ottimale: nessuno, %1").arg(QString::fromUtf8(esito.Motivo));
-    const PuntoRapporto& p = *esito.Ottimo;
-    return QStringLiteral("Rapporto ottimale: %1%2 (coppia efficace %3 [N·m], coppia di picco %4 [N·m], "
-                          "velocità del motore %5 [giri/min])")
-        .arg(TestoCifra(p.Rapporto),
-             esito.AlLimiteVelocita ? QStringLiteral(", al limite della velocità massima") : QString(),
-             TestoCifra(p.CoppiaEfficace), TestoCifra(p.CoppiaPicco), TestoCifra(p.VelocitaMotore));
 }

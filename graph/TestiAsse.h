@@ -20,11 +20,3 @@ QStringList RigheDati(const DatiAsse& dati);
 QString EtichettaCampo(const CampoAsse& campo);
 QString UnitaCampo(const CampoAsse& campo);
 QString NomeTrasmissione(Trasmissione tipo);
-
-struct GiudizioMotore;
-struct EsitoRapporto;
-// "Coppia efficace: 0,240444 [N·m] su 0,32 [N·m] (75,1 %)", one line per limit given, then the inertia
-// ratio with its note (with a shaft), then the verdict line.
-QStringList RigheGiudizio(const GiudizioMotore& giudizio);
-// "Rapporto ottimale: 1,0377 (coppia efficace 0,240279 [N·m], ...)", or why there is none.
-QString RigaRapportoOttimo(const EsitoRapporto& esito);
