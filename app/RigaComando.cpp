@@ -1,6 +1,7 @@
 #include "RigaComando.h"
 
 #include "Avvio.h"
+#include "CatalogoMotori.h"
 #include "ConfrontoLeggi.h"
 #include "Documenti.h"
 #include "Esportazione.h"
@@ -28,6 +29,7 @@ const char* const Guida = R"(Uso: velantra [FILE.vla]
      velantra --esporta FILE.vla USCITA
      velantra --relazione FILE.vla RELAZIONE
      velantra --leggi FILE.vla TABELLA [--jerk J]
+     velantra --motori CATALOGO.csv FILE.vla
 
 Velantra dei moti calcola, traccia e stampa la legge di moto di un asse con profilo di
 velocità trapezoidale. Senza argomenti apre la finestra del programma; con FILE.vla la apre
@@ -53,6 +55,11 @@ Opzioni:
   -j, --jerk J                    con --leggi, il jerk J della legge a jerk limitato in
                                   m/sec^3 (con punto o virgola). Senza: quello salvato
                                   nella simulazione, o 4·|A|/T1
+  -m, --motori CATALOGO.csv FILE.vla
+                                  legge la simulazione, la calcola e scrive su standard
+                                  output i motori del catalogo verificati sull'asse,
+                                  separati da tabulazioni: prima gli adatti, poi gli
+                                  altri, poi le righe del catalogo illeggibili
   -h, --help                      mostra questa guida
   -v, --version                   mostra la versione
 
@@ -200,6 +207,39 @@ int ScriviLeggi(const RigaComando& riga) {
     return Riuscito;
 }
 
+// A catalogue is a few lines per motor: a file this large is no catalogue.
+constexpr qint64 MassimoCatalogo = 64 * 1024 * 1024;
+
+// The motors of a catalogue ranked for the document's axis, as a table on standard output.
+int Motori(const QString& catalogo, const QString& documento) {
+    const auto nonLetto = [&](const QString& motivo) {
+        return Errore(QStringLiteral("Impossibile usare il catalogo «%1»: %2.")
+                          .arg(PercorsoMostrato(catalogo), motivo));
+    };
+    const FileLetto file = LeggiFile(catalogo, MassimoCatalogo);
+    if (!file.contenuto)
+        return nonLetto(file.motivo);
+    if (file.contenuto->size() > MassimoCatalogo)
+        return nonLetto(QStringLiteral("il file è troppo grande per un catalogo"));
+    const QByteArray& testo = *file.contenuto;
+    const EsitoCatalogo letto = LeggiCatalogo(std::string_view(testo.constData(), size_t(testo.size())));
+    if (!letto.Letto)
+        return nonLetto(QString::fromStdString(letto.Motivo));
+    Simulazione simulazione;
+    if (const auto messaggio = CalcolaDocumento(documento, simulazione))
+        return Errore(*messaggio);
+    if (!simulazione.Asse())
+        return Errore(QStringLiteral("la simulazione «%1» non ha i dati del dimensionamento dell'asse.")
+                          .arg(PercorsoMostrato(documento)));
+    const EsitoClassifica fatta = ClassificaMotori(*letto.Letto, simulazione.Moto(), *simulazione.Asse());
+    if (!fatta.Fatta)
+        return nonLetto(QString::fromStdString(fatta.Motivo));
+    const std::string tabella = TestoClassifica(*fatta.Fatta);
+    std::fwrite(tabella.data(), 1, tabella.size(), stdout);
+    return std::fflush(stdout) == 0 ? Riuscito
+                                    : Errore(QStringLiteral("impossibile scrivere su standard output."));
+}
+
 RigaComando Errata(const QString& errore) {
     RigaComando errata;
     errata.compito = RigaComando::Compito::Errata;
@@ -220,24 +260,29 @@ struct OpzioneCompito {
     const char* breve;
     const char* lunga;
     bool file;
+    const char* argomenti; // the two files it takes, in words
     bool (*grafica)(const QString& uscita);
     int (*esegui)(const RigaComando& riga);
 };
+constexpr const char* DocumentoEUscita = "la simulazione da leggere e il file da scrivere";
 const OpzioneCompito Compiti[] = {
-    {RigaComando::Compito::Aiuto, "h", "help", false, nullptr,
+    {RigaComando::Compito::Aiuto, "h", "help", false, "", nullptr,
      [](const RigaComando&) { return Scrivi(stdout, QString::fromUtf8(Guida), Riuscito); }},
-    {RigaComando::Compito::Versione, "v", "version", false, nullptr,
+    {RigaComando::Compito::Versione, "v", "version", false, "", nullptr,
      [](const RigaComando&) {
          return Scrivi(stdout,
                        QStringLiteral("Velantra dei moti %1\n").arg(QStringLiteral(VELANTRA_VERSIONE)),
                        Riuscito);
      }},
-    {RigaComando::Compito::Esporta, "e", "esporta", true, Immagine,
+    {RigaComando::Compito::Esporta, "e", "esporta", true, DocumentoEUscita, Immagine,
      [](const RigaComando& riga) { return Esporta(riga.documento, riga.uscita, riga.passo); }},
-    {RigaComando::Compito::Relazione, "r", "relazione", true,
+    {RigaComando::Compito::Relazione, "r", "relazione", true, DocumentoEUscita,
      [](const QString& uscita) { return FormatoRelazioneDi(uscita) == FormatoRelazione::Pdf; },
      ScriviRelazione},
-    {RigaComando::Compito::Leggi, "l", "leggi", true, nullptr, ScriviLeggi},
+    {RigaComando::Compito::Leggi, "l", "leggi", true, DocumentoEUscita, nullptr, ScriviLeggi},
+    // The catalogue comes first, in `documento`; the simulation second, in `uscita`.
+    {RigaComando::Compito::Motori, "m", "motori", true, "il catalogo dei motori e la simulazione da leggere",
+     nullptr, [](const RigaComando& riga) { return Motori(riga.documento, riga.uscita); }},
 };
 
 const OpzioneCompito* CompitoDi(RigaComando::Compito compito) {
@@ -286,10 +331,9 @@ RigaComando Interpreta(const QStringList& argomenti) {
         return letta;
     }
     if (compito && posizionali.size() != 2)
-        return Errata(
-            QStringLiteral("--%1 vuole due argomenti: la simulazione da leggere e il file da scrivere.")
-                .arg(QLatin1String(scelta->lunga)) +
-            Suggerimento);
+        return Errata(QStringLiteral("--%1 vuole due argomenti: %2.")
+                          .arg(QLatin1String(scelta->lunga), QString::fromUtf8(scelta->argomenti)) +
+                      Suggerimento);
     if (riga.isSet(intervallo)) {
         if (!compito || scelta->compito != RigaComando::Compito::Esporta)
             return Errata(QStringLiteral("--intervallo vale solo con --esporta.") + Suggerimento);

@@ -7,6 +7,7 @@
 //   velantra --relazione FILE.vla OUT  the same, writing the report (.pdf or .txt)
 //   velantra --leggi FILE.vla OUT    the same, writing the laws of motion compared (.csv or .txt)
 //     [--jerk J]                     the jerk of the jerk-limited law, m/sec^3
+//   velantra --motori CATALOG.csv FILE.vla  the catalogue's motors checked on the axis, on standard output
 //   velantra --help | --version
 // Qt's own options (-style, -platform...) are left to the application object of the windows; an output
 // takes none of them and never needs a display (see Ambiente.h). Messages in Italian on standard error.
@@ -22,8 +23,9 @@
 
 // What the command line asks for, read once.
 struct RigaComando {
-    // The program's windows, an export, the report, the help, the version, or a wrong line.
-    enum class Compito : uint8_t { Finestre, Esporta, Relazione, Leggi, Aiuto, Versione, Errata };
+    // The program's windows, an export, the report, the laws compared, a motor list, the help, the
+    // version, or a wrong line.
+    enum class Compito : uint8_t { Finestre, Esporta, Relazione, Leggi, Motori, Aiuto, Versione, Errata };
     Compito compito = Compito::Finestre;
     QString documento;             // the simulation to open or to read; may be empty for the program
     QString uscita;                // the file to write

@@ -1,11 +1,15 @@
 #include "frmDimensionamento.h"
 
+#include "CampiDimensionamento.h"
 #include "Dialoghi.h"
 #include "FinestreFiglie.h"
 #include "NumeriRegionali.h"
+#include "PianoSerie.h"
+#include "RisultatiMotore.h"
 #include "Simulazione.h"
 #include "TestiAsse.h"
 #include "TestiRegionali.h"
+#include "frmCatalogoMotori.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -16,7 +20,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <algorithm>
 #include <cmath>
+
+using namespace campi_dimensionamento;
 
 namespace {
 
@@ -29,8 +37,8 @@ constexpr int LarghezzaValori = 93;
 const QString MessaggioNessunMoto =
     QStringLiteral("Nessun moto calcolato: inserire i valori del moto e premere «Calcolo».");
 
-QString Nome(const CampoAsse& campo) {
-    return QStringLiteral("«%1»").arg(EtichettaCampo(campo));
+QString Nome(int campo) {
+    return QStringLiteral("«%1»").arg(Etichetta(campo));
 }
 
 QLabel* Valore(QWidget* genitore) {
@@ -46,15 +54,31 @@ void MostraCifra(QLabel* etichetta, std::optional<double> valore) {
     etichetta->setToolTip(valore ? TestoValore(*valore) : QString());
 }
 
+const CifraAsse& Cifra(int i) {
+    return i < int(CifreAsse.size()) ? CifreAsse[i] : CifraFrenatura;
+}
+
 } // namespace
 
 frmDimensionamento::frmDimensionamento(Simulazione& simulazione, Dialoghi& dialoghi, QWidget* parent)
     : QWidget(parent), simulazione(simulazione), dialoghi(dialoghi) {
     setObjectName(QStringLiteral("frmDimensionamento"));
     setWindowTitle(QStringLiteral("Dimensionamento asse"));
+    motore = new RisultatiMotore(this);
+    connect(motore, &RisultatiMotore::UsaRapporto, this, [this](double r) { Digitato(CampoRapporto, r); });
     auto* colonne = new QHBoxLayout;
-    colonne->addWidget(CreaDati());
-    colonne->addWidget(CreaRisultati(), 0, Qt::AlignTop);
+    colonne->addWidget(CreaDati(), 0, Qt::AlignTop);
+    schede = new QTabWidget(this);
+    schede->setObjectName(QStringLiteral("schede"));
+    auto* pagina = new QWidget(schede);
+    auto* risultati = new QVBoxLayout(pagina);
+    risultati->addWidget(CreaRisultati());
+    risultati->addWidget(motore->CreaGiudizi(pagina));
+    risultati->addStretch(1);
+    schede->addTab(pagina, QStringLiteral("&Risultati"));
+    schede->addTab(motore->CreaOttimo(schede), QStringLiteral("Rapporto &ottimale"));
+    schede->addTab(motore->CreaDiagramma(schede), QStringLiteral("&Diagramma coppia-velocità"));
+    colonne->addWidget(schede, 1);
     stato = new QLabel(this);
     stato->setObjectName(QStringLiteral("lblStato"));
     stato->setWordWrap(true);
@@ -68,7 +92,7 @@ frmDimensionamento::frmDimensionamento(Simulazione& simulazione, Dialoghi& dialo
     auto* finestra = new QVBoxLayout(this);
     finestra->addLayout(colonne);
     finestra->addLayout(piede);
-    MostraDati(simulazione.Asse().value_or(DatiAsse{}));
+    MostraDati(simulazione.Asse().value_or(DatiAsse{}), simulazione.Motore());
     Aggiorna();
     // A new motion, or none: its sizing. Not once closed: its boxes would overwrite the sizing data of
     // the document opened (or the simulation emptied) while it waits to be deleted.
@@ -79,41 +103,74 @@ frmDimensionamento::frmDimensionamento(Simulazione& simulazione, Dialoghi& dialo
 }
 
 QWidget* frmDimensionamento::CreaDati() {
-    auto* riquadro = new QGroupBox(QStringLiteral("Dati dell'asse"), this);
+    auto* colonna = new QWidget(this);
+    auto* gruppi = new QVBoxLayout(colonna);
+    gruppi->setContentsMargins(0, 0, 0, 0);
+    auto* riquadro = new QGroupBox(QStringLiteral("Dati dell'asse"), colonna);
     auto* griglia = new QGridLayout(riquadro);
-    for (int i = 0; i < NumeroCampiAsse; ++i) {
-        const CampoAsse& campo = CampiAsse[i];
-        etichette[i] = new QLabel(EtichettaCampo(campo), riquadro);
-        griglia->addWidget(etichette[i], i, 0);
-        QWidget* controllo;
-        if (!campo.Membro) {
-            trasmissione = new QComboBox(riquadro);
-            for (int tipo = 0; tipo < int(NomiTrasmissione.size()); ++tipo)
-                trasmissione->addItem(NomeTrasmissione(Trasmissione(tipo)));
-            connect(trasmissione, &QComboBox::currentIndexChanged, this, &frmDimensionamento::Aggiorna);
-            controllo = trasmissione;
-        } else {
-            auto* casella = new QLineEdit(riquadro);
-            casella->setMinimumWidth(LarghezzaPerNumeri(*casella));
-            casella->installEventFilter(this);
-            connect(casella, &QLineEdit::textEdited, this, [this, i] {
-                rifiutati[i].clear();
-                if (!primaDellaModifica)
-                    primaDellaModifica = this->simulazione.Asse();
-                Aggiorna();
-            });
-            connect(casella, &QLineEdit::editingFinished, this, [this, i] { ValoreConfermato(i); });
-            valori[i] = casella;
-            controllo = casella;
-        }
-        controllo->setObjectName(QLatin1String(campo.Chiave));
-        controllo->setAccessibleName(EtichettaCampo(campo));
-        etichette[i]->setBuddy(controllo);
-        griglia->addWidget(controllo, i, 1);
-        unita[i] = new QLabel(UnitaCampo(campo), riquadro);
-        griglia->addWidget(unita[i], i, 2);
+    for (int i = 0, riga = 0; i < NumeroCampiAsse; ++i)
+        if (i != CampoInerzia)
+            Riga(griglia, riga++, i);
+    auto* gruppoMotore = new QGroupBox(QStringLiteral("Motore"), colonna);
+    gruppoMotore->setObjectName(QStringLiteral("grpMotore"));
+    auto* grigliaMotore = new QGridLayout(gruppoMotore);
+    // A motor with a shaft and a linear one share the rows: only one kind shows.
+    for (int i = 0; i < int(CampiMotore.size()); ++i)
+        Riga(grigliaMotore, i % 3, NumeroCampiAsse + i);
+    Riga(grigliaMotore, 3, CampoInerzia);
+    auto* catalogo = new QPushButton(QStringLiteral("&Catalogo motori..."), gruppoMotore);
+    catalogo->setObjectName(QStringLiteral("cmdCatalogo"));
+    catalogo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    connect(catalogo, &QPushButton::clicked, this, [this] {
+        ScegliDaCatalogo(this, dialoghi, simulazione, [this](const MotoreCatalogo& m) { ScegliMotore(m); });
+    });
+    grigliaMotore->addWidget(catalogo, 4, 0, 1, 3);
+    // The boxes of both groups in one column.
+    int larghezza = 0;
+    for (const QLabel* etichetta : etichette)
+        larghezza = std::max(larghezza, etichetta->sizeHint().width());
+    for (QGridLayout* g : {griglia, grigliaMotore})
+        g->setColumnMinimumWidth(0, larghezza);
+    gruppi->addWidget(riquadro);
+    gruppi->addWidget(gruppoMotore);
+    return colonna;
+}
+
+void frmDimensionamento::Riga(QGridLayout* griglia, int riga, int i) {
+    QWidget* riquadro = griglia->parentWidget();
+    const CampoAsse* campo = DelMotore(i) ? nullptr : &CampiAsse[i];
+    etichette[i] = new QLabel(Etichetta(i), riquadro);
+    griglia->addWidget(etichette[i], riga, 0);
+    QWidget* controllo;
+    if (campo && !campo->Membro) {
+        trasmissione = new QComboBox(riquadro);
+        for (int tipo = 0; tipo < int(NomiTrasmissione.size()); ++tipo)
+            trasmissione->addItem(NomeTrasmissione(Trasmissione(tipo)));
+        connect(trasmissione, &QComboBox::currentIndexChanged, this, &frmDimensionamento::Aggiorna);
+        controllo = trasmissione;
+    } else {
+        auto* casella = new QLineEdit(riquadro);
+        casella->setMinimumWidth(LarghezzaPerNumeri(*casella));
+        casella->installEventFilter(this);
+        connect(casella, &QLineEdit::textEdited, this, [this, i] {
+            rifiutati[i].clear();
+            if (!primaDellaModifica)
+                primaDellaModifica = Prima{this->simulazione.Asse(), this->simulazione.Motore()};
+            Aggiorna();
+        });
+        connect(casella, &QLineEdit::editingFinished, this, [this, i] { ValoreConfermato(i); });
+        valori[i] = casella;
+        controllo = casella;
     }
-    return riquadro;
+    // The linear motor's speed shares its key with the shaft's: its box is named apart.
+    const QString chiave = QLatin1String(campo ? campo->Chiave : Motore(i).Chiave);
+    const bool secondo = DelMotore(i) && IndiceCampoMotore(Motore(i).Chiave) != i - NumeroCampiAsse;
+    controllo->setObjectName(secondo ? chiave + QStringLiteral("_lineare") : chiave);
+    controllo->setAccessibleName(Etichetta(i));
+    etichette[i]->setBuddy(controllo);
+    griglia->addWidget(controllo, riga, 1);
+    unita[i] = new QLabel(campo ? UnitaCampo(*campo) : QString::fromUtf8(Motore(i).Unita), riquadro);
+    griglia->addWidget(unita[i], riga, 2);
 }
 
 QWidget* frmDimensionamento::CreaRisultati() {
@@ -134,28 +191,31 @@ QWidget* frmDimensionamento::CreaRisultati() {
         griglia->addWidget(coppie[i], i + 1, 2);
     }
     griglia->setRowMinimumHeight(NumeroFasiAsse + 1, SpazioCifre);
-    for (size_t i = 0; i < CifreAsse.size(); ++i) {
-        const int riga = NumeroFasiAsse + 2 + int(i);
-        nomiCifre[i] = new QLabel(QString::fromUtf8(CifreAsse[i].Nome), riquadro);
+    for (int i = 0; i < NumeroCifre; ++i) {
+        const int riga = NumeroFasiAsse + 2 + i;
+        nomiCifre[i] = new QLabel(QString::fromUtf8(Cifra(i).Nome), riquadro);
         griglia->addWidget(nomiCifre[i], riga, 0);
         cifre[i] = Valore(riquadro);
         cifre[i]->setAccessibleName(nomiCifre[i]->text());
         griglia->addWidget(cifre[i], riga, 1);
-        unitaCifre[i] = new QLabel(QString::fromUtf8(CifreAsse[i].Unita), riquadro);
+        unitaCifre[i] = new QLabel(QString::fromUtf8(Cifra(i).Unita), riquadro);
         griglia->addWidget(unitaCifre[i], riga, 2);
     }
     griglia->setColumnMinimumWidth(1, LarghezzaValori);
     griglia->setColumnMinimumWidth(2, LarghezzaValori);
+    griglia->setColumnStretch(3, 1); // the room the tabs give goes past the columns of values
     return riquadro;
 }
 
-void frmDimensionamento::MostraDati(const DatiAsse& dati) {
+void frmDimensionamento::MostraDati(const DatiAsse& dati, const std::optional<DatiMotore>& motore) {
     const QSignalBlocker blocco(trasmissione);
     trasmissione->setCurrentIndex(static_cast<int>(dati.Tipo));
-    for (int i = 0; i < NumeroCampiAsse; ++i)
+    const DatiMotore limiti = motore.value_or(DatiMotore{});
+    for (int i = 0; i < NumeroCampi; ++i)
         if (valori[i]) {
-            const double valore = dati.*CampiAsse[i].Membro;
-            valori[i]->setText(std::isnan(valore) ? QString() : TestoValore(valore));
+            const double valore = DelMotore(i) ? limiti.*Motore(i).Membro : dati.*CampiAsse[i].Membro;
+            const bool dato = !std::isnan(valore) && (!DelMotore(i) || Applica(i, dati.Tipo));
+            valori[i]->setText(dato ? TestoValore(valore) : QString());
             valori[i]->setCursorPosition(0);
         }
 }
@@ -163,27 +223,27 @@ void frmDimensionamento::MostraDati(const DatiAsse& dati) {
 frmDimensionamento::Lettura frmDimensionamento::Leggi() const {
     Lettura letta;
     letta.dati.Tipo = Trasmissione(trasmissione->currentIndex());
-    for (int i = 0; i < NumeroCampiAsse && letta.campo < 0; ++i) {
-        const CampoAsse& campo = CampiAsse[i];
-        if (!valori[i] || !Applicabile(campo, letta.dati.Tipo))
+    for (int i = 0; i < NumeroCampi && letta.campo < 0; ++i) {
+        if (!valori[i] || !Applica(i, letta.dati.Tipo))
             continue; // what does not apply keeps its default, whatever the box holds
         const QString testo = valori[i]->text().trimmed();
         if (testo.isEmpty()) {
-            if (Obbligatorio(campo))
-                letta = {letta.dati, i, QStringLiteral("Manca il valore di %1.").arg(Nome(campo))};
-            continue; // an empty box stands for the default
+            if (Richiesto(i))
+                letta = {letta.dati, letta.motore, i, QStringLiteral("Manca il valore di %1.").arg(Nome(i))};
+            continue; // an empty box stands for the default, or for a motor's value not given
         }
         const auto valore = LeggiValore(testo);
-        const auto difetto = valore ? DifettoValore(campo, *valore) : std::nullopt;
+        const auto difetto = valore ? DifettoCampo(i, *valore) : std::nullopt;
         if (!valore)
-            letta = {letta.dati, i,
-                     QStringLiteral("Il valore di %1 non è un numero valido.").arg(Nome(campo))};
+            letta = {letta.dati, letta.motore, i,
+                     QStringLiteral("Il valore di %1 non è un numero valido.").arg(Nome(i))};
         else if (difetto)
-            letta = {
-                letta.dati, i,
-                QStringLiteral("Il valore di %1 %2.").arg(Nome(campo), QString::fromStdString(*difetto))};
+            letta = {letta.dati, letta.motore, i,
+                     QStringLiteral("Il valore di %1 %2.").arg(Nome(i), QString::fromStdString(*difetto))};
+        else if (DelMotore(i))
+            letta.motore.*Motore(i).Membro = *valore;
         else
-            letta.dati.*campo.Membro = *valore;
+            letta.dati.*CampiAsse[i].Membro = *valore;
     }
     return letta;
 }
@@ -194,11 +254,11 @@ QString frmDimensionamento::Difetto() const {
 
 void frmDimensionamento::Aggiorna() {
     const Lettura letta = Leggi();
-    for (int i = 0; i < NumeroCampiAsse; ++i) {
-        const bool applicabile = Applicabile(CampiAsse[i], letta.dati.Tipo);
+    for (int i = 0; i < NumeroCampi; ++i) {
+        const bool applicabile = Applica(i, letta.dati.Tipo);
         for (QWidget* w :
              {static_cast<QWidget*>(etichette[i]), etichette[i]->buddy(), static_cast<QWidget*>(unita[i])})
-            w->setEnabled(applicabile);
+            DelMotore(i) ? w->setVisible(applicabile) : w->setEnabled(applicabile);
         if (valori[i]) { // the box that cannot be taken in red, as its message below
             QPalette colori = valori[i]->palette();
             colori.setColor(QPalette::Text,
@@ -206,8 +266,12 @@ void frmDimensionamento::Aggiorna() {
             valori[i]->setPalette(colori);
         }
     }
-    simulazione.ImpostaAsse(letta.campo < 0 ? std::optional(letta.dati)
-                                            : primaDellaModifica.value_or(simulazione.Asse()));
+    const Prima prima = primaDellaModifica.value_or(Prima{simulazione.Asse(), simulazione.Motore()});
+    const bool letti = letta.campo < 0;
+    simulazione.ImpostaAsse(letti ? std::optional(letta.dati) : prima.asse);
+    simulazione.ImpostaMotore(!letti                                      ? prima.motore
+                              : MotoreDato(letta.motore, letta.dati.Tipo) ? std::optional(letta.motore)
+                                                                          : std::nullopt);
     const std::optional<Dimensionamento>& r = simulazione.Dimensionato();
     const bool mostrato = letta.campo < 0 && r;
     if (letta.campo >= 0)
@@ -220,6 +284,7 @@ void frmDimensionamento::Aggiorna() {
         stato->clear();
     stato->setVisible(!stato->text().isEmpty());
     MostraRisultati(mostrato ? &*r : nullptr);
+    motore->Mostra(mostrato ? &*r : nullptr, letta.dati, simulazione.Motore());
 }
 
 void frmDimensionamento::MostraRisultati(const Dimensionamento* r) {
@@ -230,9 +295,9 @@ void frmDimensionamento::MostraRisultati(const Dimensionamento* r) {
         MostraCifra(coppie[i], r ? std::optional(r->Fasi[i].Coppia) : std::nullopt);
         coppie[i]->setVisible(coppia);
     }
-    for (size_t i = 0; i < CifreAsse.size(); ++i) {
-        const bool mostrata = coppia || CifreAsse[i].AncheDiretta;
-        MostraCifra(cifre[i], r ? std::optional((*r).*CifreAsse[i].Membro) : std::nullopt);
+    for (int i = 0; i < NumeroCifre; ++i) {
+        const bool mostrata = coppia || Cifra(i).AncheDiretta;
+        MostraCifra(cifre[i], r ? std::optional((*r).*Cifra(i).Membro) : std::nullopt);
         for (QLabel* etichetta : {nomiCifre[i], cifre[i], unitaCifre[i]})
             etichetta->setVisible(mostrata);
     }
@@ -243,8 +308,9 @@ void frmDimensionamento::ValoreConfermato(int campo) {
     QLineEdit* casella = valori[campo];
     if (chiusura || !casella->isEnabled())
         return;
-    if (casella->text().trimmed().isEmpty() && !Obbligatorio(CampiAsse[campo])) {
-        casella->setText(TestoValore(DatiAsse{}.*CampiAsse[campo].Membro)); // the default it stands for
+    if (casella->text().trimmed().isEmpty() && !Richiesto(campo)) {
+        if (!DelMotore(campo)) // the default it stands for; a motor's value is simply not given
+            casella->setText(TestoValore(DatiAsse{}.*CampiAsse[campo].Membro));
         return;
     }
     const Lettura letta = Leggi();
@@ -261,8 +327,9 @@ QStringList frmDimensionamento::Righe() const {
     const auto riga = [&righe](const QString& nome, const QString& valore, const QString& unita) {
         righe << nome + '\t' + valore + '\t' + unita;
     };
-    for (int i = 0; i < NumeroCampiAsse; ++i)
-        if (etichette[i]->isEnabled())
+    for (int i = 0; i < NumeroCampi; ++i)
+        if (etichette[i]->isEnabled() && !etichette[i]->isHidden() &&
+            !(DelMotore(i) && valori[i]->text().trimmed().isEmpty()))
             riga(etichette[i]->text(), valori[i] ? valori[i]->text() : trasmissione->currentText(),
                  unita[i]->text());
     for (int i = 0; i < NumeroFasiAsse && !forze[i]->text().isEmpty(); ++i) {
@@ -270,10 +337,27 @@ QStringList frmDimensionamento::Righe() const {
         if (coppie[i]->isVisibleTo(this))
             riga(coppie[i]->accessibleName(), coppie[i]->text(), QStringLiteral("N·m"));
     }
-    for (size_t i = 0; i < CifreAsse.size(); ++i)
-        if (cifre[i]->isVisibleTo(this) && !cifre[i]->text().isEmpty())
+    for (int i = 0; i < NumeroCifre; ++i)
+        if (!cifre[i]->isHidden() && !cifre[i]->text().isEmpty())
             riga(nomiCifre[i]->text(), cifre[i]->text(), unitaCifre[i]->text());
-    return righe;
+    return righe + motore->Righe();
+}
+
+void frmDimensionamento::Digitato(int campo, double valore) {
+    valori[campo]->setText(TestoValore(valore));
+    rifiutati[campo].clear();
+    Aggiorna();
+}
+
+void frmDimensionamento::ScegliMotore(const MotoreCatalogo& scelto) {
+    for (int i = NumeroCampiAsse; i < NumeroCampi; ++i)
+        if (Applica(i, Trasmissione(trasmissione->currentIndex()))) {
+            valori[i]->setText(TestoValore(scelto.Dati.*Motore(i).Membro));
+            rifiutati[i].clear();
+        }
+    if (Applica(CampoInerzia, Trasmissione(trasmissione->currentIndex())))
+        valori[CampoInerzia]->setText(TestoValore(scelto.Inerzia));
+    Aggiorna();
 }
 
 void frmDimensionamento::Copia() const {
@@ -299,6 +383,9 @@ frmDimensionamento& ApriDimensionamento(FinestreFiglie& figlie, Simulazione& sim
     auto* finestra = figlie.Aperta<frmDimensionamento>();
     if (!finestra) {
         finestra = new frmDimensionamento(simulazione, dialoghi);
+        for (PianoSerie* piano : finestra->findChildren<PianoSerie*>())
+            QObject::connect(piano, &PianoSerie::EsportaImmagineRichiesta, &figlie,
+                             &FinestreFiglie::EsportaImmagineRichiesta);
         figlie.AggiungiFissa(finestra, PostoFinestra);
     }
     figlie.Mostra(finestra);

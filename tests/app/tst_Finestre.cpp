@@ -194,8 +194,8 @@ private slots:
                                campo->text(),
                                guida->findChild<QLabel*>(QStringLiteral("lblEsito"))->text(),
                                testo->textCursor().selectedText(),
-                               QString::number(pulsanti[1]->isEnabled()) +
-                                   QString::number(pulsanti[2]->isEnabled())}
+                               QString(pulsanti[1]->isEnabled() ? "indietro" : "-") + ' ' +
+                                   (pulsanti[2]->isEnabled() ? "avanti" : "-")}
                 .join('|');
         };
         const auto segui = [&](const QString& voce) { // a link of the contents
@@ -205,7 +205,10 @@ private slots:
                               testo->cursorRect(collegamento).center());
             return visto();
         };
-        const auto premi = [&](int i) { return pulsanti[i]->click(), visto(); };
+        const auto premi = [&](int i) {
+            pulsanti[i]->click();
+            return visto();
+        };
         const auto cerca = [&](const QString& parola, bool invio) {
             campo->clear();
             QTest::keyClicks(campo, parola);
@@ -218,14 +221,15 @@ private slots:
         QCOMPARE(
             (QStringList{visto(), segui(undici), premi(0), segui(QStringLiteral("Come inserire i valori")),
                          premi(1), cerca("COMBIN", true), cerca("collimatore", true), cerca("zzz", true)}),
-            (QStringList{"27|Guida di Velantra|Guida di Velantra||||00",
-                         "27|Guida di Velantra|" + undici + "|||" + undici + "|00",
-                         "27|Guida di Velantra|Guida di Velantra|||" + undici + "|00",
-                         "27|Guida di Velantra|Come inserire i valori|||Come inserire i valori|10",
-                         "27|Guida di Velantra|Guida di Velantra|||Come inserire i valori|01",
-                         "1|" + undici + '|' + undici + "|COMBIN||Come inserire i valori|01",
-                         "0||con Stot-Vm-A: la radice quadr|collimatore|Trovato nel testo.|collimatore|01",
-                         "0||Guida di Velantra|zzz|«zzz» non compare nella Guida.||01"}));
+            (QStringList{
+                "28|Guida di Velantra|Guida di Velantra||||- -",
+                "28|Guida di Velantra|" + undici + "|||" + undici + "|- -",
+                "28|Guida di Velantra|Guida di Velantra|||" + undici + "|- -",
+                "28|Guida di Velantra|Come inserire i valori|||Come inserire i valori|indietro -",
+                "28|Guida di Velantra|Guida di Velantra|||Come inserire i valori|- avanti",
+                "1|" + undici + '|' + undici + "|COMBIN||Come inserire i valori|- avanti",
+                "0||con Stot-Vm-A: la radice quadr|collimatore|Trovato nel testo.|collimatore|- avanti",
+                "0||Guida di Velantra|zzz|«zzz» non compare nella Guida.||- avanti"}));
         testo->verticalScrollBar()->setValue(testo->verticalScrollBar()->maximum());
         banco.Premi("mnuHelpContents");
         QCOMPARE(banco.finestra->findChildren<FinestraGuida*>().size(), 1);

@@ -12,9 +12,9 @@
 // The program run as a process without a display, as a script runs it: each row is a line of bash in a
 // folder holding the documents es.vla (a 5 s motion), its mirror indietro.vla, impossibile.vla,
 // negativo.vla, piccolo.vla (a motion too small to draw), asse.vla, diretta.vla, nullo.vla and
-// pesante.vla (a motion with its axis, the last one too heavy to size), a link doc.csv to es.vla, the old
-// files vecchio.csv, .txt, .png, .svg, .pdf with the special entries of Prepara(), and a folder chiusa
-// holding an old vecchio.csv that anyone may write; `velantra` runs the program.
+// pesante.vla (a motion with its axis, the last one too heavy to size), a catalogue motori.csv, a link
+// doc.csv to es.vla, the old files vecchio.csv, .txt, .png, .svg, .pdf with the special entries of Prepara(),
+// and a folder chiusa holding an old vecchio.csv that anyone may write; `velantra` runs the program.
 class TstRigaComando : public QObject {
     Q_OBJECT
 private slots:
@@ -48,6 +48,20 @@ private slots:
             "  T2: 3 [sec]\r\nTtot: 5 [sec]\r\n  Vm: 0,5 [m/sec]\r\n Acc: 0,5 [m/sec^2]\r\n";
         riga("tabella", "velantra -e es.vla out.TXT", 0, {}, "out.TXT", tabella);
         riga("versione", "velantra --version", 0, {}, {}, "Velantra dei moti 4.0.0\n");
+        // The catalogue's motors on the worked example: the suitable first, then the others by rated
+        // torque, then the line that could not be read.
+        riga("motori", "velantra --motori motori.csv asse.vla", 0, {}, {},
+             "nome\tesito\tcoppia_efficace_%\tcoppia_picco_%\tvelocita_%\trapporto_inerzia\tmotivo\n"
+             "Esempio\tadatto\t75.1388\t46.4081\t66.6667\t1.46651\t\n"
+             "Grande\tadatto\t36.1341\t21.6839\t80\t0.488838\t\n"
+             "Piccolo\tnon adatto\t96.1246\t60.2904\t133.333\t2.93303\tvelocità 133 % della massima\n"
+             "riga 4\t\t\t\t\t\til valore di «coppia_nominale» («abc») non è un numero ammesso\n");
+        riga("motori senza dimensionamento", "velantra -m motori.csv es.vla", 1,
+             "la simulazione «es.vla» non ha i dati del dimensionamento dell'asse.");
+        riga("motori da un catalogo che non lo è", "velantra -m es.vla asse.vla", 1,
+             "Impossibile usare il catalogo «es.vla»: la prima riga non è l'intestazione di un catalogo: "
+             "«nome,coppia_nominale,coppia_massima,velocita_massima,inerzia» oppure "
+             "«nome,forza_nominale,forza_massima,velocita_massima», o le stesse con «;».");
         riga("opzione di Qt", "velantra -style Fusion -e es.vla out.txt", 0, {}, "out.txt", tabella);
         riga("opzioni di Qt, altre forme", "velantra --style=Fusion -reverse -e es.vla out.txt", 0, {},
              "out.txt", tabella);
@@ -266,6 +280,8 @@ private slots:
                  "indietro.vla:0,-.25,0,-2,0,0,5,0,0\r\n", "nullo.vla:" + asse + "passo=0",
                  "pesante.vla:" + QString(asse).replace("50", "1e308") + "passo=0.01",
                  "diretta.vla:" + asse + "trasmissione=diretta,attrito=0.01,sosta=0.5",
+                 "motori.csv:nome,coppia_nominale,coppia_massima,velocita_massima,inerzia\nGrande,1.2,3.6,"
+                 "5000,3e-4\nEsempio,0.32,0.96,6000,1e-4\nRotto,abc,1,1,1\nPiccolo,0.2,0.6,3000,5e-5\n",
                  "asse.vla:" + asse +
                      "passo=0.01,rendimento=0.9,attrito=0.01,inerzia_motore=1e-4,"
                      "inerzia_trasmissione=2e-5,sosta=0.5",

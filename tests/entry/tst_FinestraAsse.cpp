@@ -1,13 +1,18 @@
 #include "Collaudo.h"
+#include "NumeriRegionali.h"
 #include "Utente.h"
 #include "frmDimensionamento.h"
 #include "frmInserimentoDati.h"
 
+#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTreeWidget>
 
 namespace {
 // The worked example: 50 kg on a 10 mm screw, moved 0.5 m in 1 s with T1 = 0.25 s.
@@ -55,6 +60,15 @@ struct Banco : Utente {
         }
         return testo.mid(3).remove(QRegularExpression("\\|+(?= / |$)"));
     }
+    // The motor's verdicts as shown: the shares, the inertia ratio and its note, the verdict line.
+    QString Verdetti() {
+        QStringList visti;
+        for (const QString& riga : static_cast<frmDimensionamento*>(Asse())->Righe())
+            if (riga.startsWith("Quota di ") || riga.startsWith("Rapporto d'inerzia"))
+                visti << riga.section('\t', 1).trimmed().replace('\t', ' ');
+        auto* verdetto = Asse()->findChild<QLabel*>("lblVerdetto");
+        return visti.join(' ') + " | " + (verdetto->isVisibleTo(Asse()) ? verdetto->text() : "");
+    }
 };
 } // namespace
 
@@ -72,33 +86,34 @@ private slots:
         const QString fasi = "%1 |F [N]|C [N·m] / Accelerazione%2 / Regime%3 / Decelerazione%4 / Sosta%5";
         const QString cifre = " /  / Forza di picco|%1|N / Forza efficace|%2|N / Coppia di picco|%3|N·m / "
                               "Coppia efficace|%4|N·m / Velocità massima motore|%5|giri/min / Potenza di "
-                              "picco|%6|W // ";
+                              "picco|%6|W / Potenza di frenatura|%7|W // ";
         QTest::newRow("vite a ricircolo di sfere")
             << Esempio
-            << fasi.arg("000300000000", "|138,237|0,445518", "|4,90332|0,00867098", "|-128,43|-0,385024",
+            << fasi.arg("00030000000", "|138,237|0,445518", "|4,90332|0,00867098", "|-128,43|-0,385024",
                         "|0|0") +
-                   cifre.arg("138,237", "77,0841", "0,445518", "0,240444", "4000", "186,618");
+                   cifre.arg("138,237", "77,0841", "0,445518", "0,240444", "4000", "186,618", "161,279");
         QTest::newRow("diretta: forze sole")
             << Esempio + " trasmissione=diretta"
-            << "003333000330 |F [N] / Accelerazione|138,237 / Regime|4,90332 / Decelerazione|-128,43 / "
-               "Sosta|0 /  / Forza di picco|138,237|N / Forza efficace|77,0841|N /  /  /  /  // ";
+            << "00333300030 |F [N] / Accelerazione|138,237 / Regime|4,90332 / Decelerazione|-128,43 / "
+               "Sosta|0 /  / Forza di picco|138,237|N / Forza efficace|77,0841|N /  /  /  /  / Potenza di "
+               "frenatura|85,62|W // ";
         QTest::newRow("cinghia verticale, tenuta in sosta")
             << "massa=20 trasmissione=cinghia diametro=0.05 rapporto=5 rendimento=0.9 inclinazione=90 "
                "inerzia_motore=0.0001 sosta=0.5"
-            << fasi.arg("003000000000", "|249,466|1,43926", "|196,133|1,08963", "|142,8|0,739998",
+            << fasi.arg("00300000000", "|249,466|1,43926", "|196,133|1,08963", "|142,8|0,739998",
                         "|196,133|0,980665") +
-                   cifre.arg("249,466", "198,535", "1,43926", "1,0737", "1273,24", "191,901");
+                   cifre.arg("249,466", "198,535", "1,43926", "1,0737", "1273,24", "191,901", "0");
         // Figures beyond the doubles: none is shown rather than a wrong one.
         QTest::newRow("oltre i double")
             << Esempio + " massa=1e308"
-            << fasi.arg("000300000000", "", "", "", "") + cifre.arg("", "", "", "", "", "") +
+            << fasi.arg("00030000000", "", "", "", "") + cifre.arg("", "", "", "", "", "", "") +
                    "Il moto calcolato non si può dimensionare.";
     }
     void figure() {
         QFETCH(QString, dati);
         Banco b;
         QWidget* finestra = b.Asse();
-        auto* risultati = static_cast<QGridLayout*>(finestra->findChildren<QGroupBox*>()[1]->layout());
+        auto* risultati = static_cast<QGridLayout*>(finestra->findChildren<QGroupBox*>()[2]->layout());
         const int colonna = risultati->itemAtPosition(1, 1)->geometry().width(); // no figure yet
         b.Calcola();
         b.Digita(dati);
@@ -106,12 +121,80 @@ private slots:
         for (const QString& riga : b.Griglia(0).split(" / "))
             visto += QString::number(riga.split('|').filter(QRegularExpression("^-")).size());
         const auto* stato = finestra->findChild<QLabel*>("lblStato");
-        visto += ' ' + b.Griglia(1).remove(QRegularExpression("\\{[^}]*\\}")) + " // ";
+        visto += ' ' + b.Griglia(2).remove(QRegularExpression("\\{[^}]*\\}")) + " // ";
         QTEST(visto + (stato->isVisible() ? stato->text() : ""), "visto");
         QCoreApplication::processEvents();                                            // laid out anew
         QCOMPARE(risultati->itemAtPosition(1, 1)->geometry().width(), colonna);       // as wide with figures
         QVERIFY(stato->y() > finestra->findChild<QGroupBox*>()->geometry().bottom()); // the taller box
         QVERIFY(stato->geometry().right() < finestra->findChild<QWidget*>("cmdCopia")->x());
+    }
+
+    // The motor typed after the example's axis: each limit's share, the inertia ratio's note, the verdict;
+    // while a value is refused, no verdict, as no figure.
+    void motore_data() {
+        QTest::addColumn<QString>("motore");
+        QTest::addColumn<QString>("verdetti");
+        const QString nota = "1,46651 consigliato fino a 10 | ";
+        QTest::newRow("esempio, adatto") << "coppia_nominale=0.32 coppia_massima=0.96 velocita_massima=6000"
+                                         << "75,1 % 46,4 % 66,7 % " + nota + "Motore adatto";
+        QTest::newRow("non adatto")
+            << "coppia_nominale=0.2 velocita_massima=3000"
+            << "120 % 133 % " + nota +
+                   "Motore non adatto: coppia efficace 120 % della nominale, velocità 133 % "
+                   "della massima";
+        QTest::newRow("senza inerzia del motore") << "coppia_massima=1 inerzia_motore=0"
+                                                  << "27,8 % richiede l'inerzia del motore | Motore adatto";
+        QTest::newRow("inerzia oltre il consiglio")
+            << "coppia_nominale=1 inerzia_motore=1e-5"
+            << "15,4 % 14,6651 oltre il consigliato: la regolazione può risultare difficile | Motore adatto";
+        QTest::newRow("motore lineare")
+            << "trasmissione=diretta forza_nominale=70 forza_massima=200 velocita_massima_lineare=0.5"
+            << "110 % 69,1 % 133 % | Motore non adatto: forza efficace 110 % della nominale, velocità 133 % "
+               "della "
+               "massima";
+        QTest::newRow("valore rifiutato: nessuna cifra") << "coppia_nominale=0.32 coppia_massima=-1"
+                                                         << " | ";
+    }
+    void motore() {
+        QFETCH(QString, motore);
+        Banco b;
+        b.Calcola();
+        b.Digita(Esempio + ' ' + motore);
+        QTEST(b.Verdetti(), "verdetti");
+    }
+
+    // "Usa rapporto ottimale" types the best ratio, whose RMS torque the figures then show; a motor chosen
+    // from a catalogue fills the group, its inertia included.
+    void rapportoECatalogo() {
+        Banco b;
+        b.Calcola();
+        b.Digita(Esempio);
+        QTest::mouseClick(b.Asse()->findChild<QPushButton*>("cmdUsaRapporto"), Qt::LeftButton);
+        QVERIFY(b.Griglia(2).contains("Coppia efficace|0,240279"));
+        const double rapporto = b.simulazione.Asse()->Rapporto;
+        QCOMPARE(LeggiValore(b.Asse()->findChild<QLineEdit*>("rapporto")->text()).value(), rapporto);
+        QVERIFY(std::abs(rapporto - 1.0377) < 5e-5);
+
+        QTemporaryDir cartella;
+        QFile catalogo(cartella.filePath("motori.csv"));
+        QVERIFY(catalogo.open(QIODevice::WriteOnly) &&
+                catalogo.write("nome;coppia_nominale;coppia_massima;velocita_massima;inerzia\n"
+                               "Grande;1,2;3,6;5000;0,0003\nPiccolo;0,2;0,6;3000;0,00005\nRotto;1\n"
+                               "Esempio;0,32;0,96;6000;0,0001\n") > 0);
+        catalogo.close();
+        b.dialoghi.nomiFile = {catalogo.fileName()};
+        QTest::mouseClick(b.Asse()->findChild<QPushButton*>("cmdCatalogo"), Qt::LeftButton);
+        auto* elenco = b.Asse()->findChild<QDialog*>("frmCatalogoMotori")->findChild<QTreeWidget*>();
+        QStringList nomi;
+        for (int i = 0; i < elenco->topLevelItemCount(); ++i)
+            nomi << elenco->topLevelItem(i)->text(0);
+        QCOMPARE(nomi, QStringList({"Esempio", "Grande", "Piccolo", "riga 4"}));
+        elenco->setCurrentItem(elenco->topLevelItem(1));
+        QTest::mouseClick(elenco->window()->findChild<QPushButton*>("cmdScegli"), Qt::LeftButton);
+        QCOMPARE(b.Griglia(1).section(" / ", 0, 3),
+                 "Coppia nominale|1,2|N·m / Coppia massima|3,6|N·m / "
+                 "Velocità massima|5000|giri/min / Inerzia del motore|0,0003|kg·m²");
+        QCOMPARE(b.simulazione.Motore()->CoppiaMassima, 3.6);
     }
 
     // A decimal separator put into a value with the period key counts at once, as typed digits do; the whole
@@ -123,9 +206,9 @@ private slots:
         QLineEdit* massa = b.Asse()->findChild<QLineEdit*>("massa");
         massa->setCursorPosition(1);
         QTest::keyClick(massa, '.');
-        QVERIFY(b.Griglia(1).contains(" / Accelerazione|13,8237{13,8236658333333}|"));
+        QVERIFY(b.Griglia(2).contains(" / Accelerazione|13,8237{13,8236658333333}|"));
         QTest::keyClick(b.Asse()->findChild<QLineEdit*>("sosta"), Qt::Key_Return);
-        QCOMPARE(b.Griglia(0).section(" / ", 11), "Sosta dopo il moto|0|s");
+        QCOMPARE(b.Griglia(0).section(" / ", 10), "Sosta dopo il moto|0|s");
     }
 };
 REGISTRA_COLLAUDO(TstFinestraAsse);
