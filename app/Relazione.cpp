@@ -2,7 +2,9 @@
 
 #include "Documenti.h"
 #include "FileSicuri.h"
+#include "GraficiMotore.h"
 #include "Grafico.h"
+#include "GraficoSerie.h"
 #include "Impaginazione.h"
 #include "Impostazioni.h"
 #include "ModelloGrafico.h"
@@ -50,6 +52,7 @@ constexpr double SpazioTabelle = 3;  // mm between two tables of a column
 constexpr double SpazioColonne = 8;  // mm between the left column and the right one
 constexpr double InizioDestra = 65;  // mm from the contents' left edge, the right column's least start
 constexpr double GraficoMinimo = 80; // mm, the graph's least height
+constexpr double FiguraMinima = 70;  // mm, another picture's
 constexpr int RigheIntestazione = 4; // the header's share of the page
 constexpr int RigheNome = 2;         // the document's name's
 
@@ -318,6 +321,15 @@ std::vector<Relazione::Sezione> Relazione::SezioniMotore(const DatiAsse& dati,
     verifica.celle << QStringList{giudizio};
     verifica.righe << giudizio;
     sezioni.back().sinistra.push_back(verifica);
+    if (!r.Diretta) // the torque-speed picture, as the sizing window draws it
+        sezioni.push_back(Sezione{{},
+                                  {},
+                                  [this, r](QPainter& pittore, const QRectF& posto) {
+                                      DisegnaSerie(pittore, posto,
+                                                   GraficoCoppiaVelocita(PianoDiLavoro(
+                                                       r, simulazione.Motore().value_or(DatiMotore{}))));
+                                  },
+                                  FiguraMinima});
     if (!r.Diretta) {
         Blocco rapporto;
         rapporto.titolo = QStringLiteral("Rapporto di riduzione:");
@@ -377,6 +389,17 @@ void Relazione::DisegnaGrafico(QPainter& pittore, const QRectF& posto) const {
     DipingiGrafico(
         pittore,
         DisponiGrafico(dati, CorniceSuMisura(dati, QRectF(QPointF(0, 0), misura), carattere), carattere));
+    pittore.restore();
+}
+
+void Relazione::DisegnaSerie(QPainter& pittore, const QRectF& posto, const GraficoSerie& grafico) const {
+    // Laid out in pixels of 1/96 inch, as the graph is.
+    const double scala = pittore.device()->logicalDpiX() / 96.0;
+    pittore.save();
+    pittore.translate(posto.topLeft());
+    pittore.scale(scala, scala);
+    DipingiGrafico(pittore,
+                   DisponiSerie(grafico, QRectF(QPointF(0, 0), posto.size() / scala), CarattereGrafico()));
     pittore.restore();
 }
 

@@ -25,6 +25,7 @@ class QRectF;
 class Simulazione;
 struct DatiAsse;
 struct Dimensionamento;
+struct GraficoSerie;
 
 inline const QStringList FiltriRelazione = {QStringLiteral("Documento PDF (*.pdf)"),
                                             QStringLiteral("Testo UTF-8 (*.txt)")};
@@ -78,6 +79,8 @@ private:
     QString NomeDocumento() const;
     // The graph with its details laid out to fill `posto`.
     void DisegnaGrafico(QPainter& pittore, const QRectF& posto) const;
+    // A plot of series laid out to fill `posto`.
+    void DisegnaSerie(QPainter& pittore, const QRectF& posto, const GraficoSerie& grafico) const;
 
     const Simulazione& simulazione;
     const QString& intestazione;
