@@ -157,7 +157,8 @@ private slots:
             {"1.5,1,2,3,4,5,6,7,8", "il primo valore («1.5») non è un numero di combinazione"},
             {"32768,1,2,3,4,5,6,7,8", "il primo valore («32768») non è un numero di combinazione"},
             {"-32769,1,2,3,4,5,6,7,8", "il primo valore («-32769») non è un numero di combinazione"},
-            {"\x01\x7f,1", "il valore n. 1 («??») non è un numero"}};
+            {"\x01\x7f,1", "il valore n. 1 («??») non è un numero"},
+            {"0,1,2,3,4,5,6,7\r\nmassa=1", "il file termina dopo 8 valori dei 9 previsti"}};
         for (const auto& [testo, motivo] : casi)
             QCOMPARE(QString::fromStdString(LeggiDocumento(testo).motivo), QString::fromUtf8(motivo));
     }
