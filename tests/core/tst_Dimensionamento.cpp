@@ -1,6 +1,6 @@
 #include "Collaudo.h"
 #include "Dimensionamento.h"
-#include "Documento.h"
+#include "Esempio.h"
 
 #include <QTest>
 #include <cmath>
@@ -10,13 +10,11 @@ using D = DatiAsse;
 using Attese = QList<double>; // F and C of the four phases, the six figures, the braking power
 
 // Sizing data as the document writes it.
-D Dati(const std::string& coppie) {
-    return LeggiDocumento("0,0,0,0,0,0,0,0,0\r\n" + coppie).dati->Asse.value_or(D{});
+D Dati(const QString& coppie) {
+    return Documento(coppie).Asse.value_or(D{});
 }
-// The worked example: 0.5 m in 1 s with T1 = 0.25 s, on a 10 mm screw.
-const D Esempio = Dati("massa=50,passo=0.01,rendimento=0.9,attrito=0.01,inerzia_motore=1e-4,"
-                       "inerzia_trasmissione=2e-5,sosta=0.5");
-constexpr double VmEsempio = 0.5 / 0.75;
+const D Esempio = Dati(AsseEsempio);
+const double VmEsempio = MotoEsempio.Vm;
 
 const char* const RigaEsempio = "2,.125,.25,.5,.25,.5,1,.666666666666667,2.66666666666667\r\n";
 const char* const CoppieEsempio =
@@ -47,8 +45,7 @@ private slots:
             << .25 << .5 << -VmEsempio << Esempio
             << Attese{-138.2367, -4.903325, 128.4300, 0,         -0.445518, -0.008670982, 0.3850244, 0,
                       138.2367,  77.08407,  0.445518, 0.2404442, 4000,      186.6181,     161.2786};
-        const D verticale = Dati("massa=20,passo=0.005,rendimento=0.9,attrito=0.1,inclinazione=90,forza=10,"
-                                 "inerzia_motore=2e-4,sosta=1");
+        const D verticale = Dati(AsseVerticale);
         QTest::newRow("verticale in salita")
             << .2 << .6 << .1 << verticale
             << Attese{216.133, 206.133,  196.133,   196.133,   0.3167672, 0.1822616, 0.04775594, 0.1560777,

@@ -1,6 +1,6 @@
 #include "CatalogoMotori.h"
 #include "Collaudo.h"
-#include "Documento.h"
+#include "Esempio.h"
 #include "PianoCoppiaVelocita.h"
 #include "RapportoOttimo.h"
 
@@ -10,13 +10,6 @@
 
 namespace {
 using std::numbers::pi;
-const Velantra MotoEsempio{.T1 = .25, .T2 = .5, .Vm = .5 / .75};
-const QString AsseEsempio = QStringLiteral("massa=50,passo=0.01,rendimento=0.9,attrito=0.01,"
-                                           "inerzia_motore=1e-4,inerzia_trasmissione=2e-5,sosta=0.5");
-
-DatiDocumento Documento(const QString& coppie) {
-    return *LeggiDocumento("0,0,0,0,0,0,0,0,0\r\n" + coppie.toStdString()).dati;
-}
 QString Q(const std::string& testo) {
     return QString::fromStdString(testo);
 }
@@ -42,12 +35,12 @@ private slots:
         QTest::addColumn<QString>("giudizio"); // the verdict line
         QTest::addColumn<QString>("ottimo");   // ratio, RMS, speed, or why none
         QTest::newRow("esempio, motore adatto")
-            << AsseEsempio + ",coppia_nominale=0.32,coppia_massima=0.96,velocita_massima=6000"
+            << QString(AsseEsempio) + ",coppia_nominale=0.32,coppia_massima=0.96,velocita_massima=6000"
             << MotoEsempio.Vm << "75,1 46,4 66,7 | 1,46651 | 161,279"
             << "Motore adatto"
             << "1,0377 0,240279 4150,8";
         QTest::newRow("esempio, motore piccolo e lento")
-            << AsseEsempio + ",coppia_nominale=0.2,coppia_massima=0.44,velocita_massima=4100"
+            << QString(AsseEsempio) + ",coppia_nominale=0.2,coppia_massima=0.44,velocita_massima=4100"
             << MotoEsempio.Vm << "120 101 97,6 | 1,46651 | 161,279"
             << "Motore non adatto: coppia efficace 120 % della nominale, coppia di picco 101 % della massima"
             << "1,025 0,240297 4100 al limite";
@@ -118,7 +111,7 @@ private slots:
             << "nome,coppia_nominale,coppia_massima,velocita_massima,inerzia\r\n\"G, 1\",1.2,3,3000,5e-4\r\n"
                "M1,0.32,0.96,6000,1e-4\n\nzero,0,1,2,3\n\"a\nb "
                "\"\"c\"\"\",0.2,0.3,6000,0\r\ncorto,1\n\"aperto,1\n"
-            << AsseEsempio
+            << QString(AsseEsempio)
             << "nome\tesito\tcoppia_efficace_%\tcoppia_picco_%\tvelocita_%\trapporto_inerzia\tmotivo\n"
                "a b \"c\"\tadatto\t72.085\t92.6555\t66.6667\t\trapporto d'inerzia richiede l'inerzia del "
                "motore\n"
@@ -134,14 +127,14 @@ private slots:
                                                "\tmotivo\nL2\tnon adatto\t117.568\t56.4733\t"
                                                "44.4444\tforza efficace 118 % della nominale\n";
         QTest::newRow("lineari per una vite")
-            << lineari << AsseEsempio
+            << lineari << QString(AsseEsempio)
             << "il catalogo elenca motori lineari, ma l'asse ha un motore con albero";
         QTest::newRow("intestazione sbagliata")
             << "nome,coppia,velocita\n"
-            << AsseEsempio
+            << QString(AsseEsempio)
             << QString("la prima riga non è l'intestazione di un catalogo: «") + IntestazioneCatalogo +
                    "» oppure «" + IntestazioneCatalogoLineare + "», o le stesse con «;»";
-        QTest::newRow("vuoto") << " \r\n\n" << AsseEsempio << "il catalogo è vuoto";
+        QTest::newRow("vuoto") << " \r\n\n" << QString(AsseEsempio) << "il catalogo è vuoto";
     }
     void catalogo() {
         QFETCH(QString, testo);
