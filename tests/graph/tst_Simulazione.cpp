@@ -25,7 +25,7 @@ class TstSimulazione : public QObject {
     Q_OBJECT
 private slots:
     // Steps: "Stot=2" a typed value, "apri" a document with its axis opened, "calcola", "asse" another
-    // mass, "salva", "nuova".
+    // mass, "motore" another rated torque, "salva", "nuova".
     void modifiche_data() {
         QTest::addColumn<QString>("passi");
         QTest::addColumn<bool>("modificata");
@@ -40,6 +40,7 @@ private slots:
             << "apri calcola" << false << "calcolata dimensionata" << QString("b.vla");
         QTest::newRow("asse cambiato")
             << "apri calcola asse" << true << "calcolata dimensionata" << QString("b.vla");
+        QTest::newRow("motore cambiato") << "apri motore" << true << "letta" << QString("b.vla");
         QTest::newRow("valore dopo il calcolo")
             << "apri calcola Stot=1" << true << "letta" << QString("b.vla");
         QTest::newRow("nuova") << "apri nuova" << false << "vuota" << QString();
@@ -56,6 +57,8 @@ private slots:
                 QVERIFY(s.Calcola().Riuscito());
             else if (passo == QLatin1String("asse"))
                 s.ImpostaAsse(DatiAsse{.Massa = 60, .Passo = 0.01});
+            else if (passo == QLatin1String("motore"))
+                s.ImpostaMotore(DatiMotore{.CoppiaNominale = 0.5, .VelocitaMassima = 6000});
             else if (passo == QLatin1String("salva"))
                 s.Salvata("a.vla", *s.TestoDocumento());
             else
