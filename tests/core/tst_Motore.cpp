@@ -121,7 +121,8 @@ private slots:
                "riga 8\t\t\t\t\t\t2 campi invece di 5\n"
                "riga 9\t\t\t\t\t\tle virgolette aperte non si chiudono\n";
         const QString lineari =
-            "\uFEFFNome;Forza_nominale;forza_massima;velocita_massima\r\nL2;30;100;1,5\r\n";
+            QChar(0xFEFF) +
+            QString("Nome;Forza_nominale;forza_massima;velocita_massima\r\nL2;30;100;1,5\r\n");
         QTest::newRow("lineari, regionale") << lineari << lineare
                                             << "nome\tesito\tforza_efficace_%\tforza_picco_%\tvelocita_%"
                                                "\tmotivo\nL2\tnon adatto\t117.568\t56.4733\t"

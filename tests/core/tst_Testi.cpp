@@ -22,7 +22,8 @@ private slots:
     }
 
     // The general text (with a comma, and the same with a period) and the document's, none when refused;
-    // both read back. 15 rounded digits of the largest double would overflow on reading: they are cut.
+    // both read back. 15 rounded digits of the largest double would overflow on reading: they are cut; a
+    // little below, they still round.
     void testi() {
         const std::tuple<double, const char*, const char*> casi[] = {
             {0.5, "0,5", ".5"},
@@ -37,6 +38,7 @@ private slots:
             {999999999999999.9, "1E+15", "1E+15"},
             {2.5e-300, "2,5E-300", "2.5E-300"},
             {DBL_MAX, "1,79769313486231E+308", "1.79769313486231E+308"},
+            {1.7812345678901259e308, "1,78123456789013E+308", "1.78123456789013E+308"},
             {qQNaN(), TestoNonDefinito, ""},
             {-qInf(), TestoMenoInfinito, ""},
             {qInf(), TestoInfinito, ""}};
