@@ -1,6 +1,7 @@
 #include "Collaudo.h"
 #include "Documento.h"
 #include "Simulazione.h"
+#include "SpiegazioneMoto.h"
 
 #include <QTest>
 
@@ -72,6 +73,22 @@ private slots:
         // The sizing shown is that of the data as it now stands.
         if (s.Dimensionato())
             QCOMPARE(s.Dimensionato()->ForzaPicco, Dimensiona(s.Moto(), *s.Asse())->ForzaPicco);
+    }
+
+    // Why typed values give no motion: the faults of the solved record, then the values the last input
+    // may take, or the one of the first two that must not be 0.
+    void spiegazione() {
+        QCOMPARE(SpiegazioneMoto(0, {.S1 = 1.5, .Stot = 2, .Ttot = 5}).join('|'),
+                 "S2 sarebbe negativo (-1 m), di segno opposto a Stot.|T2 sarebbe negativo (-1 sec): una "
+                 "durata non "
+                 "può essere negativa.|Con Stot = 2 m e Ttot = 5 sec, S1 deve essere maggiore di 0 m e al "
+                 "massimo 1 m.");
+        QCOMPARE(SpiegazioneMoto(2, {.Stot = 0, .T1 = 1, .Ttot = 5}).join('|'),
+                 "S1 sarebbe zero: il pezzo non si muoverebbe.|A sarebbe zero: il pezzo non si "
+                 "muoverebbe.|Vm sarebbe "
+                 "zero: il pezzo non si muoverebbe.|Con Stot = 0 m nessun moto è possibile: Stot deve essere "
+                 "diverso "
+                 "da 0 m.");
     }
 };
 
