@@ -166,6 +166,8 @@ private slots:
                      qPrintable(QString::asprintf("%g x %g", area.width(), area.height())));
         QCOMPARE(ControlliNascosti(*b.finestra, area), QString());
         QCOMPARE(b.Casella("DiffS")->isVisible(), !coppia);
+        b.Gesti("AggiungiParticolari"); // the distance goes and comes with the details, not with the torque
+        QVERIFY(!b.Casella("DiffS")->isVisible());
     }
 
     // The toolbar's keys and tips, every control named for assistive tools; the plot's context menu by
