@@ -1,5 +1,6 @@
 #include "Collaudo.h"
 #include "ConfrontoLeggi.h"
+#include "Esempio.h"
 
 #include <QTest>
 #include <cmath>
@@ -8,21 +9,8 @@ namespace {
 using Numeri = QList<double>;
 const Velantra Esempio{.S1 = .25, .S2 = 1.5, .Stot = 2, .T1 = 1, .T2 = 3, .Ttot = 5, .Acc = .5, .Vm = .5};
 const Velantra Indietro{-.25, -1.5, -2, 1, 3, 5, -.5, -.5};
-const DatiAsse Vite{.Massa = 50,
-                    .Passo = .01,
-                    .Rendimento = .9,
-                    .Attrito = .01,
-                    .InerziaMotore = 1e-4,
-                    .InerziaTrasmissione = 2e-5,
-                    .Sosta = .5};
-const DatiAsse Verticale{.Massa = 20,
-                         .Passo = .005,
-                         .Rendimento = .9,
-                         .Attrito = .1,
-                         .Inclinazione = 90,
-                         .Forza = 10,
-                         .InerziaMotore = 2e-4,
-                         .Sosta = 1};
+const DatiAsse Vite = *Documento(AsseEsempio).Asse;
+const DatiAsse Verticale = *Documento(AsseVerticale).Asse;
 bool Vicini(double x, double atteso, double tolleranza) {
     return x == atteso || std::abs(x - atteso) <= tolleranza * std::abs(atteso);
 }

@@ -67,10 +67,7 @@ inline QString EtichetteIlleggibili(const DisposizioneGrafico& d) {
         assi.emplace_back(RuoloTesto::Dettaglio, i);
     std::vector<TestoGrafico> tutti = d.cornice.nomi;
     for (const auto& [ruolo, asse] : assi) {
-        QStringList testi;
-        for (const TestoGrafico& t : d.Testi(ruolo))
-            if (t.asse == asse)
-                testi << t.testo;
+        const QStringList testi = TestiAsse(d, ruolo, asse).split(' ', Qt::SkipEmptyParts);
         const QString nome = QStringLiteral("asse %1/%2: ").arg(int(ruolo)).arg(asse);
         if (testi.size() < (ruolo == RuoloTesto::Tempo ? MinimoTempi : MinimoEtichette) ||
             testi.size() > MassimoEtichette)
@@ -221,7 +218,7 @@ struct BancoGrafico {
     // The tool flags (C collimator, Z zoom rectangle, D difference, V zoomed view), an "x" for each of
     // the difference's crosses (red, green) the picture keeps, "/", the enabled buttons (T Tracciatore,
     // Z ZoomArea, C Cancella), "+" when the difference readouts show; then the readouts X, Y, s, a, X1,
-    // Y1, X2, Y2, DX, DY, DS up to the last one not empty.
+    // Y1, X2, Y2, DX, DY, DS up to the last one not empty; a zoomed view's time and speed ranges.
     QString Stato() const {
         const QImage piano = Piano().ImmaginePiano().convertToFormat(QImage::Format_RGB32);
         const auto* pixel = reinterpret_cast<const QRgb*>(piano.constBits());
@@ -238,6 +235,10 @@ struct BancoGrafico {
             s += Casella(nome)->text() + '|';
         while (s.endsWith('|') || s.endsWith(' '))
             s.chop(1);
+        const auto cifre = [](double x) { return QString::number(x, 'g', 5).replace('.', ','); };
+        if (G.GraficoZoomato)
+            s += " vista " + cifre(G.BordoSinistro) + ".." + cifre(G.BordoDestro) + " s, " +
+                 cifre(G.BordoInferiore) + ".." + cifre(G.BordoSuperiore) + " m/sec";
         return s;
     }
 };

@@ -28,7 +28,9 @@ GraficoSerie Piano(bool leggi) {
     if (!leggi) {
         g.x.a = 22;
         g.x.valori = {3.7143};
-        g.punti = {{.valore = {3.7143, 0.5}, .testo = "ottimo"}, {.valore = {5, 0.45}, .testo = "attuale"}};
+        g.punti = {{.valore = {3.7143, 0.5}, .testo = "ottimo"},
+                   {.valore = {5, 0.45}, .testo = "attuale"},
+                   {.valore = {30, 0.4}, .testo = "oltre"}};
         g.riferimenti = {{.valore = 5, .testo = "Cmax"},
                          {.verticale = true, .valore = 15, .testo = "imax"},
                          {.verticale = true, .valore = 30, .testo = "oltre"}};
@@ -44,10 +46,7 @@ class TstSerie : public QObject {
     Q_OBJECT
 private slots:
     // Each plot at three sizes: 3 to 10 labels an axis, none alike, each in its strip; no two texts
-    // touching (labels, names, the legend, the marks' texts); a value asked for among the labels. Each
-    // reference line across the plot where its value maps, a marked point where its values do, their
-    // texts inside the plot where they have room; a line beyond the data widens the range, one beyond a
-    // range given is not drawn.
+    // touching (labels, names, the legend, the marks' texts); a legend entry for each series.
     void etichette_data() {
         QTest::addColumn<bool>("leggi");
         QTest::addColumn<QSize>("misura");
@@ -62,19 +61,37 @@ private slots:
         const DisposizioneGrafico d = DisponiSerie(Piano(leggi), SpazioImmagine(misura), CarattereGrafico());
         QVERIFY(d.disegnata);
         QCOMPARE(EtichetteIlleggibili(d), QString());
-        QVERIFY(leggi || TestiAsse(d, RuoloTesto::Ascissa).split(' ').contains("3,7143"));
         QCOMPARE(d.Testi(RuoloTesto::Legenda).size(), Piano(leggi).serie.size());
-        if (leggi)
-            return;
+    }
+    // The ratio plot's marks at three sizes: a value asked for among the labels; each reference line
+    // across the plot where its value maps, a marked point where its values do, their texts inside the
+    // plot where they have room, clear of the marks; a line beyond the data widens the range, a line or
+    // a point beyond a range given is not drawn.
+    void marche_data() {
+        QTest::addColumn<QSize>("misura");
+        for (const QSize misura : {QSize(1600, 1000), QSize(640, 400), QSize(300, 200)})
+            QTest::addRow("%dx%d", misura.width(), misura.height()) << misura;
+    }
+    void marche() {
+        QFETCH(QSize, misura);
+        const DisposizioneGrafico d = DisponiSerie(Piano(false), SpazioImmagine(misura), CarattereGrafico());
+        QVERIFY(TestiAsse(d, RuoloTesto::Ascissa).split(' ').contains("3,7143"));
         const QRectF area = d.cornice.area;
         const auto linee = d.Linee(RuoloLinea::Riferimento);
         QCOMPARE(linee.size(), size_t(2));
         QCOMPARE(linee[0].punti.boundingRect(), QRectF(area.left(), d.InUnita(0, 5).y(), area.width(), 0));
         QCOMPARE(linee[1].punti.boundingRect(), QRectF(d.InUnita(15, 0).x(), area.top(), 0, area.height()));
-        QCOMPARE(d.Linee(RuoloLinea::Punto).at(0).punti.boundingRect().center(), d.InUnita(3.7143, 0.5));
+        const auto segni = d.Linee(RuoloLinea::Punto);
+        QCOMPARE(segni.size(), size_t(2));
+        QCOMPARE(segni[0].punti.boundingRect().center(), d.InUnita(3.7143, 0.5));
         for (const RuoloTesto ruolo : {RuoloTesto::Riferimento, RuoloTesto::Punto})
             for (const TestoGrafico& t : d.Testi(ruolo))
-                QVERIFY2(area.contains(t.posto), qPrintable(t.testo));
+                QVERIFY2(area.contains(t.posto) &&
+                             std::none_of(segni.begin(), segni.end(),
+                                          [&](const LineaGrafico& l) {
+                                              return l.punti.boundingRect().intersects(t.posto);
+                                          }),
+                         qPrintable(t.testo));
         const size_t testi = d.Testi(RuoloTesto::Riferimento).size() + d.Testi(RuoloTesto::Punto).size();
         QVERIFY(testi == 4 || misura.width() < 640); // a small plot may leave a point's text no room
     }

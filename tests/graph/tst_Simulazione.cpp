@@ -1,6 +1,7 @@
 #include "Collaudo.h"
 #include "Documento.h"
 #include "Simulazione.h"
+#include "SpiegazioneMoto.h"
 
 #include <QTest>
 
@@ -25,7 +26,7 @@ class TstSimulazione : public QObject {
     Q_OBJECT
 private slots:
     // Steps: "Stot=2" a typed value, "apri" a document with its axis opened, "calcola", "asse" another
-    // mass, "salva", "nuova".
+    // mass, "motore" another rated torque, "salva", "nuova".
     void modifiche_data() {
         QTest::addColumn<QString>("passi");
         QTest::addColumn<bool>("modificata");
@@ -40,6 +41,7 @@ private slots:
             << "apri calcola" << false << "calcolata dimensionata" << QString("b.vla");
         QTest::newRow("asse cambiato")
             << "apri calcola asse" << true << "calcolata dimensionata" << QString("b.vla");
+        QTest::newRow("motore cambiato") << "apri motore" << true << "letta" << QString("b.vla");
         QTest::newRow("valore dopo il calcolo")
             << "apri calcola Stot=1" << true << "letta" << QString("b.vla");
         QTest::newRow("nuova") << "apri nuova" << false << "vuota" << QString();
@@ -56,6 +58,8 @@ private slots:
                 QVERIFY(s.Calcola().Riuscito());
             else if (passo == QLatin1String("asse"))
                 s.ImpostaAsse(DatiAsse{.Massa = 60, .Passo = 0.01});
+            else if (passo == QLatin1String("motore"))
+                s.ImpostaMotore(DatiMotore{.CoppiaNominale = 0.5, .VelocitaMassima = 6000});
             else if (passo == QLatin1String("salva"))
                 s.Salvata("a.vla", *s.TestoDocumento());
             else
@@ -69,6 +73,22 @@ private slots:
         // The sizing shown is that of the data as it now stands.
         if (s.Dimensionato())
             QCOMPARE(s.Dimensionato()->ForzaPicco, Dimensiona(s.Moto(), *s.Asse())->ForzaPicco);
+    }
+
+    // Why typed values give no motion: the faults of the solved record, then the values the last input
+    // may take, or the one of the first two that must not be 0.
+    void spiegazione() {
+        QCOMPARE(SpiegazioneMoto(0, {.S1 = 1.5, .Stot = 2, .Ttot = 5}).join('|'),
+                 "S2 sarebbe negativo (-1 m), di segno opposto a Stot.|T2 sarebbe negativo (-1 sec): una "
+                 "durata non "
+                 "può essere negativa.|Con Stot = 2 m e Ttot = 5 sec, S1 deve essere maggiore di 0 m e al "
+                 "massimo 1 m.");
+        QCOMPARE(SpiegazioneMoto(2, {.Stot = 0, .T1 = 1, .Ttot = 5}).join('|'),
+                 "S1 sarebbe zero: il pezzo non si muoverebbe.|A sarebbe zero: il pezzo non si "
+                 "muoverebbe.|Vm sarebbe "
+                 "zero: il pezzo non si muoverebbe.|Con Stot = 0 m nessun moto è possibile: Stot deve essere "
+                 "diverso "
+                 "da 0 m.");
     }
 };
 
