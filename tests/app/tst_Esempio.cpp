@@ -1,19 +1,20 @@
 #include "Aiuti.h"
 #include "AreaFinestre.h"
 
-// "Esempio" on the screen and at the scale factor ctest gives (1366 x 768 and 1600 x 1000, at 1, 1.5
-// and 2): every window it opens inside the area, every control of the forms reachable, and with the
-// main window filling a screen of at least 1366 x 768 at scale 1, a plot of at least 600 x 250 that
-// leaves the results in sight.
+// "Esempio" and the laws compared on the screen and at the scale factor ctest gives (1366 x 768 and
+// 1600 x 1000, at 1, 1.5 and 2): every window they open inside the area, every control of the forms
+// reachable, and with the main window filling a screen of at least 1366 x 768 at scale 1, a plot of at least
+// 600 x 250 that leaves the results in sight.
 class TstEsempio : public QObject {
     Q_OBJECT
 private slots:
     void finestre() {
         Banco banco;
         banco.Premi("Esempio");
+        banco.Premi("mnuViewLeggi");
         const QWidget& area = *banco.finestra->findChild<QMdiArea*>()->viewport();
         QMdiSubWindow* grafico = FinestreFiglie::SottoFinestra(banco.Finestra("frmGrafico"));
-        for (const char* nome : {"frmInserimentoDati", "FrmRisultati", "frmGrafico"}) {
+        for (const char* nome : {"frmInserimentoDati", "FrmRisultati", "frmGrafico", "frmLeggi"}) {
             QWidget* finestra = banco.Finestra(nome);
             QVERIFY2(finestra, nome);
             const QMdiSubWindow* sotto = FinestreFiglie::SottoFinestra(finestra);
@@ -35,7 +36,7 @@ private slots:
                 QVERIFY2((posto & visibile & area.rect()).size() == posto.size().boundedTo(visibile.size()),
                          qPrintable(nome + (" " + controllo->accessibleName())));
             }
-            QVERIFY2(controlli >= 8, nome); // the value boxes at least
+            QVERIFY2(controlli >= 4, nome); // the boxes
         }
         // The frame's background fills the area in the screen's own pixels: light at the top, dark at the
         // bottom right.

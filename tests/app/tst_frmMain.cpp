@@ -303,28 +303,28 @@ private slots:
         QTest::addColumn<QString>("prima");
         QTest::addColumn<QRect>("normale");
         QTest::addColumn<QString>("dopo");
+        QTest::addColumn<QString>("gesto"); // before closing: "spostata" to 100,80 600x450, or "ridotta"
         const QLocale it(QLocale::Italian, QLocale::Italy), us(QLocale::English, QLocale::UnitedStates);
-        QTest::newRow("nulla") << it << "" << QRect(67, 67, 433, 433) << "1000;1000;6500;6500;Ditta";
-        QTest::newRow("decimali") << it << "1000,5;750,4;6000;4500" << QRect(67, 50, 400, 300)
-                                  << "1000,5;750,4;6000;4500;Ditta";
-        QTest::newRow("decimali, americano")
-            << us << "1000.5;750.4;6000;4500" << QRect(67, 50, 400, 300) << "1000.5;750.4;6000;4500;Ditta";
-        QTest::newRow("migliaia, lettere") << it << "1.500;;6000x;4500" << QRect(67, 67, 433, 300) << "";
-        QTest::newRow("misure non positive") << it << "1500;750;0;-4500" << QRect(100, 50, 433, 433) << "";
-        QTest::newRow("oltre la precisione singola")
-            << it << "1e39;750;6000;4500" << QRect(67, 50, 400, 300) << "";
-        QTest::newRow("fuori schermo")
-            << it << "-90000;1000;6500;6500" << QRect(67, 67, 433, 433) << "1000;1000;6500;6500;Ditta";
-        QTest::newRow("troppo piccola")
-            << it << "1500;750;2999;1" << QRect(100, 50, 433, 433) << "1500;750;6500;6500;Ditta";
-        QTest::newRow("quasi zero") << it << "1500;750;3000;1e-40" << QRect(100, 50, 200, 433)
-                                    << "1500;750;3000;6500;Ditta";
-        QTest::newRow("enorme") << it << "1000;1000;99999999;1e30"
-                                << QGuiApplication::primaryScreen()->availableGeometry() << "";
-        QTest::newRow("mossa") << it << "1500;1500;7500;7500;Vecchia" << QRect(100, 100, 500, 500)
-                               << "1500;1200;9000;6750;Ditta";
-        QTest::newRow("ridotta") << it << "1500;1500;7500;7500;Vecchia" << QRect(100, 100, 500, 500)
-                                 << "1500;1500;7500;7500;Vecchia";
+        const auto riga = [&it](const char* caso, const char* prima, QRect normale, const char* dopo,
+                                const char* gesto = "", const QLocale& locale = QLocale()) {
+            QTest::newRow(caso) << (locale == QLocale() ? it : locale) << QString(prima) << normale
+                                << QString(dopo) << QString(gesto);
+        };
+        riga("nulla", "", QRect(67, 67, 433, 433), "1000;1000;6500;6500;Ditta");
+        riga("decimali", "1000,5;750,4;6000;4500", QRect(67, 50, 400, 300), "1000,5;750,4;6000;4500;Ditta");
+        riga("decimali, americano", "1000.5;750.4;6000;4500", QRect(67, 50, 400, 300),
+             "1000.5;750.4;6000;4500;Ditta", "", us);
+        riga("migliaia, lettere", "1.500;;6000x;4500", QRect(67, 67, 433, 300), "");
+        riga("misure non positive", "1500;750;0;-4500", QRect(100, 50, 433, 433), "");
+        riga("oltre la precisione singola", "1e39;750;6000;4500", QRect(67, 50, 400, 300), "");
+        riga("fuori schermo", "-90000;1000;6500;6500", QRect(67, 67, 433, 433), "1000;1000;6500;6500;Ditta");
+        riga("troppo piccola", "1500;750;2999;1", QRect(100, 50, 433, 433), "1500;750;6500;6500;Ditta");
+        riga("quasi zero", "1500;750;3000;1e-40", QRect(100, 50, 200, 433), "1500;750;3000;6500;Ditta");
+        riga("enorme", "1000;1000;99999999;1e30", QGuiApplication::primaryScreen()->availableGeometry(), "");
+        riga("spostata", "1500;1500;7500;7500;Vecchia", QRect(100, 100, 500, 500),
+             "1500;1200;9000;6750;Ditta", "spostata");
+        riga("ridotta", "1500;1500;7500;7500;Vecchia", QRect(100, 100, 500, 500),
+             "1500;1500;7500;7500;Vecchia", "ridotta");
     }
     void collocazione() {
         QFETCH(QLocale, locale);
@@ -338,13 +338,14 @@ private slots:
         QVERIFY(finestra.isMaximized());
         QCOMPARE(banco.IntestazioneUtente, prima.section(';', 4));
         banco.IntestazioneUtente = QStringLiteral("Ditta");
-        if (QTest::currentDataTag() == QLatin1String("mossa")) {
+        QFETCH(QString, gesto);
+        if (gesto == QLatin1String("spostata")) {
             finestra.showNormal();
             finestra.setGeometry(100, 80, 600, 450);
             finestra.showMaximized();
-        } else if (QTest::currentDataTag() == QLatin1String("ridotta")) {
-            finestra.showMinimized();
         }
+        if (gesto == QLatin1String("ridotta"))
+            finestra.showMinimized();
         QVERIFY(finestra.close());
         if (!dopo.isEmpty())
             QCOMPARE(Memorizzati(), dopo);
