@@ -1,6 +1,6 @@
+#include "BancoArea.h"
 #include "Collaudo.h"
 #include "NumeriRegionali.h"
-#include "Utente.h"
 #include "frmDimensionamento.h"
 #include "frmInserimentoDati.h"
 
@@ -19,16 +19,12 @@ namespace {
 const QString Esempio = "massa=50 passo=0.01 rendimento=0.9 attrito=0.01 inerzia_motore=0.0001 "
                         "inerzia_trasmissione=0.00002 sosta=0.5";
 
-// The child windows in an area.
-struct Banco : Utente {
-    QMdiArea area;
-    FinestreFiglie finestre{area, simulazione, dialoghi};
-    Banco() {
+// The sizing window among the child windows of an area.
+struct BancoAsse : BancoArea {
+    BancoAsse() {
         area.resize(1600, 1000);
-        area.show();
         finestre.ApriInserimentoDati();
     }
-    FinestreFiglie& Figlie() override { return finestre; }
     QWidget* Asse() { return &ApriDimensionamento(finestre, simulazione, dialoghi); }
     void Calcola() { // the example's motion, typed in the data-entry window
         Inserisci({"Stot=0.5", "Ttot=1", "T1=0.25"});
@@ -111,7 +107,7 @@ private slots:
     }
     void figure() {
         QFETCH(QString, dati);
-        Banco b;
+        BancoAsse b;
         QWidget* finestra = b.Asse();
         auto* risultati = static_cast<QGridLayout*>(finestra->findChildren<QGroupBox*>()[2]->layout());
         const int colonna = risultati->itemAtPosition(1, 1)->geometry().width(); // no figure yet
@@ -157,7 +153,7 @@ private slots:
     }
     void motore() {
         QFETCH(QString, motore);
-        Banco b;
+        BancoAsse b;
         b.Calcola();
         b.Digita(Esempio + ' ' + motore);
         QTEST(b.Verdetti(), "verdetti");
@@ -166,7 +162,7 @@ private slots:
     // "Usa rapporto ottimale" types the best ratio, whose RMS torque the figures then show; a motor chosen
     // from a catalogue fills the group, its inertia included.
     void rapportoECatalogo() {
-        Banco b;
+        BancoAsse b;
         b.Calcola();
         b.Digita(Esempio);
         QTest::mouseClick(b.Asse()->findChild<QPushButton*>("cmdUsaRapporto"), Qt::LeftButton);
@@ -200,7 +196,7 @@ private slots:
     // A decimal separator put into a value with the period key counts at once, as typed digits do; the whole
     // value is a tooltip away; a box of a value with a default, emptied, shows that default once confirmed.
     void digitazione() {
-        Banco b;
+        BancoAsse b;
         b.Calcola();
         b.Digita(Esempio + " massa=500 sosta=");
         QLineEdit* massa = b.Asse()->findChild<QLineEdit*>("massa");
