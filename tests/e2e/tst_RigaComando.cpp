@@ -123,9 +123,7 @@ private slots:
              "Coppia efficace: 0,240444 [N·m]\r\n", false);
         riga("relazione pdf", "velantra -r asse.vla out.pdf", 0, {}, "out.pdf", "Velocità massima motore",
              false);
-        // A motor too weak and too slow: the verdicts, the best ratio held at its speed, the braking.
-        riga("relazione, motore non adatto", "velantra --relazione scelto.vla out.txt", 0, {}, "out.txt",
-             "Potenza di frenatura: 161,279 [W]\r\n\r\nForza e coppia per fase:", false);
+        // A motor too weak and too slow: each verdict, the best ratio held at the motor's speed.
         riga("relazione, verifiche del motore", "velantra --relazione scelto.vla out.txt", 0, {}, "out.txt",
              "Motore:\r\nCoppia nominale: 0,2 [N·m]\r\nVelocità massima: 3000 [giri/min]\r\n\r\n"
              "Rapporto di riduzione:\r\nRapporto ottimale: 0,75 (coppia efficace 0,253122 [N·m], coppia di "
