@@ -26,6 +26,7 @@ public:
     explicit Scorrevole(QWidget* modulo) {
         setFrameShape(QFrame::NoFrame);
         setWindowTitle(modulo->windowTitle());
+        setAccessibleName(modulo->windowTitle()); // read as the form it holds
         setWindowIcon(modulo->windowIcon());
         setWidget(modulo);
     }

@@ -70,6 +70,7 @@ frmDimensionamento::frmDimensionamento(Simulazione& simulazione, Dialoghi& dialo
     colonne->addWidget(CreaDati(), 0, Qt::AlignTop);
     schede = new QTabWidget(this);
     schede->setObjectName(QStringLiteral("schede"));
+    schede->setAccessibleName(QStringLiteral("Risultati del dimensionamento"));
     auto* pagina = new QWidget(schede);
     auto* risultati = new QVBoxLayout(pagina);
     risultati->addWidget(CreaRisultati());

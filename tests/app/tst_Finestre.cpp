@@ -114,6 +114,8 @@ private slots:
         banco.simulazione.ImpostaSistema(0);
         banco.Premi("SceltaSistema");
         banco.Premi("Tabella");
+        banco.Premi("mnuViewDimensionamento");
+        banco.Premi("mnuViewLeggi");
         QStringList senzaNome;
         for (QWidget* finestra : QApplication::topLevelWidgets()) {
             QList<QWidget*> controlli = finestra->findChildren<QWidget*>();
@@ -124,7 +126,7 @@ private slots:
                     QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
                     senzaNome << QString::fromLatin1(w->metaObject()->className()) + ' ' + w->objectName();
         }
-        QCOMPARE(senzaNome, QStringList());
+        QCOMPARE(senzaNome.join(", "), QString());
     }
 
     // The options dialog, modal, keeps the typed print header on OK only; the about box is modal too

@@ -71,6 +71,10 @@ private slots:
                 QVERIFY(QFontMetrics(cella->font()).horizontalAdvance(cella->text()) < larghezza);
             }
         }
+        // A value typed after it: no table of a motion no longer calculated.
+        banco.simulazione.ImpostaValore(2, 3); // Stot
+        QVERIFY(!tabella->isVisible());
+        QTEST(finestra->findChild<QLabel*>("lblStato")->text(), "prima");
     }
 
     // A J typed changes the jerk-limited row and the document; one that cannot be taken is red with its
