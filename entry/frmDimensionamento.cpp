@@ -115,25 +115,32 @@ QWidget* frmDimensionamento::CreaDati() {
     auto* gruppoMotore = new QGroupBox(QStringLiteral("Motore"), colonna);
     gruppoMotore->setObjectName(QStringLiteral("grpMotore"));
     auto* grigliaMotore = new QGridLayout(gruppoMotore);
-    // A motor with a shaft and a linear one share the rows: only one kind shows.
-    for (int i = 0; i < int(CampiMotore.size()); ++i)
-        Riga(grigliaMotore, i % 3, NumeroCampiAsse + i);
-    Riga(grigliaMotore, 3, CampoInerzia);
+    // A motor with a shaft, then a linear one: only one kind shows, the other's rows take no room.
+    const int righeMotore = int(CampiMotore.size());
+    for (int i = 0; i < righeMotore; ++i)
+        Riga(grigliaMotore, i, NumeroCampiAsse + i);
+    Riga(grigliaMotore, righeMotore, CampoInerzia);
     auto* catalogo = new QPushButton(QStringLiteral("&Catalogo motori..."), gruppoMotore);
     catalogo->setObjectName(QStringLiteral("cmdCatalogo"));
     catalogo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(catalogo, &QPushButton::clicked, this, [this] {
         ScegliDaCatalogo(this, dialoghi, simulazione, [this](const MotoreCatalogo& m) { ScegliMotore(m); });
     });
-    grigliaMotore->addWidget(catalogo, 4, 0, 1, 3);
-    // The boxes of both groups in one column.
+    grigliaMotore->addWidget(catalogo, righeMotore + 1, 0, 1, 3);
+    // The boxes of both groups in one column, as wide, their rows as far apart.
     int larghezza = 0;
+    int unitaLarga = 0;
     for (const QLabel* etichetta : etichette)
         larghezza = std::max(larghezza, etichetta->sizeHint().width());
-    for (QGridLayout* g : {griglia, grigliaMotore})
+    for (const QLabel* u : unita)
+        unitaLarga = std::max(unitaLarga, u->sizeHint().width());
+    for (QGridLayout* g : {griglia, grigliaMotore}) {
         g->setColumnMinimumWidth(0, larghezza);
+        g->setColumnMinimumWidth(2, unitaLarga);
+    }
     gruppi->addWidget(riquadro);
     gruppi->addWidget(gruppoMotore);
+    gruppi->addStretch(1);
     return colonna;
 }
 

@@ -187,9 +187,9 @@ private slots:
         QCOMPARE(nomi, QStringList({"Esempio", "Grande", "Piccolo", "riga 4"}));
         elenco->setCurrentItem(elenco->topLevelItem(1));
         QTest::mouseClick(elenco->window()->findChild<QPushButton*>("cmdScegli"), Qt::LeftButton);
-        QCOMPARE(b.Griglia(1).section(" / ", 0, 3),
+        QCOMPARE(b.Griglia(1).section(" / ", 0, 6),
                  "Coppia nominale|1,2|N·m / Coppia massima|3,6|N·m / "
-                 "Velocità massima|5000|giri/min / Inerzia del motore|0,0003|kg·m²");
+                 "Velocità massima|5000|giri/min /  /  /  / Inerzia del motore|0,0003|kg·m²");
         QCOMPARE(b.simulazione.Motore()->CoppiaMassima, 3.6);
     }
 
