@@ -77,32 +77,33 @@ private slots:
     // columns.
     void figure_data() {
         QTest::addColumn<QString>("dati");
-        QTest::addColumn<QString>("visto"); // how many of name, box and unit are disabled in each row of
-                                            // the data, the results, the status after "//"
+        QTest::addColumn<QString>("visto"); // the data disabled (each row's first word), the results, the
+                                            // status after "//"
         const QString fasi = "%1 |F [N]|C [N·m] / Accelerazione%2 / Regime%3 / Decelerazione%4 / Sosta%5";
         const QString cifre = " /  / Forza di picco|%1|N / Forza efficace|%2|N / Coppia di picco|%3|N·m / "
                               "Coppia efficace|%4|N·m / Velocità massima motore|%5|giri/min / Potenza di "
                               "picco|%6|W / Potenza di frenatura|%7|W // ";
         QTest::newRow("vite a ricircolo di sfere")
             << Esempio
-            << fasi.arg("00030000000", "|138,237|0,445518", "|4,90332|0,00867098", "|-128,43|-0,385024",
+            << fasi.arg("spenti: Diametro", "|138,237|0,445518", "|4,90332|0,00867098", "|-128,43|-0,385024",
                         "|0|0") +
                    cifre.arg("138,237", "77,0841", "0,445518", "0,240444", "4000", "186,618", "161,279");
         QTest::newRow("diretta: forze sole")
             << Esempio + " trasmissione=diretta"
-            << "00333300030 |F [N] / Accelerazione|138,237 / Regime|4,90332 / Decelerazione|-128,43 / "
+            << "spenti: Passo Diametro Rapporto Rendimento Inerzia |F [N] / Accelerazione|138,237 / "
+               "Regime|4,90332 / Decelerazione|-128,43 / "
                "Sosta|0 /  / Forza di picco|138,237|N / Forza efficace|77,0841|N /  /  /  /  / Potenza di "
                "frenatura|85,62|W // ";
         QTest::newRow("cinghia verticale, tenuta in sosta")
             << "massa=20 trasmissione=cinghia diametro=0.05 rapporto=5 rendimento=0.9 inclinazione=90 "
                "inerzia_motore=0.0001 sosta=0.5"
-            << fasi.arg("00300000000", "|249,466|1,43926", "|196,133|1,08963", "|142,8|0,739998",
+            << fasi.arg("spenti: Passo", "|249,466|1,43926", "|196,133|1,08963", "|142,8|0,739998",
                         "|196,133|0,980665") +
                    cifre.arg("249,466", "198,535", "1,43926", "1,0737", "1273,24", "191,901", "0");
         // Figures beyond the doubles: none is shown rather than a wrong one.
         QTest::newRow("oltre i double")
             << Esempio + " massa=1e308"
-            << fasi.arg("00030000000", "", "", "", "") + cifre.arg("", "", "", "", "", "", "") +
+            << fasi.arg("spenti: Diametro", "", "", "", "") + cifre.arg("", "", "", "", "", "", "") +
                    "Il moto calcolato non si può dimensionare.";
     }
     void figure() {
@@ -113,9 +114,10 @@ private slots:
         const int colonna = risultati->itemAtPosition(1, 1)->geometry().width(); // no figure yet
         b.Calcola();
         b.Digita(dati);
-        QString visto;
+        QString visto = QStringLiteral("spenti:");
         for (const QString& riga : b.Griglia(0).split(" / "))
-            visto += QString::number(riga.split('|').filter(QRegularExpression("^-")).size());
+            if (riga.startsWith('-')) // its name disabled, and with it its box and unit
+                visto += ' ' + riga.section('|', 0, 0).section(' ', 0, 0).mid(1);
         const auto* stato = finestra->findChild<QLabel*>("lblStato");
         visto += ' ' + b.Griglia(2).remove(QRegularExpression("\\{[^}]*\\}")) + " // ";
         QTEST(visto + (stato->isVisible() ? stato->text() : ""), "visto");
