@@ -103,19 +103,22 @@ private slots:
         QTest::addColumn<QString>("messaggio");  // %1 the path given, %2 the folder; none: no message
         QTest::addColumn<QString>("file");       // the file written through the name, if any
         QTest::addColumn<QByteArray>("scritto"); // what it holds, as Verifica() reads it; none: not read
+        QTest::addColumn<int>("annullaDopo");    // the step of the writing the user cancels at; -1 none
+        QTest::addColumn<bool>("limite");        // under a file-size limit of 8 bytes
         const auto riga = [](const QString& caso, const QString& comando, const QString& nome,
                              const QString& motivo, const QString& file = {}, const QByteArray& scritto = {},
-                             const QString& filtro = {}) {
+                             const QString& filtro = {}, int annullaDopo = -1, bool limite = false) {
             const QString salva = comando == "impostazioni" ? "le impostazioni nel file" : "il file";
             QTest::newRow(qPrintable(caso))
                 << comando << nome << filtro
                 << (motivo.isEmpty() ? "" : "Impossibile salvare " + salva + " «%1»: " + motivo + '.') << file
-                << scritto;
+                << scritto << annullaDopo << limite;
         };
         for (const QString& scrittore : Scrittori) {
             const QString comando = scrittore.section(' ', 0, 0), vecchio = scrittore.section(' ', 1);
             riga("limite, " + vecchio, comando, vecchio,
-                 "il file supera la dimensione massima che il sistema permette di scrivere");
+                 "il file supera la dimensione massima che il sistema permette di scrivere", {}, {}, {}, -1,
+                 true);
             riga("disco pieno, " + vecchio, comando, "pieno/" + vecchio, "il disco è pieno");
         }
         riga("socket", "mnuEsportaDati", "presa.csv", "è un socket, non un file: non vi si scrive");
@@ -125,9 +128,9 @@ private slots:
              "la cartella «%2/manca» non esiste");
         riga("nome lungo", "Save", QString(300, 'a') + ".vla",
              "il nome è lungo 304 byte, più dei 255 che il sistema permette");
-        riga("FIFO senza lettore, attesa annullata", "mnuEsportaDati", "tubo.csv", {});
+        riga("FIFO senza lettore, attesa annullata", "mnuEsportaDati", "tubo.csv", {}, {}, {}, {}, 3);
         riga("dispositivo", "mnuEsportaImmagine", "nulla.svg", {});
-        riga("annullata", "mnuEsportaImmagine", "vecchio.png", {});
+        riga("annullata", "mnuEsportaImmagine", "vecchio.png", {}, {}, {}, {}, 0);
         riga("png", "mnuEsportaImmagine", "grafico.png", {}, "grafico.png", "png 400x300");
         riga("svg dal filtro", "mnuEsportaImmagine", "grafico", {}, "grafico", "svg 400x300",
              FiltriImmagine[1]);
@@ -147,7 +150,6 @@ private slots:
         QFETCH(QString, nome);
         QFETCH(QString, filtro);
         QFETCH(QString, file);
-        const QString tag = QTest::currentDataTag();
         Banco banco;
         const QString cartella = banco.cartella.path();
         Prepara(cartella, QStringList(Scrittori).replaceInStrings(QRegularExpression(".* "), ""));
@@ -163,12 +165,14 @@ private slots:
         if (!filtro.isEmpty())
             banco.dialoghi.filtriScelti = {filtro};
         banco.dialoghi.dimensioni = {QSize(400, 300)};
-        banco.dialoghi.annullaDopo = {tag == "annullata" ? 0 : tag.startsWith("FIFO") ? 3 : -1};
+        QFETCH(int, annullaDopo);
+        banco.dialoghi.annullaDopo = {annullaDopo};
         banco.dialoghi.chiamate.clear();
         rlimit prima{}; // over the file-size limit a write fails, as PreparaScritture() makes it
         getrlimit(RLIMIT_FSIZE, &prima);
-        const rlimit limite = {tag.startsWith("limite") ? 8 : prima.rlim_cur, prima.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limite);
+        QFETCH(bool, limite);
+        const rlimit massimo = {limite ? 8 : prima.rlim_cur, prima.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &massimo);
         if (comando == "impostazioni")
             banco.finestra->close();
         else if (comando == "serie") // a plot of series' menu
