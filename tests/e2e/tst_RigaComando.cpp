@@ -213,6 +213,9 @@ private slots:
              0, {}, "letto", csv);
         riga("nome non UTF-8 mancante", "velantra -e $'manca\\xe9.vla' out.csv", 1,
              "Impossibile aprire il file «manca\\xE9.vla»: il file non esiste.");
+        // Characters of two, three and four bytes shown as they are.
+        riga("nome UTF-8 mancante", "velantra -e 'mançà€𝛼.vla' out.csv", 1,
+             "Impossibile aprire il file «mançà€𝛼.vla»: il file non esiste.");
         riga("FIFO", "cat tubo.csv > letto & velantra -e es.vla tubo.csv; s=$?; wait; exit $s", 0, {},
              "letto", csv);
         riga("collegamento a una cartella mancante", "velantra -e es.vla rotto.csv", 1,
