@@ -29,10 +29,19 @@ inline bool Intera(QLineEdit& casella) {
 }
 
 // What a reader could not see of a window's readouts and labels: one cut by the window's edge, on the
-// plot, or over another (a label by its text); a box whose text shows in part.
+// plot, or over another (a label by its text); a box whose text shows in part; a group's frame that is
+// drawn out of the window, on the plot or over the other group's.
 inline QString ControlliNascosti(const QWidget& finestra, const QRectF& piano) {
     QStringList difetti;
-    std::vector<QRect> posti;
+    std::vector<QRect> posti, riquadri;
+    for (const char* nome : {"RiquadroPosizione", "RiquadroDifferenza"}) {
+        const QRect r = finestra.findChild<QFrame*>(nome)->geometry();
+        if (finestra.findChild<QFrame*>(nome)->isVisible() && !r.isEmpty() &&
+            (!finestra.rect().contains(r) || piano.intersects(r) ||
+             std::any_of(riquadri.begin(), riquadri.end(), [&](const QRect& q) { return q.intersects(r); })))
+            difetti << nome;
+        riquadri.push_back(r);
+    }
     for (QWidget* w : finestra.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (w->isVisible() && (qobject_cast<QLineEdit*>(w) || qobject_cast<QLabel*>(w))) {
             const QRect posto = qobject_cast<QLabel*>(w) ? QRect(w->pos(), w->sizeHint()) : w->geometry();

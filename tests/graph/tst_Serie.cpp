@@ -96,6 +96,29 @@ private slots:
         QVERIFY(testi == 4 || misura.width() < 640); // a small plot may leave a point's text no room
     }
 
+    // A point's text takes the first free place beside it, in the plot and clear of the lines: above
+    // right, below right, above left, below left.
+    void postoDelTesto_data() {
+        QTest::addColumn<QPointF>("punto");
+        QTest::addColumn<QString>("posto");
+        QTest::newRow("in mezzo") << QPointF(5, 5) << "sopra a destra";
+        QTest::newRow("in alto") << QPointF(5, 10) << "sotto a destra";
+        QTest::newRow("a destra") << QPointF(10, 5) << "sopra a sinistra";
+        QTest::newRow("in alto a destra") << QPointF(10, 10) << "sotto a sinistra";
+    }
+    void postoDelTesto() {
+        QFETCH(QPointF, punto);
+        GraficoSerie g{
+            .x = {.da = 0, .a = 10}, .y = {.da = 0, .a = 10}, .serie = {{.punti = {{0, 0}, {10, 0}}}}};
+        g.punti = {{.valore = punto, .testo = QStringLiteral("ottimo")}};
+        const DisposizioneGrafico d = DisponiSerie(g, QRectF(0, 0, 640, 400), CarattereGrafico());
+        const QRectF t = d.Testi(RuoloTesto::Punto).at(0).posto;
+        const QPointF c = d.InUnita(punto.x(), punto.y());
+        QTEST(QString(t.bottom() <= c.y() ? "sopra" : "sotto") +
+                  (t.left() >= c.x() ? " a destra" : " a sinistra"),
+              "posto");
+    }
+
     // A jump, two points at one x, is drawn upright, through few points or many to a pixel; a point not
     // finite breaks the line there.
     void salto_data() {
