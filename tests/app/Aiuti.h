@@ -13,13 +13,6 @@
 #include <QtPrintSupport>
 #include <QtWidgets>
 
-// Fails the test where a picture differs from its reference, saying how.
-#define CONFRONTA_IMMAGINE(...)                                                                              \
-    do {                                                                                                     \
-        const QString diverso = ConfrontaImmagine(__VA_ARGS__);                                              \
-        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));                                                    \
-    } while (false)
-
 inline QByteArray Leggi(const QString& percorso) {
     QFile file(percorso);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(illeggibile)");

@@ -66,15 +66,9 @@ private slots:
             banco.Digita(qPrintable(voce.section('=', 0, 0)), voce.section('=', 1));
         QApplication::focusWidget()->clearFocus(); // no blinking cursor in the picture
         CONFRONTA_IMMAGINE(finestra->grab().toImage(), QStringLiteral("dimensionamento"));
-        // The eleven values of a screw, then force and torque of each phase, the figures and the best
-        // ratio, as shown.
-        const QStringList copia = banco.Visto().split('\n');
-        QCOMPARE(copia.size(), 11 + 8 + 7 + 4 + 1);
-        QCOMPARE(copia.mid(0, 3) + copia.mid(17, 2) + copia.mid(24, 3) + copia.mid(30),
-                 (QStringList{"Massa in movimento\t50\tkg", "Trasmissione\tvite a ricircolo di sfere\t",
-                              "Passo della vite\t0,01\tm/giro", "Forza in sosta\t0\tN",
-                              "Coppia in sosta\t0\tN·m", "Potenza di picco\t186,618\tW",
-                              "Potenza di frenatura\t161,279\tW", "Rapporto ottimale\t1,0377\t", ""}));
+        // "Copia": the eleven values of a screw, then force and torque of each phase, the figures and the
+        // best ratio, a line each (the figures themselves are the sizing window's tests).
+        QCOMPARE(banco.Visto().split('\n').size(), 11 + 8 + 7 + 4 + 1);
 
         // Said on the window while typing, in a message once Enter is pressed (or the box left), no more.
         banco.Digita("rendimento", QStringLiteral("1,5"));

@@ -17,34 +17,25 @@ private slots:
         QTest::addColumn<QString>("passi");
         QTest::addColumn<QString>("atteso");
         const QString recente = QStringLiteral(" dodici.vla");
-        QTest::newRow("nulla cambiato") << "mnuFileExit"
-                                        << "chiusa 12" + recente;
-        QTest::newRow("Sì") << "massa=13 Sì Ctrl+Q"
-                            << "Domanda Salva chiusa 13" + recente;
-        QTest::newRow("Sì, annullato") << "massa=13 Sì- mnuFileExit"
-                                       << "Domanda Salva aperta Stot=0,5 12" + recente;
-        QTest::newRow("No") << "massa=13 No chiudi"
-                            << "Domanda chiusa 12" + recente;
-        QTest::newRow("Annulla") << "Stot=3 Annulla Ctrl+Q"
-                                 << "Domanda aperta Stot=3 12" + recente;
-        QTest::newRow("Ctrl+S") << "massa=13 Ctrl+S"
-                                << "Salva aperta Stot=0,5 13" + recente;
-        QTest::newRow("Ctrl+Maiusc+S") << "massa=13 Ctrl+Shift+S"
-                                       << "Salva aperta Stot=0,5 13" + recente;
-        QTest::newRow("Ctrl+P") << "F5 Ctrl+P"
-                                << "Stampa aperta Stot=0,5 12" + recente;
-        QTest::newRow("F2, nulla da perdere") << "F2"
-                                              << "aperta S1=0,25 12" + recente;
-        QTest::newRow("Esc nella guida") << "F1 Esc"
-                                         << "aperta Stot=0,5 12" + recente;
-        QTest::newRow("Ctrl+W nella guida") << "F1 Ctrl+W"
-                                            << "aperta Stot=0,5 12" + recente;
-        QTest::newRow("recenti: otto, una volta ciascuno") << "nove riavvio scegli"
-                                                           << "Conferma aperta Stot=0,5 12 3 2 9 8 7 6 5 4";
-        QTest::newRow("recente mancante")
-            << "via riavvio scegli"
-            << "Messaggio Il file «%1/dodici.vla» non esiste più ed è stato tolto dai documenti recenti. "
-               "aperta spento";
+        const auto riga = [](const char* caso, const char* passi, const QString& atteso) {
+            QTest::newRow(caso) << QString(passi) << atteso;
+        };
+        riga("nulla cambiato", "mnuFileExit", "chiusa 12" + recente);
+        riga("Sì", "massa=13 Sì Ctrl+Q", "Domanda Salva chiusa 13" + recente);
+        riga("Sì, annullato", "massa=13 Sì- mnuFileExit", "Domanda Salva aperta Stot=0,5 12" + recente);
+        riga("No", "massa=13 No chiudi", "Domanda chiusa 12" + recente);
+        riga("Annulla", "Stot=3 Annulla Ctrl+Q", "Domanda aperta Stot=3 12" + recente);
+        riga("Ctrl+S", "massa=13 Ctrl+S", "Salva aperta Stot=0,5 13" + recente);
+        riga("Ctrl+Maiusc+S", "massa=13 Ctrl+Shift+S", "Salva aperta Stot=0,5 13" + recente);
+        riga("Ctrl+P", "F5 Ctrl+P", "Stampa aperta Stot=0,5 12" + recente);
+        riga("F2, nulla da perdere", "F2", "aperta S1=0,25 12" + recente);
+        riga("Esc nella guida", "F1 Esc", "aperta Stot=0,5 12" + recente);
+        riga("Ctrl+W nella guida", "F1 Ctrl+W", "aperta Stot=0,5 12" + recente);
+        riga("recenti: otto, una volta ciascuno", "nove riavvio scegli",
+             "Conferma aperta Stot=0,5 12 3 2 9 8 7 6 5 4");
+        riga("recente mancante", "via riavvio scegli",
+             "Messaggio Il file «%1/dodici.vla» non esiste più ed è stato tolto dai documenti recenti. "
+             "aperta spento");
     }
     void comandi() {
         QFETCH(QString, passi);

@@ -2,21 +2,8 @@
 #include "BarraStato.h"
 #include "Collocazione.h"
 
-namespace {
-const QStringList Chiavi = {"MainLeft", "MainTop", "MainWidth", "MainHeight", "IntestazioneUtente"};
-
-QString Memorizzati() {
-    QStringList testi;
-    for (const QString& chiave : Chiavi)
-        testi << Impostazioni().Testo(chiave);
-    return testi.join(';');
-}
-
-void Memorizza(const QString& testi) {
-    for (int i = 0; i <= testi.count(';'); ++i)
-        Impostazioni().ScriviTesto(Chiavi[i], testi.section(';', i, i));
-}
-} // namespace
+// The stored placement and header, as the rows of the placement's test give them, ";" between.
+static const QStringList Chiavi = {"MainLeft", "MainTop", "MainWidth", "MainHeight", "IntestazioneUtente"};
 
 class TstFrmMain : public QObject {
     Q_OBJECT
@@ -38,7 +25,6 @@ private slots:
                 QCOMPARE(banco.Azione(voce)->isChecked(), visibile);
                 QCOMPARE(banco.finestra->findChild<QWidget*>(barra)->isVisible(), visibile);
             }
-        QCOMPARE(banco.finestra->windowTitle(), QStringLiteral("Velantra dei moti"));
         // What a user relies on in the menus and the toolbar: within each menu (and the bar) every item
         // reachable by its own access key, each shortcut leading to one command only, every button with an
         // icon and a tip that names its key.
@@ -73,7 +59,6 @@ private slots:
         }
         QCOMPARE(difetti.join(" | "), QString());
         QCOMPARE(scorciatoie.size(), QSet<QString>(scorciatoie.begin(), scorciatoie.end()).size());
-        QCOMPARE(banco.Azione("mnuFileEsportaGrafico")->text(), QStringLiteral("Es&porta grafico..."));
         // Loaded in state 1; codes other than 1, 2 and 3 change nothing. The sizing window always opens,
         // the report waits for a calculation.
         const auto stato = [&] {
@@ -332,7 +317,8 @@ private slots:
         QFETCH(QString, dopo);
         QLocale::setDefault(locale);
         Banco banco(false);
-        Memorizza(prima);
+        for (int i = 0; i <= prima.count(';'); ++i)
+            Impostazioni().ScriviTesto(Chiavi[i], prima.section(';', i, i));
         frmMain& finestra = banco.Apri();
         QTEST(finestra.normalGeometry(), "normale");
         QVERIFY(finestra.isMaximized());
@@ -347,8 +333,8 @@ private slots:
         if (gesto == QLatin1String("ridotta"))
             finestra.showMinimized();
         QVERIFY(finestra.close());
-        if (!dopo.isEmpty())
-            QCOMPARE(Memorizzati(), dopo);
+        for (int i = 0; !dopo.isEmpty() && i < Chiavi.size(); ++i)
+            QCOMPARE(Impostazioni().Testo(Chiavi[i]), dopo.section(';', i, i));
     }
 };
 REGISTRA_COLLAUDO(TstFrmMain);

@@ -21,6 +21,13 @@ void Registra(std::function<std::unique_ptr<QObject>()> crea);
 // new reference instead.
 QString ConfrontaImmagine(const QImage& immagine, const QString& nome, double scala = 1);
 
+// Fails the test where a picture differs from its reference, saying how.
+#define CONFRONTA_IMMAGINE(...)                                                                              \
+    do {                                                                                                     \
+        const QString diverso = ConfrontaImmagine(__VA_ARGS__);                                              \
+        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));                                                    \
+    } while (false)
+
 // The environment for a program a test starts: the caller's without any Qt variable, offscreen, with the
 // tests' own fonts and the Fusion style.
 QProcessEnvironment AmbienteSigillato();

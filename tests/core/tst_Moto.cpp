@@ -231,16 +231,14 @@ private slots:
     void limitiDaDigitare_data() {
         QTest::addColumn<QString>("dati");
         QTest::addColumn<QString>("estremi");
-        QTest::newRow("A minima") << "Stot=0.3 Ttot=0.35 A"
-                                  << "almeno 9.79592";
-        QTest::newRow("T1 massimo") << "Stot=1 Vm=3 T1"
-                                    << "maggiore di 0 e al massimo 0.333333";
-        QTest::newRow("indietro") << "Stot=-1 Vm=-3 T1"
-                                  << "maggiore di 0 e al massimo 0.333333";
-        QTest::newRow("A massima indietro") << "Stot=-0.3 Vm=-1.4 A"
-                                            << "al massimo -6.53334";
-        QTest::newRow("Stot tra due estremi") << "Vm=0.7 Ttot=0.3 Stot"
-                                              << "almeno 0.105 e al massimo 0.209999";
+        const auto riga = [](const char* caso, const QString& dati, const QString& estremi) {
+            QTest::newRow(caso) << dati << estremi;
+        };
+        riga("A minima", "Stot=0.3 Ttot=0.35 A", "almeno 9.79592");
+        riga("T1 massimo", "Stot=1 Vm=3 T1", "maggiore di 0 e al massimo 0.333333");
+        riga("indietro", "Stot=-1 Vm=-3 T1", "maggiore di 0 e al massimo 0.333333");
+        riga("A massima indietro", "Stot=-0.3 Vm=-1.4 A", "al massimo -6.53334");
+        riga("Stot tra due estremi", "Vm=0.7 Ttot=0.3 Stot", "almeno 0.105 e al massimo 0.209999");
     }
     void limitiDaDigitare() {
         QFETCH(QString, dati);

@@ -107,8 +107,7 @@ inline void Verifica(const QString& percorso, const QByteArray& atteso, bool int
         }
         QCOMPARE(QStringLiteral("%1 %2x%3").arg(atteso.left(3)).arg(disegno.width()).arg(disegno.height()),
                  QString::fromUtf8(atteso));
-        const std::vector<CurvaDettaglio> curve =
-            CurveDettaglio(Velantra{.T1 = 1, .T2 = 1, .Vm = 1}, nullptr);
+        const auto curve = CurveDettaglio(Velantra{.T1 = 1, .T2 = 1, .Vm = 1}, nullptr);
         for (const auto& [colore, quanti] :
              {std::pair{QColor(Qt::black), 500}, {curve.at(0).colore, 300}, {curve.at(1).colore, 300}}) {
             int n = 0; // pixels near the colour

@@ -135,9 +135,7 @@ private slots:
         riga("svg dal filtro", "mnuEsportaImmagine", "grafico", {}, "grafico", "svg 400x300",
              FiltriImmagine[1]);
         riga("pdf dal nome", "mnuEsportaImmagine", "grafico.pdf", {}, "grafico.pdf", "pdf 400x300");
-        riga("serie png", "serie", "serie.png", {}, "serie.png", "png 400x300");
         riga("serie svg dal filtro", "serie", "serie", {}, "serie", "svg 400x300", FiltriImmagine[1]);
-        riga("serie pdf dal nome", "serie", "serie.pdf", {}, "serie.pdf", "pdf 400x300");
         Velantra esempio{.S1 = 0.5, .Stot = 2, .Ttot = 3};
         esempio.StTtS1();
         riga("csv standard", "mnuEsportaDati", "profilo.csv", {}, "profilo.csv",
@@ -223,7 +221,7 @@ private slots:
         QTest::newRow("una riga di troppo") << 500.0 << QString("0.02") << qint64(25001);
         QTest::newRow("enorme") << 1e300 << QString("5e+295") << qint64(20001);
         QTest::newRow("minuscolo") << 1e-300 << QString("2e-303") << qint64(501);
-        for (const double durata : {0.0, qInf(), qQNaN(), 5e-324})
+        for (const double durata : {0.0, -1.0, qInf(), qQNaN(), 5e-324})
             QTest::newRow(qPrintable(QString::number(durata))) << durata << QString("") << qint64(0);
     }
     void passo() {

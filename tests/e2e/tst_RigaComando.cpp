@@ -90,8 +90,7 @@ private slots:
              "png 847x625");
         riga("cartelle runtime aperte a tutti",
              "mkdir -m 755 r runtime-$(id -un); TMPDIR=$PWD XDG_RUNTIME_DIR=$PWD/r velantra -e es.vla "
-             "out.svg; "
-             "s=$?; rmdir r runtime-*; exit $s",
+             "out.svg; s=$?; rmdir r runtime-*; exit $s",
              0, {}, "out.svg", "svg 847x625");
         riga("cartella runtime relativa", "XDG_RUNTIME_DIR=run velantra -r es.vla out.pdf", 0, {}, "out.pdf",
              "Valori dei parametri calcolati:", false);
@@ -105,12 +104,12 @@ private slots:
              calcolo.arg("impossibile.vla", "il calcolo non è riuscito, controllare i valori") +
                  "\nT1 non si può calcolare con questi valori.\nCon Stot = 0,3 m e Ttot = 0,35 sec, A "
                  "deve essere almeno 9,79592 m/sec^2."); // the least A, rounded up: typed, it calculates
-        riga("non un moto", "velantra -e negativo.vla out.csv", 1,
-             calcolo.arg("negativo.vla", "i valori calcolati non descrivono un moto") +
-                 "\nS1 sarebbe negativo (-0,25 m), di segno opposto a Vm.\nT1 sarebbe negativo "
-                 "(-1 sec): una durata non può essere negativa.\nA sarebbe negativo (-0,5 m/sec^2), "
-                 "di segno opposto a Vm.\nCon Vm = 0,5 m/sec e T2 = 3 sec, Stot deve essere maggiore "
-                 "di 1,5 m.");
+        const QString nonUnMoto =
+            calcolo.arg("negativo.vla", "i valori calcolati non descrivono un moto") +
+            "\nS1 sarebbe negativo (-0,25 m), di segno opposto a Vm.\nT1 sarebbe negativo (-1 sec): una "
+            "durata non può essere negativa.\nA sarebbe negativo (-0,5 m/sec^2), di segno opposto a Vm.\nCon "
+            "Vm = 0,5 m/sec e T2 = 3 sec, Stot deve essere maggiore di 1,5 m.";
+        riga("non un moto", "velantra -e negativo.vla out.csv", 1, nonUnMoto);
         // Backward: the example's mirror, s, v and a of the opposite sign at the same times.
         const QString specchio =
             QString::fromUtf8(csv).replace(QRegularExpression(",(?!0[,\r]|[a-z])"), ",-").replace(",--", ",");
@@ -121,8 +120,6 @@ private slots:
         // The report, and the CSV with the sizing's columns.
         riga("relazione", "velantra --relazione asse.vla out.txt", 0, {}, "out.txt",
              "Coppia efficace: 0,240444 [N·m]\r\n", false);
-        riga("relazione pdf", "velantra -r asse.vla out.pdf", 0, {}, "out.pdf", "Velocità massima motore",
-             false);
         // A motor too weak and too slow: each verdict, the best ratio held at the motor's speed.
         riga("relazione, verifiche del motore", "velantra --relazione scelto.vla out.txt", 0, {}, "out.txt",
              "Motore:\r\nCoppia nominale: 0,2 [N·m]\r\nVelocità massima: 3000 [giri/min]\r\n\r\n"
@@ -163,12 +160,7 @@ private slots:
              "1,74472               0,412875               0,222732                102,77  Coppia "
              "efficace\r\n",
              false);
-        riga("leggi, nessun moto", "velantra --leggi negativo.vla out.csv", 1,
-             calcolo.arg("negativo.vla", "i valori calcolati non descrivono un moto") +
-                 "\nS1 sarebbe negativo (-0,25 m), di segno opposto a Vm.\nT1 sarebbe negativo "
-                 "(-1 sec): una durata non può essere negativa.\nA sarebbe negativo (-0,5 m/sec^2), "
-                 "di segno opposto a Vm.\nCon Vm = 0,5 m/sec e T2 = 3 sec, Stot deve essere maggiore "
-                 "di 1,5 m.");
+        riga("leggi, nessun moto", "velantra --leggi negativo.vla out.csv", 1, nonUnMoto);
         riga("leggi, jerk zero", "velantra --leggi es.vla out.csv --jerk 0", 2,
              "--jerk vuole un numero di m/sec^3 maggiore di zero, come 2,5: «0» non lo è.");
         riga("leggi, formato ignoto", "velantra --leggi es.vla out.pdf", 1,
@@ -256,9 +248,8 @@ private slots:
         for (const auto& [segnale, numero] : {std::pair{"KILL", 9}, {"INT", 2}, {"TERM", 15}, {"HUP", 1}})
             riga(qPrintable(QStringLiteral("ucciso da ") + segnale),
                  (numero == 9 ? QString() : senzaProc) +
-                     "\"$V\" -e es.vla vecchio.csv -i 6e-6 & p=$!; "
-                     "until ls -l /proc/$p/fd 2> /dev/null | grep -q \"$PWD/[#.]\"; do "
-                     "kill -0 $p || break; sleep 0.01; done; kill -" +
+                     "\"$V\" -e es.vla vecchio.csv -i 6e-6 & p=$!; until ls -l /proc/$p/fd 2> /dev/null | "
+                     "grep -q \"$PWD/[#.]\"; do kill -0 $p || break; sleep 0.01; done; kill -" +
                      segnale + " $p; wait $p 2> /dev/null",
                  128 + numero, {});
         // Every format over a file-size limit and on a full disk: the old file stays.

@@ -2,13 +2,11 @@
 #include "Collaudo.h"
 #include "NumeriRegionali.h"
 #include "frmDimensionamento.h"
-#include "frmInserimentoDati.h"
 
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -91,9 +89,8 @@ private slots:
         QTest::newRow("diretta: forze sole")
             << Esempio + " trasmissione=diretta"
             << "spenti: Passo Diametro Rapporto Rendimento Inerzia |F [N] / Accelerazione|138,237 / "
-               "Regime|4,90332 / Decelerazione|-128,43 / "
-               "Sosta|0 /  / Forza di picco|138,237|N / Forza efficace|77,0841|N /  /  /  /  / Potenza di "
-               "frenatura|85,62|W // ";
+               "Regime|4,90332 / Decelerazione|-128,43 / Sosta|0 /  / Forza di picco|138,237|N / Forza "
+               "efficace|77,0841|N /  /  /  /  / Potenza di frenatura|85,62|W // ";
         QTest::newRow("cinghia verticale, tenuta in sosta")
             << "massa=20 trasmissione=cinghia diametro=0.05 rapporto=5 rendimento=0.9 inclinazione=90 "
                "inerzia_motore=0.0001 sosta=0.5"
@@ -138,8 +135,7 @@ private slots:
         QTest::newRow("non adatto")
             << "coppia_nominale=0.2 velocita_massima=3000"
             << "120 % 133 % " + nota +
-                   "Motore non adatto: coppia efficace 120 % della nominale, velocità 133 % "
-                   "della massima";
+                   "Motore non adatto: coppia efficace 120 % della nominale, velocità 133 % della massima";
         QTest::newRow("senza inerzia del motore") << "coppia_massima=1 inerzia_motore=0"
                                                   << "27,8 % richiede l'inerzia del motore | Motore adatto";
         QTest::newRow("inerzia oltre il consiglio")
@@ -148,8 +144,7 @@ private slots:
         QTest::newRow("motore lineare")
             << "trasmissione=diretta forza_nominale=70 forza_massima=200 velocita_massima_lineare=0.5"
             << "110 % 69,1 % 133 % | Motore non adatto: forza efficace 110 % della nominale, velocità 133 % "
-               "della "
-               "massima";
+               "della massima";
         QTest::newRow("valore rifiutato: nessuna cifra") << "coppia_nominale=0.32 coppia_massima=-1"
                                                          << " | ";
     }

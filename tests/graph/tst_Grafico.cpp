@@ -1,6 +1,5 @@
 #include "Campionamento.h"
 #include "Collaudo.h"
-#include "DatiProfilo.h"
 #include "Dettagli.h"
 #include "Grafico.h"
 #include "Spezzata.h"
@@ -24,8 +23,8 @@ private slots:
     void lista_data() {
         QTest::addColumn<Lista>("xy"); // X and Y of each point in turn
         QTest::addColumn<double>("cercato");
-        QTest::addColumn<QString>(
-            "atteso"); // X and Y found; smallest X, largest X, smallest Y, largest Y; line
+        // X and Y found; smallest X, largest X, smallest Y, largest Y; line
+        QTest::addColumn<QString>("atteso");
         const Lista tre{0, 10, 1, 11, 2, 12};
         QTest::newRow("lista vuota") << Lista{} << 0.7 << "0 0 0 10 0 10 0";
         QTest::newRow("pari distanza: il primo") << tre << 0.5 << "0 10 0 2 10 12 10.5";
@@ -160,25 +159,6 @@ private slots:
             for (qsizetype i = 0; i < l.size(); ++i)
                 linee += QString::asprintf(i ? " %g,%g" : " | %g,%g", l[i].x(), l[i].y());
         QTEST(linee.mid(3), "linee");
-    }
-
-    // The data's default step: 0.01 s, else the largest round step with 500 intervals or the smallest with
-    // at most 50,000 rows; none without a time to divide.
-    void passoPredefinito() {
-        for (const auto& [durata, atteso] : {std::pair{5.0, "0.01"},
-                                             {500.0, "0.02"},
-                                             {1.0, "0.002"},
-                                             {3.0, "0.005"},
-                                             {1000.0, "0.05"},
-                                             {1e-300, "2e-303"},
-                                             {0.0, ""},
-                                             {-1.0, ""},
-                                             {qInf(), ""}}) {
-            const auto passo = PassoPredefinito(durata);
-            QCOMPARE(
-                (QStringList{QString::number(durata), QString::fromStdString(passo ? passo->Testo() : "")}),
-                (QStringList{QString::number(durata), atteso}));
-        }
     }
 };
 

@@ -4,8 +4,6 @@
 #include "ModelloGrafico.h"
 #include "VistaMoto.h"
 
-#include <QFontMetricsF>
-
 namespace {
 
 // A picture of the plot model at a size, for a motion (T1, T2, Vm; a negative Vm runs backwards) in

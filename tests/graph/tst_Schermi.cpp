@@ -3,8 +3,6 @@
 #include "Collaudo.h"
 #include "LeggeMoto.h"
 #include "NumeriRegionali.h"
-#include "PianoGrafico.h"
-#include "frmGrafico.h"
 
 #include <QScreen>
 
@@ -18,17 +16,6 @@
 // to the plot's edges; a marked result says why.
 class TstSchermi : public QObject {
     Q_OBJECT
-
-    // What a reader could not read in the graph window: a plot too small to show the curve, a text
-    // of the plot unreadable, a readout cut or covered.
-    static QString Difetti(frmGrafico& g) {
-        const QRectF area = g.Disposizione().cornice.area;
-        return EtichetteIlleggibili(g.Disposizione()) + ControlliNascosti(g, area) +
-               (area.width() < 150 || area.height() < 60
-                    ? QString::asprintf("piano %g x %g", area.width(), area.height())
-                    : QString());
-    }
-
 private slots:
     void schermo_data() {
         QTest::addColumn<QString>("voci");
@@ -75,7 +62,10 @@ private slots:
         const DisposizioneGrafico& d = mano.Vista();
         const Grafico& G = b.simulazione.GraficoCorrente();
         if (d.disegnata) {
-            QCOMPARE(Difetti(*mano.finestra), QString());
+            // Nothing a reader could not read: a text of the plot, a readout cut or covered, a plot too
+            // small to show the curve.
+            QCOMPARE(EtichetteIlleggibili(d) + ControlliNascosti(*mano.finestra, d.cornice.area), QString());
+            QVERIFY(d.cornice.area.width() >= 150 && d.cornice.area.height() >= 60);
             const QImage piano = mano.Piano().ImmaginePiano();
             const qreal rapporto = mano.finestra->devicePixelRatioF();
             const QSizeF misura = d.cornice.area.size() * rapporto;

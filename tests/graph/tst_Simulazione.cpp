@@ -32,19 +32,20 @@ private slots:
         QTest::addColumn<bool>("modificata");
         QTest::addColumn<QString>("stato");
         QTest::addColumn<QString>("documento");
-        QTest::newRow("all'avvio") << "" << false << "vuota" << QString();
-        QTest::newRow("un valore") << "Stot=2" << true << "vuota" << QString();
-        QTest::newRow("riscritto com'era") << "Stot=2 Stot=0" << false << "vuota" << QString();
-        QTest::newRow("salvata") << "Stot=2 salva" << false << "vuota" << QString("a.vla");
-        QTest::newRow("aperta") << "apri" << false << "letta" << QString("b.vla");
-        QTest::newRow("calcolata come letta")
-            << "apri calcola" << false << "calcolata dimensionata" << QString("b.vla");
-        QTest::newRow("asse cambiato")
-            << "apri calcola asse" << true << "calcolata dimensionata" << QString("b.vla");
-        QTest::newRow("motore cambiato") << "apri motore" << true << "letta" << QString("b.vla");
-        QTest::newRow("valore dopo il calcolo")
-            << "apri calcola Stot=1" << true << "letta" << QString("b.vla");
-        QTest::newRow("nuova") << "apri nuova" << false << "vuota" << QString();
+        const auto riga = [](const char* caso, const char* passi, bool modificata, const char* stato,
+                             const char* documento = nullptr) {
+            QTest::newRow(caso) << QString(passi) << modificata << QString(stato) << QString(documento);
+        };
+        riga("all'avvio", "", false, "vuota");
+        riga("un valore", "Stot=2", true, "vuota");
+        riga("riscritto com'era", "Stot=2 Stot=0", false, "vuota");
+        riga("salvata", "Stot=2 salva", false, "vuota", "a.vla");
+        riga("aperta", "apri", false, "letta", "b.vla");
+        riga("calcolata come letta", "apri calcola", false, "calcolata dimensionata", "b.vla");
+        riga("asse cambiato", "apri calcola asse", true, "calcolata dimensionata", "b.vla");
+        riga("motore cambiato", "apri motore", true, "letta", "b.vla");
+        riga("valore dopo il calcolo", "apri calcola Stot=1", true, "letta", "b.vla");
+        riga("nuova", "apri nuova", false, "vuota");
     }
     void modifiche() {
         QFETCH(QString, passi);
@@ -78,17 +79,16 @@ private slots:
     // Why typed values give no motion: the faults of the solved record, then the values the last input
     // may take, or the one of the first two that must not be 0.
     void spiegazione() {
-        QCOMPARE(SpiegazioneMoto(0, {.S1 = 1.5, .Stot = 2, .Ttot = 5}).join('|'),
-                 "S2 sarebbe negativo (-1 m), di segno opposto a Stot.|T2 sarebbe negativo (-1 sec): una "
-                 "durata non "
-                 "può essere negativa.|Con Stot = 2 m e Ttot = 5 sec, S1 deve essere maggiore di 0 m e al "
-                 "massimo 1 m.");
-        QCOMPARE(SpiegazioneMoto(2, {.Stot = 0, .T1 = 1, .Ttot = 5}).join('|'),
-                 "S1 sarebbe zero: il pezzo non si muoverebbe.|A sarebbe zero: il pezzo non si "
-                 "muoverebbe.|Vm sarebbe "
-                 "zero: il pezzo non si muoverebbe.|Con Stot = 0 m nessun moto è possibile: Stot deve essere "
-                 "diverso "
-                 "da 0 m.");
+        QCOMPARE(
+            SpiegazioneMoto(0, {.S1 = 1.5, .Stot = 2, .Ttot = 5}).join('|'),
+            "S2 sarebbe negativo (-1 m), di segno opposto a Stot.|T2 sarebbe negativo (-1 sec): una durata "
+            "non può essere negativa.|Con Stot = 2 m e Ttot = 5 sec, S1 deve essere maggiore di 0 m e al "
+            "massimo 1 m.");
+        QCOMPARE(
+            SpiegazioneMoto(2, {.Stot = 0, .T1 = 1, .Ttot = 5}).join('|'),
+            "S1 sarebbe zero: il pezzo non si muoverebbe.|A sarebbe zero: il pezzo non si muoverebbe.|Vm "
+            "sarebbe zero: il pezzo non si muoverebbe.|Con Stot = 0 m nessun moto è possibile: Stot deve "
+            "essere diverso da 0 m.");
     }
 };
 
