@@ -11,8 +11,9 @@ private slots:
     // question about saving ("Sì-" cancels the file dialog, which otherwise names the document), a
     // menu item, the window manager's close ("chiudi"), keys; "nove" saves the documents 1 to 9, then 2
     // again; "via" deletes the document, "riavvio" runs the program anew, "scegli" picks the last of
-    // its recent documents. Seen: the dialogs and messages, the program open (its first value box) or
-    // closed, the document's mass, the recent documents newest first.
+    // its recent documents, "trascina" drops the document (and a text file beside it) on the frame. Seen: the
+    // dialogs and messages, the program open (its first value box) or closed, the document's mass, the recent
+    // documents newest first.
     void comandi_data() {
         QTest::addColumn<QString>("passi");
         QTest::addColumn<QString>("atteso");
@@ -31,6 +32,7 @@ private slots:
         riga("F2, nulla da perdere", "F2", "aperta S1=0,25 12" + recente);
         riga("Esc nella guida", "F1 Esc", "aperta Stot=0,5 12" + recente);
         riga("Ctrl+W nella guida", "F1 Ctrl+W", "aperta Stot=0,5 12" + recente);
+        riga("trascinato", "Stot=3 trascina", "Conferma aperta Stot=0,5 12" + recente);
         riga("recenti: otto, una volta ciascuno", "nove riavvio scegli",
              "Conferma aperta Stot=0,5 12 3 2 9 8 7 6 5 4");
         riga("recente mancante", "via riavvio scegli",
@@ -71,6 +73,15 @@ private slots:
                 banco.Apri();
                 banco.dialoghi.chiamate.clear();
                 banco.dialoghi.testi.clear();
+            } else if (passo == "trascina") { // accepted for the document, dropped, then opened
+                QMimeData dati;
+                dati.setUrls(
+                    {QUrl::fromLocalFile(banco.Percorso("note.txt")), QUrl::fromLocalFile(documento)});
+                QDragEnterEvent entra({5, 5}, Qt::CopyAction, &dati, Qt::LeftButton, {});
+                QDropEvent lascia(QPointF(5, 5), Qt::CopyAction, &dati, Qt::LeftButton, {});
+                for (QEvent* evento : {static_cast<QEvent*>(&entra), static_cast<QEvent*>(&lascia)})
+                    QVERIFY(QApplication::sendEvent(banco.finestra.get(), evento) && evento->isAccepted());
+                QTRY_VERIFY(!banco.dialoghi.chiamate.isEmpty());
             } else if (passo == "scegli") {
                 recenti()->actions().constLast()->trigger();
             } else {

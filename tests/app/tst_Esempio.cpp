@@ -19,7 +19,9 @@ private slots:
             QVERIFY2(finestra, nome);
             const QMdiSubWindow* sotto = FinestreFiglie::SottoFinestra(finestra);
             QVERIFY2(area.rect().contains(sotto->geometry()), nome); // inside the area
-            if (sotto == grafico)                                    // its inner layout is its own
+            if (finestra->layout()) // the forms laid out by Qt (the data entry is placed as designed)
+                QCOMPARE(ControlliSovrapposti(*finestra), QString());
+            if (sotto == grafico) // its inner layout is its own
                 continue;
             // Each control shows inside its window and the area, scrolled into view if need be.
             auto* scorrevole = qobject_cast<QScrollArea*>(sotto->widget());

@@ -80,6 +80,7 @@ private slots:
         QVERIFY(!relazione.Scrivi(file, FormatoRelazione::Pdf));
         const QString letto = Esegui("pdftotext", {file, "-"});
         QTEST(int(letto.count('\f')), "pagine");
+        QVERIFY(!letto.contains("Forza nominale")); // nor a linear motor's data in any of these
         QFETCH(QStringList, testi);
         for (const QString& testo : testi)
             QVERIFY2(letto.simplified().contains(testo) && relazione.Testo().simplified().contains(testo),

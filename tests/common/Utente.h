@@ -16,6 +16,29 @@
 
 enum { S1, S2, Stot, T1, T2, Ttot, Vm, A }; // the window order of the quantities
 
+// What a form laid out by its layouts shows badly: a label, button, box, list or plot outside its parent
+// or over another of its kind beside it.
+inline QString ControlliSovrapposti(const QWidget& forma) {
+    const auto controllo = [](const QObject* o) {
+        auto* w = qobject_cast<const QWidget*>(o);
+        return w && w->isVisible() && !w->geometry().isEmpty() &&
+               (w->inherits("QLabel") || w->inherits("QAbstractButton") || w->inherits("QLineEdit") ||
+                w->inherits("QTableWidget") || w->inherits("QTreeWidget") || w->inherits("PianoSerie"));
+    };
+    QStringList difetti;
+    for (const QWidget* w : forma.findChildren<QWidget*>())
+        if (controllo(w) && !w->parentWidget()->inherits("QAbstractItemView") &&
+            (!w->parentWidget()->rect().contains(w->geometry()) ||
+             std::any_of(w->parent()->children().begin(), w->parent()->children().end(),
+                         [&](const QObject* o) {
+                             return o != w && controllo(o) &&
+                                    static_cast<const QWidget*>(o)->geometry().intersects(w->geometry());
+                         })))
+            difetti << QString::fromLatin1(w->metaObject()->className()) + ' ' + w->objectName() + ' ' +
+                           w->accessibleName();
+    return difetti.join(", ");
+}
+
 struct Utente {
     static constexpr const char* Nomi[8] = {"S1", "S2", "Stot", "T1", "T2", "Ttot", "Vm", "A"};
     Simulazione simulazione;

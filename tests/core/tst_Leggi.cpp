@@ -99,6 +99,7 @@ private slots:
         };
         riga("esempio, J 1", {2, .5, .5, 1}, "Vm e A", {5.5, .5, 1.5, 2.5, .5});
         riga("J basso", {2, .5, .5, .25}, "Vm", {6.828427, 1.414214, 2.828427, 1.171573, .5});
+        riga("regime breve", {1, .5, .5, 1}, "Vm e A", {3.5, .5, 1.5, .5, .5});
         riga("corsa breve all'indietro", {-.3, 2, 8, 200}, "A", {.429358, .04, .214679, 0, 1.397434});
         riga("corsa breve, J basso", {.3, 2, 8, 20}, "nessuna", {.7829735, .1957434, .3914867, 0, .7663094});
     }
@@ -154,6 +155,9 @@ private slots:
         QCOMPARE(c.MinimaEfficace, std::min_element(efficaci.begin(), efficaci.end()) - efficaci.begin());
         QCOMPARE(NomiLeggi[c.MinimaAmax], "Triangolare");
         QCOMPARE(NomiLeggi[c.MinimaJmax], "Cicloidale");
+        const Velantra triangolo{
+            .S1 = 1, .Stot = 2, .T1 = 1, .Ttot = 2, .Acc = 2, .Vm = 2}; // of equals, the first
+        QCOMPARE(ConfrontaLeggi(triangolo, dati, 1000).Confronto->MinimaAmax, int(LeggeTrapezioMoto));
     }
 
     // What the table refuses: no motion, a jerk that is no positive number, incomplete sizing data,

@@ -160,6 +160,7 @@ private slots:
                                 errori << "Vuota: " + nome;
                     }
         QCOMPARE(errori.mid(0, 5), QStringList());
+        QCOMPARE(Risolvi(Solutori[1], {2, 2, 1}).T1, Segno); // StTtA, discriminant -4: nothing stored
     }
 
     // What the solved record breaks, judged in the direction of the first input, and the range of the last

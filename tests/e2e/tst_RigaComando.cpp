@@ -205,6 +205,9 @@ private slots:
              0, {}, "letto", csv);
         riga("nome non UTF-8 mancante", "velantra -e $'manca\\xe9.vla' out.csv", 1,
              "Impossibile aprire il file «manca\\xE9.vla»: il file non esiste.");
+        riga("collegamento a un file mancante",
+             "ln -s manca.vla r.vla; velantra -e r.vla out.csv; s=$?; rm r.vla; exit $s", 1,
+             "Impossibile aprire il file «r.vla»: è un collegamento a un file che non esiste.");
         // Characters of two, three and four bytes shown as they are.
         riga("nome UTF-8 mancante", "velantra -e 'mançà€𝛼.vla' out.csv", 1,
              "Impossibile aprire il file «mançà€𝛼.vla»: il file non esiste.");

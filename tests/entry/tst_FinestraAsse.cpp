@@ -1,6 +1,7 @@
 #include "BancoArea.h"
 #include "Collaudo.h"
 #include "NumeriRegionali.h"
+#include "PianoSerie.h"
 #include "frmDimensionamento.h"
 
 #include <QDialog>
@@ -154,6 +155,10 @@ private slots:
         b.Calcola();
         b.Digita(Esempio + ' ' + motore);
         QTEST(b.Verdetti(), "verdetti");
+        QCOMPARE(ControlliSovrapposti(*b.Asse()), QString());
+        for (const QLabel* l : b.Asse()->findChildren<QLabel*>()) // each figure's whole value a tooltip away
+            if (l->isVisible() && LeggiValore(QString(l->text()).remove(" %")))
+                QVERIFY2(LeggiValore(QString(l->toolTip()).remove(" %")), qPrintable(l->text()));
     }
 
     // "Usa rapporto ottimale" types the best ratio, whose RMS torque the figures then show; a motor chosen
@@ -167,6 +172,14 @@ private slots:
         const double rapporto = b.simulazione.Asse()->Rapporto;
         QCOMPARE(LeggiValore(b.Asse()->findChild<QLineEdit*>("rapporto")->text()).value(), rapporto);
         QVERIFY(std::abs(rapporto - 1.0377) < 5e-5);
+        QStringList rapporti; // the plot across ratios marks the best one
+        for (const TestoGrafico& t : b.Asse()
+                                         ->findChild<PianoSerie*>("pianoRapporto")
+                                         ->Richiesta()
+                                         .grafico({400, 300})
+                                         .Testi(RuoloTesto::Ascissa))
+            rapporti << t.testo;
+        QVERIFY2(rapporti.contains("1,0377"), qPrintable(rapporti.join(' ')));
 
         QTemporaryDir cartella;
         QFile catalogo(cartella.filePath("motori.csv"));
@@ -179,9 +192,10 @@ private slots:
         QTest::mouseClick(b.Asse()->findChild<QPushButton*>("cmdCatalogo"), Qt::LeftButton);
         auto* elenco = b.Asse()->findChild<QDialog*>("frmCatalogoMotori")->findChild<QTreeWidget*>();
         QStringList nomi;
-        for (int i = 0; i < elenco->topLevelItemCount(); ++i)
-            nomi << elenco->topLevelItem(i)->text(0);
-        QCOMPARE(nomi, QStringList({"Esempio", "Grande", "Piccolo", "riga 4"}));
+        for (int i = 0; i < elenco->topLevelItemCount(); ++i) // "!" an unsuitable one, its verdict in red
+            nomi << elenco->topLevelItem(i)->text(0) +
+                        (elenco->topLevelItem(i)->foreground(1).color().red() > 150 ? "!" : "");
+        QCOMPARE(nomi, QStringList({"Esempio", "Grande", "Piccolo!", "riga 4"}));
         elenco->setCurrentItem(elenco->topLevelItem(1));
         QTest::mouseClick(elenco->window()->findChild<QPushButton*>("cmdScegli"), Qt::LeftButton);
         QCOMPARE(b.Griglia(1).section(" / ", 0, 6),

@@ -29,8 +29,8 @@ inline bool Intera(QLineEdit& casella) {
 }
 
 // What a reader could not see of a window's readouts and labels: one cut by the window's edge, on the
-// plot, or over another (a label by its text); a box whose text shows in part; a group's frame that is
-// drawn out of the window, on the plot or over the other group's.
+// plot, over another (a label by its text) or out of its group's frame; a box whose text shows in part; a
+// group's frame that is drawn out of the window, on the plot or over the other group's.
 inline QString ControlliNascosti(const QWidget& finestra, const QRectF& piano) {
     QStringList difetti;
     std::vector<QRect> posti, riquadri;
@@ -47,6 +47,8 @@ inline QString ControlliNascosti(const QWidget& finestra, const QRectF& piano) {
             const QRect posto = qobject_cast<QLabel*>(w) ? QRect(w->pos(), w->sizeHint()) : w->geometry();
             auto* casella = qobject_cast<QLineEdit*>(w);
             if (!finestra.rect().contains(w->geometry()) || piano.intersects(posto) ||
+                std::none_of(riquadri.begin(), riquadri.end(),
+                             [&](const QRect& r) { return r.contains(posto); }) ||
                 (casella && !Intera(*casella)) ||
                 std::any_of(posti.begin(), posti.end(), [&](const QRect& r) { return r.intersects(posto); }))
                 difetti << w->objectName();

@@ -46,6 +46,7 @@ private slots:
         riga("ZoomArea 0.5;1.2 clic 2.5;0.4", "Z/TZC 2,495|0,403");
         riga(zoom, "V/TC vista 0,4985..2,495 s, 0,40273..1,2011 m/sec");
         riga("ZoomArea 0.5;1.2 clic 0.5;0.4 clic", "/TZC 0,498|0,403"); // no width: no zoom
+        riga("ZoomArea 1.5;1.31 clic 2.5;1.29 clic", "V/TC vista 1,4995..2,495 s, 1,2905..1,3114 m/sec");
         riga("ZoomArea 0.5;1.2 clic Tracciatore", "C/TZC 0,498|1,201");
         riga("ZoomArea 1.5;0.8 destro destro", "Z/TZC 1,499|0,802");
         riga(zoom + " Disegna", "/TZC");
@@ -87,6 +88,7 @@ private slots:
         b.Apri();
         b.Gesti(QTest::currentDataTag());
         QTEST(b.Stato(), "stato");
+        QCOMPARE(b.Vista().disegnata ? EtichetteIlleggibili(b.Vista()) : QString(), QString());
         // The screen shows what a whole repaint shows: no trace of a mark where it was.
         QCoreApplication::processEvents();
         const QRect area = b.Area();
@@ -170,6 +172,17 @@ private slots:
         QVERIFY(!b.Casella("DiffS")->isVisible());
     }
 
+    // Below the plot, at any width, the readouts run on in rows inside their groups' frames.
+    void righeDiLetture() {
+        BancoGrafico b({1, 3, 0.5});
+        b.Apri(QSize());
+        b.Gesti("AggiungiParticolari Differenza");
+        for (int larghezza = 400; larghezza <= 1000; larghezza += 2) {
+            b.finestra->resize(larghezza, 320);
+            QCOMPARE(ControlliNascosti(*b.finestra, b.Vista().cornice.area), QString());
+        }
+    }
+
     // The toolbar's keys and tips, every control named for assistive tools; the plot's context menu by
     // the mouse, the menu key and Shift+F10; "Copia" (also Ctrl+C) puts the graph on the clipboard at
     // the size it has on screen.
@@ -207,7 +220,11 @@ private slots:
         QTest::keyClick(&piano, Qt::Key_C, Qt::ControlModifier);
         const QImage copiata = QApplication::clipboard()->image();
         QCOMPARE(copiata.size(), b.finestra->MisuraImmagine());
-        QCOMPARE(copiata.pixel(copiata.width() / 2, 2), qRgb(255, 255, 255));
+        QRectF graficoIntero = b.Vista().cornice.area | b.Vista().cornice.strisciaVelocita; // as on screen
+        for (const QRectF& parte : b.Vista().cornice.strisceDettagli)
+            graficoIntero |= parte;
+        QVERIFY(copiata.width() > graficoIntero.width() &&
+                copiata.pixel(copiata.width() / 2, 2) == qRgb(255, 255, 255));
     }
 
     // The sizing of the axis among the details: its curve on an axis of its own, labelled with the values

@@ -122,6 +122,16 @@ private slots:
         QCOMPARE(CurveDettaglio(m, nullptr).empty(), n == 0 || m.Vm / m.T1 == 0);
     }
 
+    // A details' value to five significant digits at any size; 0 and what is not finite as they are.
+    void particolari() {
+        for (const auto& [valore, testo] : {std::pair{1.23456789e20, "1,2346E+20"},
+                                            {-1.23456789e-20, "-1,2346E-20"},
+                                            {0.000123456789, "0,00012346"},
+                                            {123456.789, "123460"},
+                                            {0.0, "0"}})
+            QCOMPARE(TestoParticolare(valore), QString(testo));
+    }
+
     // A line through points, in pixels, kept to 10-90 in both directions: cut at the edges, broken where
     // a point is not finite, a run along one row one segment, short steps joined. A dense curve keeps of
     // each pixel column its first and last points and its extremes, in order, and every corner of its
