@@ -2,8 +2,6 @@
 #include "Esportazione.h"
 #include "frmLeggi.h"
 
-#include <QTableWidget>
-
 namespace {
 // The laws window of the main frame, opened with its key.
 frmLeggi* ApriConF9(Banco& banco) {

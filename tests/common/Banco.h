@@ -3,14 +3,11 @@
 // What the app and end-to-end tests start from: a settings store of their own in a temporary folder,
 // the main window loaded over a fresh simulation and scripted dialogs, and the gestures of a user.
 
+#include "Collaudo.h"
 #include "Sistemi.h"
 #include "Utente.h"
 #include "frmMain.h"
 
-#include <QAction>
-#include <QMdiSubWindow>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <memory>
 
 struct Banco : Utente {

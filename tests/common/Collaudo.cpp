@@ -1,12 +1,5 @@
 #include "Collaudo.h"
 
-#include <QApplication>
-#include <QFontInfo>
-#include <QLocale>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 #include <algorithm>
 #include <span>
 #include <vector>

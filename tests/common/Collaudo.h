@@ -2,11 +2,10 @@
 
 // Lets one test executable hold several QtTest classes: each file registers its class with
 // REGISTRA_COLLAUDO(Classe), and the shared main runs them all (command-line arguments such as -o apply
-// to every class).
+// to every class). Every test and bench header starts from it, with Qt's test and widget modules whole.
 
-#include <QImage>
-#include <QObject>
-#include <QProcessEnvironment>
+#include <QtTest>
+#include <QtWidgets>
 #include <functional>
 #include <memory>
 

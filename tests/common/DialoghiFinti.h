@@ -6,6 +6,7 @@
 // the size dialog takes its proposal, the print dialog is accepted unless told otherwise, a progress
 // dialog is not cancelled unless told after how many steps).
 
+#include "Collaudo.h"
 #include "Dialoghi.h"
 
 #include <QPrinter>

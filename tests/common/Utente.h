@@ -3,39 +3,30 @@
 // The gestures of a user on the child windows, over a fresh simulation and scripted dialogs. A test
 // bench derives from it and says where the child windows live (a bare area, or the main window).
 
+#include "Collaudo.h"
 #include "DialoghiFinti.h"
 #include "FinestreFiglie.h"
 #include "Simulazione.h"
 #include "Sistemi.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QMdiSubWindow>
-#include <QTest>
-
 enum { S1, S2, Stot, T1, T2, Ttot, Vm, A }; // the window order of the quantities
 
-// What a form laid out by its layouts shows badly: a label, button, box, list or plot outside its parent
-// or over another of its kind beside it.
+// What a form laid out by its layouts shows badly: a label, button, box, list or plot out of its parent
+// or over another beside it.
 inline QString ControlliSovrapposti(const QWidget& forma) {
-    const auto controllo = [](const QObject* o) {
-        auto* w = qobject_cast<const QWidget*>(o);
-        return w && w->isVisible() && !w->geometry().isEmpty() &&
-               (w->inherits("QLabel") || w->inherits("QAbstractButton") || w->inherits("QLineEdit") ||
-                w->inherits("QTableWidget") || w->inherits("QTreeWidget") || w->inherits("PianoSerie"));
-    };
     QStringList difetti;
+    std::map<const QObject*, std::vector<QRect>> vicini; // the controls met so far, by parent
     for (const QWidget* w : forma.findChildren<QWidget*>())
-        if (controllo(w) && !w->parentWidget()->inherits("QAbstractItemView") &&
-            (!w->parentWidget()->rect().contains(w->geometry()) ||
-             std::any_of(w->parent()->children().begin(), w->parent()->children().end(),
-                         [&](const QObject* o) {
-                             return o != w && controllo(o) &&
-                                    static_cast<const QWidget*>(o)->geometry().intersects(w->geometry());
-                         })))
-            difetti << QString::fromLatin1(w->metaObject()->className()) + ' ' + w->objectName() + ' ' +
-                           w->accessibleName();
+        if (w->isVisible() && !w->geometry().isEmpty() && !w->parentWidget()->inherits("QAbstractItemView") &&
+            (w->inherits("QLabel") || w->inherits("QAbstractButton") || w->inherits("QLineEdit") ||
+             w->inherits("QAbstractItemView") || w->inherits("PianoSerie"))) {
+            std::vector<QRect>& altri = vicini[w->parent()];
+            if (!w->parentWidget()->rect().contains(w->geometry()) ||
+                std::any_of(altri.begin(), altri.end(),
+                            [w](const QRect& r) { return r.intersects(w->geometry()); }))
+                difetti << w->objectName() + ' ' + w->accessibleName();
+            altri.push_back(w->geometry());
+        }
     return difetti.join(", ");
 }
 

@@ -2,9 +2,8 @@
 
 // The worked example of the sizing tests: 0.5 m in 1 s with T1 = 0.25 s, 50 kg on a 10 mm screw.
 
+#include "Collaudo.h"
 #include "Documento.h"
-
-#include <QString>
 
 // A document of no motion with these pairs on its second line.
 inline DatiDocumento Documento(const QString& coppie) {

@@ -2,7 +2,6 @@
 #include "Dimensionamento.h"
 #include "Esempio.h"
 
-#include <QTest>
 #include <cmath>
 
 namespace {

@@ -2,7 +2,6 @@
 #include "ConfrontoLeggi.h"
 #include "Esempio.h"
 
-#include <QTest>
 #include <cmath>
 
 namespace {

@@ -5,8 +5,6 @@
 #include "Velantra.h"
 #include "VerificaMoto.h"
 
-#include <QRandomGenerator>
-#include <QTest>
 #include <cfloat>
 #include <cmath>
 

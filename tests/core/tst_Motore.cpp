@@ -4,7 +4,6 @@
 #include "PianoCoppiaVelocita.h"
 #include "RapportoOttimo.h"
 
-#include <QTest>
 #include <cmath>
 #include <numbers>
 

@@ -2,8 +2,6 @@
 #include "Documento.h"
 #include "TestiNumerici.h"
 
-#include <QRandomGenerator>
-#include <QTest>
 #include <cfloat>
 #include <cmath>
 

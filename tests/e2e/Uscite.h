@@ -4,18 +4,11 @@
 // changed (every entry, in sub-folders too, with its kind, owner and mode, and a regular file's
 // contents), and the file it wrote as a person reads it.
 
+#include "Collaudo.h"
 #include "Dettagli.h"
 #include "Velantra.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-#include <QPainter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QSvgRenderer>
-#include <QTest>
 #include <map>
 #include <sys/resource.h>
 #include <sys/socket.h>

@@ -6,8 +6,6 @@
 #include "Utente.h"
 #include "frmInserimentoDati.h"
 
-#include <QMdiArea>
-
 struct BancoArea : Utente {
     QMdiArea area;
     FinestreFiglie finestre{area, simulazione, dialoghi};

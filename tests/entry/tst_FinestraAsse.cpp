@@ -4,15 +4,6 @@
 #include "PianoSerie.h"
 #include "frmDimensionamento.h"
 
-#include <QDialog>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTreeWidget>
-
 namespace {
 // The worked example: 50 kg on a 10 mm screw, moved 0.5 m in 1 s with T1 = 0.25 s.
 const QString Esempio = "massa=50 passo=0.01 rendimento=0.9 attrito=0.01 inerzia_motore=0.0001 "

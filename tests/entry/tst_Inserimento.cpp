@@ -6,8 +6,6 @@
 #include "ProfiloVelocita.h"
 #include "SpiegazioneMoto.h"
 
-#include <QSignalSpy>
-
 namespace {
 // The eleven allowed triples, as listed on the picture.
 const int Terne[11][3] = {{Stot, Ttot, S1}, {Stot, Ttot, A},  {Stot, Ttot, T1}, {Stot, Vm, S1},
@@ -190,13 +188,6 @@ private slots:
                  "deve essere almeno 40 m/sec^2.\nCon A = 10 m/sec^2 su Stot = 0,1 m la velocità più "
                  "alta raggiungibile è 1 m/sec: profilo triangolare (T2 = 0).",
              4);
-        riga("T2 negativo", It, QStringList{"Stot=2", "Vm=0.5", "T1=5"},
-             MessaggioMotoImpossibile +
-                 "\nS2 sarebbe negativo (-0,5 m), di segno opposto a Stot.\nT2 sarebbe negativo (-1 sec): "
-                 "una durata non può essere negativa.\nCon Stot = 2 m e Vm = 0,5 m/sec, T1 deve essere "
-                 "maggiore di 0 sec e al massimo 4 sec.\nCon T1 = 5 sec su Stot = 2 m la velocità più alta "
-                 "raggiungibile è 0,4 m/sec: profilo triangolare (T2 = 0).",
-             5);
         // Documents at the ends of the doubles, opened: Vm or Acc lost to the doubles is no motion, with
         // the reason (the core's tests solve those that are motions).
         const QString oltre = MessaggioMotoNonCalcolabile +

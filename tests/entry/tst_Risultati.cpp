@@ -2,12 +2,6 @@
 #include "Collaudo.h"
 #include "FrmRisultati.h"
 
-#include <QAction>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QLabel>
-#include <QTimer>
-
 class TstRisultati : public QObject {
     Q_OBJECT
 private slots:

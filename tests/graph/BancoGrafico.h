@@ -3,18 +3,13 @@
 // A graph window over program objects of its own, and the gestures a user makes on it.
 
 #include "Campionamento.h"
+#include "Collaudo.h"
 #include "Grafico.h"
 #include "PianoGrafico.h"
 #include "Velantra.h"
 #include "XYPoli.h"
 #include "frmGrafico.h"
 
-#include <QAction>
-#include <QFontMetricsF>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-#include <QWheelEvent>
 #include <cmath>
 #include <memory>
 

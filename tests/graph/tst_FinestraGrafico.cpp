@@ -5,14 +5,6 @@
 #include "Documento.h"
 #include "NumeriRegionali.h"
 
-#include <QApplication>
-#include <QBuffer>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QFrame>
-#include <QMenu>
-#include <QToolBar>
-
 // The graph window as a user works it: the tools and their readouts, the wheel and the pan, the
 // layout at any size, the commands, the axis's sizing among the details, a few whole pictures.
 class TstFinestraGrafico : public QObject {
@@ -46,7 +38,6 @@ private slots:
         riga("ZoomArea 0.5;1.2 clic 2.5;0.4", "Z/TZC 2,495|0,403");
         riga(zoom, "V/TC vista 0,4985..2,495 s, 0,40273..1,2011 m/sec");
         riga("ZoomArea 0.5;1.2 clic 0.5;0.4 clic", "/TZC 0,498|0,403"); // no width: no zoom
-        riga("ZoomArea 1.5;1.31 clic 2.5;1.29 clic", "V/TC vista 1,4995..2,495 s, 1,2905..1,3114 m/sec");
         riga("ZoomArea 0.5;1.2 clic Tracciatore", "C/TZC 0,498|1,201");
         riga("ZoomArea 1.5;0.8 destro destro", "Z/TZC 1,499|0,802");
         riga(zoom + " Disegna", "/TZC");

@@ -7,7 +7,6 @@
 #include "VistaMoto.h"
 #include "XYPoli.h"
 
-#include <QTest>
 #include <cmath>
 #include <stdexcept>
 

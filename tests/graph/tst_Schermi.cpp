@@ -4,8 +4,6 @@
 #include "LeggeMoto.h"
 #include "NumeriRegionali.h"
 
-#include <QScreen>
-
 // The graph window in the main window on the screen and at the scale this run was given (1600 x 1000
 // or 1366 x 768, scale 1, 1.5 or 2), as a user tries it after "Esempio" with short, fast and tiny
 // motions: the values typed ("S1" a tick alone, "Calcolo" pressed), the gestures on the graph, then

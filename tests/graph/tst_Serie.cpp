@@ -3,8 +3,6 @@
 #include "GraficoSerie.h"
 #include "PianoSerie.h"
 
-#include <QClipboard>
-#include <QMenu>
 #include <numbers>
 
 namespace {

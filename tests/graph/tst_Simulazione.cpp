@@ -3,8 +3,6 @@
 #include "Simulazione.h"
 #include "SpiegazioneMoto.h"
 
-#include <QTest>
-
 namespace {
 // The worked example's document, solved, with its axis, its motor and a jerk of the laws window: 0.5 m
 // in 1 s, T1 0.25 s, 50 kg on a 10 mm screw.
