@@ -193,6 +193,18 @@ private slots:
             Verifica(cartella + '/' + file, scritto);
     }
 
+    // Rewritten with contents of its size, a file never looks older than it was, so that a reader keeping
+    // size and time (QSettings does) sees it new, even when the old time is ahead of the clock.
+    void piuRecente() {
+        const QTemporaryDir cartella;
+        const QString nome = cartella.filePath("f.txt");
+        QFile vecchio(nome);
+        const QDateTime avanti = QDateTime::currentDateTime().addSecs(100);
+        QVERIFY(!ScriviFile(nome, "vecchio") && vecchio.open(QIODevice::ReadWrite) &&
+                vecchio.setFileTime(avanti, QFileDevice::FileModificationTime));
+        QVERIFY(!ScriviFile(nome, "nuovo!!") && QFileInfo(nome).lastModified() > avanti);
+    }
+
     // A motion that the graph cannot draw at any scale: its picture is refused before any question.
     void nonDisegnabile() {
         Banco banco;
