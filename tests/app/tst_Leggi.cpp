@@ -1,5 +1,6 @@
 #include "Aiuti.h"
 #include "Esportazione.h"
+#include "PianoSerie.h"
 #include "frmLeggi.h"
 
 namespace {
@@ -39,7 +40,6 @@ private slots:
         QFETCH(bool, asse);
         Banco banco;
         frmLeggi* finestra = ApriConF9(banco);
-        QVERIFY2(finestra, "F9 opens no laws window");
         const QString nessuno = "Nessun moto calcolato: inserire i valori del moto e premere «Calcolo».";
         QCOMPARE(finestra->findChild<QLabel*>("lblStato")->text(), nessuno);
         banco.Premi("Esempio"); // closes every window
@@ -139,6 +139,7 @@ private slots:
         banco.Premi("Calcolo");
         frmLeggi* finestra = ApriConF9(banco);
         finestra->findChild<QTableWidget*>("tblLeggi")->item(LeggeCicloidale, 0)->setCheckState(Qt::Checked);
+        QCOMPARE(finestra->findChild<PianoSerie*>()->Grafico().serie.size(), size_t(2)); // drawn with it
         QFETCH(int, filtro);
         banco.dialoghi.nomiFile = {percorso};
         banco.dialoghi.filtriScelti = {FiltriLeggi[filtro]};

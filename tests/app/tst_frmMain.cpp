@@ -169,8 +169,6 @@ private slots:
         QTest::newRow("esempio, OK") << "Esempio" << true << cornice << "sotto i risultati";
         QTest::newRow("esempio, cornice larga") << "Esempio" << true << QSize(2200, 800) << "accanto";
         QTest::newRow("esempio, cornice alta") << "Esempio" << true << QSize(1200, 1150) << "sotto";
-        QTest::newRow("esempio, cornice stretta")
-            << "Esempio" << true << QSize(1000, 1150) << "sotto i risultati";
         QTest::newRow("esempio, cornice piccola") << "Esempio" << true << QSize(700, 500) << "tutta l'area";
     }
     void nuovo() {

@@ -63,23 +63,25 @@ struct Banco : Utente {
     // The commands that follow the command state and are enabled, each toolbar button with its menu
     // item ("Salva" is both, "Salva(discordi)" where they disagree), or "tutti".
     QString Comandi() const {
-        const std::pair<const char*, QStringList> comandi[] = {{"Apri", {"Open"}},
-                                                               {"Salva", {"Save", "mnuFileSave"}},
-                                                               {"SalvaCome", {"mnuFileSaveAs"}},
-                                                               {"Stampa", {"Print", "mnuFilePrint"}},
-                                                               {"Calcolo", {"Calcolo"}},
-                                                               {"Grafico", {"Grafico"}},
-                                                               {"Tabella", {"Tabella"}},
-                                                               {"Esporta", {"mnuFileEsporta"}},
-                                                               {"EsportaGrafico", {"mnuFileEsportaGrafico"}},
-                                                               {"Nuovo", {"New", "mnuFileNew"}}};
+        const QStringList comandi = {"Apri:Open",
+                                     "Salva:Save mnuFileSave",
+                                     "SalvaCome:mnuFileSaveAs",
+                                     "Stampa:Print mnuFilePrint",
+                                     "Calcolo:Calcolo",
+                                     "Grafico:Grafico",
+                                     "Tabella:Tabella",
+                                     "Esporta:mnuFileEsporta",
+                                     "EsportaGrafico:mnuFileEsportaGrafico",
+                                     "Nuovo:New mnuFileNew"};
         QStringList accesi;
-        for (const auto& [nome, azioni] : comandi) {
+        for (const QString& comando : comandi) { // its name, then the button and the menu item
+            const QString nome = comando.section(':', 0, 0);
+            const QStringList azioni = comando.section(':', 1).split(' ');
             const bool pulsante = Azione(azioni.first())->isEnabled();
             if (pulsante || Azione(azioni.last())->isEnabled())
                 accesi << nome + QString(pulsante == Azione(azioni.last())->isEnabled() ? "" : "(discordi)");
         }
-        return accesi.size() == int(std::size(comandi)) ? QStringLiteral("tutti") : accesi.join('+');
+        return accesi.size() == comandi.size() ? QStringLiteral("tutti") : accesi.join('+');
     }
     // What a command may change: the open children (the active one marked "*"), the system, the plot's
     // points, the commands, the record, and the ticked quantities with their texts.

@@ -192,7 +192,6 @@ private slots:
         riga("indietro", "Stot=-2 Ttot=5 S1=-0.25", "", "S1 [-1, 0) esiste");
         riga("indietro, S1 oltre", "Stot=-2 Ttot=5 S1=-1.5", "S2 +, T2 -", "S1 [-1, 0)");
         riga("indietro, radice", "Stot=-1 Ttot=2 A=-2", "", "A (-inf, -1] esiste");
-        riga("indietro, A scarsa", "Stot=-2 Ttot=2 A=-1", "T1 nan", "A (-inf, -2]");
         riga("indietro, Vm avanti", "Stot=-2 Vm=0.5 A=-1", "T1 -, T2 -, Ttot -, Vm +", "Vm (-inf, 0)");
         riga("indietro da Vm", "Vm=-0.5 T2=3 Stot=1", "S1 +, Stot +, T1 -, Ttot -, A +", "Stot (-inf, -1.5)");
         riga("indietro da Vm, Ttot", "Vm=-1 Ttot=4 A=-0.25", "S2 +, Stot 0, T2 -", "A (-inf, -0.5]");
@@ -235,7 +234,6 @@ private slots:
         };
         riga("A minima", "Stot=0.3 Ttot=0.35 A", "almeno 9.79592");
         riga("T1 massimo", "Stot=1 Vm=3 T1", "maggiore di 0 e al massimo 0.333333");
-        riga("indietro", "Stot=-1 Vm=-3 T1", "maggiore di 0 e al massimo 0.333333");
         riga("A massima indietro", "Stot=-0.3 Vm=-1.4 A", "al massimo -6.53334");
         riga("Stot tra due estremi", "Vm=0.7 Ttot=0.3 Stot", "almeno 0.105 e al massimo 0.209999");
     }

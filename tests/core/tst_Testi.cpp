@@ -56,21 +56,13 @@ private slots:
     void cifre() {
         using A = Arrotondamento;
         const std::tuple<double, int, A, const char*> casi[] = {
-            {-1.0 / 22, 6, A::Vicino, "-0,0454545"},
-            {-1.0 / 22, 6, A::PerDifetto, "-0,0454546"},
-            {-1.0 / 22, 6, A::PerEccesso, "-0,0454545"},
-            {2.0 / 3, 6, A::PerDifetto, "0,666666"},
-            {2.0 / 3, 6, A::VersoZero, "0,666666"},
-            {-2.0 / 3, 6, A::VersoZero, "-0,666666"},
-            {0.1, 6, A::PerDifetto, "0,1"},
-            {999999.5, 6, A::PerEccesso, "1000000"},
-            {9.9999991e-4, 6, A::PerEccesso, "0,001"},
-            {1.0000001, 6, A::PerDifetto, "1"},
-            {1.0000001, 6, A::PerEccesso, "1,00001"},
-            {0.999999999, 6, A::PerDifetto, "0,999999"},
-            {2.0 / 3, 17, A::Vicino, "0,666666666666667"},
-            {1.5e20, 6, A::Vicino, "1,5E+20"},
-            {DBL_MIN, 2, A::Vicino, "2,2E-308"},
+            {-1.0 / 22, 6, A::Vicino, "-0,0454545"},     {-1.0 / 22, 6, A::PerDifetto, "-0,0454546"},
+            {-1.0 / 22, 6, A::PerEccesso, "-0,0454545"}, {2.0 / 3, 6, A::PerDifetto, "0,666666"},
+            {-2.0 / 3, 6, A::VersoZero, "-0,666666"},    {0.1, 6, A::PerDifetto, "0,1"},
+            {999999.5, 6, A::PerEccesso, "1000000"},     {9.9999991e-4, 6, A::PerEccesso, "0,001"},
+            {1.0000001, 6, A::PerDifetto, "1"},          {1.0000001, 6, A::PerEccesso, "1,00001"},
+            {0.999999999, 6, A::PerDifetto, "0,999999"}, {2.0 / 3, 17, A::Vicino, "0,666666666666667"},
+            {1.5e20, 6, A::Vicino, "1,5E+20"},           {DBL_MIN, 2, A::Vicino, "2,2E-308"},
             {DBL_MAX, 2, A::Vicino, "1,8E+308"},
         };
         for (const auto& [valore, n, verso, atteso] : casi)

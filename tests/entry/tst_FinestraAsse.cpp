@@ -171,6 +171,9 @@ private slots:
                                          .Testi(RuoloTesto::Ascissa))
             rapporti << t.testo;
         QVERIFY2(rapporti.contains("1,0377"), qPrintable(rapporti.join(' ')));
+        QVERIFY(static_cast<frmDimensionamento*>(b.Asse())->Righe().contains("Rapporto ottimale\t1,0377\t"));
+        for (const QLabel* nota : b.Asse()->findChildren<QLabel*>()) // a diagram to show, nothing to excuse
+            QVERIFY(nota->isHidden() || nota->text() != "Nessun dimensionamento da mostrare.");
 
         QTemporaryDir cartella;
         QFile catalogo(cartella.filePath("motori.csv"));
@@ -188,7 +191,7 @@ private slots:
                         (elenco->topLevelItem(i)->foreground(1).color().red() > 150 ? "!" : "");
         QCOMPARE(nomi, QStringList({"Esempio", "Grande", "Piccolo!", "riga 4"}));
         elenco->setCurrentItem(elenco->topLevelItem(1));
-        QTest::mouseClick(elenco->window()->findChild<QPushButton*>("cmdScegli"), Qt::LeftButton);
+        emit elenco->itemDoubleClicked(elenco->topLevelItem(1), 0); // chosen by a double click
         QCOMPARE(b.Griglia(1).section(" / ", 0, 6),
                  "Coppia nominale|1,2|N·m / Coppia massima|3,6|N·m / "
                  "Velocità massima|5000|giri/min /  /  /  / Inerzia del motore|0,0003|kg·m²");

@@ -77,6 +77,7 @@ private slots:
         QCOMPARE(b.dialoghi.Messaggi().size(), 1);
         b.Scrivi(Stot, "3.5");
         b.Scrivi(S1, "x");
+        QVERIFY(!b.Inserimento().MotoImmesso()); // as Save and the quit question read it: nothing
         b.Chiudi("frmInserimentoDati");
         QCOMPARE(b.simulazione.Moto().Stot, 2.0);
         QVERIFY(b.simulazione.Calcolata());

@@ -29,7 +29,6 @@ private slots:
              "0,1936 0,3873|0 0,4 0,8 1,2 1,6|T1 = T1 + T2 = 0,19365 Vm = 1,5492|0,3873|8");
         riga("lungo", "S1 T1=0.2 Stot=20 Ttot=10.2 Calcolo", "AggiungiParticolari Tracciatore 10.1;1",
              "0,2 10 10,2|0 0,5 1 1,5 2|T1 = 0,2 T1 + T2 = 10 Vm = 2|10,2|-10");
-        riga("Vm 0,2", "S1 Ttot Vm=0.2 A=1 Stot=0.2 Calcolo", "", "0,2 1 1,2|0 0,1 0,2||1,2|");
         riga("rotella", "", "1.3;0.3" + QString(" rotella+").repeated(14), "zoom|0 0,1 0,2 0,3 0,4||5|");
         riga("non calcolato", "S1 A=8 Stot=0.3 Ttot=0.4 Calcolo Ttot=0.35 Calcolo", "", "|||0,4 rosso|");
         riga("un'ora", "S1 T1=60 Stot=100 Ttot=3600 Calcolo", "AggiungiParticolari Tracciatore 30;0.001",

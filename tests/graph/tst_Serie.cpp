@@ -1,6 +1,7 @@
 #include "BancoGrafico.h"
 #include "Collaudo.h"
 #include "GraficoSerie.h"
+#include "NumeriRegionali.h"
 #include "PianoSerie.h"
 
 #include <numbers>
@@ -173,6 +174,17 @@ private slots:
         QTest::keyClick(&piano, Qt::Key_E, Qt::ControlModifier);
         QVERIFY(chiesta && chiesta->fonte == &piano && chiesta->misura == QSize(400, 250) &&
                 chiesta->grafico(chiesta->misura).disegnata);
+        QKeyEvent altro(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier); // other keys go on to the window
+        QVERIFY(!QApplication::sendEvent(&piano, &altro) || !altro.isAccepted());
+        const auto suggerito = [&](QPointF p) { // the tooltip: the whole value under the mouse
+            QHelpEvent aiuto(QEvent::ToolTip, p.toPoint(), piano.mapToGlobal(p.toPoint()));
+            QApplication::sendEvent(&piano, &aiuto);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        const TestoGrafico etichetta = piano.Disposizione().Testi(RuoloTesto::Ordinata).front();
+        QCOMPARE(suggerito(piano.Disposizione().cornice.area.center()),
+                 QString()); // first: nothing shown before
+        QCOMPARE(suggerito(etichetta.posto.center()), TestoValore(etichetta.valore));
     }
 };
 
