@@ -282,7 +282,8 @@ private slots:
         AlProssimo([&](QWidget* dialogo) {
             const auto caselle = dialogo->findChildren<QLineEdit*>();
             const auto etichette = dialogo->findChildren<QLabel*>(); // each side's name, then its limits
-            visto << dialogo->windowTitle() + ": " + caselle[0]->text() + ", " + caselle[1]->text();
+            visto << dialogo->windowTitle() + ": " + caselle[0]->text() + ", " + caselle[1]->text() + " (" +
+                         caselle[0]->accessibleName() + ", " + caselle[1]->accessibleName() + ')';
             for (int i = 0; i < 2; ++i) { // the limits on the box's right, on its line
                 const QRect casella = caselle[i]->geometry(), limiti = etichette[2 * i + 1]->geometry();
                 visto << etichette[2 * i]->text() + ' ' + etichette[2 * i + 1]->text() +
@@ -298,12 +299,12 @@ private slots:
             QTest::keyClicks(caselle[0], "60000");
             scatola(false);
             ok->click();
-            QTest::keyClicks(caselle[1], "0"); // 4800
+            QTest::keyClicks(caselle[1], "x0"); // 4800: no letter taken
             caselle[0]->setText(QStringLiteral("200"));
             ok->click();
         });
         QCOMPARE(dialoghi.Dimensione(TitoloDimensione, QSize(847, 480)), std::optional(QSize(200, 4800)));
-        QCOMPARE(visto, (QStringList{"Dimensione dell'immagine: 847, 480",
+        QCOMPARE(visto, (QStringList{"Dimensione dell'immagine: 847, 480 (larghezza, altezza)",
                                      "&Larghezza: pixel, da 200 a 10000", "&Altezza: pixel, da 150 a 10000",
                                      "La larghezza dell'immagine va da 200 a 10000 pixel."}));
         // Open shows the filters and the folder; the print dialog its title, without a page range. Both

@@ -13,6 +13,8 @@ private slots:
             << QStringList{"20", "60", "elastica 80", "30"} << "1: 0-20, 1: 25-85, 1: 90-232, 1: 237-267";
         QTest::newRow("elastica che non entra: sulla seconda, con tutto il resto")
             << QStringList{"200", "elastica 80", "30"} << "1: 0-200, 2: 0-232, 2: 237-267";
+        QTest::newRow("resto sotto il millimetro")
+            << QStringList{"20", "elastica 241.2"} << "1: 0-20, 1: 25-267";
         QTest::newRow("elastica per prima") << QStringList{"elastica 80", "30"} << "1: 0-232, 1: 237-267";
         QTest::newRow("più alta di una pagina: una pagina sua")
             << QStringList{"20", "300", "20"} << "1: 0-20, 2: 0-300, 3: 0-20";

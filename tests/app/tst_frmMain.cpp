@@ -269,6 +269,7 @@ private slots:
             {QRect(1500, 900, 433, 433), {uno}, QRect(1500, 900, 433, 433)},      // 100 pixels inside
             {QRect(1501, 100, 433, 433), {uno}, QRect(1167, 100, 433, 433)},      // 99
             {QRect(100, 951, 433, 433), {uno}, QRect(100, 567, 433, 433)},        // 49 rows
+            {QRect(100, 950, 433, 433), {uno}, QRect(100, 950, 433, 433)},        // 50
             {QRect(2000, 100, 433, 433), {uno, due}, QRect(2000, 100, 433, 433)}, // on the second
             {QRect(-5000, -40, 300, 200), {uno, due}, QRect(0, 0, 300, 200)},     // off every screen
             {QRect(1700, 30, 900, 3000), {uno, due}, QRect(1700, 0, 900, 1024)},  // taller than its screen
