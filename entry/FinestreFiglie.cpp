@@ -1,6 +1,7 @@
 #include "FinestreFiglie.h"
 
 #include "FrmRisultati.h"
+#include "PianoSerie.h"
 #include "Simulazione.h"
 #include "Twips.h"
 #include "frmGrafico.h"
@@ -99,6 +100,13 @@ QWidget* FinestreFiglie::FinestraAttiva() const {
 QMdiSubWindow* FinestreFiglie::Aggiungi(QWidget* finestra) {
     QMdiSubWindow* sotto = area.addSubWindow(finestra);
     sotto->setAttribute(Qt::WA_DeleteOnClose);
+    // Each plot of series in it asks for its picture through the frame, as the graph window does.
+    QList<PianoSerie*> piani = finestra->findChildren<PianoSerie*>();
+    if (auto* piano = qobject_cast<PianoSerie*>(finestra))
+        piani << piano;
+    for (PianoSerie* piano : piani)
+        connect(piano, &PianoSerie::EsportaImmagineRichiesta, this,
+                &FinestreFiglie::EsportaImmagineRichiesta);
     return sotto;
 }
 

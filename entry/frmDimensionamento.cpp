@@ -4,7 +4,6 @@
 #include "Dialoghi.h"
 #include "FinestreFiglie.h"
 #include "NumeriRegionali.h"
-#include "PianoSerie.h"
 #include "RisultatiMotore.h"
 #include "Simulazione.h"
 #include "TestiAsse.h"
@@ -313,9 +312,6 @@ frmDimensionamento& ApriDimensionamento(FinestreFiglie& figlie, Simulazione& sim
     auto* finestra = figlie.Aperta<frmDimensionamento>();
     if (!finestra) {
         finestra = new frmDimensionamento(simulazione, dialoghi);
-        for (PianoSerie* piano : finestra->findChildren<PianoSerie*>())
-            QObject::connect(piano, &PianoSerie::EsportaImmagineRichiesta, &figlie,
-                             &FinestreFiglie::EsportaImmagineRichiesta);
         figlie.AggiungiFissa(finestra, PostoFinestra);
     }
     figlie.Mostra(finestra);

@@ -296,9 +296,6 @@ frmLeggi& ApriLeggi(FinestreFiglie& figlie, Simulazione& simulazione, Dialoghi& 
     auto* finestra = figlie.Aperta<frmLeggi>();
     if (!finestra) {
         finestra = new frmLeggi(simulazione, dialoghi);
-        for (PianoSerie* piano : finestra->findChildren<PianoSerie*>())
-            QObject::connect(piano, &PianoSerie::EsportaImmagineRichiesta, &figlie,
-                             &FinestreFiglie::EsportaImmagineRichiesta);
         QObject::connect(finestra, &frmLeggi::EsportaDatiRichiesta, &figlie,
                          &FinestreFiglie::EsportaLeggiRichiesta);
         QMdiSubWindow* sotto = figlie.Aggiungi(finestra);

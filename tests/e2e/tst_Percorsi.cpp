@@ -29,8 +29,6 @@ PianoSerie* PianoEsempio(Banco& banco) {
                            .spessore = 4});
     auto* piano = new PianoSerie;
     piano->Mostra(g);
-    QObject::connect(piano, &PianoSerie::EsportaImmagineRichiesta, &banco.Figlie(),
-                     &FinestreFiglie::EsportaImmagineRichiesta);
     banco.Figlie().Aggiungi(piano);
     banco.Figlie().Mostra(piano);
     return piano;
